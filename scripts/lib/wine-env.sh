@@ -1,0 +1,40 @@
+# Sourced by the scripts that run Windows programs: makes a throw-away Wine prefix (and an
+# Xvfb display when there is none) and removes both when the calling script exits.
+#
+# After sourcing: WINEPREFIX, WINEARCH, WINEDEBUG, WINEDLLOVERRIDES, HOME and DISPLAY are set;
+# QUILLON_SESSION_DIR is the folder that holds them all.
+
+quillon_session_dir=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine.XXXXXX")
+export QUILLON_SESSION_DIR="$quillon_session_dir"
+export WINEPREFIX="$quillon_session_dir/prefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export HOME="$quillon_session_dir/home"
+mkdir -p "$HOME"
+
+quillon_xvfb_pid=""
+
+quillon_wine_cleanup() {
+  WINEPREFIX="$QUILLON_SESSION_DIR/prefix" wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$quillon_xvfb_pid" ]; then
+    kill "$quillon_xvfb_pid" >/dev/null 2>&1 || true
+    wait "$quillon_xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$QUILLON_SESSION_DIR"
+}
+trap quillon_wine_cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ]; then
+  # Xvfb picks a free display number and writes it to the pipe.
+  exec {quillon_fd}<> <(:)
+  Xvfb -displayfd "$quillon_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  quillon_xvfb_pid=$!
+  read -r -t 30 -u "$quillon_fd" quillon_display || { echo "Xvfb did not start" >&2; exit 1; }
+  exec {quillon_fd}>&-
+  export DISPLAY=":$quillon_display"
+fi
+
+wineboot -i >/dev/null 2>&1
+wineserver -w
+cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
