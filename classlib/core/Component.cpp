@@ -33,8 +33,15 @@ TComponent::TComponent(TComponent* owner) {
     if (owner) owner->InsertComponent(this);
 }
 
+void Free(TComponent* component) {
+    if (!component) return;
+    component->Destroying();
+    component->BeforeDestruction();
+    delete component;
+}
+
 TComponent::~TComponent() {
-    MarkDestroying();
+    Destroying();
     while (!freeNotifies_.empty()) {
         TComponent* other = freeNotifies_.back();
         freeNotifies_.pop_back();
@@ -46,15 +53,17 @@ TComponent::~TComponent() {
     if (owner_) owner_->RemoveComponent(this);
 }
 
-void TComponent::MarkDestroying() {
+void TComponent::Destroying() {
     if (destroying_) return;
     destroying_ = true;
-    for (TComponent* c : components_) c->MarkDestroying();
+    for (TComponent* c : components_) c->Destroying();
 }
 
 void TComponent::DestroyComponents() {
     while (!components_.empty()) {
         TComponent* last = components_.back();
+        last->Destroying();
+        last->BeforeDestruction();
         RemoveComponent(last);
         delete last;
     }

@@ -40,6 +40,12 @@ public:
     void FreeNotification(TComponent* component);
     void RemoveFreeNotification(TComponent* component);
 
+    // Called just before the component is deleted by its owner or by Free, while the whole
+    // object is still alive: forms run their destroy event here.
+    virtual void BeforeDestruction() {}
+    // Marks this component and everything it owns as being destroyed.
+    void Destroying();
+
     bool IsLoading() const { return loading_; }
     bool IsDestroying() const { return destroying_; }
     void SetLoading(bool loading) { loading_ = loading; }
@@ -58,7 +64,6 @@ protected:
     virtual void Notification(TComponent* component, TOperation operation);
 
 private:
-    void MarkDestroying();
 
     std::string name_;
     int tag_ = 0;
@@ -70,5 +75,8 @@ private:
 };
 
 bool IsValidIdentifier(const std::string& name);
+
+// Destroys a component the way its owner would: Destroying, BeforeDestruction, delete.
+void Free(TComponent* component);
 
 }  // namespace cl

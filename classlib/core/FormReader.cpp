@@ -23,7 +23,7 @@ public:
             Fail(tree.line, tree.name, "", "the resource describes class " + tree.className + ", not " + root_.ClassName());
         root_.SetLoading(true);
         created_.push_back(&root_);
-        Guard(tree.line, tree.name, "Name", [&] { root_.SetName(tree.name); });
+        Guard(tree.line, tree.name, "Name", [&] { root_.SetName(UniqueRootName(tree.name)); });
         ReadProperties(root_, tree.properties, tree.name);
         for (const auto& child : tree.children) ReadObject(child, &root_);
         ResolveFixups();
@@ -31,6 +31,16 @@ public:
     }
 
 private:
+    // A second instance of a form under the same owner gets "name_1", "name_2"...
+    std::string UniqueRootName(const std::string& name) const {
+        TComponent* owner = root_.Owner();
+        if (!owner) return name;
+        std::string candidate = name;
+        for (int n = 1; owner->FindComponent(candidate) && owner->FindComponent(candidate) != &root_; ++n)
+            candidate = name + "_" + std::to_string(n);
+        return candidate;
+    }
+
     struct Fixup {
         TObject* target;
         const TPropertyInfo* property;

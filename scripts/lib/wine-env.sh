@@ -38,3 +38,10 @@ fi
 wineboot -i >/dev/null 2>&1
 wineserver -w
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+
+# Without a window manager (our Xvfb) or in tests, Wine should not wait for one: a managed
+# window's destruction waits two seconds for a manager that never answers.
+if [ -n "$quillon_xvfb_pid" ] || [ "${QUILLON_TEST:-0}" = 1 ]; then
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+fi

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "classlib/core/Exception.h"
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/ListView.h"
+#include "classlib/win/TreeView.h"
+
+namespace {
+
+class ViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = new cl::TForm(&app);
+        form->SetBounds(0, 0, 400, 300);
+    }
+    cl::TApplication app;
+    cl::TForm* form = nullptr;
+};
+
+std::vector<std::string> Captions(cl::TListView& list) {
+    std::vector<std::string> captions;
+    for (int i = 0; i < list.ItemCount(); ++i) captions.push_back(list.Item(i)->Caption());
+    return captions;
+}
+
+std::string NativeText(cl::TListView& list, int index, int column) {
+    char buffer[64] = {};
+    ListView_GetItemText(list.Handle(), index, column, buffer, sizeof(buffer));
+    return buffer;
+}
+
+TEST_F(ViewTest, ListViewSortsThroughTheCompareEventAndKeepsTheWindowInStep) {
+    auto* list = new cl::TListView(form);
+    list->SetParent(form);
+    list->SetViewStyle(cl::TViewStyle::Report);
+    for (const char* caption : {"Name", "Size"}) static_cast<cl::TListColumn*>(list->Columns()->Add())->SetCaption(caption);
+    list->Column(1)->SetTag(1);
+    form->Show();
+    for (auto [name, size] : {std::pair{"b.txt", "10"}, {"a.txt", "9"}, {"c.txt", "100"}}) {
+        cl::TListItem* item = list->AddItem();
+        item->SetCaption(name);
+        item->SubItems().Add(size);
+    }
+    list->OnCompare = cl::TLVCompareEvent::FromFunction([](cl::TObject*, cl::TListItem* a, cl::TListItem* b, int, int& result) {
+        result = cl::StrToInt(a->SubItems()[0]) - cl::StrToInt(b->SubItems()[0]);
+    });
+    list->AlphaSort();
+    EXPECT_EQ(Captions(*list), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+    // The window shows the same order, sub-items included.
+    EXPECT_EQ(NativeText(*list, 0, 0), "a.txt");
+    EXPECT_EQ(NativeText(*list, 2, 1), "100");
+    EXPECT_EQ(list->Item(1)->Index(), 1);
+    EXPECT_EQ(list->Column(1)->Tag(), 1);
+
+    // A failing compare handler does not unwind through the window: it is raised afterwards.
+    list->OnCompare = cl::TLVCompareEvent::FromFunction([](cl::TObject*, cl::TListItem*, cl::TListItem*, int, int&) {
+        throw cl::EConvertError("bad number");
+    });
+    EXPECT_THROW(list->AlphaSort(), cl::EConvertError);
+    EXPECT_EQ(list->ItemCount(), 3);
+}
+
+TEST_F(ViewTest, ListViewReportsSelectionChangesBothWays) {
+    auto* list = new cl::TListView(form);
+    list->SetParent(form);
+    list->SetMultiSelect(true);
+    form->Show();
+    for (const char* caption : {"one", "two", "three"}) list->AddItem()->SetCaption(caption);
+    std::vector<std::string> events;
+    list->OnSelectItem = cl::TLVSelectItemEvent::FromFunction([&](cl::TObject*, cl::TListItem* item, bool selected) {
+        events.push_back((item ? item->Caption() : std::string("?")) + (selected ? "+" : "-"));
+    });
+    list->Item(0)->SetSelected(true);
+    list->Item(2)->SetSelected(true);
+    EXPECT_EQ(list->SelCount(), 2);
+    EXPECT_EQ(list->Selected(), list->Item(0));
+    list->Item(0)->SetSelected(false);
+    EXPECT_EQ(events, (std::vector<std::string>{"one+", "three+", "one-"}));
+    EXPECT_EQ(list->FindCaption(0, "TW", true, true, false), list->Item(1));
+    EXPECT_EQ(list->FindCaption(2, "one", false, true, false), nullptr);
+    EXPECT_EQ(list->FindCaption(2, "one", false, true, true), list->Item(0));
+    list->ClearItems();
+    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(list->Selected(), nullptr);
+}
+
+TEST_F(ViewTest, TreeViewSortsByTextWalksAndFreesNodes) {
+    auto* tree = new cl::TTreeView(form);
+    tree->SetParent(form);
+    tree->SetSortType(cl::TSortType::Text);
+    form->Show();
+    cl::TTreeNode* objects = tree->AddChild(nullptr, "objects");
+    tree->AddChild(nullptr, "Bf1942");
+    cl::TTreeNode* b = tree->AddChild(objects, "b");
+    tree->AddChild(objects, "a");
+    EXPECT_EQ(tree->GetFirstNode()->Text(), "Bf1942");
+    EXPECT_EQ(objects->GetFirstChild()->Text(), "a");
+    EXPECT_EQ(b->Parent(), objects);
+    EXPECT_EQ(b->Level(), 1);
+    EXPECT_EQ(objects->Count(), 2);
+
+    std::vector<std::string> changes;
+    tree->OnChange = cl::TTVChangedEvent::FromFunction([&](cl::TObject*, cl::TTreeNode* node) {
+        changes.push_back(node ? node->Text() : "none");
+    });
+    b->SetSelected(true);
+    EXPECT_EQ(tree->Selected(), b);
+    EXPECT_EQ(changes, std::vector<std::string>{"b"});
+
+    objects->Delete();  // with its children
+    EXPECT_EQ(tree->NodeCount(), 1);
+    tree->ClearNodes();
+    EXPECT_EQ(tree->NodeCount(), 0);
+    EXPECT_EQ(tree->GetFirstNode(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,214 @@
+#include "classlib/win/Application.h"
+
+#include "classlib/core/ClassBuilder.h"
+#include "classlib/core/Exception.h"
+#include "classlib/win/Actions.h"
+#include "classlib/win/Dialogs.h"
+#include "classlib/win/Form.h"
+#include "classlib/win/Menus.h"
+#include "classlib/win/Screen.h"
+
+namespace cl {
+
+namespace {
+TApplication* theApplication = nullptr;
+const char kApplicationClass[] = "TApplication";
+}  // namespace
+
+TApplication* Application() { return theApplication; }
+
+const TClassInfo& TApplication::StaticClass() {
+    static const auto info = TClassBuilder<TApplication>("TApplication", TComponent::StaticClass()).Build();
+    return *info;
+}
+
+TApplication::TApplication() : TComponent(nullptr) {
+    theApplication = this;
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name(path, n);
+    name = name.substr(name.find_last_of("\\/:") + 1);
+    title_ = name.substr(0, name.rfind('.'));
+}
+
+TApplication::~TApplication() {
+    DestroyComponents();  // the forms, while the application window still exists
+    if (window_) {
+        SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    theApplication = nullptr;
+}
+
+void TApplication::SetTitle(const std::string& title) {
+    title_ = title;
+    if (window_) SetWindowTextA(window_, title.c_str());
+}
+
+HWND TApplication::Handle() {
+    if (window_) return window_;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &TApplication::WindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "MAINICON");
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszClassName = kApplicationClass;
+    RegisterClassExA(&wc);
+    // Zero-sized in the middle of the screen: it exists for the taskbar and as the owner.
+    window_ = CreateWindowExA(0, kApplicationClass, title_.c_str(),
+                              WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, instance, nullptr);
+    if (!window_) throw Exception("Cannot create the application window");
+    SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    return window_;
+}
+
+std::string TApplication::ExeName() const {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+void TApplication::SetMainForm(TCustomForm* form) { mainForm_ = form; }
+
+void TApplication::Run() {
+    if (!mainForm_) return;
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    mainForm_->Show();
+    while (!terminated_) HandleMessage();
+}
+
+bool TApplication::ProcessMessage() {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    // Tab, Enter and Escape move between and press a form's controls.
+    if (TControl* target = TControl::FromHandle(msg.hwnd)) {
+        if (TCustomForm* form = target->ParentForm(); form && form->HandleAllocated()) {
+            if (form->IsShortCut(msg)) return true;
+            if (IsDialogMessageA(form->Handle(), &msg)) return true;
+        }
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    while (ProcessMessage()) {
+    }
+}
+
+void TApplication::HandleMessage() {
+    if (!ProcessMessage()) {
+        Idle();
+        if (!terminated_) WaitMessage();
+    }
+}
+
+void TApplication::Idle() {
+    try {
+        for (TCustomForm* form : Screen().Forms())
+            if (form->Visible()) form->UpdateActions();
+        OnIdle(this);
+    } catch (...) {
+        HandleCurrentException();
+    }
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+void TApplication::Minimize() {
+    ShowWindow(Handle(), SW_MINIMIZE);
+    OnMinimize(this);
+}
+
+void TApplication::Restore() {
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    if (mainForm_ && mainForm_->HandleAllocated()) SetForegroundWindow(mainForm_->Handle());
+    OnRestore(this);
+}
+
+void TApplication::ShowException(const std::string& message) {
+    std::string text = message;
+    if (!text.empty() && text.back() > '.') text += '.';
+    MessageDlg(text, TMsgDlgType::Error, mbOK);
+}
+
+void TApplication::HandleCurrentException() {
+    std::string message;
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Unknown exception";
+    }
+    TApplication* app = theApplication;
+    try {
+        if (app && app->handlingException_) return;  // an error in the error box itself
+        if (app) app->handlingException_ = true;
+        if (app && app->OnException) app->OnException(message);
+        else if (app) app->ShowException(message);
+        else MessageBoxA(nullptr, message.c_str(), "Error", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    } catch (...) {
+    }
+    if (app) app->handlingException_ = false;
+}
+
+LRESULT CALLBACK TApplication::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!app) return DefWindowProcA(window, msg, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        app->WndProc(msg, wParam, lParam, result);
+    } catch (...) {
+        HandleCurrentException();
+    }
+    return result;
+}
+
+void TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (msg) {
+        case WM_CLOSE:
+            if (mainForm_) mainForm_->Close();
+            return;
+        case WM_SYSCOMMAND:
+            result = DefWindowProcA(window_, msg, wParam, lParam);
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) OnMinimize(this);
+            if ((wParam & 0xFFF0) == SC_RESTORE) Restore();
+            return;
+        case WM_ACTIVATEAPP:
+            result = DefWindowProcA(window_, msg, wParam, lParam);
+            return;
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM: {
+            TMessage m{msg, wParam, lParam, 0};
+            if (wParam == 0 && TMenuItem::HandleOwnerDraw(m)) {
+                result = m.result;
+                return;
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    result = DefWindowProcA(window_, msg, wParam, lParam);
+}
+
+}  // namespace cl

@@ -1,0 +1,89 @@
+#pragma once
+// The application: a hidden window that owns every form and carries the taskbar button, the
+// message loop with idle processing (action updates of showing forms), and the handler that
+// every caught exception reaches (by default an error box with the message).
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "classlib/core/Component.h"
+#include "classlib/core/Event.h"
+
+namespace cl {
+
+class TCustomForm;
+
+class TApplication : public TComponent {
+    CL_CLASS_INFO()
+public:
+    TApplication();
+    ~TApplication() override;
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title);
+    // The hidden application window (made on first use).
+    HWND Handle();
+    TCustomForm* MainForm() const { return mainForm_; }
+    // The first form created through CreateForm becomes the main form.
+    template <class T>
+    T* CreateForm();
+    // Full path of the program file.
+    std::string ExeName() const;
+
+    // Shows the main form and runs the message loop until the main form closes.
+    void Run();
+    // Handles every message waiting now, then returns.
+    void ProcessMessages();
+    // Handles one message, or does idle work and waits for the next one.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    void Minimize();
+    void Restore();
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
+    TNotifyEvent OnIdle;
+
+    // Replaces the default error box; gets the message of every uncaught exception.
+    std::function<void(const std::string& message)> OnException;
+    void ShowException(const std::string& message);
+
+    // For catch (...) blocks round Win32 and COM callbacks: hands the exception in flight to
+    // the application's handler. Never throws.
+    static void HandleCurrentException();
+
+private:
+    void SetMainForm(TCustomForm* form);
+    bool ProcessMessage();
+    void Idle();
+    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    void WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    std::string title_;
+    HWND window_ = nullptr;
+    TCustomForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    bool handlingException_ = false;
+};
+
+// The process's application object (null before one is made and after it is gone).
+TApplication* Application();
+
+}  // namespace cl
+
+#include "classlib/win/Form.h"
+
+namespace cl {
+
+template <class T>
+T* TApplication::CreateForm() {
+    T* form = cl::CreateForm<T>(this);
+    if (!mainForm_) SetMainForm(form);
+    return form;
+}
+
+}  // namespace cl

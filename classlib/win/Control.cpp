@@ -1,0 +1,692 @@
+#include "classlib/win/Control.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <set>
+
+#include "classlib/core/ClassBuilder.h"
+#include "classlib/core/Exception.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/Canvas.h"
+#include "classlib/win/Form.h"
+#include "classlib/win/Menus.h"
+#include "classlib/win/Screen.h"
+
+namespace cl {
+
+namespace {
+
+const char kControlProperty[] = "ClassLibControl";
+
+// The control whose window CreateWindowEx is making on this thread: our own window classes
+// attach to it at their first message, before WM_NCCREATE.
+thread_local TControl* creatingControl = nullptr;
+
+const TEnumNames kAlignNames{{{"alNone", 0}, {"alTop", 1}, {"alBottom", 2}, {"alLeft", 3}, {"alRight", 4}, {"alClient", 5}}};
+
+void RegisterOurClass(const std::string& name, UINT classStyle, WNDPROC proc) {
+    static std::set<std::string> registered;  // process-wide: window classes are too
+    if (registered.count(name)) return;
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    wc.style = classStyle;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    wc.lpszClassName = name.c_str();
+    if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw Exception("Cannot register window class " + name);
+    registered.insert(name);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ControlWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TControl* control = TControl::FromHandle(window);
+    if (!control) return DefWindowProcA(window, msg, wParam, lParam);
+    TMessage message{msg, wParam, lParam, 0};
+    try {
+        // A control in its destructor only gets the window's own processing.
+        if (control->IsDestroying()) control->DefaultHandler(message);
+        else control->Dispatch(message);
+    } catch (...) {
+        TApplication::HandleCurrentException();
+    }
+    if (msg == WM_NCDESTROY) control->DetachWindow();
+    return message.result;
+}
+
+LRESULT CALLBACK InitialWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    TControl* control = creatingControl;
+    if (!control) return DefWindowProcA(window, msg, wParam, lParam);
+    creatingControl = nullptr;
+    control->AttachWindow(window);
+    control->defaultProc_ = DefWindowProcA;
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindowProc));
+    return ControlWindowProc(window, msg, wParam, lParam);
+}
+
+TShiftState ShiftStateFromKeys(WPARAM keys) {
+    TShiftState shift = 0;
+    if (keys & MK_SHIFT) shift |= ssShift;
+    if (keys & MK_CONTROL) shift |= ssCtrl;
+    if (keys & MK_LBUTTON) shift |= ssLeft;
+    if (keys & MK_RBUTTON) shift |= ssRight;
+    if (keys & MK_MBUTTON) shift |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+
+TShiftState KeyboardShiftState() {
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    return shift;
+}
+
+const TClassInfo& TControl::StaticClass() {
+    static const auto info = TClassBuilder<TControl>("TControl", TComponent::StaticClass())
+                                 .Int("Left", &TControl::Left, &TControl::SetLeft)
+                                 .Int("Top", &TControl::Top, &TControl::SetTop)
+                                 .Int("Width", &TControl::Width, &TControl::SetWidth)
+                                 .Int("Height", &TControl::Height, &TControl::SetHeight)
+                                 .Int("ClientWidth", &TControl::ClientWidth, &TControl::SetClientWidth)
+                                 .Int("ClientHeight", &TControl::ClientHeight, &TControl::SetClientHeight)
+                                 .Enum<TAlign>("Align", &TControl::Align, &TControl::SetAlign, kAlignNames)
+                                 .Bool("Visible", &TControl::Visible, &TControl::SetVisible)
+                                 .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled)
+                                 .Str("Caption", &TControl::Caption, &TControl::SetCaption)
+                                 .Str("Text", &TControl::Caption, &TControl::SetCaption)
+                                 .Object("Font", &TControl::Font)
+                                 .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+                                 .Color("Color", &TControl::Color, &TControl::SetColor)
+                                 .Bool("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
+                                 .Ref<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+                                 .Str("Hint", &TControl::Hint, &TControl::SetHint)
+                                 .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+                                 .Bool("TabStop", &TControl::TabStop, &TControl::SetTabStop)
+                                 .Int("TabOrder", &TControl::TabOrder, &TControl::SetTabOrder)
+                                 .Event("OnClick", &TControl::OnClick)
+                                 .Event("OnDblClick", &TControl::OnDblClick)
+                                 .Event("OnMouseDown", &TControl::OnMouseDown)
+                                 .Event("OnMouseUp", &TControl::OnMouseUp)
+                                 .Event("OnMouseMove", &TControl::OnMouseMove)
+                                 .Event("OnKeyDown", &TControl::OnKeyDown)
+                                 .Event("OnKeyUp", &TControl::OnKeyUp)
+                                 .Event("OnKeyPress", &TControl::OnKeyPress)
+                                 .Event("OnResize", &TControl::OnResize)
+                                 .Event("OnEnter", &TControl::OnEnter)
+                                 .Event("OnExit", &TControl::OnExit)
+                                 .Build();
+    return *info;
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {
+    font_.OnChange = TNotifyEvent::FromFunction([this](TObject*) { FontChanged(); });
+}
+
+TControl::~TControl() {
+    Destroying();
+    // Child controls die with their parent, whoever owns them.
+    while (!controls_.empty()) Free(controls_.back());
+    if (parent_) SetParent(nullptr);
+    DestroyHandle();
+}
+
+// ---- tree ----
+
+void TControl::SetParentComponent(TComponent* parent) {
+    if (auto* control = dynamic_cast<TControl*>(parent)) SetParent(control);
+}
+
+void TControl::SetParent(TControl* parent) {
+    if (parent == parent_) return;
+    for (TControl* p = parent; p; p = p->parent_)
+        if (p == this) throw EInvalidOperation("A control cannot have itself or its child as parent");
+    if (parent_) {
+        auto& siblings = parent_->controls_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        TControl* old = parent_;
+        parent_ = nullptr;
+        if (handle_ && !(parent && parent->HandleAllocated())) DestroyHandle();
+        if (!old->IsDestroying()) {
+            old->ControlListChanged(this, false);
+            old->Realign();
+        }
+    }
+    parent_ = parent;
+    if (!parent) return;
+    parent->controls_.push_back(this);
+    if (parentFont_) ParentFontChanged();
+    if (parentColor_) ParentColorChanged();
+    parent->ControlListChanged(this, true);
+    if (parent->HandleAllocated()) {
+        if (handle_) ::SetParent(handle_, parent->Handle());
+        else CreateWnd();
+    }
+    parent->Realign();
+}
+
+TCustomForm* TControl::ParentForm() const {
+    const TControl* c = this;
+    while (c->parent_) c = c->parent_;
+    return dynamic_cast<TCustomForm*>(const_cast<TControl*>(c));
+}
+
+// ---- window ----
+
+TControl* TControl::FromHandle(HWND window) {
+    return window ? static_cast<TControl*>(GetPropA(window, kControlProperty)) : nullptr;
+}
+
+HWND TControl::Handle() {
+    HandleNeeded();
+    return handle_;
+}
+
+void TControl::HandleNeeded() {
+    if (handle_) return;
+    if (parent_) parent_->HandleNeeded();
+    if (!handle_) CreateWnd();
+}
+
+void TControl::AttachWindow(HWND window) {
+    handle_ = window;
+    SetPropA(window, kControlProperty, this);
+}
+
+void TControl::DetachWindow() {
+    if (!handle_) return;
+    RemovePropA(handle_, kControlProperty);
+    handle_ = nullptr;
+    defaultProc_ = nullptr;
+}
+
+void TControl::CreateParams(TCreateParams& params) {
+    params.windowClass = ClassName();
+    params.style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    if (visible_) params.style |= WS_VISIBLE;
+    if (!enabled_) params.style |= WS_DISABLED;
+    if (tabStop_) params.style |= WS_TABSTOP;
+    params.exStyle = WS_EX_CONTROLPARENT;
+    if (parent_) params.parentWindow = parent_->Handle();
+}
+
+void TControl::CreateWnd() {
+    if (handle_ || creatingHandle_) return;
+    creatingHandle_ = true;
+    TCreateParams params;
+    try {
+        CreateParams(params);
+    } catch (...) {
+        creatingHandle_ = false;
+        throw;
+    }
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!params.standardClass) {
+        RegisterOurClass(params.windowClass, params.classStyle, &InitialWindowProc);
+        creatingControl = this;
+    }
+    HWND window = CreateWindowExA(params.exStyle, params.windowClass.c_str(), caption_.c_str(), params.style, bounds_.left,
+                                  bounds_.top, bounds_.Width(), bounds_.Height(), params.parentWindow, params.menuOrId,
+                                  instance, nullptr);
+    creatingControl = nullptr;
+    creatingHandle_ = false;
+    if (!window) throw Exception("Error creating window of class " + params.windowClass + " for " + Name());
+    if (params.standardClass) {
+        AttachWindow(window);
+        defaultProc_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlWindowProc)));
+    } else if (!handle_) {
+        AttachWindow(window);
+        defaultProc_ = DefWindowProcA;
+    }
+    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    InitializeWnd();
+    for (size_t i = 0; i < controls_.size(); ++i) controls_[i]->CreateWnd();
+    AlignControls();
+}
+
+void TControl::DestroyHandle() {
+    if (handle_) DestroyWindow(handle_);  // WM_NCDESTROY detaches us and our children
+    DetachWindow();
+}
+
+void TControl::RecreateWnd() {
+    if (!handle_) return;
+    DestroyHandle();
+    if (!parent_ || parent_->HandleAllocated()) CreateWnd();
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) { return SendMessageA(Handle(), msg, wParam, lParam); }
+
+void TControl::DefaultHandler(TMessage& message) {
+    message.result = CallWindowProcA(defaultProc_ ? defaultProc_ : DefWindowProcA, handle_, message.msg, message.wParam,
+                                     message.lParam);
+}
+
+void TControl::Dispatch(TMessage& message) { WndProc(message); }
+
+HBRUSH TControl::BackgroundBrush() {
+    if (!colorBrush_) colorBrush_.Reset(CreateSolidBrush(ColorToRGB(color_)));
+    return colorBrush_.Get();
+}
+
+HBRUSH TControl::ControlColor(HDC dc) {
+    SetTextColor(dc, ColorToRGB(font_.Color()));
+    SetBkColor(dc, ColorToRGB(color_));
+    return BackgroundBrush();
+}
+
+void TControl::WndProc(TMessage& m) {
+    switch (m.msg) {
+        case WM_COMMAND:
+            if (m.lParam) {
+                TControl* child = FromHandle(reinterpret_cast<HWND>(m.lParam));
+                if (child && child != this && child->CommandNotification(HIWORD(m.wParam))) return;
+            }
+            break;
+        case WM_NOTIFY: {
+            auto* header = reinterpret_cast<NMHDR*>(m.lParam);
+            TControl* child = FromHandle(header->hwndFrom);
+            if (child && child != this && child->Notify(header, m.result)) return;
+            break;
+        }
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORLISTBOX: {
+            TControl* child = FromHandle(reinterpret_cast<HWND>(m.lParam));
+            if (child && child != this) {
+                if (HBRUSH brush = child->ControlColor(reinterpret_cast<HDC>(m.wParam))) {
+                    m.result = reinterpret_cast<LRESULT>(brush);
+                    return;
+                }
+            }
+            break;
+        }
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+            if (m.wParam == 0 && TMenuItem::HandleOwnerDraw(m)) return;
+            break;
+        case WM_SIZE:
+            DefaultHandler(m);
+            UpdateBoundsFromWindow();
+            AlignControls();
+            Resize();
+            return;
+        case WM_MOVE:
+            DefaultHandler(m);
+            UpdateBoundsFromWindow();
+            return;
+        case WM_SETCURSOR:
+            if (Screen().Cursor() != crDefault && LOWORD(m.lParam) == HTCLIENT) {
+                SetCursor(Screen().CursorHandle());
+                m.result = TRUE;
+                return;
+            }
+            break;
+        case WM_CONTEXTMENU: {
+            bool handled = false;
+            DoContextPopup({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)}, handled);
+            if (handled) return;
+            break;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MOUSEMOVE:
+            HandleMouse(m);
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            if (HandleKey(m)) return;
+            break;
+        case WM_CHAR: {
+            char key = static_cast<char>(m.wParam);
+            OnKeyPress(this, key);
+            if (key == 0) return;
+            m.wParam = static_cast<unsigned char>(key);
+            break;
+        }
+        case WM_SETFOCUS:
+            DefaultHandler(m);
+            OnEnter(this);
+            return;
+        case WM_KILLFOCUS:
+            DefaultHandler(m);
+            OnExit(this);
+            return;
+        case WM_ERASEBKGND:
+            if (defaultProc_ == DefWindowProcA) {
+                RECT rc;
+                GetClientRect(handle_, &rc);
+                FillRect(reinterpret_cast<HDC>(m.wParam), &rc, BackgroundBrush());
+                m.result = 1;
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    DefaultHandler(m);
+}
+
+void TControl::HandleMouse(TMessage& m) {
+    const int x = GET_X_LPARAM(m.lParam), y = GET_Y_LPARAM(m.lParam);
+    TShiftState shift = ShiftStateFromKeys(m.wParam);
+    switch (m.msg) {
+        case WM_MOUSEMOVE:
+            OnMouseMove(this, shift, x, y);
+            return;
+        case WM_LBUTTONDBLCLK:
+            OnDblClick(this);
+            OnMouseDown(this, TMouseButton::Left, shift | ssDouble, x, y);
+            return;
+        case WM_RBUTTONDBLCLK:
+            OnMouseDown(this, TMouseButton::Right, shift | ssDouble, x, y);
+            return;
+        case WM_LBUTTONDOWN:
+            mouseDownInside_ = true;
+            OnMouseDown(this, TMouseButton::Left, shift, x, y);
+            return;
+        case WM_RBUTTONDOWN:
+            OnMouseDown(this, TMouseButton::Right, shift, x, y);
+            return;
+        case WM_MBUTTONDOWN:
+            OnMouseDown(this, TMouseButton::Middle, shift, x, y);
+            return;
+        case WM_LBUTTONUP: {
+            const bool click = mouseDownInside_ && defaultProc_ == DefWindowProcA && ClientRect().Contains({x, y});
+            mouseDownInside_ = false;
+            OnMouseUp(this, TMouseButton::Left, shift, x, y);
+            if (click) Click();
+            return;
+        }
+        case WM_RBUTTONUP:
+            OnMouseUp(this, TMouseButton::Right, shift, x, y);
+            return;
+        case WM_MBUTTONUP:
+            OnMouseUp(this, TMouseButton::Middle, shift, x, y);
+            return;
+        default:
+            return;
+    }
+}
+
+bool TControl::HandleKey(TMessage& m) {
+    WORD key = static_cast<WORD>(m.wParam);
+    const bool down = m.msg == WM_KEYDOWN || m.msg == WM_SYSKEYDOWN;
+    (down ? OnKeyDown : OnKeyUp)(this, key, KeyboardShiftState());
+    if (key == 0) return true;
+    m.wParam = key;
+    return false;
+}
+
+void TControl::DoContextPopup(TPoint screenPoint, bool& handled) {
+    if (!popupMenu_) return;
+    if (screenPoint.x == -1 && screenPoint.y == -1) screenPoint = ClientToScreen({0, 0});  // from the keyboard
+    popupMenu_->SetPopupComponent(this);
+    popupMenu_->Popup(screenPoint.x, screenPoint.y);
+    handled = true;
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::Remove && component == popupMenu_) popupMenu_ = nullptr;
+}
+
+// ---- geometry ----
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    const TRect wanted = TRect::FromBounds(left, top, std::max(0, width), std::max(0, height));
+    if (wanted == bounds_) return;
+    bounds_ = wanted;
+    if (handle_) {
+        SetWindowPos(handle_, nullptr, bounds_.left, bounds_.top, bounds_.Width(), bounds_.Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        AlignControls();
+    }
+    if (parent_ && align_ != TAlign::None) parent_->Realign();
+}
+
+void TControl::UpdateBoundsFromWindow() {
+    if (!handle_) return;
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (HWND parentWindow = GetParent(handle_); parentWindow && (GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(HWND_DESKTOP, parentWindow, reinterpret_cast<POINT*>(&r), 2);
+    bounds_ = {r.left, r.top, r.right, r.bottom};
+}
+
+TRect TControl::ClientRect() {
+    if (!handle_) return TRect::FromBounds(0, 0, Width(), Height());
+    RECT r;
+    GetClientRect(handle_, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void TControl::SetClientWidth(int width) { SetWidth(width + Width() - ClientWidth()); }
+
+void TControl::SetClientHeight(int height) { SetHeight(height + Height() - ClientHeight()); }
+
+void TControl::SetAlign(TAlign align) {
+    if (align == align_) return;
+    align_ = align;
+    if (parent_) parent_->Realign();
+}
+
+void TControl::Realign() { AlignControls(); }
+
+void TControl::AlignControls() {
+    if (aligning_ || IsLoading() || IsDestroying() || controls_.empty()) return;
+    std::vector<TAlignItem> items;
+    items.reserve(controls_.size());
+    for (TControl* c : controls_) items.push_back({c->align_, c->bounds_, c->visible_});
+    ArrangeAligned(ClientRect(), items);
+    aligning_ = true;
+    try {
+        for (size_t i = 0; i < controls_.size(); ++i)
+            if (controls_[i]->align_ != TAlign::None) {
+                const TRect& r = items[i].bounds;
+                controls_[i]->SetBounds(r.left, r.top, r.Width(), r.Height());
+            }
+    } catch (...) {
+        aligning_ = false;
+        throw;
+    }
+    aligning_ = false;
+}
+
+TPoint TControl::ClientToScreen(TPoint p) {
+    POINT pt{p.x, p.y};
+    ::ClientToScreen(Handle(), &pt);
+    return {pt.x, pt.y};
+}
+
+TPoint TControl::ScreenToClient(TPoint p) {
+    POINT pt{p.x, p.y};
+    ::ScreenToClient(Handle(), &pt);
+    return {pt.x, pt.y};
+}
+
+// ---- state ----
+
+void TControl::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    if (handle_) ShowWindow(handle_, visible ? SW_SHOWNA : SW_HIDE);
+    if (parent_ && align_ != TAlign::None) parent_->Realign();
+}
+
+bool TControl::Showing() const {
+    if (!visible_) return false;
+    if (parent_) return parent_->Showing();
+    return handle_ && IsWindowVisible(handle_);
+}
+
+void TControl::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    if (handle_) EnableWindow(handle_, enabled);
+}
+
+void TControl::SetCaption(const std::string& caption) {
+    if (handle_) {
+        if (caption == Text()) {
+            caption_ = caption;
+            return;
+        }
+        caption_ = caption;
+        SetWindowTextA(handle_, caption.c_str());
+        return;
+    }
+    caption_ = caption;
+}
+
+std::string TControl::Text() {
+    if (!handle_) return caption_;
+    const int length = GetWindowTextLengthA(handle_);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int got = GetWindowTextA(handle_, text.data(), length + 1);
+    text.resize(static_cast<size_t>(std::max(0, got)));
+    return text;
+}
+
+void TControl::SetParentFont(bool parentFont) {
+    if (parentFont == parentFont_) return;
+    parentFont_ = parentFont;
+    if (parentFont) ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+    if (!parent_) return;
+    applyingParentFont_ = true;
+    font_.Assign(parent_->font_);
+    applyingParentFont_ = false;
+}
+
+void TControl::FontChanged() {
+    if (!applyingParentFont_) parentFont_ = false;
+    if (handle_) {
+        SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+        Invalidate();
+    }
+    for (TControl* c : controls_)
+        if (c->parentFont_) c->ParentFontChanged();
+}
+
+void TControl::SetColor(TColor color) {
+    parentColor_ = false;
+    if (color == color_) return;
+    color_ = color;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool parentColor) {
+    if (parentColor == parentColor_) return;
+    parentColor_ = parentColor;
+    if (parentColor) ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+    if (!parent_ || parent_->color_ == color_) return;
+    color_ = parent_->color_;
+    ColorChanged();
+}
+
+void TControl::ColorChanged() {
+    colorBrush_.Reset();
+    Invalidate();
+    for (TControl* c : controls_)
+        if (c->parentColor_) c->ParentColorChanged();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (popupMenu_) RemoveFreeNotification(popupMenu_);
+    popupMenu_ = menu;
+    if (menu) FreeNotification(menu);
+}
+
+void TControl::SetTabStop(bool tabStop) {
+    if (tabStop == tabStop_) return;
+    tabStop_ = tabStop;
+    if (handle_) {
+        LONG style = GetWindowLongA(handle_, GWL_STYLE);
+        SetWindowLongA(handle_, GWL_STYLE, tabStop ? (style | WS_TABSTOP) : (style & ~WS_TABSTOP));
+    }
+}
+
+void TControl::Invalidate() {
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TControl::Repaint() {
+    if (handle_) RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void TControl::Update() {
+    if (handle_) UpdateWindow(handle_);
+}
+
+void TControl::SetFocus() { ::SetFocus(Handle()); }
+
+bool TControl::Focused() { return handle_ && GetFocus() == handle_; }
+
+void TControl::BringToFront() {
+    if (parent_) {
+        auto& siblings = parent_->controls_;
+        siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+        siblings.push_back(this);
+    }
+    if (handle_) SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TControl::Click() { OnClick(this); }
+
+void TControl::Loaded() {
+    TComponent::Loaded();
+    Realign();
+}
+
+// ---- TCustomControl ----
+
+const TClassInfo& TCustomControl::StaticClass() {
+    static const auto info = TClassBuilder<TCustomControl>("TCustomControl", TControl::StaticClass()).Build();
+    return *info;
+}
+
+TCustomControl::TCustomControl(TComponent* owner) : TControl(owner) {}
+
+void TCustomControl::WndProc(TMessage& m) {
+    if (m.msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(Handle(), &ps);
+        try {
+            TCanvas canvas(dc);
+            canvas.Font().Assign(*Font());
+            Paint(canvas);
+        } catch (...) {
+            EndPaint(Handle(), &ps);
+            throw;
+        }
+        EndPaint(Handle(), &ps);
+        return;
+    }
+    TControl::WndProc(m);
+}
+
+void TCustomControl::Paint(TCanvas& canvas) {}
+
+}  // namespace cl

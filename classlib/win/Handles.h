@@ -1,0 +1,95 @@
+#pragma once
+// Owning wrappers for Win32 handles: each frees its handle exactly once.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace cl {
+
+template <class H, class Traits>
+class TUniqueHandle {
+public:
+    TUniqueHandle() = default;
+    explicit TUniqueHandle(H handle) : handle_(handle) {}
+    ~TUniqueHandle() { Reset(); }
+    TUniqueHandle(TUniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Traits::Invalid())) {}
+    TUniqueHandle& operator=(TUniqueHandle&& other) noexcept {
+        if (this != &other) Reset(std::exchange(other.handle_, Traits::Invalid()));
+        return *this;
+    }
+    TUniqueHandle(const TUniqueHandle&) = delete;
+    TUniqueHandle& operator=(const TUniqueHandle&) = delete;
+
+    H Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Traits::Invalid(); }
+    H Release() { return std::exchange(handle_, Traits::Invalid()); }
+    void Reset(H handle = Traits::Invalid()) {
+        if (handle_ != Traits::Invalid()) Traits::Close(handle_);
+        handle_ = handle;
+    }
+
+private:
+    H handle_ = Traits::Invalid();
+};
+
+struct TKernelHandleTraits {
+    static HANDLE Invalid() { return nullptr; }
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct TFileHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { CloseHandle(h); }
+};
+struct TFindHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { FindClose(h); }
+};
+template <class T>
+struct TGdiObjectTraits {
+    static T Invalid() { return nullptr; }
+    static void Close(T h) { DeleteObject(h); }
+};
+struct TIconTraits {
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+struct TRegKeyTraits {
+    static HKEY Invalid() { return nullptr; }
+    static void Close(HKEY h) { RegCloseKey(h); }
+};
+struct TMenuTraits {
+    static HMENU Invalid() { return nullptr; }
+    static void Close(HMENU h) { DestroyMenu(h); }
+};
+struct TModuleTraits {
+    static HMODULE Invalid() { return nullptr; }
+    static void Close(HMODULE h) { FreeLibrary(h); }
+};
+
+using TKernelHandle = TUniqueHandle<HANDLE, TKernelHandleTraits>;
+using TFileHandle = TUniqueHandle<HANDLE, TFileHandleTraits>;
+using TFindHandle = TUniqueHandle<HANDLE, TFindHandleTraits>;
+using TFontHandle = TUniqueHandle<HFONT, TGdiObjectTraits<HFONT>>;
+using TBrushHandle = TUniqueHandle<HBRUSH, TGdiObjectTraits<HBRUSH>>;
+using TPenHandle = TUniqueHandle<HPEN, TGdiObjectTraits<HPEN>>;
+using TBitmapHandle = TUniqueHandle<HBITMAP, TGdiObjectTraits<HBITMAP>>;
+using TIconHandle = TUniqueHandle<HICON, TIconTraits>;
+using TRegKey = TUniqueHandle<HKEY, TRegKeyTraits>;
+using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
+using TModuleHandle = TUniqueHandle<HMODULE, TModuleTraits>;
+
+// Selects a GDI object into a device context for one scope.
+class TSelectObject {
+public:
+    TSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    ~TSelectObject() { SelectObject(dc_, old_); }
+    TSelectObject(const TSelectObject&) = delete;
+    TSelectObject& operator=(const TSelectObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace cl

@@ -1,0 +1,64 @@
+#pragma once
+// Image lists: equal-sized images (with masks) over a common-controls image list, filled from
+// a bitmap strip in the form resource or at run time.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "classlib/core/Colors.h"
+#include "classlib/core/Component.h"
+#include "classlib/core/Event.h"
+
+namespace cl {
+
+class TCanvas;
+
+class TCustomImageList : public TComponent {
+    CL_CLASS_INFO()
+public:
+    explicit TCustomImageList(TComponent* owner);
+    ~TCustomImageList() override;
+
+    int Width() const { return width_; }
+    void SetWidth(int width);
+    int Height() const { return height_; }
+    void SetHeight(int height);
+    int Count() const;
+    HIMAGELIST Handle();
+
+    // Adds an image with its mask (either may be the same size as the list's images); returns
+    // its index.
+    int Add(HBITMAP image, HBITMAP mask);
+    // Adds a strip of images, taking maskColor as transparent.
+    int AddMasked(HBITMAP image, TColor maskColor);
+    int AddIcon(HICON icon);
+    void Clear();
+    void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+
+    // The images as a bitmap file (a strip, lower-left pixel colour transparent) in the form
+    // resource.
+    std::vector<uint8_t> Bitmap() const { return bitmap_; }
+    void SetBitmap(const std::vector<uint8_t>& bitmapFile);
+
+    TNotifyEvent OnChange;
+
+private:
+    void Recreate();
+    void Changed() { OnChange(this); }
+
+    int width_ = 16;
+    int height_ = 16;
+    HIMAGELIST handle_ = nullptr;
+    std::vector<uint8_t> bitmap_;
+};
+
+class TImageList : public TCustomImageList {
+    CL_CLASS_INFO()
+public:
+    explicit TImageList(TComponent* owner) : TCustomImageList(owner) {}
+};
+
+}  // namespace cl

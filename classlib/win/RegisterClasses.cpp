@@ -1,0 +1,30 @@
+#include "classlib/win/RegisterClasses.h"
+
+#include "classlib/core/ClassInfo.h"
+#include "classlib/win/Actions.h"
+#include "classlib/win/Button.h"
+#include "classlib/win/Edit.h"
+#include "classlib/win/ImageList.h"
+#include "classlib/win/Label.h"
+#include "classlib/win/Menus.h"
+#include "classlib/win/Panel.h"
+
+namespace cl {
+
+void RegisterClassLibrary() {
+    for (const TClassInfo* info : {
+             &TAction::StaticClass(),
+             &TActionList::StaticClass(),
+             &TButton::StaticClass(),
+             &TCheckBox::StaticClass(),
+             &TEdit::StaticClass(),
+             &TImageList::StaticClass(),
+             &TLabel::StaticClass(),
+             &TMenuItem::StaticClass(),
+             &TPanel::StaticClass(),
+             &TPopupMenu::StaticClass(),
+         })
+        TClassRegistry::Register(*info);
+}
+
+}  // namespace cl
