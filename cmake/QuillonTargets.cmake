@@ -59,11 +59,12 @@ function(quillon_windows_library name)
   endif()
 endfunction()
 
-# quillon_test(<name> [WINDOWS_ONLY] [ISOLATED] [GUI] SOURCES ... LIBS ...)
+# quillon_test(<name> [WINDOWS_ONLY] [ISOLATED] [FROM_PREFIX] SOURCES ... LIBS ...)
 # A GoogleTest program. Portable tests run on the host with sanitizers and under Wine;
-# WINDOWS_ONLY tests run under Wine only. ISOLATED tests get a fresh copy of the Wine prefix.
+# WINDOWS_ONLY tests run under Wine only. ISOLATED tests get a fresh copy of the Wine prefix;
+# FROM_PREFIX tests run from a copy inside the prefix (for programs that write beside themselves).
 function(quillon_test name)
-  cmake_parse_arguments(T "WINDOWS_ONLY;ISOLATED" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWS_ONLY;ISOLATED;FROM_PREFIX" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   if(NOT QUILLON_WITH_TESTS)
     return()
   endif()
@@ -81,6 +82,9 @@ function(quillon_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(T_ISOLATED)
     set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT QUILLON_ISOLATED_PREFIX=1)
+  endif()
+  if(T_FROM_PREFIX)
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT QUILLON_RUN_FROM_PREFIX=1)
   endif()
 endfunction()
 

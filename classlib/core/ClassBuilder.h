@@ -98,6 +98,22 @@ public:
         info_->properties.back().subObject = [get](TObject& o) -> TObject* { return (Self(o).*get)(); };
         return *this;
     }
+    // A field holding the component of that name.
+    template <class T>
+    TClassBuilder& Field(const char* name, T* C::*member) {
+        TFieldInfo f;
+        f.name = name;
+        f.get = [member](TObject& o) -> TComponent* { return Self(o).*member; };
+        f.set = [member](TObject& o, TComponent* component) {
+            T* typed = dynamic_cast<T*>(component);
+            if (component && !typed) return false;
+            Self(o).*member = typed;
+            return true;
+        };
+        f.className = T::StaticClass().Name();
+        info_->fields.push_back(std::move(f));
+        return *this;
+    }
     // A handler method of a form, bound to events by name.
     template <class... A>
     TClassBuilder& Handler(const char* name, void (C::*method)(A...)) {

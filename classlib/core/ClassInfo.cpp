@@ -61,6 +61,13 @@ const THandlerInfo* TClassInfo::FindHandler(const std::string& name) const {
     return nullptr;
 }
 
+const TFieldInfo* TClassInfo::FindField(const std::string& name) const {
+    for (const TClassInfo* c = this; c; c = c->parent_)
+        for (const auto& f : c->fields)
+            if (SameText(f.name, name)) return &f;
+    return nullptr;
+}
+
 TComponent* TClassInfo::Create(TComponent* owner) const {
     if (!create_) throw EComponentError("Class " + name_ + " cannot be created by name");
     return create_(owner);

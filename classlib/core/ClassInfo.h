@@ -40,6 +40,15 @@ struct TPropertyInfo {
     std::function<TObject*(TObject&)> subObject;    // Object and Collection
 };
 
+// A field of a form that holds one of its components, filled by name when the form resource
+// is read and cleared when the component dies.
+struct TFieldInfo {
+    std::string name;
+    std::function<TComponent*(TObject&)> get;
+    std::function<bool(TObject&, TComponent*)> set;  // false when the component has the wrong class
+    std::string className;
+};
+
 struct THandlerInfo {
     std::string name;
     std::type_index eventType = typeid(void);
@@ -59,12 +68,14 @@ public:
     // Case-insensitive, walking the base classes.
     const TPropertyInfo* FindProperty(const std::string& name) const;
     const THandlerInfo* FindHandler(const std::string& name) const;
+    const TFieldInfo* FindField(const std::string& name) const;
 
     bool CanCreate() const { return static_cast<bool>(create_); }
     TComponent* Create(TComponent* owner) const;
 
     std::vector<TPropertyInfo> properties;
     std::vector<THandlerInfo> handlers;
+    std::vector<TFieldInfo> fields;
 
 private:
     std::string name_;

@@ -119,6 +119,12 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
 }
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
+    if (operation == TOperation::Remove) {
+        // A form's field naming the dying component no longer refers to it.
+        for (const TClassInfo* c = &ClassInfo(); c; c = c->Parent())
+            for (const auto& field : c->fields)
+                if (field.get(*this) == component) field.set(*this, nullptr);
+    }
     // Indexing, not iterators: a handler may free components while we walk.
     for (size_t i = 0; i < components_.size(); ++i)
         if (components_[i] != component) components_[i]->Notification(component, operation);

@@ -77,6 +77,9 @@ private:
             component->SetLoading(true);
             created_.push_back(component);
             component->SetName(object.name);
+            if (const TFieldInfo* field = root_.ClassInfo().FindField(object.name); field && !field->set(root_, component))
+                throw EFormReadError("field " + field->name + " of " + root_.ClassName() + " is a " + field->className +
+                                     ", not a " + object.className);
             component->SetParentComponent(parent);
         });
         ReadProperties(*component, object.properties, object.name);

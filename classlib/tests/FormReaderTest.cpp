@@ -76,6 +76,10 @@ end)",
     w->OnMeasure(w, height);
     EXPECT_EQ(height, 42);
 
+    EXPECT_EQ(form.W1, w);  // the form's field of that name
+    delete w;
+    EXPECT_EQ(form.W1, nullptr);  // and cleared when the component dies
+
     EXPECT_EQ(Widget(form, "W2")->Color(), 0xE1FFFE);
     EXPECT_EQ(Widget(form, "W2")->RetiredFlat(), 1);  // read through the class's own hook
 }
@@ -152,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadForm{"object M: TTestForm\n object W: TWidget\n  Columns = 3\n end\nend", "a collection (<item ... end>) expected"},
         BadForm{"object M: TTestForm\n object W: TWidget\n  Columns = <\n item\n Depth = 1\n end>\n end\nend", "line 5, component W, property Depth: unknown property"},
         BadForm{"object M: TOtherForm\nend", "describes class TOtherForm, not TTestForm"},
+        BadForm{"object M: TTestForm\n object W1: TTestForm\n end\nend", "field W1 of TTestForm is a TWidget, not a TTestForm"},
         BadForm{"object M: TTestForm\n object W: TWidget\n  Caption = \"open\n end\nend", "line 3: unterminated string"},
         BadForm{"object M: TTestForm\n object W: TWidget\n  Data = {0A1}\n end\nend", "line 3: binary data has an odd number"},
         BadForm{"object M: TTestForm\n object W: TWidget\n  Caption = \"\\q\"\n end\nend", "unknown escape"},

@@ -87,3 +87,26 @@ TEST(TextUtils, ConversionsAndFileNameParts) {
 }
 
 }  // namespace
+
+#include "classlib/core/CommandLine.h"
+
+namespace {
+
+TEST(CommandLine, SplitsLikeAProgramsArgumentList) {
+    const struct {
+        const char* line;
+        std::vector<std::string> arguments;
+    } cases[] = {
+        {"", {}},
+        {"   ", {}},
+        {"C:\\Q\\Quillon.exe", {"C:\\Q\\Quillon.exe"}},
+        {"\"C:\\Program Files\\Q.exe\" \"D:\\My Games\\a.rfa\" x", {"C:\\Program Files\\Q.exe", "D:\\My Games\\a.rfa", "x"}},
+        {"q.exe  a\tb", {"q.exe", "a", "b"}},
+        {"q.exe D:\\half\"quoted name\".rfa", {"q.exe", "D:\\halfquoted name.rfa"}},
+        {"q.exe \"\"", {"q.exe", ""}},
+        {"q.exe \"unterminated arg", {"q.exe", "unterminated arg"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(cl::SplitCommandLine(c.line), c.arguments) << c.line;
+}
+
+}  // namespace

@@ -49,9 +49,11 @@ const cl::TClassInfo& TWidget::StaticClass() {
 
 const cl::TClassInfo& TTestForm::StaticClass() {
     static const auto info = cl::TClassBuilder<TTestForm>("TTestForm", cl::TComponent::StaticClass())
+                                 .Creatable()
                                  .Handler("WidgetClick", &TTestForm::WidgetClick)
                                  .Handler("OtherClick", &TTestForm::OtherClick)
                                  .Handler("WidgetMeasure", &TTestForm::WidgetMeasure)
+                                 .Field("W1", &TTestForm::W1)
                                  .Build();
     return *info;
 }

@@ -110,6 +110,7 @@ public:
     void Loaded() override;
 
     std::vector<std::string> clicks;
+    TWidget* W1 = nullptr;           // filled by name from the form resource
 };
 
 void RegisterTestClasses();

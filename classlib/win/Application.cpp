@@ -1,6 +1,7 @@
 #include "classlib/win/Application.h"
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/core/CommandLine.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/Dialogs.h"
@@ -16,6 +17,17 @@ const char kApplicationClass[] = "TApplication";
 }  // namespace
 
 TApplication* Application() { return theApplication; }
+
+std::string ParamStr(int index) {
+    if (index == 0 && theApplication) return theApplication->ExeName();
+    const std::vector<std::string> arguments = SplitCommandLine(GetCommandLineA());
+    return index >= 0 && static_cast<size_t>(index) < arguments.size() ? arguments[static_cast<size_t>(index)] : std::string();
+}
+
+int ParamCount() {
+    const size_t count = SplitCommandLine(GetCommandLineA()).size();
+    return count > 0 ? static_cast<int>(count) - 1 : 0;
+}
 
 const TClassInfo& TApplication::StaticClass() {
     static const auto info = TClassBuilder<TApplication>("TApplication", TComponent::StaticClass()).Build();

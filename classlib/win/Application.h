@@ -73,6 +73,10 @@ private:
 // The process's application object (null before one is made and after it is gone).
 TApplication* Application();
 
+// The program's command-line arguments: 0 is the program, 1 the first argument ("" past the end).
+std::string ParamStr(int index);
+int ParamCount();
+
 }  // namespace cl
 
 #include "classlib/win/Form.h"

@@ -1,6 +1,5 @@
 #include "classlib/win/InputQueryDialog.h"
 
-#include <cstring>
 #include <vector>
 
 #include "classlib/core/Exception.h"
@@ -65,8 +64,7 @@ private:
         while (*text++);
     }
 
-    // DWORD elements keep the start aligned as DLGTEMPLATE requires.
-    std::vector<unsigned char> bytes_;
+    std::vector<unsigned char> bytes_;  // new[] aligns the start as DLGTEMPLATE requires
 };
 
 struct TInputQueryState {
@@ -130,8 +128,8 @@ bool RunInputQueryDialog(HWND owner, const std::string& caption, const std::stri
     TInputQueryState state{caption, prompt, value, {}};
     const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.Get(), owner, &InputQueryProc,
                                                    reinterpret_cast<LPARAM>(&state));
-    if (result == -1 || result == 0) throw Exception("Cannot show the input box");
-    if (result != IDOK) return false;
+    if (result == -1) throw Exception("Cannot show the input box");
+    if (result != IDOK) return false;  // Cancel, or the program is quitting
     value = state.edited;
     return true;
 }
