@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "classlib/core/Exception.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/Image.h"
+#include "classlib/win/RichEdit.h"
+
+namespace {
+
+class EditorsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = new cl::TForm(&app);
+        form->SetBounds(0, 0, 400, 300);
+    }
+    cl::TApplication app;
+    cl::TForm* form = nullptr;
+};
+
+TEST_F(EditorsTest, RichEditLinesModifiedFlagAndSearch) {
+    auto* edit = new cl::TRichEdit(form);
+    edit->SetParent(form);
+    edit->SetPlainText(true);
+    edit->Lines()->SetText("first line\r\nsecond Line\nthird");  // kept until the window exists
+    form->Show();
+    EXPECT_EQ(edit->Lines()->ToVector(), (std::vector<std::string>{"first line", "second Line", "third"}));
+    EXPECT_FALSE(edit->Modified());
+    edit->Lines()->Add("fourth");
+    EXPECT_EQ(edit->Lines()->Count(), 4);
+    EXPECT_EQ((*edit->Lines())[3], "fourth");
+    const std::string all = edit->WholeText();
+    EXPECT_EQ(edit->FindText("LINE", 0, static_cast<int>(all.size()), 0), 6);  // without case, from the start
+    EXPECT_EQ(edit->FindText("first", 1, static_cast<int>(all.size()) - 1, 0), -1);
+    edit->SetModified(true);
+    EXPECT_TRUE(edit->Modified());
+    edit->Clear();
+    EXPECT_EQ(edit->Lines()->Count(), 0);
+}
+
+TEST_F(EditorsTest, PictureLoadRaisesForMissingOrForeignFiles) {
+    auto* image = new cl::TImage(form);
+    image->SetParent(form);
+    image->SetAutoSize(true);
+    EXPECT_THROW(image->Picture()->LoadFromFile("C:\\no\\such\\preview.bmp"), cl::Exception);
+
+    // A 3 x 2 bitmap written by hand: the control takes its size.
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string path = std::string(temp) + "editors-test.bmp";
+    std::vector<uint8_t> file(54 + 2 * 12, 0);
+    auto put32 = [&](size_t at, uint32_t v) { for (int i = 0; i < 4; ++i) file[at + i] = uint8_t(v >> (8 * i)); };
+    file[0] = 'B';
+    file[1] = 'M';
+    put32(2, static_cast<uint32_t>(file.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, 3);
+    put32(22, 2);
+    file[26] = 1;
+    file[28] = 24;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
+    CloseHandle(h);
+    image->Picture()->LoadFromFile(path);
+    EXPECT_EQ(image->Width(), 3);
+    EXPECT_EQ(image->Height(), 2);
+    DeleteFileA(path.c_str());
+}
+
+}  // namespace
