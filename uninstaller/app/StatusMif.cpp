@@ -1,0 +1,89 @@
+#include "uninstaller/app/StatusMif.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "uninstaller/app/AppState.h"
+#include "uninstaller/app/Handles.h"
+#include "uninstaller/app/LanguageText.h"
+#include "uninstaller/log/InstallLog.h"
+
+namespace {
+
+typedef BOOL(WINAPI* InstallStatusMifProc)(LPSTR mifName, LPSTR manufacturer, LPSTR product, LPSTR version,
+                                             LPSTR locale, LPSTR serialNumber, LPSTR message, BOOL success);
+
+struct HeapText {
+    char* text;
+    ~HeapText()
+    {
+        if (text)
+            HeapFree(GetProcessHeap(), 0, text);
+    }
+};
+
+bool ReportThroughSystemsManagement(RunOutcome outcome)
+{
+    LibraryHandle library(LoadLibraryA("ismif32.dll"));
+    if (!library.module)
+        return false;
+    auto installStatusMif = reinterpret_cast<InstallStatusMifProc>(
+        reinterpret_cast<void*>(GetProcAddress(library.module, "InstallStatusMIF")));
+    if (!installStatusMif)
+        return false;
+    char locale[] = "ENU";
+    char message[64];
+    std::snprintf(message, sizeof message, "%s", StatusMifMessage(outcome));
+    ItemStore& store = g_itemStore;
+    return installStatusMif(store.mifFile, store.manufacturer, store.product, store.versionNumber, locale,
+                            store.serialNumber, message, outcome == kRunSucceeded) != FALSE;
+}
+
+void WriteMifFile(RunOutcome outcome, bool rollback)
+{
+    static char templ[16384];
+    char raw[16384];
+    GetPrivateProfileStringA("Language", "Msg1000", kLanguageNotSet, raw, sizeof raw, g_app.iniPath);
+    if (IsLanguageTextSet(raw))
+        MifTemplateFromLanguage(raw, templ, sizeof templ);
+    else
+        std::snprintf(templ, sizeof templ, "%s", kBuiltInMifTemplate);
+
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char dateTime[32];
+    FormatMifDateTime(now.wMonth, now.wDay, now.wYear, now.wHour, now.wMinute, dateTime, sizeof dateTime);
+    const ItemStore& store = g_itemStore;
+    StatusMifValues values{store.manufacturer, store.product, store.versionNumber, store.serialNumber,
+                           rollback, dateTime, outcome};
+
+    // Each three-character placeholder grows to at most 127 characters.
+    size_t size = std::strlen(templ) * 43 + 1;
+    HeapText text{static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size))};
+    if (!text.text || FormatStatusMif(templ, values, text.text, size) != 0)
+        return;
+
+    char windows[MAX_PATH], path[MAX_PATH + kMifFieldSize];
+    UINT length = GetWindowsDirectoryA(windows, sizeof windows);
+    if (length == 0 || length >= sizeof windows)
+        return;
+    std::snprintf(path, sizeof path, "%s\\%s", windows, store.mifFile);
+    FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return;
+    DWORD written;
+    WriteFile(file.handle, text.text, static_cast<DWORD>(std::strlen(text.text)), &written, nullptr);
+}
+
+}  // namespace
+
+void WriteStatusMif(RunOutcome outcome, bool rollback)
+{
+    if (!g_itemStore.mifFile[0])
+        return;
+    if (ReportThroughSystemsManagement(outcome))
+        return;
+    WriteMifFile(outcome, rollback);
+}
