@@ -1,0 +1,87 @@
+#include "app/archive/EntryExtraction.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+#include "app/archive/EntryDecoder.h"
+#include "app/archive/SegmentDecoder.h"
+
+namespace quillon {
+
+namespace {
+
+constexpr uint32_t kSegmentRecordSize = 12;
+// The segment table is read this many records at a time, so a huge claimed count costs no memory.
+constexpr uint32_t kTableChunk = 1024;
+
+struct TSegmentRecord {
+    uint32_t CompressedSize;
+    uint32_t UncompressedSize;
+    uint32_t Offset;
+};
+
+uint32_t LoadUInt32(const uint8_t* b) {
+    return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
+}
+
+}  // namespace
+
+uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target) {
+    const std::string entryLabel = "entry \"" + entry.FileName + "\"";
+    const uint64_t tableOffset = uint64_t(entry.DataOffset) + 4;
+    if (!archive.Contains(entry.DataOffset, 4))
+        archive.Fail(entryLabel + " has its data at offset " + std::to_string(entry.DataOffset) +
+                     ", beyond the end of the file");
+    const uint32_t count = archive.UInt32At(entry.DataOffset);
+    if (count > (archive.Size() - tableOffset) / kSegmentRecordSize)
+        archive.Fail(entryLabel + " claims " + std::to_string(count) + " segments, more than the file can hold");
+    const uint64_t dataStart = tableOffset + uint64_t(kSegmentRecordSize) * count;
+
+    TEntryDecoder decoder(target);
+    TSegmentRecord records[kTableChunk];
+    for (uint32_t first = 0; first < count; first += kTableChunk) {
+        const uint32_t chunk = std::min(kTableChunk, count - first);
+        const uint8_t* raw = archive.Bytes(tableOffset + uint64_t(kSegmentRecordSize) * first, kSegmentRecordSize * chunk);
+        for (uint32_t j = 0; j < chunk; ++j, raw += kSegmentRecordSize)
+            records[j] = {LoadUInt32(raw), LoadUInt32(raw + 4), LoadUInt32(raw + 8)};
+
+        for (uint32_t j = 0; j < chunk; ++j) {
+            const TSegmentRecord& segment = records[j];
+            const auto fail = [&](const std::string& problem) {
+                archive.Fail(entryLabel + ", segment " + std::to_string(first + j + 1) + " of " +
+                             std::to_string(count) + ": " + problem);
+            };
+            if (segment.CompressedSize > kMaxCompressedSegmentSize)
+                fail("its compressed size of " + std::to_string(segment.CompressedSize) + " bytes is above " +
+                     std::to_string(kMaxCompressedSegmentSize));
+            if (segment.UncompressedSize > kMaxSegmentExpansion * segment.CompressedSize)
+                fail("it claims " + std::to_string(segment.UncompressedSize) + " bytes from only " +
+                     std::to_string(segment.CompressedSize) + " compressed bytes");
+            const uint64_t start = dataStart + segment.Offset;
+            if (!archive.Contains(start, segment.CompressedSize)) fail("it lies beyond the end of the file");
+            const uint8_t* compressed = archive.Bytes(start, segment.CompressedSize);
+            const SegmentStatus status = decoder.AddSegment(compressed, segment.CompressedSize, segment.UncompressedSize);
+            if (status != SegmentStatus::Ok) fail(std::string("it is corrupt: ") + DescribeSegmentStatus(status));
+        }
+    }
+    decoder.Finish();
+    return count;
+}
+
+uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath) {
+    cl::TFileStream archive(archivePath, cl::FileMode::OpenRead);
+    auto target = std::make_unique<cl::TFileStream>(targetPath, cl::FileMode::Create);
+    try {
+        TArchiveInput input(archive, archivePath);
+        const uint32_t segmentCount = DecodeEntry(input, entry, *target);
+        target.reset();
+        return segmentCount;
+    } catch (...) {
+        target.reset();
+        std::remove(targetPath.c_str());
+        throw;
+    }
+}
+
+}  // namespace quillon

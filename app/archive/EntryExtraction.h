@@ -1,0 +1,31 @@
+#pragma once
+// Turning one archive entry into its decoded bytes. The entry's data block, at its DataOffset:
+//   SegmentCount, then per segment {CompressedSize, UncompressedSize, SegmentOffset},
+//   then the compressed segments, segment i at DataOffset + 4 + 12 * SegmentCount + its offset.
+// The decoded entry is the segments' output in table order; SegmentCount 0 is an empty entry.
+// Every size and offset is checked against the file before use; a damaged entry raises
+// ERFAFormatError naming the archive, the entry and the fault.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "app/archive/ArchiveInput.h"
+#include "app/archive/RFAFile.h"
+#include "classlib/core/Stream.h"
+
+namespace quillon {
+
+// No segment's compressed data may be longer than this.
+constexpr size_t kMaxCompressedSegmentSize = 49153;
+
+// Writes the decoded entry to target and returns its SegmentCount.
+uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target);
+
+// Writes the decoded entry to the file targetPath (replacing it) and returns its SegmentCount,
+// which the caller stores in the entry. On any failure both files are closed, the target is
+// deleted and the error is raised again: EFOpenError/EFCreateError when a file cannot be
+// opened, ERFAFormatError for a damaged archive, stream errors for failed reads or writes.
+uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath);
+
+}  // namespace quillon

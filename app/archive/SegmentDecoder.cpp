@@ -1,0 +1,192 @@
+#include "app/archive/SegmentDecoder.h"
+
+#include <cstring>
+
+namespace quillon {
+
+namespace {
+
+// Fixed-size copies compile to a few unaligned loads and stores.
+inline void Copy8(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 8); }
+inline void Copy16(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 16); }
+
+// Copies count bytes in 16-byte steps; may read and write up to 15 bytes beyond count.
+inline void WildCopy(uint8_t* to, const uint8_t* from, size_t count) {
+    Copy16(to, from);
+    for (size_t i = 16; i < count; i += 16) Copy16(to + i, from + i);
+}
+
+// Appends len bytes that start dist bytes back; when dist < len the last dist bytes repeat.
+// May write up to 15 bytes beyond len.
+inline void CopyMatch(uint8_t* out, size_t dist, size_t len) {
+    const uint8_t* from = out - dist;
+    if (dist >= 16) {
+        WildCopy(out, from, len);
+    } else if (dist >= 8) {
+        Copy8(out, from);
+        for (size_t i = 8; i < len; i += 8) Copy8(out + i, from + i);
+    } else {
+        // A short period: write the first multiple of it that is at least 8 bytes one byte at
+        // a time, then copy 8 bytes at a time from that far back, which repeats the pattern.
+        size_t step = dist;
+        while (step < 8) step += dist;
+        const size_t head = len < step ? len : step;
+        size_t i = 0;
+        for (; i < head; ++i) out[i] = from[i];
+        for (; i < len; i += 8) Copy8(out + i, out + i - step);
+    }
+}
+
+// Reads a length continued in extra bytes: base + 255 for each zero byte + the first non-zero
+// byte. Fails early once the length passes limit (the output still free), so it cannot overflow.
+inline SegmentStatus ReadLengthExtension(const uint8_t*& ip, const uint8_t* end, size_t base, size_t limit,
+                                         size_t& length) {
+    size_t n = base;
+    for (;;) {
+        if (ip >= end) return SegmentStatus::InputOverrun;
+        const uint8_t b = *ip++;
+        if (b != 0) {
+            length = n + b;
+            return SegmentStatus::Ok;
+        }
+        n += 255;
+        if (n > limit) return SegmentStatus::OutputOverrun;
+    }
+}
+
+// The literal run that opens a segment. First byte 0: 18 + extension; 1..15: byte + 3;
+// 16 and 17: no literals, the byte is the first token; 18..255: byte - 17.
+inline SegmentStatus DecodeFirstLiteralRun(const uint8_t*& ip, const uint8_t* end, size_t limit, size_t& count) {
+    if (ip >= end) return SegmentStatus::InputOverrun;
+    const uint8_t b = *ip;
+    if (b == 16 || b == 17) {
+        count = 0;
+        return SegmentStatus::Ok;
+    }
+    ++ip;
+    if (b == 0) return ReadLengthExtension(ip, end, 18, limit, count);
+    count = b < 16 ? b + 3u : b - 17u;
+    return SegmentStatus::Ok;
+}
+
+// The literals after a match: 1..3 given by the low two bits of the byte two before ip (the
+// token, or the first distance byte). When those bits are 0, a byte 0..15 at ip starts a longer
+// run (byte + 3; 0 gives 18 + extension) and any other byte is the next token.
+// *ip is looked at before it is known to be in bounds (it is then padding); the caller's next
+// token read rejects that case.
+inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* end, size_t limit, size_t& count) {
+    count = ip[-2] & 3u;
+    if ((count != 0) | (*ip >= 16)) return SegmentStatus::Ok;
+    if (ip >= end) return SegmentStatus::InputOverrun;
+    const uint8_t b = *ip++;
+    if (b == 0) return ReadLengthExtension(ip, end, 18, limit, count);
+    count = b + 3u;
+    return SegmentStatus::Ok;
+}
+
+}  // namespace
+
+const char* DescribeSegmentStatus(SegmentStatus status) {
+    switch (status) {
+        case SegmentStatus::Ok: return "no error";
+        case SegmentStatus::InputOverrun: return "its compressed data ends before the end marker";
+        case SegmentStatus::OutputOverrun: return "it decodes to more bytes than its stated size";
+        case SegmentStatus::OutputUnderrun: return "it decodes to fewer bytes than its stated size";
+        case SegmentStatus::DistanceTooFar: return "a match refers back before the start of the entry";
+    }
+    return "unknown error";
+}
+
+SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size_t outSize, size_t history) {
+    const uint8_t* ip = in;
+    const uint8_t* const inEnd = in + inSize;
+    uint8_t* op = out;
+    uint8_t* const outEnd = out + outSize;
+    const uint8_t* const outStart = out - history;
+
+    size_t count = 0;  // literals copied just before the current token
+    SegmentStatus status = DecodeFirstLiteralRun(ip, inEnd, outSize, count);
+    if (status != SegmentStatus::Ok) return status;
+    if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
+    if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
+    if (count != 0) WildCopy(op, ip, count);
+    op += count;
+    ip += count;
+
+    // Each pass decodes one token. ip and op may stand up to 3 bytes past their ends after the
+    // short literal copy at the bottom; the checks at the top of the next pass catch that
+    // before anything read there is used.
+    for (;;) {
+        if (ip >= inEnd) return SegmentStatus::InputOverrun;
+        const size_t t = *ip++;
+        size_t len;
+        size_t dist;
+        if (t > 32) {
+            // The two commonest tokens, 64..255 (1 distance byte) and 33..63 (2 distance
+            // bytes), decoded without branches: mispredicted branches dominate the cost here.
+            const size_t isShort = t >= 64 ? ~size_t(0) : 0;
+            const size_t b0 = ip[0];
+            const size_t b1 = ip[1];
+            len = (((t >> 5) + 1) & isShort) | (((t & 31) + 2) & ~isShort);
+            dist = ((((b0 << 3) + ((t >> 2) & 7)) & isShort) | (((b1 << 6) + (b0 >> 2)) & ~isShort)) + 1;
+            ip += 2 + isShort;  // + ~0 is - 1
+        } else {
+            if (op > outEnd) return SegmentStatus::OutputOverrun;
+            const size_t outLeft = size_t(outEnd - op);
+            if (t == 32) {
+                status = ReadLengthExtension(ip, inEnd, 33, outLeft, len);
+                if (status != SegmentStatus::Ok) return status;
+                if (inEnd - ip < 2) return SegmentStatus::InputOverrun;
+                dist = (size_t(ip[1]) << 6) + (ip[0] >> 2) + 1;
+                ip += 2;
+            } else if (t >= 16) {
+                if (inEnd - ip < 2) return SegmentStatus::InputOverrun;
+                if (t == 17 && ip[0] == 0 && ip[1] == 0)
+                    return outLeft == 0 ? SegmentStatus::Ok : SegmentStatus::OutputUnderrun;
+                len = t & 7;
+                if (len == 0) {
+                    status = ReadLengthExtension(ip, inEnd, 9, outLeft, len);
+                    if (status != SegmentStatus::Ok) return status;
+                    if (inEnd - ip < 2) return SegmentStatus::InputOverrun;
+                } else {
+                    len += 2;
+                }
+                // Bit 3 of the token adds 16,384: distances 16,384..32,767 or 32,768..49,151.
+                dist = (size_t(ip[1]) << 6) + (ip[0] >> 2) + 16384 + ((t & 8) << 11);
+                ip += 2;
+            } else {
+                // Only reached right after literals: after 1..3 of them a 2-byte match within
+                // 1,024 bytes, after a longer run a 3-byte match 2,049..3,072 bytes back.
+                if (count >= 4) {
+                    len = 3;
+                    dist = 2049;
+                } else {
+                    len = 2;
+                    dist = 1;
+                }
+                dist += (size_t(ip[0]) << 2) + (t >> 2);
+                ip += 1;
+            }
+        }
+        if (ip > inEnd) return SegmentStatus::InputOverrun;
+        if (ptrdiff_t(len) > outEnd - op) return SegmentStatus::OutputOverrun;
+        if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
+        CopyMatch(op, dist, len);
+        op += len;
+
+        status = DecodeTrailingLiterals(ip, inEnd, size_t(outEnd - op), count);
+        if (status != SegmentStatus::Ok) return status;
+        if (count <= 3) {
+            // Copied 4 at a time; checked at the top of the next pass (see above).
+            std::memcpy(op, ip, 4);
+        } else {
+            if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
+            if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
+            WildCopy(op, ip, count);
+        }
+        op += count;
+        ip += count;
+    }
+}
+
+}  // namespace quillon

@@ -1,0 +1,200 @@
+// Extraction with the literal-only writer (no liblzo2 needed, so this runs under Wine too):
+// whole entries back exactly, and damaged data blocks rejected without a partial file.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+
+#include "app/archive/EntryExtraction.h"
+#include "app/archive/RFADirectory.h"
+#include "app/archive/RFAFormatError.h"
+#include "app/archive/tests/StreamBuilder.h"
+#include "app/archive/tests/TestFiles.h"
+#include "classlib/core/Exception.h"
+#include "tools/rfa_writer/RfaWriter.h"
+#include "tools/rfa_writer/SampleArchive.h"
+
+namespace quillon::test {
+namespace {
+
+using rfa_test::ArchiveImage;
+using rfa_test::Field;
+using rfa_test::TestEntry;
+
+TRFAFile EntryOf(const ArchiveImage& image, size_t index, const std::string& fileName) {
+    return MakeRFAFile(fileName, 0, image.DirectoryOffset, image.Entries.at(index).DataOffset, uint32_t(index), 0);
+}
+
+TEST(Extraction, EntriesComeBackExactly) {
+    TTempFolder folder;
+    const std::string archive = folder.File("literal.rfa");
+    // Sizes around the literal run forms and the segment size, and an entry larger than the
+    // decoder's output block, so that its window moves.
+    const std::vector<size_t> sizes = {0, 1, 3, 4, 238, 239, 32767, 32768, 32769, 3 * 1024 * 1024 + 17};
+    std::vector<TestEntry> entries;
+    for (size_t size : sizes) entries.push_back(TestEntry::FromData("f/" + std::to_string(size), Pattern(size, size)));
+    rfa_test::WriterOptions options;
+    options.EmptyEntryAsOneSegment = false;
+    const ArchiveImage image = rfa_test::BuildArchive(entries, options);
+    image.Save(archive);
+
+    const std::string target = folder.File("out.bin");
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        SCOPED_TRACE(sizes[i]);
+        const uint32_t segments = ExtractEntry(archive, EntryOf(image, i, std::to_string(sizes[i])), target);
+        EXPECT_EQ(segments, (sizes[i] + 32767) / 32768);
+        EXPECT_EQ(ReadWholeFile(target), Pattern(sizes[i], sizes[i]));
+    }
+}
+
+TEST(Extraction, EmptyEntryAsOneEmptySegment) {
+    TTempFolder folder;
+    rfa_test::WriterOptions options;
+    options.EmptyEntryAsOneSegment = true;
+    const ArchiveImage image = rfa_test::BuildArchive({TestEntry::FromData("a/empty", {})}, options);
+    image.Save(folder.File("a.rfa"));
+    EXPECT_EQ(ExtractEntry(folder.File("a.rfa"), EntryOf(image, 0, "empty"), folder.File("out")), 1u);
+    EXPECT_TRUE(ReadWholeFile(folder.File("out")).empty());
+}
+
+TEST(Extraction, SampleArchiveEntriesDecodeToTheirBytes) {
+    TTempFolder folder;
+    const std::string archive = folder.File("sample.rfa");
+    const std::vector<TestEntry> entries = rfa_test::SampleArchiveEntries();
+    rfa_test::WriterOptions options;
+    options.compression = rfa_test::BestCompression();
+    rfa_test::WriteArchive(archive, entries, options);
+
+    const TRFADirectory directory = ReadRFADirectory(archive);
+    ASSERT_EQ(directory.Entries.size(), entries.size());
+    for (uint32_t i = 0; i < entries.size(); ++i) {
+        SCOPED_TRACE(entries[i].Name);
+        const TRFADirectoryEntry& record = directory.Entries[i];
+        EXPECT_EQ(record.Name, entries[i].Name);
+        EXPECT_EQ(record.Size, entries[i].Data.size());
+        const TRFAFile file = MakeRFAFile(record.Name, record.ArchiveSize, directory.DirectoryOffset,
+                                          record.DataOffset, i, record.Size);
+        ExtractEntry(archive, file, folder.File("entry"));
+        EXPECT_EQ(ReadWholeFile(folder.File("entry")), entries[i].Data);
+    }
+}
+
+TEST(Extraction, ArchiveWrittenFromAFolder) {
+    TTempFolder folder;
+    const std::string source = folder.File("source");
+    std::filesystem::create_directories(source + "/Levels/Wake");
+    WriteWholeFile(source + "/Levels/Wake/init.con", Pattern(70000));
+    WriteWholeFile(source + "/top.txt", Pattern(5));
+
+    const std::vector<TestEntry> entries = rfa_test::EntriesFromFolder(source);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].Name, "Levels/Wake/init.con");
+    EXPECT_EQ(entries[1].Name, "top.txt");
+    const std::string archive = folder.File("folder.rfa");
+    rfa_test::WriteArchive(archive, entries);
+    const TRFADirectory directory = ReadRFADirectory(archive);
+    ASSERT_EQ(directory.Entries.size(), 2u);
+    ExtractEntry(archive, MakeRFAFile(directory.Entries[0].Name, 0, 0, directory.Entries[0].DataOffset, 0, 0),
+                 folder.File("init.con"));
+    EXPECT_EQ(ReadWholeFile(folder.File("init.con")), Pattern(70000));
+}
+
+struct DamageCase {
+    const char* name;
+    std::function<void(ArchiveImage&)> damage;
+    const char* problem;  // part of the message
+};
+
+// Entry 1 is the damaged one. Its 40 segments of 32 KiB are more than the decoder's output
+// block, so part of it has been written before the damage in the last segment is met.
+constexpr size_t kBigSegments = 40;
+constexpr size_t kLast = kBigSegments - 1;
+
+std::vector<DamageCase> DamageCases() {
+    return {
+        {"a data offset past the end", [](ArchiveImage& a) { a.Entries[1].DataOffset = uint32_t(a.Bytes.size() - 3); },
+         "entry \"big.bin\" has its data at offset"},
+        {"a segment count the file cannot hold", [](ArchiveImage& a) { a.Set(Field::SegmentCount, 0x20000000, 1); },
+         "entry \"big.bin\" claims 536870912 segments, more than the file can hold"},
+        {"a compressed size above 49,153",
+         [](ArchiveImage& a) { a.Set(Field::CompressedSize, 49154, 1, kLast); },
+         "segment 40 of 40: its compressed size of 49154 bytes is above 49153"},
+        {"more output claimed than the compressed size can give",
+         [](ArchiveImage& a) { a.Set(Field::UncompressedSize, 0x7FFFFFFF, 1, kLast); },
+         "segment 40 of 40: it claims 2147483647 bytes from only"},
+        {"a segment offset past the end", [](ArchiveImage& a) { a.Set(Field::SegmentOffset, 0x7FFFFFFF, 1, kLast); },
+         "segment 40 of 40: it lies beyond the end of the file"},
+        {"an archive cut inside the last segment",
+         [](ArchiveImage& a) { a.Bytes.resize(a.Entries[1].SegmentDataOffsets[kLast] + 100); },
+         "segment 40 of 40: it lies beyond the end of the file"},
+        {"a segment without the last byte of its end marker",
+         [](ArchiveImage& a) {
+             a.Set(Field::CompressedSize, a.DirectoryOffset - a.Entries[1].SegmentDataOffsets[kLast] - 1, 1, kLast);
+         },
+         "segment 40 of 40: it is corrupt: its compressed data ends before the end marker"},
+        {"a wrong uncompressed size", [](ArchiveImage& a) { a.Set(Field::UncompressedSize, 32767, 1, kLast); },
+         "segment 40 of 40: it is corrupt: it decodes to more bytes than its stated size"},
+    };
+}
+
+TEST(Extraction, DamagedDataRaisesClearErrorAndLeavesNoFile) {
+    TTempFolder folder;
+    const std::string archive = folder.File("damaged.rfa");
+    const std::string target = folder.File("big.bin");
+    for (const DamageCase& c : DamageCases()) {
+        SCOPED_TRACE(c.name);
+        ArchiveImage image = rfa_test::BuildArchive(
+            {TestEntry::FromText("a/small.txt", "small"), TestEntry::FromData("b/big.bin", Pattern(kBigSegments * 32768))});
+        c.damage(image);
+        image.Save(archive);
+        rfa_test::WriteArchive(target, {});  // an older file of that name is replaced, so it goes too
+        try {
+            ExtractEntry(archive, EntryOf(image, 1, "big.bin"), target);
+            ADD_FAILURE() << "no error raised";
+        } catch (const ERFAFormatError& error) {
+            const std::string message = error.what();
+            EXPECT_EQ(message.rfind("The archive \"" + archive + "\" is damaged: ", 0), 0u) << message;
+            EXPECT_NE(message.find(c.problem), std::string::npos) << message;
+        }
+        EXPECT_FALSE(FileExists(target));
+    }
+}
+
+// A target that takes a given number of bytes and then refuses, as a full disk does.
+class TFillingStream : public cl::TStream {
+public:
+    explicit TFillingStream(size_t room) : room_(room) {}
+    size_t Read(void*, size_t) override { return 0; }
+    size_t Write(const void*, size_t count) override {
+        const size_t taken = std::min(count, room_);
+        room_ -= taken;
+        return taken;
+    }
+    int64_t Seek(int64_t, cl::SeekOrigin) override { return 0; }
+
+private:
+    size_t room_;
+};
+
+TEST(Extraction, WriteErrorsReachTheCaller) {
+    const ArchiveImage image = rfa_test::BuildArchive({TestEntry::FromData("a/big", Pattern(6 << 20))});
+    // Failing in the first block, in a block written in the background, and in the last one.
+    for (size_t room : {size_t(1000), size_t(2) << 20, (size_t(6) << 20) - 1}) {
+        SCOPED_TRACE(room);
+        cl::TMemoryStream archive(image.Bytes);
+        TArchiveInput input(archive, "big.rfa");
+        TFillingStream target(room);
+        EXPECT_THROW(DecodeEntry(input, EntryOf(image, 0, "big"), target), cl::EWriteError);
+    }
+}
+
+TEST(Extraction, MissingArchiveRaisesOpenErrorAndCreatesNothing) {
+    TTempFolder folder;
+    EXPECT_THROW(ExtractEntry(folder.File("missing.rfa"), TRFAFile{}, folder.File("out")), cl::EFOpenError);
+    EXPECT_FALSE(FileExists(folder.File("out")));
+}
+
+}  // namespace
+}  // namespace quillon::test

@@ -1,0 +1,179 @@
+// Hand-made segments for each token form and the edge cases of the format, decoded through the
+// whole extraction path; and damaged segments, each rejected with its own status.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/archive/EntryExtraction.h"
+#include "app/archive/RFADirectory.h"
+#include "app/archive/RFAFormatError.h"
+#include "app/archive/SegmentDecoder.h"
+#include "app/archive/tests/StreamBuilder.h"
+#include "app/archive/tests/TestFiles.h"
+#include "tools/rfa_writer/RfaWriter.h"
+
+namespace quillon::test {
+namespace {
+
+using rfa_test::TestEntry;
+using rfa_test::TestSegment;
+
+struct StreamCase {
+    const char* name;
+    std::vector<TestSegment> segments;
+    Bytes expected;
+};
+
+Bytes Slice(const Bytes& bytes, size_t from, size_t count) { return Bytes(bytes.begin() + from, bytes.begin() + from + count); }
+
+std::vector<StreamCase> StreamCases() {
+    const Bytes p16400 = Pattern(16400);
+    const Bytes p40000 = Pattern(40000);
+    const Bytes p2100 = Pattern(2100);
+    const Bytes p300 = Pattern(300);
+    const Bytes p49151 = Pattern(49151);
+    return {
+        {"no segments: an empty entry", {}, {}},
+        {"first byte 0 with two zero bytes and 5: 18 + 510 + 5 literals",
+         {{Cat({{0, 0, 0, 5}, Pattern(533), kEndMarker}), 533}}, Pattern(533)},
+        {"first byte 18..255: byte - 17 literals", {{Cat({{21}, Text("abcd"), kEndMarker}), 4}}, Text("abcd")},
+        {"first byte 1..15: byte + 3 literals", {{Cat({{1}, Text("wxyz"), kEndMarker}), 4}}, Text("wxyz")},
+        {"first byte 17 with two zero bytes: an empty segment", {{kEndMarker, 0}}, {}},
+        {"0..15 after 1..3 literals: 2 bytes from up to 1,024 back",
+         {{Cat({{19}, Text("ab"), {4, 0}, kEndMarker}), 4}}, Text("abab")},
+        {"0..15 after 4 or more literals: 3 bytes from 2,049..3,072 back",
+         {{Cat({{0, 0, 0, 0, 0, 0, 0, 0, 0, 42}, p2100, {0, 0}, kEndMarker}), 2103}},
+         Cat({p2100, Slice(p2100, 51, 3)})},
+        {"0..15 after exactly 4 literals: the 3-byte form",
+         {{LiteralSegment(2100), 2100}, {Cat({{21}, Text("wxyz"), {0, 0}, kEndMarker}), 7}},
+         Cat({p2100, Text("wxyz"), Slice(p2100, 55, 3)})},
+        {"64..255: length (t >> 5) + 1, distance from 3 token bits and a byte",
+         {{Cat({{25}, Text("abcdefgh"), {124, 0}, kEndMarker}), 12}}, Text("abcdefghabcd")},
+        {"64..255 with 2 literals in its low bits",
+         {{Cat({{25}, Text("abcdefgh"), {126, 0}, Text("XY"), kEndMarker}), 14}}, Text("abcdefghabcdXY")},
+        {"32..63: distance 1 and length 20 after one literal repeats it",
+         {{Cat({{18}, Text("x"), {50, 0, 0}, kEndMarker}), 21}}, Bytes(21, 'x')},
+        {"32 with a length extension and a 2-byte distance",
+         {{Cat({{0, 0, 27}, p300, {32, 0, 2}, {172, 4}, kEndMarker}), 590}}, Cat({p300, Slice(p300, 0, 290)})},
+        {"16..23: distance 16,384 + the distance bits",
+         {{Cat({FirstRun(16400), p16400, {17, 24, 0}, kEndMarker}), 16403}}, Cat({p16400, Slice(p16400, 10, 3)})},
+        {"16..23 with zero distance bits other than 17, 0, 0: a match 16,384 back",
+         {{Cat({FirstRun(16400), p16400, {18, 0, 0}, kEndMarker}), 16404}}, Cat({p16400, Slice(p16400, 16, 4)})},
+        {"16 with a length extension: 9 + 255 * zero bytes + the next byte",
+         {{Cat({FirstRun(16400), p16400, {16, 0, 5, 40, 0}, kEndMarker}), 16669}},
+         Cat({p16400, Slice(p16400, 6, 269)})},
+        {"24..31: distances 32,768..49,151 as published",
+         {{Cat({FirstRun(40000), p40000, {25, 96, 97}, kEndMarker}), 40003}}, Cat({p40000, Slice(p40000, 1000, 3)})},
+        {"after a match, low bits 0 and a byte 1..15: byte + 3 literals",
+         {{Cat({{25}, Text("abcdefgh"), {124, 0}, {2}, Text("VWXYZ"), kEndMarker}), 17}}, Text("abcdefghabcdVWXYZ")},
+        {"after a match, low bits 0 and a zero byte: 18 + extension literals",
+         {{Cat({{25}, Text("abcdefgh"), {124, 0}, {0, 0, 3}, Pattern(276), kEndMarker}), 288}},
+         Cat({Text("abcdefghabcd"), Pattern(276)})},
+        {"several segments, an empty one among them, decode to their concatenation",
+         {{Cat({{25}, Text("abcdefgh"), kEndMarker}), 8}, {kEndMarker, 0}, {Cat({{21}, Text("ijkl"), kEndMarker}), 4}},
+         Text("abcdefghijkl")},
+        {"a match reaching into the previous segment",
+         {{Cat({{25}, Text("abcdefgh"), kEndMarker}), 8}, {Cat({{18}, Text("Z"), {96, 1}, kEndMarker}), 5}},
+         Text("abcdefghZabcd")},
+        {"first byte 16: a match straight into the previous segment",
+         {{LiteralSegment(16400), 16400}, {Cat({{16, 3, 24, 0}, kEndMarker}), 12}}, Cat({p16400, Slice(p16400, 10, 12)})},
+        {"the farthest distance, 49,151, across segments",
+         {{LiteralSegment(30000), 30000}, {Cat({FirstRun(19151), Pattern(19151, 30000), {25, 252, 255}, kEndMarker}), 19154}},
+         Cat({p49151, Slice(p49151, 0, 3)})},
+    };
+}
+
+TEST(SegmentStreams, DecodeAsTheFormatSays) {
+    TTempFolder folder;
+    const std::string archive = folder.File("streams.rfa");
+    const std::string target = folder.File("entry.bin");
+    for (const StreamCase& c : StreamCases()) {
+        SCOPED_TRACE(c.name);
+        rfa_test::WriteArchive(archive, {TestEntry::FromSegments("data/entry.bin", c.segments)});
+        const TRFADirectory directory = ReadRFADirectory(archive);
+        const TRFADirectoryEntry& record = directory.Entries.at(0);
+        const TRFAFile file = MakeRFAFile(record.Name, record.ArchiveSize, directory.DirectoryOffset,
+                                          record.DataOffset, 0, record.Size);
+        EXPECT_EQ(ExtractEntry(archive, file, target), c.segments.size());
+        EXPECT_EQ(ReadWholeFile(target), c.expected);
+    }
+}
+
+struct BadSegmentCase {
+    const char* name;
+    Bytes compressed;
+    size_t uncompressedSize;
+    SegmentStatus expected;
+};
+
+std::vector<BadSegmentCase> BadSegmentCases() {
+    const Bytes eight = Text("abcdefgh");
+    return {
+        {"no bytes at all", {}, 0, SegmentStatus::InputOverrun},
+        {"a first literal run longer than the input", Cat({{25}, Text("ab")}), 8, SegmentStatus::InputOverrun},
+        {"no end marker", Cat({{21}, Text("abcd")}), 4, SegmentStatus::InputOverrun},
+        {"an end marker cut short", Cat({{21}, Text("abcd"), {17, 0}}), 4, SegmentStatus::InputOverrun},
+        {"a length extension running off the end", {0, 0, 0, 0}, 1000, SegmentStatus::InputOverrun},
+        {"a 32..63 token without its distance bytes", Cat({{21}, Text("abcd"), {50, 0}}), 30,
+         SegmentStatus::InputOverrun},
+        {"trailing literals cut short", Cat({{25}, eight, {127, 0}, Text("X")}), 15, SegmentStatus::InputOverrun},
+        {"more output than the stated size", Cat({{25}, eight, kEndMarker}), 4, SegmentStatus::OutputOverrun},
+        {"a match past the stated size", Cat({{25}, eight, {124, 0}, kEndMarker}), 10, SegmentStatus::OutputOverrun},
+        {"trailing literals past the stated size", Cat({{25}, eight, {127, 0}, Text("XYZ"), kEndMarker}), 13,
+         SegmentStatus::OutputOverrun},
+        {"a literal length extension past the stated size", {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5}, 100,
+         SegmentStatus::OutputOverrun},
+        {"less output than the stated size", Cat({{25}, eight, kEndMarker}), 9, SegmentStatus::OutputUnderrun},
+        {"a match before the start of the output", Cat({{18}, Text("x"), {124, 0}, kEndMarker}), 5,
+         SegmentStatus::DistanceTooFar},
+        {"a short match before the start of the output", Cat({{19}, Text("ab"), {4, 1}, kEndMarker}), 4,
+         SegmentStatus::DistanceTooFar},
+        {"a match starting one byte before the output", Cat({{19}, Text("ab"), {8, 0}, kEndMarker}), 4,
+         SegmentStatus::DistanceTooFar},
+        {"a first byte 17 starting a match with nothing before it", Cat({{17, 4, 0}, kEndMarker}), 3, SegmentStatus::DistanceTooFar},
+    };
+}
+
+// Decodes with no earlier output, in buffers no larger than the decoder may touch.
+SegmentStatus DecodeAlone(const Bytes& compressed, size_t uncompressedSize) {
+    Bytes in(compressed.size() + kSegmentInputPadding, 0xEE);
+    if (!compressed.empty()) std::memcpy(in.data(), compressed.data(), compressed.size());
+    Bytes out(uncompressedSize + kSegmentOutputSlack);
+    return DecodeSegment(in.data(), compressed.size(), out.data(), uncompressedSize, 0);
+}
+
+TEST(SegmentStreams, DamagedSegmentsAreRejected) {
+    for (const BadSegmentCase& c : BadSegmentCases()) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(DecodeAlone(c.compressed, c.uncompressedSize), c.expected);
+    }
+}
+
+TEST(SegmentStreams, DamagedSegmentFailsExtractionAndLeavesNoFile) {
+    TTempFolder folder;
+    const std::string archive = folder.File("bad.rfa");
+    const std::string target = folder.File("out.bin");
+    for (const BadSegmentCase& c : BadSegmentCases()) {
+        SCOPED_TRACE(c.name);
+        rfa_test::WriteArchive(archive, {TestEntry::FromSegments(
+                                            "maps/level.con", {{c.compressed, uint32_t(c.uncompressedSize)}})});
+        const TRFADirectory directory = ReadRFADirectory(archive);
+        const TRFAFile file = MakeRFAFile("maps/level.con", 0, directory.DirectoryOffset,
+                                          directory.Entries.at(0).DataOffset, 0, 0);
+        try {
+            ExtractEntry(archive, file, target);
+            ADD_FAILURE() << "no error raised";
+        } catch (const ERFAFormatError& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find(archive), std::string::npos) << message;
+            EXPECT_NE(message.find("entry \"level.con\", segment 1 of 1: it is corrupt: "), std::string::npos)
+                << message;
+            EXPECT_NE(message.find(DescribeSegmentStatus(c.expected)), std::string::npos) << message;
+        }
+        EXPECT_FALSE(FileExists(target));
+    }
+}
+
+}  // namespace
+}  // namespace quillon::test
