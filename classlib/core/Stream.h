@@ -53,6 +53,9 @@ public:
     size_t Write(const void* buffer, size_t count) override;
     int64_t Seek(int64_t offset, SeekOrigin origin) override;
     const std::string& FileName() const { return fileName_; }
+    // Writes out what is buffered; EWriteError when that fails (a full disk, say). The
+    // destructor cannot report such a failure, so writers call this before they finish.
+    void Flush();
 
 private:
     std::string fileName_;
