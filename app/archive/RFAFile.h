@@ -1,13 +1,16 @@
 #pragma once
-// One directory entry of an opened archive. The main window's entry list owns these.
+// One directory entry of an opened archive. The main window's entry list owns these, as the
+// objects attached to its strings.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "classlib/core/Object.h"
+
 namespace quillon {
 
-struct TRFAFile {
+struct TRFAFile : cl::TObject {
     std::string FileName;          // the part of the entry name after the last "/"
     uint32_t Index = 0;            // position in the directory, from 0
     uint32_t ArchiveSize = 0;      // as in the directory (shown only)

@@ -12,6 +12,7 @@ const TClassInfo& TCustomImageList::StaticClass() {
                                  .Int("Width", &TCustomImageList::Width, &TCustomImageList::SetWidth)
                                  .Int("Height", &TCustomImageList::Height, &TCustomImageList::SetHeight)
                                  .Binary("Bitmap", &TCustomImageList::Bitmap, &TCustomImageList::SetBitmap)
+                                 .Str("ResourceName", &TCustomImageList::ResourceName, &TCustomImageList::SetResourceName)
                                  .Build();
     return *info;
 }
@@ -41,6 +42,7 @@ void TCustomImageList::Recreate() {
     if (handle_) ImageList_Destroy(handle_);
     handle_ = nullptr;
     if (!bitmap_.empty()) SetBitmap(std::vector<uint8_t>(bitmap_));
+    if (!resourceName_.empty()) SetResourceName(std::string(resourceName_));
     Changed();
 }
 
@@ -88,6 +90,20 @@ void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabl
                      enabled ? ILD_NORMAL : (ILD_NORMAL | ILD_BLEND50));
 }
 
+void TCustomImageList::AddStrip(HBITMAP strip) {
+    BITMAP info = {};
+    GetObjectA(strip, sizeof(info), &info);
+    HDC memory = CreateCompatibleDC(nullptr);
+    COLORREF transparent;
+    {
+        TSelectObject select(memory, strip);
+        transparent = GetPixel(memory, 0, (info.bmHeight < 0 ? -info.bmHeight : info.bmHeight) - 1);
+    }
+    DeleteDC(memory);
+    ImageList_AddMasked(Handle(), strip, transparent);
+    Changed();
+}
+
 void TCustomImageList::SetBitmap(const std::vector<uint8_t>& bitmapFile) {
     bitmap_ = bitmapFile;
     if (handle_) ImageList_RemoveAll(handle_);
@@ -99,16 +115,16 @@ void TCustomImageList::SetBitmap(const std::vector<uint8_t>& bitmapFile) {
     TBitmapHandle bitmap(CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, bitmapFile.data() + file->bfOffBits, info, DIB_RGB_COLORS));
     ReleaseDC(nullptr, screen);
     if (!bitmap) throw Exception("Image list " + Name() + ": unreadable bitmap");
-    // The lower-left pixel gives the transparent colour, as in the strips we draw.
-    HDC memory = CreateCompatibleDC(nullptr);
-    COLORREF transparent;
-    {
-        TSelectObject select(memory, bitmap.Get());
-        transparent = GetPixel(memory, 0, info->bmiHeader.biHeight > 0 ? info->bmiHeader.biHeight - 1 : -info->bmiHeader.biHeight - 1);
-    }
-    DeleteDC(memory);
-    ImageList_AddMasked(Handle(), bitmap.Get(), transparent);
-    Changed();
+    AddStrip(bitmap.Get());
+}
+
+void TCustomImageList::SetResourceName(const std::string& name) {
+    resourceName_ = name;
+    if (handle_) ImageList_RemoveAll(handle_);
+    if (name.empty()) return;
+    TBitmapHandle bitmap(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (!bitmap) throw Exception("Image list " + Name() + ": no bitmap resource " + name);
+    AddStrip(bitmap.Get());
 }
 
 }  // namespace cl

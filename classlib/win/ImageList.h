@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "classlib/core/Colors.h"
@@ -42,17 +43,23 @@ public:
     // resource.
     std::vector<uint8_t> Bitmap() const { return bitmap_; }
     void SetBitmap(const std::vector<uint8_t>& bitmapFile);
+    // The images as a bitmap resource of the program (a strip, as above), loaded by name.
+    const std::string& ResourceName() const { return resourceName_; }
+    void SetResourceName(const std::string& name);
 
     TNotifyEvent OnChange;
 
 private:
     void Recreate();
+    // Adds every image of a strip; the lower-left pixel's colour is transparent.
+    void AddStrip(HBITMAP strip);
     void Changed() { OnChange(this); }
 
     int width_ = 16;
     int height_ = 16;
     HIMAGELIST handle_ = nullptr;
     std::vector<uint8_t> bitmap_;
+    std::string resourceName_;
 };
 
 class TImageList : public TCustomImageList {

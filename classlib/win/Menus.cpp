@@ -35,22 +35,34 @@ std::string ShortCutText(int shortCut) {
     return text + name;
 }
 
-// Builds the Win32 menu of an item's children; ids index into `all`.
-void BuildMenu(HMENU menu, TMenuItem& parent, bool ownerDraw, std::vector<TMenuItem*>& all) {
+const TEnumNames kMenuAutoFlagNames{{{"maAutomatic", 0}, {"maManual", 1}}};
+
+bool IsSeparator(const TMenuItem* item) { return item->Caption() == "-"; }
+
+// Builds the Win32 menu of an item's children; ids index into `all`. Tidying drops separators
+// at either end and doubled ones (hidden items in between count as absent).
+void BuildMenu(HMENU menu, TMenuItem& parent, bool ownerDraw, bool tidy, std::vector<TMenuItem*>& all) {
+    bool lastWasSeparator = true;  // at the start, a separator would lead
+    int pendingSeparator = 0;
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem* item = parent.Items(i);
         if (!item->Visible()) continue;
-        if (item->Caption() == "-") {
-            AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        if (IsSeparator(item)) {
+            if (!tidy) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+            else if (!lastWasSeparator) pendingSeparator = 1;
+            lastWasSeparator = true;
             continue;
         }
+        if (pendingSeparator) AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        pendingSeparator = 0;
+        lastWasSeparator = false;
         UINT flags = (item->Enabled() ? MF_ENABLED : MF_GRAYED) | (item->Checked() ? MF_CHECKED : 0);
         const bool drawn = ownerDraw || static_cast<bool>(item->OnDrawItem);
         std::string text = item->Caption();
         if (item->ShortCut()) text += "\t" + ShortCutText(item->ShortCut());
         if (item->Count() > 0) {
             HMENU sub = CreatePopupMenu();
-            BuildMenu(sub, *item, ownerDraw, all);
+            BuildMenu(sub, *item, ownerDraw, tidy, all);
             AppendMenuA(menu, flags | MF_POPUP | (drawn ? MF_OWNERDRAW : MF_STRING), reinterpret_cast<UINT_PTR>(sub),
                         drawn ? reinterpret_cast<LPCSTR>(item) : text.c_str());
             continue;
@@ -87,6 +99,7 @@ const TClassInfo& TMenu::StaticClass() {
     static const auto info = TClassBuilder<TMenu>("TMenu", TComponent::StaticClass())
                                  .Ref<TCustomImageList>("Images", &TMenu::Images, &TMenu::SetImages)
                                  .Bool("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw)
+                                 .Enum<TMenuAutoFlag>("AutoLineReduction", &TMenu::AutoLineReduction, &TMenu::SetAutoLineReduction, kMenuAutoFlagNames)
                                  .Build();
     return *info;
 }
@@ -255,7 +268,7 @@ void TPopupMenu::Popup(int x, int y) {
     } else {
         std::vector<TMenuItem*> all;
         TMenuHandle menu(CreatePopupMenu());
-        BuildMenu(menu.Get(), *Items(), OwnerDraw(), all);
+        BuildMenu(menu.Get(), *Items(), OwnerDraw(), AutoLineReduction() == TMenuAutoFlag::Automatic, all);
         HWND owner = Application() ? Application()->Handle() : nullptr;
         if (auto* control = dynamic_cast<TControl*>(popupComponent_); control && control->HandleAllocated())
             owner = control->Handle();

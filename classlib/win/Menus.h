@@ -91,6 +91,9 @@ private:
     std::vector<TMenuItem*> items_;
 };
 
+// Whether a menu tidies its separators itself (automatic) or shows them as its items say.
+enum class TMenuAutoFlag { Automatic, Manual };
+
 class TMenu : public TComponent {
     CL_CLASS_INFO()
 public:
@@ -102,6 +105,8 @@ public:
     void SetImages(TCustomImageList* images);
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool v) { ownerDraw_ = v; }
+    TMenuAutoFlag AutoLineReduction() const { return autoLineReduction_; }
+    void SetAutoLineReduction(TMenuAutoFlag v) { autoLineReduction_ = v; }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -110,6 +115,7 @@ private:
     TMenuItem items_;
     TCustomImageList* images_ = nullptr;
     bool ownerDraw_ = false;
+    TMenuAutoFlag autoLineReduction_ = TMenuAutoFlag::Automatic;
 };
 
 class TPopupMenu : public TMenu {

@@ -1,0 +1,24 @@
+// The program entry of Quillon: one copy per session; a second start brings the first forward.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/InstanceGuard.h"
+#include "app/QuillonClasses.h"
+#include "app/frmMainQuillon.h"
+#include "classlib/win/Application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    try {
+        RegisterQuillonClasses();
+        if (ActivatePreviousInstance(kInstanceMutexName, "TfrmMainQuillon", kMainWindowCaption)) return 0;
+        cl::TApplication application;
+        application.SetTitle(kApplicationTitle);
+        application.CreateForm<TfrmMainQuillon>();
+        application.Run();
+    } catch (...) {
+        cl::TApplication::HandleCurrentException();
+        return 1;
+    }
+    return 0;
+}

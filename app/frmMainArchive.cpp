@@ -1,0 +1,166 @@
+// The main window's archive: reading the directory into the entry list, the folder tree and
+// the file list with its icons and sort order, and extracting an entry.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/archive/EntryExtraction.h"
+#include "app/archive/FileListSort.h"
+#include "app/archive/RFADirectory.h"
+#include "app/archive/RFAFile.h"
+#include "app/frmMainQuillon.h"
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/FileDialogs.h"
+#include "classlib/win/Handles.h"
+#include "classlib/win/ImageList.h"
+#include "classlib/win/ListView.h"
+#include "classlib/win/Registry.h"
+#include "classlib/win/Screen.h"
+#include "controls/basic/MwProgressBar.h"
+#include "controls/navigation/MwTreeView.h"
+
+using quillon::TRFAFile;
+
+void TfrmMainQuillon::LoadArchive() {
+    cl::Screen().SetCursor(cl::crHourGlass);
+    tvFolders->BeginUpdate();
+    try {
+        // The whole directory is read and checked before anything is shown, so a damaged
+        // archive leaves no half-filled tree or list behind.
+        const quillon::TRFADirectory directory = quillon::ReadRFADirectory(OpenDialog1->FileName());
+        cl::Application()->ProcessMessages();
+        pbAction->SetPercent(0);
+        const uint32_t count = static_cast<uint32_t>(directory.Entries.size());
+        for (uint32_t i = 0; i < count; ++i) {
+            const quillon::TRFADirectoryEntry& entry = directory.Entries[i];
+            AddFolderPath(entry.Name);
+            AddEntry(entry.Name, entry.ArchiveSize, directory.DirectoryOffset, entry.DataOffset, i, entry.Size);
+            pbAction->SetPercent(static_cast<int>(uint64_t(i) * 100 / count));
+        }
+        pbAction->SetPercent(0);
+    } catch (...) {
+        tvFolders->EndUpdate();
+        cl::Screen().SetCursor(cl::crDefault);
+        throw;
+    }
+    tvFolders->EndUpdate();
+    cl::Screen().SetCursor(cl::crDefault);
+}
+
+void TfrmMainQuillon::AddFolderPath(const std::string& entryName) {
+    for (quillon::TFolderModel::FolderId folder : Folders.AddFolderPath(entryName)) {
+        cl::TTreeNode* node = tvFolders->AddChild(FindParentFolderNode(Folders.FolderPath(folder)),
+                                                  std::string(Folders.FolderName(folder)));
+        node->SetImageIndex(0);
+        node->SetSelectedIndex(1);
+        if (FolderNodes.size() <= folder) FolderNodes.resize(folder + 1, nullptr);
+        FolderNodes[folder] = node;
+    }
+}
+
+cl::TTreeNode* TfrmMainQuillon::FindParentFolderNode(const std::string& folderPath) const {
+    const quillon::TFolderModel::FolderId parent = Folders.FindParentFolder(folderPath);
+    return parent == quillon::TFolderModel::kNoFolder || parent >= FolderNodes.size() ? nullptr : FolderNodes[parent];
+}
+
+void TfrmMainQuillon::AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
+                               uint32_t index, uint32_t size) {
+    auto* file = new TRFAFile(quillon::MakeRFAFile(name, archiveSize, directoryOffset, dataOffset, index, size));
+    Entries->AddObject(name, file);
+    Folders.AddEntry(name, file);
+}
+
+void TfrmMainQuillon::tvFoldersChange(cl::TObject*, cl::TTreeNode* node) {
+    lvFiles->BeginUpdate();
+    try {
+        std::string path;
+        for (cl::TTreeNode* n = node; n; n = n->Parent()) path = n->Text() + (path.empty() ? "" : "/" + path);
+        CurrentFolder = path + "/";
+        lvFiles->ClearItems();
+        const quillon::TFolderModel::FolderId folder = node ? Folders.FindFolder(path) : quillon::TFolderModel::kNoFolder;
+        if (folder != quillon::TFolderModel::kNoFolder) {
+            for (const quillon::TFolderModel::TFolderEntry& entry : Folders.EntriesIn(folder)) {
+                cl::TListItem* item = lvFiles->AddItem();
+                if (!entry.File) {
+                    item->SetCaption(entry.Name);  // "*" and the name of a file added for the next build
+                    continue;
+                }
+                int image = 0;
+                try {
+                    image = IconIndexForExt(entry.File->FileName);
+                } catch (...) {
+                }
+                item->SetImageIndex(image);
+                item->SetCaption(entry.File->FileName);
+                item->SubItems().Add(cl::IntToStr(entry.File->Size));
+                item->SubItems().Add(cl::IntToStr(entry.File->ArchiveSize));
+                item->SubItems().Add(cl::IntToStr(entry.File->DataOffset));
+            }
+        }
+    } catch (...) {
+        lvFiles->EndUpdate();
+        throw;
+    }
+    lvFiles->EndUpdate();
+}
+
+int TfrmMainQuillon::IconIndexForExt(const std::string& fileName) {
+    const std::string extension = cl::ExtractFileExt(fileName);
+    if (const int cached = IconCache->IndexOf(extension); cached >= 0) return static_cast<int>(IconCache->Integers(cached));
+
+    cl::TRegistry registry;
+    registry.SetRootKey(HKEY_CLASSES_ROOT);
+    std::string defaultIcon;
+    if (registry.OpenKeyReadOnly("\\" + extension)) {
+        const std::string className = registry.ReadString("");
+        registry.CloseKey();
+        if (registry.OpenKeyReadOnly("\\" + className + "\\DefaultIcon")) defaultIcon = registry.ReadString("");
+    }
+    if (defaultIcon.empty()) {
+        IconCache->AddInteger(extension, 0);
+        return 0;
+    }
+    // "path,index": a value without a number after the comma raises here and is not cached.
+    const size_t comma = defaultIcon.find(',');
+    const int iconIndex = cl::StrToInt(comma == std::string::npos ? std::string() : defaultIcon.substr(comma + 1));
+    std::string iconFile = defaultIcon.substr(0, comma);
+    if (iconFile.size() >= 2 && iconFile.front() == '"' && iconFile.back() == '"') iconFile = iconFile.substr(1, iconFile.size() - 2);
+    char expanded[MAX_PATH * 2];
+    if (ExpandEnvironmentStringsA(iconFile.c_str(), expanded, sizeof(expanded)) - 1 < sizeof(expanded)) iconFile = expanded;
+
+    HICON largeIcon = nullptr, smallIcon = nullptr;
+    ExtractIconExA(iconFile.c_str(), iconIndex, &largeIcon, &smallIcon, 1);
+    cl::TIconHandle large(largeIcon), small(smallIcon);
+    int index = 0;
+    ICONINFO smallInfo = {}, largeInfo = {};
+    if (large && small && GetIconInfo(small.Get(), &smallInfo) && GetIconInfo(large.Get(), &largeInfo)) {
+        cl::TBitmapHandle smallColor(smallInfo.hbmColor), smallMask(smallInfo.hbmMask);
+        cl::TBitmapHandle largeColor(largeInfo.hbmColor), largeMask(largeInfo.hbmMask);
+        ilSmall->Add(smallColor.Get(), smallMask.Get());
+        index = ilLarge->Add(largeColor.Get(), largeMask.Get());
+    }
+    IconCache->AddInteger(extension, index);
+    return index;
+}
+
+void TfrmMainQuillon::lvFilesColumnClick(cl::TObject*, cl::TListColumn* column) {
+    SortColumn = column->Index();
+    column->SetTag(column->Tag() == 0 ? 1 : 0);
+    lvFiles->CustomSort(0);
+}
+
+void TfrmMainQuillon::lvFilesCompare(cl::TObject*, cl::TListItem* item1, cl::TListItem* item2, int, int& compare) {
+    auto sortText = [this](cl::TListItem* item) -> std::string {
+        if (SortColumn == 0) return item->Caption();
+        const int subItem = SortColumn - 1;
+        return subItem < item->SubItems().Count() ? item->SubItems()[subItem] : std::string();
+    };
+    compare = quillon::CompareFileListTexts(sortText(item1), sortText(item2), SortColumn, lvFiles->Column(SortColumn)->Tag());
+}
+
+void TfrmMainQuillon::lvFilesChanging(cl::TObject*, cl::TListItem*, cl::TItemChange, bool&) {}
+
+void TfrmMainQuillon::ExtractEntry(const std::string& targetPath) {
+    CurrentEntry->SegmentCount = quillon::ExtractEntry(OpenDialog1->FileName(), *CurrentEntry, targetPath);
+}

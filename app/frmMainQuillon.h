@@ -1,0 +1,166 @@
+#pragma once
+// The main window: the archive explorer's components, its own state and its handlers. The
+// handlers live in files by concern (start-up, archive, extraction, preview, build, search,
+// settings); this header is the one place that declares them all.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/archive/FolderModel.h"
+#include "classlib/core/Geometry.h"
+#include "classlib/core/StringList.h"
+#include "classlib/win/Form.h"
+
+namespace cl {
+class TAction;
+class TListColumn;
+class TListItem;
+class TTreeNode;
+enum class TItemChange;
+class TActionList;
+class TImageList;
+class TListView;
+class TMediaPlayer;
+class TOpenDialog;
+class TPopupMenu;
+class TRichEdit;
+class TSaveDialog;
+class TImage;
+class TScrollBox;
+}  // namespace cl
+
+class TMwStatusBar;
+class TMwVersionInfoStatus;
+class TMwProgressBar;
+class TMwClockStatus;
+class TMwGroupBar;
+class TMwGroup;
+class TMwSplitter;
+class TMwTreeView;
+class TMwPanel;
+class TMwPageControl;
+class TMwTabSheet;
+class TMwToolbar;
+class TMwRichEdit;
+class TMwSelectFolderDialog;
+class TMwLauncher;
+class TMwRegIniFile;
+class TMwFormState;
+class TMwTrayIcon;
+class TMwVersionInfo;
+class TDropFileSource;
+class TDropFileTarget;
+namespace quillon {
+struct TRFAFile;
+}
+
+extern const char kMainWindowCaption[];  // "Col. Dalverin's BF1942 Quillon"
+extern const char kApplicationTitle[];   // "Col. Dalverin's Quillon"
+extern const char kInstanceMutexName[];  // "Quillon"
+
+class TfrmMainQuillon : public cl::TForm {
+    CL_CLASS_INFO()
+public:
+    explicit TfrmMainQuillon(cl::TComponent* owner);
+    ~TfrmMainQuillon() override;
+
+    // ---- components, filled by name from the form resource ----
+    TMwStatusBar* MwStatusBar1 = nullptr;
+    TMwVersionInfoStatus* MwVersionInfoStatus1 = nullptr;
+    TMwProgressBar* pbAction = nullptr;
+    TMwClockStatus* MwClockStatus1 = nullptr;
+    TMwGroupBar* gbMain = nullptr;
+    TMwGroup* gbView = nullptr;
+    TMwGroup* gbActions = nullptr;
+    TMwGroup* gbOptions = nullptr;
+    TMwSplitter* MainSplitter = nullptr;
+    TMwSplitter* MwSplitter1 = nullptr;
+    TMwTreeView* tvFolders = nullptr;
+    TMwPanel* MwPanel1 = nullptr;
+    cl::TListView* lvFiles = nullptr;
+    TMwPanel* pnlViewing = nullptr;
+    TMwPageControl* pcPreview = nullptr;
+    TMwTabSheet* tsCode = nullptr;
+    TMwTabSheet* tsGraphic = nullptr;
+    cl::TOpenDialog* OpenDialog1 = nullptr;
+    cl::TOpenDialog* OpenDialog2 = nullptr;
+    cl::TSaveDialog* SaveDialog1 = nullptr;
+    TMwSelectFolderDialog* SelectFolderDialog1 = nullptr;
+    cl::TImageList* ilLarge = nullptr;
+    cl::TImageList* ilSmall = nullptr;
+    cl::TImageList* ilIcons = nullptr;
+    cl::TImageList* ilTreeView = nullptr;
+    cl::TImageList* ilToolBar = nullptr;
+    TDropFileSource* DropFileSource1 = nullptr;
+    TDropFileTarget* DropFileTarget1 = nullptr;
+    cl::TPopupMenu* pmFiles = nullptr;
+    cl::TPopupMenu* pmFolders = nullptr;
+    cl::TActionList* ActionList1 = nullptr;
+    cl::TAction* actSearch = nullptr;
+    TMwLauncher* Launcher = nullptr;
+    TMwRegIniFile* RegFile = nullptr;
+    TMwFormState* MwFormState1 = nullptr;
+    TMwTrayIcon* MwTrayIcon1 = nullptr;
+
+    // ---- own state ----
+    // Every archive entry (its full name, with its TRFAFile) and every file added for the next
+    // build ("folder/*name"); Folders mirrors it per folder.
+    std::unique_ptr<cl::TStringList> Entries;
+    // The archive's folders, looked up by path without regard to case, and their tree nodes.
+    quillon::TFolderModel Folders;
+    std::vector<cl::TTreeNode*> FolderNodes;
+    std::unique_ptr<cl::TStringList> SourceDirs;
+    std::unique_ptr<cl::TStringList> IconCache;
+    std::unique_ptr<cl::TStringList> ImportTargets;
+    std::unique_ptr<cl::TStringList> ImportSources;
+    std::string CurrentFolder;
+    quillon::TRFAFile* CurrentEntry = nullptr;
+    std::string CurrentWav;
+    std::string LastWav;
+    bool Playing = false;
+    bool BuildDirty = false;
+    int SortColumn = 0;
+    cl::TPoint MouseDownPoint;
+    bool optAssociate = false;
+    bool optPreview = false;
+    bool optMinSysTray = false;
+    bool optOPEN = false;
+    bool optPlayWav = false;
+    bool optSave = false;
+    std::string OpenFolder;
+    std::string SaveFolder;
+    std::string ImportRootParent;
+    std::string ImportBase;
+
+    // The program's folder (with a trailing "\") and the temporary folder inside it.
+    static std::string ProgramFolder();
+    static std::string TempFolder();
+
+    // ---- start-up and end (frmMainStartup.cpp) ----
+    void FormCreate(cl::TObject* Sender);
+    void FormShow(cl::TObject* Sender);
+    void FormDestroy(cl::TObject* Sender);
+    // Frees the archive entries and empties the entry and folder lists.
+    void ClearEntries();
+    void MwPanel1Click(cl::TObject* Sender);
+    void imgPreviewClick(cl::TObject* Sender);
+
+    // ---- archive (frmMainArchive.cpp) ----
+    void LoadArchive();
+    void AddFolderPath(const std::string& entryName);
+    cl::TTreeNode* FindParentFolderNode(const std::string& folderPath) const;
+    void AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
+                  uint32_t index, uint32_t size);
+    void tvFoldersChange(cl::TObject* Sender, cl::TTreeNode* Node);
+    int IconIndexForExt(const std::string& fileName);
+    void lvFilesColumnClick(cl::TObject* Sender, cl::TListColumn* Column);
+    void lvFilesCompare(cl::TObject* Sender, cl::TListItem* Item1, cl::TListItem* Item2, int Data, int& Compare);
+    void lvFilesChanging(cl::TObject* Sender, cl::TListItem* Item, cl::TItemChange Change, bool& AllowChange);
+    // Writes the decoded CurrentEntry to the file, replacing it; damaged data raises and leaves no file.
+    void ExtractEntry(const std::string& targetPath);
+
+    // ---- settings (frmMainSettings.cpp) ----
+    void LoadSettings();
+    void SaveFolderSetting();
+};

@@ -1,0 +1,107 @@
+// The main window's creation, first showing and destruction, and the temporary folder.
+
+#include "app/frmMainQuillon.h"
+
+#include "app/archive/RFAFile.h"
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Actions.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/Dialogs.h"
+#include "classlib/win/FileDialogs.h"
+#include "classlib/win/ListView.h"
+#include "controls/basic/MwRegIniFile.h"
+#include "controls/navigation/MwGroup.h"
+#include "controls/navigation/MwPageControl.h"
+#include "controls/navigation/MwTreeView.h"
+#include "dragdrop/DropFileTarget.h"
+#include "utils/UtFileUtils.h"
+
+std::string TfrmMainQuillon::ProgramFolder() { return cl::ExtractFilePath(cl::Application()->ExeName()); }
+
+std::string TfrmMainQuillon::TempFolder() { return ProgramFolder() + "~Quillon_Temp"; }
+
+void TfrmMainQuillon::FormCreate(cl::TObject*) {
+    RegFile->SetPath(ProgramFolder() + "quillon.ini");
+    tsCode->SetTabVisible(false);
+    tsGraphic->SetTabVisible(false);
+    pcPreview->SetActivePage(tsCode);
+    LoadSettings();
+    gbActions->Close();
+
+    Playing = false;
+    BuildDirty = false;
+    IconCache = std::make_unique<cl::TStringList>();
+    Entries = std::make_unique<cl::TStringList>();
+    SourceDirs = std::make_unique<cl::TStringList>();
+    ImportTargets = std::make_unique<cl::TStringList>();
+    ImportSources = std::make_unique<cl::TStringList>();
+    CurrentWav.clear();
+
+    DropFileTarget1->AttachToControl(this);
+
+    const std::string temp = TempFolder();
+    if (!ut::FolderExists(temp) && !ut::CreateFolderPath(temp))
+        cl::MessageDlg("I could not create the \"~Quillon_Temp\" subfolder.\rThis program will not work correctly without it.",
+                       cl::TMsgDlgType::Error, cl::mbOK);
+    // Files an earlier run left behind go; the folder itself is made anew.
+    try {
+        ut::DeleteFolderTree(temp, false);
+        ut::CreateFolderPath(temp);
+    } catch (...) {
+    }
+}
+
+void TfrmMainQuillon::FormShow(cl::TObject*) {
+    const std::string argument = cl::ParamStr(1);
+    if (argument.empty() || cl::UpperCase(cl::ExtractFileExt(argument)) != ".RFA") return;
+    OpenDialog1->SetInitialDir(cl::ExtractFilePath(argument));
+    OpenFolder = cl::ExtractFilePath(argument);
+    SaveFolderSetting();
+    OpenDialog1->SetFileName(argument);
+
+    CurrentEntry = nullptr;
+    CurrentWav.clear();
+    tvFolders->BeginUpdate();
+    tvFolders->ClearNodes();
+    tvFolders->EndUpdate();
+    lvFiles->BeginUpdate();
+    lvFiles->ClearItems();
+    lvFiles->EndUpdate();
+    ClearEntries();
+    LoadArchive();
+    actSearch->SetVisible(true);
+}
+
+void TfrmMainQuillon::FormDestroy(cl::TObject*) {
+    DropFileTarget1->DetachFromControl();
+    IconCache.reset();
+    ClearEntries();
+    try {
+        ut::DeleteFolderTree(TempFolder(), false);
+    } catch (...) {
+    }
+    Entries.reset();
+    ImportTargets.reset();
+    ImportSources.reset();
+    SourceDirs.reset();
+}
+
+void TfrmMainQuillon::ClearEntries() {
+    Folders.Clear();
+    FolderNodes.clear();
+    if (!Entries) return;
+    // Archive entries own their TRFAFile; a file added for the next build ("*" in its string)
+    // carries a folder index instead.
+    for (int i = 0; i < Entries->Count(); ++i) {
+        if ((*Entries)[i].find('*') != std::string::npos) continue;
+        try {
+            delete static_cast<quillon::TRFAFile*>(Entries->Objects(i));
+        } catch (...) {
+        }
+    }
+    Entries->Clear();
+}
+
+void TfrmMainQuillon::MwPanel1Click(cl::TObject*) {}
+
+void TfrmMainQuillon::imgPreviewClick(cl::TObject*) { cl::ShowMessage("*Click*"); }

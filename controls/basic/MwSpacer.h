@@ -1,0 +1,25 @@
+#pragma once
+// A small gap between toolbar controls that can show an etched separator line.
+
+#include "classlib/win/Control.h"
+#include "controls/basic/FrameModel.h"
+
+class TMwSpacer : public cl::TCustomControl {
+    CL_CLASS_INFO()
+public:
+    explicit TMwSpacer(cl::TComponent* owner);
+
+    bool Grooved() const { return grooved_; }
+    void SetGrooved(bool v);
+    TOrientation Orientation() const { return orientation_; }
+    // Outside loading, turning the spacer also swaps its width and height.
+    void SetOrientation(TOrientation v);
+
+protected:
+    void Paint(cl::TCanvas& canvas) override;
+
+private:
+    bool grooved_ = false;
+    TOrientation orientation_ = TOrientation::Horizontal;
+};
+

@@ -1,0 +1,38 @@
+#pragma once
+// Places a toolbar's controls in rows (columns when vertical) of a fixed pitch, in list
+// order, wrapping to a new row when a control would cross the far margin.
+
+#include <vector>
+
+#include "controls/basic/FrameModel.h"
+
+namespace mw {
+
+struct TToolbarSlot {
+    int width = 0;
+    int height = 0;
+    bool visible = true;
+    bool rightToLeft = false;
+    int left = 0;  // results
+    int top = 0;
+};
+
+struct TToolbarGeometry {
+    int width = 0;   // the toolbar's own size
+    int height = 0;
+    int margin = 4;
+    int topMargin = 2;
+    int rowHeight = 25;
+    bool wrapControls = true;
+    TOrientation orientation = TOrientation::Horizontal;
+};
+
+struct TToolbarRows {
+    int rows = 1;
+    int widest = 0;  // the longest row that wrapped (0 when none did)
+};
+
+// Sets left and top of every visible slot.
+TToolbarRows PositionToolbarSlots(const TToolbarGeometry& geometry, std::vector<TToolbarSlot>& slots);
+
+}  // namespace mw

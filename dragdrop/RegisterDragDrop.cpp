@@ -1,0 +1,10 @@
+#include "dragdrop/RegisterDragDrop.h"
+
+#include "classlib/core/ClassInfo.h"
+#include "dragdrop/DropFileSource.h"
+#include "dragdrop/DropFileTarget.h"
+
+void RegisterDragDrop() {
+    cl::TClassRegistry::Register(TDropFileSource::StaticClass());
+    cl::TClassRegistry::Register(TDropFileTarget::StaticClass());
+}
