@@ -95,7 +95,13 @@ void TApplication::SetMainForm(TCustomForm* form) { mainForm_ = form; }
 void TApplication::Run() {
     if (!mainForm_) return;
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
-    mainForm_->Show();
+    // A failure while the main form first shows (its show handler opening a damaged file, say)
+    // is reported like any other, and the program goes on.
+    try {
+        mainForm_->Show();
+    } catch (...) {
+        HandleCurrentException();
+    }
     while (!terminated_) HandleMessage();
 }
 

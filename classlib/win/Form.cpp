@@ -1,6 +1,7 @@
 #include "classlib/win/Form.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "classlib/core/ClassBuilder.h"
@@ -208,13 +209,20 @@ void TCustomForm::SetVisible(bool visible) {
     if (visible == Visible()) return;
     if (visible) {
         HandleNeeded();
-        OnShow(this);
+        // The form shows even when its show handler fails; the failure is raised afterwards.
+        std::exception_ptr failure;
+        try {
+            OnShow(this);
+        } catch (...) {
+            failure = std::current_exception();
+        }
         SetVisibleFlag(true);
         const int command = windowState_ == TWindowState::Maximized ? SW_SHOWMAXIMIZED
                             : windowState_ == TWindowState::Minimized ? SW_SHOWMINIMIZED
                                                                       : SW_SHOW;
         ShowWindow(Handle(), command);
         SetForegroundWindow(Handle());
+        if (failure) std::rethrow_exception(failure);
     } else {
         OnHide(this);
         SetVisibleFlag(false);

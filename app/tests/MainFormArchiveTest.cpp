@@ -1,0 +1,185 @@
+// The main window reading archives: the folder tree, the file list, its sort order and icons.
+
+#include <gtest/gtest.h>
+
+#include "app/QuillonClasses.h"
+#include "app/archive/RFAFile.h"
+#include "app/frmMainQuillon.h"
+#include "classlib/core/Exception.h"
+#include "classlib/core/Stream.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/Dialogs.h"
+#include "classlib/win/FileDialogs.h"
+#include "classlib/win/ImageList.h"
+#include "classlib/win/ListView.h"
+#include "classlib/win/Registry.h"
+#include "classlib/win/Screen.h"
+#include "controls/navigation/MwTreeView.h"
+#include "tools/rfa_writer/RfaWriter.h"
+#include "tools/rfa_writer/SampleArchive.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    return std::string(temp) + name;
+}
+
+std::vector<std::string> ChildTexts(cl::TTreeView& tree, cl::TTreeNode* parent) {
+    std::vector<std::string> texts;
+    for (cl::TTreeNode* n = parent ? parent->GetFirstChild() : tree.GetFirstNode(); n; n = n->GetNextSibling())
+        texts.push_back(n->Text());
+    return texts;
+}
+
+std::vector<std::string> ListCaptions(cl::TListView& list) {
+    std::vector<std::string> captions;
+    for (int i = 0; i < list.ItemCount(); ++i) captions.push_back(list.Item(i)->Caption());
+    return captions;
+}
+
+class MainFormArchiveTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterQuillonClasses(); }
+    void SetUp() override {
+        cl::DialogHooks().messageBox = [this](const std::string& text, cl::TMsgDlgType, cl::TMsgDlgButtons) {
+            messages.push_back(text);
+            return cl::mrOk;
+        };
+        form = app.CreateForm<TfrmMainQuillon>();
+        form->Show();
+    }
+    void TearDown() override { cl::DialogHooks() = {}; }
+
+    void Load(const std::vector<rfa_test::TestEntry>& entries) {
+        const std::string path = TempPath("main-form-test.rfa");
+        rfa_test::WriteArchive(path, entries);
+        form->OpenDialog1->SetFileName(path);
+        form->LoadArchive();
+    }
+
+    cl::TTreeNode* Select(const std::string& path) {
+        cl::TTreeNode* node = form->tvFolders->GetNodeFromPath(path);
+        EXPECT_NE(node, nullptr) << path;
+        if (node) node->SetSelected(true);
+        return node;
+    }
+
+    static rfa_test::TestEntry Sized(const std::string& name, size_t size) {
+        return rfa_test::TestEntry::FromData(name, std::vector<uint8_t>(size, 'x'));
+    }
+
+    cl::TApplication app;
+    TfrmMainQuillon* form = nullptr;
+    std::vector<std::string> messages;
+};
+
+TEST_F(MainFormArchiveTest, FillsTheTreeOncePerFolderAndListsAFoldersOwnFiles) {
+    Load({Sized("a/b/c.txt", 1), Sized("a/d.txt", 2), Sized("readme.txt", 3), Sized("Objects/x.con", 4),
+          Sized("objects/y.con", 5), Sized("Maps/z.con", 6)});
+    EXPECT_EQ(form->Entries->Count(), 6);
+    EXPECT_EQ((*form->Entries)[2], "readme.txt");
+    // One node per folder, sorted by text; "Objects" and "objects" are one folder.
+    EXPECT_EQ(ChildTexts(*form->tvFolders, nullptr), (std::vector<std::string>{"a", "Maps", "Objects"}));
+    EXPECT_EQ(ChildTexts(*form->tvFolders, form->tvFolders->GetNodeFromPath("a")), std::vector<std::string>{"b"});
+
+    Select("a");
+    EXPECT_EQ(form->CurrentFolder, "a/");
+    EXPECT_EQ(ListCaptions(*form->lvFiles), std::vector<std::string>{"d.txt"});
+    ASSERT_EQ(form->lvFiles->Item(0)->SubItems().Count(), 3);  // Size, Archive, Pos
+    EXPECT_EQ(form->lvFiles->Item(0)->SubItems()[0], "2");
+    // Both spellings are listed under the one folder (the top-level readme under none).
+    Select("Objects");
+    EXPECT_EQ(ListCaptions(*form->lvFiles), (std::vector<std::string>{"x.con", "y.con"}));
+    Select("a\\b");
+    EXPECT_EQ(form->CurrentFolder, "a/b/");
+    EXPECT_EQ(ListCaptions(*form->lvFiles), std::vector<std::string>{"c.txt"});
+    EXPECT_EQ(cl::Screen().Cursor(), cl::crDefault);
+}
+
+TEST_F(MainFormArchiveTest, ColumnClicksSortAscendingThenDescending) {
+    Load({Sized("s/ten.bin", 10), Sized("s/Beta.bin", 100), Sized("s/nine.bin", 9), Sized("s/alpha.bin", 1)});
+    Select("s");
+    const struct {
+        int column;
+        std::vector<std::string> order;
+    } clicks[] = {
+        {1, {"alpha.bin", "nine.bin", "ten.bin", "Beta.bin"}},  // Size: 9 before 10 before 100
+        {1, {"Beta.bin", "ten.bin", "nine.bin", "alpha.bin"}},  // the second click reverses
+        {0, {"alpha.bin", "Beta.bin", "nine.bin", "ten.bin"}},  // Name, without case
+        {0, {"ten.bin", "nine.bin", "Beta.bin", "alpha.bin"}},
+    };
+    for (const auto& click : clicks) {
+        form->lvFilesColumnClick(form->lvFiles, form->lvFiles->Column(click.column));
+        EXPECT_EQ(ListCaptions(*form->lvFiles), click.order) << "column " << click.column;
+    }
+}
+
+TEST_F(MainFormArchiveTest, LooksUpEachExtensionsShellIconOnce) {
+    cl::TRegistry registry;
+    registry.SetRootKey(HKEY_CLASSES_ROOT);
+    ASSERT_TRUE(registry.OpenKey("\\.qtxicon", true));
+    registry.WriteString("", "QuillonTestIconFile");
+    ASSERT_TRUE(registry.OpenKey("\\QuillonTestIconFile\\DefaultIcon", true));
+    registry.WriteString("", "shell32.dll,3");
+    ASSERT_TRUE(registry.OpenKey("\\.qtxnoicon", true));
+    registry.WriteString("", "QuillonTestNoIconFile");
+    ASSERT_TRUE(registry.OpenKey("\\QuillonTestNoIconFile", true));
+    ASSERT_TRUE(registry.OpenKey("\\.qtxbadicon", true));
+    registry.WriteString("", "QuillonTestBadIconFile");
+    ASSERT_TRUE(registry.OpenKey("\\QuillonTestBadIconFile\\DefaultIcon", true));
+    registry.WriteString("", "shell32.dll");  // no number after the comma
+    registry.CloseKey();
+
+    Load({Sized("f/one.qtxicon", 1), Sized("f/two.qtxicon", 1), Sized("f/a.qtxnoicon", 1), Sized("f/b.qtxnoicon", 1),
+          Sized("f/c.qtxbadicon", 1), Sized("f/d.qtxbadicon", 1)});
+    const int imagesBefore = form->ilLarge->Count();
+    Select("f");
+    EXPECT_EQ(form->ilLarge->Count(), imagesBefore + 1);  // one icon for both .qtxicon files
+    EXPECT_EQ(form->lvFiles->Item(0)->ImageIndex(), imagesBefore);
+    EXPECT_EQ(form->lvFiles->Item(1)->ImageIndex(), imagesBefore);
+    for (int i = 2; i < 6; ++i) EXPECT_EQ(form->lvFiles->Item(i)->ImageIndex(), 0);
+    EXPECT_GE(form->IconCache->IndexOf(".qtxicon"), 0);
+    EXPECT_GE(form->IconCache->IndexOf(".qtxnoicon"), 0);  // a class without an icon: cached as 0
+    EXPECT_EQ(form->IconCache->IndexOf(".qtxbadicon"), -1);  // an unreadable icon value: asked again next time
+
+    for (const char* key : {"\\.qtxicon", "\\QuillonTestIconFile", "\\.qtxnoicon", "\\QuillonTestNoIconFile",
+                            "\\.qtxbadicon", "\\QuillonTestBadIconFile"})
+        registry.DeleteKey(key);
+}
+
+TEST_F(MainFormArchiveTest, EveryEntryOfTheSampleArchiveExtractsToItsOriginalBytes) {
+    const std::vector<rfa_test::TestEntry> sample = rfa_test::SampleArchiveEntries();
+    Load(sample);
+    ASSERT_EQ(form->Entries->Count(), static_cast<int>(sample.size()));
+    const std::string target = TempPath("extracted.bin");
+    for (size_t i = 0; i < sample.size(); ++i) {
+        form->CurrentEntry = static_cast<quillon::TRFAFile*>(form->Entries->Objects(static_cast<int>(i)));
+        form->ExtractEntry(target);
+        cl::TMemoryStream extracted;
+        extracted.LoadFromFile(target);
+        EXPECT_EQ(extracted.Bytes(), sample[i].Data) << sample[i].Name;
+        EXPECT_EQ(form->CurrentEntry->SegmentCount, (sample[i].Data.size() + 32767) / 32768) << sample[i].Name;
+    }
+    DeleteFileA(target.c_str());
+}
+
+TEST_F(MainFormArchiveTest, ADamagedArchiveRaisesOneClearErrorAndLeavesNothingHalfFilled) {
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({Sized("a/one.txt", 5), Sized("b/two.txt", 6)});
+    image.Set(rfa_test::Field::NameLength, 100000, 1);
+    const std::string path = TempPath("damaged.rfa");
+    image.Save(path);
+    form->OpenDialog1->SetFileName(path);
+    try {
+        form->LoadArchive();
+        FAIL() << "no error";
+    } catch (const cl::Exception& e) {
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form->tvFolders->NodeCount(), 0);
+    EXPECT_EQ(form->Entries->Count(), 0);
+    EXPECT_EQ(cl::Screen().Cursor(), cl::crDefault);
+}
+
+}  // namespace
