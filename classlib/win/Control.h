@@ -16,6 +16,7 @@
 #include "classlib/core/Component.h"
 #include "classlib/core/Event.h"
 #include "classlib/core/Geometry.h"
+#include "classlib/core/StoreIfChanged.h"
 #include "classlib/win/Font.h"
 
 namespace cl {
@@ -179,6 +180,17 @@ protected:
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);
+    // Property writers: store a value that differs, then repaint (or realign and repaint).
+    template <class T, class U>
+    void StoreAndInvalidate(T& field, const U& value) {
+        if (StoreIfChanged(field, value)) Invalidate();
+    }
+    template <class T, class U>
+    void StoreAndRealign(T& field, const U& value) {
+        if (!StoreIfChanged(field, value)) return;
+        Realign();
+        Invalidate();
+    }
     void Notification(TComponent* component, TOperation operation) override;
     HBRUSH BackgroundBrush();
     // Only the stored flag: forms show and hide their windows their own way.

@@ -23,9 +23,9 @@ public:
     explicit TMwCustomPanel(cl::TComponent* owner);
 
     TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
-    void SetAlignmentVertical(TAlignmentVertical v) { Store(alignmentVertical_, v); }
+    void SetAlignmentVertical(TAlignmentVertical v) { StoreAndInvalidate(alignmentVertical_, v); }
     cl::TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(cl::TAlignment v) { Store(alignment_, v); }
+    void SetAlignment(cl::TAlignment v) { StoreAndInvalidate(alignment_, v); }
     TFrameStyle BorderOuter() const { return borderOuter_; }
     virtual void SetBorderOuter(TFrameStyle v) { StoreAndRealign(borderOuter_, v); }
     TFrameStyle BorderInner() const { return borderInner_; }
@@ -37,29 +37,29 @@ public:
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int v) { StoreAndRealign(bevelWidth_, v < 1 ? 1 : v); }
     cl::TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(cl::TColor v) { Store(borderColor_, v); }
+    void SetBorderColor(cl::TColor v) { StoreAndInvalidate(borderColor_, v); }
     cl::TColor BorderHighlight() const { return borderHighlight_; }
-    void SetBorderHighlight(cl::TColor v) { Store(borderHighlight_, v); }
+    void SetBorderHighlight(cl::TColor v) { StoreAndInvalidate(borderHighlight_, v); }
     cl::TColor BorderShadow() const { return borderShadow_; }
-    void SetBorderShadow(cl::TColor v) { Store(borderShadow_, v); }
+    void SetBorderShadow(cl::TColor v) { StoreAndInvalidate(borderShadow_, v); }
     cl::TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(cl::TColor v) { Store(flatColor_, v); }
+    void SetFlatColor(cl::TColor v) { StoreAndInvalidate(flatColor_, v); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    void SetFlatColorAdjustment(int v) { Store(flatColorAdjustment_, v); }
+    void SetFlatColorAdjustment(int v) { StoreAndInvalidate(flatColorAdjustment_, v); }
     cl::TColor GridColor() const { return gridColor_; }
-    void SetGridColor(cl::TColor v) { Store(gridColor_, v); }
+    void SetGridColor(cl::TColor v) { StoreAndInvalidate(gridColor_, v); }
     TGridStyle GridStyle() const { return gridStyle_; }
-    void SetGridStyle(TGridStyle v) { Store(gridStyle_, v); }
+    void SetGridStyle(TGridStyle v) { StoreAndInvalidate(gridStyle_, v); }
     int GridXSize() const { return gridXSize_; }
-    void SetGridXSize(int v) { Store(gridXSize_, v & 0xFFFF); }
+    void SetGridXSize(int v) { StoreAndInvalidate(gridXSize_, v & 0xFFFF); }
     int GridYSize() const { return gridYSize_; }
-    void SetGridYSize(int v) { Store(gridYSize_, v & 0xFFFF); }
+    void SetGridYSize(int v) { StoreAndInvalidate(gridYSize_, v & 0xFFFF); }
     bool ShowGrid() const { return showGrid_; }
-    void SetShowGrid(bool v) { Store(showGrid_, v); }
+    void SetShowGrid(bool v) { StoreAndInvalidate(showGrid_, v); }
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v) { Store(transparent_, v); }
+    void SetTransparent(bool v) { StoreAndInvalidate(transparent_, v); }
     bool ThemeAware() const { return themeAware_; }
-    void SetThemeAware(bool v) { Store(themeAware_, v); }
+    void SetThemeAware(bool v) { StoreAndInvalidate(themeAware_, v); }
     bool FullRepaint() const { return fullRepaint_; }
     void SetFullRepaint(bool v) { fullRepaint_ = v; }
     bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
@@ -94,19 +94,6 @@ protected:
     virtual void DrawCaption(cl::TCanvas& canvas, cl::TRect r);
     void DrawGrid(cl::TCanvas& canvas, const cl::TRect& r);
 
-    template <class T>
-    void Store(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
-    template <class T>
-    void StoreAndRealign(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Realign();
-        Invalidate();
-    }
 
 private:
     TAlignmentVertical alignmentVertical_ = TAlignmentVertical::Center;

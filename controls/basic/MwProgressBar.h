@@ -73,12 +73,6 @@ private:
         field = value;
         Repaint();
     }
-    template <class T>
-    void StoreAndInvalidate(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
     void DrawBar(HDC dc, const cl::TRect& r);
 
     int percent_ = 0;

@@ -18,14 +18,14 @@ public:
     bool AutoScalePanes() const { return autoScalePanes_; }
     void SetAutoScalePanes(bool v) { autoScalePanes_ = v; }
     bool ShowSizeGrip() const { return showSizeGrip_; }
-    void SetShowSizeGrip(bool v) { Store(showSizeGrip_, v); }
+    void SetShowSizeGrip(bool v) { StoreAndInvalidate(showSizeGrip_, v); }
     bool SimpleStatus() const { return simpleStatus_; }
     // Hides every child in simple mode and shows them all again after it.
     void SetSimpleStatus(bool v);
     const std::string& SimpleCaption() const { return simpleCaption_; }
-    void SetSimpleCaption(const std::string& v) { Store(simpleCaption_, v); }
+    void SetSimpleCaption(const std::string& v) { StoreAndInvalidate(simpleCaption_, v); }
     TFrameStyle SimpleFrameStyle() const { return simpleFrameStyle_; }
-    void SetSimpleFrameStyle(TFrameStyle v) { Store(simpleFrameStyle_, v); }
+    void SetSimpleFrameStyle(TFrameStyle v) { StoreAndInvalidate(simpleFrameStyle_, v); }
 
     // An explicit border change switches AutoStyle off.
     void SetBorderOuter(TFrameStyle v) override;

@@ -19,23 +19,23 @@ public:
     explicit TMwCustomStatusPane(cl::TComponent* owner);
 
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int v) { Store(borderWidth_, v); }
+    void SetBorderWidth(int v) { StoreAndInvalidate(borderWidth_, v); }
     cl::TColor FillColor() const { return fillColor_; }
-    void SetFillColor(cl::TColor v) { Store(fillColor_, v); }
+    void SetFillColor(cl::TColor v) { StoreAndInvalidate(fillColor_, v); }
     cl::TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(cl::TColor v) { Store(flatColor_, v); }
+    void SetFlatColor(cl::TColor v) { StoreAndInvalidate(flatColor_, v); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    void SetFlatColorAdjustment(int v) { Store(flatColorAdjustment_, v); }
+    void SetFlatColorAdjustment(int v) { StoreAndInvalidate(flatColorAdjustment_, v); }
     TFrameStyle FrameStyle() const { return frameStyle_; }
-    void SetFrameStyle(TFrameStyle v) { Store(frameStyle_, v); }
+    void SetFrameStyle(TFrameStyle v) { StoreAndInvalidate(frameStyle_, v); }
     cl::TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(cl::TAlignment v) { Store(alignment_, v); }
+    void SetAlignment(cl::TAlignment v) { StoreAndInvalidate(alignment_, v); }
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool v);
     bool Blinking() const { return blinking_; }
-    void SetBlinking(bool v) { Store(blinking_, v); }
+    void SetBlinking(bool v) { StoreAndInvalidate(blinking_, v); }
     cl::TColor BlinkColor() const { return blinkColor_; }
-    void SetBlinkColor(cl::TColor v) { Store(blinkColor_, v); }
+    void SetBlinkColor(cl::TColor v) { StoreAndInvalidate(blinkColor_, v); }
     // Shared by every blinking control of the process.
     int BlinkIntervalOn() const;
     void SetBlinkIntervalOn(int v);
@@ -66,12 +66,6 @@ protected:
     // y of a text line centred in r.
     int TextTop(HDC dc, const cl::TRect& r);
 
-    template <class T>
-    void Store(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
 
 private:
     int borderWidth_ = 1;

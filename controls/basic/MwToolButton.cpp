@@ -154,12 +154,12 @@ void TMwToolButton::Notification(cl::TComponent* component, cl::TOperation opera
 
 void TMwToolButton::SetLayout(TButtonLayout v) {
     useToolbarButtonLayout_ = false;
-    Store(layout_, v);
+    StoreAndInvalidate(layout_, v);
 }
 
 void TMwToolButton::SetShowCaption(bool v) {
     useToolbarShowCaption_ = false;
-    Store(showCaption_, v);
+    StoreAndInvalidate(showCaption_, v);
 }
 
 void TMwToolButton::SetToolStyle(TMwToolStyle v) {

@@ -41,21 +41,21 @@ public:
     int GroupIndex() const { return groupIndex_; }
     void SetGroupIndex(int v) { groupIndex_ = toolStyle_ == TMwToolStyle::DropDown ? 0 : v; }
     int ImageIndex() const { return imageIndex_; }
-    void SetImageIndex(int v) { Store(imageIndex_, v); }
+    void SetImageIndex(int v) { StoreAndInvalidate(imageIndex_, v); }
     int DisabledIndex() const { return disabledIndex_; }
-    void SetDisabledIndex(int v) { Store(disabledIndex_, v); }
+    void SetDisabledIndex(int v) { StoreAndInvalidate(disabledIndex_, v); }
     int DownIndex() const { return downIndex_; }
-    void SetDownIndex(int v) { Store(downIndex_, v); }
+    void SetDownIndex(int v) { StoreAndInvalidate(downIndex_, v); }
     int HotIndex() const { return hotIndex_; }
-    void SetHotIndex(int v) { Store(hotIndex_, v); }
+    void SetHotIndex(int v) { StoreAndInvalidate(hotIndex_, v); }
     cl::TCustomImageList* Images() const { return images_; }
     void SetImages(cl::TCustomImageList* images);
     cl::TPopupMenu* DropDownMenu() const { return dropDownMenu_; }
     void SetDropDownMenu(cl::TPopupMenu* menu);
     bool Flat() const { return flat_; }
-    void SetFlat(bool v) { Store(flat_, v); }
+    void SetFlat(bool v) { StoreAndInvalidate(flat_, v); }
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v) { Store(transparent_, v); }
+    void SetTransparent(bool v) { StoreAndInvalidate(transparent_, v); }
     TButtonLayout Layout() const { return layout_; }
     // Stops following the toolbar's layout.
     void SetLayout(TButtonLayout v);
@@ -95,12 +95,6 @@ protected:
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
     TMwToolbar* Toolbar() const;
     void TakeActionValues(const cl::TAction& action, bool onlyDefaults);
     void OpenDropDownMenu();

@@ -17,9 +17,9 @@ public:
     TMwVersionInfoField Field() const { return field_; }
     void SetField(TMwVersionInfoField field);
     const std::string& FieldLabel() const { return fieldLabel_; }
-    void SetFieldLabel(const std::string& v) { Store(fieldLabel_, v); }
+    void SetFieldLabel(const std::string& v) { StoreAndInvalidate(fieldLabel_, v); }
     cl::TColor FieldLabelColor() const { return fieldLabelColor_; }
-    void SetFieldLabelColor(cl::TColor v) { Store(fieldLabelColor_, v); }
+    void SetFieldLabelColor(cl::TColor v) { StoreAndInvalidate(fieldLabelColor_, v); }
 
     // Shows the value of Field from the version information.
     void UpdateFromVersionInfo();

@@ -201,7 +201,7 @@ void TMwGroup::ToggleOpened() {
 
 void TMwGroup::SetCanClose(bool v) {
     if (!v && BarStyle() == TMwGroupBarStyle::CategoryView) Open();
-    Store(canClose_, v);
+    StoreAndInvalidate(canClose_, v);
 }
 
 void TMwGroup::SetOpenedHeight(int v) {
@@ -217,7 +217,7 @@ void TMwGroup::SetCaptionHeight(int v) {
 
 void TMwGroup::SetCaptionColor(cl::TColor v) {
     captionColorDefault_ = false;
-    Store(captionColor_, v);
+    StoreAndInvalidate(captionColor_, v);
 }
 
 void TMwGroup::SetCaptionColorDefault(bool v) {

@@ -48,7 +48,7 @@ public:
     bool CanClose() const { return canClose_; }
     void SetCanClose(bool v);
     bool Special() const { return special_; }
-    void SetSpecial(bool v) { Store(special_, v); }
+    void SetSpecial(bool v) { StoreAndInvalidate(special_, v); }
     int CaptionHeight() const { return captionHeight_; }
     // Never below 16.
     void SetCaptionHeight(int v);
@@ -58,21 +58,21 @@ public:
     bool CaptionColorDefault() const { return captionColorDefault_; }
     void SetCaptionColorDefault(bool v);
     cl::TColor CaptionHotColor() const { return captionHotColor_; }
-    void SetCaptionHotColor(cl::TColor v) { Store(captionHotColor_, v); }
+    void SetCaptionHotColor(cl::TColor v) { StoreAndInvalidate(captionHotColor_, v); }
     int CaptionImageIndex() const { return captionImageIndex_; }
-    void SetCaptionImageIndex(int v) { Store(captionImageIndex_, v); }
+    void SetCaptionImageIndex(int v) { StoreAndInvalidate(captionImageIndex_, v); }
     // The body colour; setting it switches ColorDefault off.
     void SetGroupColor(cl::TColor v);
     bool ColorDefault() const { return colorDefault_; }
     void SetColorDefault(bool v);
     cl::TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(cl::TColor v) { Store(borderColor_, v); }
+    void SetBorderColor(cl::TColor v) { StoreAndInvalidate(borderColor_, v); }
     bool DividerVisible() const { return dividerVisible_; }
-    void SetDividerVisible(bool v) { Store(dividerVisible_, v); }
+    void SetDividerVisible(bool v) { StoreAndInvalidate(dividerVisible_, v); }
     cl::TColor DividerColor() const { return dividerColor_; }
-    void SetDividerColor(cl::TColor v) { Store(dividerColor_, v); }
+    void SetDividerColor(cl::TColor v) { StoreAndInvalidate(dividerColor_, v); }
     bool UseGradients() const { return useGradients_; }
-    void SetUseGradients(bool v) { Store(useGradients_, v); }
+    void SetUseGradients(bool v) { StoreAndInvalidate(useGradients_, v); }
     TMwGroupItems* Items() { return &items_; }
     TMwItemStyle ItemStyle() const { return itemStyle_; }
     void SetItemStyle(TMwItemStyle v) { StoreAndLayout(itemStyle_, v); }
@@ -81,11 +81,11 @@ public:
     int ItemIndent() const { return itemIndent_; }
     void SetItemIndent(int v) { StoreAndLayout(itemIndent_, v & 0xFF); }
     cl::TColor ItemHotColor() const { return itemHotColor_; }
-    void SetItemHotColor(cl::TColor v) { Store(itemHotColor_, v); }
+    void SetItemHotColor(cl::TColor v) { StoreAndInvalidate(itemHotColor_, v); }
     cl::TColor SelectionColor() const { return selectionColor_; }
-    void SetSelectionColor(cl::TColor v) { Store(selectionColor_, v); }
+    void SetSelectionColor(cl::TColor v) { StoreAndInvalidate(selectionColor_, v); }
     bool ShowItemSelection() const { return showItemSelection_; }
-    void SetShowItemSelection(bool v) { Store(showItemSelection_, v); }
+    void SetShowItemSelection(bool v) { StoreAndInvalidate(showItemSelection_, v); }
     cl::TCustomImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(cl::TCustomImageList* images);
     cl::TCustomImageList* LargeImages() const { return largeImages_; }
@@ -125,12 +125,6 @@ protected:
     void FontChanged() override;
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
     template <class T>
     void StoreAndLayout(T& field, T value) {
         if (field == value) return;

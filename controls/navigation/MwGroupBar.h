@@ -35,11 +35,11 @@ public:
     int GroupBorderSize() const { return groupBorderSize_; }
     void SetGroupBorderSize(int v) { StoreAndRealign(groupBorderSize_, v); }
     bool UseGradients() const { return useGradients_; }
-    void SetUseGradients(bool v) { Store(useGradients_, v); }
+    void SetUseGradients(bool v) { StoreAndInvalidate(useGradients_, v); }
     int ColorAdjustment() const { return colorAdjustment_; }
-    void SetColorAdjustment(int v) { Store(colorAdjustment_, v); }
+    void SetColorAdjustment(int v) { StoreAndInvalidate(colorAdjustment_, v); }
     bool ThemeAware() const { return themeAware_; }
-    void SetThemeAware(bool v) { Store(themeAware_, v); }
+    void SetThemeAware(bool v) { StoreAndInvalidate(themeAware_, v); }
     TFrameStyle BorderInner() const { return borderInner_; }
     void SetBorderInner(TFrameStyle v) { StoreAndRealign(borderInner_, v); }
     TFrameStyle BorderOuter() const { return borderOuter_; }
@@ -49,15 +49,15 @@ public:
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int v) { StoreAndRealign(borderWidth_, v < 0 ? 0 : v); }
     cl::TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(cl::TColor v) { Store(borderColor_, v); }
+    void SetBorderColor(cl::TColor v) { StoreAndInvalidate(borderColor_, v); }
     cl::TColor BorderHighlight() const { return borderHighlight_; }
-    void SetBorderHighlight(cl::TColor v) { Store(borderHighlight_, v); }
+    void SetBorderHighlight(cl::TColor v) { StoreAndInvalidate(borderHighlight_, v); }
     cl::TColor BorderShadow() const { return borderShadow_; }
-    void SetBorderShadow(cl::TColor v) { Store(borderShadow_, v); }
+    void SetBorderShadow(cl::TColor v) { StoreAndInvalidate(borderShadow_, v); }
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int v) { StoreAndRealign(bevelWidth_, v < 1 ? 1 : v); }
     cl::TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(cl::TColor v) { Store(flatColor_, v); }
+    void SetFlatColor(cl::TColor v) { StoreAndInvalidate(flatColor_, v); }
     cl::TCustomImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(cl::TCustomImageList* images);
     cl::TCustomImageList* LargeImages() const { return largeImages_; }
@@ -81,19 +81,6 @@ protected:
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
 
 private:
-    template <class T>
-    void Store(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
-    template <class T>
-    void StoreAndRealign(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Realign();
-        Invalidate();
-    }
     // The client area inside the borders.
     cl::TRect GroupArea();
 

@@ -33,7 +33,7 @@ TMwGroup* TMwGroupItem::Group() const {
 
 void TMwGroupItem::SetCaption(const std::string& v) {
     captionSet_ = true;
-    Store(caption_, v);
+    StoreAndChange(caption_, v);
 }
 
 void TMwGroupItem::SetSelected(bool v) {

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "classlib/core/StoreIfChanged.h"
 #include "classlib/core/Collection.h"
 #include "classlib/core/Event.h"
 #include "classlib/core/Geometry.h"
@@ -28,15 +29,15 @@ public:
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& v);
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v) { Store(enabled_, v); }
+    void SetEnabled(bool v) { StoreAndChange(enabled_, v); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { Store(visible_, v); }
+    void SetVisible(bool v) { StoreAndChange(visible_, v); }
     int ImageIndex() const { return imageIndex_; }
-    virtual void SetImageIndex(int v) { Store(imageIndex_, v); }
+    virtual void SetImageIndex(int v) { StoreAndChange(imageIndex_, v); }
     int DisabledIndex() const { return disabledIndex_; }
-    void SetDisabledIndex(int v) { Store(disabledIndex_, v); }
+    void SetDisabledIndex(int v) { StoreAndChange(disabledIndex_, v); }
     int IndentLevel() const { return indentLevel_; }
-    void SetIndentLevel(int v) { Store(indentLevel_, v & 0xFF); }
+    void SetIndentLevel(int v) { StoreAndChange(indentLevel_, v & 0xFF); }
     bool Selected() const { return selected_; }
     // Selecting an item deselects the other items of its group.
     void SetSelected(bool v);
@@ -65,10 +66,8 @@ public:
 
 private:
     template <class T>
-    void Store(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Changed();
+    void StoreAndChange(T& field, const T& value) {
+        if (cl::StoreIfChanged(field, value)) Changed();
     }
 
     cl::TAction* action_ = nullptr;

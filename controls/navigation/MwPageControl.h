@@ -43,14 +43,14 @@ class TMwTabColors : public cl::TPersistent {
 public:
     explicit TMwTabColors(cl::TControl& control) : control_(control) {}
     cl::TColor HighlightBar() const { return highlightBar_; }
-    void SetHighlightBar(cl::TColor v) { Store(highlightBar_, v); }
+    void SetHighlightBar(cl::TColor v) { StoreAndInvalidate(highlightBar_, v); }
     cl::TColor Shadow() const { return shadow_; }
-    void SetShadow(cl::TColor v) { Store(shadow_, v); }
+    void SetShadow(cl::TColor v) { StoreAndInvalidate(shadow_, v); }
     cl::TColor Unselected() const { return unselected_; }
-    void SetUnselected(cl::TColor v) { Store(unselected_, v); }
+    void SetUnselected(cl::TColor v) { StoreAndInvalidate(unselected_, v); }
 
 private:
-    void Store(cl::TColor& field, cl::TColor v) {
+    void StoreAndInvalidate(cl::TColor& field, cl::TColor v) {
         if (field == v) return;
         field = v;
         control_.Invalidate();
@@ -66,16 +66,16 @@ class TMwTextColors : public cl::TPersistent {
 public:
     explicit TMwTextColors(cl::TControl& control) : control_(control) {}
     cl::TColor DisabledHighlight() const { return disabledHighlight_; }
-    void SetDisabledHighlight(cl::TColor v) { Store(disabledHighlight_, v); }
+    void SetDisabledHighlight(cl::TColor v) { StoreAndInvalidate(disabledHighlight_, v); }
     cl::TColor DisabledShadow() const { return disabledShadow_; }
-    void SetDisabledShadow(cl::TColor v) { Store(disabledShadow_, v); }
+    void SetDisabledShadow(cl::TColor v) { StoreAndInvalidate(disabledShadow_, v); }
     cl::TColor Selected() const { return selected_; }
-    void SetSelected(cl::TColor v) { Store(selected_, v); }
+    void SetSelected(cl::TColor v) { StoreAndInvalidate(selected_, v); }
     cl::TColor Unselected() const { return unselected_; }
-    void SetUnselected(cl::TColor v) { Store(unselected_, v); }
+    void SetUnselected(cl::TColor v) { StoreAndInvalidate(unselected_, v); }
 
 private:
-    void Store(cl::TColor& field, cl::TColor v) {
+    void StoreAndInvalidate(cl::TColor& field, cl::TColor v) {
         if (field == v) return;
         field = v;
         control_.Invalidate();
@@ -163,51 +163,51 @@ public:
 
     // ---- tab control settings ----
     bool AlignTabs() const { return alignTabs_; }
-    void SetAlignTabs(bool v) { Store(alignTabs_, v); }
+    void SetAlignTabs(bool v) { StoreAndInvalidate(alignTabs_, v); }
     cl::TColor BackgroundColor() const { return backgroundColor_; }
-    void SetBackgroundColor(cl::TColor v) { parentBackgroundColor_ = false; Store(backgroundColor_, v); }
+    void SetBackgroundColor(cl::TColor v) { parentBackgroundColor_ = false; StoreAndInvalidate(backgroundColor_, v); }
     bool BoldCurrentTab() const { return boldCurrentTab_; }
-    void SetBoldCurrentTab(bool v) { Store(boldCurrentTab_, v); }
+    void SetBoldCurrentTab(bool v) { StoreAndInvalidate(boldCurrentTab_, v); }
     int CutCornerSize() const { return cutCornerSize_; }
-    void SetCutCornerSize(int v) { if (v >= 0) Store(cutCornerSize_, v); }
+    void SetCutCornerSize(int v) { if (v >= 0) StoreAndInvalidate(cutCornerSize_, v); }
     cl::TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(cl::TColor v) { Store(flatColor_, v); }
+    void SetFlatColor(cl::TColor v) { StoreAndInvalidate(flatColor_, v); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    void SetFlatColorAdjustment(int v) { Store(flatColorAdjustment_, v); }
+    void SetFlatColorAdjustment(int v) { StoreAndInvalidate(flatColorAdjustment_, v); }
     bool HotTrack() const { return hotTrack_; }
-    void SetHotTrack(bool v) { Store(hotTrack_, v); }
+    void SetHotTrack(bool v) { StoreAndInvalidate(hotTrack_, v); }
     cl::TColor HotTrackColor() const { return hotTrackColor_; }
-    void SetHotTrackColor(cl::TColor v) { Store(hotTrackColor_, v); }
+    void SetHotTrackColor(cl::TColor v) { StoreAndInvalidate(hotTrackColor_, v); }
     THotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
-    void SetHotTrackColorType(THotTrackColorType v) { Store(hotTrackColorType_, v); }
+    void SetHotTrackColorType(THotTrackColorType v) { StoreAndInvalidate(hotTrackColorType_, v); }
     TMwHotTrackStyle HotTrackStyle() const { return hotTrackStyle_; }
-    void SetHotTrackStyle(TMwHotTrackStyle v) { Store(hotTrackStyle_, v); }
+    void SetHotTrackStyle(TMwHotTrackStyle v) { StoreAndInvalidate(hotTrackStyle_, v); }
     TMwHorizontalAlignment ImageAlignment() const { return imageAlignment_; }
-    void SetImageAlignment(TMwHorizontalAlignment v) { Store(imageAlignment_, v); }
+    void SetImageAlignment(TMwHorizontalAlignment v) { StoreAndInvalidate(imageAlignment_, v); }
     TMwVerticalAlignment ImageAlignmentVertical() const { return imageAlignmentVertical_; }
-    void SetImageAlignmentVertical(TMwVerticalAlignment v) { Store(imageAlignmentVertical_, v); }
+    void SetImageAlignmentVertical(TMwVerticalAlignment v) { StoreAndInvalidate(imageAlignmentVertical_, v); }
     int ImageMargin() const { return imageMargin_; }
-    void SetImageMargin(int v) { if (v >= 0) Store(imageMargin_, v); }
+    void SetImageMargin(int v) { if (v >= 0) StoreAndInvalidate(imageMargin_, v); }
     TMwImagePosition ImagePosition() const { return imagePosition_; }
-    void SetImagePosition(TMwImagePosition v) { Store(imagePosition_, v); }
+    void SetImagePosition(TMwImagePosition v) { StoreAndInvalidate(imagePosition_, v); }
     cl::TCustomImageList* Images() const { return images_; }
     void SetImages(cl::TCustomImageList* images);
     int Margin() const { return margin_; }
-    void SetMargin(int v) { if (v >= 0) Store(margin_, v); }
+    void SetMargin(int v) { if (v >= 0) StoreAndInvalidate(margin_, v); }
     bool MultiLine() const { return multiLine_; }
-    void SetMultiLine(bool v) { Store(multiLine_, v); }
+    void SetMultiLine(bool v) { StoreAndInvalidate(multiLine_, v); }
     bool ParentBackgroundColor() const { return parentBackgroundColor_; }
     void SetParentBackgroundColor(bool v);
     int RowIndent() const { return rowIndent_; }
-    void SetRowIndent(int v) { if (v >= 0) Store(rowIndent_, v); }
+    void SetRowIndent(int v) { if (v >= 0) StoreAndInvalidate(rowIndent_, v); }
     int RowOverlap() const { return rowOverlap_; }
-    void SetRowOverlap(int v) { if (v >= 0) Store(rowOverlap_, v); }
+    void SetRowOverlap(int v) { if (v >= 0) StoreAndInvalidate(rowOverlap_, v); }
     bool ShowCardFrame() const { return showCardFrame_; }
     void SetShowCardFrame(bool v) { StoreAndRealign(showCardFrame_, v); }
     bool ShowCloseButton() const { return showCloseButton_; }
-    void SetShowCloseButton(bool v) { Store(showCloseButton_, v); }
+    void SetShowCloseButton(bool v) { StoreAndInvalidate(showCloseButton_, v); }
     bool ShowFocusRect() const { return showFocusRect_; }
-    void SetShowFocusRect(bool v) { Store(showFocusRect_, v); }
+    void SetShowFocusRect(bool v) { StoreAndInvalidate(showFocusRect_, v); }
     bool ShowFullFrame() const { return showFullFrame_; }
     void SetShowFullFrame(bool v);
     bool ShowShadow() const { return showShadow_; }
@@ -221,23 +221,23 @@ public:
     TMwTabOrientation TabOrientation() const { return tabOrientation_; }
     void SetTabOrientation(TMwTabOrientation v) { StoreAndRealign(tabOrientation_, v); }
     TMwTabSequence TabSequence() const { return tabSequence_; }
-    void SetTabSequence(TMwTabSequence v) { Store(tabSequence_, v); }
+    void SetTabSequence(TMwTabSequence v) { StoreAndInvalidate(tabSequence_, v); }
     TMwTabStyle TabStyle() const { return tabStyle_; }
-    void SetTabStyle(TMwTabStyle v) { Store(tabStyle_, v); }
+    void SetTabStyle(TMwTabStyle v) { StoreAndInvalidate(tabStyle_, v); }
     int TabWidth() const { return tabWidth_; }
-    void SetTabWidth(int v) { if (v >= 0) Store(tabWidth_, v); }
+    void SetTabWidth(int v) { if (v >= 0) StoreAndInvalidate(tabWidth_, v); }
     TMwHorizontalAlignment TextAlignment() const { return textAlignment_; }
-    void SetTextAlignment(TMwHorizontalAlignment v) { Store(textAlignment_, v); }
+    void SetTextAlignment(TMwHorizontalAlignment v) { StoreAndInvalidate(textAlignment_, v); }
     TMwVerticalAlignment TextAlignmentVertical() const { return textAlignmentVertical_; }
-    void SetTextAlignmentVertical(TMwVerticalAlignment v) { Store(textAlignmentVertical_, v); }
+    void SetTextAlignmentVertical(TMwVerticalAlignment v) { StoreAndInvalidate(textAlignmentVertical_, v); }
     TOrientation TextOrientation() const { return textOrientation_; }
-    void SetTextOrientation(TOrientation v) { Store(textOrientation_, v); }
+    void SetTextOrientation(TOrientation v) { StoreAndInvalidate(textOrientation_, v); }
     bool Transparent() const { return transparent_; }
-    void SetTransparent(bool v) { Store(transparent_, v); }
+    void SetTransparent(bool v) { StoreAndInvalidate(transparent_, v); }
     bool UseColoredTabs() const { return useColoredTabs_; }
-    void SetUseColoredTabs(bool v) { Store(useColoredTabs_, v); }
+    void SetUseColoredTabs(bool v) { StoreAndInvalidate(useColoredTabs_, v); }
     bool UseGradients() const { return useGradients_; }
-    void SetUseGradients(bool v) { Store(useGradients_, v); }
+    void SetUseGradients(bool v) { StoreAndInvalidate(useGradients_, v); }
     // The depth of a tab row ("FixedDimension" in form resources); 0 measures it from the font.
     int FixedDimension() const { return fixedDimension_; }
 
@@ -262,19 +262,6 @@ protected:
 
 private:
     friend class TMwTabSheet;
-    template <class T>
-    void Store(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
-    template <class T>
-    void StoreAndRealign(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Realign();
-        Invalidate();
-    }
     void ShowSheet(TMwTabSheet* sheet);
     void RemovePage(TMwTabSheet* sheet);
     int RowDepth();

@@ -113,11 +113,11 @@ public:
     bool HotSpotVisible() const { return hotSpotVisible_; }
     void SetHotSpotVisible(bool v);
     THotSpotDirection HotSpotDirection() const { return hotSpotDirection_; }
-    void SetHotSpotDirection(THotSpotDirection v) { Store(hotSpotDirection_, v); }
+    void SetHotSpotDirection(THotSpotDirection v) { StoreAndInvalidate(hotSpotDirection_, v); }
     int HotSpotSizePercent() const { return hotSpotSizePercent_; }
     void SetHotSpotSizePercent(int v);
     cl::TColor HotSpotHighlight() const { return hotSpotHighlight_; }
-    void SetHotSpotHighlight(cl::TColor v) { Store(hotSpotHighlight_, v); }
+    void SetHotSpotHighlight(cl::TColor v) { StoreAndInvalidate(hotSpotHighlight_, v); }
     bool HotSpotIgnoreMargins() const { return hotSpotIgnoreMargins_; }
     void SetHotSpotIgnoreMargins(bool v) { hotSpotIgnoreMargins_ = v; }
     bool HotSpotClosed() const { return hotSpotClosed_; }
