@@ -670,6 +670,14 @@ const TClassInfo& TCustomControl::StaticClass() {
 TCustomControl::TCustomControl(TComponent* owner) : TControl(owner) {}
 
 void TCustomControl::WndProc(TMessage& m) {
+    if (m.msg == WM_PAINT && m.wParam) {
+        // Painting into a given device context (a see-through child wants our image behind it):
+        // nothing is validated.
+        TCanvas canvas(reinterpret_cast<HDC>(m.wParam));
+        canvas.Font().Assign(*Font());
+        Paint(canvas);
+        return;
+    }
     if (m.msg == WM_PAINT) {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(Handle(), &ps);

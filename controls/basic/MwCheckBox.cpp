@@ -30,7 +30,7 @@ const cl::TClassInfo& TMwCheckBox::StaticClass() {
             .Enum<TAlignmentVertical>("AlignmentVertical", &C::AlignmentVertical, &C::SetAlignmentVertical, kAlignmentVerticalNames)
             .Bool("HotTrack", &C::HotTrack, &C::SetHotTrack)
             .Color("HotTrackColor", &C::HotTrackColor, &C::SetHotTrackColor)
-            .Enum<THotTrackColorType>("HotTrackColorType", &C::HotTrackColorType, &C::SetHotTrackColorType, kHotTrackColorTypeNames)
+            .Enum<TMwHotTrackColorType>("HotTrackColorType", &C::HotTrackColorType, &C::SetHotTrackColorType, kHotTrackColorTypeNames)
             .Color("HighlightColor", &C::HighlightColor, &C::SetHighlightColor)
             .Bool("LightTextStyle", &C::LightTextStyle, &C::SetLightTextStyle)
             .Enum<TTextStyle>("TextStyle", &C::TextStyle, &C::SetTextStyle, kTextStyleNames)

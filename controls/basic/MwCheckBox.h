@@ -7,7 +7,7 @@
 #include "classlib/core/Event.h"
 #include "classlib/win/Control.h"
 #include "classlib/win/Panel.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 #include "controls/basic/MouseTracking.h"
 
 enum class TCheckBoxState { Unchecked, Checked, Grayed };
@@ -33,8 +33,8 @@ public:
     void SetHotTrack(bool v) { hotTrack_ = v; }
     cl::TColor HotTrackColor() const { return hotTrackColor_; }
     void SetHotTrackColor(cl::TColor v) { hotTrackColor_ = v; }
-    THotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
-    void SetHotTrackColorType(THotTrackColorType v) { hotTrackColorType_ = v; }
+    TMwHotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
+    void SetHotTrackColorType(TMwHotTrackColorType v) { hotTrackColorType_ = v; }
     cl::TColor HighlightColor() const { return highlightColor_; }
     void SetHighlightColor(cl::TColor v) { highlightColor_ = v; }
     bool LightTextStyle() const { return lightTextStyle_; }
@@ -81,7 +81,7 @@ private:
     TAlignmentVertical alignmentVertical_ = TAlignmentVertical::Top;
     bool hotTrack_ = false;
     cl::TColor hotTrackColor_ = cl::clHighlight;
-    THotTrackColorType hotTrackColorType_ = THotTrackColorType::Complement;
+    TMwHotTrackColorType hotTrackColorType_ = TMwHotTrackColorType::Complement;
     cl::TColor highlightColor_ = cl::clHighlight;
     bool lightTextStyle_ = false;
     TTextStyle textStyle_ = TTextStyle::Normal;

@@ -12,7 +12,7 @@
 #include "classlib/core/Event.h"
 #include "classlib/win/Control.h"
 #include "classlib/win/Font.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 #include "controls/basic/MouseTracking.h"
 
 enum class TComboBoxStyle { DropDown, Simple, DropDownList, OwnerDrawFixed, OwnerDrawVariable };

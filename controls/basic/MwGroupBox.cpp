@@ -2,7 +2,8 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
 
@@ -74,7 +75,7 @@ void TMwCustomGroupBox::Paint(cl::TCanvas& canvas) {
     const TSides sides = groupStyle_ == TGroupBoxStyle::TopLine ? sdTop : sdAll;
     TFrameStyle style = BorderOuter();
     if (style == TFrameStyle::None) style = groupStyle_ == TGroupBoxStyle::Flat ? TFrameStyle::Flat : TFrameStyle::Groove;
-    PaintFrame(dc, frame, style, sides, colors);
+    PaintFrame(canvas, frame, style, sides, colors);
 
     if (Caption().empty()) return;
     canvas.Font().Assign(*Font());

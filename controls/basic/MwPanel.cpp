@@ -4,7 +4,8 @@
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Canvas.h"
 #include "controls/basic/ChildAlignment.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
 
@@ -88,9 +89,9 @@ cl::TRect TMwCustomPanel::PaintFrameAndBackground(cl::TCanvas& canvas) {
     HDC dc = canvas.Handle();
     const TFrameColors colors{flatColor_, borderHighlight_, borderShadow_, bevelWidth_};
     cl::TRect r = cl::TRect::FromBounds(0, 0, Width(), Height());
-    r = PaintFrame(dc, r, borderOuter_, borderSides_, colors);
-    if (borderWidth_ > 0) r = PaintBevel(dc, r, borderColor_, borderColor_, borderWidth_, borderSides_);
-    r = PaintFrame(dc, r, borderInner_, borderSides_, colors);
+    r = PaintFrame(canvas, r, borderOuter_, borderSides_, colors);
+    if (borderWidth_ > 0) r = PaintBevel(canvas, r, borderColor_, borderColor_, borderWidth_, borderSides_);
+    r = PaintFrame(canvas, r, borderInner_, borderSides_, colors);
     if (!transparent_) FillSolid(dc, r, Color());
     return r;
 }

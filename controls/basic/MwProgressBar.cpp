@@ -8,7 +8,8 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 #include "controls/basic/MwStatusBar.h"
 
 using namespace mw;
@@ -113,9 +114,9 @@ void TMwCustomProgressBar::Paint(cl::TCanvas& canvas) {
     const TFrameColors colors{flatColor_, cl::clBtnHighlight, cl::clBtnShadow, 1};
     cl::TRect r = cl::TRect::FromBounds(0, 0, Width(), Height());
     FillSolid(dc, r, borderColor_);
-    r = PaintFrame(dc, r, borderOuter_, sdAll, colors);
-    if (borderWidth_ > 0) r = PaintBevel(dc, r, borderColor_, borderColor_, borderWidth_, sdAll);
-    r = PaintFrame(dc, r, borderInner_, sdAll, colors);
+    r = PaintFrame(canvas, r, borderOuter_, sdAll, colors);
+    if (borderWidth_ > 0) r = PaintBevel(canvas, r, borderColor_, borderColor_, borderWidth_, sdAll);
+    r = PaintFrame(canvas, r, borderInner_, sdAll, colors);
     if (interiorOffset_ > 0) {
         FillSolid(dc, r, backColor_);
         r = Inset(r, interiorOffset_, interiorOffset_);

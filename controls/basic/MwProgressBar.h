@@ -7,7 +7,7 @@
 
 #include "classlib/core/Event.h"
 #include "classlib/win/Control.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 
 using TProgressChangeEvent = cl::TEvent<cl::TObject*, int>;
 

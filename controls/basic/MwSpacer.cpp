@@ -2,7 +2,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
 

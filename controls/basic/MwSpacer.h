@@ -2,7 +2,7 @@
 // A small gap between toolbar controls that can show an etched separator line.
 
 #include "classlib/win/Control.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 
 class TMwSpacer : public cl::TCustomControl {
     CL_CLASS_INFO()

@@ -5,7 +5,8 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/Form.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
 
@@ -112,7 +113,7 @@ void TMwStatusBar::Paint(cl::TCanvas& canvas) {
     cl::TRect r = PaintFrameAndBackground(canvas);
     if (!simpleStatus_) return;
     r.bottom -= 1;
-    PaintFrame(canvas.Handle(), r, simpleFrameStyle_, sdAll, {FlatColor(), BorderHighlight(), BorderShadow(), BevelWidth()});
+    PaintFrame(canvas, r, simpleFrameStyle_, sdAll, {FlatColor(), BorderHighlight(), BorderShadow(), BevelWidth()});
     if (simpleCaption_.empty()) return;
     canvas.Font().Assign(*Font());
     const cl::TRect text = Inset(r, 1, 1);

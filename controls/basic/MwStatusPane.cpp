@@ -2,7 +2,8 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
 
@@ -127,7 +128,8 @@ void TMwCustomStatusPane::DrawPaneFrame(HDC dc) {
         FillSolid(dc, {r.right - 1, r.top + 1, r.right, r.bottom - 1}, flatColor_);
         FillSolid(dc, {r.left + 1, r.bottom - 1, r.right - 1, r.bottom}, flatColor_);
     } else {
-        PaintFrame(dc, r, frameStyle_, sdAll, {flatColor_, cl::clBtnHighlight, cl::clBtnShadow, 1});
+        cl::TCanvas canvas(dc);
+        PaintFrame(canvas, r, frameStyle_, sdAll, {flatColor_, cl::clBtnHighlight, cl::clBtnShadow, 1});
     }
 }
 

@@ -10,7 +10,7 @@
 #include "classlib/core/Event.h"
 #include "classlib/win/Control.h"
 #include "classlib/win/Panel.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 #include "controls/basic/MouseTracking.h"
 
 class TMwCustomStatusPane : public cl::TCustomControl {

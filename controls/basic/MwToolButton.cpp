@@ -8,7 +8,8 @@
 #include "classlib/win/Canvas.h"
 #include "classlib/win/ImageList.h"
 #include "classlib/win/Menus.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 #include "controls/basic/MwToolbar.h"
 
 using namespace mw;
@@ -301,10 +302,10 @@ void TMwToolButton::Paint(cl::TCanvas& canvas) {
     const bool pressed = PressedLook();
     const bool hot = mouse_.Inside() && Enabled();
     if (flat_) {
-        if (pressed) r = PaintFrame(dc, r, TFrameStyle::Status, sdAll);
-        else if (hot) r = PaintFrame(dc, r, TFrameStyle::Popup, sdAll);
+        if (pressed) r = PaintFrame(canvas, r, TFrameStyle::Status, sdAll);
+        else if (hot) r = PaintFrame(canvas, r, TFrameStyle::Popup, sdAll);
     } else {
-        r = PaintFrame(dc, r, pressed ? TFrameStyle::Lowered : TFrameStyle::ButtonUp, sdAll);
+        r = PaintFrame(canvas, r, pressed ? TFrameStyle::Lowered : TFrameStyle::ButtonUp, sdAll);
     }
     const int shift = pressed ? 1 : 0;
 

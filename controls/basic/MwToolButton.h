@@ -13,7 +13,8 @@
 #include "classlib/win/Actions.h"
 #include "classlib/win/Control.h"
 #include "controls/basic/ActionLinkValues.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/basic/ButtonLayout.h"
+#include "controls/foundation/FrameModel.h"
 #include "controls/basic/MouseTracking.h"
 
 namespace cl {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classlib/core/Persistent.h"
+#include "controls/basic/ButtonLayout.h"
 #include "controls/basic/MwPanel.h"
 
 namespace cl {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 
 namespace mw {
 

@@ -8,7 +8,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/ImageList.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwGrafx.h"
 #include "controls/navigation/GroupBarLayout.h"
 
 using namespace mw;

@@ -5,7 +5,8 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/ImageList.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 #include "controls/navigation/GroupBarLayout.h"
 #include "controls/navigation/MwGroup.h"
 
@@ -184,8 +185,8 @@ void TMwGroupBar::Paint(cl::TCanvas& canvas) {
     HDC dc = canvas.Handle();
     const TFrameColors colors{flatColor_, borderHighlight_, borderShadow_, bevelWidth_};
     cl::TRect r = ClientRect();
-    r = PaintFrame(dc, r, borderOuter_, borderSides_, colors);
-    if (borderWidth_ > 0) r = PaintBevel(dc, r, borderColor_, borderColor_, borderWidth_, borderSides_);
-    r = PaintFrame(dc, r, borderInner_, borderSides_, colors);
+    r = PaintFrame(canvas, r, borderOuter_, borderSides_, colors);
+    if (borderWidth_ > 0) r = PaintBevel(canvas, r, borderColor_, borderColor_, borderWidth_, borderSides_);
+    r = PaintFrame(canvas, r, borderInner_, borderSides_, colors);
     FillSolid(dc, r, Color());
 }

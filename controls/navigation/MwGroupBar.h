@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "classlib/win/Control.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 
 namespace cl {
 class TCustomImageList;

@@ -9,7 +9,8 @@
 #include "classlib/win/Canvas.h"
 #include "classlib/win/ImageList.h"
 #include "controls/basic/ChildAlignment.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
 
@@ -179,7 +180,7 @@ const cl::TClassInfo& TMwPageControl::StaticClass() {
             .Int("FlatColorAdjustment", &P::FlatColorAdjustment, &P::SetFlatColorAdjustment)
             .Bool("HotTrack", &P::HotTrack, &P::SetHotTrack)
             .Color("HotTrackColor", &P::HotTrackColor, &P::SetHotTrackColor)
-            .Enum<THotTrackColorType>("HotTrackColorType", &P::HotTrackColorType, &P::SetHotTrackColorType, kHotTrackColorTypeNames)
+            .Enum<TMwHotTrackColorType>("HotTrackColorType", &P::HotTrackColorType, &P::SetHotTrackColorType, kHotTrackColorTypeNames)
             .Enum<TMwHotTrackStyle>("HotTrackStyle", &P::HotTrackStyle, &P::SetHotTrackStyle, kHotTrackStyleNames)
             .Enum<TMwHorizontalAlignment>("ImageAlignment", &P::ImageAlignment, &P::SetImageAlignment, kHorizontalAlignmentNames)
             .Enum<TMwVerticalAlignment>("ImageAlignmentVertical", &P::ImageAlignmentVertical, &P::SetImageAlignmentVertical,
@@ -454,7 +455,7 @@ void TMwPageControl::Paint(cl::TCanvas& canvas) {
 
     const cl::TRect card{all.left, RowDepth() - 1, all.right, all.bottom};
     FillSolid(dc, card, activePage_ ? activePage_->Color() : Color());
-    if (showCardFrame_) PaintFrame(dc, card, TFrameStyle::Raised, sdAll);
+    if (showCardFrame_) PaintFrame(canvas, card, TFrameStyle::Raised, sdAll);
     const std::vector<cl::TRect> tabs = TabRects();
     canvas.Font().Assign(*Font());
     int tab = 0;
@@ -464,7 +465,7 @@ void TMwPageControl::Paint(cl::TCanvas& canvas) {
         const bool current = tab == tabIndex_;
         const cl::TRect face = current ? cl::TRect{r.left, r.top, r.right, r.bottom + 1} : cl::TRect{r.left, r.top + 2, r.right, r.bottom - 1};
         FillSolid(dc, face, current ? page->Color() : tabColors_.Unselected());
-        PaintFrame(dc, face, TFrameStyle::Flat, sdLeft | sdTop | sdRight, {cl::clBtnShadow, cl::clBtnHighlight, cl::clBtnShadow, 1});
+        PaintFrame(canvas, face, TFrameStyle::Flat, sdLeft | sdTop | sdRight, {cl::clBtnShadow, cl::clBtnHighlight, cl::clBtnShadow, 1});
         canvas.Font().SetColor(!page->TabEnabled() ? textColors_.DisabledShadow()
                                : current           ? textColors_.Selected()
                                                    : textColors_.Unselected());

@@ -13,7 +13,7 @@
 #include "classlib/core/Event.h"
 #include "classlib/core/Persistent.h"
 #include "classlib/win/Control.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 
 namespace cl {
 class TCanvas;
@@ -178,8 +178,8 @@ public:
     void SetHotTrack(bool v) { StoreAndInvalidate(hotTrack_, v); }
     cl::TColor HotTrackColor() const { return hotTrackColor_; }
     void SetHotTrackColor(cl::TColor v) { StoreAndInvalidate(hotTrackColor_, v); }
-    THotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
-    void SetHotTrackColorType(THotTrackColorType v) { StoreAndInvalidate(hotTrackColorType_, v); }
+    TMwHotTrackColorType HotTrackColorType() const { return hotTrackColorType_; }
+    void SetHotTrackColorType(TMwHotTrackColorType v) { StoreAndInvalidate(hotTrackColorType_, v); }
     TMwHotTrackStyle HotTrackStyle() const { return hotTrackStyle_; }
     void SetHotTrackStyle(TMwHotTrackStyle v) { StoreAndInvalidate(hotTrackStyle_, v); }
     TMwHorizontalAlignment ImageAlignment() const { return imageAlignment_; }
@@ -286,7 +286,7 @@ private:
     int flatColorAdjustment_ = 0;
     bool hotTrack_ = true;
     cl::TColor hotTrackColor_ = cl::clHighlight;
-    THotTrackColorType hotTrackColorType_ = THotTrackColorType::Complement;
+    TMwHotTrackColorType hotTrackColorType_ = TMwHotTrackColorType::Complement;
     TMwHotTrackStyle hotTrackStyle_ = TMwHotTrackStyle::Tab;
     TMwHorizontalAlignment imageAlignment_ = TMwHorizontalAlignment::Center;
     TMwVerticalAlignment imageAlignmentVertical_ = TMwVerticalAlignment::Center;

@@ -7,7 +7,8 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Canvas.h"
-#include "controls/basic/FrameDrawing.h"
+#include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MwGrafx.h"
 #include "controls/navigation/SplitterGeometry.h"
 
 using namespace mw;
@@ -419,7 +420,7 @@ void TMwSplitter::Paint(cl::TCanvas& canvas) {
         const int middle = vertical ? bar_.top + bar_.Height() / 2 : bar_.left + bar_.Width() / 2;
         for (int start : {middle - 3, middle}) {
             const cl::TRect strip = vertical ? cl::TRect{bar_.left, start, bar_.right, start + 3} : cl::TRect{start, bar_.top, start + 3, bar_.bottom};
-            PaintFrame(dc, strip, style, sdAll);
+            PaintFrame(canvas, strip, style, sdAll);
         }
     }
     if (hotSpotVisible_) DrawHotSpot(dc, hotSpotHot_);
@@ -427,7 +428,8 @@ void TMwSplitter::Paint(cl::TCanvas& canvas) {
 
 void TMwSplitter::DrawHotSpot(HDC dc, bool highlighted) {
     if (hotSpot_.Width() <= 0 || hotSpot_.Height() <= 0) return;
-    const cl::TRect inner = PaintBevel(dc, hotSpot_, cl::clBtnShadow, cl::clBtnShadow, 1, sdAll);
+    cl::TCanvas canvas(dc);
+    const cl::TRect inner = PaintBevel(canvas, hotSpot_, cl::clBtnShadow, cl::clBtnShadow, 1, sdAll);
     FillSolid(dc, inner, highlighted ? hotSpotHighlight_ : cl::clBtnFace);
     const bool vertical = orientation_ == TOrientation::Vertical;
     const int cx = hotSpot_.left + hotSpot_.Width() / 2, cy = hotSpot_.top + hotSpot_.Height() / 2;

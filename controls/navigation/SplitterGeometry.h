@@ -4,7 +4,7 @@
 // the bar and the hot spot.
 
 #include "classlib/core/Geometry.h"
-#include "controls/basic/FrameModel.h"
+#include "controls/foundation/FrameModel.h"
 
 namespace mw {
 

@@ -1,0 +1,54 @@
+/* The stand-in visual-styles library of the theme tests (see FakeUxTheme.h). */
+#include "FakeUxTheme.h"
+
+static TFakeThemeState state;
+
+#define EXPORT __declspec(dllexport)
+
+EXPORT TFakeThemeState* WINAPI FakeThemeState(void) { return &state; }
+
+EXPORT BOOL WINAPI IsAppThemed(void) { return state.appThemed; }
+EXPORT BOOL WINAPI IsThemeActive(void) { return state.themeActive; }
+EXPORT DWORD WINAPI GetThemeAppProperties(void) { return state.appProperties; }
+
+EXPORT HANDLE WINAPI OpenThemeData(HWND window, LPCWSTR classList) {
+    int i = 0;
+    for (; classList[i] && i < (int)sizeof(state.lastClass) - 1; ++i) state.lastClass[i] = (char)classList[i];
+    state.lastClass[i] = 0;
+    return (HANDLE)(INT_PTR)++state.opened;
+}
+
+EXPORT HRESULT WINAPI CloseThemeData(HANDLE theme) {
+    ++state.closed;
+    return S_OK;
+}
+
+EXPORT HRESULT WINAPI DrawThemeBackground(HANDLE theme, HDC dc, int part, int stateId, const RECT* rect, const RECT* clip) {
+    ++state.drawnBackgrounds;
+    state.lastTheme = theme;
+    state.lastPart = part;
+    state.lastState = stateId;
+    state.lastRect = *rect;
+    state.lastHadClip = clip != NULL;
+    return S_OK;
+}
+
+EXPORT HRESULT WINAPI DrawThemeText(HANDLE theme, HDC dc, int part, int stateId, LPCWSTR text, int length,
+                                    DWORD flags, DWORD flags2, const RECT* rect) {
+    int i = 0;
+    ++state.drawnTexts;
+    for (; i < length && i < 63; ++i) state.lastText[i] = text[i];
+    state.lastText[i] = 0;
+    state.lastTextLength = length;
+    return S_OK;
+}
+
+EXPORT BOOL WINAPI IsThemeBackgroundPartiallyTransparent(HANDLE theme, int part, int stateId) {
+    return state.partiallyTransparent;
+}
+
+EXPORT HRESULT WINAPI DrawThemeParentBackground(HWND window, HDC dc, const RECT* rect) {
+    ++state.drawnParentBackgrounds;
+    state.lastParentWindow = window;
+    return S_OK;
+}

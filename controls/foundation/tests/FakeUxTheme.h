@@ -1,0 +1,32 @@
+/* A stand-in for the visual-styles library that the theme tests load in its place: it reports
+   what it is told to and records what it is asked to do. */
+#pragma once
+
+#include <windows.h>
+
+#define FAKE_UXTHEME_FILE "fake_uxtheme.dll"
+
+typedef struct TFakeThemeState {
+    /* What the library answers. */
+    BOOL appThemed;
+    BOOL themeActive;
+    DWORD appProperties;
+    BOOL partiallyTransparent;
+    /* What it was asked. */
+    int opened;        /* OpenThemeData calls; the n-th returns the handle (HANDLE)n */
+    int closed;        /* CloseThemeData calls */
+    char lastClass[32];
+    int drawnBackgrounds;
+    HANDLE lastTheme;
+    int lastPart, lastState;
+    RECT lastRect;
+    BOOL lastHadClip;
+    int drawnTexts;
+    WCHAR lastText[64];
+    int lastTextLength;
+    int drawnParentBackgrounds;
+    HWND lastParentWindow;
+} TFakeThemeState;
+
+/* Exported as "FakeThemeState": the library's one state, zeroed at load. */
+typedef TFakeThemeState*(WINAPI* TFakeThemeStateFn)(void);
