@@ -29,10 +29,15 @@ public:
 
     explicit operator bool() const { return thunk_ != nullptr || function_ != nullptr; }
 
-    // Calls the handler; does nothing when none is assigned.
+    // Calls the handler; does nothing when none is assigned. A bound function stays alive for
+    // the call even when it frees the object that held this event.
     void operator()(Args... args) const {
-        if (thunk_) thunk_(target_, method_, std::forward<Args>(args)...);
-        else if (function_) (*function_)(std::forward<Args>(args)...);
+        if (thunk_) {
+            thunk_(target_, method_, std::forward<Args>(args)...);
+        } else if (function_) {
+            const auto function = function_;
+            (*function)(std::forward<Args>(args)...);
+        }
     }
 
     bool operator==(const TEvent& other) const {

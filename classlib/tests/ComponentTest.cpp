@@ -91,6 +91,17 @@ TEST(Event, ComparesEqualToTheSameHandlerOnly) {
     EXPECT_EQ(calls, 1);
 }
 
+TEST(Event, AFunctionHandlerMayFreeTheObjectHoldingTheEvent) {
+    auto* holder = new TWidget(nullptr);
+    int calls = 0;
+    holder->OnClick = cl::TNotifyEvent::FromFunction([&calls, holder](cl::TObject*) {
+        delete holder;  // frees the event that is calling us
+        ++calls;        // the closure must still be alive here
+    });
+    holder->OnClick(nullptr);
+    EXPECT_EQ(calls, 1);
+}
+
 TEST(Properties, SetByNameWhereTheClassHasIt) {
     RegisterTestClasses();
     TTestForm form;

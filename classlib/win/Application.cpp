@@ -214,6 +214,9 @@ void TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
         case WM_ACTIVATEAPP:
             result = DefWindowProcA(window_, msg, wParam, lParam);
             return;
+        case CM_SYNCHRONIZE:
+            (*reinterpret_cast<const std::function<void()>*>(lParam))();
+            return;
         case WM_DRAWITEM:
         case WM_MEASUREITEM: {
             TMessage m{msg, wParam, lParam, 0};

@@ -16,6 +16,11 @@ namespace cl {
 
 class TCustomForm;
 
+// Sent to the application window with lParam pointing to a std::function<void()>: the window
+// runs it on its own thread, the UI thread (TThread::Synchronize). An exception it throws goes
+// to the application's handler there.
+constexpr UINT CM_SYNCHRONIZE = WM_APP + 0x3F01;
+
 class TApplication : public TComponent {
     CL_CLASS_INFO()
 public:
