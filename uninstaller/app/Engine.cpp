@@ -1,12 +1,83 @@
 #include "uninstaller/app/Engine.h"
 
-// The engine's steps are not built yet: an uninstall changes nothing and reports success.
+#include <windows.h>
+
+#include <cstring>
+
+#include "uninstaller/app/AppState.h"
+#include "uninstaller/app/EngineRun.h"
+#include "uninstaller/app/FileRemoval.h"
+#include "uninstaller/app/ProgramEngineUi.h"
+#include "uninstaller/app/ProgressView.h"
+#include "uninstaller/app/RegistryRemoval.h"
+#include "uninstaller/app/SelfRegistration.h"
+#include "uninstaller/app/WindowsEngineActions.h"
+#include "uninstaller/app/WindowsEngineFiles.h"
+#include "uninstaller/app/WindowsEngineRegistry.h"
+#include "uninstaller/app/Wizard.h"
+#include "uninstaller/log/ItemStore.h"
+
+namespace {
+
+// The folders no deletion may take, as this system names them now.
+struct SystemFolders {
+    char windows[MAX_PATH];
+    char system[MAX_PATH];
+
+    SystemFolders()
+    {
+        UINT length = GetWindowsDirectoryA(windows, sizeof windows);
+        if (length == 0 || length >= sizeof windows)
+            windows[0] = '\0';
+        length = GetSystemDirectoryA(system, sizeof system);
+        if (length == 0 || length >= sizeof system)
+            system[0] = '\0';
+    }
+    ProtectedFolders Protected() const { return ProtectedFolders{{windows, system, g_app.protectedProgramFiles}}; }
+};
+
+}  // namespace
 
 int PerformUninstall(const char* logPath)
 {
-    return 0;
+    bool automatic = g_wizard.method != kMethodCustom;
+    if (!automatic)
+        g_wizard.rollback = false;
+    SystemFolders folders;
+    EngineOptions options{automatic, g_wizard.rollback, g_app.commandLine.silent, g_app.shellFlag, logPath,
+                          folders.Protected()};
+    WindowsEngineFiles files;
+    WindowsEngineRegistry registry;
+    WindowsEngineActions actions;
+    ProgramEngineUi ui;
+    EngineHost host{files, registry, actions, ui};
+    return RunEngine(g_itemStore, options, host);
 }
 
 void RemoveDirectoryTree(const char* folder, bool withFiles)
 {
+    SystemFolders folders;
+    WindowsEngineFiles files;
+    FolderGuard guard(files, folders.Protected());
+    RemoveDirectoryTree(files, guard, folder, withFiles);
+}
+
+bool WriteRegistryValue(int root, int type, const char* keyPath, const char* valueName, const char* valueText,
+                        bool createKey)
+{
+    WindowsEngineRegistry registry;
+    return WriteRegistryValue(registry, root, type, keyPath, valueName, valueText, std::strlen(valueText) + 1,
+                              createKey);
+}
+
+bool DeleteRegistryTree(const char* keyPath, int root)
+{
+    WindowsEngineRegistry registry;
+    return DeleteRegistryTree(registry, root, keyPath);
+}
+
+void RegisterFileWithProgress(const char* label, const char* path, bool registerIt)
+{
+    ShowProgressPath(label, path);
+    SelfRegisterFile(path, registerIt);
 }

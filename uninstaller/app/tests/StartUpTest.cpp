@@ -116,6 +116,8 @@ TEST_F(UninstallerTest, MainWindowTakesTheProductTitleAndTheRunEndsCleanly)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
+        CreateDirectoryA(folder.c_str(), nullptr);   // an Automatic run deletes its log and folder
+        WriteFile(logPath, kValidLog);
         ASSERT_EQ(StartUninstaller(Instance(), c.arguments.c_str()), kStartReady);
         HWND main = g_app.mainWindow;
         ASSERT_TRUE(IsWindow(main));
@@ -137,6 +139,7 @@ TEST_F(UninstallerTest, MainWindowTakesTheProductTitleAndTheRunEndsCleanly)
         EXPECT_TRUE(Exists(copy));
         EXPECT_TRUE(ScheduledForDeletion(copy));
 
+        g_wizard.finished = true;   // as if Finish were pressed at once: the wizard has tests of its own
         RunUninstall();
         EXPECT_FALSE(IsWindow(progress));
         EXPECT_EQ(EndUninstaller(), 0);
@@ -189,6 +192,7 @@ TEST_F(UninstallerTest, WithoutALogTheFileDialogAsks)
         } else {
             EXPECT_TRUE(shownBoxes.empty());
             EXPECT_EQ(WindowText(g_app.mainWindow), "My Game");
+            g_wizard.finished = true;
             RunUninstall();
         }
         EXPECT_EQ(EndUninstaller(), 0);

@@ -1,0 +1,172 @@
+#pragma once
+// What the uninstall engine asks of its surroundings: the file system, the registry, the other
+// system actions and the user interface. The program passes its Windows implementations
+// (WindowsEngineFiles.h, WindowsEngineRegistry.h, WindowsEngineActions.h, ProgramEngineUi.h);
+// tests pass fakes. Every rule of the engine lives on this side of the interfaces, so the
+// interfaces stay dumb: each call is one system operation.
+//
+// Strings are ANSI. Functions that fill a buffer return false when they have no answer or the
+// answer does not fit.
+
+#include <cstddef>
+#include <cstdint>
+
+struct IconRecord;
+
+// Registry value types as the system numbers them.
+enum RegistryValueType : unsigned {
+    kRegSz = 1,
+    kRegExpandSz = 2,
+    kRegBinary = 3,
+    kRegDword = 4,
+    kRegMultiSz = 7
+};
+
+// Registry roots as the log numbers them.
+enum RegistryRoot {
+    kRootClassesRoot = 0,
+    kRootCurrentUser = 1,
+    kRootLocalMachine = 2,
+    kRootUsers = 3,
+    kRootCurrentConfig = 4
+};
+
+enum FileRemoval {
+    kFileRemoved,     // deleted
+    kFileScheduled,   // in use: deleted at the next restart
+    kFileMissing,     // there was nothing to delete
+    kFileKept         // could be neither deleted nor scheduled
+};
+
+struct FoundEntry {
+    const char* name;
+    bool directory;
+    bool link;   // a junction or symbolic link: never descended into
+};
+
+// Returns false to stop the enumeration.
+typedef bool (*EntryVisitor)(void* context, const FoundEntry& entry);
+
+class EngineFiles {
+public:
+    virtual ~EngineFiles() = default;
+    // An existing file (not a folder).
+    virtual bool FileExists(const char* path) = 0;
+    // Sets the file's attributes to normal and deletes it; a file in use is scheduled for
+    // deletion at the next restart when the log allows it.
+    virtual FileRemoval RemoveFile(const char* path) = 0;
+    // Copies the backup over the target (at the next restart when the target is in use) and
+    // deletes the backup. False when the target could not be restored.
+    virtual bool PutBackupBack(const char* backup, const char* target) = 0;
+    // Every entry that matches pattern (FindFirstFile), "." and ".." excluded.
+    virtual void ForEachEntry(const char* pattern, EntryVisitor visit, void* context) = 0;
+    // Sets the folder's attributes to normal and removes it when empty.
+    virtual bool RemoveFolder(const char* folder) = 0;
+    virtual bool TruncateFile(const char* path, std::uint64_t length) = 0;
+    virtual bool ShortPathOf(const char* path, char* out, std::size_t size) = 0;
+    virtual bool LongPathOf(const char* path, char* out, std::size_t size) = 0;
+    // The full path in long form, "." and ".." resolved, without a trailing "\".
+    virtual bool CanonicalPathOf(const char* path, char* out, std::size_t size) = 0;
+    // WritePrivateProfileString; a null value deletes the entry.
+    virtual bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) = 0;
+};
+
+enum RegistryKeyState {
+    kKeyMissing,   // cannot be opened
+    kKeyEmpty,     // no values and no subkeys
+    kKeyInUse      // holds values or subkeys
+};
+
+class EngineRegistry {
+public:
+    virtual ~EngineRegistry() = default;
+    // False when the key or value is missing or the data does not fit size (in: the buffer's
+    // size, out: the data's size).
+    virtual bool ReadValue(int root, const char* key, const char* name, unsigned* type, unsigned char* data,
+                           std::size_t* size) = 0;
+    // Opens the key, or with create creates it when missing, and sets the value.
+    virtual bool WriteValue(int root, const char* key, const char* name, unsigned type, const unsigned char* data,
+                            std::size_t size, bool create) = 0;
+    virtual bool DeleteValue(int root, const char* key, const char* name) = 0;
+    virtual RegistryKeyState StateOf(int root, const char* key) = 0;
+    // The name of the key's first subkey; false when it has none or cannot be opened.
+    virtual bool FirstSubkey(int root, const char* key, char* name, std::size_t size) = 0;
+    // Deletes a key that has no subkeys.
+    virtual bool DeleteKey(int root, const char* key) = 0;
+};
+
+class EngineActions {
+public:
+    virtual ~EngineActions() = default;
+    // Stops and deletes the service.
+    virtual void DeleteService(const char* name) = 0;
+    // Starts "program" arguments and waits until it ends.
+    virtual void RunAndWait(const char* program, const char* arguments) = 0;
+    // Starts a command line without waiting.
+    virtual void StartProgram(const char* commandLine) = 0;
+    // Calls the file's registering (or unregistering) entry point.
+    virtual void SelfRegister(const char* path, bool registerIt) = 0;
+    virtual bool WindowOfClassExists(const char* className) = 0;
+    // Comments out the file's "device=" line in SYSTEM.INI.
+    virtual void RemoveDeviceLine(const char* path) = 0;
+    // Program Manager icons.
+    virtual bool ConnectProgramManager() = 0;
+    virtual void RemoveIcon(const IconRecord& icon) = 0;
+    virtual void DisconnectProgramManager() = 0;
+};
+
+enum SharedFileChoice { kChoiceYes, kChoiceNo, kChoiceYesToAll, kChoiceNoToAll };
+
+enum ServerAnswer { kServerAbort, kServerRetry, kServerIgnore };
+
+// How the item after a progress label is shown.
+enum ProgressItemKind {
+    kProgressPath,   // shortened with "..." to fit the progress text
+    kProgressKey,    // a registry key, cut when long
+    kProgressName
+};
+
+class EngineUi {
+public:
+    virtual ~EngineUi() = default;
+    // The wizard's progress view (controls swapped, animation started).
+    virtual void EnterProgressView() = 0;
+    // done of total items: the bar shows it from its next repaint.
+    virtual void SetProgress(unsigned done, unsigned total) = 0;
+    // The progress text: string labelId followed by the item. Serves pending messages, which
+    // is when a Cancel arrives.
+    virtual void ShowProgressItem(unsigned labelId, const char* item, ProgressItemKind kind) = 0;
+    virtual void ClearProgressText() = 0;
+    // Serves messages for the given time.
+    virtual void Wait(unsigned milliseconds) = 0;
+    // The user confirmed Cancel.
+    virtual bool Cancelled() = 0;
+    // Text id of the string table (or its language override), shortened to size.
+    virtual void LoadText(unsigned id, char* out, std::size_t size) = 0;
+    // Never called in a silent run.
+    virtual SharedFileChoice AskRemoveSharedFile(const char* message) = 0;
+    virtual ServerAnswer AskToStopDatabaseServer() = 0;
+};
+
+struct EngineHost {
+    EngineFiles& files;
+    EngineRegistry& registry;
+    EngineActions& actions;
+    EngineUi& ui;
+};
+
+// Folders that are never removed and never searched with a pattern: the Windows, System and
+// Program Files folders. Empty or null entries are skipped.
+struct ProtectedFolders {
+    enum { kCount = 3 };
+    const char* folders[kCount];
+};
+
+struct EngineOptions {
+    bool automatic;   // else Custom: the wizard's selections decide
+    bool rollback;    // only the last section is undone (ignored in a Custom run)
+    bool silent;      // nobody is asked anything
+    bool shellFlag;   // shared-file counters are kept by the system
+    const char* logPath;
+    ProtectedFolders protectedFolders;
+};

@@ -1,0 +1,79 @@
+#include "uninstaller/app/EngineRun.h"
+
+#include "uninstaller/app/EngineSteps.h"
+
+EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, EngineHost& host)
+    : store(store),
+      options(options),
+      files(host.files),
+      registry(host.registry),
+      actions(host.actions),
+      ui(host.ui),
+      guard(host.files, options.protectedFolders),
+      automatic(options.automatic),
+      rollback(options.automatic && options.rollback),
+      threshold(rollback ? store.lastSection : 1),
+      done(0),
+      total(0),
+      failed(false),
+      aborted(false),
+      sharedAnswers{false, false}
+{
+    total = store.services.count + store.icons.count + store.registryEdits.count + store.registryTrees.count +
+            store.registryKeys.count + store.iniItems.count + store.iniFiles.count + store.directories.count +
+            store.systemFiles.count + store.privateFiles.count;
+    if (total == 0)
+        total = 1;
+}
+
+void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind kind)
+{
+    if (done < total)
+        ++done;
+    ui.SetProgress(done, total);
+    if (label)
+        ui.ShowProgressItem(label, item, kind);
+}
+
+bool InstallationIsGone(const EngineContext& run)
+{
+    return run.rollback ? run.store.truncationOffset == 0 : run.automatic;
+}
+
+int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
+{
+    EngineContext run(store, options, host);
+    run.ui.EnterProgressView();
+    run.ui.SetProgress(0, run.total);
+
+    typedef void (*Step)(EngineContext&);
+    static const Step kSteps[] = {
+        RunExternalPrograms,
+        RestoreDeletedFiles,
+        DeleteServices,
+        RemoveSubSystem,
+        RemoveIniFiles,
+        RestoreIniEntries,
+        RestoreEditedFiles,
+        DecidePrivateFiles,
+        DecideSystemFiles,
+        DeletePrivateFiles,
+        DeleteSystemFiles,
+        RegisterRestoredFiles,
+        DeleteLogFile,
+        RemoveDirectories,
+        CutLogBackToLastSection,
+        RestoreRegistryEdits,
+        RemoveRegistryValues,
+        RemoveRegistryTrees,
+        RemoveIcons,
+        CleanUpPerUserProgram,
+        DeleteRepairKey,
+    };
+    for (Step step : kSteps) {
+        if (run.aborted || run.Cancelled())
+            break;
+        step(run);
+    }
+    return run.aborted || run.failed ? 1 : 0;
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The engine's steps and the state they share during one run (see EngineRun.h).
+
+#include "uninstaller/app/EngineHost.h"
+#include "uninstaller/app/FileRemoval.h"
+#include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/SharedCount.h"
+#include "uninstaller/log/ItemStore.h"
+
+// String ids of the progress texts.
+enum ProgressLabel {
+    kLabelFile = 29,
+    kLabelSystemFile = 30,
+    kLabelDirectory = 31,
+    kLabelEmptyDirectories = 32,
+    kLabelIniFile = 33,
+    kLabelIniEntry = 34,
+    kLabelRegistryValue = 35,
+    kLabelRegistryEdit = 36,
+    kLabelIcon = 37,
+    kLabelRegistration = 40,
+    kLabelSubSystem = 44,
+    kLabelRegistryTree = 56,
+    kLabelProgram = 57,
+    kLabelService = 58
+};
+
+struct EngineContext {
+    EngineContext(ItemStore& store, const EngineOptions& options, EngineHost& host);
+
+    ItemStore& store;
+    const EngineOptions& options;
+    EngineFiles& files;
+    EngineRegistry& registry;
+    EngineActions& actions;
+    EngineUi& ui;
+    FolderGuard guard;
+
+    bool automatic;
+    bool rollback;
+    Section threshold;   // the last section in a rollback, else 1
+    unsigned done;
+    unsigned total;
+    bool failed;
+    bool aborted;
+    SharedAnswerMemory sharedAnswers;
+
+    bool Cancelled() { return ui.Cancelled(); }
+    bool Reaches(Section section) const { return section >= threshold; }
+    // The default choice in an Automatic run, the user's selection in a Custom run.
+    bool Taken(int selected) const { return automatic || selected; }
+    // One more item of the progress total; with a label, the label and item are shown.
+    void Advance(unsigned label = 0, const char* item = nullptr, ProgressItemKind kind = kProgressPath);
+    void Show(unsigned label, const char* item, ProgressItemKind kind = kProgressPath)
+    {
+        ui.ShowProgressItem(label, item, kind);
+    }
+    void Note(RemovalResult result)
+    {
+        if (result != kRemovalDone)
+            failed = true;
+    }
+};
+
+// Programs, services, sub-system, icons and the per-user program (SystemSteps.cpp).
+void RunExternalPrograms(EngineContext& run);
+void DeleteServices(EngineContext& run);
+void RemoveSubSystem(EngineContext& run);
+void RemoveIcons(EngineContext& run);
+void CleanUpPerUserProgram(EngineContext& run);
+
+// Files, INI files and directories (FileSteps.cpp).
+void RestoreDeletedFiles(EngineContext& run);
+void RemoveIniFiles(EngineContext& run);
+void RestoreIniEntries(EngineContext& run);
+void RestoreEditedFiles(EngineContext& run);
+void DecidePrivateFiles(EngineContext& run);
+void DecideSystemFiles(EngineContext& run);
+void DeletePrivateFiles(EngineContext& run);
+void DeleteSystemFiles(EngineContext& run);
+void RegisterRestoredFiles(EngineContext& run);
+void DeleteLogFile(EngineContext& run);
+void RemoveDirectories(EngineContext& run);
+void CutLogBackToLastSection(EngineContext& run);
+
+// Registry (RegistrySteps.cpp).
+void RestoreRegistryEdits(EngineContext& run);
+void RemoveRegistryValues(EngineContext& run);
+void RemoveRegistryTrees(EngineContext& run);
+void DeleteRepairKey(EngineContext& run);
+
+// Steps 20 and 21 run when the whole installation is gone: an Automatic uninstall, or a rollback
+// of the only section.
+bool InstallationIsGone(const EngineContext& run);

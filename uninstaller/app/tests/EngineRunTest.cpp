@@ -1,0 +1,437 @@
+// Whole runs of the engine over an installation described by a log: an application installed,
+// then upgraded, in a system held in memory.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "uninstaller/app/EngineRun.h"
+#include "uninstaller/app/SharedCount.h"
+#include "uninstaller/app/tests/FakeEngineHost.h"
+#include "uninstaller/log/InstallLog.h"
+
+using namespace engine_test;
+
+namespace {
+
+const char kLogPath[] = "C:\\App\\INSTALL.LOG";
+const char kRepairKey[] = "Software\\Halden Solutions\\Halden Installation System\\Repair\\C:/App/INSTALL.LOG";
+
+const char kInstallation[] =
+    "***  Installation Started ***\n"
+    "Title: Test Application\n"
+    "File Copy: C:\\App\\app.exe\n"
+    "File Copy: C:\\App\\readme.txt\n"
+    "File Copy: C:\\App\\Data\\data.bin\n"
+    "File Overwrite: C:\\Shared\\common.dll\n"
+    "Backup Copy: C:\\App\\Backup\\common.dll\n"
+    "File Copy: C:\\App\\shared.ocx\n"
+    "Self-Register: C:\\App\\shared.ocx\n"
+    "File Copy: C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL\n"
+    "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n"
+    "Non-System File:\n"
+    "File Copy: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL\n"
+    "Made Dir: C:\\App\\Data\n"
+    "File Tree: C:\\App\\Logs\\*.*\n"
+    "INI New: \n"
+    "INI File: C:\\App\\app.ini\n"
+    "INI File: C:\\WINDOWS\\WIN.INI\n"
+    "INI Sect: Desktop\n"
+    "INI Item: Wallpaper\n"
+    "INI Val: halden.bmp\n"
+    "INI Old: none\n"
+    "RegDB Key: Software\\Halden\\App\n"
+    "RegDB Val: C:\\App\n"
+    "RegDB Name: Path\n"
+    "RegDB Root: 2\n"
+    "RegDB Key: Software\\Other\n"
+    "RegDB Val: v1\n"
+    "RegDB Name: Mode\n"
+    "RegDB Root: 1\n"
+    "RegDB Old: classic\n"
+    "RegDB Tree: Software\\Halden\\Tree\n"
+    "RegDB Root: 2\n"
+    "Create Service: HaldenSvc\n"
+    "Execute Program: C:\\App\\cleanup.exe /all\n"
+    "Execute Name: Clean up\n"
+    "Icon Group: Halden\n"
+    "Icon Name: App\n"
+    "Icon Cmd: C:\\App\\app.exe\n";
+
+const char kUpgrade[] =
+    "***  Upgrade Started ***\n"
+    "Title: Test Application\n"
+    "File Copy: C:\\App\\app.exe\n"
+    "Backup Copy: C:\\App\\Backup\\app.exe\n"
+    "File Copy: C:\\App\\new.dll\n"
+    "File Copy: C:\\App\\shared.ocx\n"
+    "File Copy: C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL\n"
+    "File Copy: C:\\App\\readme.txt\n"
+    "File Copy: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL\n"
+    "File Delete: C:\\App\\old.txt\n"
+    "Backup Copy: C:\\App\\Backup\\old.txt\n"
+    "INI File: C:\\WINDOWS\\WIN.INI\n"
+    "INI Sect: Desktop\n"
+    "INI Item: Wallpaper\n"
+    "INI Val: halden2.bmp\n"
+    "INI Old: halden.bmp\n"
+    "RegDB Key: Software\\Other\n"
+    "RegDB Val: v2\n"
+    "RegDB Name: Mode\n"
+    "RegDB Root: 1\n"
+    "RegDB Old: v1\n"
+    "Icon Group: Halden\n"
+    "Icon Name: Tools\n"
+    "Icon Cmd: C:\\App\\tools.exe\n";
+
+std::string WithCrLf(const std::string& text)
+{
+    std::string result;
+    for (char c : text) {
+        if (c == '\n')
+            result += '\r';
+        result += c;
+    }
+    return result;
+}
+
+typedef std::vector<std::pair<unsigned, std::string>> Shown;
+
+class EngineRunTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        FakeFiles& files = fake.files;
+        for (const char* path : {"C:\\App\\app.exe", "C:\\App\\readme.txt", "C:\\App\\Data\\data.bin",
+                                 "C:\\Shared\\common.dll", "C:\\App\\Backup\\common.dll", "C:\\App\\shared.ocx",
+                                 "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL", "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL",
+                                 "C:\\WINDOWS\\SYSTEM32\\MARKED.DLL", "C:\\App\\Logs\\a.log", "C:\\App\\Logs\\b.log",
+                                 "C:\\App\\app.ini", "C:\\WINDOWS\\WIN.INI", "C:\\App\\new.dll", "C:\\App\\Backup\\old.txt",
+                                 "C:\\App\\cleanup.exe", "C:\\App\\user.doc"})
+            files.AddFile(path);
+        files.AddFile("C:\\App\\app.exe", "v2");
+        files.AddFile("C:\\App\\Backup\\app.exe", "v1");
+        files.ini["C:\\WINDOWS\\WIN.INI|DESKTOP|WALLPAPER"] = "halden2.bmp";
+
+        FakeRegistry& registry = fake.registry;
+        registry.SetString(kRootLocalMachine, "Software\\Halden\\App", "Path", "C:\\App");
+        registry.SetString(kRootLocalMachine, "Software\\Halden\\Keep", "Mine", "x");
+        registry.SetString(kRootCurrentUser, "Software\\Other", "Mode", "v2");
+        registry.SetString(kRootLocalMachine, "Software\\Halden\\Tree\\Sub", "Value", "1");
+        registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\App\\shared.ocx", 2);
+        registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL", 3);
+        registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL", 1);
+        registry.SetString(kRootLocalMachine, kRepairKey, "C:\\App\\app.exe", "");
+        AllocateItemTables();
+    }
+    void TearDown() override { FreeItemStore(); }
+
+    void ReadLog(const std::string& text)
+    {
+        log = WithCrLf(text);
+        fake.files.files[kLogPath] = log;
+        for (const auto& file : fake.files.files)
+            logSystem.existingFiles.insert(file.first);
+        MemoryLogInput input(log.data(), log.size());
+        ASSERT_EQ(ReadInstallLogFrom(input, kLogPath, logSystem, logUi), 0);
+    }
+
+    int Run(bool automatic, bool rollback, bool silent = false)
+    {
+        EngineOptions options{automatic, rollback, silent, true, kLogPath,
+                              {{"C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\Program Files"}}};
+        return RunEngine(g_itemStore, options, fake.host);
+    }
+
+    std::string Ini(const char* key) const
+    {
+        auto found = fake.files.ini.find(key);
+        return found == fake.files.ini.end() ? "<none>" : found->second;
+    }
+
+    // What the installation never made is there in every kind of run.
+    void ExpectUntouchedByAnyRun()
+    {
+        for (const char* path : {"C:\\App\\user.doc", "C:\\App\\cleanup.exe", "C:\\Shared\\common.dll",
+                                 "C:\\App\\Backup\\common.dll", "C:\\WINDOWS\\WIN.INI"})
+            EXPECT_TRUE(fake.files.FileExists(path)) << path;
+        EXPECT_EQ(fake.registry.Text(kRootLocalMachine, "Software\\Halden\\Keep", "Mine"), "x");
+    }
+
+    FakeHost fake;
+    FakeLogSystem logSystem;
+    FakeLogUi logUi;
+    std::string log;
+};
+
+TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
+{
+    ReadLog(std::string(kInstallation) + kUpgrade);
+    fake.ui.sharedAnswers = {kChoiceYes, kChoiceYes};
+    EXPECT_EQ(Run(true, false), 0);
+
+    const Shown expected = {
+        {57, "Clean up"},
+        {58, "HaldenSvc"},
+        {33, "C:\\App\\app.ini"},
+        {34, "C:\\WINDOWS\\WIN.INI"},
+        {40, "C:\\App\\shared.ocx"},
+        {29, "C:\\App\\app.exe"},
+        {29, "C:\\App\\readme.txt"},
+        {29, "C:\\App\\Data\\data.bin"},
+        {29, "C:\\App\\shared.ocx"},
+        {29, "C:\\App\\new.dll"},
+        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
+        {30, "C:\\WINDOWS\\SYSTEM32\\MARKED.DLL"},
+        {32, "C:\\App"},
+        {31, "C:\\App\\Logs"},
+        {36, "Software\\Other"},
+        {35, "Software\\Halden\\App"},
+        {56, "Software\\Halden\\Tree"},
+        {37, "App"},
+        {37, "Tools"},
+    };
+    EXPECT_EQ(fake.ui.shown, expected);
+    EXPECT_TRUE(fake.ui.progressView);
+    EXPECT_EQ(fake.ui.total, 19u);
+    EXPECT_EQ(fake.ui.done, 19u);
+    EXPECT_EQ(fake.ui.waited, 3500u);
+    const std::vector<std::string> actions = {"run C:\\App\\cleanup.exe|/all", "service HaldenSvc",
+                                              "unregister C:\\App\\shared.ocx", "connect", "icon App",
+                                              "icon Tools", "disconnect"};
+    EXPECT_EQ(fake.actions.done, actions);
+
+    // Both counted copies of shared.ocx are taken off: it was asked for, as was SOLO.DLL;
+    // HALDEN.DLL stays for the program that counts it too.
+    ASSERT_EQ(fake.ui.questions.size(), 2u);
+    EXPECT_NE(fake.ui.questions[0].find("C:\\App\\shared.ocx"), std::string::npos);
+    EXPECT_NE(fake.ui.questions[1].find("SOLO.DLL"), std::string::npos);
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"), "1");
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"));
+
+    for (const char* path : {"C:\\App\\app.exe", "C:\\App\\readme.txt", "C:\\App\\Data\\data.bin",
+                             "C:\\App\\shared.ocx", "C:\\App\\new.dll", "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL",
+                             "C:\\App\\app.ini", "C:\\App\\Logs\\a.log", "C:\\App\\Data", "C:\\App\\Logs", kLogPath})
+        EXPECT_FALSE(fake.files.Has(path)) << path;
+    // Backups stay, and with them the folders that hold them.
+    EXPECT_EQ(fake.files.files["C:\\App\\Backup\\app.exe"], "v1");
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\old.txt"));
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|DESKTOP|WALLPAPER"), "none");
+
+    EXPECT_EQ(fake.registry.Text(kRootCurrentUser, "Software\\Other", "Mode"), "classic");
+    EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, "Software\\Halden\\App"));
+    EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, "Software\\Halden\\Tree"));
+    EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
+    ExpectUntouchedByAnyRun();
+}
+
+TEST_F(EngineRunTest, RollbackUndoesOnlyTheLastSection)
+{
+    ReadLog(std::string(kInstallation) + kUpgrade);
+    EXPECT_EQ(Run(true, true), 0);
+
+    const Shown expected = {
+        {34, "C:\\WINDOWS\\WIN.INI"},
+        {29, "C:\\App\\app.exe"},
+        {29, "C:\\App\\new.dll"},
+        {36, "Software\\Other"},
+        {37, "Tools"},
+    };
+    EXPECT_EQ(fake.ui.shown, expected);
+    EXPECT_EQ(fake.actions.done, (std::vector<std::string>{"connect", "icon Tools", "disconnect"}));
+    EXPECT_TRUE(fake.ui.questions.empty());
+
+    // The upgrade's files: replaced ones put back, new ones gone, deleted ones restored.
+    EXPECT_EQ(fake.files.files["C:\\App\\app.exe"], "v1");
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\Backup\\app.exe"));
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\new.dll"));
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\old.txt"));
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\Backup\\old.txt"));
+    // Copied again by the upgrade without a backup: they were there before it, and stay,
+    // counted or not, preselected or not.
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\readme.txt"));
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\MARKED.DLL"));
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\shared.ocx"));
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"));
+    // One counted copy each is taken back.
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\App\\shared.ocx"), "1");
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"), "2");
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"), "1");
+
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|DESKTOP|WALLPAPER"), "halden.bmp");
+    EXPECT_EQ(fake.registry.Text(kRootCurrentUser, "Software\\Other", "Mode"), "v1");
+
+    // The first installation is whole.
+    for (const char* path : {"C:\\App\\readme.txt", "C:\\App\\Data\\data.bin", "C:\\App\\app.ini",
+                             "C:\\App\\Logs\\a.log", "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"})
+        EXPECT_TRUE(fake.files.FileExists(path)) << path;
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, "Software\\Halden\\App", "Path"), "C:\\App");
+    EXPECT_TRUE(fake.registry.HasKey(kRootLocalMachine, "Software\\Halden\\Tree\\Sub"));
+    EXPECT_TRUE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
+
+    // The log ends where the upgrade began.
+    EXPECT_EQ(fake.files.files[kLogPath], WithCrLf(kInstallation));
+    ExpectUntouchedByAnyRun();
+}
+
+TEST_F(EngineRunTest, CustomRunTakesOnlyTheSelection)
+{
+    ReadLog(std::string(kInstallation) + kUpgrade);
+    ItemStore& store = g_itemStore;
+    store.privateFiles[1]->selected = 1;   // readme.txt
+    store.directories[1]->selected = 1;    // C:\App\Logs\ (with its files)
+    store.registryTrees[0]->selected = 1;
+    // A rollback asked for on the command line does not apply to a Custom run.
+    EXPECT_EQ(Run(false, true), 0);
+
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
+    EXPECT_FALSE(fake.files.Has("C:\\App\\Logs"));
+    EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, "Software\\Halden\\Tree"));
+    EXPECT_EQ(fake.files.files["C:\\App\\app.exe"], "v2");
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\new.dll"));
+    EXPECT_TRUE(fake.files.FileExists(kLogPath));
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, "Software\\Halden\\App", "Path"), "C:\\App");
+    EXPECT_EQ(fake.registry.Text(kRootCurrentUser, "Software\\Other", "Mode"), "v2");
+    EXPECT_TRUE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
+    EXPECT_TRUE(fake.actions.done.empty());
+    ExpectUntouchedByAnyRun();
+}
+
+TEST_F(EngineRunTest, CancelStopsAtTheNextItemAndSkipsTheRest)
+{
+    ReadLog(std::string(kInstallation) + kUpgrade);
+    fake.ui.cancelAfterItems = 3;   // after the INI file's text
+    EXPECT_EQ(Run(true, false), 0);
+    EXPECT_EQ(fake.ui.shown.size(), 3u);
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ini"));
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|DESKTOP|WALLPAPER"), "halden2.bmp");
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\app.exe"));
+    EXPECT_TRUE(fake.files.FileExists(kLogPath));
+    EXPECT_TRUE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
+    EXPECT_TRUE(fake.ui.questions.empty());
+}
+
+TEST_F(EngineRunTest, RollbackCutsTheLogOnlyWhenItWasNotCancelled)
+{
+    ReadLog(std::string(kInstallation) + kUpgrade);
+    fake.ui.cancelAfterItems = 1;
+    EXPECT_EQ(Run(true, true), 0);
+    EXPECT_EQ(fake.files.files[kLogPath], log);
+}
+
+TEST_F(EngineRunTest, RollbackOfTheOnlySectionEndsTheInstallation)
+{
+    fake.registry.SetString(kRootLocalMachine, "Software\\Halden Solutions\\SelmUser", "Path", "C:\\Selm\\selm.exe");
+    ReadLog(std::string(kInstallation) + "Per-User ID: user 7\n");
+    EXPECT_EQ(Run(true, true), 0);
+    EXPECT_FALSE(fake.files.FileExists(kLogPath));
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
+    EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
+    ASSERT_FALSE(fake.actions.done.empty());
+    EXPECT_EQ(fake.actions.done.back(), "start C:\\Selm\\selm.exe /U \"user 7\"");
+    // The file the installation replaced is back.
+    EXPECT_TRUE(fake.files.FileExists("C:\\Shared\\common.dll"));
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\Backup\\common.dll"));
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\user.doc"));
+}
+
+// After a rollback of a later section the installation goes on: no per-user clean-up.
+TEST_F(EngineRunTest, RollbackOfALaterSectionKeepsTheInstallation)
+{
+    fake.registry.SetString(kRootLocalMachine, "Software\\Halden Solutions\\SelmUser", "Path", "C:\\Selm\\selm.exe");
+    ReadLog(std::string(kInstallation) + "Per-User ID: user 7\n" + kUpgrade);
+    EXPECT_EQ(Run(true, true), 0);
+    for (const std::string& action : fake.actions.done)
+        EXPECT_EQ(action.find("start"), std::string::npos) << action;
+}
+
+TEST_F(EngineRunTest, AbortInTheSubSystemEndsTheRunAsAFailure)
+{
+    fake.registry.SetString(kRootLocalMachine, "Software\\Borland\\Database Engine", "UseCount", "1");
+    fake.actions.windowClasses.insert("IB_Server");
+    fake.ui.serverAnswers = {kServerAbort};
+    ReadLog(std::string(kInstallation) + "SubSystem: BDE 5.0\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_EQ(fake.ui.Items(44), std::vector<std::string>{"BDE 5.0"});
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\app.ini"));
+    EXPECT_TRUE(fake.files.FileExists(kLogPath));
+    EXPECT_TRUE(fake.registry.HasKey(kRootLocalMachine, "Software\\Borland\\Database Engine"));
+}
+
+TEST_F(EngineRunTest, FilesThatStayAreFailures)
+{
+    ReadLog(kInstallation);
+    fake.files.inUse.insert("C:\\App\\readme.txt");
+    fake.files.scheduleInUse = false;
+    EXPECT_EQ(Run(true, false, true), 1);
+    EXPECT_TRUE(fake.files.FileExists("C:\\App\\readme.txt"));
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.exe"));
+    // A silent run asks nothing: shared files stay.
+    EXPECT_TRUE(fake.ui.questions.empty());
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"));
+}
+
+TEST_F(EngineRunTest, FilesDeletedAtTheNextRestartAreNoFailures)
+{
+    ReadLog(kInstallation);
+    fake.files.inUse.insert("C:\\App\\readme.txt");
+    EXPECT_EQ(Run(true, false, true), 0);
+    EXPECT_EQ(fake.files.scheduled, std::vector<std::string>{"C:\\App\\readme.txt"});
+}
+
+// Patterns and folders from a damaged log never take more than the installation made.
+TEST_F(EngineRunTest, RecordsReachingOutsideTheInstallationAreRefused)
+{
+    fake.files.AddFile("C:\\WINDOWS\\SYSTEM32\\OTHER.DLL");
+    fake.files.AddFile("C:\\Program Files\\Other\\other.exe");
+    ReadLog("***  Installation ***\n"
+            "Title: Test Application\n"
+            "File Tree: C:\\Program Files\\*.*\n"
+            "File Tree: C:\\WINDOWS\\SYSTEM32\\*.DLL\n"
+            "RegDB Tree: Software\n"
+            "RegDB Root: 2\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OTHER.DLL"));
+    EXPECT_TRUE(fake.files.FileExists("C:\\Program Files\\Other\\other.exe"));
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, "Software\\Halden\\Keep", "Mine"), "x");
+}
+
+const char kRegisteredFiles[] =
+    "***  Installation ***\n"
+    "Title: Test Application\n"
+    "File Copy: C:\\App\\app.ocx\n"
+    "Self-Register: C:\\App\\app.ocx\n"
+    "File Copy: C:\\App\\drv.386\n"
+    "Add Device: C:\\App\\drv.386\n";
+
+TEST_F(EngineRunTest, RemovedFilesAreUnregisteredFirst)
+{
+    fake.files.AddFile("C:\\App\\drv.386");
+    fake.files.AddFile("C:\\App\\app.ocx");
+    ReadLog(kRegisteredFiles);
+    EXPECT_EQ(Run(true, false), 0);
+    EXPECT_EQ(fake.actions.done, (std::vector<std::string>{"device C:\\App\\drv.386", "unregister C:\\App\\app.ocx"}));
+    EXPECT_EQ(fake.ui.Items(40), std::vector<std::string>{"C:\\App\\app.ocx"});
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
+}
+
+// A rollback that puts an older version back registers it again, and leaves the registration
+// and device lines of what the last section did not create alone.
+TEST_F(EngineRunTest, RestoredFilesAreRegisteredAgain)
+{
+    fake.files.AddFile("C:\\App\\drv.386");
+    fake.files.AddFile("C:\\App\\app.ocx", "new");
+    fake.files.AddFile("C:\\App\\Backup\\app.ocx", "old");
+    ReadLog(std::string(kRegisteredFiles) + "***  Upgrade ***\n"
+                    "Title: Test Application\n"
+                    "File Copy: C:\\App\\app.ocx\n"
+                    "Backup Copy: C:\\App\\Backup\\app.ocx\n"
+                    "Self-Register: C:\\App\\app.ocx\n");
+    EXPECT_EQ(Run(true, true), 0);
+    EXPECT_EQ(fake.files.files["C:\\App\\app.ocx"], "old");
+    EXPECT_EQ(fake.actions.done, std::vector<std::string>{"register C:\\App\\app.ocx"});
+}
+
+}  // namespace

@@ -1,0 +1,336 @@
+// A test installation in the prefix (files in the temporary folder, registry keys, INI files,
+// shared-file counters, a service, a SYSTEM.INI device line) described by its INSTALL.LOG, then
+// uninstalled or rolled back: by the program's code in this process, and by UNHALDEN32.EXE
+// started with "/S".
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "uninstaller/app/AppState.h"
+#include "uninstaller/app/Engine.h"
+#include "uninstaller/app/SharedFilePrompt.h"
+#include "uninstaller/app/Uninstaller.h"
+#include "uninstaller/app/UserPrompts.h"
+#include "uninstaller/app/tests/WineTestSupport.h"
+
+using namespace wine_test;
+
+namespace {
+
+const DWORD kDeadline = 60000;
+const char kSharedDlls[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+
+// Registry helpers: a missing value reads as "<none>".
+void SetText(HKEY root, const std::string& key, const char* name, const std::string& text)
+{
+    HKEY opened;
+    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(opened);
+}
+
+void SetNumber(HKEY root, const std::string& key, const std::string& name, DWORD number)
+{
+    HKEY opened;
+    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExA(opened, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
+    RegCloseKey(opened);
+}
+
+std::string Value(HKEY root, const std::string& key, const std::string& name)
+{
+    HKEY opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return "<none>";
+    char data[512] = "";
+    DWORD size = sizeof data - 1, type = 0;
+    LONG result = RegQueryValueExA(opened, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(opened);
+    if (result != ERROR_SUCCESS)
+        return "<none>";
+    if (type == REG_DWORD)
+        return std::to_string(*reinterpret_cast<DWORD*>(data));
+    return data;
+}
+
+bool KeyExists(HKEY root, const std::string& key)
+{
+    HKEY opened;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+std::string Ini(const std::string& file, const char* section, const char* item)
+{
+    char value[256];
+    GetPrivateProfileStringA(section, item, "<none>", value, sizeof value, file.c_str());
+    return value;
+}
+
+std::string SystemDirectory()
+{
+    char system[MAX_PATH];
+    GetSystemDirectoryA(system, sizeof system);
+    return system;
+}
+
+std::string SystemIni()
+{
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    return std::string(windows) + "\\system.ini";
+}
+
+bool ServiceExists(const std::string& name)
+{
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    if (!manager)
+        return false;
+    SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS);
+    if (service)
+        CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return service != nullptr;
+}
+
+int sharedQuestions;
+
+int AnswerYes(const char*, const char*)
+{
+    ++sharedQuestions;
+    return kAnswerYes;
+}
+
+int AnswerOk(HWND, const char*, const char*, UINT)
+{
+    return IDOK;
+}
+
+// An application installed, then upgraded.
+class EngineWineTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        id = std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount() & 0xFFFF);
+        folder = TempFolder("unheng");
+        app = folder + "\\App";
+        CreateDirectoryA(app.c_str(), nullptr);
+        CreateDirectoryA((app + "\\Data").c_str(), nullptr);
+        CreateDirectoryA((app + "\\Backup").c_str(), nullptr);
+        logPath = app + "\\INSTALL.LOG";
+        settingsIni = folder + "\\settings.ini";
+        systemDll = SystemDirectory() + "\\UNH" + std::to_string(GetCurrentProcessId()) + ".DLL";
+        softwareKey = "Software\\HaldenTest" + id;
+        serviceName = "UnhTest" + id;
+
+        WriteFile(app + "\\app.exe", "v2");
+        WriteFile(app + "\\Backup\\app.exe", "v1");
+        for (const char* name : {"readme.txt", "Data\\data.bin", "shared.dll", "new.dll", "app.ini", "user.doc",
+                                 "drv.386"})
+            WriteFile(app + "\\" + name, name);
+        WriteFile(systemDll, "system");
+        ASSERT_TRUE(CopyFileA(UNHALDEN_HELPER_EXE, (app + "\\helper.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(UNHALDEN_HELPER_EXE, (app + "\\reg.exe").c_str(), FALSE));
+        WritePrivateProfileStringA("Main", "Mode", "modern2", settingsIni.c_str());
+        WritePrivateProfileStringA("Main", "Added", "1", settingsIni.c_str());
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsIni.c_str());
+        std::string systemIniText = ReadFile(SystemIni());
+        WriteFile(SystemIni(), systemIniText + "\r\n[386Enh]\r\ndevice=" + app + "\\drv.386\r\n");
+
+        SetText(HKEY_CURRENT_USER, softwareKey + "\\App", "Path", app);
+        SetText(HKEY_CURRENT_USER, softwareKey + "\\Keep", "Mine", "x");
+        SetText(HKEY_CURRENT_USER, softwareKey + "\\Tree\\Sub", "X", "1");
+        SetText(HKEY_LOCAL_MACHINE, softwareKey, "Mode", "modern2");
+        SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll", 3);
+        SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll, 1);
+
+        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+        ASSERT_NE(manager, nullptr);
+        SC_HANDLE service = CreateServiceA(manager, serviceName.c_str(), serviceName.c_str(), SERVICE_ALL_ACCESS,
+                                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
+                                           (app + "\\helper.exe").c_str(), nullptr, nullptr, nullptr, nullptr,
+                                           nullptr);
+        ASSERT_NE(service, nullptr);
+        CloseServiceHandle(service);
+        CloseServiceHandle(manager);
+
+        firstSection = "***  Installation Started ***\r\n"
+                       "Title: Engine Test Installation\r\n"
+                       "File Copy: " + app + "\\app.exe\r\n"
+                       "File Copy: " + app + "\\readme.txt\r\n"
+                       "File Copy: " + app + "\\Data\\data.bin\r\n"
+                       "File Copy: " + app + "\\shared.dll\r\n"
+                       "File Copy: " + app + "\\drv.386\r\n"
+                       "Add Device: " + app + "\\drv.386\r\n"
+                       "File Copy: " + app + "\\reg.exe\r\n"
+                       "Self-Register: " + app + "\\reg.exe\r\n"
+                       "File Copy: " + systemDll + "\r\n"
+                       "Made Dir: " + app + "\\Data\r\n"
+                       "INI New: \r\n"
+                       "INI File: " + app + "\\app.ini\r\n"
+                       "INI File: " + settingsIni + "\r\n"
+                       "INI Sect: Main\r\nINI Item: Mode\r\nINI Val: modern1\r\nINI Old: classic\r\n"
+                       "INI File: " + settingsIni + "\r\n"
+                       "INI Sect: Main\r\nINI Item: Added\r\nINI Val: 1\r\n"
+                       "RegDB Key: " + softwareKey + "\\App\r\n"
+                       "RegDB Val: " + app + "\r\nRegDB Name: Path\r\nRegDB Root: 1\r\n"
+                       "RegDB Key: " + softwareKey + "\r\n"
+                       "RegDB Val: modern1\r\nRegDB Name: Mode\r\nRegDB Root: 2\r\nRegDB Old: classic\r\n"
+                       "RegDB Tree: " + softwareKey + "\\Tree\r\nRegDB Root: 1\r\n"
+                       "Create Service: " + serviceName + "\r\n"
+                       "Execute Program: " + app + "\\helper.exe first second\r\n";
+        upgrade = "***  Upgrade Started ***\r\n"
+                  "File Copy: " + app + "\\app.exe\r\n"
+                  "Backup Copy: " + app + "\\Backup\\app.exe\r\n"
+                  "File Copy: " + app + "\\new.dll\r\n"
+                  "INI File: " + settingsIni + "\r\n"
+                  "INI Sect: Main\r\nINI Item: Mode\r\nINI Val: modern2\r\nINI Old: modern1\r\n"
+                  "RegDB Key: " + softwareKey + "\r\n"
+                  "RegDB Val: modern2\r\nRegDB Name: Mode\r\nRegDB Root: 2\r\nRegDB Old: modern1\r\n";
+        WriteFile(logPath, firstSection + upgrade);
+        sharedQuestions = 0;
+    }
+    void TearDown() override
+    {
+        SetSharedFileHook(nullptr);
+        SetMessageBoxHook(nullptr);
+    }
+
+    // Runs the uninstaller's whole sequence in this process.
+    void RunInProcess(const std::string& switches)
+    {
+        std::string arguments = switches + " \"" + logPath + "\"";
+        ASSERT_EQ(StartUninstaller(GetModuleHandleA(nullptr), arguments.c_str()), kStartReady);
+        RunUninstall();
+        EXPECT_FALSE(g_app.runFailed);
+        EndUninstaller();
+    }
+
+    // Runs UNHALDEN32.EXE, copied into the test's folder.
+    void RunProgram(const std::string& switches)
+    {
+        std::string program = folder + "\\UNHALDEN32.EXE";
+        ASSERT_TRUE(CopyFileA(UNHALDEN32_EXE, program.c_str(), FALSE));
+        Child child("\"" + program + "\" " + switches + " \"" + logPath + "\"");
+        ASSERT_TRUE(child.Started());
+        EXPECT_EQ(child.WaitForExit(kDeadline), 0);
+    }
+
+    void ExpectNotLoggedUntouched()
+    {
+        EXPECT_EQ(ReadFile(app + "\\user.doc"), "user.doc");
+        EXPECT_EQ(Value(HKEY_CURRENT_USER, softwareKey + "\\Keep", "Mine"), "x");
+    }
+
+    // Everything of both sections is undone; the shared files stay as their counters say.
+    void ExpectUninstalled()
+    {
+        for (const char* name : {"app.exe", "readme.txt", "Data\\data.bin", "new.dll", "app.ini", "drv.386",
+                                 "reg.exe", "Data", "INSTALL.LOG"})
+            EXPECT_FALSE(Exists(app + "\\" + name)) << name;
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "2");
+        EXPECT_EQ(ReadFile(app + "\\shared.dll"), "shared.dll");
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll), "<none>");
+        // The backups are left, and with them the folder that holds them.
+        EXPECT_EQ(ReadFile(app + "\\Backup\\app.exe"), "v1");
+
+        EXPECT_EQ(Ini(settingsIni, "Main", "Mode"), "classic");
+        EXPECT_EQ(Ini(settingsIni, "Main", "Added"), "<none>");
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, softwareKey, "Mode"), "classic");
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\App"));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\Tree"));
+        EXPECT_FALSE(ServiceExists(serviceName));
+        EXPECT_NE(ReadFile(SystemIni()).find(";device=" + app + "\\drv.386"), std::string::npos);
+        // The external program ran with its arguments; the registering program was asked to
+        // unregister before it was deleted.
+        EXPECT_NE(ReadFile(app + "\\helper.exe.txt").find("first second"), std::string::npos);
+        ExpectNotLoggedUntouched();
+    }
+
+    // Only the upgrade is undone.
+    void ExpectRolledBack()
+    {
+        EXPECT_EQ(ReadFile(app + "\\app.exe"), "v1");
+        EXPECT_FALSE(Exists(app + "\\Backup\\app.exe"));
+        EXPECT_FALSE(Exists(app + "\\new.dll"));
+        EXPECT_EQ(Ini(settingsIni, "Main", "Mode"), "modern1");
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, softwareKey, "Mode"), "modern1");
+        EXPECT_EQ(ReadFile(logPath), firstSection);
+
+        for (const char* name : {"readme.txt", "Data\\data.bin", "shared.dll", "app.ini", "drv.386", "reg.exe"})
+            EXPECT_TRUE(Exists(app + "\\" + name)) << name;
+        EXPECT_TRUE(Exists(systemDll));
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "3");
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll), "1");
+        EXPECT_EQ(Ini(settingsIni, "Main", "Added"), "1");
+        EXPECT_EQ(Value(HKEY_CURRENT_USER, softwareKey + "\\App", "Path"), app);
+        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\Tree\\Sub"));
+        EXPECT_TRUE(ServiceExists(serviceName));
+        EXPECT_EQ(ReadFile(SystemIni()).find(";device=" + app), std::string::npos);
+        EXPECT_FALSE(Exists(app + "\\helper.exe.txt"));
+        EXPECT_FALSE(Exists(app + "\\reg.exe.txt"));
+        ExpectNotLoggedUntouched();
+    }
+
+    std::string id, folder, app, logPath, settingsIni, systemDll, softwareKey, serviceName;
+    std::string firstSection, upgrade;
+};
+
+TEST_F(EngineWineTest, AutomaticUninstallInProcess)
+{
+    SetSharedFileHook(AnswerYes);
+    SetMessageBoxHook(AnswerOk);
+    RunInProcess("/A");
+    ExpectUninstalled();
+    EXPECT_EQ(sharedQuestions, 1);
+    EXPECT_FALSE(Exists(systemDll));
+    EXPECT_NE(Upper(ReadFile(app + "\\reg.exe.txt")).find("/UNREGSERVER"), std::string::npos);
+}
+
+// Silent: nobody is asked, so the system file whose counter reached 0 stays.
+TEST_F(EngineWineTest, SilentUninstallByTheProgram)
+{
+    RunProgram("/S");
+    ExpectUninstalled();
+    EXPECT_TRUE(Exists(systemDll));
+}
+
+TEST_F(EngineWineTest, RollbackInProcess)
+{
+    RunInProcess("/A /R");
+    ExpectRolledBack();
+}
+
+TEST_F(EngineWineTest, SilentRollbackByTheProgram)
+{
+    RunProgram("/S /R");
+    ExpectRolledBack();
+}
+
+// The temporary copy removes empty folders only, and never in a protected folder.
+TEST_F(EngineWineTest, EmptyFolderRemoval)
+{
+    CreateDirectoryA((app + "\\Empty").c_str(), nullptr);
+    CreateDirectoryA((app + "\\Empty\\Inner").c_str(), nullptr);
+    RemoveDirectoryTree(app.c_str(), false);
+    EXPECT_FALSE(Exists(app + "\\Empty"));
+    EXPECT_TRUE(Exists(app + "\\Data\\data.bin"));
+    EXPECT_TRUE(Exists(app + "\\user.doc"));
+
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    std::string inWindows = std::string(windows) + "\\UnhEmpty" + id;
+    ASSERT_TRUE(CreateDirectoryA(inWindows.c_str(), nullptr));
+    RemoveDirectoryTree(windows, false);
+    EXPECT_TRUE(Exists(inWindows));
+    RemoveDirectoryA(inWindows.c_str());
+}
+
+}  // namespace

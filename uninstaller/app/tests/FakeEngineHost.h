@@ -1,0 +1,366 @@
+#pragma once
+// A system in memory for the engine's tests: files and folders, the registry, the other
+// actions (recorded as text lines) and a scripted user interface.
+
+#include <cstring>
+#include <deque>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "uninstaller/app/EngineHost.h"
+#include "uninstaller/log/ItemStore.h"
+#include "uninstaller/log/tests/FakeLogHost.h"
+
+namespace engine_test {
+
+inline std::string UpperText(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(Upper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+inline bool Put(const std::string& text, char* out, std::size_t size)
+{
+    if (text.size() >= size)
+        return false;
+    std::memcpy(out, text.c_str(), text.size() + 1);
+    return true;
+}
+
+inline std::string ParentOf(const std::string& path)
+{
+    size_t last = path.rfind('\\');
+    return last == std::string::npos ? "" : path.substr(0, last);
+}
+
+// FindFirstFile's matching: "*" any run, "?" one character; "*.*" matches every name.
+inline bool MatchesPattern(const char* pattern, const char* name)
+{
+    if (std::strcmp(pattern, "*.*") == 0)
+        return true;
+    if (!*pattern)
+        return !*name;
+    if (*pattern == '*')
+        return MatchesPattern(pattern + 1, name) || (*name && MatchesPattern(pattern, name + 1));
+    if (!*name)
+        return false;
+    bool same = *pattern == '?' || Upper(static_cast<unsigned char>(*pattern)) == Upper(static_cast<unsigned char>(*name));
+    return same && MatchesPattern(pattern + 1, name + 1);
+}
+
+struct FakeFiles : EngineFiles {
+    std::map<std::string, std::string, NoCaseLess> files;   // path -> contents
+    std::set<std::string, NoCaseLess> folders;
+    std::set<std::string, NoCaseLess> inUse;                 // cannot be deleted now
+    std::set<std::string, NoCaseLess> links;                 // folders that are junctions
+    bool scheduleInUse = true;
+    std::vector<std::string> scheduled;
+    std::map<std::string, std::string, NoCaseLess> canonical;   // path -> canonical form
+    std::map<std::string, std::string> ini;                      // "file|section|item" -> value
+    std::vector<std::string> searches;                           // patterns searched
+
+    // A file and every folder above it.
+    void AddFile(const std::string& path, const std::string& contents = "x")
+    {
+        files[path] = contents;
+        for (std::string folder = ParentOf(path); folder.size() > 2; folder = ParentOf(folder))
+            folders.insert(folder);
+    }
+    void AddFolder(const std::string& folder)
+    {
+        for (std::string f = folder; f.size() > 2; f = ParentOf(f))
+            folders.insert(f);
+    }
+    bool Has(const std::string& path) const { return files.count(path) || folders.count(path); }
+
+    bool FileExists(const char* path) override { return files.count(path) != 0; }
+    FileRemoval RemoveFile(const char* path) override
+    {
+        if (!files.count(path))
+            return kFileMissing;
+        if (inUse.count(path)) {
+            if (!scheduleInUse)
+                return kFileKept;
+            scheduled.push_back(path);
+            return kFileScheduled;
+        }
+        files.erase(path);
+        return kFileRemoved;
+    }
+    bool PutBackupBack(const char* backup, const char* target) override
+    {
+        auto found = files.find(backup);
+        if (found == files.end())
+            return false;
+        files[target] = found->second;
+        files.erase(backup);
+        return true;
+    }
+    void ForEachEntry(const char* pattern, EntryVisitor visit, void* context) override
+    {
+        searches.push_back(pattern);
+        std::string folder = ParentOf(pattern);
+        std::string namePattern = std::string(pattern).substr(folder.size() + 1);
+        std::vector<std::pair<std::string, bool>> found;
+        for (const auto& file : files)
+            if (EqualFolder(ParentOf(file.first), folder))
+                found.emplace_back(file.first, false);
+        for (const auto& sub : folders)
+            if (EqualFolder(ParentOf(sub), folder))
+                found.emplace_back(sub, true);
+        for (const auto& entry : found) {
+            std::string name = entry.first.substr(folder.size() + 1);
+            if (!MatchesPattern(namePattern.c_str(), name.c_str()))
+                continue;
+            FoundEntry e{name.c_str(), entry.second, links.count(entry.first) != 0};
+            if (!visit(context, e))
+                return;
+        }
+    }
+    bool RemoveFolder(const char* folder) override
+    {
+        if (!folders.count(folder))
+            return false;
+        std::string prefix = UpperText(folder) + "\\";
+        for (const auto& file : files)
+            if (UpperText(file.first).compare(0, prefix.size(), prefix) == 0)
+                return false;
+        for (const auto& sub : folders)
+            if (UpperText(sub).compare(0, prefix.size(), prefix) == 0)
+                return false;
+        folders.erase(folder);
+        return true;
+    }
+    bool TruncateFile(const char* path, std::uint64_t length) override
+    {
+        auto found = files.find(path);
+        if (found == files.end())
+            return false;
+        found->second.resize(static_cast<size_t>(length));
+        return true;
+    }
+    bool ShortPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
+    bool LongPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
+    bool CanonicalPathOf(const char* path, char* out, std::size_t size) override
+    {
+        auto found = canonical.find(path);
+        return Put(found != canonical.end() ? found->second : std::string(path), out, size);
+    }
+    bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) override
+    {
+        std::string key = UpperText(std::string(file) + "|" + section + "|" + item);
+        if (value)
+            ini[key] = value;
+        else
+            ini.erase(key);
+        return true;
+    }
+
+private:
+    static bool EqualFolder(const std::string& a, const std::string& b) { return UpperText(a) == UpperText(b); }
+};
+
+struct FakeValue {
+    unsigned type;
+    std::string data;
+};
+
+// Keys are "root\path", for example "2\Software\Halden".
+struct FakeRegistry : EngineRegistry {
+    std::map<std::string, std::map<std::string, FakeValue, NoCaseLess>, NoCaseLess> keys;
+
+    static std::string Key(int root, const std::string& path) { return std::to_string(root) + "\\" + path; }
+
+    void AddKey(int root, const std::string& path)
+    {
+        for (std::string key = Key(root, path); key.size() > 1; key = ParentOf(key))
+            keys[key];
+    }
+    void SetString(int root, const std::string& path, const std::string& name, const std::string& text,
+                   unsigned type = kRegSz)
+    {
+        AddKey(root, path);
+        keys[Key(root, path)][name] = FakeValue{type, text + '\0'};
+    }
+    void SetDword(int root, const std::string& path, const std::string& name, std::uint32_t value)
+    {
+        AddKey(root, path);
+        keys[Key(root, path)][name] = FakeValue{kRegDword, std::string(reinterpret_cast<const char*>(&value), 4)};
+    }
+    bool HasKey(int root, const std::string& path) const { return keys.count(Key(root, path)) != 0; }
+    const FakeValue* Value(int root, const std::string& path, const std::string& name) const
+    {
+        auto key = keys.find(Key(root, path));
+        if (key == keys.end())
+            return nullptr;
+        auto value = key->second.find(name);
+        return value == key->second.end() ? nullptr : &value->second;
+    }
+    // A REG_SZ value's text, a REG_DWORD's number in decimal, "" when missing.
+    std::string Text(int root, const std::string& path, const std::string& name) const
+    {
+        const FakeValue* value = Value(root, path, name);
+        if (!value)
+            return "";
+        if (value->type == kRegDword) {
+            std::uint32_t number = 0;
+            std::memcpy(&number, value->data.data(), 4);
+            return std::to_string(number);
+        }
+        return value->data.c_str();
+    }
+
+    bool ReadValue(int root, const char* key, const char* name, unsigned* type, unsigned char* data,
+                   std::size_t* size) override
+    {
+        const FakeValue* value = Value(root, key, name);
+        if (!value || value->data.size() > *size)
+            return false;
+        *type = value->type;
+        std::memcpy(data, value->data.data(), value->data.size());
+        *size = value->data.size();
+        return true;
+    }
+    bool WriteValue(int root, const char* key, const char* name, unsigned type, const unsigned char* data,
+                    std::size_t size, bool create) override
+    {
+        if (!HasKey(root, key)) {
+            if (!create)
+                return false;
+            AddKey(root, key);
+        }
+        keys[Key(root, key)][name] = FakeValue{type, std::string(reinterpret_cast<const char*>(data), size)};
+        return true;
+    }
+    bool DeleteValue(int root, const char* key, const char* name) override
+    {
+        auto found = keys.find(Key(root, key));
+        return found != keys.end() && found->second.erase(name) != 0;
+    }
+    RegistryKeyState StateOf(int root, const char* key) override
+    {
+        auto found = keys.find(Key(root, key));
+        if (found == keys.end())
+            return kKeyMissing;
+        char name[260];
+        return found->second.empty() && !FirstSubkey(root, key, name, sizeof name) ? kKeyEmpty : kKeyInUse;
+    }
+    bool FirstSubkey(int root, const char* key, char* name, std::size_t size) override
+    {
+        std::string prefix = UpperText(Key(root, key)) + "\\";
+        for (const auto& entry : keys) {
+            std::string upper = UpperText(entry.first);
+            if (upper.compare(0, prefix.size(), prefix) == 0) {
+                std::string rest = entry.first.substr(prefix.size());
+                return Put(rest.substr(0, rest.find('\\')), name, size);
+            }
+        }
+        return false;
+    }
+    bool DeleteKey(int root, const char* key) override
+    {
+        char name[260];
+        if (!keys.count(Key(root, key)) || FirstSubkey(root, key, name, sizeof name))
+            return false;
+        keys.erase(Key(root, key));
+        return true;
+    }
+};
+
+struct FakeActions : EngineActions {
+    std::vector<std::string> done;   // "service X", "run P|A", "start C", "register P", ...
+    std::set<std::string> windowClasses;
+    bool programManager = true;
+
+    void DeleteService(const char* name) override { done.push_back(std::string("service ") + name); }
+    void RunAndWait(const char* program, const char* arguments) override
+    {
+        done.push_back(std::string("run ") + program + "|" + arguments);
+    }
+    void StartProgram(const char* commandLine) override { done.push_back(std::string("start ") + commandLine); }
+    void SelfRegister(const char* path, bool registerIt) override
+    {
+        done.push_back(std::string(registerIt ? "register " : "unregister ") + path);
+    }
+    bool WindowOfClassExists(const char* className) override { return windowClasses.count(className) != 0; }
+    void RemoveDeviceLine(const char* path) override { done.push_back(std::string("device ") + path); }
+    bool ConnectProgramManager() override
+    {
+        done.push_back("connect");
+        return programManager;
+    }
+    void RemoveIcon(const IconRecord& icon) override { done.push_back(std::string("icon ") + icon.name); }
+    void DisconnectProgramManager() override { done.push_back("disconnect"); }
+};
+
+struct FakeUi : EngineUi {
+    std::vector<std::pair<unsigned, std::string>> shown;   // label id, item
+    std::vector<std::string> questions;
+    std::deque<SharedFileChoice> sharedAnswers;            // default: No
+    std::deque<ServerAnswer> serverAnswers;                // default: Ignore
+    int serverQuestions = 0;
+    int cancelAfterItems = -1;                             // Cancel once this many items were shown
+    unsigned done = 0, total = 0;
+    unsigned waited = 0;
+    bool progressView = false;
+
+    void EnterProgressView() override { progressView = true; }
+    void SetProgress(unsigned d, unsigned t) override
+    {
+        done = d;
+        total = t;
+    }
+    void ShowProgressItem(unsigned labelId, const char* item, ProgressItemKind) override
+    {
+        shown.emplace_back(labelId, item);
+    }
+    void ClearProgressText() override {}
+    void Wait(unsigned milliseconds) override { waited += milliseconds; }
+    bool Cancelled() override { return cancelAfterItems >= 0 && static_cast<int>(shown.size()) >= cancelAfterItems; }
+    void LoadText(unsigned id, char* out, std::size_t size) override
+    {
+        std::string text = id == 38 ? "Shared %s unused. " : id == 39 ? "Remove?" : "#" + std::to_string(id);
+        Put(text.substr(0, size - 1), out, size);
+    }
+    SharedFileChoice AskRemoveSharedFile(const char* message) override
+    {
+        questions.push_back(message);
+        if (sharedAnswers.empty())
+            return kChoiceNo;
+        SharedFileChoice answer = sharedAnswers.front();
+        sharedAnswers.pop_front();
+        return answer;
+    }
+    ServerAnswer AskToStopDatabaseServer() override
+    {
+        ++serverQuestions;
+        if (serverAnswers.empty())
+            return kServerIgnore;
+        ServerAnswer answer = serverAnswers.front();
+        serverAnswers.pop_front();
+        return answer;
+    }
+    // The items shown with one label.
+    std::vector<std::string> Items(unsigned labelId) const
+    {
+        std::vector<std::string> items;
+        for (const auto& entry : shown)
+            if (entry.first == labelId)
+                items.push_back(entry.second);
+        return items;
+    }
+};
+
+struct FakeHost {
+    FakeFiles files;
+    FakeRegistry registry;
+    FakeActions actions;
+    FakeUi ui;
+    EngineHost host{files, registry, actions, ui};
+};
+
+}  // namespace engine_test
