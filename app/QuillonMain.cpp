@@ -7,9 +7,11 @@
 #include "app/QuillonClasses.h"
 #include "app/frmMainQuillon.h"
 #include "classlib/win/Application.h"
+#include "utils/UtStartup.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
+        ut::InitializeUtilities();
         RegisterQuillonClasses();
         if (ActivatePreviousInstance(kInstanceMutexName, "TfrmMainQuillon", kMainWindowCaption)) return 0;
         cl::TApplication application;
