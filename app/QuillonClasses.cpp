@@ -12,5 +12,5 @@ void RegisterQuillonClasses() {
     InitCommonControlsEx(&controls);
     cl::RegisterClassLibrary();
     RegisterQuillonControls();
-    RegisterDragDrop();
+    RegisterDragDropClasses();
 }

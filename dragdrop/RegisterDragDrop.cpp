@@ -4,7 +4,7 @@
 #include "dragdrop/DropFileSource.h"
 #include "dragdrop/DropFileTarget.h"
 
-void RegisterDragDrop() {
+void RegisterDragDropClasses() {
     cl::TClassRegistry::Register(TDropFileSource::StaticClass());
     cl::TClassRegistry::Register(TDropFileTarget::StaticClass());
 }

@@ -1,4 +1,4 @@
 #pragma once
 
 // Makes the drag-and-drop components known to the form reader by name.
-void RegisterDragDrop();
+void RegisterDragDropClasses();

@@ -74,7 +74,8 @@ TEST_F(QuillonProcessTest, EmptiesItsTemporaryFolderAtStartAndRemovesItAtExit) {
     SetFileAttributesA((temp + "left\\readonly.wav").c_str(), FILE_ATTRIBUTE_READONLY);
 
     HANDLE first = Start();
-    ASSERT_TRUE(WaitFor([] { return MainWindow() != nullptr; }));
+    // The window exists from the drop target's registration on; it shows once creation is over.
+    ASSERT_TRUE(WaitFor([] { return IsWindowVisible(MainWindow()) != FALSE; }));
     EXPECT_TRUE(Exists(temp));
     EXPECT_FALSE(Exists(temp + "preview.txt"));
     EXPECT_FALSE(Exists(temp + "left"));

@@ -45,7 +45,7 @@ protected:
     static void SetUpTestSuite() {
         cl::RegisterClassLibrary();
         RegisterQuillonControls();
-        RegisterDragDrop();
+        RegisterDragDropClasses();
     }
     void SetUp() override {
         form = app.CreateForm<TControlsTestForm>();
