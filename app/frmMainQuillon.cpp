@@ -1,17 +1,23 @@
 #include "app/frmMainQuillon.h"
 
 #include "app/archive/RFAFile.h"
+#include "app/preview/DevILLibrary.h"
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/FileDialogs.h"
 #include "classlib/win/ImageList.h"
+#include "classlib/win/Image.h"
 #include "classlib/win/ListView.h"
+#include "classlib/win/MediaPlayer.h"
 #include "classlib/win/Menus.h"
+#include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwClockStatus.h"
+#include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwFormState.h"
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwProgressBar.h"
 #include "controls/basic/MwRegIniFile.h"
+#include "controls/basic/MwRichEdit.h"
 #include "controls/basic/MwStatusBar.h"
 #include "controls/basic/MwTrayIcon.h"
 #include "controls/basic/MwVersionInfoStatus.h"
@@ -68,6 +74,18 @@ const cl::TClassInfo& TfrmMainQuillon::StaticClass() {
                                  .Field("RegFile", &F::RegFile)
                                  .Field("MwFormState1", &F::MwFormState1)
                                  .Field("MwTrayIcon1", &F::MwTrayIcon1)
+                                 .Field("MediaPlayer1", &F::MediaPlayer1)
+                                 .Field("MwFontComboBox1", &F::MwFontComboBox1)
+                                 .Field("cbFonts", &F::cbFonts)
+                                 .Field("rePreview", &F::rePreview)
+                                 .Field("imgPreview", &F::imgPreview)
+                                 .Field("actPlayWav", &F::actPlayWav)
+                                 .Field("actStopWav", &F::actStopWav)
+                                 .Field("actSaveChanges", &F::actSaveChanges)
+                                 .Field("actCut", &F::actCut)
+                                 .Field("actCopy", &F::actCopy)
+                                 .Field("actPaste", &F::actPaste)
+                                 .Field("actOpenText", &F::actOpenText)
                                  .Handler("FormCreate", &F::FormCreate)
                                  .Handler("FormShow", &F::FormShow)
                                  .Handler("FormDestroy", &F::FormDestroy)
@@ -77,6 +95,25 @@ const cl::TClassInfo& TfrmMainQuillon::StaticClass() {
                                  .Handler("lvFilesColumnClick", &F::lvFilesColumnClick)
                                  .Handler("lvFilesCompare", &F::lvFilesCompare)
                                  .Handler("lvFilesChanging", &F::lvFilesChanging)
+                                 .Handler("lvFiles1SelectItem", &F::lvFiles1SelectItem)
+                                 .Handler("tsGraphicResize", &F::tsGraphicResize)
+                                 .Handler("actPlayWavExecute", &F::actPlayWavExecute)
+                                 .Handler("actPlayWavUpdate", &F::actPlayWavUpdate)
+                                 .Handler("actStopWavExecute", &F::actStopWavExecute)
+                                 .Handler("actStopWavUpdate", &F::actStopWavUpdate)
+                                 .Handler("MediaPlayer1Notify", &F::MediaPlayer1Notify)
+                                 .Handler("actSaveChangesExecute", &F::actSaveChangesExecute)
+                                 .Handler("actSaveChangesUpdate", &F::actSaveChangesUpdate)
+                                 .Handler("actOpenTextExecute", &F::actOpenTextExecute)
+                                 .Handler("actOpenTextUpdate", &F::actOpenTextUpdate)
+                                 .Handler("actCutExecute", &F::actCutExecute)
+                                 .Handler("actCopyExecute", &F::actCopyExecute)
+                                 .Handler("Cut1Click", &F::Cut1Click)
+                                 .Handler("actPasteExecute", &F::actPasteExecute)
+                                 .Handler("actCutUpdate", &F::actCutUpdate)
+                                 .Handler("actPasteUpdate", &F::actPasteUpdate)
+                                 .Handler("MwFontComboBox1Change", &F::MwFontComboBox1Change)
+                                 .Handler("cbFontsClick", &F::cbFontsClick)
                                  .Build();
     return *info;
 }

@@ -43,6 +43,8 @@ class TMwPageControl;
 class TMwTabSheet;
 class TMwToolbar;
 class TMwRichEdit;
+class TMwFontComboBox;
+class TMwCheckBox;
 class TMwSelectFolderDialog;
 class TMwLauncher;
 class TMwRegIniFile;
@@ -53,6 +55,7 @@ class TDropFileSource;
 class TDropFileTarget;
 namespace quillon {
 struct TRFAFile;
+class TDevILLibrary;
 }
 
 extern const char kMainWindowCaption[];  // "Col. Dalverin's BF1942 Quillon"
@@ -102,6 +105,18 @@ public:
     TMwRegIniFile* RegFile = nullptr;
     TMwFormState* MwFormState1 = nullptr;
     TMwTrayIcon* MwTrayIcon1 = nullptr;
+    cl::TMediaPlayer* MediaPlayer1 = nullptr;
+    TMwFontComboBox* MwFontComboBox1 = nullptr;
+    TMwCheckBox* cbFonts = nullptr;
+    TMwRichEdit* rePreview = nullptr;
+    cl::TImage* imgPreview = nullptr;
+    cl::TAction* actPlayWav = nullptr;
+    cl::TAction* actStopWav = nullptr;
+    cl::TAction* actSaveChanges = nullptr;
+    cl::TAction* actCut = nullptr;
+    cl::TAction* actCopy = nullptr;
+    cl::TAction* actPaste = nullptr;
+    cl::TAction* actOpenText = nullptr;
 
     // ---- own state ----
     // Every archive entry (its full name, with its TRFAFile) and every file added for the next
@@ -132,6 +147,15 @@ public:
     std::string SaveFolder;
     std::string ImportRootParent;
     std::string ImportBase;
+    // The full entry name of the archive sound in CurrentWav; empty for an added file's sound.
+    std::string CurrentWavEntry;
+    // While the editor holds an archive entry's text for editing: that entry's folder ("/"
+    // separators, trailing "/") and file name, where a save puts the edit.
+    std::string EditedFolder;
+    std::string EditedFileName;
+    // DevIL.DLL once it is loaded; a missing or unusable DLL is reported once per run.
+    std::unique_ptr<quillon::TDevILLibrary> ImageLibrary;
+    bool ImageLibraryReported = false;
 
     // The program's folder (with a trailing "\") and the temporary folder inside it.
     static std::string ProgramFolder();
@@ -160,7 +184,62 @@ public:
     // Writes the decoded CurrentEntry to the file, replacing it; damaged data raises and leaves no file.
     void ExtractEntry(const std::string& targetPath);
 
+    // ---- preview and editor (frmMainPreview.cpp) ----
+    void lvFiles1SelectItem(cl::TObject* Sender, cl::TListItem* Item, bool Selected);
+    void tsGraphicResize(cl::TObject* Sender);
+    // Loads DevIL.DLL from the program's folder when it is not loaded yet and calls ilInit;
+    // false, after telling the user once, when the DLL is missing or unusable.
+    bool InitImageLibrary();
+    // The Entries index of the archive entry a list caption names in the current folder, or -1.
+    int FindEntryIndex(const std::string& caption) const;
+    // The disk file of an added file's list caption ("*" and its name) in the selected
+    // folder; empty when there is none.
+    std::string AddedFileSource(const std::string& caption);
+    void actPlayWavExecute(cl::TObject* Sender);
+    void actPlayWavUpdate(cl::TObject* Sender);
+    void actStopWavExecute(cl::TObject* Sender);
+    void actStopWavUpdate(cl::TObject* Sender);
+    void MediaPlayer1Notify(cl::TObject* Sender);
+    void actSaveChangesExecute(cl::TObject* Sender);
+    void actSaveChangesUpdate(cl::TObject* Sender);
+    void actOpenTextExecute(cl::TObject* Sender);
+    void actOpenTextUpdate(cl::TObject* Sender);
+    void actCutExecute(cl::TObject* Sender);
+    void actCopyExecute(cl::TObject* Sender);
+    void Cut1Click(cl::TObject* Sender);
+    void actPasteExecute(cl::TObject* Sender);
+    void actCutUpdate(cl::TObject* Sender);
+    void actPasteUpdate(cl::TObject* Sender);
+    void MwFontComboBox1Change(cl::TObject* Sender);
+    void cbFontsClick(cl::TObject* Sender);
+
+    // ---- build list (frmMainBuild.cpp) ----
+    // Adds a disk file to the selected folder for the next build.
+    void AddFileToBuild(const std::string& diskPath);
+    // Adds a disk file to a folder ("/" separators, trailing "/") for the next build, asking
+    // before it replaces a file of the same name there.
+    void AddFileToBuildFolder(const std::string& folder, const std::string& diskPath);
+
     // ---- settings (frmMainSettings.cpp) ----
     void LoadSettings();
     void SaveFolderSetting();
+
+private:
+    // ---- preview steps (frmMainPreview.cpp) ----
+    void PreviewAddedFile(const std::string& caption);
+    // Makes the entry current and, unless it is shown already, shows it.
+    void PreviewArchiveEntry(const std::string& caption, bool alreadyShown);
+    // Shows a text file in the editor; true when it may be edited there.
+    bool ShowText(const std::string& file, const std::string& shownPath, bool editable);
+    void ShowPicture(const std::string& source, const std::string& shownPath);
+    void ShowNoPicture(const std::string& shownPath);
+    void ShowTooLarge(const std::string& shownPath);
+    void ShowNoPreview(const std::string& name);
+    void ClearEditor();
+    // Item 0 of "File Actions" offers playing or stopping.
+    void ShowSoundAction(cl::TAction* action, int imageIndex);
+
+    // Counts previews and empty selections; the list item shown last carries the count as
+    // its data. It starts at 1, which no fresh item's data (null) equals.
+    intptr_t PreviewGeneration = 1;
 };

@@ -1,0 +1,433 @@
+// The main window's preview: a selected file shown as text in the editor, as a picture
+// (textures converted by DevIL) or offered as a sound; sound playback; and the editor's
+// toolbar, whose saved edits become build additions.
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/archive/RFAFile.h"
+#include "app/frmMainQuillon.h"
+#include "app/preview/DevILLibrary.h"
+#include "app/preview/ImageConversion.h"
+#include "app/preview/PreviewKind.h"
+#include "classlib/core/Exception.h"
+#include "classlib/core/Stream.h"
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Actions.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/Dialogs.h"
+#include "classlib/win/FileDialogs.h"
+#include "classlib/win/Image.h"
+#include "classlib/win/ListView.h"
+#include "classlib/win/MediaPlayer.h"
+#include "classlib/win/Screen.h"
+#include "controls/basic/MwCheckBox.h"
+#include "controls/basic/MwFontComboBox.h"
+#include "controls/basic/MwPanel.h"
+#include "controls/basic/MwRichEdit.h"
+#include "controls/navigation/MwGroup.h"
+#include "controls/navigation/MwPageControl.h"
+#include "controls/navigation/MwSplitter.h"
+#include "controls/navigation/MwTreeView.h"
+#include "utils/UtFileUtils.h"
+
+using quillon::TPreviewKind;
+
+namespace {
+
+// The hourglass for one scope, the default cursor again however the scope ends.
+class THourglass {
+public:
+    THourglass() { cl::Screen().SetCursor(cl::crHourGlass); }
+    ~THourglass() { cl::Screen().SetCursor(cl::crDefault); }
+    THourglass(const THourglass&) = delete;
+    THourglass& operator=(const THourglass&) = delete;
+};
+
+std::string ReadWholeFile(const std::string& path) {
+    cl::TMemoryStream stream;
+    stream.LoadFromFile(path);
+    return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+int IndexOfExactly(const cl::TStringList& list, const std::string& text) {
+    for (int i = 0; i < list.Count(); ++i)
+        if (list[i] == text) return i;
+    return -1;
+}
+
+}  // namespace
+
+// ---- selecting a file ----
+
+void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
+    const bool edited = rePreview->Modified();
+    if (edited) {
+        if (cl::MessageDlg("Save your changes before viewing a new file?", cl::TMsgDlgType::Confirmation, cl::mbYesNo) == cl::mrYes)
+            actSaveChangesExecute(actSaveChanges);
+        else
+            rePreview->SetModified(false);
+    }
+    if (Playing) actStopWavExecute(actStopWav);
+    cl::TListItem* item = lvFiles->Selected();
+    // A change comes for every item when many are selected at once, while the first selected
+    // item stays the one shown: that item is not extracted and loaded again each time. It is
+    // after the selection was empty (the user's way to show a file anew) or an edit of it
+    // was dropped.
+    if (!item) {
+        ++PreviewGeneration;
+        return;
+    }
+    const bool shown = !edited && item->Data() == reinterpret_cast<void*>(PreviewGeneration);
+    const std::string caption = item->Caption();
+    if (caption.find('*') != std::string::npos) {
+        if (!shown) PreviewAddedFile(caption);
+    } else {
+        PreviewArchiveEntry(caption, shown);
+    }
+    item->SetData(reinterpret_cast<void*>(++PreviewGeneration));
+}
+
+void TfrmMainQuillon::PreviewAddedFile(const std::string& caption) {
+    const std::string source = AddedFileSource(caption);
+    if (source.empty()) return;
+    CurrentWav.clear();
+    CurrentWavEntry.clear();
+    const std::string name = cl::ExtractFileName(source);
+    switch (quillon::PreviewKindOf(source)) {
+        case TPreviewKind::Sound:
+            CurrentWav = source;
+            actPlayWav->SetEnabled(true);
+            pnlViewing->SetCaption("Cannot preview: " + source);
+            return;
+        case TPreviewKind::Picture:
+            if (InitImageLibrary()) ShowPicture(source, name);
+            else ShowNoPicture(name);
+            return;
+        case TPreviewKind::Text:
+            if (optPreview) {
+                // An added file is shown, not edited: its edits would have no entry to replace.
+                ShowText(source, name, false);
+                return;
+            }
+            break;
+        case TPreviewKind::None:
+            break;
+    }
+    ShowNoPreview(source);
+}
+
+void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alreadyShown) {
+    const int index = FindEntryIndex(caption);
+    if (index < 0) return;
+    CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
+    if (alreadyShown) return;
+    const std::string fileName = CurrentEntry->FileName;
+    const std::string shownPath = tvFolders->GetPathFromNode(tvFolders->Selected()) + fileName;
+    switch (quillon::PreviewKindOf(fileName)) {
+        case TPreviewKind::Sound:
+            CurrentWav = fileName;
+            CurrentWavEntry = (*Entries)[index];
+            pnlViewing->SetCaption("Cannot preview: " + fileName);
+            actPlayWav->SetHint("Play: " + fileName);
+            actStopWav->SetHint("Stop: " + fileName);
+            actPlayWav->SetEnabled(true);
+            return;
+        case TPreviewKind::Picture: {
+            if (!InitImageLibrary()) {
+                ShowNoPicture(shownPath);
+                return;
+            }
+            if (CurrentEntry->Size > quillon::kMaxPreviewSize) {
+                ShowTooLarge(shownPath);
+                return;
+            }
+            const std::string source = TempFolder() + "\\preview" + cl::ExtractFileExt(fileName);
+            {
+                THourglass hourglass;
+                ExtractEntry(source);
+            }
+            ShowPicture(source, shownPath);
+            DeleteFileA(source.c_str());
+            return;
+        }
+        case TPreviewKind::Text:
+            if (optPreview) {
+                if (CurrentEntry->Size > quillon::kMaxPreviewSize) {
+                    ShowTooLarge(shownPath);
+                    return;
+                }
+                const std::string text = TempFolder() + "\\preview.txt";
+                {
+                    THourglass hourglass;
+                    ExtractEntry(text);
+                }
+                if (ShowText(text, shownPath, true)) {
+                    EditedFolder = CurrentFolder;
+                    EditedFileName = fileName;
+                }
+                DeleteFileA(text.c_str());
+                return;
+            }
+            break;
+        case TPreviewKind::None:
+            break;
+    }
+    ShowNoPreview(fileName);
+}
+
+int TfrmMainQuillon::FindEntryIndex(const std::string& caption) const {
+    const std::string name = CurrentFolder + caption;
+    // The list shows a folder's entries whatever the case their folder is spelt in, so an
+    // entry whose name differs from the tree's spelling only in case is the next best match.
+    const int exact = IndexOfExactly(*Entries, name);
+    return exact >= 0 ? exact : Entries->IndexOf(name);
+}
+
+std::string TfrmMainQuillon::AddedFileSource(const std::string& caption) {
+    const std::string folder = cl::StringReplace(tvFolders->GetPathFromNode(tvFolders->Selected()), "\\", "/");
+    const int index = Entries->IndexOf(folder + caption);
+    if (index < 0) return std::string();
+    const intptr_t sourceDir = Entries->Integers(index);
+    if (sourceDir < 0 || sourceDir >= SourceDirs->Count()) return std::string();
+    return (*SourceDirs)[static_cast<int>(sourceDir)] + cl::StringReplace(caption, "*", "");
+}
+
+// ---- the two pages ----
+
+bool TfrmMainQuillon::ShowText(const std::string& file, const std::string& shownPath, bool editable) {
+    EditedFolder.clear();
+    EditedFileName.clear();
+    if (ut::FileSizeOrMinusOne(file) > quillon::kMaxPreviewSize) {
+        ShowTooLarge(shownPath);
+        return false;
+    }
+    std::string text = ReadWholeFile(file);
+    // The editor ends its text at a zero byte: a file with one is shown whole but not for
+    // editing, since saving would cut it short there.
+    const bool binary = text.find('\0') != std::string::npos;
+    std::replace(text.begin(), text.end(), '\0', ' ');
+    rePreview->SetReadOnly(true);
+    rePreview->Lines()->BeginUpdate();
+    rePreview->Lines()->SetAllText(text);
+    rePreview->Lines()->EndUpdate();
+    pcPreview->SetActivePage(tsCode);
+    rePreview->SetReadOnly(!editable || binary);
+    rePreview->SetModified(false);
+    pnlViewing->SetCaption("Currently Viewing: " + shownPath);
+    if (MainSplitter->Percent() == 98) MainSplitter->SetPercent(75);
+    return editable && !binary;
+}
+
+void TfrmMainQuillon::ShowPicture(const std::string& source, const std::string& shownPath) {
+    if (ut::FileSizeOrMinusOne(source) > quillon::kMaxPreviewSize) {
+        ShowTooLarge(shownPath);
+        return;
+    }
+    THourglass hourglass;
+    pnlViewing->SetCaption("Currently Viewing: " + shownPath);
+    const std::string bitmap = TempFolder() + "\\preview.bmp";
+    if (quillon::ConvertToBitmap(ImageLibrary->Calls(), source, bitmap)) {
+        imgPreview->Picture()->LoadFromFile(bitmap);
+        DeleteFileA(bitmap.c_str());
+    } else {
+        // Never the previous picture under this file's name.
+        imgPreview->Picture()->Clear();
+        pnlViewing->SetCaption("Cannot preview: " + shownPath);
+    }
+    pcPreview->SetActivePage(tsGraphic);
+}
+
+void TfrmMainQuillon::ShowNoPicture(const std::string& shownPath) {
+    imgPreview->Picture()->Clear();
+    pcPreview->SetActivePage(tsGraphic);
+    pnlViewing->SetCaption("Cannot preview: " + shownPath);
+}
+
+void TfrmMainQuillon::ShowTooLarge(const std::string& shownPath) {
+    ClearEditor();
+    imgPreview->Picture()->Clear();
+    pnlViewing->SetCaption("Too large to preview: " + shownPath);
+}
+
+void TfrmMainQuillon::ShowNoPreview(const std::string& name) {
+    CurrentWav.clear();
+    CurrentWavEntry.clear();
+    actPlayWav->SetEnabled(false);
+    ClearEditor();
+    pnlViewing->SetCaption((optPreview ? "Cannot preview: " : "Auto preview option de-selected, cannot preview: ") + name);
+}
+
+void TfrmMainQuillon::ClearEditor() {
+    // An emptied editor belongs to no entry: what is typed there could not be saved anywhere.
+    rePreview->Clear();
+    rePreview->SetReadOnly(true);
+    rePreview->SetModified(false);
+    EditedFolder.clear();
+    EditedFileName.clear();
+}
+
+void TfrmMainQuillon::tsGraphicResize(cl::TObject*) {
+    imgPreview->SetHeight(tsGraphic->Height());
+    imgPreview->SetWidth(tsGraphic->Width());
+}
+
+bool TfrmMainQuillon::InitImageLibrary() {
+    if (!ImageLibrary) {
+        try {
+            ImageLibrary = std::make_unique<quillon::TDevILLibrary>(ProgramFolder() + "DevIL.DLL");
+        } catch (const quillon::EImageLibraryError& e) {
+            // Once per run: browsing past textures should not mean a message box for each.
+            if (!ImageLibraryReported) {
+                ImageLibraryReported = true;
+                cl::MessageDlg(e.what(), cl::TMsgDlgType::Warning, cl::mbOK);
+            }
+            return false;
+        }
+    }
+    ImageLibrary->Calls().ilInit();
+    return true;
+}
+
+// ---- sound ----
+
+void TfrmMainQuillon::actPlayWavExecute(cl::TObject*) {
+    const std::string tempWav = TempFolder() + "\\temp.wav";
+    // An archive sound is told apart by its full entry name: sounds of the same name in
+    // different folders are different sounds.
+    const std::string sound = CurrentWavEntry.empty() ? CurrentWav : CurrentWavEntry;
+    if (LastWav == sound && ut::FileIsPresent(tempWav) && MediaPlayer1->IsOpen()) {
+        MediaPlayer1->Rewind();
+        MediaPlayer1->Play();
+    } else {
+        LastWav.clear();  // until "temp.wav" holds this sound
+        MediaPlayer1->Close();
+        {
+            THourglass hourglass;
+            if (CurrentWavEntry.empty()) {
+                if (!CopyFileA(CurrentWav.c_str(), tempWav.c_str(), FALSE))
+                    throw cl::EFOpenError("Cannot copy \"" + CurrentWav + "\" to \"" + tempWav + "\" (error " +
+                                          cl::IntToStr(GetLastError()) + ")");
+            } else {
+                const int index = IndexOfExactly(*Entries, CurrentWavEntry);
+                if (index < 0) {  // removed from the build list since it was selected
+                    CurrentWav.clear();
+                    CurrentWavEntry.clear();
+                    return;
+                }
+                CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
+                ExtractEntry(tempWav);
+            }
+        }
+        LastWav = sound;
+        MediaPlayer1->SetFileName(tempWav);
+        cl::Application()->ProcessMessages();
+        MediaPlayer1->SetNotify(true);
+        MediaPlayer1->Open();
+        MediaPlayer1->Play();
+    }
+    ShowSoundAction(actStopWav, 5);
+}
+
+void TfrmMainQuillon::actStopWavExecute(cl::TObject*) {
+    if (MediaPlayer1->IsOpen()) {
+        MediaPlayer1->Stop();
+        MediaPlayer1->Rewind();
+    }
+    ShowSoundAction(actPlayWav, 4);
+}
+
+void TfrmMainQuillon::MediaPlayer1Notify(cl::TObject*) {
+    if (Playing) {
+        Playing = false;
+        ShowSoundAction(actPlayWav, 4);
+    } else {
+        Playing = true;
+    }
+    cl::Application()->ProcessMessages();
+}
+
+void TfrmMainQuillon::actPlayWavUpdate(cl::TObject*) {
+    if (!Playing && !CurrentWav.empty()) {
+        actPlayWav->SetVisible(true);
+        if (!actPlayWav->Enabled()) {
+            actPlayWav->SetEnabled(true);
+            gbActions->Open();
+        }
+    } else {
+        actPlayWav->SetEnabled(false);
+        actPlayWav->SetHint("");
+        actStopWav->SetHint("");
+        actPlayWav->SetVisible(false);
+    }
+}
+
+void TfrmMainQuillon::actStopWavUpdate(cl::TObject*) { actStopWav->SetEnabled(Playing); }
+
+void TfrmMainQuillon::ShowSoundAction(cl::TAction* action, int imageIndex) {
+    TMwGroupItem* item = gbActions->Items()->Items(0);
+    item->SetAction(action);
+    item->SetImageIndex(imageIndex);
+}
+
+// ---- the editor ----
+
+void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
+    if (EditedFileName.empty()) {
+        rePreview->SetModified(false);
+        return;
+    }
+    // One folder per archive folder: edits of files with the same name in different folders
+    // are kept apart, and launch or drag-out copies named after an entry do not overwrite them.
+    const std::string folder = TempFolder() + "\\edits\\" + cl::StringReplace(EditedFolder, "/", "\\");
+    ut::CreateFolderPath(folder);
+    const std::string path = folder + EditedFileName;
+    std::string text = rePreview->WholeText();
+    if (!text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0)) text += "\r\n";
+    {
+        cl::TFileStream file(path, cl::FileMode::Create);
+        file.WriteBuffer(text.data(), text.size());
+        file.Flush();
+    }
+    // Only now: an edit that could not be written is still offered for saving.
+    rePreview->SetModified(false);
+    AddFileToBuildFolder(EditedFolder, path);
+}
+
+void TfrmMainQuillon::actSaveChangesUpdate(cl::TObject*) { actSaveChanges->SetEnabled(rePreview->Modified()); }
+
+void TfrmMainQuillon::actOpenTextExecute(cl::TObject*) {
+    if (OpenDialog2->Execute()) {
+        rePreview->Lines()->SetAllText(ReadWholeFile(OpenDialog2->FileName()));
+        // The loaded text is a change to the entry: it is offered for saving like typed text.
+        rePreview->SetModified(true);
+    }
+    actSaveChanges->SetEnabled(true);
+}
+
+void TfrmMainQuillon::actOpenTextUpdate(cl::TObject*) { actOpenText->SetEnabled(!rePreview->ReadOnly()); }
+
+void TfrmMainQuillon::actCutExecute(cl::TObject*) { rePreview->CutToClipboard(); }
+
+void TfrmMainQuillon::actCopyExecute(cl::TObject*) { rePreview->CopyToClipboard(); }
+
+void TfrmMainQuillon::Cut1Click(cl::TObject*) { rePreview->CopyToClipboard(); }
+
+void TfrmMainQuillon::actPasteExecute(cl::TObject*) { rePreview->PasteFromClipboard(); }
+
+void TfrmMainQuillon::actCutUpdate(cl::TObject*) {
+    const bool selection = rePreview->SelLength() != 0;
+    actCut->SetEnabled(selection);
+    actCopy->SetEnabled(selection);
+}
+
+void TfrmMainQuillon::actPasteUpdate(cl::TObject*) { actPaste->SetEnabled(IsClipboardFormatAvailable(CF_TEXT)); }
+
+void TfrmMainQuillon::MwFontComboBox1Change(cl::TObject*) {
+    if (const cl::TFont* font = MwFontComboBox1->SelectedFont()) rePreview->Font()->Assign(*font);
+}
+
+void TfrmMainQuillon::cbFontsClick(cl::TObject*) {
+    MwFontComboBox1->SetFontType(cbFonts->Checked() ? TMwFontType::FixedPitch : TMwFontType::All);
+}

@@ -1,0 +1,429 @@
+// The main window's preview: selecting text, textures and sounds, playing sounds, and the
+// editor with its toolbar and saved edits.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/QuillonClasses.h"
+#include "app/frmMainQuillon.h"
+#include "classlib/core/Stream.h"
+#include "classlib/win/Actions.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/Dialogs.h"
+#include "classlib/win/FileDialogs.h"
+#include "classlib/win/Image.h"
+#include "classlib/win/ListView.h"
+#include "classlib/win/MediaPlayer.h"
+#include "classlib/win/Screen.h"
+#include "controls/basic/MwPanel.h"
+#include "controls/basic/MwRichEdit.h"
+#include "controls/navigation/MwGroup.h"
+#include "controls/navigation/MwPageControl.h"
+#include "controls/navigation/MwSplitter.h"
+#include "controls/navigation/MwTreeView.h"
+#include "tools/rfa_writer/RfaWriter.h"
+#include "tools/rfa_writer/SampleArchive.h"
+
+namespace {
+
+std::string TempPath(const std::string& name) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    return std::string(temp) + name;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string ReadFile(const std::string& path) {
+    cl::TMemoryStream stream;
+    stream.LoadFromFile(path);
+    return std::string(stream.Bytes().begin(), stream.Bytes().end());
+}
+
+const char kInitText[] = "rem level settings\r\nGame.setNumberOfTickets 1 150\r\n";
+const char kJeepText[] = "ObjectTemplate.create PlayerControlObject Jeep\r\n";
+const char kOtherInitText[] = "rem another level\r\n";
+
+const std::vector<uint8_t> kSkyTga = rfa_test::MakeTgaTexture(64, 32);
+const std::vector<uint8_t> kBeep = rfa_test::MakeWavSound(11025, 200);
+const std::vector<uint8_t> kOtherBeep = rfa_test::MakeWavSound(8000, 300);
+
+// A small archive with one file of each kind; "Vehicles" is spelt in two cases.
+std::vector<rfa_test::TestEntry> FixtureEntries() {
+    return {
+        rfa_test::TestEntry::FromText("levels/init.con", kInitText),
+        rfa_test::TestEntry::FromText("levels/other/init.con", kOtherInitText),
+        rfa_test::TestEntry::FromText("Vehicles/tank.con", "ObjectTemplate.create PlayerControlObject Tank\r\n"),
+        rfa_test::TestEntry::FromText("vehicles/jeep.con", kJeepText),
+        rfa_test::TestEntry::FromText("vehicles/tank.skn", "binary mesh"),
+        rfa_test::TestEntry::FromText("vehicles/zero.con", std::string("before\0after\r\n", 14)),
+        rfa_test::TestEntry::FromData("textures/sky.tga", kSkyTga),
+        rfa_test::TestEntry::FromData("textures/grass.dds", rfa_test::MakeDdsTexture(16, 16)),
+        rfa_test::TestEntry::FromText("textures/huge.con", "claims to be huge"),
+        rfa_test::TestEntry::FromData("sound/beep.wav", kBeep),
+        rfa_test::TestEntry::FromData("sound/other/beep.wav", kOtherBeep),
+    };
+}
+constexpr size_t kHugeEntry = 8;
+
+// Stands in for the media control interface: opens succeed, plays start, and the test says
+// when a playback ends.
+struct FakeMci {
+    static constexpr unsigned kDevice = 7;
+    std::vector<unsigned> commands;
+    HWND callback = nullptr;
+
+    unsigned long operator()(unsigned, unsigned command, uintptr_t flags, uintptr_t params) {
+        commands.push_back(command);
+        if (command == MCI_OPEN) reinterpret_cast<MCI_OPEN_PARMSA*>(params)->wDeviceID = kDevice;
+        if (command == MCI_PLAY && (flags & MCI_NOTIFY)) callback = reinterpret_cast<HWND>(reinterpret_cast<MCI_PLAY_PARMS*>(params)->dwCallback);
+        return 0;
+    }
+    int Count(unsigned command) const { return static_cast<int>(std::count(commands.begin(), commands.end(), command)); }
+    void EndPlayback() const { PostMessageA(callback, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, kDevice); }
+};
+
+class MainFormPreviewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterQuillonClasses(); }
+    void SetUp() override {
+        cl::DialogHooks().messageBox = [this](const std::string& text, cl::TMsgDlgType, cl::TMsgDlgButtons) -> cl::TModalResult {
+            messages.push_back(text);
+            if (answers.empty()) return cl::mrOk;
+            const cl::TModalResult answer = answers.front();
+            answers.pop_front();
+            return answer;
+        };
+        cl::TMediaPlayer::CommandHook() = [this](unsigned device, unsigned command, uintptr_t flags, uintptr_t params) {
+            return mci(device, command, flags, params);
+        };
+        form = app.CreateForm<TfrmMainQuillon>();
+        form->Show();
+        form->optPreview = true;
+        rfa_test::ArchiveImage image = rfa_test::BuildArchive(FixtureEntries());
+        image.Set(rfa_test::Field::Size, 64 * 1024 * 1024, kHugeEntry);
+        const std::string path = TempPath("preview-test.rfa");
+        image.Save(path);
+        form->OpenDialog1->SetFileName(path);
+        form->LoadArchive();
+    }
+    void TearDown() override {
+        cl::Free(form);  // unloads DevIL.DLL, so that a test's copy can go
+        DeleteFileA(DevILPath().c_str());
+        cl::DialogHooks() = {};
+        cl::FileDialogHooks() = {};
+        cl::TMediaPlayer::CommandHook() = nullptr;
+    }
+
+    static std::string DevILPath() { return TfrmMainQuillon::ProgramFolder() + "DevIL.DLL"; }
+
+    void SelectFolder(const std::string& path) {
+        cl::TTreeNode* node = form->tvFolders->GetNodeFromPath(path);
+        ASSERT_NE(node, nullptr) << path;
+        node->SetSelected(true);
+    }
+    void SelectFile(const std::string& caption) {
+        cl::TListItem* item = form->lvFiles->FindCaption(0, caption, false, true, false);
+        ASSERT_NE(item, nullptr) << caption;
+        form->lvFiles->SetSelected(item);
+    }
+    void Select(const std::string& folder, const std::string& caption) {
+        SelectFolder(folder);
+        SelectFile(caption);
+    }
+    std::string Viewing() const { return form->pnlViewing->Caption(); }
+    std::string EditorText() const { return form->rePreview->WholeText(); }
+    cl::TAction* ItemZeroAction() const { return form->gbActions->Items()->Items(0)->Action(); }
+    int ItemZeroImage() const { return form->gbActions->Items()->Items(0)->ImageIndex(); }
+
+    cl::TApplication app;
+    TfrmMainQuillon* form = nullptr;
+    std::vector<std::string> messages;
+    std::deque<cl::TModalResult> answers;
+    FakeMci mci;
+};
+
+TEST_F(MainFormPreviewTest, ATextEntryFillsTheEditorAndTheViewingPanel) {
+    const struct {
+        const char* folder;
+        const char* file;
+        bool optPreview;
+        std::string viewing;
+        std::string text;
+        bool editable;
+    } cases[] = {
+        {"levels", "init.con", true, "Currently Viewing: levels\\init.con", kInitText, true},
+        // Listed under the tree's spelling "Vehicles" though stored under "vehicles".
+        {"Vehicles", "jeep.con", true, "Currently Viewing: Vehicles\\jeep.con", kJeepText, true},
+        // A zero byte would cut the text short when saved: shown, but not for editing.
+        {"Vehicles", "zero.con", true, "Currently Viewing: Vehicles\\zero.con", "before after\r\n", false},
+        {"Vehicles", "tank.skn", true, "Cannot preview: tank.skn", "", false},
+        {"levels", "init.con", false, "Auto preview option de-selected, cannot preview: init.con", "", false},
+        {"textures", "huge.con", true, "Too large to preview: textures\\huge.con", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        form->optPreview = c.optPreview;
+        form->MainSplitter->SetPercent(98);
+        form->lvFiles->SetSelected(nullptr);
+        Select(c.folder, c.file);
+        EXPECT_EQ(Viewing(), c.viewing);
+        EXPECT_EQ(EditorText(), c.text);
+        EXPECT_EQ(form->rePreview->ReadOnly(), !c.editable);
+        EXPECT_FALSE(form->rePreview->Modified());
+        if (!c.text.empty()) {
+            EXPECT_EQ(form->pcPreview->ActivePage(), form->tsCode);
+            EXPECT_EQ(form->MainSplitter->Percent(), 75);  // a collapsed preview opens
+        }
+        EXPECT_EQ(cl::Screen().Cursor(), cl::crDefault);
+        EXPECT_FALSE(Exists(TfrmMainQuillon::TempFolder() + "\\preview.txt"));
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainFormPreviewTest, ExtendingTheSelectionKeepsThePreviewAndAnEmptySelectionRenewsIt) {
+    Select("Vehicles", "jeep.con");  // list order: tank.con, jeep.con, tank.skn, zero.con
+    form->rePreview->SetWholeText("not reloaded");
+    form->rePreview->SetModified(false);
+    // Selecting more below leaves jeep.con the first selected: it is not loaded again.
+    form->lvFiles->Item(3)->SetSelected(true);
+    form->lvFiles->Item(2)->SetSelected(true);
+    EXPECT_EQ(EditorText(), "not reloaded");
+    EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\jeep.con");
+    // A new first selected item is shown.
+    form->lvFiles->Item(0)->SetSelected(true);
+    EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\tank.con");
+    // After an empty selection the same item is shown anew.
+    form->rePreview->SetWholeText("not reloaded");
+    form->rePreview->SetModified(false);
+    form->lvFiles->SetSelected(nullptr);
+    SelectFile("tank.con");
+    EXPECT_EQ(EditorText(), "ObjectTemplate.create PlayerControlObject Tank\r\n");
+}
+
+TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
+    auto editInitCon = [&](const std::string& text) {
+        Select("levels", "init.con");
+        form->rePreview->SetWholeText(text);
+        form->rePreview->SetModified(true);
+        form->ActionList1->UpdateActions();
+        EXPECT_TRUE(form->actSaveChanges->Enabled());
+        messages.clear();
+    };
+    auto viewOtherInitCon = [&] {
+        form->lvFiles->SetSelected(nullptr);  // the user's click deselects first
+        Select("levels\\other", "init.con");
+        EXPECT_EQ(Viewing(), "Currently Viewing: levels\\other\\init.con");
+        EXPECT_EQ(EditorText(), kOtherInitText);
+        EXPECT_FALSE(form->rePreview->Modified());
+    };
+
+    // No: the edit is dropped.
+    editInitCon("rem dropped\r\n");
+    answers = {cl::mrNo};
+    viewOtherInitCon();
+    EXPECT_EQ(messages, std::vector<std::string>{"Save your changes before viewing a new file?"});
+    EXPECT_EQ(form->Entries->IndexOf("levels/*init.con"), -1);
+    EXPECT_FALSE(form->BuildDirty);
+
+    // Yes: the entry is replaced by an added file that holds the edit, its lines ended.
+    editInitCon("rem edited\r\nline two");
+    answers = {cl::mrYes, cl::mrYes};
+    viewOtherInitCon();
+    EXPECT_EQ(messages, (std::vector<std::string>{"Save your changes before viewing a new file?",
+                                                  "Do you want to replace \"levels/init.con\"?"}));
+    EXPECT_EQ(form->Entries->IndexOf("levels/init.con"), -1);
+    EXPECT_TRUE(form->BuildDirty);
+    SelectFolder("levels");
+    std::vector<std::string> captions;
+    for (int i = 0; i < form->lvFiles->ItemCount(); ++i) captions.push_back(form->lvFiles->Item(i)->Caption());
+    EXPECT_EQ(captions, std::vector<std::string>{"*init.con"});
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+    // The added file previews from its disk copy, read-only.
+    SelectFile("*init.con");
+    EXPECT_EQ(Viewing(), "Currently Viewing: init.con");
+    EXPECT_EQ(EditorText(), "rem edited\r\nline two\r\n");
+    EXPECT_TRUE(form->rePreview->ReadOnly());
+
+    // An edit of the other folder's init.con is kept apart from the first.
+    form->lvFiles->SetSelected(nullptr);
+    Select("levels\\other", "init.con");
+    form->rePreview->SetWholeText("rem other edit\r\n");
+    form->rePreview->SetModified(true);
+    answers = {cl::mrYes};
+    form->actSaveChangesExecute(form->actSaveChanges);
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem other edit\r\n");
+    SelectFolder("levels");
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+}
+
+TEST_F(MainFormPreviewTest, WithoutDevILATextureSaysWhatIsMissingOnce) {
+    ASSERT_FALSE(Exists(DevILPath()));
+    Select("textures", "sky.tga");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("DevIL.DLL was not found"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("to preview DDS and TGA textures"), std::string::npos) << messages[0];
+    EXPECT_EQ(Viewing(), "Cannot preview: textures\\sky.tga");
+    EXPECT_EQ(form->imgPreview->Picture()->Bitmap(), nullptr);
+
+    SelectFile("grass.dds");
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Viewing(), "Cannot preview: textures\\grass.dds");
+    EXPECT_EQ(cl::Screen().Cursor(), cl::crDefault);
+}
+
+TEST_F(MainFormPreviewTest, WithDevILATextureIsShownAndAFailedConversionShowsNothing) {
+    std::string standIn = DEVIL_STANDIN_DLL;
+    for (char& ch : standIn)
+        if (ch == '/') ch = '\\';
+    ASSERT_TRUE(CopyFileA(("Z:" + standIn).c_str(), DevILPath().c_str(), FALSE)) << GetLastError();
+
+    Select("textures", "sky.tga");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Viewing(), "Currently Viewing: textures\\sky.tga");
+    EXPECT_EQ(form->pcPreview->ActivePage(), form->tsGraphic);
+    cl::TPicture* picture = form->imgPreview->Picture();
+    ASSERT_NE(picture->Bitmap(), nullptr);
+    EXPECT_EQ(picture->Width(), 64);
+    EXPECT_EQ(picture->Height(), 32);
+    // The top left pixel is the last row of the bottom-up TGA, blue-green-red.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, picture->Bitmap());
+    const COLORREF topLeft = GetPixel(dc, 0, 0);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    const size_t lastRow = 18 + size_t(31) * 64 * 3;
+    EXPECT_EQ(topLeft, RGB(kSkyTga[lastRow + 2], kSkyTga[lastRow + 1], kSkyTga[lastRow]));
+    for (const char* left : {"preview.tga", "preview.bmp"}) EXPECT_FALSE(Exists(TfrmMainQuillon::TempFolder() + "\\" + left)) << left;
+
+    // The stand-in reads no DDS: the previous picture must not stay under the new name.
+    SelectFile("grass.dds");
+    EXPECT_EQ(Viewing(), "Cannot preview: textures\\grass.dds");
+    EXPECT_EQ(form->imgPreview->Picture()->Bitmap(), nullptr);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainFormPreviewTest, ASoundIsOfferedPlayedStoppedAndReplayedWithoutExtraction) {
+    Select("sound", "beep.wav");
+    EXPECT_EQ(form->CurrentWav, "beep.wav");
+    EXPECT_EQ(Viewing(), "Cannot preview: beep.wav");
+    EXPECT_EQ(form->actPlayWav->Hint(), "Play: beep.wav");
+    EXPECT_EQ(form->actStopWav->Hint(), "Stop: beep.wav");
+    form->ActionList1->UpdateActions();
+    EXPECT_TRUE(form->actPlayWav->Enabled());
+    EXPECT_TRUE(form->actPlayWav->Visible());
+    EXPECT_FALSE(form->actStopWav->Enabled());
+
+    const std::string tempWav = TfrmMainQuillon::TempFolder() + "\\temp.wav";
+    form->actPlayWavExecute(form->actPlayWav);
+    EXPECT_EQ(mci.Count(MCI_OPEN), 1);
+    EXPECT_EQ(ReadFile(tempWav), std::string(kBeep.begin(), kBeep.end()));
+    EXPECT_EQ(ItemZeroAction(), form->actStopWav);
+    EXPECT_EQ(ItemZeroImage(), 5);
+    app.ProcessMessages();  // the start of the playback
+    EXPECT_TRUE(form->Playing);
+    form->ActionList1->UpdateActions();
+    EXPECT_TRUE(form->actStopWav->Enabled());  // the user can stop it
+    EXPECT_FALSE(form->actPlayWav->Enabled());
+    EXPECT_FALSE(form->actPlayWav->Visible());
+
+    // Played to the end: the item offers playing again and the group opens.
+    form->gbActions->Close();
+    mci.EndPlayback();
+    app.ProcessMessages();
+    EXPECT_FALSE(form->Playing);
+    EXPECT_EQ(ItemZeroAction(), form->actPlayWav);
+    EXPECT_EQ(ItemZeroImage(), 4);
+    form->ActionList1->UpdateActions();
+    EXPECT_TRUE(form->actPlayWav->Enabled());
+    EXPECT_TRUE(form->actPlayWav->Visible());
+    EXPECT_TRUE(form->gbActions->Opened());
+
+    // The same sound again: "temp.wav" is played as it is.
+    cl::TFileStream(tempWav, cl::FileMode::Create).WriteBuffer("kept", 4);
+    form->actPlayWavExecute(form->actPlayWav);
+    app.ProcessMessages();
+    EXPECT_TRUE(form->Playing);
+    EXPECT_EQ(mci.Count(MCI_OPEN), 1);
+    EXPECT_EQ(mci.Count(MCI_SEEK), 1);
+    EXPECT_EQ(ReadFile(tempWav), "kept");
+
+    // A change of the selection stops the sound.
+    form->lvFiles->SetSelected(nullptr);
+    app.ProcessMessages();
+    EXPECT_FALSE(form->Playing);
+    EXPECT_EQ(ItemZeroAction(), form->actPlayWav);
+    EXPECT_EQ(mci.Count(MCI_STOP), 1);
+
+    // A sound of the same name in another folder is another sound.
+    Select("sound\\other", "beep.wav");
+    form->actPlayWavExecute(form->actPlayWav);
+    EXPECT_EQ(mci.Count(MCI_OPEN), 2);
+    EXPECT_EQ(ReadFile(tempWav), std::string(kOtherBeep.begin(), kOtherBeep.end()));
+    // The user stops it.
+    app.ProcessMessages();
+    form->actStopWavExecute(form->actStopWav);
+    app.ProcessMessages();
+    EXPECT_FALSE(form->Playing);
+    EXPECT_EQ(ItemZeroAction(), form->actPlayWav);
+}
+
+TEST_F(MainFormPreviewTest, TheEditorsToolbarFollowsTheEditorAndTheClipboard) {
+    Select("levels", "init.con");
+    auto update = [&] { form->ActionList1->UpdateActions(); };
+    update();
+    EXPECT_TRUE(form->actOpenText->Enabled());  // an archive entry's text is editable
+    EXPECT_FALSE(form->actSaveChanges->Enabled());
+    EXPECT_FALSE(form->actCut->Enabled());
+    EXPECT_FALSE(form->actCopy->Enabled());
+
+    form->rePreview->SetSelStart(0);
+    form->rePreview->SetSelLength(3);
+    update();
+    EXPECT_TRUE(form->actCut->Enabled());
+    EXPECT_TRUE(form->actCopy->Enabled());
+    form->Cut1Click(nullptr);  // the popup's "Copy to Clipboard"
+    update();
+    EXPECT_TRUE(form->actPaste->Enabled());
+    form->rePreview->SetSelStart(0);
+    form->rePreview->SetSelLength(0);
+    form->actPasteExecute(form->actPaste);
+    EXPECT_EQ(EditorText().substr(0, 6), "remrem");
+    update();
+    EXPECT_TRUE(form->actSaveChanges->Enabled());
+
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    update();
+    EXPECT_FALSE(form->actPaste->Enabled());
+
+    // A file opened into the editor is a change to save.
+    const std::string opened = TempPath("opened.con");
+    cl::TFileStream(opened, cl::FileMode::Create).WriteBuffer("opened text", 11);
+    cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+        dialog.SetFileName(opened);
+        return true;
+    };
+    form->actOpenTextExecute(form->actOpenText);
+    EXPECT_EQ(EditorText(), "opened text");
+    update();
+    EXPECT_TRUE(form->actSaveChanges->Enabled());
+
+    // An added file's text is read-only: nothing to open into it.
+    form->rePreview->SetModified(false);
+    Select("sound", "beep.wav");
+    form->AddFileToBuild(opened);
+    SelectFile("*opened.con");
+    EXPECT_EQ(EditorText(), "opened text");
+    update();
+    EXPECT_FALSE(form->actOpenText->Enabled());
+    DeleteFileA(opened.c_str());
+}
+
+}  // namespace
