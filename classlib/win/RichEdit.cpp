@@ -55,6 +55,29 @@ void TRichEditStrings::Insert(int index, const std::string& text) {
     SetAllText(all);
 }
 
+int TRichEditStrings::Add(const std::string& text) {
+    if (!edit_.HandleAllocated()) {
+        const int index = Count();
+        Insert(index, text);
+        return index;
+    }
+    HWND window = edit_.Handle();
+    GETTEXTLENGTHEX query = {GTL_PRECISE | GTL_NUMCHARS, CP_ACP};  // positions, one per line break
+    const LRESULT length = SendMessageA(window, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
+    // A text that does not end with a line end gets one first, so the new line stands alone.
+    std::string addition = text + "\r\n";
+    if (length > 0) {
+        char last[2] = {};
+        TEXTRANGEA range = {{static_cast<LONG>(length - 1), static_cast<LONG>(length)}, last};
+        SendMessageA(window, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+        if (last[0] != '\r' && last[0] != '\n') addition = "\r\n" + addition;
+    }
+    CHARRANGE end = {static_cast<LONG>(length), static_cast<LONG>(length)};
+    SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
+    return static_cast<int>(SendMessageA(window, EM_GETLINECOUNT, 0, 0)) - 2;
+}
+
 void TRichEditStrings::Delete(int index) {
     std::vector<std::string> lines = SplitLines(AllText());
     if (index < 0 || static_cast<size_t>(index) >= lines.size())

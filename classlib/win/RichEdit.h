@@ -25,6 +25,8 @@ public:
     int Count() const override;
     std::string Get(int index) const override;
     void Insert(int index, const std::string& text) override;
+    // Appends at the end of the window's text, without reading it all first.
+    int Add(const std::string& text) override;
     void Delete(int index) override;
     void Clear() override;
     void BeginUpdate() override;
