@@ -9,6 +9,7 @@
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/Handles.h"
 #include "uninstaller/app/ShortLongPath.h"
+#include "uninstaller/app/WininitText.h"
 #include "uninstaller/log/ItemStore.h"
 
 namespace {
@@ -19,24 +20,54 @@ bool WriteAll(HANDLE file, const void* data, DWORD size)
     return WriteFile(file, data, size, &written, nullptr) && written == size;
 }
 
-int AppendToWininit(const char* path)
+bool WininitPath(char* out, size_t size)
 {
-    char windows[MAX_PATH], wininit[MAX_PATH + 16], line[MAX_PATH + 16];
+    char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
     if (length == 0 || length >= sizeof windows)
+        return false;
+    int written = std::snprintf(out, size, "%s\\WININIT.INI", windows);
+    return written > 0 && static_cast<size_t>(written) < size;
+}
+
+// Reads the end of the file: whole lines of at most the buffer's size. The file is emptied by
+// every start of the system, so the end is all of it in practice. WININIT.INI serves only the
+// systems outside the NT family, so only calls that they have are used.
+size_t ReadWholeLinesAtEnd(HANDLE file, char* buffer, size_t size)
+{
+    DWORD fileSize = GetFileSize(file, nullptr);
+    if (fileSize == INVALID_FILE_SIZE)
+        return 0;
+    DWORD start = fileSize > size ? fileSize - static_cast<DWORD>(size) : 0;
+    DWORD got = 0;
+    if (SetFilePointer(file, static_cast<LONG>(start), nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER ||
+        !ReadFile(file, buffer, static_cast<DWORD>(size), &got, nullptr))
+        return 0;
+    if (start == 0)
+        return got;
+    const void* lineEnd = std::memchr(buffer, '\n', got);
+    if (!lineEnd)
+        return 0;
+    size_t skipped = static_cast<size_t>(static_cast<const char*>(lineEnd) - buffer) + 1;
+    std::memmove(buffer, buffer + skipped, got - skipped);
+    return got - skipped;
+}
+
+int AppendToWininit(const char* path)
+{
+    char wininit[MAX_PATH + 16], tail[16384], text[MAX_PATH + 32];
+    if (!WininitPath(wininit, sizeof wininit))
         return 1;
-    std::snprintf(wininit, sizeof wininit, "%s\\WININIT.INI", windows);
-    int lineLength = std::snprintf(line, sizeof line, "NUL=%s\r\n", path);
-    if (lineLength < 0 || static_cast<size_t>(lineLength) >= sizeof line)
+    FileHandle file(CreateFileA(wininit, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
         return 1;
-    bool existed = GetFileAttributesA(wininit) != INVALID_FILE_ATTRIBUTES;
-    FileHandle file(CreateFileA(wininit, GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE)
+    bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+    size_t tailLength = existed ? ReadWholeLinesAtEnd(file.handle, tail, sizeof tail) : 0;
+    size_t length = BuildWininitDeletion(existed ? tail : nullptr, tailLength, path, text, sizeof text);
+    if (length == 0 || SetFilePointer(file.handle, 0, nullptr, FILE_END) == INVALID_SET_FILE_POINTER)
         return 1;
-    SetFilePointer(file.handle, 0, nullptr, FILE_END);
-    if (!existed && !WriteAll(file.handle, "[rename]\r\n", 10))
-        return 1;
-    return WriteAll(file.handle, line, static_cast<DWORD>(lineLength)) ? 0 : 1;
+    return WriteAll(file.handle, text, static_cast<DWORD>(length)) ? 0 : 1;
 }
 
 bool IsOwnProgramFile(const char* path)
@@ -80,6 +111,18 @@ bool FreeTemporaryName(const char* folder, char* out, size_t size)
         }
     }
     return false;
+}
+
+// At the next restart the target is deleted and the temporary file takes its name.
+bool ScheduleReplacementAtRestart(const char* temporary, const char* target)
+{
+    if (g_app.platform != kPlatformNt) {
+        char wininit[MAX_PATH + 16];
+        return WininitPath(wininit, sizeof wininit) &&
+               WritePrivateProfileStringA("rename", target, temporary, wininit) != FALSE;
+    }
+    return MoveFileExA(target, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) &&
+           MoveFileExA(temporary, target, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
 void NotifyShell(LONG event, const char* path)
@@ -130,21 +173,18 @@ bool PutBackupBack(const char* backup, const char* target)
         DeleteWithHelpIndex(target);
         return false;
     }
-    g_app.restartNeeded = true;
-    DeleteWithHelpIndex(backup);
     char shortTemporary[MAX_PATH], shortTarget[MAX_PATH];
     ToShortPath(temporary, shortTemporary, sizeof shortTemporary);
     ToShortPath(target, shortTarget, sizeof shortTarget);
-    if (g_app.platform != kPlatformNt) {
-        char windows[MAX_PATH], wininit[MAX_PATH + 16];
-        UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-        if (length == 0 || length >= sizeof windows)
-            return false;
-        std::snprintf(wininit, sizeof wininit, "%s\\WININIT.INI", windows);
-        return WritePrivateProfileStringA("rename", shortTarget, shortTemporary, wininit) != FALSE;
+    // The backup is deleted only once the replacement is scheduled: until then it is the only
+    // copy of the version to restore.
+    if (!ScheduleReplacementAtRestart(shortTemporary, shortTarget)) {
+        DeleteFileA(temporary);
+        return false;
     }
-    MoveFileExA(shortTarget, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    return MoveFileExA(shortTemporary, shortTarget, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+    g_app.restartNeeded = true;
+    DeleteWithHelpIndex(backup);
+    return true;
 }
 
 int ScheduleDeletionAtRestart(const char* path)
@@ -154,29 +194,36 @@ int ScheduleDeletionAtRestart(const char* path)
     return AppendToWininit(path);
 }
 
-// The restart program is carried as resource 30202 of type 300; until it is part of the
-// program's resources there is nothing to write.
 int WriteRestartProgram(char* out, size_t size)
 {
     if (size)
         out[0] = '\0';
-    HRSRC found = FindResourceA(g_app.instance, MAKEINTRESOURCEA(30202), MAKEINTRESOURCEA(300));
-    if (!found)
-        return 1;
-    HGLOBAL loaded = LoadResource(g_app.instance, found);
+    HRSRC found =
+        FindResourceA(g_app.instance, MAKEINTRESOURCEA(kRestartProgramId), MAKEINTRESOURCEA(kHelperProgramType));
+    HGLOBAL loaded = found ? LoadResource(g_app.instance, found) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    DWORD byteCount = SizeofResource(g_app.instance, found);
+    DWORD byteCount = found ? SizeofResource(g_app.instance, found) : 0;
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (!bytes || length == 0 || length >= sizeof windows)
+    if (!bytes || byteCount == 0 || length == 0 || length >= sizeof windows)
         return 1;
     int written = std::snprintf(out, size, "%s\\_MSRSTRT.EXE", windows);
     if (written < 0 || static_cast<size_t>(written) >= size) {
         out[0] = '\0';
         return 1;
     }
-    FileHandle file(CreateFileA(out, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE || !WriteAll(file.handle, bytes, byteCount)) {
+    bool complete;
+    {
+        FileHandle file(CreateFileA(out, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.IsOpen()) {
+            out[0] = '\0';
+            return 1;
+        }
+        complete = WriteAll(file.handle, bytes, byteCount);
+    }
+    // A cut program must not be started.
+    if (!complete) {
+        DeleteFileA(out);
         out[0] = '\0';
         return 1;
     }

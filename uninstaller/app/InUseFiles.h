@@ -12,14 +12,20 @@
 FileRemoval DeleteFileOrSchedule(const char* path);
 
 // Copies the backup over the target and deletes the backup. A target in use is replaced at the
-// next restart (a restart is then needed). False when the target could not be restored; it is
-// then deleted rather than left as the version the backup was to replace.
+// next restart by a copy of the backup under a free name "~VZUnnnn.TMP" beside it (a restart is
+// then needed). False when the target could not be restored: when no copy could be made it is
+// deleted rather than left as the version the backup was to replace; when the replacement
+// could not be scheduled, the backup is kept.
 bool PutBackupBack(const char* backup, const char* target);
 
 // Schedules path for deletion at the next restart (on the NT family through MoveFileEx,
 // elsewhere through WININIT.INI). 0 on success.
 int ScheduleDeletionAtRestart(const char* path);
 
-// Writes the restart program into the Windows directory and returns its path in out.
-// 0 on success, 1 when it could not be written.
+// The helper programs in the resources: type 300; the restart program for the NT family is
+// 30202.
+enum { kHelperProgramType = 300, kRestartProgramId = 30202 };
+
+// Writes the restart program into the Windows directory as "_MSRSTRT.EXE" and returns its
+// path in out. 0 on success, 1 when it could not be written whole.
 int WriteRestartProgram(char* out, size_t size);

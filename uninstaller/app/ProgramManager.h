@@ -1,7 +1,7 @@
 #pragma once
 // Program Manager icons, removed through its DDE server "PROGMAN".
 
-// Connects to the Program Manager; false when there is none.
+// Connects to the Program Manager and reads its groups; false when no server answered.
 bool ConnectProgramManager();
 
 // Removes the items that match the icon (by command, or by group and name) and a group that
@@ -10,3 +10,6 @@ void RemoveProgramManagerIcon(const char* group, const char* name, const char* c
 
 // Ends the conversation and the DDE client.
 void DisconnectProgramManager();
+
+// The service asked for; null restores "PROGMAN". Tests serve one of their own.
+void SetProgramManagerService(const char* service);

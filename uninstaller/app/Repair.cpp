@@ -1,8 +1,26 @@
 #include "uninstaller/app/Repair.h"
 
-// Repair is not built yet: it changes nothing and reports success.
+#include "uninstaller/app/AppState.h"
+#include "uninstaller/app/ProgramRepairUi.h"
+#include "uninstaller/app/RepairRun.h"
+#include "uninstaller/app/WindowsEngineRegistry.h"
+#include "uninstaller/app/WindowsRepairSystem.h"
+#include "uninstaller/log/ItemStore.h"
 
 int RepairInstallation()
 {
-    return 0;
+    WindowsRepairSystem system;
+    WindowsEngineRegistry registry;
+    ProgramRepairUi ui;
+    RepairHost host{system, registry, ui};
+    RepairOptions options{g_app.commandLine.silent};
+    switch (RunRepair(g_itemStore, options, host)) {
+    case kRepairCancelled:
+        g_app.cancelled = true;
+        return 0;
+    case kRepairFailed:
+        return 1;
+    default:
+        return 0;
+    }
 }

@@ -58,6 +58,15 @@ bool CopyWithoutDevice(std::FILE* in, std::FILE* out, DeviceLineScan& scan, bool
     return !std::ferror(in);
 }
 
+// The whole new text is written before the old file is replaced in one step. Outside the NT
+// family, where MoveFileEx does not exist, the new text is copied over the old file.
+bool ReplaceWithWorkFile(const char* work, const char* systemIni)
+{
+    if (MoveFileExA(work, systemIni, MOVEFILE_REPLACE_EXISTING))
+        return true;
+    return GetLastError() == ERROR_CALL_NOT_IMPLEMENTED && CopyFileA(work, systemIni, FALSE) && DeleteFileA(work);
+}
+
 }  // namespace
 
 void RemoveDeviceLine(const char* path)
@@ -87,7 +96,6 @@ void RemoveDeviceLine(const char* path)
             return;
         }
     }
-    // The whole new text is written before the old file is replaced in one step.
-    if (!changed || !MoveFileExA(work, systemIni, MOVEFILE_REPLACE_EXISTING))
+    if (!changed || !ReplaceWithWorkFile(work, systemIni))
         DeleteFileA(work);
 }

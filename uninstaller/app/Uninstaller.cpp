@@ -9,7 +9,6 @@
 #include "uninstaller/app/Crc32.h"
 #include "uninstaller/app/Engine.h"
 #include "uninstaller/app/Handles.h"
-#include "uninstaller/app/InUseFiles.h"
 #include "uninstaller/app/LanguageText.h"
 #include "uninstaller/app/LogReaderUi.h"
 #include "uninstaller/app/MainWindow.h"
@@ -23,6 +22,7 @@
 #include "uninstaller/app/SystemRestore.h"
 #include "uninstaller/app/UserPrompts.h"
 #include "uninstaller/app/Wizard.h"
+#include "uninstaller/app/WindowsRestart.h"
 #include "uninstaller/log/InstallLog.h"
 #include "uninstaller/log/WindowsLogSystem.h"
 
@@ -309,17 +309,6 @@ void DeleteOwnFiles()
     OpenFile(g_app.iniPath, &unused, OF_DELETE);
 }
 
-void Restart()
-{
-    if (g_app.platform == kPlatformNt) {
-        char program[MAX_PATH];
-        if (WriteRestartProgram(program, sizeof program) == 0)
-            WinExec(program, SW_SHOW);
-    } else {
-        ExitWindowsEx(EWX_REBOOT, 0);
-    }
-}
-
 }  // namespace
 
 StartOutcome StartUninstaller(HINSTANCE instance, const char* commandLine)
@@ -423,7 +412,7 @@ int EndUninstaller()
     DeleteOwnFiles();
     FreeItemStore();
     if (g_app.restartNeeded)
-        Restart();
+        RestartWindows();
     if (g_app.commandLine.shortcut != 0) {
         StartShortcutApplication(g_app.commandLine.shortcut);
         CloseRepairKey();
@@ -436,7 +425,7 @@ int FinishTemporaryCopy()
     CleanUpAfterLauncher();
     int exitCode = CloseWindowsAndFree();
     if (g_app.commandLine.restartDue)
-        Restart();
+        RestartWindows();
     return exitCode;
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+// The repair's steps and the state they share during one run (see RepairRun.h).
+
+#include "uninstaller/app/RepairLists.h"
+#include "uninstaller/app/RepairRun.h"
+#include "uninstaller/app/SharedCount.h"
+
+struct RepairContext {
+    RepairContext(ItemStore& store, const RepairOptions& options, RepairHost& host);
+
+    ItemStore& store;
+    const RepairOptions& options;
+    RepairSystem& system;
+    EngineRegistry& registry;
+    RepairUi& ui;
+    RepairLists lists;
+
+    bool listWritten;
+    bool failed;
+    bool promptCancelled;             // the source prompt's Cancel
+    SharedAnswerMemory newerAnswers;  // Yes to All and No to All of the newer-file prompt
+    unsigned done;
+    unsigned total;
+
+    bool Stopped() { return promptCancelled || ui.Cancelled(); }
+    // One more item of the progress total.
+    void Advance();
+    // The "Source: " text of the section, or null.
+    const char* SourceOf(Section section) const;
+};
+
+// Files: checked, listed for their source, shortcuts made again (RepairFiles.cpp).
+void CheckLoggedFiles(RepairContext& run);
+
+// Sources run with their lists, and what is left of the lists deleted (RepairSources.cpp).
+void RunSources(RepairContext& run);
+void DeleteRemainingLists(RepairContext& run);
