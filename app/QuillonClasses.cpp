@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/JpegPicture.h"
 #include "classlib/win/RegisterClasses.h"
 #include "controls/RegisterControls.h"
 #include "dragdrop/RegisterDragDrop.h"
@@ -13,4 +14,5 @@ void RegisterQuillonClasses() {
     cl::RegisterClassLibrary();
     RegisterQuillonControls();
     RegisterDragDropClasses();
+    RegisterJpegPicture();
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/archive/FolderModel.h"
@@ -28,6 +29,8 @@ class TRichEdit;
 class TSaveDialog;
 class TImage;
 class TScrollBox;
+class TIniFile;
+class TCanvas;
 }  // namespace cl
 
 class TMwStatusBar;
@@ -117,6 +120,11 @@ public:
     cl::TAction* actCopy = nullptr;
     cl::TAction* actPaste = nullptr;
     cl::TAction* actOpenText = nullptr;
+    cl::TAction* actExtractFile = nullptr;
+    cl::TAction* actExtractDir = nullptr;
+    cl::TAction* actLaunchFile = nullptr;
+    cl::TAction* actDeleteFile = nullptr;
+    cl::TAction* actDeleteFolder = nullptr;
 
     // ---- own state ----
     // Every archive entry (its full name, with its TRFAFile) and every file added for the next
@@ -156,6 +164,8 @@ public:
     // DevIL.DLL once it is loaded; a missing or unusable DLL is reported once per run.
     std::unique_ptr<quillon::TDevILLibrary> ImageLibrary;
     bool ImageLibraryReported = false;
+    // A button went down in the file list and no drag has started since.
+    bool DragOutPending = false;
 
     // The program's folder (with a trailing "\") and the temporary folder inside it.
     static std::string ProgramFolder();
@@ -213,6 +223,26 @@ public:
     void MwFontComboBox1Change(cl::TObject* Sender);
     void cbFontsClick(cl::TObject* Sender);
 
+    // ---- extraction, launch and drag and drop (frmMainExtraction.cpp) ----
+    void actExtractFileExecute(cl::TObject* Sender);
+    void actExtractFileUpdate(cl::TObject* Sender);
+    void actExtractDirExecute(cl::TObject* Sender);
+    void actExtractDirUpdate(cl::TObject* Sender);
+    void actLaunchFileExecute(cl::TObject* Sender);
+    void LauncherError(cl::TObject* Sender, unsigned ErrorCode);
+    void lvFiles1DblClick(cl::TObject* Sender);
+    void lvFiles1MouseDown(cl::TObject* Sender, cl::TMouseButton Button, cl::TShiftState Shift, int X, int Y);
+    void lvFiles1MouseMove(cl::TObject* Sender, cl::TShiftState Shift, int X, int Y);
+    void DropFileTarget1Drop(cl::TObject* Sender, cl::TShiftState Shift, cl::TPoint Point, int& Effect);
+    void gbActionsCanOpen(cl::TObject* Sender, bool& CanOpen);
+    void AddFiles1DrawItem(cl::TObject* Sender, cl::TCanvas& ACanvas, cl::TRect ARect, bool Selected);
+    void Report1Click(cl::TObject* Sender);
+    void SmallIcon1Click(cl::TObject* Sender);
+    void LargeIcons1Click(cl::TObject* Sender);
+    void lvFiles1KeyDown(cl::TObject* Sender, WORD& Key, cl::TShiftState Shift);
+    void tvFoldersKeyDown(cl::TObject* Sender, WORD& Key, cl::TShiftState Shift);
+    void tvFoldersMouseDown(cl::TObject* Sender, cl::TMouseButton Button, cl::TShiftState Shift, int X, int Y);
+
     // ---- build list (frmMainBuild.cpp) ----
     // Adds a disk file to the selected folder for the next build.
     void AddFileToBuild(const std::string& diskPath);
@@ -220,11 +250,27 @@ public:
     // before it replaces a file of the same name there.
     void AddFileToBuildFolder(const std::string& folder, const std::string& diskPath);
 
-    // ---- settings (frmMainSettings.cpp) ----
+    // ---- settings, options, ".rfa" association, opening an archive, about box (frmMainSettings.cpp) ----
+    enum class TFolderKind { Open, Save };
+    // "quillon.ini" in the program's folder.
+    static std::string SettingsFile();
+    // Reads the options and the remembered folders. Without a settings file the defaults
+    // apply and nothing is written.
     void LoadSettings();
-    void SaveFolderSetting();
+    // Remembers the folder of the archive open dialog or of the extraction save dialog, in
+    // the field and in the settings file (which is made when absent).
+    void SaveFolderSetting(TFolderKind kind, const std::string& folder);
+    // Registers this program as the one that opens ".rfa" files, or takes that back.
+    void ApplyAssociation(bool on);
+    void actOptionsExecute(cl::TObject* Sender);
+    void actOpenRFAExecute(cl::TObject* Sender);
+    void actHelpExecute(cl::TObject* Sender);
 
 private:
+    // ---- settings steps (frmMainSettings.cpp) ----
+    // Reads the six options (and sets up the tray icon) from the open settings file.
+    void ReadOptions(const cl::TIniFile& settings);
+
     // ---- preview steps (frmMainPreview.cpp) ----
     void PreviewAddedFile(const std::string& caption);
     // Makes the entry current and, unless it is shown already, shows it.
@@ -242,4 +288,15 @@ private:
     // Counts previews and empty selections; the list item shown last carries the count as
     // its data. It starts at 1, which no fresh item's data (null) equals.
     intptr_t PreviewGeneration = 1;
+
+    // ---- extraction steps (frmMainExtraction.cpp) ----
+    void ExtractSelectedFile();
+    void ExtractSelectedFiles();
+    // Writes the node's folder, its subfolders and their entries below root (with a trailing
+    // "\"); returns the entries and folders not written because of their names.
+    std::vector<std::string> ExtractFolderTree(const std::string& root, cl::TTreeNode* node);
+    // The archive entries of the current folder by file name.
+    std::unordered_map<std::string, quillon::TRFAFile*> CurrentFolderEntries() const;
+    void DragOutSelection();
+    void OpenDroppedArchive(const std::string& path);
 };

@@ -1,7 +1,188 @@
-// The main window's settings: read at start, folders remembered between runs.
+// The main window's settings ("quillon.ini" beside the program), the options dialog, the
+// ".rfa" association, "Open RFA" and the about box.
 
 #include "app/frmMainQuillon.h"
 
-void TfrmMainQuillon::LoadSettings() {}
+#include <memory>
 
-void TfrmMainQuillon::SaveFolderSetting() {}
+#include "app/frmAbout.h"
+#include "app/frmOptions.h"
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Actions.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/FileDialogs.h"
+#include "classlib/win/IniFile.h"
+#include "classlib/win/ListView.h"
+#include "classlib/win/Registry.h"
+#include "controls/basic/MwCheckBox.h"
+#include "controls/basic/MwCheckGroup.h"
+#include "controls/basic/MwRadioButton.h"
+#include "controls/basic/MwTrayIcon.h"
+#include "controls/navigation/MwTreeView.h"
+#include "utils/UtFilePresence.h"
+
+namespace {
+
+const char kDefaultFolder[] = "C:\\";
+const char kAssociatedExtension[] = ".rfa";
+const char kAssociationClass[] = "rfa_auto_file";
+const char kOpenCommandKey[] = "rfa_auto_file\\shell\\open\\command";
+
+// Options are stored as -1 (true) and 0; any non-zero value reads as true.
+bool ReadFlag(const cl::TIniFile& settings, const char* section, const char* key, bool defaultValue) {
+    return settings.ReadInteger(section, key, defaultValue ? -1 : 0) != 0;
+}
+
+void WriteFlag(cl::TIniFile& settings, const char* section, const char* key, bool value) {
+    settings.WriteInteger(section, key, value ? -1 : 0);
+}
+
+// The command that opens an archive with this program: its quoted path and the quoted file.
+std::string OpenCommand() { return "\"" + cl::Application()->ExeName() + "\" \"%1\""; }
+
+template <class T>
+struct TFormFree {
+    void operator()(T* form) const { cl::Free(form); }
+};
+template <class T>
+using TFormPtr = std::unique_ptr<T, TFormFree<T>>;
+
+}  // namespace
+
+std::string TfrmMainQuillon::SettingsFile() { return ProgramFolder() + "quillon.ini"; }
+
+void TfrmMainQuillon::LoadSettings() {
+    if (!ut::FileIsPresent(SettingsFile())) {
+        // The tray icon stays as the form resource has it: disabled.
+        optAssociate = false;
+        optPreview = true;
+        optMinSysTray = false;
+        optOPEN = false;
+        optPlayWav = true;
+        optSave = true;
+        OpenFolder = kDefaultFolder;
+        SaveFolder = kDefaultFolder;
+        return;
+    }
+    const cl::TIniFile settings(SettingsFile());
+    ReadOptions(settings);
+    OpenFolder = settings.ReadString("FILES", "OpenFolder", kDefaultFolder);
+    SaveFolder = settings.ReadString("FILES", "SaveFolder", kDefaultFolder);
+    ApplyAssociation(optAssociate);
+}
+
+void TfrmMainQuillon::ReadOptions(const cl::TIniFile& settings) {
+    optAssociate = ReadFlag(settings, "BASIC", "optAssociate", false);
+    optMinSysTray = ReadFlag(settings, "BASIC", "optMinSysTray", false);
+    // A tray icon that cannot follow the option leaves the program usable as it is.
+    try {
+        MwTrayIcon1->SetHideOnMinimize(optMinSysTray);
+        MwTrayIcon1->SetEnabled(optMinSysTray);
+    } catch (const std::exception&) {
+    }
+    optPreview = ReadFlag(settings, "BASIC", "optPreview", true);
+    optOPEN = ReadFlag(settings, "OPEN", "optOPEN", false);
+    optPlayWav = ReadFlag(settings, "OPEN", "optPlayWav", true);
+    optSave = ReadFlag(settings, "OPEN", "optSave", true);
+}
+
+void TfrmMainQuillon::SaveFolderSetting(TFolderKind kind, const std::string& folder) {
+    cl::TIniFile settings(SettingsFile());
+    const bool open = kind == TFolderKind::Open;
+    settings.WriteString("FILES", open ? "OpenFolder" : "SaveFolder", folder);
+    (open ? OpenFolder : SaveFolder) = folder;
+}
+
+void TfrmMainQuillon::ApplyAssociation(bool on) {
+    // Registry failures are not reported: without rights to HKEY_CLASSES_ROOT the program
+    // works as before, only Explorer does not open archives with it.
+    try {
+        cl::TRegistry registry;
+        registry.SetAccess(KEY_READ | KEY_WRITE);
+        registry.SetRootKey(HKEY_CLASSES_ROOT);
+        if (on) {
+            if (registry.OpenKey(kAssociatedExtension, true)) {
+                registry.WriteString("", kAssociationClass);
+                registry.CloseKey();
+            }
+            if (registry.OpenKey(kOpenCommandKey, true)) {
+                registry.WriteString("", OpenCommand());
+                registry.CloseKey();
+            }
+            return;
+        }
+        // Only an association that opens archives with this program is taken back: ".rfa" may
+        // belong to another program, and "rfa_auto_file" may be the user's own "Open with"
+        // choice, made through Explorer.
+        if (!registry.OpenKey(kOpenCommandKey, false)) return;
+        const bool ours = cl::SameText(registry.ReadString(""), OpenCommand());
+        registry.CloseKey();
+        if (!ours) return;
+        if (registry.OpenKey(kAssociatedExtension, false)) {
+            const bool pointsToUs = cl::SameText(registry.ReadString(""), kAssociationClass);
+            registry.CloseKey();
+            if (pointsToUs) registry.DeleteKey(kAssociatedExtension);
+        }
+        registry.DeleteKey(kAssociationClass);
+    } catch (const cl::Exception&) {
+    }
+}
+
+void TfrmMainQuillon::actOptionsExecute(cl::TObject*) {
+    cl::TIniFile settings(SettingsFile());
+    TFormPtr<TfrmOptions> dialog(cl::CreateForm<TfrmOptions>(this));
+    dialog->cgBasic->SetItemChecked(0, optAssociate);
+    dialog->cgBasic->SetItemChecked(1, optPreview);
+    dialog->cgBasic->SetItemChecked(2, optMinSysTray);
+    dialog->rbOpen->SetChecked(optOPEN);
+    dialog->rbSave->SetChecked(optSave);
+    dialog->cbPlayWav->SetChecked(optPlayWav);
+
+    // However the dialog is closed, its state is kept.
+    dialog->ShowModal();
+    WriteFlag(settings, "BASIC", "optAssociate", dialog->cgBasic->ItemChecked(0));
+    WriteFlag(settings, "BASIC", "optPreview", dialog->cgBasic->ItemChecked(1));
+    WriteFlag(settings, "BASIC", "optMinSysTray", dialog->cgBasic->ItemChecked(2));
+    WriteFlag(settings, "OPEN", "optOPEN", dialog->rbOpen->Checked());
+    WriteFlag(settings, "OPEN", "optSave", dialog->rbSave->Checked());
+    WriteFlag(settings, "OPEN", "optPlayWav", dialog->cbPlayWav->Checked());
+
+    ReadOptions(settings);
+    ApplyAssociation(optAssociate);
+}
+
+void TfrmMainQuillon::actOpenRFAExecute(cl::TObject*) {
+    OpenDialog1->SetInitialDir(OpenFolder);
+    if (!OpenDialog1->Execute()) return;
+
+    BuildDirty = false;
+    // Nothing may point into the entries about to be freed.
+    CurrentEntry = nullptr;
+    CurrentWav.clear();
+    CurrentWavEntry.clear();
+    tvFolders->BeginUpdate();
+    tvFolders->ClearNodes();
+    tvFolders->EndUpdate();
+    lvFiles->BeginUpdate();
+    lvFiles->ClearItems();
+    lvFiles->EndUpdate();
+    ClearEntries();
+    SourceDirs->Clear();
+
+    const std::string archive = OpenDialog1->FileName();
+    SetCaption(std::string(kMainWindowCaption) + " - " + cl::ExtractFileName(archive));
+    try {
+        LoadArchive();
+    } catch (...) {
+        // The window shows no archive then, and its caption says so.
+        SetCaption(kMainWindowCaption);
+        throw;
+    }
+    SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(archive));
+    actSearch->SetVisible(true);
+}
+
+void TfrmMainQuillon::actHelpExecute(cl::TObject*) {
+    TFormPtr<TfrmAbout> about(cl::CreateForm<TfrmAbout>(this));
+    about->ShowModal();
+}

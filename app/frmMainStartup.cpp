@@ -55,8 +55,7 @@ void TfrmMainQuillon::FormShow(cl::TObject*) {
     const std::string argument = cl::ParamStr(1);
     if (argument.empty() || cl::UpperCase(cl::ExtractFileExt(argument)) != ".RFA") return;
     OpenDialog1->SetInitialDir(cl::ExtractFilePath(argument));
-    OpenFolder = cl::ExtractFilePath(argument);
-    SaveFolderSetting();
+    SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(argument));
     OpenDialog1->SetFileName(argument);
 
     CurrentEntry = nullptr;

@@ -1,13 +1,20 @@
 #include "controls/RegisterControls.h"
 
 #include "classlib/core/ClassInfo.h"
+#include "controls/basic/MwBitBtn.h"
+#include "controls/basic/MwButton.h"
 #include "controls/basic/MwCheckBox.h"
+#include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwFormState.h"
+#include "controls/basic/MwFrameController.h"
 #include "controls/basic/MwGroupBox.h"
+#include "controls/basic/MwLabel.h"
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwProgressBar.h"
+#include "controls/basic/MwRadioButton.h"
+#include "controls/basic/MwRapidFireButton.h"
 #include "controls/basic/MwRegIniFile.h"
 #include "controls/basic/MwRichEdit.h"
 #include "controls/basic/MwSpacer.h"
@@ -15,6 +22,7 @@
 #include "controls/basic/MwToolButton.h"
 #include "controls/basic/MwToolbar.h"
 #include "controls/basic/MwTrayIcon.h"
+#include "controls/basic/MwURLLabel.h"
 #include "controls/basic/MwVersionInfo.h"
 #include "controls/basic/MwVersionInfoStatus.h"
 #include "controls/navigation/MwGroup.h"
@@ -27,17 +35,24 @@
 
 void RegisterQuillonControls() {
     for (const cl::TClassInfo* info : {
+             &TMwBitBtn::StaticClass(),
+             &TMwButton::StaticClass(),
              &TMwCheckBox::StaticClass(),
+             &TMwCheckGroup::StaticClass(),
              &TMwClockStatus::StaticClass(),
              &TMwFontComboBox::StaticClass(),
              &TMwFormState::StaticClass(),
+             &TMwFrameController::StaticClass(),
              &TMwGroup::StaticClass(),
              &TMwGroupBar::StaticClass(),
              &TMwGroupBox::StaticClass(),
+             &TMwLabel::StaticClass(),
              &TMwLauncher::StaticClass(),
              &TMwPageControl::StaticClass(),
              &TMwPanel::StaticClass(),
              &TMwProgressBar::StaticClass(),
+             &TMwRadioButton::StaticClass(),
+             &TMwRapidFireButton::StaticClass(),
              &TMwRegIniFile::StaticClass(),
              &TMwRichEdit::StaticClass(),
              &TMwSelectFolderDialog::StaticClass(),
@@ -49,6 +64,7 @@ void RegisterQuillonControls() {
              &TMwToolbar::StaticClass(),
              &TMwTrayIcon::StaticClass(),
              &TMwTreeView::StaticClass(),
+             &TMwURLLabel::StaticClass(),
              &TMwVersionInfo::StaticClass(),
              &TMwVersionInfoStatus::StaticClass(),
          })

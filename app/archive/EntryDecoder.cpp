@@ -5,64 +5,71 @@
 
 namespace quillon {
 
-namespace {
+TEntryDecoder::TEntryDecoder(TBlockWriter& writer) : writer_(writer) { Reserve(blocks_[0], kBlockSize); }
 
-constexpr size_t kOutputBlock = size_t(1) << 20;
+TEntryDecoder::~TEntryDecoder() { writer_.Stop(); }
 
-}  // namespace
-
-TEntryDecoder::TEntryDecoder(cl::TStream& target) : target_(target) {
-    Reserve(blocks_[0], kMaxMatchDistance + kOutputBlock);
-}
-
-TEntryDecoder::~TEntryDecoder() {
-    // The blocks must outlive their writes; an error of a write nobody waited for is dropped.
-    if (lastWrite_.valid()) lastWrite_.wait();
+void TEntryDecoder::ExpectOutput(uint64_t size) {
+    if (size > kBlockSize) writer_.Start();
 }
 
 SegmentStatus TEntryDecoder::AddSegment(const uint8_t* compressed, size_t compressedSize, size_t uncompressedSize) {
-    MakeRoom(uncompressedSize);
-    uint8_t* const block = blocks_[current_].Bytes.get();
-    const SegmentStatus status = DecodeSegment(compressed, compressedSize, block + held_, uncompressedSize, held_);
-    if (status == SegmentStatus::Ok) {
-        held_ += uncompressedSize;
-        decoded_ += uncompressedSize;
+    TBlock* block = &blocks_[current_];
+    if (uncompressedSize > block->Capacity - block->Size) {
+        StartNextBlock(uncompressedSize);
+        block = &blocks_[current_];
     }
+    uint8_t* const out = block->Data() + block->Size;
+    SegmentStatus status = DecodeSegment(compressed, compressedSize, out, uncompressedSize, history_ + block->Size);
+    // The first try sees this block only; a match reaching before it needs the history.
+    if (status == SegmentStatus::DistanceTooFar && history_ == 0 && decodedBefore_ != 0 &&
+        block->Size < kMaxMatchDistance)
+        status = DecodeSegment(compressed, compressedSize, out, uncompressedSize, FillHistory() + block->Size);
+    if (status == SegmentStatus::Ok) block->Size += uncompressedSize;
     return status;
 }
 
 void TEntryDecoder::Finish() {
-    if (lastWrite_.valid()) lastWrite_.get();  // raises what a write raised
-    target_.WriteBuffer(blocks_[current_].Bytes.get() + written_, held_ - written_);
-    written_ = held_;
+    const TBlock& block = blocks_[current_];
+    writer_.Finish(block.Data(), block.Size);
 }
 
-void TEntryDecoder::MakeRoom(size_t segmentSize) {
-    if (segmentSize <= blocks_[current_].Capacity - held_) return;
-
-    // Continue in the next block, starting with the window; write this one meanwhile.
+void TEntryDecoder::StartNextBlock(size_t segmentSize) {
     TBlock& full = blocks_[current_];
-    TBlock& next = blocks_[(current_ + 1) % kBlockCount];
-    if (next.Write.valid()) next.Write.get();  // raises what a write raised
-    const size_t keep = std::min(held_, kMaxMatchDistance);
-    Reserve(next, std::max(kMaxMatchDistance + kOutputBlock, keep + segmentSize));
-    std::memcpy(next.Bytes.get(), full.Bytes.get() + held_ - keep, keep);
+    if (full.Size != 0) full.WriteTicket = writer_.Write(full.Data(), full.Size);
+    decodedBefore_ += full.Size;
 
-    const uint8_t* pending = full.Bytes.get() + written_;
-    const size_t pendingSize = held_ - written_;
-    lastWrite_ = std::async(std::launch::async, [this, previous = lastWrite_, pending, pendingSize] {
-                     if (previous.valid()) previous.get();
-                     target_.WriteBuffer(pending, pendingSize);
-                 }).share();
-    full.Write = lastWrite_;
     current_ = (current_ + 1) % kBlockCount;
-    held_ = written_ = keep;
+    TBlock& next = blocks_[current_];
+    writer_.WaitFor(next.WriteTicket);  // raises what a write raised
+    Reserve(next, std::max(kBlockSize, segmentSize));
+    next.Size = 0;
+    history_ = 0;
 }
 
 void TEntryDecoder::Reserve(TBlock& block, size_t capacity) {
     if (block.Capacity >= capacity) return;
-    block.Bytes.reset(new uint8_t[capacity + kSegmentOutputSlack]);
+    block.Storage.reset(new uint8_t[kMaxMatchDistance + capacity + kSegmentOutputSlack]);
     block.Capacity = capacity;
+}
+
+size_t TEntryDecoder::FillHistory() {
+    // The history comes from the blocks before this one, newest first. Two are always enough:
+    // a block closed with less than kMaxMatchDistance in it was closed because the next
+    // segment did not fit, and that segment alone nearly fills the next block; so no two
+    // blocks in a row are both that short.
+    const size_t wanted = size_t(std::min<uint64_t>(kMaxMatchDistance - blocks_[current_].Size, decodedBefore_));
+    uint8_t* to = blocks_[current_].Data();
+    size_t filled = 0;
+    for (size_t back = 1; filled < wanted && back < kBlockCount; ++back) {
+        const TBlock& earlier = blocks_[(current_ + kBlockCount - back) % kBlockCount];
+        const size_t take = std::min(wanted - filled, earlier.Size);
+        to -= take;
+        std::memcpy(to, earlier.Data() + earlier.Size - take, take);
+        filled += take;
+    }
+    history_ = filled;
+    return filled;
 }
 
 }  // namespace quillon

@@ -1,60 +1,67 @@
 #pragma once
-// Decodes the segments of one entry in order and writes the output in large blocks. A match
-// may reach back into earlier segments, so the last kMaxMatchDistance bytes of output stay in
-// memory.
+// Decodes the segments of one entry in order and hands the output to a TBlockWriter in large
+// blocks, so that decoding and writing overlap.
 //
-// Output collects in a ring of block buffers; when one is full, it is written in the
-// background while decoding goes on in the next, which starts with a copy of the window. The
-// writes run in order, one after another, so decoding and writing overlap and a slow write
-// holds decoding up only once every block waits to be written. Memory stays at kBlockCount
-// blocks (each a window plus 1 MiB, or the largest segment when that is larger).
+// Output collects in a ring of kBlockCount blocks; when one is full it goes to the writer and
+// decoding goes on in the next, once that one's earlier write is done. A match may reach back
+// into earlier segments, up to kMaxMatchDistance bytes, across the start of a block too: each
+// block has room for that much history in front of it, filled from the blocks before it only
+// when a segment turns out to need it (segments are normally compressed each on its own, so
+// copying it for every block would be wasted). Memory stays at kBlockCount blocks of
+// kBlockSize (or of the largest segment when that is larger), each with its history room.
 
 #include <cstddef>
 #include <cstdint>
-#include <future>
 #include <memory>
 
+#include "app/archive/BlockWriter.h"
 #include "app/archive/SegmentDecoder.h"
-#include "classlib/core/Stream.h"
 
 namespace quillon {
 
 class TEntryDecoder {
 public:
-    explicit TEntryDecoder(cl::TStream& target);
+    // Output goes to the writer in blocks of this size (or of the segment, when larger).
+    static constexpr size_t kBlockSize = size_t(1) << 20;
+
+    explicit TEntryDecoder(TBlockWriter& writer);
     TEntryDecoder(const TEntryDecoder&) = delete;
     TEntryDecoder& operator=(const TEntryDecoder&) = delete;
+    // Stops the writer, whose writes read from the blocks.
     ~TEntryDecoder();
+
+    // A hint that about this much output is coming: when that is more than a block, the
+    // writer starts at once, so that the target's open overlaps decoding the first block too.
+    void ExpectOutput(uint64_t size);
 
     // Decodes the next segment. The compressed bytes need kSegmentInputPadding readable bytes
     // after them. On failure the decoder must not be used further.
-    // Raises the target's write error when a background write failed.
+    // Raises the writer's error when the open or a write failed.
     SegmentStatus AddSegment(const uint8_t* compressed, size_t compressedSize, size_t uncompressedSize);
 
-    // Writes the output still held back; raises the target's write error.
+    // Writes the output still held back and waits for every write; raises the writer's error.
     void Finish();
-
-    uint64_t DecodedSize() const { return decoded_; }
 
 private:
     static constexpr size_t kBlockCount = 4;
 
     struct TBlock {
-        std::unique_ptr<uint8_t[]> Bytes;  // Capacity bytes plus the decoder's output slack
+        std::unique_ptr<uint8_t[]> Storage;  // history room, Capacity bytes, the decoder's output slack
         size_t Capacity = 0;
-        std::shared_future<void> Write;    // its background write, when one was started
+        size_t Size = 0;          // output bytes in it
+        uint64_t WriteTicket = 0;  // of its last write
+        uint8_t* Data() const { return Storage.get() + kMaxMatchDistance; }
     };
 
-    void MakeRoom(size_t segmentSize);
+    void StartNextBlock(size_t segmentSize);
     static void Reserve(TBlock& block, size_t capacity);
+    size_t FillHistory();
 
-    cl::TStream& target_;
+    TBlockWriter& writer_;
     TBlock blocks_[kBlockCount];
     size_t current_ = 0;
-    size_t held_ = 0;     // output bytes in the current block: the window, then output not yet written
-    size_t written_ = 0;  // bytes of the current block already passed on for writing
-    uint64_t decoded_ = 0;
-    std::shared_future<void> lastWrite_;  // the write started last; each write waits for the one before
+    size_t history_ = 0;         // bytes of history filled in front of the current block
+    uint64_t decodedBefore_ = 0;  // output bytes of the blocks before the current one
 };
 
 }  // namespace quillon

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <memory>
 
+#include "app/archive/BlockWriter.h"
 #include "app/archive/EntryDecoder.h"
 #include "app/archive/SegmentDecoder.h"
 
@@ -25,9 +27,8 @@ uint32_t LoadUInt32(const uint8_t* b) {
     return uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
 }
 
-}  // namespace
-
-uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target) {
+// Decodes the entry's segments in order and hands the output to writer.
+uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWriter& writer) {
     const std::string entryLabel = "entry \"" + entry.FileName + "\"";
     const uint64_t tableOffset = uint64_t(entry.DataOffset) + 4;
     if (!archive.Contains(entry.DataOffset, 4))
@@ -38,13 +39,17 @@ uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream&
         archive.Fail(entryLabel + " claims " + std::to_string(count) + " segments, more than the file can hold");
     const uint64_t dataStart = tableOffset + uint64_t(kSegmentRecordSize) * count;
 
-    TEntryDecoder decoder(target);
+    TEntryDecoder decoder(writer);
     TSegmentRecord records[kTableChunk];
     for (uint32_t first = 0; first < count; first += kTableChunk) {
         const uint32_t chunk = std::min(kTableChunk, count - first);
         const uint8_t* raw = archive.Bytes(tableOffset + uint64_t(kSegmentRecordSize) * first, kSegmentRecordSize * chunk);
-        for (uint32_t j = 0; j < chunk; ++j, raw += kSegmentRecordSize)
+        uint64_t chunkOutput = 0;
+        for (uint32_t j = 0; j < chunk; ++j, raw += kSegmentRecordSize) {
             records[j] = {LoadUInt32(raw), LoadUInt32(raw + 4), LoadUInt32(raw + 8)};
+            chunkOutput += records[j].UncompressedSize;
+        }
+        if (first == 0) decoder.ExpectOutput(chunkOutput);
 
         for (uint32_t j = 0; j < chunk; ++j) {
             const TSegmentRecord& segment = records[j];
@@ -69,15 +74,35 @@ uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream&
     return count;
 }
 
+}  // namespace
+
+uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target) {
+    TBlockWriter writer([&target]() -> cl::TStream& { return target; });
+    return DecodeSegments(archive, entry, writer);
+}
+
 uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath) {
     cl::TFileStream archive(archivePath, cl::FileMode::OpenRead);
-    auto target = std::make_unique<cl::TFileStream>(targetPath, cl::FileMode::Create);
+    // Creating the target over a large old file can take long; on the writer thread that wait
+    // overlaps decoding the first blocks.
+    std::unique_ptr<cl::TFileStream> target;
+    TBlockWriter writer([&]() -> cl::TStream& {
+        target = std::make_unique<cl::TFileStream>(targetPath, cl::FileMode::Create);
+        return *target;
+    });
     try {
         TArchiveInput input(archive, archivePath);
-        const uint32_t segmentCount = DecodeEntry(input, entry, *target);
+        const uint32_t segmentCount = DecodeSegments(input, entry, writer);
+        target->Flush();  // the last buffered write can fail too (a full disk)
         target.reset();
         return segmentCount;
     } catch (...) {
+        writer.Stop();  // the target's open has run by now
+        if (!target) {
+            // A target that could not be created was not touched; that error is the one to report.
+            if (const std::exception_ptr createError = writer.Error()) std::rethrow_exception(createError);
+            throw;
+        }
         target.reset();
         std::remove(targetPath.c_str());
         throw;

@@ -17,14 +17,20 @@ inline void WildCopy(uint8_t* to, const uint8_t* from, size_t count) {
 }
 
 // Appends len bytes that start dist bytes back; when dist < len the last dist bytes repeat.
-// May write up to 15 bytes beyond len.
+// May write up to 31 bytes beyond len: a match of up to 32 bytes, nearly all of them, takes no
+// branch on its length.
 inline void CopyMatch(uint8_t* out, size_t dist, size_t len) {
     const uint8_t* from = out - dist;
     if (dist >= 16) {
-        WildCopy(out, from, len);
+        Copy16(out, from);
+        Copy16(out + 16, from + 16);
+        for (size_t i = 32; i < len; i += 16) Copy16(out + i, from + i);
     } else if (dist >= 8) {
         Copy8(out, from);
-        for (size_t i = 8; i < len; i += 8) Copy8(out + i, from + i);
+        Copy8(out + 8, from + 8);
+        Copy8(out + 16, from + 16);
+        Copy8(out + 24, from + 24);
+        for (size_t i = 32; i < len; i += 8) Copy8(out + i, from + i);
     } else {
         // A short period: write the first multiple of it that is at least 8 bytes one byte at
         // a time, then copy 8 bytes at a time from that far back, which repeats the pattern.
@@ -69,14 +75,13 @@ inline SegmentStatus DecodeFirstLiteralRun(const uint8_t*& ip, const uint8_t* en
     return SegmentStatus::Ok;
 }
 
-// The literals after a match: 1..3 given by the low two bits of the byte two before ip (the
-// token, or the first distance byte). When those bits are 0, a byte 0..15 at ip starts a longer
-// run (byte + 3; 0 gives 18 + extension) and any other byte is the next token.
+// The literals after a match. count comes in as the low two bits of the token's last byte but
+// one (the token, or the first distance byte): 1..3 literals. When they are 0, a byte 0..15 at
+// ip starts a longer run (byte + 3; 0 gives 18 + extension) and any other byte is the next token.
 // *ip is looked at before it is known to be in bounds (it is then padding); the caller's next
 // token read rejects that case.
 inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* end, size_t limit, size_t& count) {
-    count = ip[-2] & 3u;
-    if ((count != 0) | (*ip >= 16)) return SegmentStatus::Ok;
+    if ((count | (*ip >> 4)) != 0) return SegmentStatus::Ok;
     if (ip >= end) return SegmentStatus::InputOverrun;
     const uint8_t b = *ip++;
     if (b == 0) return ReadLengthExtension(ip, end, 18, limit, count);
@@ -104,7 +109,9 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     uint8_t* const outEnd = out + outSize;
     const uint8_t* const outStart = out - history;
 
-    size_t count = 0;  // literals copied just before the current token
+    // The literals copied just before the current token; once a token's bytes are read, the
+    // two bits that give the literals after it.
+    size_t count = 0;
     SegmentStatus status = DecodeFirstLiteralRun(ip, inEnd, outSize, count);
     if (status != SegmentStatus::Ok) return status;
     if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
@@ -130,6 +137,15 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
             len = (((t >> 5) + 1) & isShort) | (((t & 31) + 2) & ~isShort);
             dist = ((((b0 << 3) + ((t >> 2) & 7)) & isShort) | (((b1 << 6) + (b0 >> 2)) & ~isShort)) + 1;
             ip += 2 + isShort;  // + ~0 is - 1
+            count = ((t & isShort) | (b0 & ~isShort)) & 3;
+        } else if (t < 16) {
+            // Only reached right after literals: after 1..3 of them a 2-byte match within
+            // 1,024 bytes, after a longer run a 3-byte match 2,049..3,072 bytes back.
+            const size_t afterRun = count >= 4;
+            len = 2 + afterRun;
+            dist = 1 + (afterRun << 11) + (size_t(ip[0]) << 2) + (t >> 2);
+            ip += 1;
+            count = t & 3;
         } else {
             if (op > outEnd) return SegmentStatus::OutputOverrun;
             const size_t outLeft = size_t(outEnd - op);
@@ -138,8 +154,9 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 if (status != SegmentStatus::Ok) return status;
                 if (inEnd - ip < 2) return SegmentStatus::InputOverrun;
                 dist = (size_t(ip[1]) << 6) + (ip[0] >> 2) + 1;
+                count = ip[0] & 3;
                 ip += 2;
-            } else if (t >= 16) {
+            } else {
                 if (inEnd - ip < 2) return SegmentStatus::InputOverrun;
                 if (t == 17 && ip[0] == 0 && ip[1] == 0)
                     return outLeft == 0 ? SegmentStatus::Ok : SegmentStatus::OutputUnderrun;
@@ -153,19 +170,8 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 }
                 // Bit 3 of the token adds 16,384: distances 16,384..32,767 or 32,768..49,151.
                 dist = (size_t(ip[1]) << 6) + (ip[0] >> 2) + 16384 + ((t & 8) << 11);
+                count = ip[0] & 3;
                 ip += 2;
-            } else {
-                // Only reached right after literals: after 1..3 of them a 2-byte match within
-                // 1,024 bytes, after a longer run a 3-byte match 2,049..3,072 bytes back.
-                if (count >= 4) {
-                    len = 3;
-                    dist = 2049;
-                } else {
-                    len = 2;
-                    dist = 1;
-                }
-                dist += (size_t(ip[0]) << 2) + (t >> 2);
-                ip += 1;
             }
         }
         if (ip > inEnd) return SegmentStatus::InputOverrun;

@@ -1,5 +1,7 @@
 #include "classlib/win/Application.h"
 
+#include <vector>
+
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/CommandLine.h"
 #include "classlib/core/Exception.h"
@@ -14,6 +16,26 @@ namespace cl {
 namespace {
 TApplication* theApplication = nullptr;
 const char kApplicationClass[] = "TApplication";
+
+bool IsDialogKey(TControl* target, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    const LPARAM shift = static_cast<LPARAM>(KeyboardShiftState());
+    for (TControl* c = target; c; c = c->Parent())
+        if (c->HandleAllocated() && SendMessageA(c->Handle(), CM_DIALOGKEY, msg.wParam, shift)) return true;
+    return false;
+}
+
+bool IsDialogChar(TCustomForm& form, const MSG& msg) {
+    if (msg.message != WM_SYSCHAR) return false;
+    std::vector<TControl*> pending{&form};
+    while (!pending.empty()) {
+        TControl* c = pending.back();
+        pending.pop_back();
+        if (c != &form && c->HandleAllocated() && SendMessageA(c->Handle(), CM_DIALOGCHAR, msg.wParam, 0)) return true;
+        for (int i = c->ControlCount() - 1; i >= 0; --i) pending.push_back(c->Controls(i));
+    }
+    return false;
+}
 }  // namespace
 
 TApplication* Application() { return theApplication; }
@@ -116,6 +138,7 @@ bool TApplication::ProcessMessage() {
     if (TControl* target = TControl::FromHandle(msg.hwnd)) {
         if (TCustomForm* form = target->ParentForm(); form && form->HandleAllocated()) {
             if (form->IsShortCut(msg)) return true;
+            if (IsDialogKey(target, msg) || IsDialogChar(*form, msg)) return true;
             if (IsDialogMessageA(form->Handle(), &msg)) return true;
         }
     }

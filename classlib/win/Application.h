@@ -20,6 +20,15 @@ class TCustomForm;
 // runs it on its own thread, the UI thread (TThread::Synchronize). An exception it throws goes
 // to the application's handler there.
 constexpr UINT CM_SYNCHRONIZE = WM_APP + 0x3F01;
+// Sent by the message loop for a key press, before dialog navigation, to the control that has
+// the key and then to each of its parents until one returns nonzero (the key is then used up):
+// wParam is the virtual key, lParam the TShiftState. Controls that act on keys from anywhere
+// inside them (Ctrl+Tab paging) answer it.
+constexpr UINT CM_DIALOGKEY = WM_APP + 0x3F02;
+// Sent by the message loop for an Alt+character press to the controls of the form, in nesting
+// order, until one returns nonzero: wParam is the character. Controls with accelerator
+// characters that are not in their window text answer it.
+constexpr UINT CM_DIALOGCHAR = WM_APP + 0x3F03;
 
 class TApplication : public TComponent {
     CL_CLASS_INFO()

@@ -1,5 +1,7 @@
 #include "classlib/win/Image.h"
 
+#include <map>
+
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Canvas.h"
@@ -8,14 +10,37 @@ namespace cl {
 
 CL_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 
+namespace {
+
+std::map<std::string, TGraphicReader>& GraphicReaders() {
+    static std::map<std::string, TGraphicReader> readers;
+    return readers;
+}
+
+}  // namespace
+
 const TClassInfo& TPicture::StaticClass() {
-    static const auto info = TClassBuilder<TPicture>("TPicture", TPersistent::StaticClass()).Build();
+    static const auto info = TClassBuilder<TPicture>("TPicture", TPersistent::StaticClass())
+                                 .Binary("Data", &TPicture::Data, &TPicture::SetData)
+                                 .Build();
     return *info;
 }
 
 void TPicture::LoadFromFile(const std::string& fileName) {
     HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, fileName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (!bitmap) throw EInvalidGraphic("Cannot load the picture \"" + fileName + "\"");
+    data_.clear();
+    SetBitmap(bitmap);
+}
+
+void TPicture::Clear() {
+    bitmap_.Reset();
+    width_ = height_ = 0;
+    data_.clear();
+    OnChange(this);
+}
+
+void TPicture::SetBitmap(HBITMAP bitmap) {
     bitmap_.Reset(bitmap);
     BITMAP info = {};
     GetObjectA(bitmap, sizeof(info), &info);
@@ -24,15 +49,24 @@ void TPicture::LoadFromFile(const std::string& fileName) {
     OnChange(this);
 }
 
-void TPicture::Clear() {
-    bitmap_.Reset();
-    width_ = height_ = 0;
-    OnChange(this);
+void TPicture::SetData(const std::vector<uint8_t>& data) {
+    if (data.empty() || data.size() < size_t(1) + data[0]) throw EInvalidGraphic("The picture data is damaged");
+    const std::string className(data.begin() + 1, data.begin() + 1 + data[0]);
+    const auto reader = GraphicReaders().find(className);
+    if (reader == GraphicReaders().end()) throw EInvalidGraphic("Unknown picture format " + className);
+    HBITMAP bitmap = reader->second(std::vector<uint8_t>(data.begin() + 1 + data[0], data.end()));
+    data_ = data;
+    SetBitmap(bitmap);
+}
+
+void TPicture::RegisterGraphicClass(const std::string& className, TGraphicReader reader) {
+    GraphicReaders()[className] = std::move(reader);
 }
 
 const TClassInfo& TImage::StaticClass() {
     static const auto info = TClassBuilder<TImage>("TImage", TCustomControl::StaticClass())
                                  .Creatable()
+                                 .Object("Picture", &TImage::Picture)
                                  .Bool("AutoSize", &TImage::AutoSize, &TImage::SetAutoSize)
                                  .Bool("Stretch", &TImage::Stretch, &TImage::SetStretch)
                                  .Bool("Center", &TImage::Center, &TImage::SetCenter)

@@ -314,6 +314,14 @@ bool TTreeView::Notify(NMHDR* header, LRESULT& result) {
             nodes_.erase(nm->itemOld.hItem);
             return true;
         }
+        case NM_RCLICK:
+            // The tree view takes the right button's release itself, so DefWindowProc never
+            // turns it into WM_CONTEXTMENU; Windows' tree view sends one after NM_RCLICK, Wine's
+            // does not. The popup menu is asked for here, and the non-zero result keeps Windows'
+            // tree view from asking a second time.
+            Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()), static_cast<LPARAM>(GetMessagePos()));
+            result = 1;
+            return true;
         default:
             return false;
     }

@@ -1,8 +1,7 @@
 #pragma once
-// A polling status pane that shows the current date and time.
-//
-// This class offers what the program uses so far: the locale's short date and time; a
-// custom Format is stored but not applied yet.
+// A polling status pane that shows the current date and time, through a format picture (see
+// DateTimeText.h) or, without one, as the locale's short date and long time. Each tick takes
+// the time (OnGetDateTime may change it) and draws the text at once when it changed.
 
 #include <windows.h>
 
@@ -10,6 +9,7 @@
 
 #include "controls/basic/MwPollingStatus.h"
 
+// Sender and the time to show (local time), which the handler may change.
 using TMwGetDateTimeEvent = cl::TEvent<cl::TObject*, SYSTEMTIME&>;
 
 class TMwClockStatus : public TMwPollingStatus {
@@ -18,16 +18,22 @@ public:
     explicit TMwClockStatus(cl::TComponent* owner);
 
     const std::string& Format() const { return format_; }
-    void SetFormat(const std::string& v);
+    virtual void SetFormat(const std::string& v);
 
-    // Takes the time now (OnGetDateTime may change it) and shows it when the text changed.
+    // Takes the time now and, when its text differs from the last one, keeps it and draws it
+    // at once (the frame is left as it is).
     virtual void RefreshClockText();
-    void TimerExpired() override;
     void Loaded() override;
 
     TMwGetDateTimeEvent OnGetDateTime;
 
+protected:
+    void Paint(cl::TCanvas& canvas) override;
+    // Keeps the text clear of the status bar's size grip.
+    cl::TRect GetTextRect() override;
+    void TimerExpired() override;
+
 private:
     std::string format_;
+    std::string clockText_;
 };
-

@@ -4,6 +4,8 @@
 #include "classlib/win/Canvas.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
+#include "controls/foundation/MwThemeSrv.h"
+#include "controls/foundation/ParentBackground.h"
 
 using namespace mw;
 
@@ -14,7 +16,7 @@ const cl::TEnumNames kGroupBoxStyleNames{{{"gsStandard", 0}, {"gsCustom", 1}, {"
 const cl::TClassInfo& TMwCustomGroupBox::StaticClass() {
     using G = TMwCustomGroupBox;
     static const auto info = cl::TClassBuilder<G>("TMwCustomGroupBox", TMwCustomPanel::StaticClass())
-                                 .Enum<TGroupBoxStyle>("GroupStyle", &G::GroupStyle, &G::SetGroupStyle, kGroupBoxStyleNames)
+                                 .Enum<TMwGroupBoxStyle>("GroupStyle", &G::GroupStyle, &G::SetGroupStyle, kGroupBoxStyleNames)
                                  .Build();
     return *info;
 }
@@ -32,16 +34,22 @@ TMwCustomGroupBox::TMwCustomGroupBox(cl::TComponent* owner) : TMwCustomPanel(own
     SetHeight(105);
 }
 
-void TMwCustomGroupBox::SetGroupStyle(TGroupBoxStyle style) {
+void TMwCustomGroupBox::SetGroupStyle(TMwGroupBoxStyle style) {
     groupStyle_ = style;
-    if (style == TGroupBoxStyle::Custom || style == TGroupBoxStyle::TopLine) SetThemeAware(false);
+    if (style == TMwGroupBoxStyle::Custom || style == TMwGroupBoxStyle::TopLine) SetThemeAware(false);
+    // The style decides where the children go, too.
     Realign();
     Invalidate();
 }
 
+void TMwCustomGroupBox::FontChanged() {
+    TMwCustomPanel::FontChanged();
+    Realign();
+}
+
 int TMwCustomGroupBox::TextHeight(const char* sample) {
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    const HGDIOBJ old = SelectObject(dc, Font()->Handle());
     SIZE size{};
     GetTextExtentPoint32A(dc, sample, 2, &size);
     SelectObject(dc, old);
@@ -50,40 +58,97 @@ int TMwCustomGroupBox::TextHeight(const char* sample) {
 }
 
 cl::TRect TMwCustomGroupBox::AlignArea() {
-    cl::TRect r = TMwCustomPanel::AlignArea();
-    const int h = TextHeight("Yy");
-    if (groupStyle_ == TGroupBoxStyle::Custom) {
-        r.top += h;
-        return Inset(r, 2, 2);
-    }
-    const int t = h / 2 - 1;
-    r.top += t < BorderWidth() ? t : h - BorderWidth();
-    const int inset = groupStyle_ == TGroupBoxStyle::Standard ? 2 : 1;
-    return Inset(r, inset, inset);
+    // The panel's own client adjustment (the BorderWidth band), the title, then the borders.
+    const cl::TRect client = Inset(ClientRect(), BorderWidth(), BorderWidth());
+    return AdjustRectForBorders(GroupBoxClientRect(client, groupStyle_, TextHeight("Yy"), BorderWidth()), false);
 }
 
 void TMwCustomGroupBox::Paint(cl::TCanvas& canvas) {
-    if (groupStyle_ == TGroupBoxStyle::Custom) {
-        TMwCustomPanel::Paint(canvas);
-        return;
-    }
-    HDC dc = canvas.Handle();
-    if (!Transparent()) FillSolid(dc, cl::TRect::FromBounds(0, 0, Width(), Height()), Color());
-    const int half = TextHeight("Pp") / 2 - 1;
-    const cl::TRect frame{0, half, Width(), Height()};
-    const TFrameColors colors{FlatColor(), BorderHighlight(), BorderShadow(), BevelWidth()};
-    const TSides sides = groupStyle_ == TGroupBoxStyle::TopLine ? sdTop : sdAll;
-    TFrameStyle style = BorderOuter();
-    if (style == TFrameStyle::None) style = groupStyle_ == TGroupBoxStyle::Flat ? TFrameStyle::Flat : TFrameStyle::Groove;
-    PaintFrame(canvas, frame, style, sides, colors);
-
-    if (Caption().empty()) return;
     canvas.Font().Assign(*Font());
-    const int textWidth = canvas.TextWidth(Caption());
-    const int left = groupStyle_ == TGroupBoxStyle::TopLine ? 0 : 8;
-    const cl::TRect captionRect = cl::TRect::FromBounds(left, 0, textWidth, canvas.TextHeight(Caption()));
-    FillSolid(dc, captionRect, Color());
-    if (!Enabled()) canvas.Font().SetColor(cl::clBtnShadow);
-    canvas.TextRect(captionRect, Caption(), DT_SINGLELINE | DT_LEFT | DT_NOPREFIX);
+    const bool hasCaption = !Caption().empty();
+    cl::TRect captionRect = GroupBoxCaptionRect(groupStyle_, hasCaption, hasCaption ? canvas.TextWidth(Caption()) : 0,
+                                                hasCaption ? canvas.TextHeight(Caption()) : 0);
+    if (ThemeAware() && ThemeServices().ThemesEnabled()) PaintThemed(canvas, captionRect);
+    else if (groupStyle_ == TMwGroupBoxStyle::Custom) TMwCustomPanel::Paint(canvas);
+    else PaintClassic(canvas, captionRect);
 }
 
+void TMwCustomGroupBox::PaintThemed(cl::TCanvas& canvas, const cl::TRect& captionRect) {
+    HDC dc = canvas.Handle();
+    if (!Transparent()) PaintParentBackground(*this, dc);
+    const int half = TextHeight("Pp") / 2 - 1;
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, captionRect.left, captionRect.top, captionRect.right, captionRect.bottom);
+    const TThemedElementDetails box =
+        ThemeElementDetails(Enabled() ? TThemedButton::GroupBoxNormal : TThemedButton::GroupBoxDisabled);
+    ThemeServices().DrawElement(dc, box, {0, half, Width(), Height()});
+    RestoreDC(dc, saved);
+    if (!Caption().empty()) ThemeServices().DrawElementText(dc, box, Caption(), captionRect, 0, 0);
+}
+
+void TMwCustomGroupBox::PaintClassic(cl::TCanvas& canvas, const cl::TRect& captionRect) {
+    HDC dc = canvas.Handle();
+    const int saved = SaveDC(dc);
+    if (Transparent()) ExcludeClipRect(dc, captionRect.left, captionRect.top, captionRect.right, captionRect.bottom);
+    else FillSolid(dc, GetControlRect(), Color());
+    const int half = TextHeight("Pp") / 2 - 1;
+    PaintFrameLines(canvas, {0, half, Width(), Height()});
+
+    if (Caption().empty()) {
+        RestoreDC(dc, saved);
+        return;
+    }
+    if (!Transparent()) FillSolid(dc, captionRect, Color());
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
+    if (Enabled()) {
+        SetTextColor(dc, cl::ColorToRGB(Font()->Color()));
+    } else {
+        RECT shifted{captionRect.left + 1, captionRect.top + 1, captionRect.right + 1, captionRect.bottom + 1};
+        SetTextColor(dc, cl::ColorToRGB(cl::clBtnHighlight));
+        DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &shifted, DT_SINGLELINE);
+        SetTextColor(dc, cl::ColorToRGB(cl::clBtnShadow));
+    }
+    RestoreDC(dc, saved);  // the title is drawn without the clipping
+    RECT rc{captionRect.left, captionRect.top, captionRect.right, captionRect.bottom};
+    SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, Font()->Handle());
+    SetTextColor(dc, cl::ColorToRGB(Enabled() ? Font()->Color() : cl::clBtnShadow));
+    DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &rc, DT_SINGLELINE);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+}
+
+void TMwCustomGroupBox::PaintFrameLines(cl::TCanvas& canvas, const cl::TRect& frame) {
+    const cl::TColor flat = ShadedFlatColor();
+    const TFrameStyle style = BorderOuter();
+    const bool flatStyle = style == TFrameStyle::Flat || style == TFrameStyle::FlatBold;
+    switch (groupStyle_) {
+        case TMwGroupBoxStyle::Standard:
+            if (flatStyle) PaintBevel(canvas, frame, flat, flat, style == TFrameStyle::FlatBold ? 2 : 1, sdAll);
+            else PaintBorderSides(canvas, frame, style == TFrameStyle::None ? TFrameStyle::Groove : style, sdAll);
+            break;
+        case TMwGroupBoxStyle::TopLine:
+            if (flatStyle) {
+                canvas.SetPenColor(flat);
+                for (int y = frame.top; y < frame.top + (style == TFrameStyle::FlatBold ? 2 : 1); ++y) {
+                    canvas.MoveTo(frame.left + 2, y);
+                    canvas.LineTo(frame.right - 2, y);
+                }
+            } else {
+                PaintBorderSides(canvas, frame, style == TFrameStyle::None ? TFrameStyle::Groove : style, sdTop);
+            }
+            break;
+        case TMwGroupBoxStyle::Flat: {
+            const TStrokes outline = FlatGroupOutline(frame);
+            canvas.SetPenColor(flat);
+            for (const TLine& line : outline.lines) {
+                canvas.MoveTo(line.from.x, line.from.y);
+                canvas.LineTo(line.to.x, line.to.y);
+            }
+            for (const cl::TPoint& p : outline.pixels) SetPixel(canvas.Handle(), p.x, p.y, cl::ColorToRGB(flat));
+            break;
+        }
+        case TMwGroupBoxStyle::Custom: break;
+    }
+}

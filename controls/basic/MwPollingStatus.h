@@ -1,6 +1,6 @@
 #pragma once
-// A status pane refreshed by one timer that every polling pane of the process shares; Active
-// and Interval are therefore the same for all of them.
+// A status pane refreshed by the timer that every polling pane of the process shares (see
+// MwPollingList.h); Active and Interval are therefore the same for all of them.
 
 #include "controls/basic/MwStatusPane.h"
 
@@ -11,13 +11,15 @@ public:
     ~TMwPollingStatus() override;
 
     bool Active() const;
-    void SetActive(bool v);
+    void SetActive(bool active);
     int Interval() const;
-    void SetInterval(int v);
+    // Milliseconds, 0 to 65535.
+    void SetInterval(int milliseconds);
 
     cl::TNotifyEvent OnTimerExpired;
 
-    // Called by the shared timer for each visible polling pane.
+protected:
+    friend class TMwPollingList;
+    // Each tick of the shared timer while the pane is visible.
     virtual void TimerExpired() { OnTimerExpired(this); }
 };
-

@@ -3,20 +3,26 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cmath>
-#include <string>
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
+#include "controls/basic/MwStatusBar.h"
+#include "controls/basic/ProgressBarLayout.h"
+#include "controls/basic/StatusBarLayout.h"
+#include "controls/basic/StatusPaneLayout.h"
+#include "controls/foundation/ColorShades.h"
+#include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
-#include "controls/basic/MwStatusBar.h"
+#include "controls/foundation/MwThemeSrv.h"
+#include "controls/foundation/PercentBar.h"
 
 using namespace mw;
 
 const cl::TClassInfo& TMwCustomProgressBar::StaticClass() {
     using B = TMwCustomProgressBar;
     static const auto info = cl::TClassBuilder<B>("TMwCustomProgressBar", cl::TCustomControl::StaticClass())
+                                 .Enum<TMwAboutInfo>("About", &B::About, &B::SetAbout, kAboutInfoNames)
                                  .Int("Percent", &B::Percent, &B::SetPercent)
                                  .Int("PartsComplete", &B::PartsComplete, &B::SetPartsComplete)
                                  .Int("TotalParts", &B::TotalParts, &B::SetTotalParts)
@@ -45,35 +51,44 @@ const cl::TClassInfo& TMwProgressBar::StaticClass() {
     return *info;
 }
 
-TMwCustomProgressBar::TMwCustomProgressBar(cl::TComponent* owner) : cl::TCustomControl(owner) {
-    SetBounds(0, 0, 200, 24);
-    Font()->SetColor(barColor_);
-}
+TMwCustomProgressBar::TMwCustomProgressBar(cl::TComponent* owner) : cl::TCustomControl(owner) { SetBounds(0, 0, 200, 24); }
+
+// ---- properties ----
 
 void TMwCustomProgressBar::SetPercent(int v) {
-    v &= 0xFFFF;
+    v = std::clamp(v, 0, 0xFFFF);
     if (v == percent_) return;
     percent_ = v;
-    OnChange(this, percent_);
+    Change();
     Repaint();
 }
 
+void TMwCustomProgressBar::Change() { OnChange(this, percent_); }
+
 void TMwCustomProgressBar::SetPartsComplete(int v) {
-    const unsigned parts = std::min(static_cast<unsigned>(v), static_cast<unsigned>(totalParts_));
-    if (static_cast<int>(parts) == partsComplete_) return;
-    partsComplete_ = static_cast<int>(parts);
-    if (IsLoading() || totalParts_ == 0) return;
-    // nearbyint rounds halves to even in the default rounding mode.
-    SetPercent(static_cast<int>(std::nearbyint(static_cast<double>(partsComplete_) / totalParts_ * 100.0)));
+    if (v == partsComplete_) return;
+    // While loading, TotalParts may still come: Loaded clamps.
+    if (IsLoading()) {
+        partsComplete_ = v;
+        return;
+    }
+    partsComplete_ = static_cast<unsigned>(v) > static_cast<unsigned>(totalParts_) ? totalParts_ : v;
+    if (totalParts_ != 0)
+        SetPercent(PercentOfParts(static_cast<unsigned>(partsComplete_), static_cast<unsigned>(totalParts_)));
 }
 
 void TMwCustomProgressBar::SetTotalParts(int v) {
-    if (v < 0) v = 0;
+    v = std::max(v, 0);
     if (v == totalParts_) return;
     totalParts_ = v;
     if (IsLoading()) return;
     partsComplete_ = 0;
     SetPercent(0);
+}
+
+void TMwCustomProgressBar::Loaded() {
+    cl::TCustomControl::Loaded();
+    if (static_cast<unsigned>(partsComplete_) > static_cast<unsigned>(totalParts_)) partsComplete_ = totalParts_;
 }
 
 void TMwCustomProgressBar::SetBarStyle(TBarStyle v) {
@@ -84,6 +99,10 @@ void TMwCustomProgressBar::SetBarStyle(TBarStyle v) {
     Repaint();
 }
 
+void TMwCustomProgressBar::SetNumSegments(int v) { StoreAndRepaint(numSegments_, std::clamp(v, 1, 100)); }
+
+void TMwCustomProgressBar::SetInteriorOffset(int v) { StoreAndRepaint(interiorOffset_, std::clamp(v, 0, 255)); }
+
 void TMwCustomProgressBar::SetBarColor(cl::TColor v) {
     if (v == barColor_) return;
     barColor_ = v;
@@ -93,79 +112,88 @@ void TMwCustomProgressBar::SetBarColor(cl::TColor v) {
 
 void TMwCustomProgressBar::SetBounds(int left, int top, int width, int height) {
     cl::TCustomControl::SetBounds(left, top, width, height);
-    SetOrientation(Height() > Width() ? TOrientation::Vertical : TOrientation::Horizontal);
+    SetOrientation(OrientationForShape(Width(), Height()));
+}
+
+// ---- messages ----
+
+bool TMwCustomProgressBar::InGripStrip(LPARAM screenPoint) {
+    POINT p{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    ::ScreenToClient(Handle(), &p);
+    const cl::TRect client = ClientRect();
+    return InSizeGripStrip(p.x, client.right) && p.y >= client.top && p.y < client.bottom;
 }
 
 void TMwCustomProgressBar::WndProc(cl::TMessage& m) {
+    switch (m.msg) {
+        case WM_ERASEBKGND:  // the paint covers everything
+            m.result = 1;
+            return;
+        case WM_NCHITTEST: {
+            cl::TCustomControl::WndProc(m);
+            // Where the bar covers the status bar's size grip, the mouse goes through to the
+            // status bar, which sizes the form.
+            auto* bar = dynamic_cast<TMwStatusBar*>(Parent());
+            if (bar && bar->GripActive() && InGripStrip(m.lParam)) m.result = HTTRANSPARENT;
+            return;
+        }
+        default: break;
+    }
     cl::TCustomControl::WndProc(m);
-    // The status bar's size grip works where the bar covers it.
-    if (m.msg == WM_NCHITTEST && dynamic_cast<TMwStatusBar*>(Parent())) {
-        POINT p{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
-        ::ScreenToClient(Handle(), &p);
-        if (p.x >= Width() - 12 && p.x < Width()) {
-            // Transparent here, so the status bar underneath gets the mouse.
-            m.result = HTTRANSPARENT;
-        }
-    }
 }
 
-void TMwCustomProgressBar::Paint(cl::TCanvas& canvas) {
+// ---- painting ----
+
+void TMwCustomProgressBar::Paint(cl::TCanvas& target) {
+    const int width = Width(), height = Height();
+    TMemoryBitmap image(target.Handle(), width, height);
+    cl::TCanvas canvas(image.DC());
+    canvas.Font().Assign(*Font());
+    const cl::TRect client{0, 0, width, height};
+    auto* bar = dynamic_cast<TMwStatusBar*>(Parent());
+    const bool themed = ThemeServices().ThemesEnabled() && (!bar || bar->ThemeAware());
+    const cl::TRect r = themed ? PaintThemedFrame(canvas, client, bar) : PaintClassicBorders(canvas, client);
+    if (barStyle_ == TBarStyle::Traditional)
+        DrawPercentText(canvas, r, orientation_, showPercent_, static_cast<uint16_t>(percent_), backColor_, barColor_);
+    else
+        DrawPercentBar(canvas, r, orientation_, themeAware_, percent_, numSegments_, backColor_, barColor_);
+    if (bar) bar->DrawSizeGripOver(*this, canvas);
+    BitBlt(target.Handle(), 0, 0, width, height, image.DC(), 0, 0, SRCCOPY);
+}
+
+cl::TRect TMwCustomProgressBar::PaintThemedFrame(cl::TCanvas& canvas, const cl::TRect& client, TMwStatusBar* bar) {
+    TThemeServices& themes = ThemeServices();
+    const TThemedProgressRects rects = ThemedProgressRects(client, bar != nullptr, themeAware_, barStyle_, interiorOffset_);
+    if (bar) {
+        bar->PaintThemedBackground(*this, canvas.Handle(), client);
+        themes.DrawElement(canvas.Handle(), ThemeElementDetails(TThemedStatus::Pane), client);
+    }
+    if (rects.drawFrame) {
+        const TThemedProgress frame = orientation_ == TOrientation::Horizontal ? TThemedProgress::Bar : TThemedProgress::BarVert;
+        themes.DrawElement(canvas.Handle(), ThemeElementDetails(frame), rects.frame);
+    }
+    return rects.bar;
+}
+
+cl::TRect TMwCustomProgressBar::PaintClassicBorders(cl::TCanvas& canvas, cl::TRect r) {
     HDC dc = canvas.Handle();
-    const TFrameColors colors{flatColor_, cl::clBtnHighlight, cl::clBtnShadow, 1};
-    cl::TRect r = cl::TRect::FromBounds(0, 0, Width(), Height());
+    const cl::TColor flat = ShadeColor(flatColor_, flatColorAdjustment_);
     FillSolid(dc, r, borderColor_);
-    r = PaintFrame(canvas, r, borderOuter_, sdAll, colors);
+    if (borderOuter_ == TFrameStyle::Flat) r = PaintBevel(canvas, r, flat, flat, 1, sdAll);
+    else r = PaintBorder(canvas, r, borderOuter_);
     if (borderWidth_ > 0) r = PaintBevel(canvas, r, borderColor_, borderColor_, borderWidth_, sdAll);
-    r = PaintFrame(canvas, r, borderInner_, sdAll, colors);
+    if (borderInner_ == TFrameStyle::Flat) {
+        for (const cl::TRect& line : OpenCornerBoxLines(r)) FillSolid(dc, line, flat);
+        r = Inset(r, 1, 1);
+    } else {
+        r = PaintBorder(canvas, r, borderInner_);
+    }
     if (interiorOffset_ > 0) {
-        FillSolid(dc, r, backColor_);
-        r = Inset(r, interiorOffset_, interiorOffset_);
+        // A frame of InteriorOffset pixels inside r, in the back colour.
+        cl::TPenHandle pen(CreatePen(PS_INSIDEFRAME, interiorOffset_, cl::ColorToRGB(backColor_)));
+        cl::TSelectObject selectPen(dc, pen.Get());
+        cl::TSelectObject noBrush(dc, GetStockObject(NULL_BRUSH));
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
     }
-    DrawBar(dc, r);
+    return Inset(r, interiorOffset_, interiorOffset_);
 }
-
-void TMwCustomProgressBar::DrawBar(HDC dc, const cl::TRect& r) {
-    const bool vertical = orientation_ == TOrientation::Vertical;
-    const int length = vertical ? r.Height() : r.Width();
-    const int filled = length * std::min(percent_, 100) / 100;
-    cl::TRect bar = r;
-    if (vertical) bar.top = r.bottom - filled;
-    else bar.right = r.left + filled;
-
-    FillSolid(dc, r, backColor_);
-    if (barStyle_ == TBarStyle::LED) {
-        // Blocks with a one-pixel gap; only whole blocks up to the percentage are lit.
-        const int block = std::max(1, length / numSegments_);
-        const int lit = numSegments_ * std::min(percent_, 100) / 100;
-        for (int i = 0; i < lit; ++i) {
-            cl::TRect b = r;
-            if (vertical) {
-                b.bottom = r.bottom - i * block;
-                b.top = b.bottom - block + 1;
-            } else {
-                b.left = r.left + i * block;
-                b.right = b.left + block - 1;
-            }
-            FillSolid(dc, b, barColor_);
-        }
-        return;
-    }
-    FillSolid(dc, bar, barColor_);
-    if (!showPercent_) return;
-    // The text shows in the bar colour over the empty part and in the back colour over the bar.
-    const std::string text = std::to_string(percent_) + "%";
-    HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
-    SetBkMode(dc, TRANSPARENT);
-    RECT rc{r.left, r.top, r.right, r.bottom};
-    const UINT flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
-    for (const bool overBar : {false, true}) {
-        const int saved = SaveDC(dc);
-        if (overBar) IntersectClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
-        else ExcludeClipRect(dc, bar.left, bar.top, bar.right, bar.bottom);
-        SetTextColor(dc, cl::ColorToRGB(overBar ? backColor_ : barColor_));
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rc, flags);
-        RestoreDC(dc, saved);
-    }
-    SelectObject(dc, oldFont);
-}
-

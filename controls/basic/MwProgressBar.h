@@ -1,14 +1,18 @@
 #pragma once
-// A progress indicator driven through Percent (or PartsComplete out of TotalParts): a plain
-// bar with a centred percentage, or a row of blocks, inside configurable borders. Setting
-// Percent repaints at once, so the value shows while the caller keeps the message loop busy.
-//
-// This class offers what the program uses so far: the properties and the classic look.
+// A progress indicator driven through Percent, or through PartsComplete out of TotalParts: a
+// plain bar with a centred percentage text, or a row of blocks (LED style), inside
+// configurable borders. With visual themes it draws the themed progress frame, and on a
+// themed status bar the bar's background and pane behind itself. Setting Percent repaints at
+// once, so the value shows while the caller keeps the message loop busy; every paint goes
+// through an off-screen bitmap, so the bar does not flicker.
 
 #include "classlib/core/Event.h"
 #include "classlib/win/Control.h"
 #include "controls/foundation/FrameModel.h"
 
+class TMwStatusBar;
+
+// Sender and the new Percent.
 using TProgressChangeEvent = cl::TEvent<cl::TObject*, int>;
 
 class TMwCustomProgressBar : public cl::TCustomControl {
@@ -16,64 +20,85 @@ class TMwCustomProgressBar : public cl::TCustomControl {
 public:
     explicit TMwCustomProgressBar(cl::TComponent* owner);
 
+    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
+    void SetAbout(TMwAboutInfo) {}
+
+    // Writers store and redraw only when the value differs.
     int Percent() const { return percent_; }
-    // Fires OnChange with the new value, then repaints at once. Not clamped to 100.
+    // 0 to 65535, not clamped to 100: fires OnChange with the new value, then repaints at once.
     virtual void SetPercent(int v);
     int PartsComplete() const { return partsComplete_; }
-    // Clamped to TotalParts; sets Percent from the ratio when TotalParts is not 0.
-    void SetPartsComplete(int v);
+    // Clamped to TotalParts; outside loading and with TotalParts not 0, sets Percent from
+    // the ratio.
+    virtual void SetPartsComplete(int v);
     int TotalParts() const { return totalParts_; }
-    // Outside loading, resets PartsComplete and Percent to 0.
-    void SetTotalParts(int v);
+    // 0 means that parts are not counted. Outside loading, resets PartsComplete and Percent to 0.
+    virtual void SetTotalParts(int v);
     TBarStyle BarStyle() const { return barStyle_; }
-    void SetBarStyle(TBarStyle v);
+    // LED style turns ShowPercent off and keeps one pixel of BackColor round the blocks;
+    // traditional style turns ShowPercent on without that gap.
+    virtual void SetBarStyle(TBarStyle v);
     TOrientation Orientation() const { return orientation_; }
-    void SetOrientation(TOrientation v) { StoreAndRepaint(orientation_, v); }
+    // Follows the control's shape on every resize.
+    virtual void SetOrientation(TOrientation v) { StoreAndRepaint(orientation_, v); }
     bool ShowPercent() const { return showPercent_; }
-    void SetShowPercent(bool v) { StoreAndRepaint(showPercent_, v); }
+    virtual void SetShowPercent(bool v) { StoreAndRepaint(showPercent_, v); }
     int NumSegments() const { return numSegments_; }
-    void SetNumSegments(int v) { StoreAndRepaint(numSegments_, v < 1 ? 1 : v > 100 ? 100 : v); }
+    // 1 to 100 blocks in LED style.
+    virtual void SetNumSegments(int v);
+    // Pixels of BackColor between the borders and the bar, 0 to 255.
     int InteriorOffset() const { return interiorOffset_; }
-    void SetInteriorOffset(int v) { StoreAndRepaint(interiorOffset_, v & 0xFF); }
+    virtual void SetInteriorOffset(int v);
     cl::TColor BackColor() const { return backColor_; }
-    void SetBackColor(cl::TColor v) { StoreAndRepaint(backColor_, v); }
+    virtual void SetBackColor(cl::TColor v) { StoreAndRepaint(backColor_, v); }
     cl::TColor BarColor() const { return barColor_; }
     // Also becomes the font colour.
-    void SetBarColor(cl::TColor v);
+    virtual void SetBarColor(cl::TColor v);
+    // The background under the borders and the colour of the BorderWidth band.
     cl::TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(cl::TColor v) { StoreAndRepaint(borderColor_, v); }
+    virtual void SetBorderColor(cl::TColor v) { StoreAndRepaint(borderColor_, v); }
     TFrameStyle BorderInner() const { return borderInner_; }
-    void SetBorderInner(TFrameStyle v) { StoreAndRepaint(borderInner_, v); }
+    virtual void SetBorderInner(TFrameStyle v) { StoreAndRepaint(borderInner_, v); }
     TFrameStyle BorderOuter() const { return borderOuter_; }
-    void SetBorderOuter(TFrameStyle v) { StoreAndRepaint(borderOuter_, v); }
+    virtual void SetBorderOuter(TFrameStyle v) { StoreAndRepaint(borderOuter_, v); }
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int v) { StoreAndRepaint(borderWidth_, v < 0 ? 0 : v); }
+    virtual void SetBorderWidth(int v) { StoreAndRepaint(borderWidth_, v < 0 ? 0 : v); }
+    // Kept for form resources; the drawing does not use it.
     int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int v) { StoreAndRepaint(bevelWidth_, v < 1 ? 1 : v); }
+    virtual void SetBevelWidth(int v) { StoreAndRepaint(bevelWidth_, v < 1 ? 1 : v); }
+    // fsFlat borders are drawn in FlatColor shaded by FlatColorAdjustment.
     cl::TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(cl::TColor v) { StoreAndInvalidate(flatColor_, v); }
+    virtual void SetFlatColor(cl::TColor v) { StoreAndInvalidate(flatColor_, v); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
-    void SetFlatColorAdjustment(int v) { StoreAndInvalidate(flatColorAdjustment_, v); }
+    virtual void SetFlatColorAdjustment(int v) { StoreAndInvalidate(flatColorAdjustment_, v); }
+    // Whether themed drawing includes the progress frame (on a status bar) and the themed
+    // LED chunk. Whether themes are used at all is the theme services' and the status bar's
+    // decision.
     bool ThemeAware() const { return themeAware_; }
-    void SetThemeAware(bool v) { StoreAndInvalidate(themeAware_, v); }
+    virtual void SetThemeAware(bool v) { StoreAndInvalidate(themeAware_, v); }
 
-    // The bar grows along the longer side.
     void SetBounds(int left, int top, int width, int height) override;
+    void Loaded() override;
 
     TProgressChangeEvent OnChange;
 
 protected:
     void WndProc(cl::TMessage& message) override;
     void Paint(cl::TCanvas& canvas) override;
+    // Fires OnChange with the current Percent.
+    virtual void Change();
 
 private:
     template <class T>
-    void StoreAndRepaint(T& field, T value) {
+    void StoreAndRepaint(T& field, const T& value) {
         if (field == value) return;
         field = value;
         Repaint();
     }
-    void DrawBar(HDC dc, const cl::TRect& r);
+    // Each returns the rectangle left for the bar.
+    cl::TRect PaintThemedFrame(cl::TCanvas& canvas, const cl::TRect& client, TMwStatusBar* bar);
+    cl::TRect PaintClassicBorders(cl::TCanvas& canvas, cl::TRect r);
+    bool InGripStrip(LPARAM screenPoint);
 
     int percent_ = 0;
     int partsComplete_ = 0;
@@ -100,4 +125,3 @@ class TMwProgressBar : public TMwCustomProgressBar {
 public:
     explicit TMwProgressBar(cl::TComponent* owner) : TMwCustomProgressBar(owner) {}
 };
-

@@ -5,7 +5,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/IniFile.h"
-#include "classlib/win/Registry.h"
+#include "controls/basic/MwRegistryIniFile.h"
 
 namespace {
 
@@ -42,6 +42,7 @@ const cl::TClassInfo& TMwRegIniFile::StaticClass() {
     using R = TMwRegIniFile;
     static const auto info = cl::TClassBuilder<R>("TMwRegIniFile", cl::TComponent::StaticClass())
                                  .Creatable()
+                                 .Enum<TMwAboutInfo>("About", &R::About, &R::SetAbout, mw::kAboutInfoNames)
                                  .Str("Path", &R::Path, &R::SetPath)
                                  .Enum<TMwPathType>("PathType", &R::PathType, &R::SetPathType, kPathTypeNames)
                                  .Enum<TMwRegKey>("RegKey", &R::RegKey, &R::SetRegKey, kRegKeyNames)
@@ -79,60 +80,39 @@ REGSAM TMwRegIniFile::AccessMaskOf(TMwRegAccess access) {
 void TMwRegIniFile::RebuildIfNeeded() {
     if (!needsRebuild_) return;
     ini_.reset();
-    registryPath_.clear();
+    registry_.reset();
+    // Only the back end in use is made: an INI store leaves the registry alone.
     if (pathType_ == TMwPathType::Registry) {
         std::string key = path_;
         if (key.empty()) {
             const std::string title = cl::Application() ? cl::Application()->Title() : std::string();
             key = "\\Software\\Temp\\" + (title.empty() ? ProgramNameWithoutExtension() : title);
         }
-        cl::TRegistry registry;
-        registry.SetAccess(AccessMaskOf(regAccess_));
-        registry.SetRootKey(RootKeyOf(regKey_));
-        if (registry.OpenKey(key, true)) registryPath_ = registry.CurrentPath();
-        else registryPath_ = key;
+        registry_ = std::make_unique<TMwRegistryIniFile>(RootKeyOf(regKey_), key, AccessMaskOf(regAccess_));
     } else {
         ini_ = std::make_unique<cl::TIniFile>(path_.empty() ? ChangeExtension(ProgramPath(), ".ini") : path_);
     }
     needsRebuild_ = false;
 }
 
-std::string TMwRegIniFile::SectionKey(const std::string& section) const {
-    std::string base = registryPath_;
-    while (!base.empty() && base.front() == '\\') base.erase(0, 1);
-    return "\\" + base + (base.empty() ? "" : "\\") + section;
-}
-
 bool TMwRegIniFile::ReadBool(const std::string& section, const std::string& name, bool defaultValue) {
-    return ReadInteger(section, name, defaultValue ? 1 : 0) != 0;
+    RebuildIfNeeded();
+    return registry_ ? registry_->ReadBool(section, name, defaultValue) : ini_->ReadBool(section, name, defaultValue);
 }
 
 void TMwRegIniFile::WriteBool(const std::string& section, const std::string& name, bool value) {
     RebuildIfNeeded();
-    if (ini_) ini_->WriteBool(section, name, value);
-    else WriteInteger(section, name, value ? 1 : 0);
+    if (registry_) registry_->WriteBool(section, name, value);
+    else ini_->WriteBool(section, name, value);
 }
 
 int TMwRegIniFile::ReadInteger(const std::string& section, const std::string& name, int defaultValue) {
     RebuildIfNeeded();
-    if (ini_) return ini_->ReadInteger(section, name, defaultValue);
-    cl::TRegistry registry;
-    registry.SetAccess(AccessMaskOf(regAccess_));
-    registry.SetRootKey(RootKeyOf(regKey_));
-    if (!registry.OpenKeyReadOnly(SectionKey(section)) || !registry.ValueExists(name)) return defaultValue;
-    return registry.ReadInteger(name);
+    return registry_ ? registry_->ReadInteger(section, name, defaultValue) : ini_->ReadInteger(section, name, defaultValue);
 }
 
 void TMwRegIniFile::WriteInteger(const std::string& section, const std::string& name, int value) {
     RebuildIfNeeded();
-    if (ini_) {
-        ini_->WriteInteger(section, name, value);
-        return;
-    }
-    cl::TRegistry registry;
-    registry.SetAccess(AccessMaskOf(regAccess_));
-    registry.SetRootKey(RootKeyOf(regKey_));
-    // A value that cannot be stored is an error, not a silent loss.
-    if (!registry.OpenKey(SectionKey(section), true)) throw cl::ERegistryException("Failed to create key " + SectionKey(section));
-    registry.WriteInteger(name, value);
+    if (registry_) registry_->WriteInteger(section, name, value);
+    else ini_->WriteInteger(section, name, value);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The settings store: one read/write interface over an INI file or a registry key. The back
-// end is made at the first read or write after a property changed.
+// end is made at the first read or write after a property changed, and lives until then.
 
 #include <windows.h>
 
@@ -8,24 +8,31 @@
 #include <string>
 
 #include "classlib/core/Component.h"
+#include "controls/foundation/FrameModel.h"
 
 namespace cl {
 class TIniFile;
 }
+class TMwRegistryIniFile;
 
 enum class TMwPathType { IniFile, Registry };
 enum class TMwRegKey { ClassesRoot, CurrentUser, LocalMachine, Users, PerformanceData, CurrentConfig, DynData };
-// A set of TMwRegAccessKey members, one bit each in this order: keyQueryValue, keySetValue,
-// keyCreateSubKey, keyEnumerateSubKeys, keyNotify, keyCreateLink, keyRead, keyWrite,
-// keyExecute, keyAllAccess.
+enum class TMwRegAccessKey {
+    QueryValue, SetValue, CreateSubKey, EnumerateSubKeys, Notify, CreateLink, Read, Write, Execute, AllAccess
+};
+// A set of TMwRegAccessKey members, bit n for the member of ordinal n.
 using TMwRegAccess = unsigned;
-constexpr TMwRegAccess keyAllAccess = 1u << 9;
+constexpr TMwRegAccess RegAccessBit(TMwRegAccessKey key) { return 1u << static_cast<unsigned>(key); }
+constexpr TMwRegAccess keyAllAccess = RegAccessBit(TMwRegAccessKey::AllAccess);
 
 class TMwRegIniFile : public cl::TComponent {
     CL_CLASS_INFO()
 public:
     explicit TMwRegIniFile(cl::TComponent* owner);
     ~TMwRegIniFile() override;
+
+    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
+    void SetAbout(TMwAboutInfo) {}
 
     // Empty: the program's own path with the extension ".ini", or the registry key
     // "\Software\Temp\" plus the application title (or the program name).
@@ -56,14 +63,13 @@ private:
         needsRebuild_ = true;
     }
     void RebuildIfNeeded();
-    // The registry key that holds a section: the store's key, then the section below it.
-    std::string SectionKey(const std::string& section) const;
 
     std::string path_;
     TMwPathType pathType_ = TMwPathType::IniFile;
     TMwRegKey regKey_ = TMwRegKey::CurrentUser;
     TMwRegAccess regAccess_ = keyAllAccess;
     bool needsRebuild_ = true;
+    // Only the back end of the current PathType exists.
     std::unique_ptr<cl::TIniFile> ini_;
-    std::string registryPath_;  // the store's key below the root, made when the back end is built
+    std::unique_ptr<TMwRegistryIniFile> registry_;
 };

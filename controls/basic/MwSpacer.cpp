@@ -2,15 +2,18 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
-#include "controls/foundation/MwGrafx.h"
+#include "controls/basic/SpacerLayout.h"
+#include "controls/foundation/MwThemeSrv.h"
 
 using namespace mw;
 
 const cl::TClassInfo& TMwSpacer::StaticClass() {
-    static const auto info = cl::TClassBuilder<TMwSpacer>("TMwSpacer", cl::TCustomControl::StaticClass())
+    using S = TMwSpacer;
+    static const auto info = cl::TClassBuilder<S>("TMwSpacer", cl::TCustomControl::StaticClass())
                                  .Creatable()
-                                 .Bool("Grooved", &TMwSpacer::Grooved, &TMwSpacer::SetGrooved)
-                                 .Enum<TOrientation>("Orientation", &TMwSpacer::Orientation, &TMwSpacer::SetOrientation, kOrientationNames)
+                                 .Enum<TMwAboutInfo>("About", &S::About, &S::SetAbout, kAboutInfoNames)
+                                 .Bool("Grooved", &S::Grooved, &S::SetGrooved)
+                                 .Enum<TOrientation>("Orientation", &S::Orientation, &S::SetOrientation, kOrientationNames)
                                  .Build();
     return *info;
 }
@@ -20,13 +23,8 @@ TMwSpacer::TMwSpacer(cl::TComponent* owner) : cl::TCustomControl(owner) {
     SetParentColor(true);
 }
 
-void TMwSpacer::SetGrooved(bool v) {
-    if (v == grooved_) return;
-    grooved_ = v;
-    Invalidate();
-}
-
 void TMwSpacer::SetOrientation(TOrientation v) {
+    // Compared first: setting the orientation a spacer already has must not turn its shape.
     if (v == orientation_) return;
     orientation_ = v;
     if (IsLoading()) return;
@@ -36,16 +34,17 @@ void TMwSpacer::SetOrientation(TOrientation v) {
 
 void TMwSpacer::Paint(cl::TCanvas& canvas) {
     if (!grooved_) return;
-    HDC dc = canvas.Handle();
     const cl::TRect r = cl::TRect::FromBounds(0, 0, Width(), Height());
-    if (r.Width() > r.Height()) {
-        const int y = r.Height() / 2 + r.top - 1;
-        FillSolid(dc, {r.left + 1, y, r.right, y + 1}, cl::clBtnShadow);
-        FillSolid(dc, {r.left + 1, y + 1, r.right, y + 2}, cl::clBtnHighlight);
-    } else {
-        const int x = r.Width() / 2 + r.left - 1;
-        FillSolid(dc, {x, r.top + 1, x + 1, r.bottom}, cl::clBtnShadow);
-        FillSolid(dc, {x + 1, r.top + 1, x + 2, r.bottom}, cl::clBtnHighlight);
+    if (ThemeServices().ThemesEnabled()) {
+        const TThemedToolBar separator = Width() > Height() ? TThemedToolBar::SeparatorVertNormal : TThemedToolBar::SeparatorNormal;
+        ThemeServices().DrawElement(canvas.Handle(), ThemeElementDetails(separator), r);
+        return;
     }
+    const TSpacerGroove groove = SpacerGroove(r);
+    canvas.SetPenColor(cl::clBtnShadow);
+    canvas.MoveTo(groove.shadow.from.x, groove.shadow.from.y);
+    canvas.LineTo(groove.shadow.to.x, groove.shadow.to.y);
+    canvas.SetPenColor(cl::clBtnHighlight);
+    canvas.MoveTo(groove.highlight.from.x, groove.highlight.from.y);
+    canvas.LineTo(groove.highlight.to.x, groove.highlight.to.y);
 }
-

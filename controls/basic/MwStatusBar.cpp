@@ -5,10 +5,32 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/Form.h"
+#include "controls/basic/StatusBarLayout.h"
+#include "controls/basic/StatusPaneLayout.h"
+#include "controls/foundation/ColorShades.h"
+#include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
+#include "controls/foundation/MwThemeSrv.h"
 
 using namespace mw;
+
+namespace {
+// The system command that sizes a window from its bottom-right corner (SC_SIZE | WMSZ_BOTTOMRIGHT).
+constexpr WPARAM kSizeFromBottomRight = 61448;
+}  // namespace
+
+class TMwStatusBar::TAlignSuspension {
+public:
+    explicit TAlignSuspension(TMwStatusBar& bar) : bar_(bar), was_(bar.alignSuspended_) { bar.alignSuspended_ = true; }
+    ~TAlignSuspension() { bar_.alignSuspended_ = was_; }
+    TAlignSuspension(const TAlignSuspension&) = delete;
+    TAlignSuspension& operator=(const TAlignSuspension&) = delete;
+
+private:
+    TMwStatusBar& bar_;
+    bool was_;
+};
 
 const cl::TClassInfo& TMwStatusBar::StaticClass() {
     using S = TMwStatusBar;
@@ -29,8 +51,10 @@ TMwStatusBar::TMwStatusBar(cl::TComponent* owner) : TMwCustomPanel(owner) {
     ApplyAutoStyle();
 }
 
+// ---- properties ----
+
 void TMwStatusBar::ApplyAutoStyle() {
-    const bool keep = autoStyle_;
+    const bool keep = autoStyle_;  // the border writers below would clear it
     SetBorderInner(TFrameStyle::None);
     SetBorderOuter(TFrameStyle::None);
     SetBorderSides(sdAll);
@@ -62,62 +86,184 @@ void TMwStatusBar::SetBorderSides(TSides v) {
     autoStyle_ = false;
 }
 
+void TMwStatusBar::SetShowSizeGrip(bool v) {
+    showSizeGrip_ = v;
+    UpdateGripUsable();
+    Invalidate();
+    // The children that cover the grip paint it over themselves.
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
+}
+
 void TMwStatusBar::SetSimpleStatus(bool v) {
     if (v == simpleStatus_) return;
     simpleStatus_ = v;
-    for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetVisible(!v);
+    {
+        TAlignSuspension suspension(*this);
+        for (int i = 0; i < ControlCount(); ++i) Controls(i)->SetVisible(!v);
+    }
+    Realign();
     Invalidate();
 }
 
-bool TMwStatusBar::GripUsable() const {
-    cl::TCustomForm* form = ParentForm();
-    if (!form || form->WindowState() == cl::TWindowState::Maximized) return false;
-    if (form->HandleAllocated() && IsZoomed(form->Handle())) return false;
-    return form->BorderStyle() == cl::TFormBorderStyle::Sizeable || form->BorderStyle() == cl::TFormBorderStyle::SizeToolWin;
+// ---- geometry ----
+
+cl::TRect TMwStatusBar::ClientRect() {
+    return StatusBarClientRect(TMwCustomPanel::ClientRect(), ThemeServices().ThemesAvailable(), simpleStatus_);
 }
 
-void TMwStatusBar::WndProc(cl::TMessage& m) {
-    if (showSizeGrip_ && GripUsable()) {
-        if (m.msg == WM_LBUTTONDOWN && GripRect().Contains({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)})) {
-            ReleaseCapture();
-            SendMessageA(ParentForm()->Handle(), WM_SYSCOMMAND, SC_SIZE | WMSZ_BOTTOMRIGHT, 0);
-            return;
+cl::TRect TMwStatusBar::GripArea() {
+    cl::TRect r = ClientRect();
+    r.bottom -= 1;
+    return r;
+}
+
+void TMwStatusBar::AlignControls() {
+    if (alignSuspended_) return;
+    TMwCustomPanel::AlignControls();
+}
+
+void TMwStatusBar::Resize() {
+    TMwCustomPanel::Resize();
+    const int change = firstResize_ ? 0 : Width() - previousWidth_;
+    firstResize_ = false;
+    if (autoScalePanes_ && ControlCount() > 0 && change != 0) {
+        {
+            TAlignSuspension suspension(*this);
+            for (int i = 0; i < ControlCount(); ++i) {
+                cl::TControl* child = Controls(i);
+                child->SetWidth(ScaledPaneWidth(child->Width(), change, previousWidth_));
+            }
         }
-        if (m.msg == WM_SETCURSOR) {
-            POINT p;
-            GetCursorPos(&p);
-            ::ScreenToClient(Handle(), &p);
-            if (GripRect().Contains({p.x, p.y})) {
+        Realign();
+    }
+    previousWidth_ = Width();
+}
+
+// ---- the grip ----
+
+void TMwStatusBar::UpdateGripUsable() {
+    const cl::TCustomForm* form = ParentForm();
+    gripUsable_ = form && form->WindowState() != cl::TWindowState::Maximized &&
+                  (form->BorderStyle() == cl::TFormBorderStyle::Sizeable ||
+                   form->BorderStyle() == cl::TFormBorderStyle::SizeToolWin);
+}
+
+void TMwStatusBar::CreateWnd() {
+    UpdateGripUsable();
+    TMwCustomPanel::CreateWnd();
+}
+
+bool TMwStatusBar::ThemesChildren() const { return ThemeAware() && ThemeServices().ThemesEnabled(); }
+
+void TMwStatusBar::DrawSizeGrip(cl::TCanvas& canvas, const cl::TRect& r) {
+    if (ThemesChildren()) {
+        ThemeServices().DrawElement(canvas.Handle(), ThemeElementDetails(TThemedStatus::Gripper), ThemedGripRect(r));
+        return;
+    }
+    for (const TGripDot& dot : SizeGripDots(r))
+        FillSolid(canvas.Handle(), dot.rect, dot.highlight ? cl::clBtnHighlight : cl::clBtnShadow);
+}
+
+void TMwStatusBar::DrawSizeGripOver(const cl::TControl& child, cl::TCanvas& canvas) {
+    if (!GripActive()) return;
+    cl::TRect r = GripArea();
+    r = {r.left - child.Left(), r.top - child.Top(), r.right - child.Left(), r.bottom - child.Top()};
+    DrawSizeGrip(canvas, r);
+}
+
+void TMwStatusBar::PaintGripAfterChildren(HDC givenDc) {
+    UpdateGripUsable();
+    if (!GripActive()) return;
+    const cl::TRect r = GripArea();
+    if (givenDc) {
+        cl::TCanvas canvas(givenDc);
+        DrawSizeGrip(canvas, r);
+        return;
+    }
+    HDC dc = GetDC(Handle());  // clipped to the part of the bar that no child covers
+    try {
+        cl::TCanvas canvas(dc);
+        DrawSizeGrip(canvas, r);
+    } catch (...) {
+        ReleaseDC(Handle(), dc);
+        throw;
+    }
+    ReleaseDC(Handle(), dc);
+}
+
+// ---- messages ----
+
+void TMwStatusBar::WndProc(cl::TMessage& m) {
+    switch (m.msg) {
+        case WM_LBUTTONDOWN:
+            if (GripActive() && SizeGripHitRect(Width(), Height()).Contains({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)})) {
+                ReleaseCapture();
+                if (cl::TCustomForm* form = ParentForm()) SendMessageA(form->Handle(), WM_SYSCOMMAND, kSizeFromBottomRight, 0);
+                return;
+            }
+            break;
+        case WM_SETCURSOR:
+            if (GripActive() && SizeGripHitRect(Width(), Height()).Contains(GetCursorClientPos())) {
                 SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZENWSE)));
                 m.result = TRUE;
                 return;
             }
-        }
+            break;
+        case WM_PAINT:
+            TMwCustomPanel::WndProc(m);
+            PaintGripAfterChildren(reinterpret_cast<HDC>(m.wParam));
+            return;
+        default: break;
     }
     TMwCustomPanel::WndProc(m);
-    // The grip lies over the children, so it is drawn after them.
-    if (m.msg == WM_PAINT && showSizeGrip_ && GripUsable()) {
-        HDC dc = GetDCEx(Handle(), nullptr, DCX_CACHE);  // not clipped by the children
-        const int x0 = Width() - 1, y0 = Height() - 1;
-        for (int pass = 0; pass < 2; ++pass) {
-            const cl::TColor color = pass == 0 ? cl::clBtnHighlight : cl::clBtnShadow;
-            const int x = x0 - pass, y = y0 - pass;
-            const int dots[6][2] = {{4, 12}, {4, 8}, {4, 4}, {8, 8}, {8, 4}, {12, 4}};
-            for (const auto& d : dots) FillSolid(dc, {x - d[0], y - d[1], x - d[0] + 2, y - d[1] + 2}, color);
-        }
-        ReleaseDC(Handle(), dc);
-    }
+}
+
+// ---- painting ----
+
+void TMwStatusBar::PaintThemedBackground(const cl::TControl& child, HDC dc, const cl::TRect& r) {
+    TMemoryBitmap background(dc, Width(), Height());
+    ThemeServices().DrawElement(background.DC(), ThemeElementDetails(TThemedStatus::Root), {0, 0, Width(), Height()});
+    BitBlt(dc, r.left, r.top, r.Width(), r.Height(), background.DC(), child.Left() + r.left, child.Top() + r.top, SRCCOPY);
 }
 
 void TMwStatusBar::Paint(cl::TCanvas& canvas) {
-    cl::TRect r = PaintFrameAndBackground(canvas);
+    if (ThemesChildren()) {
+        ThemeServices().DrawElement(canvas.Handle(), ThemeElementDetails(TThemedStatus::Root), {0, 0, Width(), Height()});
+        if (simpleStatus_ && !simpleCaption_.empty())
+            ThemeServices().DrawElementText(canvas.Handle(), ThemeElementDetails(TThemedStatus::Root), simpleCaption_,
+                                            ClientRect(), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, 0);
+        return;
+    }
+    TMwCustomPanel::Paint(canvas);
     if (!simpleStatus_) return;
-    r.bottom -= 1;
-    PaintFrame(canvas, r, simpleFrameStyle_, sdAll, {FlatColor(), BorderHighlight(), BorderShadow(), BevelWidth()});
+    cl::TRect r = GripArea();
+    DrawSimpleFrame(canvas, r);
+    r = Inset(r, 1, 1);
     if (simpleCaption_.empty()) return;
     canvas.Font().Assign(*Font());
-    const cl::TRect text = Inset(r, 1, 1);
-    canvas.TextRect({text.left + 2, text.top, text.right, text.bottom}, simpleCaption_,
-                    DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+    HDC dc = canvas.Handle();
+    cl::TSelectObject selectFont(dc, canvas.Font().Handle());
+    SetTextColor(dc, cl::ColorToRGB(Font()->Color()));
+    SetBkColor(dc, cl::ColorToRGB(Color()));
+    SetBkMode(dc, OPAQUE);
+    const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP);
+    const int y = r.top + (r.Height() - canvas.TextHeight("Pp")) / 2;
+    const RECT clip{r.left, r.top, r.right, r.bottom};
+    ExtTextOutA(dc, r.left + 2, y, ETO_CLIPPED | ETO_OPAQUE, &clip, simpleCaption_.data(),
+                static_cast<UINT>(simpleCaption_.size()), nullptr);
+    SetTextAlign(dc, oldAlign);
 }
 
+void TMwStatusBar::DrawSimpleFrame(cl::TCanvas& canvas, const cl::TRect& r) {
+    if (ThemesChildren()) {
+        ThemeServices().DrawElement(canvas.Handle(), ThemeElementDetails(TThemedStatus::Pane), r);
+        return;
+    }
+    FillSolid(canvas.Handle(), r, Color());
+    if (simpleFrameStyle_ == TFrameStyle::Flat) {
+        const cl::TColor line = ShadeColor(FlatColor(), FlatColorAdjustment());
+        for (const cl::TRect& segment : OpenCornerBoxLines(r)) FillSolid(canvas.Handle(), segment, line);
+        return;
+    }
+    PaintBorder(canvas, r, simpleFrameStyle_);
+}

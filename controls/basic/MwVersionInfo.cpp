@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 
 #include "classlib/core/ClassBuilder.h"
@@ -12,29 +13,43 @@
 using namespace mw;
 
 const cl::TEnumNames mw::kVersionInfoFieldNames{{{"vifCompanyName", 0}, {"vifFileDescription", 1}, {"vifFileVersion", 2},
-                                             {"vifInternalName", 3}, {"vifCopyright", 4}, {"vifTrademarks", 5},
-                                             {"vifOriginalFilename", 6}, {"vifProductName", 7}, {"vifProductVersion", 8},
-                                             {"vifComments", 9}}};
+                                                 {"vifInternalName", 3}, {"vifCopyright", 4}, {"vifTrademarks", 5},
+                                                 {"vifOriginalFilename", 6}, {"vifProductName", 7},
+                                                 {"vifProductVersion", 8}, {"vifComments", 9}}};
 
 namespace {
-const char* const kVersionKeys[] = {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
-                                    "LegalTrademarks", "OriginalFilename", "ProductName", "ProductVersion", "Comments"};
+
+// In the order of TMwVersionInfoField.
+const char* const kVersionKeys[] = {"CompanyName",     "FileDescription", "FileVersion",      "InternalName",
+                                    "LegalCopyright",  "LegalTrademarks", "OriginalFilename", "ProductName",
+                                    "ProductVersion",  "Comments"};
+
+const char kNotAvailable[] = "Value Not Available";
+
+// "lllLcccc" of the first language and code page of the version information, or empty.
+std::string TranslationName(const void* data) {
+    void* translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(data, "\\VarFileInfo\\Translation", &translation, &length) || length < 2 * sizeof(WORD))
+        return std::string();
+    const WORD* words = static_cast<const WORD*>(translation);
+    char text[16];
+    std::snprintf(text, sizeof(text), "%.4x%.4x", words[0], words[1]);
+    return text;
 }
+
+}  // namespace
 
 const cl::TClassInfo& TMwVersionInfo::StaticClass() {
     static const auto info = cl::TClassBuilder<TMwVersionInfo>("TMwVersionInfo", cl::TComponent::StaticClass())
                                  .Creatable()
+                                 .Enum<TMwAboutInfo>("About", &TMwVersionInfo::About, &TMwVersionInfo::SetAbout, kAboutInfoNames)
                                  .Str("FilePath", &TMwVersionInfo::FilePath, &TMwVersionInfo::SetFilePath)
                                  .Build();
     return *info;
 }
 
 TMwVersionInfo::TMwVersionInfo(cl::TComponent* owner) : cl::TComponent(owner) { LoadVersionStrings(); }
-
-TMwVersionInfo::~TMwVersionInfo() {
-    const auto panes = panes_;
-    for (TMwVersionInfoStatus* pane : panes) pane->SetVersionInfo(nullptr);
-}
 
 void TMwVersionInfo::SetFilePath(const std::string& path) {
     if (path == filePath_) return;
@@ -52,38 +67,29 @@ void TMwVersionInfo::Loaded() {
 
 void TMwVersionInfo::LoadVersionStrings() {
     if (filePath_.empty()) {
-        char path[MAX_PATH + 1] = "";
+        char path[261] = "";
         GetModuleFileNameA(nullptr, path, sizeof(path));
         filePath_ = path;
     }
-    values_.assign(std::size(kVersionKeys), std::string());
+    constexpr size_t kCount = std::size(kVersionKeys);
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(filePath_.c_str(), &ignored);
-    hasVersionInfo_ = size != 0;
-    if (!hasVersionInfo_) {
-        values_.assign(std::size(kVersionKeys), "Value Not Available");
-        return;
-    }
     std::vector<char> data(size);
-    if (!GetFileVersionInfoA(filePath_.c_str(), 0, size, data.data())) {
-        values_.assign(std::size(kVersionKeys), "Value Not Available");
+    // A file whose version information cannot be read after all counts as one without.
+    hasVersionInfo_ = size != 0 && GetFileVersionInfoA(filePath_.c_str(), 0, size, data.data());
+    if (!hasVersionInfo_) {
+        values_.assign(kCount, kNotAvailable);
         return;
     }
-    std::string language;
-    void* translation = nullptr;
-    UINT length = 0;
-    if (VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &translation, &length) && length >= 4) {
-        const WORD* words = static_cast<const WORD*>(translation);
-        char text[16];
-        std::snprintf(text, sizeof(text), "%.4x%.4x", words[0], words[1]);
-        language = text;
-    }
-    const std::string base = "StringFileInfo\\" + language + "\\";
-    for (size_t i = 0; i < std::size(kVersionKeys); ++i) {
+    const std::string base = "StringFileInfo\\" + TranslationName(data.data()) + "\\";
+    std::vector<std::string> values(kCount);
+    for (size_t i = 0; i < kCount; ++i) {
         void* value = nullptr;
+        UINT length = 0;
         if (VerQueryValueA(data.data(), (base + kVersionKeys[i]).c_str(), &value, &length) && value && length > 0)
-            values_[i] = static_cast<const char*>(value);
+            values[i].assign(static_cast<const char*>(value), strnlen(static_cast<const char*>(value), length));
     }
+    values_ = std::move(values);
 }
 
 void TMwVersionInfo::TellPanes() {
@@ -98,4 +104,3 @@ void TMwVersionInfo::RegisterPane(TMwVersionInfoStatus* pane) {
 void TMwVersionInfo::UnregisterPane(TMwVersionInfoStatus* pane) {
     panes_.erase(std::remove(panes_.begin(), panes_.end(), pane), panes_.end());
 }
-

@@ -1,6 +1,7 @@
 #include "controls/basic/MwVersionInfoStatus.h"
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/win/Canvas.h"
 
 using namespace mw;
 
@@ -18,7 +19,9 @@ const cl::TClassInfo& TMwVersionInfoStatus::StaticClass() {
 
 TMwVersionInfoStatus::TMwVersionInfoStatus(cl::TComponent* owner) : TMwCustomStatusPane(owner) {}
 
-TMwVersionInfoStatus::~TMwVersionInfoStatus() { SetVersionInfo(nullptr); }
+TMwVersionInfoStatus::~TMwVersionInfoStatus() {
+    if (versionInfo_) versionInfo_->UnregisterPane(this);
+}
 
 void TMwVersionInfoStatus::SetVersionInfo(TMwVersionInfo* info) {
     if (info == versionInfo_) return;
@@ -27,11 +30,10 @@ void TMwVersionInfoStatus::SetVersionInfo(TMwVersionInfo* info) {
         RemoveFreeNotification(versionInfo_);
     }
     versionInfo_ = info;
-    if (info) {
-        info->RegisterPane(this);
-        FreeNotification(info);
-        UpdateFromVersionInfo();
-    }
+    if (!info) return;
+    info->RegisterPane(this);
+    FreeNotification(info);
+    UpdateFromVersionInfo();
 }
 
 void TMwVersionInfoStatus::SetField(TMwVersionInfoField field) {
@@ -40,7 +42,7 @@ void TMwVersionInfoStatus::SetField(TMwVersionInfoField field) {
 }
 
 void TMwVersionInfoStatus::UpdateFromVersionInfo() {
-    if (versionInfo_) ChangePaneCaption(versionInfo_->Value(field_));
+    if (versionInfo_) ChangePaneCaption(versionInfo_->GetValue(field_));
 }
 
 void TMwVersionInfoStatus::Notification(cl::TComponent* component, cl::TOperation operation) {
@@ -48,7 +50,7 @@ void TMwVersionInfoStatus::Notification(cl::TComponent* component, cl::TOperatio
     if (operation == cl::TOperation::Remove && component == versionInfo_) versionInfo_ = nullptr;
 }
 
-int TMwVersionInfoStatus::LabelWidth() { return fieldLabel_.empty() ? 0 : TextWidth(fieldLabel_); }
+int TMwVersionInfoStatus::LabelWidth() { return TextWidth(fieldLabel_); }
 
 int TMwVersionInfoStatus::GetAutoWidth() {
     if (fieldLabel_.empty()) return TMwCustomStatusPane::GetAutoWidth();
@@ -61,27 +63,20 @@ cl::TRect TMwVersionInfoStatus::GetTextRect() {
     return r;
 }
 
-void TMwVersionInfoStatus::DrawCaption(HDC dc, const std::string& text) {
-    TMwCustomStatusPane::DrawCaption(dc, text);
+void TMwVersionInfoStatus::DrawCaption(cl::TCanvas& canvas, const std::string& text) {
+    TMwCustomStatusPane::DrawCaption(canvas, text);
     if (fieldLabel_.empty()) return;
     cl::TRect r = TMwCustomStatusPane::GetTextRect();
     r.right = r.left + LabelWidth() + CaptionOffset() + 2;
-    HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
-    const UINT oldAlign = SetTextAlign(dc, TA_LEFT);
-    const int y = TextTop(dc, r);
-    const RECT clip{r.left, r.top, r.right, r.bottom};
-    SetBkColor(dc, cl::ColorToRGB(FillColor()));
-    SetBkMode(dc, OPAQUE);
+    HDC dc = canvas.Handle();
+    cl::TSelectObject selectFont(dc, canvas.Font().Handle());
+    const UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP);
+    const int y = CaptionTop(canvas, r);
+    bool transparent = Themed();
     if (!Enabled()) {
-        SetTextColor(dc, cl::ColorToRGB(cl::clBtnHighlight));
-        ExtTextOutA(dc, r.left + CaptionOffset() + 2, y + 1, ETO_CLIPPED, &clip, fieldLabel_.c_str(),
-                    static_cast<UINT>(fieldLabel_.size()), nullptr);
-        SetBkMode(dc, TRANSPARENT);
+        DrawTextClipped(dc, r, r.left + CaptionOffset() + 2, y + 1, fieldLabel_, cl::clBtnHighlight, transparent, FillColor());
+        transparent = true;
     }
-    SetTextColor(dc, cl::ColorToRGB(fieldLabelColor_));
-    ExtTextOutA(dc, r.left + CaptionOffset() + 1, y, ETO_CLIPPED, &clip, fieldLabel_.c_str(),
-                static_cast<UINT>(fieldLabel_.size()), nullptr);
+    DrawTextClipped(dc, r, r.left + CaptionOffset() + 1, y, fieldLabel_, fieldLabelColor_, transparent, FillColor());
     SetTextAlign(dc, oldAlign);
-    SelectObject(dc, oldFont);
 }
-

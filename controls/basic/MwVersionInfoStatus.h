@@ -1,5 +1,6 @@
 #pragma once
-// A status pane that shows a label and one field of a TMwVersionInfo.
+// A status pane that shows a label (in its own colour) followed by one field of a
+// TMwVersionInfo.
 
 #include <string>
 
@@ -13,21 +14,23 @@ public:
     ~TMwVersionInfoStatus() override;
 
     TMwVersionInfo* VersionInfo() const { return versionInfo_; }
-    void SetVersionInfo(TMwVersionInfo* info);
+    // Leaves the old component and shows the field of the new one.
+    virtual void SetVersionInfo(TMwVersionInfo* info);
     TMwVersionInfoField Field() const { return field_; }
-    void SetField(TMwVersionInfoField field);
+    virtual void SetField(TMwVersionInfoField field);
     const std::string& FieldLabel() const { return fieldLabel_; }
-    void SetFieldLabel(const std::string& v) { StoreAndInvalidate(fieldLabel_, v); }
+    virtual void SetFieldLabel(const std::string& v) { StoreAndInvalidate(fieldLabel_, v); }
     cl::TColor FieldLabelColor() const { return fieldLabelColor_; }
-    void SetFieldLabelColor(cl::TColor v) { StoreAndInvalidate(fieldLabelColor_, v); }
+    virtual void SetFieldLabelColor(cl::TColor v) { StoreAndInvalidate(fieldLabelColor_, v); }
 
-    // Shows the value of Field from the version information.
+    // Shows the value of Field from the version information, when there is one.
     void UpdateFromVersionInfo();
 
 protected:
+    // With a label, the value is drawn after it.
     int GetAutoWidth() override;
     cl::TRect GetTextRect() override;
-    void DrawCaption(HDC dc, const std::string& text) override;
+    void DrawCaption(cl::TCanvas& canvas, const std::string& text) override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
 
 private:
@@ -38,4 +41,3 @@ private:
     std::string fieldLabel_;
     cl::TColor fieldLabelColor_ = cl::clHighlight;
 };
-

@@ -1,345 +1,163 @@
 #include "controls/navigation/MwPageControl.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "classlib/core/ClassBuilder.h"
-#include "classlib/core/TextUtils.h"
-#include "classlib/win/Canvas.h"
+#include "classlib/win/Application.h"
 #include "classlib/win/ImageList.h"
-#include "controls/basic/ChildAlignment.h"
-#include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
 
-namespace {
-
-const cl::TEnumNames kTabStyleNames{{{"tsSingleSlant", 0}, {"tsDoubleSlant", 1}, {"tsCutCorner", 2}, {"tsRoundCorners", 3}}};
-const cl::TEnumNames kTabOrientationNames{{{"toTop", 0}, {"toLeft", 1}, {"toBottom", 2}, {"toRight", 3}}};
-const cl::TEnumNames kTabSequenceNames{{{"tsStandard", 0}, {"tsReverse", 1}}};
-const cl::TEnumNames kHotTrackStyleNames{{{"htsTab", 0}, {"htsText", 1}}};
-const cl::TEnumNames kImagePositionNames{{{"ipLeft", 0}, {"ipTop", 1}, {"ipRight", 2}, {"ipBottom", 3}, {"ipBack", 4}, {"ipStretch", 5}}};
-const cl::TEnumNames kHorizontalAlignmentNames{{{"haLeft", 0}, {"haCenter", 1}, {"haRight", 2}}};
-const cl::TEnumNames kVerticalAlignmentNames{{{"vaTop", 0}, {"vaCenter", 1}, {"vaBottom", 2}}};
-
-constexpr int kTabStart = 2;  // pixels before the first tab
-
-}  // namespace
-
-// ---- colour sets ----
-
-const cl::TClassInfo& TMwTabColors::StaticClass() {
-    using C = TMwTabColors;
-    static const auto info = cl::TClassBuilder<C>("TMwTabColors", cl::TPersistent::StaticClass())
-                                 .Color("HighlightBar", &C::HighlightBar, &C::SetHighlightBar)
-                                 .Color("Shadow", &C::Shadow, &C::SetShadow)
-                                 .Color("Unselected", &C::Unselected, &C::SetUnselected)
-                                 .Build();
-    return *info;
-}
-
-const cl::TClassInfo& TMwTextColors::StaticClass() {
-    using C = TMwTextColors;
-    static const auto info = cl::TClassBuilder<C>("TMwTextColors", cl::TPersistent::StaticClass())
-                                 .Color("DisabledHighlight", &C::DisabledHighlight, &C::SetDisabledHighlight)
-                                 .Color("DisabledShadow", &C::DisabledShadow, &C::SetDisabledShadow)
-                                 .Color("Selected", &C::Selected, &C::SetSelected)
-                                 .Color("Unselected", &C::Unselected, &C::SetUnselected)
-                                 .Build();
-    return *info;
-}
-
-// ---- tab sheet ----
-
-const cl::TClassInfo& TMwTabSheet::StaticClass() {
-    using S = TMwTabSheet;
-    static const auto info = cl::TClassBuilder<S>("TMwTabSheet", cl::TCustomControl::StaticClass())
-                                 .Creatable()
-                                 .Int("DisabledIndex", &S::DisabledIndex, &S::SetDisabledIndex)
-                                 .Int("ImageIndex", &S::ImageIndex, &S::SetImageIndex)
-                                 .Int("PageIndex", &S::PageIndex, &S::SetPageIndex)
-                                 .Bool("TabEnabled", &S::TabEnabled, &S::SetTabEnabled)
-                                 .Bool("TabVisible", &S::TabVisible, &S::SetTabVisible)
-                                 .Event("OnPaintBackground", &S::OnPaintBackground)
-                                 .Build();
-    return *info;
-}
-
-TMwTabSheet::TMwTabSheet(cl::TComponent* owner) : cl::TCustomControl(owner) {
-    ShowSheet(false);
-    SetAlign(cl::TAlign::Client);
-}
-
-TMwTabSheet::~TMwTabSheet() {
-    if (pageControl_) pageControl_->RemovePage(this);
-}
-
-void TMwTabSheet::SetVisible(bool) { throw cl::EInvalidOperation("You cannot change the Visible property of a page"); }
-
-void TMwTabSheet::SetParentComponent(cl::TComponent* parent) {
-    if (auto* pageControl = dynamic_cast<TMwPageControl*>(parent)) SetPageControl(pageControl);
-    else cl::TCustomControl::SetParentComponent(parent);
-}
-
-void TMwTabSheet::SetPageControl(TMwPageControl* pageControl) {
-    if (pageControl == pageControl_) return;
-    if (pageControl_) pageControl_->RemovePage(this);
-    SetParent(pageControl);  // the new page control takes the sheet in as it is parented
-}
-
-int TMwTabSheet::PageIndex() const {
-    if (!pageControl_) return -1;
-    const auto& pages = pageControl_->pages_;
-    return static_cast<int>(std::find(pages.begin(), pages.end(), this) - pages.begin());
-}
-
-void TMwTabSheet::SetPageIndex(int index) {
-    if (!pageControl_) return;
-    auto& pages = pageControl_->pages_;
-    const int last = static_cast<int>(pages.size()) - 1;
-    if (index < 0 || index > last)
-        throw cl::EListError(std::to_string(index) + " is an invalid PageIndex value. PageIndex must be between 0 and " +
-                             std::to_string(last));
-    pages.erase(pages.begin() + PageIndex());
-    pages.insert(pages.begin() + index, this);
-    TabChanged();
-}
-
-int TMwTabSheet::TabIndex() const {
-    if (!tabVisible_ || !pageControl_) return -1;
-    int index = 0;
-    for (TMwTabSheet* page : pageControl_->pages_) {
-        if (page == this) return index;
-        if (page->tabVisible_) ++index;
-    }
-    return -1;
-}
-
-void TMwTabSheet::TabChanged() {
-    if (pageControl_) pageControl_->TabsChanged();
-}
-
-void TMwTabSheet::SetTabVisible(bool v) {
-    if (v == tabVisible_) return;
-    tabVisible_ = v;
-    TabChanged();
-}
-
-void TMwTabSheet::SetTabEnabled(bool v) {
-    if (v == tabEnabled_) return;
-    tabEnabled_ = v;
-    TabChanged();
-}
-
-void TMwTabSheet::SetImageIndex(int v) {
-    if (v == imageIndex_) return;
-    imageIndex_ = v;
-    TabChanged();
-}
-
-void TMwTabSheet::SetDisabledIndex(int v) {
-    if (v == disabledIndex_) return;
-    disabledIndex_ = v;
-    TabChanged();
-}
-
-void TMwTabSheet::Paint(cl::TCanvas& canvas) {
-    const cl::TRect r = cl::TRect::FromBounds(0, 0, Width(), Height());
-    bool handled = false;
-    OnPaintBackground(this, canvas, r, handled);
-    if (!handled) FillSolid(canvas.Handle(), r, Color());
-}
-
-void TMwTabSheet::WndProc(cl::TMessage& m) {
-    // The page paints its whole area itself.
-    if (m.msg == WM_ERASEBKGND) {
-        m.result = 1;
-        return;
-    }
-    cl::TCustomControl::WndProc(m);
-    if (m.msg == WM_SETTEXT) TabChanged();
-}
-
-// ---- page control ----
-
 const cl::TClassInfo& TMwPageControl::StaticClass() {
     using P = TMwPageControl;
+    using T = TMwCustomTabControl;
     static const auto info =
-        cl::TClassBuilder<P>("TMwPageControl", cl::TCustomControl::StaticClass())
+        cl::TClassBuilder<P>("TMwPageControl", T::StaticClass())
             .Creatable()
+            .Enum<TMwAboutInfo>("About", &P::About, &P::SetAbout, kAboutInfoNames)
             .Ref<TMwTabSheet>("ActivePage", &P::ActivePage, &P::SetActivePage)
             .Ref<TMwTabSheet>("ActivePageDefault", &P::ActivePageDefault, &P::SetActivePageDefault)
             .Bool("SaveResources", &P::SaveResources, &P::SetSaveResources)
-            .Bool("AlignTabs", &P::AlignTabs, &P::SetAlignTabs)
-            .Color("BackgroundColor", &P::BackgroundColor, &P::SetBackgroundColor)
-            .Bool("BoldCurrentTab", &P::BoldCurrentTab, &P::SetBoldCurrentTab)
-            .Int("CutCornerSize", &P::CutCornerSize, &P::SetCutCornerSize)
-            .Color("FlatColor", &P::FlatColor, &P::SetFlatColor)
-            .Int("FlatColorAdjustment", &P::FlatColorAdjustment, &P::SetFlatColorAdjustment)
-            .Bool("HotTrack", &P::HotTrack, &P::SetHotTrack)
-            .Color("HotTrackColor", &P::HotTrackColor, &P::SetHotTrackColor)
-            .Enum<TMwHotTrackColorType>("HotTrackColorType", &P::HotTrackColorType, &P::SetHotTrackColorType, kHotTrackColorTypeNames)
-            .Enum<TMwHotTrackStyle>("HotTrackStyle", &P::HotTrackStyle, &P::SetHotTrackStyle, kHotTrackStyleNames)
-            .Enum<TMwHorizontalAlignment>("ImageAlignment", &P::ImageAlignment, &P::SetImageAlignment, kHorizontalAlignmentNames)
-            .Enum<TMwVerticalAlignment>("ImageAlignmentVertical", &P::ImageAlignmentVertical, &P::SetImageAlignmentVertical,
+            .Bool("AlignTabs", &T::AlignTabs, &T::SetAlignTabs)
+            .Color("BackgroundColor", &T::BackgroundColor, &T::SetBackgroundColor)
+            .Bool("BoldCurrentTab", &T::BoldCurrentTab, &T::SetBoldCurrentTab)
+            .Int("CutCornerSize", &T::CutCornerSize, &T::SetCutCornerSize)
+            .Color("FlatColor", &T::FlatColor, &T::SetFlatColor)
+            .Int("FlatColorAdjustment", &T::FlatColorAdjustment, &T::SetFlatColorAdjustment)
+            .Bool("HotTrack", &T::HotTrack, &T::SetHotTrack)
+            .Color("HotTrackColor", &T::HotTrackColor, &T::SetHotTrackColor)
+            .Enum<TMwHotTrackColorType>("HotTrackColorType", &T::HotTrackColorType, &T::SetHotTrackColorType,
+                                        kHotTrackColorTypeNames)
+            .Enum<TMwHotTrackStyle>("HotTrackStyle", &T::HotTrackStyle, &T::SetHotTrackStyle, kHotTrackStyleNames)
+            .Enum<TMwHorizontalAlignment>("ImageAlignment", &T::ImageAlignment, &T::SetImageAlignment,
+                                          kHorizontalAlignmentNames)
+            .Enum<TMwVerticalAlignment>("ImageAlignmentVertical", &T::ImageAlignmentVertical, &T::SetImageAlignmentVertical,
                                         kVerticalAlignmentNames)
-            .Int("ImageMargin", &P::ImageMargin, &P::SetImageMargin)
-            .Enum<TMwImagePosition>("ImagePosition", &P::ImagePosition, &P::SetImagePosition, kImagePositionNames)
-            .Ref<cl::TCustomImageList>("Images", &P::Images, &P::SetImages)
-            .Int("Margin", &P::Margin, &P::SetMargin)
-            .Bool("MultiLine", &P::MultiLine, &P::SetMultiLine)
-            .Bool("ParentBackgroundColor", &P::ParentBackgroundColor, &P::SetParentBackgroundColor)
-            .Int("RowIndent", &P::RowIndent, &P::SetRowIndent)
-            .Int("RowOverlap", &P::RowOverlap, &P::SetRowOverlap)
-            .Bool("ShowCardFrame", &P::ShowCardFrame, &P::SetShowCardFrame)
-            .Bool("ShowCloseButton", &P::ShowCloseButton, &P::SetShowCloseButton)
-            .Bool("ShowFocusRect", &P::ShowFocusRect, &P::SetShowFocusRect)
-            .Bool("ShowFullFrame", &P::ShowFullFrame, &P::SetShowFullFrame)
-            .Bool("ShowShadow", &P::ShowShadow, &P::SetShowShadow)
-            .Object("TabColors", &P::TabColors)
-            .Object("TextColors", &P::TextColors)
-            .Int("TabHeight", &P::TabHeight, &P::SetTabHeight)
-            .Bool("TabHints", &P::TabHints, &P::SetTabHints)
-            .Int("TabIndex", &P::TabIndex, &P::SetTabIndex)
-            .Enum<TMwTabOrientation>("TabOrientation", &P::TabOrientation, &P::SetTabOrientation, kTabOrientationNames)
-            .Enum<TMwTabSequence>("TabSequence", &P::TabSequence, &P::SetTabSequence, kTabSequenceNames)
-            .Enum<TMwTabStyle>("TabStyle", &P::TabStyle, &P::SetTabStyle, kTabStyleNames)
-            .Int("TabWidth", &P::TabWidth, &P::SetTabWidth)
-            .Enum<TMwHorizontalAlignment>("TextAlignment", &P::TextAlignment, &P::SetTextAlignment, kHorizontalAlignmentNames)
-            .Enum<TMwVerticalAlignment>("TextAlignmentVertical", &P::TextAlignmentVertical, &P::SetTextAlignmentVertical,
+            .Int("ImageMargin", &T::ImageMargin, &T::SetImageMargin)
+            .Enum<TMwImagePosition>("ImagePosition", &T::ImagePosition, &T::SetImagePosition, kImagePositionNames)
+            .Ref<cl::TCustomImageList>("Images", &T::Images, &T::SetImages)
+            .Int("Margin", &T::Margin, &T::SetMargin)
+            .Bool("MultiLine", &T::MultiLine, &T::SetMultiLine)
+            .Bool("ParentBackgroundColor", &T::ParentBackgroundColor, &T::SetParentBackgroundColor)
+            .Int("RowIndent", &T::RowIndent, &T::SetRowIndent)
+            .Int("RowOverlap", &T::RowOverlap, &T::SetRowOverlap)
+            .Bool("ShowCardFrame", &T::ShowCardFrame, &T::SetShowCardFrame)
+            .Bool("ShowCloseButton", &T::ShowCloseButton, &T::SetShowCloseButton)
+            .Bool("ShowFocusRect", &T::ShowFocusRect, &T::SetShowFocusRect)
+            .Bool("ShowFullFrame", &T::ShowFullFrame, &T::SetShowFullFrame)
+            .Bool("ShowShadow", &T::ShowShadow, &T::SetShowShadow)
+            .Object("TabColors", &T::TabColors)
+            .Object("TextColors", &T::TextColors)
+            .Int("TabHeight", &T::TabHeight, &T::SetTabHeight)
+            .Bool("TabHints", &T::TabHints, &T::SetTabHints)
+            .Int("TabIndex", &T::TabIndex, &T::SetTabIndex)
+            .Enum<TMwTabOrientation>("TabOrientation", &T::TabOrientation, &T::SetTabOrientation, kTabOrientationNames)
+            .Enum<TMwTabSequence>("TabSequence", &T::TabSequence, &T::SetTabSequence, kTabSequenceNames)
+            .Enum<TMwTabStyle>("TabStyle", &T::TabStyle, &T::SetTabStyle, kTabStyleNames)
+            .Int("TabWidth", &T::TabWidth, &T::SetTabWidth)
+            .Enum<TMwHorizontalAlignment>("TextAlignment", &T::TextAlignment, &T::SetTextAlignment, kHorizontalAlignmentNames)
+            .Enum<TMwVerticalAlignment>("TextAlignmentVertical", &T::TextAlignmentVertical, &T::SetTextAlignmentVertical,
                                         kVerticalAlignmentNames)
-            .Enum<TOrientation>("TextOrientation", &P::TextOrientation, &P::SetTextOrientation, kOrientationNames)
-            .Bool("Transparent", &P::Transparent, &P::SetTransparent)
-            .Bool("UseColoredTabs", &P::UseColoredTabs, &P::SetUseColoredTabs)
-            .Bool("UseGradients", &P::UseGradients, &P::SetUseGradients)
-            .Event("OnChange", &P::OnChange)
-            .Event("OnChanging", &P::OnChanging)
-            .Event("OnClose", &P::OnClose)
-            .Event("OnGetTextColor", &P::OnGetTextColor)
-            .Event("OnPaintBackground", &P::OnPaintBackground)
-            .Event("OnPaintCardBackground", &P::OnPaintCardBackground)
-            .Event("OnPaintTabBackground", &P::OnPaintTabBackground)
-            .Event("OnTabClick", &P::OnTabClick)
+            .Enum<TOrientation>("TextOrientation", &T::TextOrientation, &T::SetTextOrientation, kOrientationNames)
+            .Bool("Transparent", &T::Transparent, &T::SetTransparent)
+            .Bool("UseColoredTabs", &T::UseColoredTabs, &P::SetUseColoredTabs)
+            .Bool("UseGradients", &T::UseGradients, &T::SetUseGradients)
+            .Event<cl::TNotifyEvent>("OnChange", &P::OnChange)
+            .Event<TMwTabChangingEvent>("OnChanging", &P::OnChanging)
+            .Event<TMwTabCloseEvent>("OnClose", &P::OnClose)
+            .Event<TMwGetTextColorEvent>("OnGetTextColor", &P::OnGetTextColor)
+            .Event<TMwPaintBackgroundEvent>("OnPaintBackground", &P::OnPaintBackground)
+            .Event<TMwPaintCardBackgroundEvent>("OnPaintCardBackground", &P::OnPaintCardBackground)
+            .Event<TMwPaintTabBackgroundEvent>("OnPaintTabBackground", &P::OnPaintTabBackground)
+            .Event<cl::TNotifyEvent>("OnTabClick", &P::OnTabClick)
             .Build();
     return *info;
 }
 
-TMwPageControl::TMwPageControl(cl::TComponent* owner) : cl::TCustomControl(owner), tabColors_(*this), textColors_(*this) {
+TMwPageControl::TMwPageControl(cl::TComponent* owner) : TMwCustomTabControl(owner) {
+    // Form resources name the sheets by class.
+    static const bool sheetsRegistered = (cl::TClassRegistry::Register(TMwTabSheet::StaticClass()), true);
+    (void)sheetsRegistered;
     SetBounds(0, 0, 300, 150);
-    SetTabStop(true);
 }
 
 TMwPageControl::~TMwPageControl() {
+    Destroying();
     // The sheets die with their parent after this; they must not call back.
     for (TMwTabSheet* page : pages_) page->pageControl_ = nullptr;
     pages_.clear();
     activePage_ = nullptr;
 }
 
+// ---- sheets ----
+
 void TMwPageControl::ControlListChanged(cl::TControl* control, bool inserted) {
+    TMwCustomTabControl::ControlListChanged(control, inserted);
+    auto* sheet = dynamic_cast<TMwTabSheet*>(control);
+    if (!sheet) return;
     if (!inserted) {
-        const auto it = std::find_if(pages_.begin(), pages_.end(), [&](TMwTabSheet* p) { return p == control; });
-        if (it != pages_.end()) RemovePage(*it);
+        RemovePage(sheet);
         return;
     }
-    auto* sheet = dynamic_cast<TMwTabSheet*>(control);
-    if (!sheet || std::find(pages_.begin(), pages_.end(), sheet) != pages_.end()) return;
+    if (std::find(pages_.begin(), pages_.end(), sheet) != pages_.end()) return;
     pages_.push_back(sheet);
     sheet->pageControl_ = this;
-    TabsChanged();
+    RebuildTabs();
 }
 
 void TMwPageControl::RemovePage(TMwTabSheet* sheet) {
     const auto it = std::find(pages_.begin(), pages_.end(), sheet);
     if (it == pages_.end()) return;
-    if (sheet == activePage_) {
-        sheet->ShowSheet(false);
-        activePage_ = nullptr;
-    }
+    const bool wasActive = sheet == activePage_;
+    if (wasActive) ShowSheet(nullptr);
     pages_.erase(it);
     sheet->pageControl_ = nullptr;
-    TabsChanged();
+    RebuildTabs();
+    // Without its page the tab is gone too; left alone, TabIndex would name the next sheet's
+    // tab while that sheet stays hidden.
+    if (wasActive) SetTabIndex(-1);
+}
+
+TMwTabSheet* TMwPageControl::SheetOfTab(int tabIndex) const {
+    if (tabIndex < 0) return nullptr;
+    for (TMwTabSheet* page : pages_)
+        if (page->TabIndex() == tabIndex) return page;
+    return nullptr;
+}
+
+void TMwPageControl::RebuildTabs() {
+    Tabs().Clear();
+    for (const TMwTabSheet* page : pages_)
+        if (page->TabVisible()) page->FillTab(Tabs().Add());
+    // The layout is stale from here on; TabIndex must not scroll or turn rows by it.
+    TMwCustomTabControl::LayoutChanged();
+    // TabIndex follows the page that is shown; nothing changes pages, so nobody is asked.
+    if (activePage_) {
+        const int index = activePage_->TabIndex();
+        if (index != TabIndex()) SetTabIndexAsked(index);
+    }
 }
 
 void TMwPageControl::Notification(cl::TComponent* component, cl::TOperation operation) {
-    cl::TCustomControl::Notification(component, operation);
-    if (operation != cl::TOperation::Remove) return;
-    if (component == images_) images_ = nullptr;
-    if (component == activePageDefault_) activePageDefault_ = nullptr;
+    TMwCustomTabControl::Notification(component, operation);
+    if (operation == cl::TOperation::Remove && component == activePageDefault_) activePageDefault_ = nullptr;
 }
 
-void TMwPageControl::SetImages(cl::TCustomImageList* images) {
-    if (images_) RemoveFreeNotification(images_);
-    images_ = images;
-    if (images) FreeNotification(images);
-    Invalidate();
+void TMwPageControl::SetActivePageDefault(TMwTabSheet* sheet) {
+    if (sheet == activePageDefault_) return;
+    if (activePageDefault_) RemoveFreeNotification(activePageDefault_);
+    activePageDefault_ = sheet;
+    if (sheet) FreeNotification(sheet);
 }
 
-void TMwPageControl::SetParentBackgroundColor(bool v) {
-    parentBackgroundColor_ = v;
-    if (v && Parent()) backgroundColor_ = Parent()->Color();
-    Invalidate();
-}
-
-void TMwPageControl::SetShowFullFrame(bool v) {
-    showFullFrame_ = v;
-    if (!v) showShadow_ = false;
-    Invalidate();
-}
-
-void TMwPageControl::SetShowShadow(bool v) {
-    showShadow_ = v;
-    if (v) showFullFrame_ = true;
-    Invalidate();
-}
-
-int TMwPageControl::TabCount() const {
-    return static_cast<int>(std::count_if(pages_.begin(), pages_.end(), [](const TMwTabSheet* p) { return p->TabVisible(); }));
-}
-
-void TMwPageControl::TabsChanged() {
-    if (activePage_) {
-        const int index = activePage_->TabIndex();
-        if (index != tabIndex_) tabIndex_ = index;
-    }
-    Realign();
-    Invalidate();
-}
-
-bool TMwPageControl::MayChangeTo(int index) {
-    int tab = 0;
-    for (TMwTabSheet* page : pages_) {
-        if (!page->TabVisible()) continue;
-        if (tab++ != index) continue;
-        if (!page->TabEnabled()) return false;
-        if (index == tabIndex_) return true;
-        bool allow = true;
-        OnChanging(this, index, allow);
-        return allow;
-    }
-    return false;
-}
-
-void TMwPageControl::SetTabIndex(int index) {
-    if (IsLoading()) {
-        tabIndex_ = index;
-        return;
-    }
-    if (index < 0 || index >= TabCount()) {
-        tabIndex_ = -1;
-        Invalidate();
-        return;
-    }
-    if (!MayChangeTo(index)) return;
-    const bool changed = index != tabIndex_;
-    tabIndex_ = index;
+void TMwPageControl::SetSaveResources(bool v) {
+    if (!cl::StoreIfChanged(saveResources_, v) || !v) return;
     for (TMwTabSheet* page : pages_)
-        if (page->TabIndex() == index) ShowSheet(page);
-    Invalidate();
-    if (changed) OnChange(this);
+        if (page != activePage_) page->ReleaseHandle();
 }
+
+// ---- choosing the page ----
 
 void TMwPageControl::SetActivePage(TMwTabSheet* sheet) {
     if (sheet && sheet->pageControl_ != this) return;
@@ -352,24 +170,48 @@ void TMwPageControl::SetActivePage(TMwTabSheet* sheet) {
     SetTabIndex(index);
 }
 
+void TMwPageControl::Changing(int newIndex, bool& allowChange) {
+    TMwCustomTabControl::Changing(newIndex, allowChange);
+    if (allowChange) ShowSheet(SheetOfTab(newIndex));
+}
+
+bool TMwPageControl::FocusInside(TMwTabSheet* sheet) {
+    if (!sheet || !sheet->HandleAllocated()) return false;
+    HWND focus = GetFocus();
+    HWND window = sheet->Handle();
+    return focus && (focus == window || IsChild(window, focus));
+}
+
 void TMwPageControl::ShowSheet(TMwTabSheet* sheet) {
     if (sheet == activePage_) return;
+    TMwTabSheet* old = activePage_;
+    // The focus leaves a page before it is hidden: for the new page, or else the page control.
+    const bool moveFocus = FocusInside(old);
+    cl::TControl* focusTarget = nullptr;
     if (sheet) {
         sheet->BringToFront();
         sheet->ShowSheet(true);
+        if (moveFocus) focusTarget = sheet->Enabled() ? static_cast<cl::TControl*>(sheet) : this;
+    } else if (moveFocus) {
+        focusTarget = this;
     }
-    TMwTabSheet* old = activePage_;
-    activePage_ = sheet;
+    if (focusTarget) focusTarget->SetFocus();
     if (old) {
         old->ShowSheet(false);
-        if (saveResources_) old->DestroyHandle();
+        if (saveResources_) old->ReleaseHandle();
+    }
+    activePage_ = sheet;
+    if (focusTarget == sheet && sheet) {
+        // The first control of the page that takes the focus.
+        if (HWND first = GetNextDlgTabItem(sheet->Handle(), nullptr, FALSE); first && IsChild(sheet->Handle(), first))
+            ::SetFocus(first);
     }
 }
 
 void TMwPageControl::SelectNextPage(bool forward) {
-    if (pages_.empty()) return;
     const int count = PageCount();
-    int start = activePage_ ? activePage_->PageIndex() : (forward ? -1 : count);
+    if (count == 0) return;
+    const int start = activePage_ ? activePage_->PageIndex() : (forward ? -1 : count);
     for (int step = 1; step <= count; ++step) {
         const int index = ((start + (forward ? step : -step)) % count + count) % count;
         if (pages_[static_cast<size_t>(index)]->TabVisible()) {
@@ -380,110 +222,66 @@ void TMwPageControl::SelectNextPage(bool forward) {
 }
 
 void TMwPageControl::HideAllTabs() {
-    for (TMwTabSheet* page : pages_) page->SetTabVisible(false);
+    for (TMwTabSheet* page : std::vector<TMwTabSheet*>(pages_)) page->SetTabVisible(false);
 }
 
 void TMwPageControl::ShowAllTabs() {
-    for (TMwTabSheet* page : pages_) page->SetTabVisible(true);
+    for (TMwTabSheet* page : std::vector<TMwTabSheet*>(pages_)) page->SetTabVisible(true);
 }
 
-void TMwPageControl::Loaded() {
-    cl::TCustomControl::Loaded();
-    tabIndex_ = -1;
-    TMwTabSheet* page = activePageDefault_ && activePageDefault_ != activePage_ ? activePageDefault_ : activePage_;
-    activePage_ = nullptr;
-    TabsChanged();
-    SetActivePage(page);
+void TMwPageControl::CloseCurrentTab() {
+    if (!activePage_) return;
+    const int index = TabIndex();
+    cl::Free(activePage_);  // takes itself out of the pages, showing none
+    SetTabIndex(index > 0 ? index - 1 : 0);
 }
 
-bool TMwPageControl::ReadExtraProperty(const std::string& name, const cl::TValue& value) {
-    if (!cl::SameText(name, "FixedDimension")) return false;
-    if (value.kind != cl::TValue::Kind::Integer) throw cl::EConvertError("FixedDimension expects an integer");
-    fixedDimension_ = static_cast<int>(value.integer);
+bool TMwPageControl::DialogKey(WORD key, cl::TShiftState shift) {
+    if (key != VK_TAB || !(shift & cl::ssCtrl) || !HandleAllocated()) return false;
+    HWND focus = GetFocus();
+    if (!focus || (focus != Handle() && !IsChild(Handle(), focus))) return false;
+    SelectNextPage(!(shift & cl::ssShift));
     return true;
 }
 
-int TMwPageControl::RowDepth() {
-    if (fixedDimension_ > 0) return fixedDimension_;
-    if (tabHeight_ > 0) return tabHeight_;
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    SIZE size{};
-    GetTextExtentPoint32A(dc, "Pp", 2, &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size.cy + 6;
-}
-
-std::vector<cl::TRect> TMwPageControl::TabRects() {
-    std::vector<cl::TRect> rects;
-    const int depth = RowDepth();
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, Font()->Handle());
-    int x = kTabStart;
-    for (TMwTabSheet* page : pages_) {
-        if (!page->TabVisible()) continue;
-        SIZE size{};
-        const std::string& caption = page->Caption();
-        GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
-        const int width = tabWidth_ > 0 ? tabWidth_ : size.cx + 16;
-        rects.push_back({x, 0, x + width, depth});
-        x += width;
-    }
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return rects;
-}
-
-cl::TRect TMwPageControl::DisplayRect() {
-    cl::TRect r = ClientRect();
-    if (TabCount() == 0) return r;  // without tabs the sheets take the whole control
-    r.top += RowDepth();
-    return showCardFrame_ ? Inset(r, 2, 2) : r;
-}
-
-void TMwPageControl::AlignControls() { AlignChildrenIn(*this, DisplayRect(), aligning_); }
-
-void TMwPageControl::Paint(cl::TCanvas& canvas) {
-    HDC dc = canvas.Handle();
-    const cl::TRect all = ClientRect();
-    const cl::TColor background = parentBackgroundColor_ && Parent() ? Parent()->Color() : backgroundColor_;
-    bool handled = false;
-    OnPaintBackground(this, canvas, all, handled);
-    if (!handled) FillSolid(dc, all, background);
-    if (TabCount() == 0) return;
-
-    const cl::TRect card{all.left, RowDepth() - 1, all.right, all.bottom};
-    FillSolid(dc, card, activePage_ ? activePage_->Color() : Color());
-    if (showCardFrame_) PaintFrame(canvas, card, TFrameStyle::Raised, sdAll);
-    const std::vector<cl::TRect> tabs = TabRects();
-    canvas.Font().Assign(*Font());
-    int tab = 0;
-    for (TMwTabSheet* page : pages_) {
-        if (!page->TabVisible()) continue;
-        const cl::TRect r = tabs[static_cast<size_t>(tab)];
-        const bool current = tab == tabIndex_;
-        const cl::TRect face = current ? cl::TRect{r.left, r.top, r.right, r.bottom + 1} : cl::TRect{r.left, r.top + 2, r.right, r.bottom - 1};
-        FillSolid(dc, face, current ? page->Color() : tabColors_.Unselected());
-        PaintFrame(canvas, face, TFrameStyle::Flat, sdLeft | sdTop | sdRight, {cl::clBtnShadow, cl::clBtnHighlight, cl::clBtnShadow, 1});
-        canvas.Font().SetColor(!page->TabEnabled() ? textColors_.DisabledShadow()
-                               : current           ? textColors_.Selected()
-                                                   : textColors_.Unselected());
-        canvas.TextRect(face, page->Caption(), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        ++tab;
-    }
-}
-
 void TMwPageControl::WndProc(cl::TMessage& m) {
-    if (m.msg == WM_LBUTTONDOWN && Enabled()) {
-        const cl::TPoint point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
-        const std::vector<cl::TRect> tabs = TabRects();
-        for (size_t i = 0; i < tabs.size(); ++i) {
-            if (!tabs[i].Contains(point)) continue;
-            SetTabIndex(static_cast<int>(i));
-            if (tabIndex_ == static_cast<int>(i)) OnTabClick(this);
-            break;
-        }
+    if (m.msg == cl::CM_DIALOGKEY) {
+        m.result = DialogKey(static_cast<WORD>(m.wParam), static_cast<cl::TShiftState>(m.lParam)) ? 1 : 0;
+        return;
     }
-    cl::TCustomControl::WndProc(m);
+    TMwCustomTabControl::WndProc(m);
+}
+
+// ---- colours ----
+
+void TMwPageControl::ColorChanged() {
+    TMwCustomTabControl::ColorChanged();
+    if (UseColoredTabs()) return;
+    // Without coloured tabs every page takes the page control's colour.
+    for (TMwTabSheet* page : pages_) page->SetColor(Color());
+}
+
+void TMwPageControl::SetUseColoredTabs(bool v) {
+    if (v == UseColoredTabs()) return;
+    TMwCustomTabControl::SetUseColoredTabs(v);
+    if (!v && Parent()) ColorChanged();
+}
+
+void TMwPageControl::PaintCardBackground(cl::TCanvas& canvas, int row, const cl::TRect& rect, bool& handled) {
+    TMwCustomTabControl::PaintCardBackground(canvas, row, rect, handled);
+    if (handled || row != 0 || TabIndex() < 0 || !activePage_) return;
+    mw::FillSolid(canvas.Handle(), rect, activePage_->Color());
+    handled = true;
+}
+
+// ---- loading ----
+
+void TMwPageControl::Loaded() {
+    TMwCustomTabControl::Loaded();
+    EnsureLayout();
+    SetTabIndex(-1);
+    TMwTabSheet* page = activePageDefault_ && activePageDefault_ != activePage_ ? activePageDefault_ : activePage_;
+    ShowSheet(nullptr);
+    RebuildTabs();
+    SetActivePage(page);
 }

@@ -1,15 +1,15 @@
 #pragma once
 // A two-pane container with a movable bar between the panes. The bar position is kept in
 // pixels and in percent of the splitter's size, clamped to margins; one pane can keep its
-// size when the splitter is resized; the bar is dragged live or as a ghost bar; and a hot spot
-// on the bar collapses one pane with a click and restores it with the next.
+// size when the splitter is resized; the bar is dragged live or as an inverted ghost bar drawn
+// on the screen; and a hot spot on the bar collapses one pane with a click and restores it
+// with the next.
 //
 // A form resource lists the controls of both panes under the splitter, with the stream
 // properties "UpperLeftControls" and "LowerRightControls" naming which pane each one goes to
-// when loading ends.
-//
-// This class offers what the program uses so far: the properties, the layout, dragging and
-// the hot spot, in the classic look with the system's cursors; docking comes later.
+// when loading ends. The cursors over the bar are loaded by name from the program's resources
+// ("MWSPLIT_HORZ", "MWSPLIT_HORZHOTSPOT", "MWSPLIT_VERT", "MWSPLIT_VERTHOTSPOT"); a program
+// without them gets the system's sizing and hand cursors.
 
 #include <memory>
 #include <string>
@@ -17,24 +17,30 @@
 
 #include "classlib/core/Event.h"
 #include "classlib/core/Persistent.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/MwPanel.h"
+#include "controls/navigation/SplitterGeometry.h"
 
 class TMwSplitter;
 
 enum class TFixedPane { UpperLeft, LowerRight };
 enum class TSelectedPane { UpperLeft, LowerRight };
 enum class TSplitterStyle { Standard, Groove, Bump };
-enum class THotSpotDirection { Min, Max, Both };
 
+// (Sender, NewPos, AllowChange): AllowChange starts true; false vetoes the position.
 using TPositionChangingEvent = cl::TEvent<cl::TObject*, int, bool&>;
 
-// One pane: a borderless framed panel whose visibility also re-lays out the splitter.
+// One pane: a borderless framed panel. Outside a dock site its empty area lets the pointer
+// through to the splitter, and its visibility re-lays out the splitter.
 class TMwSplitterPane : public TMwCustomPanel {
     CL_CLASS_INFO()
 public:
-    TMwSplitterPane(TMwSplitter* splitter);
+    explicit TMwSplitterPane(TMwSplitter* splitter);
     TMwSplitter* Splitter() const { return splitter_; }
     void SetVisible(bool visible) override;
+
+protected:
+    void WndProc(cl::TMessage& message) override;
 
 private:
     TMwSplitter* splitter_;
@@ -84,7 +90,10 @@ public:
     void SetOrientation(TOrientation v);
     int Position() const { return position_; }
     // Clamps, asks OnChanging, stores, sets Percent, lays the panes out and fires OnChange.
+    // While a form resource is read it only stores: the splitter has no size yet.
     void SetPosition(int p);
+    // Moves the bar and makes the new place the one a resize restores.
+    void MoveBarTo(int p);
     int Percent() const { return percent_; }
     // Outside loading also switches UsePercent on and moves the bar there.
     void SetPercent(int v);
@@ -113,18 +122,21 @@ public:
     bool HotSpotVisible() const { return hotSpotVisible_; }
     void SetHotSpotVisible(bool v);
     THotSpotDirection HotSpotDirection() const { return hotSpotDirection_; }
-    void SetHotSpotDirection(THotSpotDirection v) { StoreAndInvalidate(hotSpotDirection_, v); }
+    void SetHotSpotDirection(THotSpotDirection v);
     int HotSpotSizePercent() const { return hotSpotSizePercent_; }
     void SetHotSpotSizePercent(int v);
     cl::TColor HotSpotHighlight() const { return hotSpotHighlight_; }
-    void SetHotSpotHighlight(cl::TColor v) { StoreAndInvalidate(hotSpotHighlight_, v); }
+    void SetHotSpotHighlight(cl::TColor v);
     bool HotSpotIgnoreMargins() const { return hotSpotIgnoreMargins_; }
     void SetHotSpotIgnoreMargins(bool v) { hotSpotIgnoreMargins_ = v; }
     bool HotSpotClosed() const { return hotSpotClosed_; }
+    bool HotSpotClosedToMin() const { return closedToMin_; }
+    bool HotSpotClosedToMax() const { return closedToMax_; }
 
     cl::TRect BarRect() const { return bar_; }
     cl::TRect HotSpotRect() const { return hotSpot_; }
-    // Opens a closed hot spot, or closes an open one (toward the start when nearStart).
+    // What a click on the hot spot does: opens a closed hot spot, or closes an open one
+    // (toward the start when the direction is both ways and nearStart), then OnHotSpotClick.
     void ToggleHotSpot(bool nearStart);
     // Places the panes and the bar; nothing while loading.
     void LayoutPanes();
@@ -136,6 +148,9 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     cl::TRect ClientRect() override;
     void Loaded() override;
+    // "BarSize", "HotSpotClosed", "HotSpotClosedToMin", "HotSpotClosedToMax",
+    // "HotSpotPosition", "UpperLeftControls", "LowerRightControls" and the retired
+    // "PositionMin" and "PositionMax".
     bool ReadExtraProperty(const std::string& name, const cl::TValue& value) override;
 
     cl::TNotifyEvent OnChange;
@@ -148,17 +163,41 @@ protected:
     void WndProc(cl::TMessage& message) override;
 
 private:
+    struct TCursorTraits {
+        static HCURSOR Invalid() { return nullptr; }
+        static void Close(HCURSOR h) { DestroyCursor(h); }
+    };
+    using TCursorHandle = cl::TUniqueHandle<HCURSOR, TCursorTraits>;
+
+    // The full size along the bar's axis: the height for upper and lower panes.
     int Size() const { return orientation_ == TOrientation::Vertical ? Height() : Width(); }
+    int Along(cl::TPoint p) const { return orientation_ == TOrientation::Vertical ? p.y : p.x; }
     int BorderOffset() const;
-    int Clamp(int p) const;
-    void Resized();
+    int ClampPosition(int p) const;
+    // The position writer; force lays out even when the position stays (after a resize).
+    void ChangePosition(int p, bool force);
+    void ApplyResizeRule();
     void RememberRestorePosition(int p);
     void RememberFixedSize();
-    void UpdateHotSpot();
-    void DrawGhostBar(int p);
-    void DrawHotSpot(HDC dc, bool highlighted);
+    void UpdateHotSpotRect();
+    void ReparentNamedControls();
 
-    TMwSplitterPane* panes_[2] = {nullptr, nullptr};  // children of the splitter, made last in its constructor
+    void MouseDown(cl::TPoint p);
+    void MouseMove(cl::TPoint p);
+    void MouseUp(cl::TPoint p);
+    void CancelDrag();
+    bool SetBarCursor();
+    void TrackHotSpot(bool fromSetCursor);
+
+    void DrawGhostBar(int p);
+    // Draws the bar's grooves and the hot spot on the window now (nothing without a window).
+    void DrawSplitterBar();
+    void DrawSplitterBar(cl::TCanvas& canvas);
+    void DrawHotSpot(cl::TCanvas& canvas, bool highlighted, cl::TPoint pointer);
+    void DrawHotSpotNow(bool highlighted, cl::TPoint pointer);
+    HCURSOR BarCursor(bool onHotSpot) const;
+
+    TMwSplitterPane* panes_[2] = {nullptr, nullptr};  // children of the splitter, made in its constructor
     std::unique_ptr<TMwPaneData> data_[2];
     std::vector<std::string> paneNames_[2];  // from the form resource, until loading ends
 
@@ -187,14 +226,17 @@ private:
     bool hotSpotClosed_ = false;
     bool closedToMin_ = false;
     bool closedToMax_ = false;
-    int hotSpotPosition_ = 100;  // the position before the hot spot closed
-    bool hotSpotHot_ = false;     // the pointer is over the hot spot
+    int hotSpotPosition_ = 100;     // the position before the hot spot closed
+    bool pointerOutsideHotSpot_ = true;
     bool dragging_ = false;
     bool pressedOnHotSpot_ = false;
     int pressPosition_ = 0;
-    int pressCoordinate_ = 0;
+    int pressOffset_ = 0;  // the pointer's coordinate at the press, less half the size
     int lastGhost_ = 0;
     int fixedSize_ = 0;
     int restorePosition_ = 100;
     bool resizing_ = false;
+
+    cl::TBitmapHandle checker_;  // 8 x 8, the ghost bar's pattern
+    TCursorHandle cursors_[4];   // horizontal, horizontal hot spot, vertical, vertical hot spot
 };

@@ -56,4 +56,20 @@ cl::TRect SplitterHotSpot(const cl::TRect& bar, TOrientation orientation, int si
     return {bar.left, c - half, bar.right, c + half};
 }
 
+THotSpotArrows HotSpotArrows(THotSpotDirection direction, bool closed, bool closedToMin, bool closedToMax) {
+    switch (direction) {
+        case THotSpotDirection::Min: return {!closed, !closed};
+        case THotSpotDirection::Max: return {closed, closed};
+        case THotSpotDirection::Both: break;
+    }
+    if (closed && closedToMin) return {false, false};
+    if (closed && closedToMax) return {true, true};
+    return {true, false};  // open: each arrow points toward its own end
+}
+
+int HotSpotGripDotCount(int length) {
+    const int count = (length - 32) / 3 + 1;  // truncating toward zero, as the drawing loop does
+    return count > 0 ? count : 0;
+}
+
 }  // namespace mw

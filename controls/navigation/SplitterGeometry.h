@@ -6,6 +6,10 @@
 #include "classlib/core/Geometry.h"
 #include "controls/foundation/FrameModel.h"
 
+// Where a click on the hot spot moves the bar: to the start, to the end, or to the end whose
+// half of the hot spot was clicked.
+enum class THotSpotDirection { Min, Max, Both };
+
 namespace mw {
 
 // Rounds to the nearest integer, halves to even.
@@ -41,5 +45,20 @@ TSplitterRects LayoutSplitterPanes(const cl::TRect& client, TOrientation orienta
 
 // The hot spot: sizePercent of the bar's length, centred on the bar.
 cl::TRect SplitterHotSpot(const cl::TRect& bar, TOrientation orientation, int sizePercent);
+
+// Which way the hot spot's two arrows point: toward the start of the axis (up, or left) or
+// toward its end, for the first arrow and the second.
+struct THotSpotArrows {
+    bool firstTowardStart = true;
+    bool secondTowardStart = true;
+    bool operator==(const THotSpotArrows& o) const {
+        return firstTowardStart == o.firstTowardStart && secondTowardStart == o.secondTowardStart;
+    }
+};
+THotSpotArrows HotSpotArrows(THotSpotDirection direction, bool closed, bool closedToMin, bool closedToMax);
+
+// The grip dots in a hot spot `length` pixels long: one every 3 pixels from 15 in, the first
+// one at 30 pixels.
+int HotSpotGripDotCount(int length);
 
 }  // namespace mw

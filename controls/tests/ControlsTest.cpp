@@ -239,7 +239,8 @@ TEST_F(ControlsTest, PageControlShowsTheActivePageWithEveryTabHidden) {
     EXPECT_EQ(pages->ActivePage(), graphic);
     EXPECT_TRUE(graphic->Visible());
     EXPECT_EQ(pages->TabIndex(), -1);
-    EXPECT_EQ(graphic->BoundsRect(), TRect::FromBounds(0, 0, pages->Width(), pages->Height()));  // no tab row
+    // No tab row: the page fills the card inside its frame and two-pixel shadow.
+    EXPECT_EQ(graphic->BoundsRect(), (TRect{1, 1, pages->Width() - 3, pages->Height() - 3}));
     pages->SetActivePage(code);
     EXPECT_TRUE(code->Visible());
     EXPECT_FALSE(graphic->Visible());

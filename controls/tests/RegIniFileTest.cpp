@@ -71,6 +71,45 @@ TEST_F(RegIniFileTest, ReadsAndWritesSectionsBelowItsRegistryKey) {
     EXPECT_EQ(value, 700u);
 }
 
+TEST_F(RegIniFileTest, EmptyPathMeansTheProgramsOwnIniFileOrATempKeyNamedAfterIt) {
+    char program[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, program, sizeof(program));
+    std::string ini = program;
+    ini = ini.substr(0, ini.rfind('.')) + ".ini";
+    std::string name = program;
+    name = name.substr(name.find_last_of('\\') + 1);
+    name = name.substr(0, name.rfind('.'));
+
+    const std::string key = "Software\\Temp\\" + name;
+    TMwRegIniFile store(nullptr);
+    store.WriteInteger("FormState", "Left", 12);
+    EXPECT_EQ(IniValue(ini, "FormState", "Left"), "12");
+    DeleteFileA(ini.c_str());
+    HKEY untouched = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &untouched), ERROR_SUCCESS) << "an INI store leaves the registry alone";
+    if (untouched) RegCloseKey(untouched);
+
+    // Without an application title the key is named after the program.
+    store.SetPathType(TMwPathType::Registry);
+    store.WriteBool("FormState", "Maximized", true);
+    DWORD value = 0, size = sizeof(value);
+    EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, (key + "\\FormState").c_str(), "Maximized", RRF_RT_REG_DWORD, nullptr, &value, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 1u);
+    RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+}
+
+TEST_F(RegIniFileTest, RegistryValuesWrittenAsNumericTextAreReadToo) {
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\QuillonTest\\Text\\S", "Number", REG_SZ, "42", 3), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\QuillonTest\\Text\\S", "Word", REG_SZ, "many", 5), ERROR_SUCCESS);
+    TMwRegIniFile store(nullptr);
+    store.SetPathType(TMwPathType::Registry);
+    store.SetPath("\\Software\\QuillonTest\\Text");
+    EXPECT_EQ(store.ReadInteger("S", "Number", 0), 42);
+    EXPECT_EQ(store.ReadInteger("S", "Word", 7), 7);
+    EXPECT_EQ(store.ReadInteger("Missing", "Number", 8), 8);
+}
+
 TEST(RegIniFileMasksTest, AccessSetsCombineTheirMasks) {
     EXPECT_EQ(TMwRegIniFile::AccessMaskOf(keyAllAccess), static_cast<REGSAM>(KEY_ALL_ACCESS));
     EXPECT_EQ(TMwRegIniFile::AccessMaskOf(1u | 2u), static_cast<REGSAM>(KEY_QUERY_VALUE | KEY_SET_VALUE));

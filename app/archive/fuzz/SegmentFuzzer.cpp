@@ -60,7 +60,8 @@ void RoundTrip(const uint8_t* data, size_t size) {
     Check(initialised);
     std::vector<uint8_t> work(LZO1X_1_MEM_COMPRESS);
     cl::TMemoryStream decoded;
-    quillon::TEntryDecoder decoder(decoded);
+    quillon::TBlockWriter writer([&decoded]() -> cl::TStream& { return decoded; });
+    quillon::TEntryDecoder decoder(writer);
     for (size_t start = 0; start < size; start += 32768) {
         const size_t chunk = std::min<size_t>(32768, size - start);
         std::vector<uint8_t> compressed(chunk + chunk / 16 + 64 + 3 + quillon::kSegmentInputPadding);

@@ -8,8 +8,12 @@
 #include <filesystem>
 #include <random>
 
+#include <lzo/lzo1x.h>
+
+#include "app/archive/EntryDecoder.h"
 #include "app/archive/EntryExtraction.h"
 #include "app/archive/RFADirectory.h"
+#include "app/archive/SegmentDecoder.h"
 #include "app/archive/tests/TestFiles.h"
 #include "tools/rfa_writer/RfaWriter.h"
 
@@ -129,6 +133,37 @@ TEST(Differential, LongDistancesInLargerSegments) {
     options.compression = Compression::Lzo1x999;
     options.SegmentSize = 65536;
     ExpectRoundTrip({TestEntry::FromData("far/repeats", std::move(data))}, options);
+}
+
+TEST(Differential, SegmentsCompressedAgainstEarlierOutput) {
+    // lzo1x_999 given the output before each segment as its dictionary: matches reach back
+    // into earlier segments, across the starts of the decoder's output blocks too.
+    ASSERT_EQ(lzo_init(), LZO_E_OK);
+    const std::vector<uint8_t> data = TextLike(5 << 19);  // 2.5 MiB, three output blocks
+    std::vector<rfa_test::TestSegment> segments;
+    std::vector<uint8_t> work(LZO1X_999_MEM_COMPRESS);
+    size_t blockStartsNeedingHistory = 0;
+    for (size_t start = 0; start < data.size(); start += 32768) {
+        const size_t size = std::min<size_t>(32768, data.size() - start);
+        const size_t dictionary = std::min(start, kMaxMatchDistance);
+        std::vector<uint8_t> compressed(size + size / 16 + 64 + 3 + kSegmentInputPadding);
+        lzo_uint compressedSize = 0;
+        ASSERT_EQ(lzo1x_999_compress_dict(data.data() + start, size, compressed.data(), &compressedSize, work.data(),
+                                          data.data() + start - dictionary, dictionary),
+                  LZO_E_OK);
+        if (start != 0 && start % TEntryDecoder::kBlockSize == 0) {
+            std::vector<uint8_t> alone(size + kSegmentOutputSlack);
+            blockStartsNeedingHistory +=
+                DecodeSegment(compressed.data(), compressedSize, alone.data(), size, 0) == SegmentStatus::DistanceTooFar;
+        }
+        compressed.resize(compressedSize);
+        segments.push_back({std::move(compressed), uint32_t(size)});
+    }
+    ASSERT_EQ(blockStartsNeedingHistory, 2u);
+
+    TestEntry entry = TestEntry::FromSegments("dictionary/text", std::move(segments));
+    entry.Data = data;
+    ExpectRoundTrip({entry}, {});
 }
 
 }  // namespace

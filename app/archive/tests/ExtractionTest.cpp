@@ -30,9 +30,9 @@ TRFAFile EntryOf(const ArchiveImage& image, size_t index, const std::string& fil
 TEST(Extraction, EntriesComeBackExactly) {
     TTempFolder folder;
     const std::string archive = folder.File("literal.rfa");
-    // Sizes around the literal run forms and the segment size, and an entry larger than the
-    // decoder's output block, so that its window moves.
-    const std::vector<size_t> sizes = {0, 1, 3, 4, 238, 239, 32767, 32768, 32769, 3 * 1024 * 1024 + 17};
+    // Sizes around the literal run forms and the segment size, and an entry of more output
+    // blocks than the decoder keeps, so that they are reused.
+    const std::vector<size_t> sizes = {0, 1, 3, 4, 238, 239, 32767, 32768, 32769, 5 * 1024 * 1024 + 17};
     std::vector<TestEntry> entries;
     for (size_t size : sizes) entries.push_back(TestEntry::FromData("f/" + std::to_string(size), Pattern(size, size)));
     rfa_test::WriterOptions options;
@@ -47,6 +47,18 @@ TEST(Extraction, EntriesComeBackExactly) {
         EXPECT_EQ(segments, (sizes[i] + 32767) / 32768);
         EXPECT_EQ(ReadWholeFile(target), Pattern(sizes[i], sizes[i]));
     }
+}
+
+TEST(Extraction, EntryOfManySmallSegments) {
+    // More segments than the table is read at a time, the first chunk of them one output block
+    // exactly: the writer thread then starts only once that block is full.
+    TTempFolder folder;
+    rfa_test::WriterOptions options;
+    options.SegmentSize = 1024;
+    const ArchiveImage image = rfa_test::BuildArchive({TestEntry::FromData("a/many", Pattern(1100 * 1024))}, options);
+    image.Save(folder.File("a.rfa"));
+    EXPECT_EQ(ExtractEntry(folder.File("a.rfa"), EntryOf(image, 0, "many"), folder.File("out")), 1100u);
+    EXPECT_EQ(ReadWholeFile(folder.File("out")), Pattern(1100 * 1024));
 }
 
 TEST(Extraction, EmptyEntryAsOneEmptySegment) {
@@ -179,15 +191,54 @@ private:
 };
 
 TEST(Extraction, WriteErrorsReachTheCaller) {
-    const ArchiveImage image = rfa_test::BuildArchive({TestEntry::FromData("a/big", Pattern(6 << 20))});
-    // Failing in the first block, in a block written in the background, and in the last one.
-    for (size_t room : {size_t(1000), size_t(2) << 20, (size_t(6) << 20) - 1}) {
-        SCOPED_TRACE(room);
+    const ArchiveImage image = rfa_test::BuildArchive(
+        {TestEntry::FromData("a/small", Pattern(100000)), TestEntry::FromData("a/big", Pattern(6 << 20))});
+    // Failing in an entry of one block (written on the calling thread), and in a larger one in
+    // its first block, in a block written in the background, and in the last one.
+    const struct {
+        size_t entry;
+        size_t room;
+    } cases[] = {{0, 1000}, {1, 1000}, {1, size_t(2) << 20}, {1, (size_t(6) << 20) - 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "entry " << c.entry << ", room " << c.room);
         cl::TMemoryStream archive(image.Bytes);
-        TArchiveInput input(archive, "big.rfa");
-        TFillingStream target(room);
-        EXPECT_THROW(DecodeEntry(input, EntryOf(image, 0, "big"), target), cl::EWriteError);
+        TArchiveInput input(archive, "a.rfa");
+        TFillingStream target(c.room);
+        EXPECT_THROW(DecodeEntry(input, EntryOf(image, c.entry, "entry"), target), cl::EWriteError);
     }
+}
+
+TEST(Extraction, UncreatableTargetRaisesCreateErrorEvenForADamagedArchive) {
+    // The target is created while decoding goes on; its error still comes first, also when
+    // the archive turns out damaged before the create has failed.
+    TTempFolder folder;
+    const std::string archive = folder.File("a.rfa");
+    const std::string target = folder.File("no-such-folder/out.bin");
+    for (bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged archive" : "sound archive");
+        ArchiveImage image = rfa_test::BuildArchive({TestEntry::FromData("a/big", Pattern(3 << 20))});
+        if (damaged) image.Set(Field::CompressedSize, 49154, 0, 0);
+        image.Save(archive);
+        EXPECT_THROW(ExtractEntry(archive, EntryOf(image, 0, "big"), target), cl::EFCreateError);
+        EXPECT_FALSE(FileExists(target));
+    }
+}
+
+TEST(Extraction, FailingLastWriteIsReportedAndTheTargetDeleted) {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs /dev/full";
+#else
+    // Writes to /dev/full wait in the file's buffer and fail when it is flushed, as the last
+    // write to a full disk does. The target is a link to it, so that deleting it is harmless.
+    if (!FileExists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    TTempFolder folder;
+    const ArchiveImage image = rfa_test::BuildArchive({TestEntry::FromData("a/small", Pattern(100))});
+    image.Save(folder.File("a.rfa"));
+    const std::string target = folder.File("full.bin");
+    std::filesystem::create_symlink("/dev/full", target);
+    EXPECT_THROW(ExtractEntry(folder.File("a.rfa"), EntryOf(image, 0, "small"), target), cl::EWriteError);
+    EXPECT_FALSE(std::filesystem::is_symlink(target));
+#endif
 }
 
 TEST(Extraction, MissingArchiveRaisesOpenErrorAndCreatesNothing) {

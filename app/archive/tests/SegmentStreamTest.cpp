@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 
+#include "app/archive/EntryDecoder.h"
 #include "app/archive/EntryExtraction.h"
 #include "app/archive/RFADirectory.h"
 #include "app/archive/RFAFormatError.h"
@@ -27,12 +29,50 @@ struct StreamCase {
 
 Bytes Slice(const Bytes& bytes, size_t from, size_t count) { return Bytes(bytes.begin() + from, bytes.begin() + from + count); }
 
+constexpr size_t kBlock = TEntryDecoder::kBlockSize;
+
+// size pattern literals (from pattern position start) as segments of 32 KiB.
+std::vector<TestSegment> LiteralSegments(size_t size, size_t start = 0) {
+    std::vector<TestSegment> segments;
+    for (size_t at = 0; at < size; at += 32768) {
+        const size_t n = std::min<size_t>(32768, size - at);
+        segments.push_back({LiteralSegment(n, start + at), uint32_t(n)});
+    }
+    return segments;
+}
+
+// One segment of a whole block: a literal "Q", 3 bytes from 49,151 back, then a run of the
+// last byte. Its output follows earlier output `before`; returns the segment and appends its
+// output to `before`.
+TestSegment FarMatchBlock(Bytes& before) {
+    const size_t runLength = kBlock - 4;  // 33 + 255 * zeros + last byte, as token 32 counts
+    Bytes run = {32};
+    run.insert(run.end(), (runLength - 33) / 255, 0);
+    run.push_back(uint8_t((runLength - 33) % 255));
+    run.insert(run.end(), {0, 0});  // distance 1
+    before.push_back('Q');
+    for (int i = 0; i < 3; ++i) before.push_back(before.size() >= 49151 ? before[before.size() - 49151] : 0);
+    before.insert(before.end(), runLength, before.back());
+    return {Cat({FirstRun(1), Text("Q"), {25, 252, 255}, run, kEndMarker}), uint32_t(kBlock)};
+}
+
+std::vector<TestSegment> Join(std::initializer_list<std::vector<TestSegment>> parts) {
+    std::vector<TestSegment> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
 std::vector<StreamCase> StreamCases() {
     const Bytes p16400 = Pattern(16400);
     const Bytes p40000 = Pattern(40000);
     const Bytes p2100 = Pattern(2100);
     const Bytes p300 = Pattern(300);
     const Bytes p49151 = Pattern(49151);
+    const Bytes pBlock = Pattern(kBlock);
+    // Output blocks: a full one, one of 1,000 bytes (the next segment does not fit beside
+    // them), then the far match, whose history lies in both.
+    Bytes overShortBlock = Pattern(kBlock + 1000);
+    const TestSegment farMatch = FarMatchBlock(overShortBlock);
     return {
         {"no segments: an empty entry", {}, {}},
         {"first byte 0 with two zero bytes and 5: 18 + 510 + 5 literals",
@@ -81,6 +121,11 @@ std::vector<StreamCase> StreamCases() {
         {"the farthest distance, 49,151, across segments",
          {{LiteralSegment(30000), 30000}, {Cat({FirstRun(19151), Pattern(19151, 30000), {25, 252, 255}, kEndMarker}), 19154}},
          Cat({p49151, Slice(p49151, 0, 3)})},
+        {"the farthest distance across the start of an output block",
+         Join({LiteralSegments(kBlock), {{Cat({FirstRun(1), Text("Q"), {25, 252, 255}, kEndMarker}), 4}}}),
+         Cat({pBlock, Text("Q"), Slice(pBlock, kBlock + 1 - 49151, 3)})},
+        {"a match across a short output block into the one before it",
+         Join({LiteralSegments(kBlock), LiteralSegments(1000, kBlock), {farMatch}}), overShortBlock},
     };
 }
 
@@ -173,6 +218,28 @@ TEST(SegmentStreams, DamagedSegmentFailsExtractionAndLeavesNoFile) {
         }
         EXPECT_FALSE(FileExists(target));
     }
+}
+
+TEST(SegmentStreams, AMatchBeforeTheEntryIsCorruptInALaterBlockToo) {
+    // The second segment starts a new output block, and its match reaches 49,151 bytes back
+    // where there are only 1,001.
+    TTempFolder folder;
+    const std::string archive = folder.File("far.rfa");
+    Bytes output = Pattern(1000);
+    rfa_test::WriteArchive(archive,
+                           {TestEntry::FromSegments("maps/far.bin", Join({LiteralSegments(1000), {FarMatchBlock(output)}}))});
+    const TRFADirectory directory = ReadRFADirectory(archive);
+    const TRFAFile file = MakeRFAFile("maps/far.bin", 0, directory.DirectoryOffset, directory.Entries.at(0).DataOffset, 0, 0);
+    try {
+        ExtractEntry(archive, file, folder.File("far.bin"));
+        ADD_FAILURE() << "no error raised";
+    } catch (const ERFAFormatError& error) {
+        EXPECT_NE(std::string(error.what()).find("segment 2 of 2: it is corrupt: " +
+                                                 std::string(DescribeSegmentStatus(SegmentStatus::DistanceTooFar))),
+                  std::string::npos)
+            << error.what();
+    }
+    EXPECT_FALSE(FileExists(folder.File("far.bin")));
 }
 
 }  // namespace

@@ -1,0 +1,14 @@
+#pragma once
+// Making the shell refresh what it caches of drives, unless that is suspended.
+
+namespace mw {
+
+// Asks the computer folder (the one that lists the drives) to validate its items; a failure to
+// reach it raises EMwOleError. Does nothing while suspended.
+void ValidateDrives();
+// Nest: each SuspendValidate is balanced by one ResumeValidate; an unbalanced resume does
+// nothing.
+void SuspendValidate();
+void ResumeValidate();
+
+}  // namespace mw
