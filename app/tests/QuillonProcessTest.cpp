@@ -79,11 +79,15 @@ TEST_F(QuillonProcessTest, EmptiesItsTemporaryFolderAtStartAndRemovesItAtExit) {
     EXPECT_TRUE(Exists(temp));
     EXPECT_FALSE(Exists(temp + "preview.txt"));
     EXPECT_FALSE(Exists(temp + "left"));
+    EXPECT_FALSE(Exists(folder + "quillon.ini"));  // without a settings file start-up writes nothing
 
     PostMessageA(MainWindow(), WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(first, 20000), WAIT_OBJECT_0);
     EXPECT_FALSE(Exists(temp));
-    EXPECT_FALSE(Exists(folder + "quillon.ini"));  // without a settings file nothing is written
+    // Closing keeps only the window placement.
+    char sections[256] = "";
+    const DWORD length = GetPrivateProfileSectionNamesA(sections, sizeof(sections), (folder + "quillon.ini").c_str());
+    EXPECT_EQ(std::string(sections, length), std::string("FormState", 10));
 }
 
 TEST_F(QuillonProcessTest, ASecondStartBringsTheFirstForwardAndEnds) {

@@ -69,7 +69,7 @@ void TIniFile::Write(const char* section, const char* ident, const char* value) 
     // A line break would end the line early and turn the rest into keys of its own.
     if (HasLineBreak(section) || HasLineBreak(ident) || HasLineBreak(value) ||
         !WritePrivateProfileStringA(section, ident, value, fileName_.c_str()))
-        throw Exception("Unable to write to " + fileName_);
+        throw EIniFileException("Unable to write to " + fileName_);
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {

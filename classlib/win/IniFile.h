@@ -7,11 +7,15 @@
 
 #include <string>
 
+#include "classlib/core/Exception.h"
 #include "classlib/core/Object.h"
 
 namespace cl {
 
 class TStrings;
+
+// A settings file that cannot be written.
+CL_DECLARE_EXCEPTION(EIniFileException, Exception);
 
 class TIniFile : public TObject {
 public:
@@ -27,7 +31,7 @@ public:
     // True when the key holds a non-zero integer.
     bool ReadBool(const std::string& section, const std::string& ident, bool defaultValue) const;
 
-    // Every write raises Exception "Unable to write to <file>" when the file cannot be written.
+    // Every write raises EIniFileException "Unable to write to <file>" when the file cannot be written.
     // Line breaks cannot be stored in an INI file and are refused the same way.
     void WriteString(const std::string& section, const std::string& ident, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& ident, int value);
