@@ -175,12 +175,14 @@ void TApplication::Terminate() {
 }
 
 void TApplication::Minimize() {
+    if (IsIconic(Handle())) return;
     ShowWindow(Handle(), SW_MINIMIZE);
     OnMinimize(this);
 }
 
 void TApplication::Restore() {
-    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+    if (!IsIconic(Handle())) return;
+    ShowWindow(Handle(), SW_RESTORE);
     if (mainForm_ && mainForm_->HandleAllocated()) SetForegroundWindow(mainForm_->Handle());
     OnRestore(this);
 }
@@ -230,9 +232,11 @@ void TApplication::WndProc(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
             if (mainForm_) mainForm_->Close();
             return;
         case WM_SYSCOMMAND:
-            result = DefWindowProcA(window_, msg, wParam, lParam);
-            if ((wParam & 0xFFF0) == SC_MINIMIZE) OnMinimize(this);
-            if ((wParam & 0xFFF0) == SC_RESTORE) Restore();
+            // Minimising and restoring go through Minimize and Restore, so their handlers run
+            // however the change was asked for.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) Minimize();
+            else if ((wParam & 0xFFF0) == SC_RESTORE) Restore();
+            else result = DefWindowProcA(window_, msg, wParam, lParam);
             return;
         case WM_ACTIVATEAPP:
             result = DefWindowProcA(window_, msg, wParam, lParam);

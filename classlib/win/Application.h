@@ -56,6 +56,8 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
+    // Each does nothing when the application is already in that state; otherwise it changes
+    // the state and then runs its event.
     void Minimize();
     void Restore();
     TNotifyEvent OnMinimize;
