@@ -1,13 +1,45 @@
-// The main window's build list: disk files added to the archive's folders for the next build.
+// The main window's build list: disk files and folders added to the archive's folders, folders
+// made and deleted, files removed, and the build that stages the result beside the program and
+// runs the outside builder on it.
 
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/archive/CaseFold.h"
 #include "app/archive/RFAFile.h"
+#include "app/build/BuildEntryNames.h"
+#include "app/build/BuildInputFiles.h"
+#include "app/build/FolderImport.h"
+#include "app/build/StagingPlan.h"
+#include "app/extraction/ExtractionTargets.h"
 #include "app/frmMainQuillon.h"
+#include "app/frmMakeRFAPath.h"
+#include "classlib/core/Exception.h"
+#include "classlib/core/Stream.h"
 #include "classlib/core/TextUtils.h"
+#include "classlib/win/Actions.h"
+#include "classlib/win/Application.h"
 #include "classlib/win/Dialogs.h"
+#include "classlib/win/FileDialogs.h"
+#include "classlib/win/Handles.h"
 #include "classlib/win/ListView.h"
+#include "classlib/win/Screen.h"
+#include "controls/basic/MwButtonEdit.h"
+#include "controls/basic/MwProgressBar.h"
+#include "controls/basic/MwRadioGroup.h"
 #include "controls/navigation/MwTreeView.h"
+#include "controls/shell/MwSelectFolderDialog.h"
+#include "utils/UtFileUtils.h"
 
 namespace {
+
+// Every file of a folder, hidden and system ones too, but no folders: read-only, hidden,
+// system and archive.
+constexpr unsigned kImportedFileAttributes = 47;
 
 void DeleteListItem(cl::TListView& list, const std::string& caption) {
     for (int i = 0; i < list.ItemCount(); ++i) {
@@ -18,42 +50,429 @@ void DeleteListItem(cl::TListView& list, const std::string& caption) {
     }
 }
 
+// A node's folder path as the tree spells it, "/" separated, without a trailing "/".
+std::string NodeFolderPath(const cl::TTreeNode* node) {
+    std::string path;
+    for (; node; node = node->Parent()) path = node->Text() + (path.empty() ? "" : "/" + path);
+    return path;
+}
+
+// The node's folder and every folder below it, parents first.
+void CollectFolderPaths(const cl::TTreeNode* node, std::vector<std::string>& paths) {
+    paths.push_back(NodeFolderPath(node));
+    for (const cl::TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling())
+        CollectFolderPaths(child, paths);
+}
+
+// The entry of that name, one spelt exactly so before one that differs in case.
+int IndexOfEntry(const cl::TStringList& entries, const std::string& name) {
+    for (int i = 0; i < entries.Count(); ++i)
+        if (entries[i] == name) return i;
+    return entries.IndexOf(name);
+}
+
+bool ListSubfolders(const std::string& folder, std::vector<std::string>& names) {
+    std::vector<std::string> all;
+    if (!ut::CollectFolderEntries(folder + "*.*", ut::kAnyFileAttributes, all)) return false;
+    for (const std::string& name : all)
+        if (ut::FolderExists(folder + name)) names.push_back(name);
+    return true;
+}
+
+bool Confirmed(const std::string& question) {
+    return cl::MessageDlg(question, cl::TMsgDlgType::Confirmation, cl::mbYesNo) == cl::mrYes;
+}
+
+void WriteTextFile(const std::string& path, const std::string& text) {
+    cl::TFileStream file(path, cl::FileMode::Create);
+    file.WriteBuffer(text.data(), text.size());
+    file.Flush();
+}
+
+// The last write time of a file; nothing when there is no such file.
+std::optional<FILETIME> LastWriteTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return data.ftLastWriteTime;
+}
+
+// Runs the batch file in the program's folder and waits until it ends, without handling
+// messages meanwhile. False when it could not be started.
+bool RunBuildBatch(const std::string& programFolder) {
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_DDEWAIT | SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = "Open";
+    info.lpFile = "rfabatch.bat";
+    info.lpParameters = "";
+    info.lpDirectory = programFolder.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&info)) return false;
+    if (info.hProcess) {
+        cl::TKernelHandle process(info.hProcess);
+        WaitForSingleObject(process.Get(), INFINITE);
+    }
+    return true;
+}
+
+// The hourglass and the progress bar for one build; both are reset however it ends, and the
+// staging folder goes with them.
+class TBuildStaging {
+public:
+    TBuildStaging(std::string folder, TMwProgressBar& progress) : folder_(std::move(folder)), progress_(progress) {}
+    ~TBuildStaging() {
+        progress_.SetPercent(0);
+        cl::Screen().SetCursor(cl::crDefault);
+        ut::DeleteFolderTree(folder_, false);
+    }
+    TBuildStaging(const TBuildStaging&) = delete;
+    TBuildStaging& operator=(const TBuildStaging&) = delete;
+
+private:
+    std::string folder_;
+    TMwProgressBar& progress_;
+};
+
+// Tells which entries the build leaves out, after the reason. A long list is cut short: the
+// box must fit on the screen.
+void ReportLeftOut(const std::string& reason, const std::vector<std::string>& names) {
+    if (names.empty()) return;
+    constexpr size_t kShown = 20;
+    std::string text = reason + "\r";
+    for (size_t i = 0; i < names.size() && i < kShown; ++i) text += "\r" + names[i];
+    if (names.size() > kShown) text += "\r... and " + cl::IntToStr(static_cast<int64_t>(names.size() - kShown)) + " more.";
+    cl::MessageDlg(text, cl::TMsgDlgType::Warning, cl::mbOK);
+}
+
+template <class T>
+struct TFormFree {
+    void operator()(T* form) const { cl::Free(form); }
+};
+
 }  // namespace
 
+// ---- adding and removing files ----
+
 void TfrmMainQuillon::AddFileToBuild(const std::string& diskPath) {
-    AddFileToBuildFolder(cl::StringReplace(tvFolders->GetPathFromNode(tvFolders->Selected()), "\\", "/"), diskPath);
+    cl::TTreeNode* folder = tvFolders->Selected();
+    if (!folder) return;  // a file belongs in a folder
+    AddFileToBuildFolder(cl::StringReplace(tvFolders->GetPathFromNode(folder), "\\", "/"), diskPath);
 }
 
 void TfrmMainQuillon::AddFileToBuildFolder(const std::string& folder, const std::string& diskPath) {
     const std::string name = cl::ExtractFileName(diskPath);
-    // The file list changes with the lists only while it shows that folder.
-    const bool listed = cl::SameText(folder, CurrentFolder);
-    auto replace = [&](const std::string& entryName) {
-        return cl::MessageDlg("Do you want to replace \"" + entryName + "\"?", cl::TMsgDlgType::Confirmation, cl::mbYesNo) ==
-               cl::mrYes;
-    };
+    // Every question first: a No leaves the lists as they were.
+    const std::vector<std::string> namesakes = FolderNamesakes(folder, name);
+    for (const std::string& entry : namesakes)
+        if (!Confirmed("Do you want to replace \"" + entry + "\"?")) return;
+    for (const std::string& entry : namesakes) RemoveEntryNamed(entry);
+    AppendAddedFile(folder, cl::ExtractFilePath(diskPath), name);
+    BuildDirty = true;
+}
 
-    const int added = Entries->IndexOf(folder + "*" + name);
-    if (added >= 0) {
-        if (!replace(folder + "*" + name)) return;
-        Folders.RemoveEntry((*Entries)[added]);
-        Entries->Delete(added);
-        if (listed) DeleteListItem(*lvFiles, "*" + name);
+std::vector<std::string> TfrmMainQuillon::FolderNamesakes(const std::string& folder, const std::string& name) const {
+    // Added files first, then archive entries; names that differ only in case are one file on
+    // disk, and so in the built archive.
+    std::vector<std::string> namesakes;
+    if (folder.empty()) return namesakes;
+    const quillon::TFolderModel::FolderId id = Folders.FindFolder(std::string_view(folder).substr(0, folder.size() - 1));
+    for (const bool added : {true, false}) {
+        for (const quillon::TFolderModel::TFolderEntry& entry : Folders.EntriesIn(id)) {
+            const bool isAdded = entry.File == nullptr;
+            if (isAdded == added && quillon::EqualsIgnoringCase(std::string_view(entry.Name).substr(added ? 1 : 0), name))
+                namesakes.push_back(folder + entry.Name);
+        }
     }
-    const int archived = Entries->IndexOf(folder + name);
-    if (archived >= 0) {
-        if (!replace(folder + name)) return;
-        auto* entry = static_cast<quillon::TRFAFile*>(Entries->Objects(archived));
-        Folders.RemoveEntry((*Entries)[archived]);
-        Entries->Delete(archived);
+    return namesakes;
+}
+
+void TfrmMainQuillon::AppendAddedFile(const std::string& folder, const std::string& sourceDir, const std::string& name) {
+    const std::string entry = quillon::AddedEntryName(folder, name);
+    Entries->AddInteger(entry, SourceDirs->Add(sourceDir));
+    Folders.AddEntry(entry, nullptr);
+    // The file list changes with the lists only while it shows that folder.
+    if (cl::SameText(folder, CurrentFolder)) lvFiles->AddItem()->SetCaption("*" + name);
+}
+
+void TfrmMainQuillon::RemoveEntryNamed(const std::string& entryName) {
+    const int index = IndexOfEntry(*Entries, entryName);
+    if (index < 0) return;
+    RemoveEntryAt(index);
+    const size_t slash = entryName.rfind('/');
+    if (slash != std::string::npos && cl::SameText(entryName.substr(0, slash + 1), CurrentFolder))
+        DeleteListItem(*lvFiles, entryName.substr(slash + 1));
+}
+
+void TfrmMainQuillon::RemoveEntryAt(int index) {
+    const std::string name = (*Entries)[index];
+    if (quillon::IsAddedEntryName(name)) {
+        Folders.RemoveEntry(name, nullptr);
+    } else {
+        auto* entry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
+        Folders.RemoveEntry(name, entry);
         if (CurrentEntry == entry) CurrentEntry = nullptr;
         delete entry;
-        if (listed) DeleteListItem(*lvFiles, name);
+    }
+    Entries->Delete(index);
+}
+
+void TfrmMainQuillon::RemoveSelectedFiles() {
+    const int count = lvFiles->SelCount();
+    if (count == 0) return;
+    if (!Confirmed(count == 1 ? std::string("Are you sure you want to remove the selected file?")
+                              : "Are you sure you want to remove the " + cl::IntToStr(count) + " selected files?"))
+        return;
+    BuildDirty = true;
+    for (int i = lvFiles->ItemCount() - 1; i >= 0; --i) {
+        if (!lvFiles->Item(i)->Selected()) continue;
+        const int entry = FindEntryIndex(lvFiles->Item(i)->Caption());
+        if (entry >= 0) RemoveEntryAt(entry);
+        lvFiles->DeleteItem(i);
+    }
+}
+
+void TfrmMainQuillon::AddFiles1Click(cl::TObject*) {
+    if (!OpenDialog2->Execute()) return;
+    for (const std::string& file : OpenDialog2->Files()->ToVector()) AddFileToBuild(file);
+}
+
+void TfrmMainQuillon::actAddFileExecute(cl::TObject* Sender) { AddFiles1Click(Sender); }
+
+void TfrmMainQuillon::actAddFileUpdate(cl::TObject*) { actAddFile->SetVisible(tvFolders->Selected() != nullptr); }
+
+void TfrmMainQuillon::RemoveFiles1Click(cl::TObject*) { RemoveSelectedFiles(); }
+
+void TfrmMainQuillon::actDeleteFileExecute(cl::TObject*) { RemoveSelectedFiles(); }
+
+void TfrmMainQuillon::actDeleteFileUpdate(cl::TObject*) { actDeleteFile->SetVisible(lvFiles->SelCount() > 0); }
+
+// ---- folders ----
+
+void TfrmMainQuillon::NewFolder() {
+    const std::string name = cl::Trim(cl::InputBox("A name for your folder?", "New Folder", ""));
+    if (name.empty()) return;
+    // The name becomes a folder below the staging folder at the build: it may not lead
+    // elsewhere, nor split into several folders.
+    if (!quillon::IsSafeFileName(name)) {
+        cl::MessageDlg("Sorry, \"" + name + "\" cannot be the name of a folder.", cl::TMsgDlgType::Warning, cl::mbOK);
+        return;
+    }
+    cl::TTreeNode* parent = tvFolders->Selected();
+    const std::string path = (parent ? NodeFolderPath(parent) + "/" : std::string()) + name;
+    if (Folders.FindFolder(path) != quillon::TFolderModel::kNoFolder) {
+        cl::MessageDlg("Sorry, the folder you are trying to create, already exists.", cl::TMsgDlgType::Warning, cl::mbOK);
+        return;
+    }
+    tvFolders->BeginUpdate();
+    AddFolderPath(path + "/");
+    tvFolders->EndUpdate();
+    cl::TTreeNode* node = FolderNodes[Folders.FindFolder(path)];
+    node->SetSelected(true);
+    node->MakeVisible();
+    BuildDirty = true;
+}
+
+void TfrmMainQuillon::createNewFolder1Click(cl::TObject*) { NewFolder(); }
+
+void TfrmMainQuillon::actNewFolderExecute(cl::TObject*) { NewFolder(); }
+
+void TfrmMainQuillon::actDeleteFolderExecute(cl::TObject*) {
+    cl::TTreeNode* node = tvFolders->Selected();
+    if (!node) return;
+    if (!Confirmed("Delete folder \"" + node->Text() + "\", and all files within?")) return;
+    const std::string path = NodeFolderPath(node);
+    // An edit of a file in the folder has nowhere to go any more.
+    if (quillon::IsEntryBelow(EditedFolder + EditedFileName, path)) {
+        EditedFolder.clear();
+        EditedFileName.clear();
+    }
+    for (int i = Entries->Count() - 1; i >= 0; --i)
+        if (quillon::IsEntryBelow((*Entries)[i], path)) RemoveEntryAt(i);
+    for (const quillon::TFolderModel::FolderId folder : Folders.RemoveFolderTree(path))
+        if (folder < FolderNodes.size()) FolderNodes[folder] = nullptr;
+    node->Delete();
+    BuildDirty = true;
+}
+
+void TfrmMainQuillon::actDeleteFolderUpdate(cl::TObject*) { actDeleteFolder->SetVisible(tvFolders->Selected() != nullptr); }
+
+void TfrmMainQuillon::ImportFolders1Click(cl::TObject*) {
+    if (SelectFolderDialog1->Execute()) ImportFolder(SelectFolderDialog1->SelectedPath());
+}
+
+void TfrmMainQuillon::ImportFolder(const std::string& dir) {
+    const std::string folder = dir.size() > 1 && dir.back() == '\\' ? dir.substr(0, dir.size() - 1) : dir;
+    // Below the selected folder, or at the top level without one: never below a folder an
+    // earlier import chose.
+    ImportBase = tvFolders->GetPathFromNode(tvFolders->Selected());
+    ImportRootParent = cl::ExtractFilePath(folder);
+    ImportTargets->Clear();
+    ImportSources->Clear();
+    const auto imported = quillon::PlanFolderImport(folder, ImportBase, &ListSubfolders);
+    if (!imported) return;
+    for (const quillon::TImportedFolder& f : *imported) {
+        ImportTargets->Add(f.Target);
+        ImportSources->Add(f.Source);
     }
 
-    const int sourceDir = SourceDirs->Add(cl::ExtractFilePath(diskPath));
-    Entries->AddInteger(folder + "*" + name, sourceDir);
-    Folders.AddEntry(folder + "*" + name, nullptr);
-    if (listed) lvFiles->AddItem()->SetCaption("*" + name);
+    // Parents before children; a folder that is there already takes the import's files.
+    tvFolders->BeginUpdate();
+    for (auto f = imported->rbegin(); f != imported->rend(); ++f) AddFolderPath(quillon::ArchiveFolderPath(f->Target) + "/");
+    tvFolders->EndUpdate();
+
+    for (const quillon::TImportedFolder& f : *imported) {
+        const std::string archiveFolder = Folders.FolderPath(Folders.FindFolder(quillon::ArchiveFolderPath(f.Target))) + "/";
+        std::vector<std::string> files;
+        ut::CollectFolderEntries(f.Source + "*", kImportedFileAttributes, files);
+        for (const std::string& name : files) {
+            // One entry per name: the imported file takes the place of those there before.
+            for (const std::string& entry : FolderNamesakes(archiveFolder, name)) RemoveEntryNamed(entry);
+            AppendAddedFile(archiveFolder, f.Source, name);
+        }
+    }
     BuildDirty = true;
+}
+
+// ---- a new build list ----
+
+void TfrmMainQuillon::ClearBuildList() {
+    BuildDirty = false;
+    // Nothing may point into the entries about to be freed.
+    CurrentEntry = nullptr;
+    CurrentWav.clear();
+    CurrentWavEntry.clear();
+    EditedFolder.clear();
+    EditedFileName.clear();
+    tvFolders->BeginUpdate();
+    tvFolders->ClearNodes();
+    tvFolders->EndUpdate();
+    lvFiles->BeginUpdate();
+    lvFiles->ClearItems();
+    lvFiles->EndUpdate();
+    ClearEntries();
+    SourceDirs->Clear();
+    ImportTargets->Clear();
+    ImportSources->Clear();
+}
+
+void TfrmMainQuillon::actNewRFAExecute(cl::TObject*) {
+    OpenDialog1->SetFileName("");
+    ClearBuildList();
+    actSearch->SetVisible(true);
+    SetCaption(kMainWindowCaption);
+}
+
+// ---- the build ----
+
+void TfrmMainQuillon::actBuildRFAUpdate(cl::TObject*) { actBuildRFA->SetVisible(BuildDirty); }
+
+void TfrmMainQuillon::actBuildRFAExecute(cl::TObject*) {
+    int compression;
+    std::string target;
+    {
+        std::unique_ptr<TfrmMakeRFAPath, TFormFree<TfrmMakeRFAPath>> dialog(cl::CreateForm<TfrmMakeRFAPath>(this));
+        if (dialog->ShowModal() != cl::mrOk) return;
+        compression = dialog->MwRadioGroup1->ItemIndex();
+        target = dialog->edtRFATarget->Caption();
+    }
+    const cl::TModalResult open = cl::MessageDlg("Do you want to open the built RFA after the build process finishes?",
+                                                 cl::TMsgDlgType::Confirmation, cl::mbYesNoCancel);
+    if (open != cl::mrYes && open != cl::mrNo) {
+        cl::MessageDlg("Cancelled build.", cl::TMsgDlgType::Information, cl::mbOK);
+        return;
+    }
+    if (!BuildArchive(target, compression != 0 ? 'N' : 'Y') || open != cl::mrYes) return;
+
+    OpenDialog1->SetFileName(target);
+    ClearBuildList();
+    SetCaption(std::string(kMainWindowCaption) + " - " + cl::ExtractFileName(target));
+    try {
+        LoadArchive();
+    } catch (...) {
+        SetCaption(kMainWindowCaption);
+        throw;
+    }
+    SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(target));
+    actSearch->SetVisible(true);
+}
+
+bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) {
+    const std::string programFolder = ProgramFolder();
+    if (!ut::FileIsPresent(programFolder + quillon::kBuilderProgram)) {
+        cl::MessageDlg("The RFA was not built: \"" + std::string(quillon::kBuilderProgram) +
+                           "\" is missing from the program's folder.",
+                       cl::TMsgDlgType::Error, cl::mbOK);
+        return false;
+    }
+    // The builder takes one root folder: the tree's first.
+    cl::TTreeNode* root = tvFolders->GetFirstNode();
+    if (!root) {
+        cl::MessageDlg("The RFA was not built: there is no folder to build.", cl::TMsgDlgType::Error, cl::mbOK);
+        return false;
+    }
+    std::vector<std::string> folders;
+    CollectFolderPaths(root, folders);
+    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, Entries->ToVector());
+    if (!plan) {
+        cl::MessageDlg("The RFA was not built: \"" + root->Text() + "\" cannot be the name of a folder.",
+                       cl::TMsgDlgType::Error, cl::mbOK);
+        return false;
+    }
+
+    const std::string staging = programFolder + quillon::kBuildFolderName;
+    const std::string stagedRoot = staging + "\\" + plan->RootPath;
+    {
+        TBuildStaging stagingScope(staging, *pbAction);
+        ut::DeleteFolderTree(staging, false);
+        cl::Application()->ProcessMessages();
+        cl::Screen().SetCursor(cl::crHourGlass);
+        auto createFolder = [](const std::string& path) {
+            if (!ut::CreateFolderPath(path)) throw cl::EFCreateError("Cannot create the folder \"" + path + "\"");
+        };
+        createFolder(stagedRoot);
+        for (const std::string& folder : plan->Folders) createFolder(staging + "\\" + folder);
+
+        const int count = Entries->Count();
+        for (const quillon::TStagedEntry& staged : plan->Entries) {
+            pbAction->SetPercent(static_cast<int>(int64_t(staged.EntryIndex) * 100 / count));
+            const std::string file = staging + "\\" + staged.RelativePath;
+            createFolder(cl::ExtractFilePath(file));
+            const std::string name = (*Entries)[staged.EntryIndex];
+            if (quillon::IsAddedEntryName(name)) {
+                const std::string source =
+                    (*SourceDirs)[static_cast<int>(Entries->Integers(staged.EntryIndex))] + name.substr(name.find('*') + 1);
+                if (!CopyFileA(source.c_str(), file.c_str(), FALSE))
+                    throw cl::EFCreateError("Cannot copy \"" + source + "\" to \"" + file + "\"");
+                SetFileAttributesA(file.c_str(), GetFileAttributesA(file.c_str()) & ~FILE_ATTRIBUTE_READONLY);
+            } else {
+                CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex));
+                ExtractEntry(file);
+            }
+        }
+        WriteTextFile(programFolder + quillon::kBuildParameterFile,
+                      quillon::BuildParameterText(stagedRoot, root->Text(), target, compression == 'Y'));
+        WriteTextFile(programFolder + quillon::kBuildBatchFile, quillon::BuildBatchText());
+        pbAction->SetPercent(0);
+        cl::Screen().SetCursor(cl::crDefault);
+        ReportLeftOut("These files and folders are left out of the RFA: their names would lead outside the build "
+                      "folder, name a device, or coincide with another file or folder.",
+                      plan->Refused);
+        ReportLeftOut("Only the folder \"" + root->Text() + "\" goes into the RFA. These files are left out:",
+                      plan->Outside);
+
+        // Only a target the builder wrote counts: a missing or failing builder writes none.
+        const std::optional<FILETIME> before = LastWriteTime(target);
+        const bool started = RunBuildBatch(programFolder);
+        const std::optional<FILETIME> after = LastWriteTime(target);
+        const bool written = after && (!before || CompareFileTime(&*before, &*after) != 0);
+        if (!started || !written) {
+            cl::MessageDlg("The RFA was not built: the builder did not write \"" + target + "\".", cl::TMsgDlgType::Error,
+                           cl::mbOK);
+            return false;
+        }
+    }
+    cl::MessageDlg("The RFA has been built.", cl::TMsgDlgType::Information, cl::mbOK);
+    return true;
 }

@@ -37,15 +37,6 @@
 
 namespace {
 
-// The hourglass for one scope, the default cursor again however the scope ends.
-class THourglass {
-public:
-    THourglass() { cl::Screen().SetCursor(cl::crHourGlass); }
-    ~THourglass() { cl::Screen().SetCursor(cl::crDefault); }
-    THourglass(const THourglass&) = delete;
-    THourglass& operator=(const THourglass&) = delete;
-};
-
 // A file added for the next build shows as "*" and its name.
 bool IsAddedFile(const std::string& caption) { return caption.find('*') != std::string::npos; }
 
@@ -123,7 +114,7 @@ void TfrmMainQuillon::ExtractSelectedFile() {
     if (CurrentEntry != entry) return;  // another archive was opened meanwhile
     const std::string target = SaveDialog1->FileName();
     {
-        THourglass hourglass;
+        const cl::TScopedCursor hourglass;
         ExtractEntry(target);
     }
     SaveFolderSetting(TFolderKind::Save, cl::ExtractFilePath(target));
@@ -137,7 +128,7 @@ void TfrmMainQuillon::ExtractSelectedFiles() {
     quillon::TExtractionTargets targets;
     std::vector<std::string> notWritten;
     {
-        THourglass hourglass;
+        const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
             if (IsAddedFile(caption)) continue;
@@ -266,7 +257,7 @@ void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
             return;
         }
         file = TempFolder() + "\\launch\\" + *relative;
-        THourglass hourglass;
+        const cl::TScopedCursor hourglass;
         ut::CreateFolderPath(cl::ExtractFilePath(file));
         CurrentEntry = entry;
         ExtractEntry(file);
@@ -329,7 +320,7 @@ void TfrmMainQuillon::DragOutSelection() {
     std::unordered_map<std::string, quillon::TRFAFile*> entries = CurrentFolderEntries();
     quillon::TExtractionTargets targets;
     {
-        THourglass hourglass;
+        const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
             if (IsAddedFile(caption)) continue;
@@ -364,9 +355,10 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
                 AddFileToBuild(path);
         }
     }
-    // A dropped folder is for the build list's folder import, which is not there yet; until
-    // it is, the folder is left alone.
-    if (ut::FolderExists(paths.front())) return;
+    if (ut::FolderExists(paths.front())) {
+        ImportFolder(paths.front());
+        return;
+    }
     if (paths.size() == 1 && folderSelected) {
         if (isArchive(paths.front())) OpenDroppedArchive(paths.front());
         else AddFileToBuild(paths.front());

@@ -36,15 +36,6 @@ using quillon::TPreviewKind;
 
 namespace {
 
-// The hourglass for one scope, the default cursor again however the scope ends.
-class THourglass {
-public:
-    THourglass() { cl::Screen().SetCursor(cl::crHourGlass); }
-    ~THourglass() { cl::Screen().SetCursor(cl::crDefault); }
-    THourglass(const THourglass&) = delete;
-    THourglass& operator=(const THourglass&) = delete;
-};
-
 std::string ReadWholeFile(const std::string& path) {
     cl::TMemoryStream stream;
     stream.LoadFromFile(path);
@@ -145,7 +136,7 @@ void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alrea
             }
             const std::string source = TempFolder() + "\\preview" + cl::ExtractFileExt(fileName);
             {
-                THourglass hourglass;
+                const cl::TScopedCursor hourglass;
                 ExtractEntry(source);
             }
             ShowPicture(source, shownPath);
@@ -160,7 +151,7 @@ void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alrea
                 }
                 const std::string text = TempFolder() + "\\preview.txt";
                 {
-                    THourglass hourglass;
+                    const cl::TScopedCursor hourglass;
                     ExtractEntry(text);
                 }
                 if (ShowText(text, shownPath, true)) {
@@ -225,7 +216,7 @@ void TfrmMainQuillon::ShowPicture(const std::string& source, const std::string& 
         ShowTooLarge(shownPath);
         return;
     }
-    THourglass hourglass;
+    const cl::TScopedCursor hourglass;
     pnlViewing->SetCaption("Currently Viewing: " + shownPath);
     const std::string bitmap = TempFolder() + "\\preview.bmp";
     if (quillon::ConvertToBitmap(ImageLibrary->Calls(), source, bitmap)) {
@@ -304,7 +295,7 @@ void TfrmMainQuillon::actPlayWavExecute(cl::TObject*) {
         LastWav.clear();  // until "temp.wav" holds this sound
         MediaPlayer1->Close();
         {
-            THourglass hourglass;
+            const cl::TScopedCursor hourglass;
             if (CurrentWavEntry.empty()) {
                 if (!CopyFileA(CurrentWav.c_str(), tempWav.c_str(), FALSE))
                     throw cl::EFOpenError("Cannot copy \"" + CurrentWav + "\" to \"" + tempWav + "\" (error " +

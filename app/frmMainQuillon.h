@@ -56,9 +56,11 @@ class TMwTrayIcon;
 class TMwVersionInfo;
 class TDropFileSource;
 class TDropFileTarget;
+class TfrmDoSearch;
 namespace quillon {
 struct TRFAFile;
 class TDevILLibrary;
+class TArchiveInput;
 }
 
 extern const char kMainWindowCaption[];  // "Col. Dalverin's BF1942 Quillon"
@@ -125,6 +127,10 @@ public:
     cl::TAction* actLaunchFile = nullptr;
     cl::TAction* actDeleteFile = nullptr;
     cl::TAction* actDeleteFolder = nullptr;
+    cl::TAction* actBuildRFA = nullptr;
+    cl::TAction* actAddFile = nullptr;
+    cl::TAction* actNewFolder = nullptr;
+    cl::TAction* actNewRFA = nullptr;
 
     // ---- own state ----
     // Every archive entry (its full name, with its TRFAFile) and every file added for the next
@@ -249,6 +255,41 @@ public:
     // Adds a disk file to a folder ("/" separators, trailing "/") for the next build, asking
     // before it replaces a file of the same name there.
     void AddFileToBuildFolder(const std::string& folder, const std::string& diskPath);
+    // Removes the list's selected files from the build list, after asking.
+    void RemoveSelectedFiles();
+    // Asks for a name and adds a folder of that name below the selected folder.
+    void NewFolder();
+    // Adds a disk folder (no trailing "\"), the folders below it and their files below the
+    // selected folder.
+    void ImportFolder(const std::string& dir);
+    // Stages the first root folder beside the program and runs the builder on it, writing
+    // target with compression 'Y' or 'N'; true when the builder wrote target.
+    bool BuildArchive(const std::string& target, char compression);
+    void actAddFileExecute(cl::TObject* Sender);
+    void actAddFileUpdate(cl::TObject* Sender);
+    void AddFiles1Click(cl::TObject* Sender);
+    void actDeleteFileExecute(cl::TObject* Sender);
+    void actDeleteFileUpdate(cl::TObject* Sender);
+    void RemoveFiles1Click(cl::TObject* Sender);
+    void actNewFolderExecute(cl::TObject* Sender);
+    void createNewFolder1Click(cl::TObject* Sender);
+    void actDeleteFolderExecute(cl::TObject* Sender);
+    void actDeleteFolderUpdate(cl::TObject* Sender);
+    void actNewRFAExecute(cl::TObject* Sender);
+    void ImportFolders1Click(cl::TObject* Sender);
+    void actBuildRFAExecute(cl::TObject* Sender);
+    void actBuildRFAUpdate(cl::TObject* Sender);
+
+    // ---- search (frmMainSearch.cpp) ----
+    void actSearchExecute(cl::TObject* Sender);
+    // Lists the entries whose string contains the (trimmed) term.
+    void SearchNames(const std::string& term);
+    // Searches the contents of the archive's text entries inside the progress dialog.
+    void SearchContents(const std::string& term);
+    // The content search itself, run by the progress dialog once it shows.
+    void RunSearch(TfrmDoSearch& dialog);
+    // Whether CurrentEntry's decoded contents hold the term; stores its SegmentCount.
+    bool FoundInFile(quillon::TArchiveInput& archive, const std::string& term);
 
     // ---- settings, options, ".rfa" association, opening an archive, about box (frmMainSettings.cpp) ----
     enum class TFolderKind { Open, Save };
@@ -288,6 +329,25 @@ private:
     // Counts previews and empty selections; the list item shown last carries the count as
     // its data. It starts at 1, which no fresh item's data (null) equals.
     intptr_t PreviewGeneration = 1;
+
+    // ---- search steps (frmMainSearch.cpp) ----
+    // Asks to save an edit in the editor before search results replace it.
+    void OfferToSaveEdit();
+    void StartSearchResults(const std::string& heading);
+    void AddSearchResult(const std::string& line);
+
+    // ---- build-list steps (frmMainBuild.cpp) ----
+    // Appends an added file's entry ("folder/*name") with its disk folder.
+    void AppendAddedFile(const std::string& folder, const std::string& sourceDir, const std::string& name);
+    // The entries of a folder ("/" separators, trailing "/") that a disk file of that name
+    // would coincide with: added files, then archive entries, each named without regard to case.
+    std::vector<std::string> FolderNamesakes(const std::string& folder, const std::string& name) const;
+    // Removes the entry of that exact name, with its list item when the list shows it.
+    void RemoveEntryNamed(const std::string& entryName);
+    // Removes the entry from the lists, freeing an archive entry.
+    void RemoveEntryAt(int index);
+    // Empties the tree, the list and every list of entries and folders.
+    void ClearBuildList();
 
     // ---- extraction steps (frmMainExtraction.cpp) ----
     void ExtractSelectedFile();

@@ -3,6 +3,7 @@
 #include "classlib/core/ClassInfo.h"
 #include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwButton.h"
+#include "controls/basic/MwButtonEdit.h"
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
@@ -14,6 +15,7 @@
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwProgressBar.h"
 #include "controls/basic/MwRadioButton.h"
+#include "controls/basic/MwRadioGroup.h"
 #include "controls/basic/MwRapidFireButton.h"
 #include "controls/basic/MwRegIniFile.h"
 #include "controls/basic/MwRichEdit.h"
@@ -37,6 +39,7 @@ void RegisterQuillonControls() {
     for (const cl::TClassInfo* info : {
              &TMwBitBtn::StaticClass(),
              &TMwButton::StaticClass(),
+             &TMwButtonEdit::StaticClass(),
              &TMwCheckBox::StaticClass(),
              &TMwCheckGroup::StaticClass(),
              &TMwClockStatus::StaticClass(),
@@ -52,6 +55,7 @@ void RegisterQuillonControls() {
              &TMwPanel::StaticClass(),
              &TMwProgressBar::StaticClass(),
              &TMwRadioButton::StaticClass(),
+             &TMwRadioGroup::StaticClass(),
              &TMwRapidFireButton::StaticClass(),
              &TMwRegIniFile::StaticClass(),
              &TMwRichEdit::StaticClass(),

@@ -5,71 +5,207 @@
 
 namespace quillon {
 
-TEntryDecoder::TEntryDecoder(TBlockWriter& writer) : writer_(writer) { Reserve(blocks_[0], kBlockSize); }
+TEntryDecoder::TEntryDecoder(TBlockWriter& writer) : writer_(writer) {}
 
-TEntryDecoder::~TEntryDecoder() { writer_.Stop(); }
+TEntryDecoder::~TEntryDecoder() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& worker : workers_) worker.join();
+    writer_.Stop();
+}
 
 void TEntryDecoder::ExpectOutput(uint64_t size) {
-    if (size > kBlockSize) writer_.Start();
+    if (size > kBlockSize) StartWorkers();
 }
 
-SegmentStatus TEntryDecoder::AddSegment(const uint8_t* compressed, size_t compressedSize, size_t uncompressedSize) {
-    TBlock* block = &blocks_[current_];
-    if (uncompressedSize > block->Capacity - block->Size) {
-        StartNextBlock(uncompressedSize);
-        block = &blocks_[current_];
+std::optional<TSegmentFailure> TEntryDecoder::AddSegment(const uint8_t* compressed, size_t compressedSize,
+                                                         size_t uncompressedSize) {
+    TJob* job = &Job(open_);
+    if (!job->Segments.empty() &&
+        (uncompressedSize > job->Capacity - job->Size || compressedSize > kJobInputLimit ||
+         job->Input.size() > kJobInputLimit - compressedSize)) {
+        if (std::optional<TSegmentFailure> failure = QueueAndOpenNext()) return failure;
+        job = &Job(open_);
     }
-    uint8_t* const out = block->Data() + block->Size;
-    SegmentStatus status = DecodeSegment(compressed, compressedSize, out, uncompressedSize, history_ + block->Size);
-    // The first try sees this block only; a match reaching before it needs the history.
-    if (status == SegmentStatus::DistanceTooFar && history_ == 0 && decodedBefore_ != 0 &&
-        block->Size < kMaxMatchDistance)
-        status = DecodeSegment(compressed, compressedSize, out, uncompressedSize, FillHistory() + block->Size);
-    if (status == SegmentStatus::Ok) block->Size += uncompressedSize;
-    return status;
+    if (job->Segments.empty()) {
+        Reserve(*job, std::max(kBlockSize, uncompressedSize));
+        job->Number = open_;
+        job->FirstSegment = segmentsAdded_;
+        job->OutputStart = outputAdded_;
+    }
+    job->Segments.push_back({job->Input.size(), compressedSize, uncompressedSize});
+    job->Input.insert(job->Input.end(), compressed, compressed + compressedSize);
+    job->Size += uncompressedSize;
+    ++segmentsAdded_;
+    outputAdded_ += uncompressedSize;
+    return std::nullopt;
 }
 
-void TEntryDecoder::Finish() {
-    const TBlock& block = blocks_[current_];
-    writer_.Finish(block.Data(), block.Size);
+std::optional<TSegmentFailure> TEntryDecoder::Drain() { return DecodeAll(); }
+
+std::optional<TSegmentFailure> TEntryDecoder::Finish() {
+    if (std::optional<TSegmentFailure> failure = DecodeAll()) return failure;
+    if (workers_.empty()) {
+        const TJob& job = Job(open_);
+        writer_.Finish(job.Size != 0 ? job.Data() : nullptr, job.Size);
+    } else {
+        // Every block is with the writer already; this waits for them and for the open.
+        writer_.Finish(nullptr, 0);
+    }
+    return std::nullopt;
 }
 
-void TEntryDecoder::StartNextBlock(size_t segmentSize) {
-    TBlock& full = blocks_[current_];
-    if (full.Size != 0) full.WriteTicket = writer_.Write(full.Data(), full.Size);
-    decodedBefore_ += full.Size;
+void TEntryDecoder::StartWorkers() {
+    if (!workers_.empty()) return;
+    history_.reset(new uint8_t[kMaxMatchDistance]);
+    writer_.Start();
+    // The writer takes a core too, and a write costs less than decoding the block.
+    const unsigned cores = std::thread::hardware_concurrency();
+    const size_t count = std::clamp<size_t>(cores > 1 ? cores - 1 : 1, 1, kMaxWorkers);
+    workers_.reserve(count);
+    for (size_t i = 0; i < count; ++i) workers_.emplace_back([this] { Work(); });
+}
 
-    current_ = (current_ + 1) % kBlockCount;
-    TBlock& next = blocks_[current_];
-    writer_.WaitFor(next.WriteTicket);  // raises what a write raised
-    Reserve(next, std::max(kBlockSize, segmentSize));
+std::optional<TSegmentFailure> TEntryDecoder::QueueAndOpenNext() {
+    StartWorkers();
+    Job(open_).Input.insert(Job(open_).Input.end(), kSegmentInputPadding, 0);
+    uint64_t reusedTicket;
+    {
+        std::unique_lock<std::mutex> lock(mutex_);
+        Job(open_).State = TJobState::Queued;
+        queued_ = ++open_;
+        changed_.notify_all();
+        // The next job's place is free once the job held there before is with the writer.
+        changed_.wait(lock, [this] {
+            return open_ < kJobCount || completed_ > open_ - kJobCount || failure_ || workerError_;
+        });
+        if (workerError_) std::rethrow_exception(workerError_);
+        if (failure_) return failure_;
+        reusedTicket = Job(open_).WriteTicket;
+    }
+    writer_.WaitFor(reusedTicket);  // raises what a write raised
+    TJob& next = Job(open_);
+    next.Input.clear();
+    next.Segments.clear();
     next.Size = 0;
-    history_ = 0;
+    next.State = TJobState::Filling;
+    next.WriteTicket = 0;
+    return std::nullopt;
 }
 
-void TEntryDecoder::Reserve(TBlock& block, size_t capacity) {
-    if (block.Capacity >= capacity) return;
-    block.Storage.reset(new uint8_t[kMaxMatchDistance + capacity + kSegmentOutputSlack]);
-    block.Capacity = capacity;
-}
-
-size_t TEntryDecoder::FillHistory() {
-    // The history comes from the blocks before this one, newest first. Two are always enough:
-    // a block closed with less than kMaxMatchDistance in it was closed because the next
-    // segment did not fit, and that segment alone nearly fills the next block; so no two
-    // blocks in a row are both that short.
-    const size_t wanted = size_t(std::min<uint64_t>(kMaxMatchDistance - blocks_[current_].Size, decodedBefore_));
-    uint8_t* to = blocks_[current_].Data();
-    size_t filled = 0;
-    for (size_t back = 1; filled < wanted && back < kBlockCount; ++back) {
-        const TBlock& earlier = blocks_[(current_ + kBlockCount - back) % kBlockCount];
-        const size_t take = std::min(wanted - filled, earlier.Size);
-        to -= take;
-        std::memcpy(to, earlier.Data() + earlier.Size - take, take);
-        filled += take;
+std::optional<TSegmentFailure> TEntryDecoder::DecodeAll() {
+    TJob& last = Job(open_);
+    const bool unqueued = last.State == TJobState::Filling && !last.Segments.empty();
+    if (unqueued) last.Input.insert(last.Input.end(), kSegmentInputPadding, 0);
+    if (workers_.empty()) {
+        // An entry of one job at most: decoded here, with no thread.
+        if (unqueued) last.State = Decode(last);
+        if (last.State == TJobState::Failed) return last.Failure;
+        return std::nullopt;
     }
-    history_ = filled;
-    return filled;
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (unqueued) {
+        last.State = TJobState::Queued;
+        queued_ = open_ + 1;
+        changed_.notify_all();
+    }
+    changed_.wait(lock, [this] { return completed_ == queued_ || failure_ || workerError_; });
+    if (workerError_) std::rethrow_exception(workerError_);
+    return failure_;
+}
+
+void TEntryDecoder::Reserve(TJob& job, size_t capacity) {
+    if (job.Capacity >= capacity) return;
+    job.Storage.reset(new uint8_t[kMaxMatchDistance + capacity + kSegmentOutputSlack]);
+    job.Capacity = capacity;
+}
+
+void TEntryDecoder::Work() {
+    try {
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            changed_.wait(lock, [this] { return stopping_ || taken_ < queued_; });
+            if (stopping_) return;
+            TJob& job = Job(taken_++);
+            // After a damaged segment nothing is used.
+            TJobState state = TJobState::Abandoned;
+            if (!failure_) {
+                lock.unlock();
+                state = Decode(job);
+                lock.lock();
+            }
+            job.State = state;
+            CompleteInOrder();
+            changed_.notify_all();
+        }
+    } catch (...) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!workerError_) workerError_ = std::current_exception();
+        changed_.notify_all();
+    }
+}
+
+TEntryDecoder::TJobState TEntryDecoder::Decode(TJob& job) {
+    size_t history = 0;  // bytes of earlier output put in front of the job's
+    size_t done = 0;
+    for (size_t i = 0; i < job.Segments.size(); ++i) {
+        const TSegmentPlace& segment = job.Segments[i];
+        const uint8_t* in = job.Input.data() + segment.InputOffset;
+        uint8_t* out = job.Data() + done;
+        SegmentStatus status = DecodeSegment(in, segment.CompressedSize, out, segment.UncompressedSize, history + done);
+        if (status == SegmentStatus::DistanceTooFar && history == 0 && job.OutputStart != 0 &&
+            done < kMaxMatchDistance) {
+            if (!WaitForHistory(job, history)) return TJobState::Abandoned;
+            status = DecodeSegment(in, segment.CompressedSize, out, segment.UncompressedSize, history + done);
+        }
+        if (status != SegmentStatus::Ok) {
+            job.Failure = {job.FirstSegment + i, status};
+            return TJobState::Failed;
+        }
+        done += segment.UncompressedSize;
+    }
+    return TJobState::Decoded;
+}
+
+bool TEntryDecoder::WaitForHistory(TJob& job, size_t& history) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait(lock, [&] { return completed_ == job.Number || failure_ || workerError_ || stopping_; });
+    // Any of the others means an earlier job failed or decoding stops: this job is not needed.
+    if (completed_ != job.Number) return false;
+    std::memcpy(job.Data() - historySize_, history_.get(), historySize_);
+    history = historySize_;
+    return true;
+}
+
+void TEntryDecoder::CompleteInOrder() {
+    while (completed_ < queued_ && !failure_) {
+        TJob& job = Job(completed_);
+        if (job.State == TJobState::Failed) {
+            failure_ = job.Failure;
+            return;
+        }
+        if (job.State != TJobState::Decoded) return;
+        KeepHistory(job.Data(), job.Size);
+        if (job.Size != 0) job.WriteTicket = writer_.Write(job.Data(), job.Size);
+        job.State = TJobState::Written;
+        ++completed_;
+    }
+}
+
+void TEntryDecoder::KeepHistory(const uint8_t* bytes, size_t count) {
+    uint8_t* const history = history_.get();
+    if (count >= kMaxMatchDistance) {
+        std::memcpy(history, bytes + count - kMaxMatchDistance, kMaxMatchDistance);
+        historySize_ = kMaxMatchDistance;
+        return;
+    }
+    const size_t kept = std::min(historySize_, kMaxMatchDistance - count);
+    std::memmove(history, history + historySize_ - kept, kept);
+    std::memcpy(history + kept, bytes, count);
+    historySize_ = kept + count;
 }
 
 }  // namespace quillon

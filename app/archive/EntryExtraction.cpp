@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "app/archive/BlockWriter.h"
 #include "app/archive/EntryDecoder.h"
@@ -40,6 +41,13 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
     const uint64_t dataStart = tableOffset + uint64_t(kSegmentRecordSize) * count;
 
     TEntryDecoder decoder(writer);
+    const auto raise = [&](uint64_t segment, const std::string& problem) {
+        archive.Fail(entryLabel + ", segment " + std::to_string(segment + 1) + " of " + std::to_string(count) + ": " +
+                     problem);
+    };
+    const auto raiseDamage = [&](const TSegmentFailure& failure) {
+        raise(failure.Segment, std::string("it is corrupt: ") + DescribeSegmentStatus(failure.Status));
+    };
     TSegmentRecord records[kTableChunk];
     for (uint32_t first = 0; first < count; first += kTableChunk) {
         const uint32_t chunk = std::min(kTableChunk, count - first);
@@ -53,24 +61,27 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
 
         for (uint32_t j = 0; j < chunk; ++j) {
             const TSegmentRecord& segment = records[j];
-            const auto fail = [&](const std::string& problem) {
-                archive.Fail(entryLabel + ", segment " + std::to_string(first + j + 1) + " of " +
-                             std::to_string(count) + ": " + problem);
+            // Segments before this one are still being decoded; a damaged one among them is
+            // the first fault, and is reported rather than this one.
+            const auto reject = [&](const std::string& problem) {
+                if (const std::optional<TSegmentFailure> earlier = decoder.Drain()) raiseDamage(*earlier);
+                raise(first + j, problem);
             };
             if (segment.CompressedSize > kMaxCompressedSegmentSize)
-                fail("its compressed size of " + std::to_string(segment.CompressedSize) + " bytes is above " +
-                     std::to_string(kMaxCompressedSegmentSize));
+                reject("its compressed size of " + std::to_string(segment.CompressedSize) + " bytes is above " +
+                       std::to_string(kMaxCompressedSegmentSize));
             if (segment.UncompressedSize > kMaxSegmentExpansion * segment.CompressedSize)
-                fail("it claims " + std::to_string(segment.UncompressedSize) + " bytes from only " +
-                     std::to_string(segment.CompressedSize) + " compressed bytes");
+                reject("it claims " + std::to_string(segment.UncompressedSize) + " bytes from only " +
+                       std::to_string(segment.CompressedSize) + " compressed bytes");
             const uint64_t start = dataStart + segment.Offset;
-            if (!archive.Contains(start, segment.CompressedSize)) fail("it lies beyond the end of the file");
+            if (!archive.Contains(start, segment.CompressedSize)) reject("it lies beyond the end of the file");
             const uint8_t* compressed = archive.Bytes(start, segment.CompressedSize);
-            const SegmentStatus status = decoder.AddSegment(compressed, segment.CompressedSize, segment.UncompressedSize);
-            if (status != SegmentStatus::Ok) fail(std::string("it is corrupt: ") + DescribeSegmentStatus(status));
+            if (const std::optional<TSegmentFailure> failure =
+                    decoder.AddSegment(compressed, segment.CompressedSize, segment.UncompressedSize))
+                raiseDamage(*failure);
         }
     }
-    decoder.Finish();
+    if (const std::optional<TSegmentFailure> failure = decoder.Finish()) raiseDamage(*failure);
     return count;
 }
 

@@ -19,16 +19,17 @@ namespace quillon {
 // No segment's compressed data may be longer than this.
 constexpr size_t kMaxCompressedSegmentSize = 49153;
 
-// Writes the decoded entry to target and returns its SegmentCount. A large entry is written
-// from a second thread while decoding goes on; all of it is written when this returns.
+// Writes the decoded entry to target and returns its SegmentCount. A large entry is decoded
+// on worker threads and written from another; all of it is written when this returns.
 uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target);
 
 // Writes the decoded entry to the file targetPath (replacing it) and returns its SegmentCount,
-// which the caller stores in the entry. A large entry is written, and the target created, on a
-// second thread while decoding goes on. On any failure both files are closed, the target is
-// deleted and the error is raised again: EFOpenError/EFCreateError when a file cannot be
-// opened, ERFAFormatError for a damaged archive, stream errors for failed reads or writes
-// (the last buffered write included).
+// which the caller stores in the entry. A large entry is decoded on worker threads, and the
+// target created and written on another, while the archive is read on. On any failure both
+// files are closed, the target is deleted and the error is raised again: EFOpenError/
+// EFCreateError when a file cannot be opened, ERFAFormatError for a damaged archive (naming
+// its first fault), stream errors for failed reads or writes (the last buffered write
+// included).
 uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath);
 
 }  // namespace quillon

@@ -108,6 +108,23 @@ bool TFolderModel::RemoveEntry(std::string_view entryName) {
     return false;
 }
 
+bool TFolderModel::RemoveEntry(std::string_view entryName, const TRFAFile* file) {
+    std::string_view folderPath, name;
+    if (!SplitEntryName(entryName, folderPath, name)) return false;
+    const FolderId folder = FindFolderOfEntry(folderPath);
+    if (folder == kNoFolder) return false;
+    std::vector<TFolderEntry>& entries = folders_[folder].Entries;
+    for (const bool exactCase : {true, false}) {
+        for (auto it = entries.begin(); it != entries.end(); ++it) {
+            if (it->File == file && (exactCase ? it->Name == name : EqualsIgnoringCase(it->Name, name))) {
+                entries.erase(it);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 const std::vector<TFolderModel::TFolderEntry>& TFolderModel::EntriesIn(FolderId folder) const {
     if (folder >= folders_.size() || folders_[folder].Removed) return kNoEntries;
     return folders_[folder].Entries;

@@ -55,6 +55,10 @@ public:
     void AddEntry(std::string_view entryName, const TRFAFile* file);
     // Removes the first entry of that name in its folder's list; false when there is none.
     bool RemoveEntry(std::string_view entryName);
+    // Removes the entry of that name that holds file (null for a build addition), one spelt
+    // exactly like the name before one that differs in case; false when there is none. Names
+    // that differ only in case are different entries with different files.
+    bool RemoveEntry(std::string_view entryName, const TRFAFile* file);
     // The entries directly in a folder, in the order they were added.
     const std::vector<TFolderEntry>& EntriesIn(FolderId folder) const;
 

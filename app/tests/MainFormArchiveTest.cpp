@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tests/FormTestSupport.h"
 #include "app/QuillonClasses.h"
 #include "app/archive/RFAFile.h"
 #include "app/frmMainQuillon.h"
@@ -20,11 +21,7 @@
 
 namespace {
 
-std::string TempPath(const std::string& name) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name;
-}
+using form_test::TempPath;
 
 std::vector<std::string> ChildTexts(cl::TTreeView& tree, cl::TTreeNode* parent) {
     std::vector<std::string> texts;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/tests/FormTestSupport.h"
 #include "app/QuillonClasses.h"
 #include "app/frmMainQuillon.h"
 #include "classlib/core/Stream.h"
@@ -31,13 +32,8 @@
 
 namespace {
 
-std::string TempPath(const std::string& name) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name;
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+using form_test::TempPath;
+using form_test::Exists;
 
 std::string ReadFile(const std::string& path) {
     cl::TMemoryStream stream;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 
+#include "app/tests/FormTestSupport.h"
 #include "app/QuillonClasses.h"
 #include "app/frmAbout.h"
 #include "app/frmMainQuillon.h"
@@ -28,15 +29,11 @@
 
 namespace {
 
+using form_test::TempPath;
+using form_test::Exists;
+using form_test::TModalDriver;
+
 using Clock = std::chrono::steady_clock;
-
-std::string TempPath(const std::string& name) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + name;
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // A value of the settings file as written, "<none>" when it is missing.
 std::string IniValue(const char* section, const char* key) {
@@ -68,50 +65,6 @@ void RemoveAssociationKeys() {
 }
 
 std::string OurOpenCommand() { return "\"" + cl::Application()->ExeName() + "\" \"%1\""; }
-
-// Acts on a modal form of class T once it shows: a thread timer, which the modal loop's
-// message pump runs, polls for it. A form that is still open a few seconds after the action
-// is closed, so that a failing test cannot hang in the loop.
-template <class T>
-class TModalDriver {
-public:
-    explicit TModalDriver(std::function<void(T&)> action) : action_(std::move(action)) {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 20, &Tick);
-    }
-    ~TModalDriver() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    bool Acted() const { return acted_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        TModalDriver* self = current_;
-        if (!self) return;
-        try {
-            HWND window = FindWindowA(T::StaticClass().Name().c_str(), nullptr);
-            T* form = window && IsWindowVisible(window) ? dynamic_cast<T*>(cl::TControl::FromHandle(window)) : nullptr;
-            if (!form) return;
-            if (!self->acted_) {
-                self->acted_ = true;
-                self->deadline_ = Clock::now() + std::chrono::seconds(5);
-                self->action_(*form);
-            } else if (Clock::now() > self->deadline_) {
-                ADD_FAILURE() << T::StaticClass().Name() << " was still open";
-                PostMessageA(window, WM_CLOSE, 0, 0);
-            }
-        } catch (const std::exception& e) {
-            ADD_FAILURE() << e.what();
-        }
-    }
-
-    static inline TModalDriver* current_ = nullptr;
-    std::function<void(T&)> action_;
-    UINT_PTR timer_ = 0;
-    bool acted_ = false;
-    Clock::time_point deadline_;
-};
 
 class MainFormSettingsTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tests/FormTestSupport.h"
 #include "app/QuillonClasses.h"
 #include "app/frmMainQuillon.h"
 #include "classlib/win/Actions.h"
@@ -17,6 +18,8 @@
 
 namespace {
 
+using form_test::Exists;
+
 class MainFormTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterQuillonClasses(); }
@@ -31,8 +34,6 @@ protected:
     cl::TApplication app;
     std::vector<std::string> messages;
 };
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 TEST_F(MainFormTest, StartsWithTheLayoutAndStateOfAFreshWindow) {
     auto* form = app.CreateForm<TfrmMainQuillon>();

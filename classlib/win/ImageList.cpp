@@ -1,5 +1,7 @@
 #include "classlib/win/ImageList.h"
 
+#include <algorithm>
+
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Canvas.h"
@@ -25,7 +27,32 @@ const TClassInfo& TImageList::StaticClass() {
 TCustomImageList::TCustomImageList(TComponent* owner) : TComponent(owner) {}
 
 TCustomImageList::~TCustomImageList() {
+    for (TChangeLink* link : links_) link->sender_ = nullptr;
     if (handle_) ImageList_Destroy(handle_);
+}
+
+TChangeLink::~TChangeLink() {
+    if (sender_) sender_->UnRegisterChanges(*this);
+}
+
+void TCustomImageList::RegisterChanges(TChangeLink& link) {
+    if (link.sender_ == this) return;
+    if (link.sender_) link.sender_->UnRegisterChanges(link);
+    link.sender_ = this;
+    links_.push_back(&link);
+}
+
+void TCustomImageList::UnRegisterChanges(TChangeLink& link) {
+    if (link.sender_ != this) return;
+    link.sender_ = nullptr;
+    links_.erase(std::find(links_.begin(), links_.end(), &link));
+}
+
+void TCustomImageList::Changed() {
+    OnChange(this);
+    // A handler may take its link off the list.
+    for (TChangeLink* link : std::vector<TChangeLink*>(links_))
+        if (link->sender_ == this) link->OnChange(this);
 }
 
 HIMAGELIST TCustomImageList::Handle() {

@@ -16,6 +16,23 @@
 namespace cl {
 
 class TCanvas;
+class TCustomImageList;
+
+// How a control that shows a list's images hears of every change to it, while OnChange stays
+// the owner's. A link that goes first takes itself off its list.
+class TChangeLink {
+public:
+    TChangeLink() = default;
+    ~TChangeLink();
+    TChangeLink(const TChangeLink&) = delete;
+    TChangeLink& operator=(const TChangeLink&) = delete;
+
+    TNotifyEvent OnChange;
+
+private:
+    friend class TCustomImageList;
+    TCustomImageList* sender_ = nullptr;
+};
 
 class TCustomImageList : public TComponent {
     CL_CLASS_INFO()
@@ -48,18 +65,22 @@ public:
     void SetResourceName(const std::string& name);
 
     TNotifyEvent OnChange;
+    // A link is on one list at a time.
+    void RegisterChanges(TChangeLink& link);
+    void UnRegisterChanges(TChangeLink& link);
 
 private:
     void Recreate();
     // Adds every image of a strip; the lower-left pixel's colour is transparent.
     void AddStrip(HBITMAP strip);
-    void Changed() { OnChange(this); }
+    void Changed();
 
     int width_ = 16;
     int height_ = 16;
     HIMAGELIST handle_ = nullptr;
     std::vector<uint8_t> bitmap_;
     std::string resourceName_;
+    std::vector<TChangeLink*> links_;
 };
 
 class TImageList : public TCustomImageList {

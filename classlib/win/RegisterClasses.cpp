@@ -2,6 +2,7 @@
 
 #include "classlib/core/ClassInfo.h"
 #include "classlib/win/Actions.h"
+#include "classlib/win/Animate.h"
 #include "classlib/win/Button.h"
 #include "classlib/win/Edit.h"
 #include "classlib/win/FileDialogs.h"
@@ -23,6 +24,7 @@ void RegisterClassLibrary() {
     for (const TClassInfo* info : {
              &TAction::StaticClass(),
              &TActionList::StaticClass(),
+             &TAnimate::StaticClass(),
              &TButton::StaticClass(),
              &TCheckBox::StaticClass(),
              &TEdit::StaticClass(),

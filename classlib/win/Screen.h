@@ -64,4 +64,17 @@ private:
 // The process's screen object.
 TScreen& Screen();
 
+// Shows a screen cursor (the hourglass by default) for one scope and puts the previous one
+// back however the scope ends.
+class TScopedCursor {
+public:
+    explicit TScopedCursor(TCursor cursor = crHourGlass) : saved_(Screen().Cursor()) { Screen().SetCursor(cursor); }
+    ~TScopedCursor() { Screen().SetCursor(saved_); }
+    TScopedCursor(const TScopedCursor&) = delete;
+    TScopedCursor& operator=(const TScopedCursor&) = delete;
+
+private:
+    TCursor saved_;
+};
+
 }  // namespace cl

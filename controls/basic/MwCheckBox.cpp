@@ -1,118 +1,143 @@
 #include "controls/basic/MwCheckBox.h"
 
 #include "classlib/core/ClassBuilder.h"
-#include "classlib/core/TextUtils.h"
+#include "classlib/win/Application.h"
+#include "controls/foundation/MwGrafx.h"
+#include "controls/foundation/MwThemeSrv.h"
 
 using namespace mw;
 
 namespace {
-const cl::TEnumNames kStateNames{{{"cbUnchecked", 0}, {"cbChecked", 1}, {"cbGrayed", 2}}};
-const cl::TEnumNames kLeftRightNames{{{"taLeftJustify", 0}, {"taRightJustify", 1}}};
 
-WPARAM ButtonStateOf(TCheckBoxState state) {
-    switch (state) {
-        case TCheckBoxState::Checked: return BST_CHECKED;
-        case TCheckBoxState::Grayed: return BST_INDETERMINATE;
-        default: return BST_UNCHECKED;
-    }
+TThemedButton ThemedCheck(TCheckBoxState state, TGlyphLook look) {
+    const TThemedButton bases[] = {TThemedButton::CheckBoxUncheckedNormal, TThemedButton::CheckBoxCheckedNormal,
+                                   TThemedButton::CheckBoxMixedNormal};
+    const int offset = look == TGlyphLook::Hot ? 1 : look == TGlyphLook::Pressed ? 2 : look == TGlyphLook::Disabled ? 3 : 0;
+    return static_cast<TThemedButton>(static_cast<int>(bases[static_cast<int>(state)]) + offset);
 }
+
+const char* const kHotTrackGlyphs[] = {"MWCOMMON_CHECKBOX_UNCHECKED", "MWCOMMON_CHECKBOX_CHECKED",
+                                       "MWCOMMON_CHECKBOX_GRAYED"};
+
 }  // namespace
 
 const cl::TClassInfo& TMwCheckBox::StaticClass() {
     using C = TMwCheckBox;
-    static const auto info =
-        cl::TClassBuilder<C>("TMwCheckBox", cl::TControl::StaticClass())
-            .Creatable()
-            .Enum<TCheckBoxState>("State", &C::State, &C::SetState, kStateNames)
-            .Bool("Checked", &C::Checked, &C::SetChecked)
-            .Bool("AllowGrayed", &C::AllowGrayed, &C::SetAllowGrayed)
-            .Enum<cl::TAlignment>("Alignment", &C::Alignment, &C::SetAlignment, kLeftRightNames)
-            .Enum<TAlignmentVertical>("AlignmentVertical", &C::AlignmentVertical, &C::SetAlignmentVertical, kAlignmentVerticalNames)
-            .Bool("HotTrack", &C::HotTrack, &C::SetHotTrack)
-            .Color("HotTrackColor", &C::HotTrackColor, &C::SetHotTrackColor)
-            .Enum<TMwHotTrackColorType>("HotTrackColorType", &C::HotTrackColorType, &C::SetHotTrackColorType, kHotTrackColorTypeNames)
-            .Color("HighlightColor", &C::HighlightColor, &C::SetHighlightColor)
-            .Bool("LightTextStyle", &C::LightTextStyle, &C::SetLightTextStyle)
-            .Enum<TTextStyle>("TextStyle", &C::TextStyle, &C::SetTextStyle, kTextStyleNames)
-            .Color("TextHighlightColor", &C::TextHighlightColor, &C::SetTextHighlightColor)
-            .Color("TextShadowColor", &C::TextShadowColor, &C::SetTextShadowColor)
-            .Int("TextShadowDepth", &C::TextShadowDepth, &C::SetTextShadowDepth)
-            .Bool("Transparent", &C::Transparent, &C::SetTransparent)
-            .Bool("UseCustomGlyphs", &C::UseCustomGlyphs, &C::SetUseCustomGlyphs)
-            .Color("FrameColor", &C::FrameColor, &C::SetFrameColor)
-            .Color("DisabledColor", &C::DisabledColor, &C::SetDisabledColor)
-            .Color("TransparentColor", &C::TransparentColor, &C::SetTransparentColor)
-            .Color("WinMaskColor", &C::WinMaskColor, &C::SetWinMaskColor)
-            .Bool("TabOnEnter", &C::TabOnEnter, &C::SetTabOnEnter)
-            .Event("OnMouseEnter", &C::OnMouseEnter)
-            .Event("OnMouseLeave", &C::OnMouseLeave)
-            .Build();
+    static const auto info = cl::TClassBuilder<C>("TMwCheckBox", TMwCustomGlyphButton::StaticClass())
+                                 .Creatable()
+                                 .Bool("AllowGrayed", &C::AllowGrayed, &C::SetAllowGrayed)
+                                 .Bool("Checked", &C::Checked, &C::SetChecked)
+                                 .Enum<TCheckBoxState>("State", &C::State, &C::SetState, kCheckBoxStateNames)
+                                 .Build();
     return *info;
 }
 
-TMwCheckBox::TMwCheckBox(cl::TComponent* owner) : cl::TControl(owner) {
-    SetBounds(0, 0, 115, 17);
-    SetTabStop(true);
-    SetParentColor(true);
+TMwCheckBox::TMwCheckBox(cl::TComponent* owner) : TMwCustomGlyphButton(owner) {
+    SetAlignmentVertical(TAlignmentVertical::Top);
 }
 
 void TMwCheckBox::SetState(TCheckBoxState state) {
     if (state == state_) return;
     state_ = state;
-    if (HandleAllocated()) SendMessageA(Handle(), BM_SETCHECK, ButtonStateOf(state), 0);
+    ButtonStateChanged();
     Click();
 }
 
-void TMwCheckBox::SetAllowGrayed(bool v) {
-    if (v == allowGrayed_) return;
-    allowGrayed_ = v;
-    RecreateWnd();
-}
+void TMwCheckBox::Toggle() { SetState(NextCheckState(state_, allowGrayed_)); }
 
-void TMwCheckBox::SetAlignment(cl::TAlignment v) {
-    if (v == alignment_) return;
-    alignment_ = v;
-    RecreateWnd();
-}
-
-bool TMwCheckBox::ReadExtraProperty(const std::string& name, const cl::TValue& value) {
-    if (!cl::SameText(name, "Flat") || value.kind != cl::TValue::Kind::Boolean) return false;
-    hotTrack_ = value.boolean;
-    return true;
-}
-
-void TMwCheckBox::CreateParams(TCreateParams& params) {
-    cl::TControl::CreateParams(params);
-    params.windowClass = "BUTTON";
-    params.standardClass = true;
-    params.exStyle = 0;
-    params.style &= ~WS_CLIPCHILDREN;
-    params.style |= allowGrayed_ ? BS_3STATE : BS_CHECKBOX;
-    if (alignment_ == cl::TAlignment::LeftJustify) params.style |= BS_LEFTTEXT;
-}
-
-void TMwCheckBox::InitializeWnd() { SendMessageA(Handle(), BM_SETCHECK, ButtonStateOf(state_), 0); }
-
-bool TMwCheckBox::CommandNotification(WORD code) {
-    if (code != BN_CLICKED) return false;
-    // Toggle: unchecked goes to grayed when allowed, else to checked; grayed goes to checked.
-    switch (state_) {
-        case TCheckBoxState::Unchecked: SetState(allowGrayed_ ? TCheckBoxState::Grayed : TCheckBoxState::Checked); break;
-        case TCheckBoxState::Checked: SetState(TCheckBoxState::Unchecked); break;
-        case TCheckBoxState::Grayed: SetState(TCheckBoxState::Checked); break;
+void TMwCheckBox::BuildGlyphs(TMemoryBitmap& glyph) {
+    const TGlyphLook look = Look();
+    const cl::TRect r{0, 0, glyph.Width(), glyph.Height()};
+    if (UseCustomGlyphs() && !CustomGlyphs().Empty()) {
+        ExtractGlyph(glyph, CheckGlyphIndex(state_, PressedLook(), Enabled()));
+        return;
     }
-    return true;
+    if (ThemesEnabled()) {
+        const TThemedElementDetails details = ThemeElementDetails(ThemedCheck(state_, look));
+        ThemeServices().DrawParentBackground(Handle(), glyph.DC(), &details, false);
+        ThemeServices().DrawElement(glyph.DC(), details, r);
+        return;
+    }
+    if (HotTrack() && LoadHotTrackGlyph(glyph, kHotTrackGlyphs[static_cast<int>(state_)], CheckGlyphColors(Palette(), look)))
+        return;
+    FillSolid(glyph.DC(), r, TransparentColor());
+    RECT rc{0, 0, glyph.Width(), glyph.Height()};
+    UINT flags = DFCS_BUTTONCHECK;
+    if (state_ == TCheckBoxState::Checked) flags |= DFCS_CHECKED;
+    if (state_ == TCheckBoxState::Grayed) flags = DFCS_BUTTON3STATE | DFCS_CHECKED;
+    if (PressedLook()) flags |= DFCS_PUSHED;
+    if (!Enabled()) flags |= DFCS_INACTIVE;
+    DrawFrameControl(glyph.DC(), &rc, DFC_BUTTON, flags);
+}
+
+void TMwCheckBox::ReleaseSpace(bool toggle) {
+    SetPressedLook(false);
+    if (toggle) Toggle();
+    ButtonStateChanged();
 }
 
 void TMwCheckBox::WndProc(cl::TMessage& m) {
-    switch (mouse_.Handle(Handle(), m.msg)) {
-        case TMouseTracking::TChange::Entered: OnMouseEnter(this); break;
-        case TMouseTracking::TChange::Left: OnMouseLeave(this); break;
-        case TMouseTracking::TChange::None: break;
+    switch (m.msg) {
+        case WM_KEYDOWN:
+            TMwCustomGlyphButton::WndProc(m);
+            if (m.wParam == VK_ESCAPE || m.wParam == VK_SPACE) {
+                spacePending_ = m.wParam == VK_SPACE;
+                SetPressedLook(spacePending_);
+                ButtonStateChanged();
+            }
+            return;
+        case WM_KEYUP:
+            TMwCustomGlyphButton::WndProc(m);
+            if (m.wParam == VK_SPACE) {
+                const bool toggle = spacePending_;
+                spacePending_ = false;
+                ReleaseSpace(toggle);
+            }
+            return;
+        case WM_KILLFOCUS:
+            spacePending_ = false;
+            TMwCustomGlyphButton::WndProc(m);
+            ReleaseSpace(false);
+            return;
+        case cl::CM_DIALOGKEY:
+            // Escape while Space is held cancels the toggle instead of closing the form.
+            if (spacePending_ && m.wParam == VK_ESCAPE) {
+                spacePending_ = false;
+                ReleaseSpace(false);
+                m.result = 1;
+                return;
+            }
+            break;
+        case cl::CM_DIALOGCHAR:
+            if (!IsAccelerator(static_cast<char>(m.wParam)) || !CanFocus()) {
+                m.result = 0;
+                return;
+            }
+            SetFocus();
+            if (Focused()) Toggle();
+            ButtonStateChanged();
+            m.result = 1;
+            return;
+        case BM_CLICK:
+            // The caption's accelerator (from the dialog manager), or a click sent to the window.
+            if (CanFocus()) {
+                SetFocus();
+                if (Focused()) Toggle();
+                ButtonStateChanged();
+            }
+            return;
+        case BM_GETCHECK:
+            m.result = state_ == TCheckBoxState::Checked ? BST_CHECKED
+                       : state_ == TCheckBoxState::Grayed ? BST_INDETERMINATE
+                                                          : BST_UNCHECKED;
+            return;
+        case BM_SETCHECK:
+            SetState(m.wParam == BST_CHECKED ? TCheckBoxState::Checked
+                     : m.wParam == BST_INDETERMINATE ? TCheckBoxState::Grayed
+                                                     : TCheckBoxState::Unchecked);
+            return;
+        default:
+            break;
     }
-    if (m.msg == WM_CHAR && m.wParam == VK_RETURN && tabOnEnter_) {
-        PostMessageA(Handle(), WM_KEYDOWN, VK_TAB, 0);
-        return;
-    }
-    cl::TControl::WndProc(m);
+    TMwCustomGlyphButton::WndProc(m);
 }

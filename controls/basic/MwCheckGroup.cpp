@@ -4,6 +4,8 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
+#include "controls/basic/GroupItemsLayout.h"
+#include "controls/foundation/FontUtils.h"
 
 const cl::TClassInfo& TMwCheckGroup::StaticClass() {
     using G = TMwCheckGroup;
@@ -15,6 +17,7 @@ const cl::TClassInfo& TMwCheckGroup::StaticClass() {
                                  .Int("StartYPos", &G::StartYPos, &G::SetStartYPos)
                                  .Int("VerticalSpacing", &G::VerticalSpacing, &G::SetVerticalSpacing)
                                  .Int("ItemHeight", &G::ItemHeight, &G::SetItemHeight)
+                                 .Bool("SpaceEvenly", &G::SpaceEvenly, &G::SetSpaceEvenly)
                                  .Build();
     return *info;
 }
@@ -26,7 +29,13 @@ TMwCheckGroup::TMwCheckGroup(cl::TComponent* owner) : TMwCustomGroupBox(owner) {
 }
 
 void TMwCheckGroup::SetColumns(int v) {
-    columns_ = std::clamp(v, 1, 16);
+    columns_ = mw::ClampGroupColumns(v);
+    ArrangeButtons();
+    Invalidate();
+}
+
+void TMwCheckGroup::SetSpaceEvenly(bool v) {
+    spaceEvenly_ = v;
     ArrangeButtons();
 }
 
@@ -88,15 +97,34 @@ void TMwCheckGroup::UpdateButtons() {
 
 void TMwCheckGroup::ArrangeButtons() {
     if (checks_.empty() || IsLoading()) return;
-    // Items fill the columns top to bottom below the caption, the columns sharing the width.
-    const cl::TRect area = AlignArea();
-    const int rows = (ItemCount() + columns_ - 1) / columns_;
-    const int columnWidth = std::max(1, (area.Width() - startX_) / columns_);
-    for (int i = 0; i < ItemCount(); ++i) {
-        const int column = i / rows;
-        const int row = i % rows;
-        checks_[static_cast<size_t>(i)]->SetBounds(area.left + startX_ + column * columnWidth,
-                                                   area.top + startY_ + row * (itemHeight_ + verticalSpacing_),
-                                                   columnWidth - 4, itemHeight_);
+    mw::TGroupTopInput top;
+    top.style = GroupStyle();
+    top.hasCaption = !Caption().empty();
+    top.minTextHeight = mw::GetMinFontHeight(*Font());
+    top.startY = startY_;
+    top.borderWidth = BorderWidth();
+    top.outer = BorderOuter();
+    top.inner = BorderInner();
+    mw::TGroupItemsInput in;
+    in.columns = columns_;
+    in.spaceEvenly = spaceEvenly_;
+    in.startX = startX_;
+    in.width = Width();
+    in.borderWidth = BorderWidth();
+    in.firstRowTop = mw::GroupFirstRowTop(top);
+    in.itemHeight = itemHeight_;
+    in.verticalSpacing = verticalSpacing_;
+    HDC screen = GetDC(nullptr);
+    {
+        cl::TSelectObject font(screen, Font()->Handle());
+        for (TMwCheckBox* check : checks_) {
+            SIZE size{};
+            GetTextExtentPoint32A(screen, check->Caption().data(), static_cast<int>(check->Caption().size()), &size);
+            in.captionWidths.push_back(size.cx);
+        }
     }
+    ReleaseDC(nullptr, screen);
+    const std::vector<cl::TRect> bounds = mw::ArrangeGroupItems(in);
+    for (size_t i = 0; i < checks_.size(); ++i)
+        checks_[i]->SetBounds(bounds[i].left, bounds[i].top, bounds[i].Width(), bounds[i].Height());
 }

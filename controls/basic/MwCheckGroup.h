@@ -2,8 +2,8 @@
 // A group box of check boxes made from a string list, one independent check state per item.
 //
 // This class offers what the program uses so far: the items, their arrangement in columns
-// below the caption, the streamed "CheckStates" and the checked state by index; the item
-// appearance properties come later.
+// below the caption and borders, the streamed "CheckStates" and the checked state by index;
+// the item font and the forwarding of the item appearance come later.
 
 #include <vector>
 
@@ -27,6 +27,9 @@ public:
     void SetStartYPos(int v);
     int VerticalSpacing() const { return verticalSpacing_; }
     void SetVerticalSpacing(int v);
+    // Columns share the width equally instead of each taking its widest caption.
+    bool SpaceEvenly() const { return spaceEvenly_; }
+    void SetSpaceEvenly(bool v);
     int ItemHeight() const { return itemHeight_; }
     void SetItemHeight(int v);
 
@@ -50,6 +53,7 @@ private:
     std::vector<TMwCheckBox*> checks_;
     std::vector<int> streamedStates_;
     int columns_ = 1;
+    bool spaceEvenly_ = false;
     int startX_ = 8;
     int startY_ = 2;
     int verticalSpacing_ = 3;

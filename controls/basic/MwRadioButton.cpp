@@ -1,32 +1,43 @@
 #include "controls/basic/MwRadioButton.h"
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/win/Application.h"
+#include "controls/foundation/MwGrafx.h"
+#include "controls/foundation/MwThemeSrv.h"
+
+using namespace mw;
 
 namespace {
-const cl::TEnumNames kLeftRightNames{{{"taLeftJustify", 0}, {"taRightJustify", 1}}};
+
+TThemedButton ThemedRadio(bool checked, TGlyphLook look) {
+    const auto base = static_cast<int>(checked ? TThemedButton::RadioButtonCheckedNormal
+                                               : TThemedButton::RadioButtonUncheckedNormal);
+    const int offset = look == TGlyphLook::Hot ? 1 : look == TGlyphLook::Pressed ? 2 : look == TGlyphLook::Disabled ? 3 : 0;
+    return static_cast<TThemedButton>(base + offset);
+}
+
 }  // namespace
 
 const cl::TClassInfo& TMwRadioButton::StaticClass() {
     using C = TMwRadioButton;
-    static const auto info = cl::TClassBuilder<C>("TMwRadioButton", cl::TControl::StaticClass())
+    static const auto info = cl::TClassBuilder<C>("TMwRadioButton", TMwCustomGlyphButton::StaticClass())
                                  .Creatable()
-                                 .Enum<TMwAboutInfo>("About", &C::About, &C::SetAbout, mw::kAboutInfoNames)
                                  .Bool("Checked", &C::Checked, &C::SetChecked)
-                                 .Enum<cl::TAlignment>("Alignment", &C::Alignment, &C::SetAlignment, kLeftRightNames)
                                  .Build();
     return *info;
 }
 
-TMwRadioButton::TMwRadioButton(cl::TComponent* owner) : cl::TControl(owner) {
+TMwRadioButton::TMwRadioButton(cl::TComponent* owner) : TMwCustomGlyphButton(owner) {
     SetBounds(0, 0, 113, 17);
-    SetParentColor(true);
+    SetTabStop(false);
+    SetAlignmentVertical(TAlignmentVertical::Top);
 }
 
 void TMwRadioButton::SetChecked(bool checked) {
     if (checked == checked_) return;
     checked_ = checked;
     SetTabStop(checked);
-    if (HandleAllocated()) SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    ButtonStateChanged();
     if (!checked) return;
     if (cl::TControl* parent = Parent())
         for (int i = 0; i < parent->ControlCount(); ++i)
@@ -35,26 +46,76 @@ void TMwRadioButton::SetChecked(bool checked) {
     Click();
 }
 
-void TMwRadioButton::SetAlignment(cl::TAlignment v) {
-    if (v == alignment_) return;
-    alignment_ = v;
-    RecreateWnd();
+void TMwRadioButton::Toggle() {
+    if (!checked_) SetChecked(true);
 }
 
-void TMwRadioButton::CreateParams(TCreateParams& params) {
-    cl::TControl::CreateParams(params);
-    params.windowClass = "BUTTON";
-    params.standardClass = true;
-    params.exStyle = 0;
-    params.style &= ~WS_CLIPCHILDREN;
-    params.style |= BS_RADIOBUTTON;
-    if (alignment_ == cl::TAlignment::LeftJustify) params.style |= BS_LEFTTEXT;
+void TMwRadioButton::BuildGlyphs(TMemoryBitmap& glyph) {
+    const TGlyphLook look = Look();
+    const cl::TRect r{0, 0, glyph.Width(), glyph.Height()};
+    if (UseCustomGlyphs() && !CustomGlyphs().Empty()) {
+        ExtractGlyph(glyph, RadioGlyphIndex(checked_, PressedLook(), Enabled()));
+        return;
+    }
+    if (ThemesEnabled()) {
+        FillSolid(glyph.DC(), r, Color());
+        ThemeServices().DrawElement(glyph.DC(), ThemeElementDetails(ThemedRadio(checked_, look)), r);
+        return;
+    }
+    if (HotTrack() && LoadHotTrackGlyph(glyph, checked_ ? "MWCOMMON_RADIOBUTTON_CHECKED" : "MWCOMMON_RADIOBUTTON_UNCHECKED",
+                                        RadioGlyphColors(Palette(), look)))
+        return;
+    FillSolid(glyph.DC(), r, TransparentColor());
+    RECT rc{0, 0, glyph.Width(), glyph.Height()};
+    UINT state = DFCS_BUTTONRADIO | DFCS_TRANSPARENT;
+    if (checked_) state |= DFCS_CHECKED;
+    if (PressedLook()) state |= DFCS_PUSHED;
+    if (!Enabled()) state |= DFCS_INACTIVE;
+    DrawFrameControl(glyph.DC(), &rc, DFC_BUTTON, state);
 }
 
-void TMwRadioButton::InitializeWnd() { SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0); }
-
-bool TMwRadioButton::CommandNotification(WORD code) {
-    if (code != BN_CLICKED) return false;
-    SetChecked(true);
-    return true;
+void TMwRadioButton::WndProc(cl::TMessage& m) {
+    switch (m.msg) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            mouseFocus_ = true;
+            TMwCustomGlyphButton::WndProc(m);
+            return;
+        case WM_LBUTTONUP:
+            TMwCustomGlyphButton::WndProc(m);
+            mouseFocus_ = false;
+            return;
+        case WM_SETFOCUS:
+            TMwCustomGlyphButton::WndProc(m);
+            if (!mouseFocus_) SetChecked(true);
+            return;
+        case cl::CM_DIALOGKEY:
+            if (m.wParam == VK_DOWN && !(m.lParam & (cl::ssShift | cl::ssCtrl | cl::ssAlt)) && CanFocus()) {
+                Click();
+                m.result = 1;
+                return;
+            }
+            break;
+        case cl::CM_DIALOGCHAR:
+            // Focusing it checks it.
+            m.result = IsAccelerator(static_cast<char>(m.wParam)) && CanFocus() ? 1 : 0;
+            if (m.result) SetFocus();
+            return;
+        case BM_CLICK:
+            // The caption's accelerator (from the dialog manager), or a click sent to the window.
+            if (CanFocus()) {
+                SetFocus();
+                SetChecked(true);
+            }
+            return;
+        case BM_GETCHECK:
+            m.result = checked_ ? BST_CHECKED : BST_UNCHECKED;
+            return;
+        case BM_SETCHECK:
+            SetChecked(m.wParam == BST_CHECKED);
+            return;
+        default:
+            break;
+    }
+    TMwCustomGlyphButton::WndProc(m);
 }

@@ -1,34 +1,26 @@
 #pragma once
-// A radio button: checking it unchecks the other radio buttons of the same parent.
-//
-// This class offers what the program uses so far: the caption, Checked and the click; the
-// library's own glyphs and 3-D caption come later (the system draws the button).
+// A radio button: checking it unchecks the other radio buttons of the same parent and runs its
+// click. Moving the focus onto it with the keyboard checks it; it is a tab stop only while
+// checked, so that Tab reaches the checked button of a set.
 
-#include "classlib/win/Control.h"
-#include "classlib/win/Panel.h"
-#include "controls/foundation/FrameModel.h"
+#include "controls/basic/MwCustomGlyphButton.h"
 
-class TMwRadioButton : public cl::TControl {
+class TMwRadioButton : public TMwCustomGlyphButton {
     CL_CLASS_INFO()
 public:
     explicit TMwRadioButton(cl::TComponent* owner);
 
-    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
-    void SetAbout(TMwAboutInfo) {}
-
-    bool Checked() const { return checked_; }
+    bool Checked() const override { return checked_; }
     // A change to checked unchecks the siblings, then runs the click (OnClick).
-    void SetChecked(bool checked);
-    // taRightJustify: the caption is right of the button; taLeftJustify: left of it.
-    cl::TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(cl::TAlignment v);
+    void SetChecked(bool checked) override;
 
 protected:
-    void CreateParams(TCreateParams& params) override;
-    void InitializeWnd() override;
-    bool CommandNotification(WORD code) override;
+    int StateCount() const override { return 6; }
+    void BuildGlyphs(mw::TMemoryBitmap& glyph) override;
+    void Toggle() override;
+    void WndProc(cl::TMessage& message) override;
 
 private:
     bool checked_ = false;
-    cl::TAlignment alignment_ = cl::TAlignment::RightJustify;
+    bool mouseFocus_ = false;  // the focus comes from a mouse press, which checks on release
 };

@@ -41,6 +41,13 @@ void TMwVersionInfoStatus::SetField(TMwVersionInfoField field) {
     UpdateFromVersionInfo();
 }
 
+void TMwVersionInfoStatus::SetFieldLabel(const std::string& v) {
+    if (v == fieldLabel_) return;
+    fieldLabel_ = v;
+    Invalidate();
+    AdjustWidth();
+}
+
 void TMwVersionInfoStatus::UpdateFromVersionInfo() {
     if (versionInfo_) ChangePaneCaption(versionInfo_->GetValue(field_));
 }

@@ -19,7 +19,8 @@ public:
     TMwVersionInfoField Field() const { return field_; }
     virtual void SetField(TMwVersionInfoField field);
     const std::string& FieldLabel() const { return fieldLabel_; }
-    virtual void SetFieldLabel(const std::string& v) { StoreAndInvalidate(fieldLabel_, v); }
+    // The label's room is part of an auto-sized pane's width.
+    virtual void SetFieldLabel(const std::string& v);
     cl::TColor FieldLabelColor() const { return fieldLabelColor_; }
     virtual void SetFieldLabelColor(cl::TColor v) { StoreAndInvalidate(fieldLabelColor_, v); }
 

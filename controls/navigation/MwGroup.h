@@ -1,32 +1,33 @@
 #pragma once
 // One collapsible group of a TMwGroupBar: a caption that opens and closes it and a body that
 // shows its items (TMwGroupItem) as text links with small images or as centred large images
-// with text. Open and Close skip OnCanOpen and OnCanClose but keep the bar style's rules.
-//
-// This class offers what the program uses so far: the properties, the open and close rules,
-// the item layout and clicks, and the classic category-view look.
+// with text; it can also hold ordinary child controls below its caption. Its look follows the
+// bar's style. Open and Close skip OnCanOpen and OnCanClose but keep the style's rules.
 
-#include <memory>
 #include <string>
 
 #include "classlib/core/Event.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Control.h"
 #include "classlib/win/Font.h"
+#include "classlib/win/ImageList.h"
 #include "controls/basic/MouseTracking.h"
+#include "controls/navigation/GroupBarLayout.h"
 #include "controls/navigation/MwGroupBar.h"
 #include "controls/navigation/MwGroupItem.h"
 
-namespace cl {
-class TCustomImageList;
-}
+class TMwRapidFireButton;
 
 CL_DECLARE_EXCEPTION(EMwGroupBarError, cl::Exception);
 
-enum class TMwItemStyle { Small, Large };
 
 using TMwCanOpenEvent = cl::TEvent<cl::TObject*, bool&>;
 using TMwCanCloseEvent = cl::TEvent<cl::TObject*, bool&>;
+
+enum class TMwCaptionState { Normal, Hot, Pressed };
+
+// Reading order: any right-to-left mode mirrors the caption, the button and the items.
+enum class TBiDiMode { LeftToRight, RightToLeft, RightToLeftNoAlign, RightToLeftReadingOnly };
 
 class TMwGroup : public cl::TCustomControl {
     CL_CLASS_INFO()
@@ -35,79 +36,110 @@ public:
     ~TMwGroup() override;
 
     bool Opened() const { return opened_; }
-    // Follows the bar style's rules: a task-list group stays open, an outlook group opens only,
-    // a category-view group changes only when it can close.
-    void SetOpened(bool v);
+    // Follows the bar style's rules: a task-list group stays open, an outlook group opens only
+    // (and closes the others), a category-view group changes only when it can close.
+    virtual void SetOpened(bool v);
     void Open() { SetOpened(true); }
     void Close() { SetOpened(false); }
     // A caption click: asks OnCanOpen or OnCanClose, then opens or closes.
-    void ToggleOpened();
+    virtual void ToggleOpened();
 
+    // The height while open without items; it follows the height while open.
     int OpenedHeight() const { return openedHeight_; }
-    void SetOpenedHeight(int v);
+    virtual void SetOpenedHeight(int v);
+    // Category view: the caption has an open/close button; a group that cannot close is open.
     bool CanClose() const { return canClose_; }
-    void SetCanClose(bool v);
+    virtual void SetCanClose(bool v);
     bool Special() const { return special_; }
-    void SetSpecial(bool v) { StoreAndInvalidate(special_, v); }
+    virtual void SetSpecial(bool v) { StoreAndInvalidate(special_, v); }
     int CaptionHeight() const { return captionHeight_; }
     // Never below 16.
-    void SetCaptionHeight(int v);
+    virtual void SetCaptionHeight(int v);
     cl::TFont* CaptionFont() { return &captionFont_; }
     cl::TColor CaptionColor() const { return captionColor_; }
-    void SetCaptionColor(cl::TColor v);
+    virtual void SetCaptionColor(cl::TColor v);
     bool CaptionColorDefault() const { return captionColorDefault_; }
-    void SetCaptionColorDefault(bool v);
+    virtual void SetCaptionColorDefault(bool v);
     cl::TColor CaptionHotColor() const { return captionHotColor_; }
-    void SetCaptionHotColor(cl::TColor v) { StoreAndInvalidate(captionHotColor_, v); }
+    virtual void SetCaptionHotColor(cl::TColor v);
     int CaptionImageIndex() const { return captionImageIndex_; }
-    void SetCaptionImageIndex(int v) { StoreAndInvalidate(captionImageIndex_, v); }
+    virtual void SetCaptionImageIndex(int v) { StoreAndInvalidate(captionImageIndex_, v); }
     // The body colour; setting it switches ColorDefault off.
-    void SetGroupColor(cl::TColor v);
+    virtual void SetGroupColor(cl::TColor v);
     bool ColorDefault() const { return colorDefault_; }
-    void SetColorDefault(bool v);
+    virtual void SetColorDefault(bool v);
     cl::TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(cl::TColor v) { StoreAndInvalidate(borderColor_, v); }
+    virtual void SetBorderColor(cl::TColor v) { StoreAndInvalidate(borderColor_, v); }
     bool DividerVisible() const { return dividerVisible_; }
-    void SetDividerVisible(bool v) { StoreAndInvalidate(dividerVisible_, v); }
+    virtual void SetDividerVisible(bool v) { StoreAndInvalidate(dividerVisible_, v); }
     cl::TColor DividerColor() const { return dividerColor_; }
-    void SetDividerColor(cl::TColor v) { StoreAndInvalidate(dividerColor_, v); }
+    virtual void SetDividerColor(cl::TColor v) { StoreAndInvalidate(dividerColor_, v); }
     bool UseGradients() const { return useGradients_; }
-    void SetUseGradients(bool v) { StoreAndInvalidate(useGradients_, v); }
+    virtual void SetUseGradients(bool v) { StoreAndInvalidate(useGradients_, v); }
     TMwGroupItems* Items() { return &items_; }
     TMwItemStyle ItemStyle() const { return itemStyle_; }
-    void SetItemStyle(TMwItemStyle v) { StoreAndLayout(itemStyle_, v); }
+    virtual void SetItemStyle(TMwItemStyle v) { StoreAndLayout(itemStyle_, v); }
     int ItemHeight() const { return itemHeight_; }
-    void SetItemHeight(int v) { StoreAndLayout(itemHeight_, v); }
+    virtual void SetItemHeight(int v) { StoreAndLayout(itemHeight_, v); }
     int ItemIndent() const { return itemIndent_; }
-    void SetItemIndent(int v) { StoreAndLayout(itemIndent_, v & 0xFF); }
+    virtual void SetItemIndent(int v) { StoreAndLayout(itemIndent_, v & 0xFF); }
     cl::TColor ItemHotColor() const { return itemHotColor_; }
-    void SetItemHotColor(cl::TColor v) { StoreAndInvalidate(itemHotColor_, v); }
+    virtual void SetItemHotColor(cl::TColor v);
     cl::TColor SelectionColor() const { return selectionColor_; }
-    void SetSelectionColor(cl::TColor v) { StoreAndInvalidate(selectionColor_, v); }
+    virtual void SetSelectionColor(cl::TColor v) { StoreAndInvalidate(selectionColor_, v); }
     bool ShowItemSelection() const { return showItemSelection_; }
-    void SetShowItemSelection(bool v) { StoreAndInvalidate(showItemSelection_, v); }
+    virtual void SetShowItemSelection(bool v) { StoreAndInvalidate(showItemSelection_, v); }
     cl::TCustomImageList* SmallImages() const { return smallImages_; }
-    void SetSmallImages(cl::TCustomImageList* images);
+    virtual void SetSmallImages(cl::TCustomImageList* images);
     cl::TCustomImageList* LargeImages() const { return largeImages_; }
-    void SetLargeImages(cl::TCustomImageList* images);
+    virtual void SetLargeImages(cl::TCustomImageList* images);
     // The group's position in its bar (-1 without one); a value beyond the last raises.
     int GroupIndex() const;
-    void SetGroupIndex(int index);
+    virtual void SetGroupIndex(int index);
+
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    virtual void SetBiDiMode(TBiDiMode v) { StoreAndLayout(biDiMode_, v); }
 
     TMwGroupBar* GroupBar() const { return bar_; }
-    void SetGroupBar(TMwGroupBar* bar);
+    virtual void SetGroupBar(TMwGroupBar* bar);
+    // The bar is going away.
+    void ForgetGroupBar() { bar_ = nullptr; }
     // Only a group bar can hold a group.
     void SetParentComponent(cl::TComponent* parent) override;
-    // The images the items use: the group's own, else the bar's.
-    cl::TCustomImageList* ItemImages() const;
-    // The height the group needs for its items at this width (the bar's layout asks).
+    // The images the caption and the small items use: the group's own, else the bar's.
+    cl::TCustomImageList* SmallImageList() const;
+    cl::TCustomImageList* LargeImageList() const;
+    // The height the group needs for its items at this width (the bar's layout asks); the
+    // items' hit areas are placed for it.
     int HeightForWidth(int width);
     // Applies the bar style's colours and rules.
-    void ApplyBarStyle(TMwGroupBarStyle style);
-    // Re-lays out the bar and repaints (after an item change).
+    virtual void ApplyBarStyle(TMwGroupBarStyle style);
+    // Lays the bar out again and repaints (after a change of the items or their look).
     void UpdateLayout();
-    // The item whose text or image contains the point, or null.
+    // The first visible item whose text or image contains the point, or null.
     TMwGroupItem* ItemAt(cl::TPoint point);
+    // The item last hit by a left button press or double click, or null.
+    TMwGroupItem* GetClickedItem();
+    TMwCaptionState CaptionState() const { return captionState_; }
+    // The first item drawn (the outlook style's scroll buttons move it).
+    int TopItemIndex() const { return topItemIndex_; }
+    // The hint at a point: the group's own on the hot caption, a hot item's short hint on the
+    // item; false where none shows. rect is where the hint stays valid.
+    bool HintAt(cl::TPoint point, std::string& text, cl::TRect& rect);
+    // The colours of a pressed caption and a pressed item.
+    cl::TColor PressedCaptionColor() const { return pressedCaptionColor_; }
+    cl::TColor PressedItemColor() const { return pressedItemColor_; }
+    TMwRapidFireButton* ScrollUpButton() const { return upButton_; }
+    TMwRapidFireButton* ScrollDownButton() const { return downButton_; }
+
+    // ---- called by the items ----
+    void ItemsChanged();
+    // An item was removed (-1: all of them).
+    virtual void ItemRemoved(int index);
+    // An item became selected: the others let go of their selections.
+    void ItemSelected(TMwGroupItem* item);
+    // Lets every item's action run its update handler.
+    void InitiateAction();
 
     void Loaded() override;
 
@@ -120,9 +152,20 @@ public:
 
 protected:
     void WndProc(cl::TMessage& message) override;
+    void AlignControls() override;
+    void Resize() override;
     void Paint(cl::TCanvas& canvas) override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void FontChanged() override;
+    void DoContextPopup(cl::TPoint screenPoint, bool& handled) override;
+
+    // Painting, one painter per look; each ends with DrawItems.
+    virtual void DrawItems(cl::TCanvas& canvas);
+    virtual void DrawOpenCloseButton(HDC dc, bool opened, int x, cl::TColor chevron, cl::TColor outline, int y);
+    virtual void PaintCategoryClassic(cl::TCanvas& canvas);
+    virtual void PaintCategoryThemed(cl::TCanvas& canvas);
+    virtual void PaintOutlook(cl::TCanvas& canvas);
+    virtual void PaintTaskList(cl::TCanvas& canvas);
 
 private:
     template <class T>
@@ -132,11 +175,33 @@ private:
         UpdateLayout();
     }
     TMwGroupBarStyle BarStyle() const;
-    void DrawItems(HDC dc);
-    void DrawOpenCloseButton(HDC dc, int x, int y, cl::TColor chevron, cl::TColor outline);
-    cl::TRect CaptionRect() const { return cl::TRect::FromBounds(0, 0, Width(), captionHeight_); }
+    cl::TRect CaptionRect() { return cl::TRect::FromBounds(0, 0, ClientWidth(), captionHeight_); }
+    bool RightToLeft() const { return biDiMode_ != TBiDiMode::LeftToRight; }
+    bool GradientsOn() const;
+    void RecomputePressedColors();
+    // The caption's background colour and text colour in the caption's state.
+    cl::TColor CaptionBackground() const;
+    cl::TColor CaptionTextColor() const;
+    // Caption image and the x where the text starts (classic category view and task list).
+    int DrawCaptionImage(cl::TCanvas& canvas, int imageX);
+    void DrawCaptionText(cl::TCanvas& canvas, int textStart, cl::TColor color);
+    void DrawDividerRow(cl::TCanvas& canvas, bool mirror);
+    mw::TGroupItemsLayout LayoutItems(int width);
+    void DrawItemImage(cl::TCanvas& canvas, cl::TCustomImageList& images, const TMwGroupItem& item, cl::TPoint at);
+    void DrawSelectionBox(cl::TCanvas& canvas, const cl::TRect& r, bool light);
+    void PlaceScrollButtons();
+    void ScrollItems(int step);
+
+    // Mouse handling.
+    void MouseDownAt(cl::TMouseButton button, cl::TPoint p);
+    void MouseMoveAt(cl::TPoint p);
+    void MouseUpAt(cl::TMouseButton button, cl::TPoint p);
+    void MouseLeft();
+    TMwGroupItem* PressedItem();
+    bool HandleSetCursor(cl::TMessage& m);
 
     TMwGroupBar* bar_ = nullptr;
+    TMwGroupBarStyle style_ = TMwGroupBarStyle::CategoryView;
     TMwGroupItems items_;
     bool opened_ = true;
     int openedHeight_ = 50;
@@ -145,6 +210,8 @@ private:
     int captionHeight_ = 20;
     cl::TFont captionFont_;
     bool captionFontChanged_ = false;
+    bool fontSet_ = false;
+    bool applyingStyle_ = false;
     cl::TColor captionColor_ = cl::clHighlightText;
     bool captionColorDefault_ = true;
     cl::TColor captionHotColor_ = cl::clHotLight;
@@ -162,12 +229,18 @@ private:
     bool showItemSelection_ = false;
     cl::TCustomImageList* smallImages_ = nullptr;
     cl::TCustomImageList* largeImages_ = nullptr;
+    cl::TChangeLink smallImagesLink_;
+    cl::TChangeLink largeImagesLink_;
+    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
+    cl::TColor pressedCaptionColor_ = cl::clBtnShadow;
+    cl::TColor pressedItemColor_ = cl::clBtnShadow;
 
-    // Mouse state: the caption is hot or pressed; one item is hot, one pressed.
-    bool captionHot_ = false;
+    TMwCaptionState captionState_ = TMwCaptionState::Normal;
     bool captionPressed_ = false;
-    TMwGroupItem* hotItem_ = nullptr;
-    TMwGroupItem* pressedItem_ = nullptr;
-    bool applyingStyle_ = false;
+    int topItemIndex_ = 0;
+    int clickedItem_ = -1;
+    TMwRapidFireButton* upButton_ = nullptr;
+    TMwRapidFireButton* downButton_ = nullptr;
+    HCURSOR handCursor_ = nullptr;
     mw::TMouseTracking mouse_;
 };

@@ -1,24 +1,20 @@
 #pragma once
 // A vertical task pane that stacks collapsible groups (TMwGroup), each with a caption and a
-// list of clickable, action-linked items. Category view: groups with open/close buttons and
-// optional exclusive opening; task list: groups always open; outlook: one group open, filling
-// the height the other captions leave.
-//
-// This class offers what the program uses so far: the properties, the group layout and the
-// classic look in a plain background; scrolling, gradients and themes come later.
+// list of clickable, action-linked items. Category view: groups with open/close buttons,
+// optional exclusive opening and a gradient background; task list: groups always open, flat;
+// outlook: exactly one group open, filling the height the other captions leave. The bar draws
+// its own borders in its non-client area, keeps its own vertical scroll bar and position, and
+// lays the groups out itself. The groups belong to the form; the bar only lists them.
 
 #include <vector>
 
 #include "classlib/win/Control.h"
+#include "classlib/win/ImageList.h"
 #include "controls/foundation/FrameModel.h"
-
-namespace cl {
-class TCustomImageList;
-}
+#include "controls/navigation/GroupBarLayout.h"
 
 class TMwGroup;
 
-enum class TMwGroupBarStyle { CategoryView, TaskList, Outlook };
 
 class TMwGroupBar : public cl::TCustomControl {
     CL_CLASS_INFO()
@@ -26,63 +22,112 @@ public:
     explicit TMwGroupBar(cl::TComponent* owner);
     ~TMwGroupBar() override;
 
+    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
+    void SetAbout(TMwAboutInfo) {}
+
     TMwGroupBarStyle Style() const { return style_; }
-    // Resets the colour, the group gap and the gradients to the style's, and restyles the groups.
-    void SetStyle(TMwGroupBarStyle style);
+    // Gives the colour, the group gap and the gradients the style's values and restyles the
+    // groups.
+    virtual void SetStyle(TMwGroupBarStyle style);
     bool ExclusiveMode() const { return exclusiveMode_; }
     // Category view only: turning it on opens the first group and closes the others.
-    void SetExclusiveMode(bool v);
+    virtual void SetExclusiveMode(bool v);
+    // The gap around and between the groups.
     int GroupBorderSize() const { return groupBorderSize_; }
-    void SetGroupBorderSize(int v) { StoreAndRealign(groupBorderSize_, v); }
+    virtual void SetGroupBorderSize(int v) { StoreAndReframe(groupBorderSize_, v, true); }
     bool UseGradients() const { return useGradients_; }
-    void SetUseGradients(bool v) { StoreAndInvalidate(useGradients_, v); }
+    virtual void SetUseGradients(bool v);
+    // Strength of the background gradient: positive lightens the top, negative darkens the bottom.
     int ColorAdjustment() const { return colorAdjustment_; }
-    void SetColorAdjustment(int v) { StoreAndInvalidate(colorAdjustment_, v); }
+    virtual void SetColorAdjustment(int v) { StoreAndReframe(colorAdjustment_, v, false); }
+    // Draws in the platform theme when themes are enabled.
     bool ThemeAware() const { return themeAware_; }
-    void SetThemeAware(bool v) { StoreAndInvalidate(themeAware_, v); }
+    virtual void SetThemeAware(bool v);
     TFrameStyle BorderInner() const { return borderInner_; }
-    void SetBorderInner(TFrameStyle v) { StoreAndRealign(borderInner_, v); }
+    virtual void SetBorderInner(TFrameStyle v) { StoreAndReframe(borderInner_, v, true); }
     TFrameStyle BorderOuter() const { return borderOuter_; }
-    void SetBorderOuter(TFrameStyle v) { StoreAndRealign(borderOuter_, v); }
+    virtual void SetBorderOuter(TFrameStyle v) { StoreAndReframe(borderOuter_, v, true); }
     TSides BorderSides() const { return borderSides_; }
-    void SetBorderSides(TSides v) { StoreAndRealign(borderSides_, v & sdAll); }
+    virtual void SetBorderSides(TSides v) { StoreAndReframe(borderSides_, v & sdAll, true); }
+    // A band of BorderColor between the outer and the inner border.
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int v) { StoreAndRealign(borderWidth_, v < 0 ? 0 : v); }
+    void SetBorderWidth(int v) { StoreAndReframe(borderWidth_, v < 0 ? 0 : v, true); }
     cl::TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(cl::TColor v) { StoreAndInvalidate(borderColor_, v); }
+    virtual void SetBorderColor(cl::TColor v) { StoreAndReframe(borderColor_, v, false); }
+    // The light and dark sides of fsPopup and fsStatus borders.
     cl::TColor BorderHighlight() const { return borderHighlight_; }
-    void SetBorderHighlight(cl::TColor v) { StoreAndInvalidate(borderHighlight_, v); }
+    virtual void SetBorderHighlight(cl::TColor v) { StoreAndReframe(borderHighlight_, v, false); }
     cl::TColor BorderShadow() const { return borderShadow_; }
-    void SetBorderShadow(cl::TColor v) { StoreAndInvalidate(borderShadow_, v); }
+    virtual void SetBorderShadow(cl::TColor v) { StoreAndReframe(borderShadow_, v, false); }
+    // The width of fsPopup and fsStatus borders.
     int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int v) { StoreAndRealign(bevelWidth_, v < 1 ? 1 : v); }
+    virtual void SetBevelWidth(int v) { StoreAndReframe(bevelWidth_, v < 1 ? 1 : v, true); }
     cl::TColor FlatColor() const { return flatColor_; }
-    void SetFlatColor(cl::TColor v) { StoreAndInvalidate(flatColor_, v); }
+    virtual void SetFlatColor(cl::TColor v) { StoreAndReframe(flatColor_, v, false); }
+    // The images of groups that have none of their own.
     cl::TCustomImageList* SmallImages() const { return smallImages_; }
-    void SetSmallImages(cl::TCustomImageList* images);
+    virtual void SetSmallImages(cl::TCustomImageList* images);
     cl::TCustomImageList* LargeImages() const { return largeImages_; }
-    void SetLargeImages(cl::TCustomImageList* images);
+    virtual void SetLargeImages(cl::TCustomImageList* images);
 
-    int GroupCount() const { return static_cast<int>(groups_.size()); }
-    TMwGroup* Groups(int index) const { return groups_.at(static_cast<size_t>(index)); }
+    // ---- the groups, in display order ----
+    virtual int GroupCount() const { return static_cast<int>(groups_.size()); }
+    virtual TMwGroup* Groups(int index) const { return groups_.at(static_cast<size_t>(index)); }
     int IndexOfGroup(const TMwGroup* group) const;
     // Called by the groups as they join, move and leave the bar.
     void AddGroup(TMwGroup* group);
     void RemoveGroup(TMwGroup* group);
     void MoveGroup(TMwGroup* group, int index);
-    // Positions every group.
+
+    // ---- layout and scrolling ----
+    // Positions every group (from the scroll position; the outlook style does not scroll).
     void Layout();
+    // Lays the groups out again for a change of this group: in exclusive mode an opened group
+    // closes the others, and the group is scrolled into view.
+    void AlignGroup(TMwGroup* group);
+    void ScrollGroupInView(TMwGroup* group);
+    // In pixels from the top of the content.
+    int ScrollPosition() const { return scrollPosition_; }
+    virtual void SetScrollPosition(int value);
+    virtual void UpdateScrollBar();
+    // The client area without the borders, also before the window exists.
+    cl::TRect ClientRect() override;
+    // What the bar paints behind its groups at a point of its client area.
+    cl::TColor BackgroundColorAt(cl::TPoint point);
+    // Paints the bar's background (gradient or theme) into dc over its client area.
+    void PaintBackground(HDC dc);
 
     void Loaded() override;
 
 protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void WndProc(cl::TMessage& message) override;
     void AlignControls() override;
     void Paint(cl::TCanvas& canvas) override;
+    void ColorChanged() override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
 
 private:
-    // The client area inside the borders.
-    cl::TRect GroupArea();
+    template <class T, class U>
+    void StoreAndReframe(T& field, const U& value, bool realign) {
+        if (!cl::StoreIfChanged(field, value)) return;
+        if (realign) Realign();
+        RedrawFrame();
+    }
+    void AlignFor(TMwGroup* aligned);
+    int ContentHeight();
+    mw::TScrollRange ScrollRange();
+    bool ScrollBarNeeded();
+    void CloseBottomGap();
+    // Moves the groups down by delta pixels (up when negative) and the position back as far.
+    void ScrollBy(int delta);
+    void RedrawFrame();
+    // The client rectangle of a window rectangle: inside the borders and the border band.
+    cl::TRect InsideBorders(const cl::TRect& r) const;
+    void PaintNonClient();
+    void InvalidateGroups();
+    void HandleScrollRequest(WPARAM request);
 
     std::vector<TMwGroup*> groups_;
     TMwGroupBarStyle style_ = TMwGroupBarStyle::CategoryView;
@@ -102,5 +147,10 @@ private:
     cl::TColor flatColor_ = cl::clBtnShadow;
     cl::TCustomImageList* smallImages_ = nullptr;
     cl::TCustomImageList* largeImages_ = nullptr;
-    bool laying_ = false;
+    cl::TChangeLink smallImagesLink_;
+    cl::TChangeLink largeImagesLink_;
+
+    int scrollPosition_ = 0;
+    bool scrolling_ = false;  // groups are being moved by a scroll: no layout meanwhile
+    bool aligning_ = false;
 };

@@ -22,9 +22,7 @@ const cl::TClassInfo& TMwGroupItem::StaticClass() {
     return *info;
 }
 
-TMwGroupItem::~TMwGroupItem() {
-    if (action_) action_->UnregisterClient(this);
-}
+TMwGroupItem::~TMwGroupItem() = default;
 
 TMwGroup* TMwGroupItem::Group() const {
     auto* items = dynamic_cast<TMwGroupItems*>(Collection());
@@ -32,69 +30,100 @@ TMwGroup* TMwGroupItem::Group() const {
 }
 
 void TMwGroupItem::SetCaption(const std::string& v) {
+    if (v == caption_) return;
+    caption_ = v;
     captionSet_ = true;
-    StoreAndChange(caption_, v);
+    Changed();
 }
 
 void TMwGroupItem::SetSelected(bool v) {
     selected_ = v;
-    if (v) {
-        if (TMwGroup* group = Group())
-            for (int i = 0; i < group->Items()->Count(); ++i) {
-                TMwGroupItem* other = group->Items()->Items(i);
-                if (other != this && other->selected_) other->SetSelected(false);
-            }
-    }
+    if (v)
+        if (TMwGroup* group = Group()) group->ItemSelected(this);
     Changed();
 }
+
+void TMwGroupItem::ItemSelected(const TMwGroupItem* selected) {
+    if (selected != this && selected_) SetSelected(false);
+}
+
+// ---- the action ----
 
 void TMwGroupItem::SetAction(cl::TAction* action) {
-    if (action == action_) return;
-    if (action_) action_->UnregisterClient(this);
-    action_ = action;
-    if (action) {
-        action->RegisterClient(this);
-        TakeActionValues(*action, action->IsLoading());
+    if (!action) {
+        if (!link_) return;
+        link_.reset();
+        Changed();
+        return;
     }
-    Changed();
+    if (!link_) link_ = std::make_unique<TMwGroupItemActionLink>(*this);
+    link_->SetAction(action);
+    // A form resource gives the item its own values before its action is whole.
+    ActionChange(*action, action->IsLoading());
 }
 
-void TMwGroupItem::TakeActionValues(const cl::TAction& action, bool onlyDefaults) {
-    if (!onlyDefaults || caption_.empty() || !captionSet_) {
+void TMwGroupItem::ActionChange(const cl::TAction& action, bool checkDefaults) {
+    if (!checkDefaults || caption_.empty() || !captionSet_) {
         caption_ = action.Caption();
-        captionSet_ = false;
+        captionSet_ = true;
     }
-    if (!onlyDefaults || enabled_) enabled_ = action.Enabled();
-    if (!onlyDefaults || hint_.empty()) hint_ = action.Hint();
-    if (!onlyDefaults || imageIndex_ == -1) imageIndex_ = action.ImageIndex();
-    if (!onlyDefaults || visible_) visible_ = action.Visible();
-    if (!onlyDefaults || !OnClick) OnClick = action.OnExecute;
-    linked_ = mw::TActionLinkValues::Of(action);
+    if (!checkDefaults || enabled_) enabled_ = action.Enabled();
+    if (!checkDefaults || hint_.empty()) hint_ = action.Hint();
+    if (!checkDefaults || imageIndex_ == -1) imageIndex_ = action.ImageIndex();
+    if (!checkDefaults || visible_) visible_ = action.Visible();
+    if (!checkDefaults || !OnClick) OnClick = action.OnExecute;
+    if (link_ && link_->Action() == &action) link_->Remember();
+    Changed();
 }
 
 void TMwGroupItem::ActionChanged(cl::TAction& action) {
-    if (&action != action_) return;
-    // Only the values the item still shares with the action follow it.
-    if (caption_ == linked_.caption) caption_ = action.Caption();
-    if (enabled_ == linked_.enabled) enabled_ = action.Enabled();
-    if (hint_ == linked_.hint) hint_ = action.Hint();
-    if (imageIndex_ == linked_.imageIndex) imageIndex_ = action.ImageIndex();
-    if (visible_ == linked_.visible) visible_ = action.Visible();
-    linked_ = mw::TActionLinkValues::Of(action);
-    Changed();
+    if (!link_ || link_->Action() != &action) return;
+    link_->ActionChanged();
 }
 
 void TMwGroupItem::ActionFreed(cl::TAction& action) {
-    if (&action != action_) return;
-    action_ = nullptr;
-    Changed();
+    if (link_ && link_->Action() == &action) SetAction(nullptr);
 }
 
+void TMwGroupItem::InitiateAction() {
+    if (cl::TAction* action = Action()) action->Update();
+}
+
+// ---- clicks ----
+
 void TMwGroupItem::Click() {
-    if (OnClick && action_ && OnClick != action_->OnExecute) OnClick(this);
-    else if (action_) action_->Execute();
+    cl::TAction* action = Action();
+    if (OnClick && action && OnClick != action->OnExecute) OnClick(this);
+    else if (action) link_->Execute();
     else OnClick(this);
 }
+
+// ---- copies ----
+
+void TMwGroupItem::Assign(const TMwGroupItem& other) {
+    SetAction(other.Action());
+    SetCaption(other.caption_);
+    SetDisabledIndex(other.disabledIndex_);
+    SetEnabled(other.enabled_);
+    SetHint(other.hint_);
+    SetImageIndex(other.imageIndex_);
+    SetVisible(other.visible_);
+    OnClick = other.OnClick;
+    OnPopupClick = other.OnPopupClick;
+}
+
+void TMwGroupItem::AssignTo(cl::TAction& action) const {
+    action.SetCaption(caption_);
+    action.SetEnabled(enabled_);
+    action.SetHint(hint_);
+    action.SetImageIndex(imageIndex_);
+    action.SetVisible(visible_);
+    action.OnExecute = OnClick;
+}
+
+std::string TMwGroupItem::DisplayName() const { return caption_.empty() ? ClassInfo().Name() : caption_; }
+
+// ---- the collection ----
 
 const cl::TClassInfo& TMwGroupItems::StaticClass() {
     static const auto info = cl::TClassBuilder<TMwGroupItems>("TMwGroupItems", cl::TCollection::StaticClass()).Build();
@@ -102,4 +131,17 @@ const cl::TClassInfo& TMwGroupItems::StaticClass() {
 }
 
 TMwGroupItems::TMwGroupItems(TMwGroup* group)
-    : cl::TCollection([] { return std::make_unique<TMwGroupItem>(); }), group_(group) {}
+    : cl::TCollection([] { return std::make_unique<TMwGroupItem>(); }), group_(group) {
+    OnUpdate = [group](cl::TCollectionItem*) { group->ItemsChanged(); };
+}
+
+void TMwGroupItems::Delete(int index) {
+    Items(index);  // an index error before anything changes
+    group_->ItemRemoved(index);
+    cl::TCollection::Delete(index);
+}
+
+void TMwGroupItems::Clear() {
+    group_->ItemRemoved(-1);
+    cl::TCollection::Clear();
+}

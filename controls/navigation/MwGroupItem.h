@@ -1,20 +1,32 @@
 #pragma once
 // The entries of a group: clickable items with a caption, images, enabled and visible states,
 // an indent level and a lasting selection. An item linked to an action follows the action's
-// caption, enabled and visible states, hint and image, and runs the action when clicked.
+// caption, enabled and visible states, hint, image and checked state, and runs the action when
+// clicked.
 
+#include <windows.h>
+
+#include <memory>
 #include <string>
 
-#include "classlib/core/StoreIfChanged.h"
 #include "classlib/core/Collection.h"
 #include "classlib/core/Event.h"
 #include "classlib/core/Geometry.h"
+#include "classlib/core/StoreIfChanged.h"
 #include "classlib/win/Actions.h"
-#include "controls/basic/ActionLinkValues.h"
+#include "controls/navigation/GroupBarLayout.h"
+#include "controls/navigation/MwGroupItemActionLink.h"
 
 class TMwGroup;
 
+// Sent to a group when one of its items became selected (lParam: the item); the group passes it
+// to its items. A group bar that receives it passes it to the groups that show selections.
+constexpr UINT CM_ITEMSELECTED = 0xB3EE;
+
+// Sender, the item's index, the pointer's screen position.
 using TMwItemPopupClickEvent = cl::TEvent<cl::TObject*, int, int, int>;
+
+enum class TMwItemState { Normal, Hot, Pressed };
 
 class TMwGroupItem : public cl::TCollectionItem, public cl::TActionClient {
     CL_CLASS_INFO()
@@ -22,58 +34,87 @@ public:
     TMwGroupItem() = default;
     ~TMwGroupItem() override;
 
-    cl::TAction* Action() const { return action_; }
-    // Takes the new action's values; while the form is read, values the form resource gave
-    // the item stay.
+    cl::TAction* Action() const { return link_ ? link_->Action() : nullptr; }
+    // Takes every value of the new action; while the action is still being read from the form
+    // resource, only the values the item still has at their defaults.
     virtual void SetAction(cl::TAction* action);
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& v);
+    virtual void SetCaption(const std::string& v);
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool v) { StoreAndChange(enabled_, v); }
+    virtual void SetEnabled(bool v) { StoreAndChange(enabled_, v); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool v) { StoreAndChange(visible_, v); }
+    virtual void SetVisible(bool v) { StoreAndChange(visible_, v); }
     int ImageIndex() const { return imageIndex_; }
     virtual void SetImageIndex(int v) { StoreAndChange(imageIndex_, v); }
+    // The image shown while the item is disabled (-1: the normal image, greyed).
     int DisabledIndex() const { return disabledIndex_; }
-    void SetDisabledIndex(int v) { StoreAndChange(disabledIndex_, v); }
+    virtual void SetDisabledIndex(int v) { StoreAndChange(disabledIndex_, v); }
     int IndentLevel() const { return indentLevel_; }
-    void SetIndentLevel(int v) { StoreAndChange(indentLevel_, v & 0xFF); }
+    virtual void SetIndentLevel(int v) { StoreAndChange(indentLevel_, v & 0xFF); }
     bool Selected() const { return selected_; }
     // Selecting an item deselects the other items of its group.
-    void SetSelected(bool v);
+    virtual void SetSelected(bool v);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& v) { hint_ = v; }
+    // The hint as shown, with the action's shortcut when shortcuts go into hints.
+    std::string HintText(bool withShortCut) const { return link_ ? link_->HintText(hint_, withShortCut) : hint_; }
     int Tag() const { return tag_; }
     void SetTag(int v) { tag_ = v; }
 
     TMwGroup* Group() const;
-    // Runs OnClick when the item has its own handler, else the action.
+    // The item's own OnClick when it differs from the action's handler, else the action, else
+    // OnClick.
     virtual void Click();
-    void PopupClick(int x, int y) { OnPopupClick(this, Index(), x, y); }
+    virtual void PopupClick(int index, int x, int y) { OnPopupClick(this, index, x, y); }
+    // Runs the action's update handler.
+    void InitiateAction();
 
-    // Where the last painting put the text and the image (for hit tests).
-    cl::TRect textRect;
-    cl::TRect imageRect;
+    // Copies the other item's action, texts, states, images and handlers.
+    void Assign(const TMwGroupItem& other);
+    // Gives an action this item's caption, states, hint, image and click handler.
+    void AssignTo(cl::TAction& action) const;
+    // The caption, or the class name when there is none.
+    std::string DisplayName() const;
+
+    // Takes the action's values: all of them, or with checkDefaults only those the item still
+    // has at their defaults.
+    void ActionChange(const cl::TAction& action, bool checkDefaults);
+    // Another item of the group was selected (CM_ITEMSELECTED): this one lets go of its selection.
+    void ItemSelected(const TMwGroupItem* selected);
+
+    // ---- kept by the group ----
+    TMwItemState State() const { return state_; }
+    void SetState(TMwItemState state) { state_ = state; }
+    // The left or right button went down on the item and has not come up yet.
+    bool PressedMark() const { return pressedMark_; }
+    void SetPressedMark(bool v) { pressedMark_ = v; }
+    // Where the last layout put the text and the image, for hit tests.
+    const cl::TRect& TextRect() const { return textRect_; }
+    const cl::TRect& ImageRect() const { return imageRect_; }
+    void SetHitRects(const cl::TRect& text, const cl::TRect& image) {
+        textRect_ = text;
+        imageRect_ = image;
+    }
+    bool Hit(cl::TPoint p) const { return textRect_.Contains(p) || imageRect_.Contains(p); }
+    // Visible and with something to run.
+    bool Clickable() const { return visible_ && (OnClick || Action()); }
 
     cl::TNotifyEvent OnClick;
     TMwItemPopupClickEvent OnPopupClick;
 
     void ActionChanged(cl::TAction& action) override;
     void ActionFreed(cl::TAction& action) override;
-    // Copies the action's values (with onlyDefaults, only into values the item still has at
-    // their defaults) and its execute handler as OnClick.
-    void TakeActionValues(const cl::TAction& action, bool onlyDefaults);
 
 private:
+    friend class TMwGroupItemActionLink;
     template <class T>
     void StoreAndChange(T& field, const T& value) {
         if (cl::StoreIfChanged(field, value)) Changed();
     }
 
-    cl::TAction* action_ = nullptr;
-    mw::TActionLinkValues linked_;
+    std::unique_ptr<TMwGroupItemActionLink> link_;
     std::string caption_;
-    bool captionSet_ = false;
+    bool captionSet_ = false;  // the caption went through its writer
     bool enabled_ = true;
     bool visible_ = true;
     int imageIndex_ = -1;
@@ -82,9 +123,14 @@ private:
     bool selected_ = false;
     std::string hint_;
     int tag_ = 0;
+
+    TMwItemState state_ = TMwItemState::Normal;
+    bool pressedMark_ = false;
+    cl::TRect textRect_ = mw::kNoHitRect;
+    cl::TRect imageRect_ = mw::kNoHitRect;
 };
 
-// The collection of a group's items; every change re-lays out and repaints the group.
+// The collection of a group's items; every change lays the group out again and repaints it.
 class TMwGroupItems : public cl::TCollection {
     CL_CLASS_INFO()
 public:
@@ -92,6 +138,9 @@ public:
     TMwGroup* Group() const { return group_; }
     TMwGroupItem* Items(int index) const { return Item<TMwGroupItem>(index); }
     TMwGroupItem* Add() { return static_cast<TMwGroupItem*>(cl::TCollection::Add()); }
+    // Also keeps the group's clicked item in step.
+    void Delete(int index);
+    void Clear();
 
 private:
     TMwGroup* group_;

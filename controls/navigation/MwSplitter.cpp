@@ -493,6 +493,8 @@ void TMwSplitter::ToggleHotSpot(bool nearStart) {
     OnHotSpotClick(this);
 }
 
+void TMwSplitter::ResetHotSpot() { hotSpotClosed_ = closedToMin_ = closedToMax_ = false; }
+
 // ---- mouse ----
 
 void TMwSplitter::MouseDown(cl::TPoint p) {

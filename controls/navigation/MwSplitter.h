@@ -138,6 +138,8 @@ public:
     // What a click on the hot spot does: opens a closed hot spot, or closes an open one
     // (toward the start when the direction is both ways and nearStart), then OnHotSpotClick.
     void ToggleHotSpot(bool nearStart);
+    // Forgets a closed hot spot without moving the bar.
+    void ResetHotSpot();
     // Places the panes and the bar; nothing while loading.
     void LayoutPanes();
 

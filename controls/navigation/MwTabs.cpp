@@ -38,6 +38,7 @@ TMwCustomTabControl::TMwCustomTabControl(cl::TComponent* owner)
     hotTrackTimer_.SetEnabled(false);
     hotTrackTimer_.SetInterval(kHotTrackInterval);
     hotTrackTimer_.SetOnTimer(cl::TNotifyEvent::FromFunction([this](cl::TObject*) { HotTrackTick(); }));
+    imageChangeLink_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { LayoutChanged(); });
 }
 
 TMwCustomTabControl::~TMwCustomTabControl() {
@@ -417,9 +418,15 @@ void TMwCustomTabControl::SetCutCornerSize(int v) {
 
 void TMwCustomTabControl::SetImages(cl::TCustomImageList* images) {
     if (images == images_) return;
-    if (images_) RemoveFreeNotification(images_);
+    if (images_) {
+        images_->UnRegisterChanges(imageChangeLink_);
+        RemoveFreeNotification(images_);
+    }
     images_ = images;
-    if (images_) FreeNotification(images_);
+    if (images_) {
+        images_->RegisterChanges(imageChangeLink_);
+        FreeNotification(images_);
+    }
     LayoutChanged();
 }
 
@@ -459,7 +466,9 @@ void TMwCustomTabControl::UseVerdanaForVerticalText() {
 }
 
 void TMwCustomTabControl::SetRegionCacheCapacity(int capacity) {
-    if (capacity != regionCache_.Capacity()) regionCache_.SetCapacity(capacity);
+    // Other values are ignored here; the cache itself refuses them.
+    const bool valid = capacity == TMwTabRegionCache::kUnlimited || capacity > 0;
+    if (valid && capacity != regionCache_.Capacity()) regionCache_.SetCapacity(capacity);
 }
 
 cl::TColor TMwCustomTabControl::BackgroundColor() const {
@@ -582,6 +591,7 @@ void TMwCustomTabControl::WndProc(cl::TMessage& m) {
             RepaintControl();
             return;
         case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:  // the second press of a double click is a press too
             cl::TCustomControl::WndProc(m);
             MouseDown(GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
             return;
@@ -631,6 +641,7 @@ void TMwCustomTabControl::FontChanged() {
 void TMwCustomTabControl::Notification(cl::TComponent* component, cl::TOperation operation) {
     cl::TCustomControl::Notification(component, operation);
     if (operation == cl::TOperation::Remove && component == images_) {
+        // A dying list has let go of the link already.
         images_ = nullptr;
         LayoutChanged();
     }

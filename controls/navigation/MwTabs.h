@@ -15,6 +15,7 @@
 
 #include "classlib/core/Event.h"
 #include "classlib/win/Control.h"
+#include "classlib/win/ImageList.h"
 #include "classlib/win/Timer.h"
 #include "controls/foundation/FrameModel.h"
 #include "controls/foundation/MemoryBitmap.h"
@@ -28,7 +29,6 @@
 
 namespace cl {
 class TCanvas;
-class TCustomImageList;
 }  // namespace cl
 
 class TMwTabScroller;
@@ -121,7 +121,8 @@ public:
     // Without a card the tabs fill the whole control and no room is left for children.
     bool HasCard() const { return strip_.settings.hasCard; }
     void SetHasCard(bool v) { StoreAndLayout(strip_.settings.hasCard, v); }
-    // How many tab regions are kept; -1 keeps all until the next layout.
+    // How many tab regions are kept; -1 keeps all until the next layout. 0 and values below -1
+    // are ignored.
     int RegionCacheCapacity() const { return regionCache_.Capacity(); }
     void SetRegionCacheCapacity(int capacity);
 
@@ -304,6 +305,7 @@ private:
     TMwHorizontalAlignment imageAlignment_ = TMwHorizontalAlignment::Center;
     TMwVerticalAlignment imageAlignmentVertical_ = TMwVerticalAlignment::Center;
     cl::TCustomImageList* images_ = nullptr;
+    cl::TChangeLink imageChangeLink_;  // new images may have a new size: lays the tabs out again
     bool showFocusRect_ = true;
     bool tabHints_ = false;
     TMwHorizontalAlignment textAlignment_ = TMwHorizontalAlignment::Center;

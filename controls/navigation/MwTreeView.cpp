@@ -6,18 +6,6 @@
 
 namespace {
 
-// The hourglass for one scope; the cursor before it comes back also after an exception.
-class THourglass {
-public:
-    THourglass() : saved_(cl::Screen().Cursor()) { cl::Screen().SetCursor(cl::crHourGlass); }
-    ~THourglass() { cl::Screen().SetCursor(saved_); }
-    THourglass(const THourglass&) = delete;
-    THourglass& operator=(const THourglass&) = delete;
-
-private:
-    cl::TCursor saved_;
-};
-
 std::string LocaleUpperCase(std::string text) {
     if (!text.empty()) CharUpperBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
@@ -104,7 +92,7 @@ std::string TMwCustomTreeView::GetPathFromNode(cl::TTreeNode* node) const {
 }
 
 cl::TTreeNode* TMwCustomTreeView::GetNodeFromPath(const std::string& path) {
-    THourglass hourglass;
+    const cl::TScopedCursor hourglass;
     if (path.empty()) return nullptr;
     const std::string wanted = LocaleUpperCase(path.back() == '\\' ? path : path + "\\");
     // Level by level: the first sibling whose path equals the path up to this level's "\".
@@ -211,13 +199,18 @@ bool TMwCustomTreeView::Notify(NMHDR* header, LRESULT& result) {
             menuShown_ = false;
             return handled;
         }
+        case TVN_ITEMEXPANDINGA:
+        case TVN_ITEMEXPANDINGW:
         case TVN_ITEMEXPANDEDA:
-        case TVN_ITEMEXPANDEDW:
-            if (autoSelect_) {
-                const auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
+        case TVN_ITEMEXPANDEDW: {
+            // With AutoSelect a node is selected before it collapses and after it expands.
+            const auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
+            const bool before = header->code == TVN_ITEMEXPANDINGA || header->code == TVN_ITEMEXPANDINGW;
+            const bool collapsing = (nm->action & TVE_EXPAND) == 0;
+            if (autoSelect_ && before == collapsing)
                 if (cl::TTreeNode* node = NodeFromItem(nm->itemNew.hItem)) node->SetSelected(true);
-            }
             break;
+        }
         default: break;
     }
     return TMwFramedControl<cl::TTreeView>::Notify(header, result);

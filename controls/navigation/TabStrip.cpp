@@ -136,8 +136,9 @@ void TTabStrip::Layout(const TTabMetrics& metrics) {
     if (settings.tabHeight > 0) largestTab.height = settings.tabHeight;
     fixedDimension_ = side ? largestTab.width : largestTab.height;
 
-    const TTabExtent a = CaptionExtent("A", settings.verticalText, settings.boldCurrentTab, metrics.measure);
-    buttonSize_ = std::max(a.height + 4 + (settings.verticalText ? 2 : 0), fixedDimension_ - 2);
+    // The buttons are as high as a line of the tab font, whichever way the text runs.
+    const int lineHeight = metrics.measure("A", settings.boldCurrentTab).height;
+    buttonSize_ = std::max(lineHeight + 4 + (settings.verticalText ? 2 : 0), fixedDimension_ - 2);
 
     // Every tab as deep as the deepest content, so that a row's tabs line up.
     std::vector<TTabExtent> sizes(content.size());

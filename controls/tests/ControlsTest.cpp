@@ -173,8 +173,8 @@ TEST_F(ControlsTest, GroupItemsFollowTheirActions) {
 
 TEST_F(ControlsTest, ClickingAGroupItemRunsItsAction) {
     auto* view = Get<TMwGroup>("Group1");
-    ClickAt(view, Centre(view->Items()->Items(0)->textRect));
-    ClickAt(view, Centre(view->Items()->Items(1)->textRect));
+    ClickAt(view, Centre(view->Items()->Items(0)->TextRect()));
+    ClickAt(view, Centre(view->Items()->Items(1)->TextRect()));
     EXPECT_EQ(form->log, (std::vector<std::string>{"one", "two"}));
 
     // The main window swaps the first item of its actions group between play and stop.
@@ -182,7 +182,7 @@ TEST_F(ControlsTest, ClickingAGroupItemRunsItsAction) {
     actions->Open();
     TMwGroupItem* item = actions->Items()->Items(0);
     form->log.clear();
-    ClickAt(actions, Centre(item->textRect));  // disabled: nothing runs
+    ClickAt(actions, Centre(item->TextRect()));  // disabled: nothing runs
     Get<cl::TAction>("actPlay")->SetEnabled(true);
     item->SetAction(Get<cl::TAction>("actStop"));
     item->SetImageIndex(5);

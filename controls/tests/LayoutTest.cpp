@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "controls/basic/ToolbarLayout.h"
 #include "controls/navigation/GroupBarLayout.h"
 #include "controls/navigation/SplitterGeometry.h"
@@ -113,14 +115,14 @@ TEST(SplitterGeometryTest, HotSpotIsCentredOnTheBar) {
 
 TEST(GroupBarLayoutTest, StacksGroupsWithBorderGapsAndSkipsInvisibleOnes) {
     const auto placed = mw::StackGroups({{true, true, 50}, {true, true, 100}, {true, true, 200}}, 145, 8, 0);
-    EXPECT_EQ(placed[0].top, 8);
+    EXPECT_EQ(placed[0], TRect::FromBounds(8, 8, 129, 50));
     EXPECT_EQ(placed[1].top, 66);
     EXPECT_EQ(placed[2].top, 174);
-    EXPECT_EQ(placed[0].Width(), 129);
-    EXPECT_EQ(mw::GroupsContentHeight(placed, 8), 382);
+    EXPECT_EQ(mw::StackedContentHeight(placed, 8), 382);
+    EXPECT_EQ(mw::StackedContentHeight({}, 8), 16);
 
     const auto withHidden = mw::StackGroups({{true, true, 50}, {false, true, 100}, {true, true, 20}}, 145, 8, 0);
-    EXPECT_EQ(withHidden[1].Height(), 0);
+    EXPECT_EQ(withHidden[1], TRect::FromBounds(8, 58, 129, 0));
     EXPECT_EQ(withHidden[2].top, 66);
 
     const auto scrolled = mw::StackGroups({{true, true, 50}}, 145, 8, 30);
@@ -128,45 +130,187 @@ TEST(GroupBarLayoutTest, StacksGroupsWithBorderGapsAndSkipsInvisibleOnes) {
 }
 
 TEST(GroupBarLayoutTest, OutlookGivesTheOpenGroupWhatTheCaptionsLeave) {
-    const auto placed = mw::ShareGroups({{true, false, 0, 20}, {true, true, 0, 20}, {true, false, 0, 20}}, 145, 300, 0);
-    EXPECT_EQ(placed[0], TRect::FromBounds(0, 0, 145, 20));
-    EXPECT_EQ(placed[1], TRect::FromBounds(0, 20, 145, 260));
-    EXPECT_EQ(placed[2], TRect::FromBounds(0, 280, 145, 20));
+    struct Case {
+        const char* name;
+        std::vector<mw::TGroupSlot> groups;
+        std::vector<TRect> expected;
+    };
+    const Case cases[] = {
+        {"middle open",
+         {{true, false, 0, 20}, {true, true, 0, 20}, {true, false, 0, 20}},
+         {TRect::FromBounds(0, 0, 145, 20), TRect::FromBounds(0, 20, 145, 260), TRect::FromBounds(0, 280, 145, 20)}},
+        {"none open: the first",
+         {{true, false, 0, 20}, {true, false, 0, 30}},
+         {TRect::FromBounds(0, 0, 145, 270), TRect::FromBounds(0, 270, 145, 30)}},
+        {"the last opened wins",
+         {{true, true, 0, 20}, {true, true, 0, 20}},
+         {TRect::FromBounds(0, 0, 145, 20), TRect::FromBounds(0, 20, 145, 280)}},
+        {"invisible takes nothing",
+         {{false, false, 0, 20}, {true, true, 0, 20}, {true, false, 0, 20}},
+         {TRect::FromBounds(0, 0, 145, 0), TRect::FromBounds(0, 0, 145, 280), TRect::FromBounds(0, 280, 145, 20)}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(mw::ShareGroups(c.groups, 145, 300, 0), c.expected) << c.name;
+    // With a border: the gap above every group and below the open one.
+    const auto bordered = mw::ShareGroups({{true, true, 0, 20}, {true, false, 0, 20}}, 145, 300, 4);
+    EXPECT_EQ(bordered[0], TRect::FromBounds(4, 4, 137, 300 - 24 - 8));
+    EXPECT_EQ(bordered[1].top, bordered[0].bottom + 4);
 }
 
-TEST(GroupBarLayoutTest, ItemsSetTheGroupHeight) {
-    mw::TGroupItemMetrics small;
-    small.width = 129;
-    small.sampleTextHeight = 14;  // pad (20 - 14) / 2 = 3
-    std::vector<mw::TGroupItemBox> items(2);
-    items[0].textHeight = 14;
-    items[1].textHeight = 28;  // wrapped to two lines
-    // y starts at 24; row 1 takes 20, the last ends at 44 + 6 + 28 + 4.
-    EXPECT_EQ(mw::LayoutGroupItems(small, items), 82);
-    EXPECT_EQ(items[1].textRect.top, 47);
-    EXPECT_EQ(items[0].textRect.left, 8);
+TEST(GroupBarLayoutTest, ScrollsThatCloseGapsAndBringGroupsIntoView) {
+    // Closing the gap: scrolled down with room below the last group.
+    EXPECT_EQ(mw::GapClosingScroll({8, -40, 100, 20}, {8, 30, 100, 150}, 200, 8, 250), 200 - 150 - 8);
+    EXPECT_EQ(mw::GapClosingScroll({8, -40, 100, 20}, {8, 30, 100, 150}, 200, 8, 150), 8 + 40);  // all fits: back to the top
+    EXPECT_EQ(mw::GapClosingScroll({8, 8, 100, 20}, {8, 30, 100, 150}, 200, 8, 250), 0);         // not scrolled
+    EXPECT_EQ(mw::GapClosingScroll({8, -40, 100, 20}, {8, 30, 100, 195}, 200, 8, 250), 0);       // no gap
 
-    mw::TGroupItemMetrics large = small;
-    large.largeItems = true;
-    large.imageWidth = large.imageHeight = 32;
-    std::vector<mw::TGroupItemBox> one(1);
-    one[0].textHeight = 14;
-    EXPECT_EQ(mw::LayoutGroupItems(large, one), 24 + 6 + 14 + 34 + 4);
-    EXPECT_EQ(one[0].imageRect, TRect::FromBounds(48, 24, 32, 32));
-
-    std::vector<mw::TGroupItemBox> hidden(1);
-    hidden[0].visible = false;
-    EXPECT_EQ(mw::LayoutGroupItems(small, hidden), 20);
+    struct Case {
+        TRect group;
+        int expected;
+    };
+    const Case cases[] = {
+        {{8, 150, 100, 250}, 200 - 250 - 8},  // fits, hangs off the bottom: ends B above it
+        {{8, -30, 100, 50}, 8 + 30},          // fits, off the top: starts B below it
+        {{8, 20, 100, 120}, 0},               // in view
+        {{8, 100, 100, 400}, 8 - 100},        // taller than the client area: top to B
+        {{8, -100, 100, 400}, 8 + 100},
+    };
+    for (const Case& c : cases) EXPECT_EQ(mw::ScrollIntoView(c.group, 200, 8), c.expected) << c.group.top;
 }
 
-TEST(GroupBarLayoutTest, SmallItemTextMovesRightForImagesAndIndent) {
-    mw::TGroupItemMetrics metrics;
-    metrics.imageWidth = 16;
-    metrics.anyItemImage = true;
-    EXPECT_EQ(mw::GroupItemTextLeft(metrics, 0), 28);
-    EXPECT_EQ(mw::GroupItemTextLeft(metrics, 2), 68);
-    metrics.anyItemImage = false;
-    EXPECT_EQ(mw::GroupItemTextLeft(metrics, 0), 8);
+TEST(GroupBarLayoutTest, ScrollRequestsAndClamping) {
+    const mw::TScrollRange range{0, 382, 200};
+    EXPECT_EQ(mw::ClampScrollPosition(-10, range), 0);
+    EXPECT_EQ(mw::ClampScrollPosition(500, range), 182);
+    EXPECT_EQ(mw::ClampScrollPosition(100, range), 100);
+
+    struct Case {
+        mw::TScrollRequest request;
+        int expected;
+    };
+    const Case cases[] = {
+        {mw::TScrollRequest::LineUp, 40},   {mw::TScrollRequest::LineDown, 60},     {mw::TScrollRequest::PageUp, -150},
+        {mw::TScrollRequest::PageDown, 250}, {mw::TScrollRequest::ThumbTrack, 382}, {mw::TScrollRequest::Top, 0},
+        {mw::TScrollRequest::Bottom, 382},
+    };
+    for (const Case& c : cases) {
+        int target = -1;
+        EXPECT_TRUE(mw::ScrollRequestTarget(c.request, 50, 900, range, target));
+        EXPECT_EQ(target, c.expected) << static_cast<int>(c.request);
+    }
+    int target = 7;
+    EXPECT_FALSE(mw::ScrollRequestTarget(mw::TScrollRequest::EndScroll, 50, 0, range, target));
+}
+
+// Every caption one line of 14 pixels, except those longer than the width given, which wrap.
+mw::TMeasureItemText LinesOf(std::vector<int> lineWidths) {
+    return [lineWidths](int index, int maxWidth) {
+        const int w = lineWidths[static_cast<size_t>(index)];
+        return mw::TItemTextExtent{w, w > maxWidth ? 28 : 14};
+    };
+}
+
+TEST(GroupBarLayoutTest, SmallItemsSetTheGroupHeightAndTheirHitAreas) {
+    mw::TGroupItemMetrics m;
+    m.width = 129;
+    m.sampleTextHeight = 14;  // pad (20 - 14) / 2 = 3
+    std::vector<mw::TGroupItemFacts> items(3);
+    items[1].visible = false;
+    const auto layout = mw::LayoutGroupItems(m, items, 0, LinesOf({40, 40, 500}));
+    // y starts at 24; the first row takes 20, the wrapped last ends at 44 + 6 + 28 + 4.
+    EXPECT_EQ(layout.height, 82);
+    EXPECT_EQ(layout.items[0].textRect, (TRect{8, 27, 48, 41}));    // as wide as the text
+    EXPECT_EQ(layout.items[2].textRect, (TRect{8, 47, 121, 75}));   // wrapped: to width - 8
+    EXPECT_FALSE(layout.items[1].shown);
+    EXPECT_EQ(layout.items[1].textRect, mw::kNoHitRect);
+    EXPECT_EQ(layout.items[0].imageRect, mw::kNoHitRect);
+
+    // Images move every text right when any item has one; the indent adds per level.
+    m.hasImages = true;
+    m.imageWidth = m.imageHeight = 16;
+    std::vector<mw::TGroupItemFacts> withImage(2);
+    withImage[0].hasImage = true;
+    withImage[1].indentLevel = 2;
+    const auto imaged = mw::LayoutGroupItems(m, withImage, 0, LinesOf({40, 40}));
+    EXPECT_EQ(imaged.items[0].textRect.left, 28);
+    EXPECT_EQ(imaged.items[1].textRect.left, 68);
+    EXPECT_EQ(imaged.items[0].imageAt, (cl::TPoint{8, 26}));
+    EXPECT_EQ(imaged.items[0].imageRect, (TRect{8, 26, 28, 42}));
+    EXPECT_FALSE(imaged.items[1].imageDrawn);
+
+    // Right to left the text and the image are mirrored.
+    m.rightToLeft = true;
+    const auto mirrored = mw::LayoutGroupItems(m, withImage, 0, LinesOf({40, 40}));
+    EXPECT_EQ(mirrored.items[0].textRect, (TRect{129 - 28 - 40, 27, 129 - 28, 41}));
+    EXPECT_EQ(mirrored.items[0].imageAt.x, 129 - 8 - 16);
+
+    // From the top item index on; without items only the caption.
+    const auto scrolled = mw::LayoutGroupItems(m, withImage, 1, LinesOf({40, 40}));
+    EXPECT_FALSE(scrolled.items[0].shown);
+    EXPECT_EQ(scrolled.items[1].rowTop, 24);
+    EXPECT_EQ(mw::LayoutGroupItems(m, {}, 0, LinesOf({})).height, 20);
+}
+
+TEST(GroupBarLayoutTest, LargeItemsStackImageCellsAboveTheirText) {
+    mw::TGroupItemMetrics m;
+    m.style = TMwItemStyle::Large;
+    m.width = 129;
+    m.sampleTextHeight = 14;
+    m.hasImages = true;
+    m.imageWidth = m.imageHeight = 32;
+    std::vector<mw::TGroupItemFacts> items(2);
+    items[0].hasImage = true;
+    const auto layout = mw::LayoutGroupItems(m, items, 0, LinesOf({40, 40}));
+    // Cell 34; row one: 24 + 34 + 20 + 8 = 86; the last ends at 86 + 6 + 14 + 34 + 4.
+    EXPECT_EQ(layout.height, 144);
+    EXPECT_EQ(layout.items[0].imageAt, (cl::TPoint{48, 26}));
+    EXPECT_EQ(layout.items[0].imageRect, (TRect{48, 26, 80, 62}));
+    EXPECT_EQ(layout.items[0].imageSelection, (TRect{46, 24, 82, 60}));
+    EXPECT_EQ(layout.items[0].textRect, (TRect{8, 61, 121, 75}));
+    EXPECT_EQ(layout.items[1].rowTop, 86);
+
+    m.hasImages = false;  // a cell of 34 all the same
+    EXPECT_EQ(mw::LayoutGroupItems(m, items, 0, LinesOf({40, 40})).height, 144);
+}
+
+TEST(GroupBarLayoutTest, CaptionsLoseTheirAcceleratorMarkers) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&Open", "Open"}, {"Save && Exit", "Save & Exit"}, {"End&", "End"}, {"&&&x", "&x"}, {"", ""}};
+    for (const auto& c : cases) EXPECT_EQ(mw::WithoutAccelerators(c.first), c.second) << c.first;
+}
+
+TEST(GroupBarLayoutTest, OutlookScrollButtonsShowWhenThereIsMoreToSee) {
+    const auto buttons = mw::PlaceOutlookButtons(true, true, 145, 200, 20, 0, 5, 300);
+    EXPECT_EQ(buttons.up, TRect::FromBounds(124, 24, 17, 17));
+    EXPECT_EQ(buttons.down, TRect::FromBounds(124, 179, 17, 17));
+    EXPECT_FALSE(buttons.upVisible);
+    EXPECT_TRUE(buttons.downVisible);
+
+    EXPECT_TRUE(mw::PlaceOutlookButtons(true, true, 145, 200, 20, 2, 5, 100).upVisible);
+    EXPECT_FALSE(mw::PlaceOutlookButtons(true, true, 145, 200, 20, 2, 5, 100).downVisible);
+    const auto closed = mw::PlaceOutlookButtons(true, false, 145, 20, 20, 2, 5, 300);
+    EXPECT_FALSE(closed.upVisible || closed.downVisible);
+    EXPECT_EQ(closed.down.top, 24);
+    EXPECT_FALSE(mw::PlaceOutlookButtons(false, true, 145, 200, 20, 2, 5, 300).upVisible);
+}
+
+TEST(GroupBarLayoutTest, OpenCloseButtonChevronsPointTheWayTheGroupWillGo) {
+    auto kindAt = [](const std::vector<mw::TButtonPixel>& pixels, int x, int y) {
+        mw::TButtonPixelKind kind{};
+        bool found = false;
+        for (const auto& p : pixels)  // later pixels paint over earlier ones
+            if (p.x == x && p.y == y) kind = p.kind, found = true;
+        return found ? static_cast<int>(kind) : -1;
+    };
+    using K = mw::TButtonPixelKind;
+    const auto open = mw::OpenCloseButtonPixels(true), closed = mw::OpenCloseButtonPixels(false);
+    EXPECT_EQ(kindAt(open, 7, 3), static_cast<int>(K::Chevron));  // tip of the upper chevron, pointing up
+    EXPECT_EQ(kindAt(closed, 7, 3), static_cast<int>(K::Fill));
+    EXPECT_EQ(kindAt(closed, 7, 11), static_cast<int>(K::Chevron));  // pointing down
+    EXPECT_EQ(kindAt(open, 7, 0), static_cast<int>(K::Outline));
+    EXPECT_EQ(kindAt(open, 4, 0), static_cast<int>(K::OutlineOnBackground));
+    EXPECT_EQ(kindAt(open, 4, 1), static_cast<int>(K::OutlineOnFill));
+    EXPECT_EQ(kindAt(open, 0, 0), -1);  // the corners stay as they are
+    EXPECT_EQ(std::count_if(open.begin(), open.end(), [](const auto& p) { return p.kind == K::Chevron; }), 24);
 }
 
 }  // namespace

@@ -111,7 +111,9 @@ TEST(ProgressBarLayoutTest, ThemedFrameAndBarRectangles) {
     for (const Case& c : cases) {
         const TThemedProgressRects rects = ThemedProgressRects(client, c.onStatusBar, c.themeAware, c.style, c.offset);
         EXPECT_EQ(rects.drawFrame, c.drawFrame) << c.name;
-        if (c.drawFrame) EXPECT_EQ(rects.frame, c.frame) << c.name;
+        if (c.drawFrame) {
+            EXPECT_EQ(rects.frame, c.frame) << c.name;
+        }
         EXPECT_EQ(rects.bar, c.bar) << c.name;
     }
 }

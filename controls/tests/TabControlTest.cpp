@@ -13,6 +13,7 @@
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
+#include "classlib/win/ImageList.h"
 #include "controls/foundation/ColorShades.h"
 #include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwGrafx.h"
@@ -140,6 +141,12 @@ TEST_F(TabControlTest, AClickSelectsTheTabUnderThePointerTheCurrentTabFirst) {
     Click(tabs, {130, 12});
     Click(tabs, {150, 80});
     EXPECT_TRUE(log.empty());
+    tabs->Tabs()[2].enabled = true;
+    tabs->LayoutChanged();
+    Send(tabs, WM_LBUTTONDBLCLK, MK_LBUTTON, {130, 12});  // the second press of a double click
+    EXPECT_EQ(tabs->TabIndex(), 2);
+    tabs->SetTabIndex(1);
+    log.clear();
 
     // Clicking the current tab of a tab stop takes the focus.
     SetFocus(form->Handle());
@@ -215,7 +222,7 @@ TEST_F(TabControlTest, AnAcceleratorSelectsItsTabAndTakesTheFocus) {
     EXPECT_EQ(tabs->TabIndex(), 1);
 }
 
-TEST_F(TabControlTest, NegativeSizesAndMarginsAreIgnored) {
+TEST_F(TabControlTest, NegativeSizesAndWrongCacheCapacitiesAreIgnored) {
     using Getter = int (TMwCustomTabControl::*)() const;
     using Setter = void (TMwCustomTabControl::*)(int);
     const std::pair<Getter, Setter> settings[] = {
@@ -234,6 +241,12 @@ TEST_F(TabControlTest, NegativeSizesAndMarginsAreIgnored) {
         (tabs->*set)(before + 3);
         EXPECT_EQ((tabs->*get)(), before + 3);
     }
+    for (int wrong : {0, -2}) {
+        tabs->SetRegionCacheCapacity(wrong);
+        EXPECT_EQ(tabs->RegionCacheCapacity(), 1) << wrong;
+    }
+    tabs->SetRegionCacheCapacity(-1);
+    EXPECT_EQ(tabs->RegionCacheCapacity(), -1);
     tabs->SetBackgroundColor(kRed);
     EXPECT_FALSE(tabs->ParentBackgroundColor());
     tabs->SetShowFullFrame(false);
@@ -276,6 +289,41 @@ TEST_F(TabControlTest, HotTrackingFollowsThePointerAndTheTimerEndsIt) {
     Send(tabs, WM_MOUSEMOVE, 0, {80, 12});
     EXPECT_EQ(tabs->HotTabIndex(), -1);
     EXPECT_FALSE(tabs->HotTrackTimer().Enabled());
+}
+
+TEST_F(TabControlTest, SelectingATabInABackRowBringsItsRowToTheCardAndItStaysThere) {
+    // Five 60-pixel tabs in 147 pixels of strip make three rows: back (0..20) "E", middle
+    // (15..35) "C" and "D" indented by 5, front (30..50) "A" and "B" indented by 10.
+    SetCaptions({"A", "B", "C", "D", "E"});
+    tabs->SetMultiLine(true);
+    tabs->SetWidth(150);
+    ASSERT_EQ(tabs->RowCount(), 3);
+    EXPECT_EQ(tabs->TabAtPoint({40, 5}), 4);
+    EXPECT_EQ(tabs->TabAtPoint({30, 45}), 0);
+
+    Click(tabs, {40, 5});
+    EXPECT_EQ(tabs->TabIndex(), 4);
+    // "E" is in front; the former front row went one further out, the middle row to the back.
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(tabs->TabAtPoint({30, 45}), 4) << pass;
+        EXPECT_EQ(tabs->TabAtPoint({30, 25}), 0) << pass;
+        EXPECT_EQ(tabs->TabAtPoint({40, 5}), 2) << pass;
+        tabs->LayoutChanged();  // a new layout keeps the current tab's row in front
+    }
+}
+
+TEST_F(TabControlTest, ChangesOfTheImageListLayTheTabsOutAgain) {
+    tabs->SetTabWidth(0);
+    auto* images = new cl::TImageList(form);
+    tabs->Tabs()[0].imageIndex = 0;
+    const int withoutImage = tabs->TabRect(0).Width();
+    tabs->SetImages(images);
+    const int withImage = tabs->TabRect(0).Width();
+    images->SetWidth(40);
+    EXPECT_EQ(tabs->TabRect(0).Width(), withImage + 24);
+    cl::Free(images);
+    EXPECT_EQ(tabs->Images(), nullptr);
+    EXPECT_EQ(tabs->TabRect(0).Width(), withoutImage);
 }
 
 TEST_F(TabControlTest, TheScrollerMovesAStripThatDoesNotFit) {

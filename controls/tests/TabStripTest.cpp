@@ -309,6 +309,12 @@ TEST_F(TabStripTest, VerticalTextStandsTheCaptionOnItsSide) {
     // Content (2 + 13) x 28 makes a 15 + 6 + 2 x slant(34) wide, 34 high tab.
     EXPECT_EQ(tabs[0].rect, (TRect{0, 0, 55, 34}));
     EXPECT_EQ(strip.ButtonSize(), 32);  // at least FD - 2
+
+    // A short caption makes a shallow strip: then a line of the font decides, not its turned width.
+    SetTabs({"A"});
+    Layout();
+    EXPECT_EQ(strip.FixedDimension(), 13);
+    EXPECT_EQ(strip.ButtonSize(), 13 + 4 + 2);
 }
 
 }  // namespace

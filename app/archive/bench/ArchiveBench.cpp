@@ -4,7 +4,7 @@
 //   Extract64MiB/{ExtractEntry,PlainWrite}: a 64 MiB entry extracted to a file, against writing
 //     the same decoded bytes to a file in 1 MiB blocks. Each side replaces the file it wrote in
 //     its previous iteration, creates, writes, flushes and closes it the same way, and is timed
-//     by the wall clock, as ExtractEntry works on two threads.
+//     by the wall clock, as ExtractEntry works on several threads.
 //   LoadDirectoryModel/<entries>: the directory read from a file and put into the entry and
 //     folder model as the main window does, 20 entries per folder.
 

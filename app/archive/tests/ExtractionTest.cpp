@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/archive/EntryDecoder.h"
 #include "app/archive/EntryExtraction.h"
 #include "app/archive/RFADirectory.h"
 #include "app/archive/RFAFormatError.h"
@@ -32,7 +33,8 @@ TEST(Extraction, EntriesComeBackExactly) {
     const std::string archive = folder.File("literal.rfa");
     // Sizes around the literal run forms and the segment size, and an entry of more output
     // blocks than the decoder keeps, so that they are reused.
-    const std::vector<size_t> sizes = {0, 1, 3, 4, 238, 239, 32767, 32768, 32769, 5 * 1024 * 1024 + 17};
+    const std::vector<size_t> sizes = {0, 1, 3, 4, 238, 239, 32767, 32768, 32769,
+                                       (TEntryDecoder::kJobCount + 1) * TEntryDecoder::kBlockSize + 17};
     std::vector<TestEntry> entries;
     for (size_t size : sizes) entries.push_back(TestEntry::FromData("f/" + std::to_string(size), Pattern(size, size)));
     rfa_test::WriterOptions options;
@@ -148,6 +150,20 @@ std::vector<DamageCase> DamageCases() {
          "segment 40 of 40: it is corrupt: its compressed data ends before the end marker"},
         {"a wrong uncompressed size", [](ArchiveImage& a) { a.Set(Field::UncompressedSize, 32767, 1, kLast); },
          "segment 40 of 40: it is corrupt: it decodes to more bytes than its stated size"},
+        // Later segments are read, and blocks decoded, while earlier ones are still being
+        // decoded: the first fault in the entry is still the one reported.
+        {"a damaged segment and a later fault in the table",
+         [](ArchiveImage& a) {
+             a.Set(Field::UncompressedSize, 32769, 1, 2);
+             a.Set(Field::SegmentOffset, 0x7FFFFFFF, 1, kLast);
+         },
+         "segment 3 of 40: it is corrupt: it decodes to fewer bytes than its stated size"},
+        {"damaged segments in two output blocks",
+         [](ArchiveImage& a) {
+             a.Set(Field::UncompressedSize, 32767, 1, 34);
+             a.Set(Field::UncompressedSize, 32769, 1, 5);
+         },
+         "segment 6 of 40: it is corrupt: it decodes to fewer bytes than its stated size"},
     };
 }
 

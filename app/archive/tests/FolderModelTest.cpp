@@ -83,6 +83,24 @@ TEST(FolderModel, EntriesStayInStepWithAdditionsAndRemovals) {
     EXPECT_NE(model.FindFolder("c"), TFolderModel::kNoFolder);
 }
 
+// Entries whose names differ only in case are told apart by their files.
+TEST(FolderModel, RemovingAnEntryOfAGivenFileLeavesItsNamesakesAlone) {
+    TFolderModel model;
+    const TRFAFile lower = MakeRFAFile("a/x.txt", 1, 2, 3, 0, 5);
+    const TRFAFile upper = MakeRFAFile("a/X.TXT", 1, 2, 3, 1, 5);
+    model.AddEntry("a/x.txt", &lower);
+    model.AddEntry("a/X.TXT", &upper);
+    model.AddEntry("a/*new.txt", nullptr);
+    model.AddEntry("a/*NEW.TXT", nullptr);
+
+    EXPECT_TRUE(model.RemoveEntry("a/X.TXT", &upper));
+    EXPECT_TRUE(model.RemoveEntry("A/*NEW.TXT", nullptr));
+    EXPECT_FALSE(model.RemoveEntry("a/x.txt", &upper));
+    EXPECT_FALSE(model.RemoveEntry("a/x.txt", nullptr));
+    ASSERT_EQ(Listed(model, "a"), (std::vector<std::string>{"x.txt", "*new.txt"}));
+    EXPECT_EQ(model.EntriesIn(model.FindFolder("a"))[0].File, &lower);
+}
+
 TEST(FolderModel, RemovingAFolderRemovesWhatIsBelowItOnly) {
     TFolderModel model = Load({"a/b/c/1.txt", "a/b/2.txt", "a/bc/3.txt", "a/4.txt"});
     const std::vector<FolderId> removed = model.RemoveFolderTree("A/B");

@@ -220,26 +220,43 @@ TEST(SegmentStreams, DamagedSegmentFailsExtractionAndLeavesNoFile) {
     }
 }
 
-TEST(SegmentStreams, AMatchBeforeTheEntryIsCorruptInALaterBlockToo) {
-    // The second segment starts a new output block, and its match reaches 49,151 bytes back
-    // where there are only 1,001.
+TEST(SegmentStreams, AMatchReachingBackIsCheckedAcrossBlocks) {
+    // The far match starts a new output block and reaches 49,151 bytes back. A block decoded
+    // on its own that needs the output before it waits for the blocks before; when one of
+    // those is damaged, that damage is what is reported.
+    Bytes shortOutput = Pattern(1000);
+    const TestSegment tooFar = FarMatchBlock(shortOutput);
+    Bytes fullOutput = Pattern(kBlock);
+    const TestSegment farMatch = FarMatchBlock(fullOutput);
+    std::vector<TestSegment> damagedBefore = LiteralSegments(kBlock);
+    damagedBefore[3].UncompressedSize += 1;
+    const struct {
+        const char* name;
+        std::vector<TestSegment> segments;
+        std::string problem;
+    } cases[] = {
+        {"reaching before the entry", Join({LiteralSegments(1000), {tooFar}}),
+         "segment 2 of 2: it is corrupt: " + std::string(DescribeSegmentStatus(SegmentStatus::DistanceTooFar))},
+        {"into a damaged block", Join({damagedBefore, {farMatch}}),
+         "segment 4 of 33: it is corrupt: " + std::string(DescribeSegmentStatus(SegmentStatus::OutputUnderrun))},
+    };
     TTempFolder folder;
     const std::string archive = folder.File("far.rfa");
-    Bytes output = Pattern(1000);
-    rfa_test::WriteArchive(archive,
-                           {TestEntry::FromSegments("maps/far.bin", Join({LiteralSegments(1000), {FarMatchBlock(output)}}))});
-    const TRFADirectory directory = ReadRFADirectory(archive);
-    const TRFAFile file = MakeRFAFile("maps/far.bin", 0, directory.DirectoryOffset, directory.Entries.at(0).DataOffset, 0, 0);
-    try {
-        ExtractEntry(archive, file, folder.File("far.bin"));
-        ADD_FAILURE() << "no error raised";
-    } catch (const ERFAFormatError& error) {
-        EXPECT_NE(std::string(error.what()).find("segment 2 of 2: it is corrupt: " +
-                                                 std::string(DescribeSegmentStatus(SegmentStatus::DistanceTooFar))),
-                  std::string::npos)
-            << error.what();
+    const std::string target = folder.File("far.bin");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rfa_test::WriteArchive(archive, {TestEntry::FromSegments("maps/far.bin", c.segments)});
+        const TRFADirectory directory = ReadRFADirectory(archive);
+        const TRFAFile file =
+            MakeRFAFile("maps/far.bin", 0, directory.DirectoryOffset, directory.Entries.at(0).DataOffset, 0, 0);
+        try {
+            ExtractEntry(archive, file, target);
+            ADD_FAILURE() << "no error raised";
+        } catch (const ERFAFormatError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.problem), std::string::npos) << error.what();
+        }
+        EXPECT_FALSE(FileExists(target));
     }
-    EXPECT_FALSE(FileExists(folder.File("far.bin")));
 }
 
 }  // namespace

@@ -1,0 +1,33 @@
+#include "app/build/StagingPlan.h"
+
+#include "app/build/BuildEntryNames.h"
+#include "app/extraction/ExtractionTargets.h"
+
+namespace quillon {
+
+std::optional<TStagingPlan> PlanStaging(const std::string& rootFolder, const std::vector<std::string>& folders,
+                                        const std::vector<std::string>& entries) {
+    TExtractionTargets targets;
+    const std::optional<std::string> root = targets.AddFolder(rootFolder);
+    if (!root) return std::nullopt;
+    TStagingPlan plan;
+    plan.RootPath = *root + "\\";
+    for (const std::string& folder : folders) {
+        if (!IsEntryBelow(folder, rootFolder)) continue;
+        if (std::optional<std::string> path = targets.AddFolder(folder)) plan.Folders.push_back(std::move(*path));
+        else plan.Refused.push_back(folder + "/");
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!IsEntryBelow(entries[i], rootFolder)) {
+            plan.Outside.push_back(entries[i]);
+            continue;
+        }
+        if (std::optional<std::string> path = targets.AddFile(BuiltEntryPath(entries[i])))
+            plan.Entries.push_back(TStagedEntry{static_cast<int>(i), std::move(*path)});
+        else
+            plan.Refused.push_back(entries[i]);
+    }
+    return plan;
+}
+
+}  // namespace quillon

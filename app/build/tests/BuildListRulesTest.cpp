@@ -1,0 +1,124 @@
+// The build list's rules: which entries a folder holds, what a build stages and refuses, the
+// builder's input files byte for byte, and the folders a disk import creates.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/build/BuildEntryNames.h"
+#include "app/build/BuildInputFiles.h"
+#include "app/build/FolderImport.h"
+#include "app/build/StagingPlan.h"
+
+namespace {
+
+using namespace quillon;
+
+TEST(BuildEntryNamesTest, EntriesBelowAFolderMatchWholeFolderNamesInAnyCase) {
+    const struct {
+        const char* entry;
+        const char* folder;
+        bool below;
+    } cases[] = {
+        {"a/b/c.con", "a/b", true},
+        {"a/b/c/d.con", "a/b", true},
+        {"A/B/c.con", "a/b", true},
+        {"a/b/*added.txt", "a/b", true},
+        {"a/bc/d.con", "a/b", false},  // a sibling whose name starts the same
+        {"a/b", "a/b", false},
+        {"a/b/", "a/b", false},
+        {"x/a/b/c.con", "a/b", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsEntryBelow(c.entry, c.folder), c.below) << c.entry << " in " << c.folder;
+
+    EXPECT_EQ(AddedEntryName("a/b/", "c.con"), "a/b/*c.con");
+    EXPECT_TRUE(IsAddedEntryName("a/b/*c.con"));
+    EXPECT_FALSE(IsAddedEntryName("a/b/c.con"));
+    EXPECT_EQ(BuiltEntryPath("a/b/*c.con"), "a/b/c.con");
+    EXPECT_EQ(BuiltEntryPath("a/b/c.con"), "a/b/c.con");
+}
+
+TEST(StagingPlanTest, StagesTheRootFoldersTreeAndRefusesNamesThatCannotBeWrittenBelowIt) {
+    const std::vector<std::string> folders = {"bf1942", "bf1942/levels", "bf1942/levels/empty", "bf1942x", "other",
+                                              "bf1942/a:b"};
+    const std::vector<std::string> entries = {
+        "bf1942/levels/init.con",
+        "bf1942/levels/*new.txt",
+        "bf1942x/not.con",             // another root folder whose name starts the same
+        "other/not.con",
+        "readme.txt",
+        "BF1942/Levels/upper.con",     // the tree shows it in the same folder
+        "bf1942/../../escape.txt",
+        "bf1942/levels/CON",
+        "bf1942/levels/INIT.CON",      // the same file as init.con to the file system
+        "bf1942/levels/empty/x/y.con",
+    };
+    const std::optional<TStagingPlan> plan = PlanStaging("bf1942", folders, entries);
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(plan->RootPath, "bf1942\\");
+    EXPECT_EQ(plan->Folders, (std::vector<std::string>{"bf1942\\levels", "bf1942\\levels\\empty"}));
+    std::vector<std::string> staged;
+    for (const TStagedEntry& e : plan->Entries) staged.push_back(std::to_string(e.EntryIndex) + " " + e.RelativePath);
+    EXPECT_EQ(staged, (std::vector<std::string>{"0 bf1942\\levels\\init.con", "1 bf1942\\levels\\new.txt",
+                                                "5 BF1942\\Levels\\upper.con",
+                                                "9 bf1942\\levels\\empty\\x\\y.con"}));
+    EXPECT_EQ(plan->Refused, (std::vector<std::string>{"bf1942/a:b/", "bf1942/../../escape.txt", "bf1942/levels/CON",
+                                                       "bf1942/levels/INIT.CON"}));
+    EXPECT_EQ(plan->Outside, (std::vector<std::string>{"bf1942x/not.con", "other/not.con", "readme.txt"}));
+
+    // A root folder that cannot be a folder below the staging folder builds nothing.
+    EXPECT_FALSE(PlanStaging("..", {".."}, {"../x.con"}));
+    EXPECT_FALSE(PlanStaging("", {}, {"x.con"}));
+}
+
+TEST(BuildInputFilesTest, TheParameterAndBatchFilesHoldExactlyTheBuildersAnswers) {
+    EXPECT_EQ(BuildParameterText("C:\\Quillon\\~RFA_BUILD\\bf1942\\", "bf1942", "D:\\out\\new.RFA", true),
+              "C:\\Quillon\\~RFA_BUILD\\bf1942\\\r\nbf1942/\r\nN\r\nD:\\out\\new.RFA\r\nY\r\n");
+    EXPECT_EQ(BuildParameterText("C:\\~RFA_BUILD\\a\\", "a", "a.RFA", false), "C:\\~RFA_BUILD\\a\\\r\na/\r\nN\r\na.RFA\r\nN\r\n");
+    EXPECT_EQ(BuildBatchText(), "MakeRFA.EXE < \"RFABatchParams.Txt\"\r\n");
+}
+
+// A disk tree by folder path (with its trailing "\"); a folder missing from it cannot be listed.
+struct TFakeDisk {
+    std::map<std::string, std::vector<std::string>> subfolders;
+    std::vector<std::string> listed;
+    bool operator()(const std::string& folder, std::vector<std::string>& names) {
+        listed.push_back(folder);
+        const auto it = subfolders.find(folder);
+        if (it == subfolders.end()) return false;
+        names.insert(names.end(), it->second.begin(), it->second.end());
+        return true;
+    }
+};
+
+TEST(FolderImportTest, ListsTheFoldersBelowDeepestFirstAndTheImportedFolderLast) {
+    TFakeDisk disk{{{"C:\\mods\\pack\\", {"a", "b"}},
+                    {"C:\\mods\\pack\\a\\", {"a1"}},
+                    {"C:\\mods\\pack\\a\\a1\\", {}},
+                    {"C:\\mods\\pack\\b\\", {}}},
+                   {}};
+    for (const std::string& base : {std::string("bf1942\\levels\\"), std::string()}) {
+        SCOPED_TRACE(base);
+        const auto imported = PlanFolderImport("C:\\mods\\pack", base, std::ref(disk));
+        ASSERT_TRUE(imported);
+        std::vector<std::string> got;
+        for (const TImportedFolder& f : *imported) got.push_back(f.Target + " <- " + f.Source);
+        EXPECT_EQ(got, (std::vector<std::string>{base + "pack\\a\\a1 <- C:\\mods\\pack\\a\\a1\\",
+                                                 base + "pack\\a <- C:\\mods\\pack\\a\\",
+                                                 base + "pack\\b <- C:\\mods\\pack\\b\\",
+                                                 base + "pack <- C:\\mods\\pack\\"}));
+    }
+    EXPECT_EQ(ArchiveFolderPath("bf1942\\levels\\pack\\a"), "bf1942/levels/pack/a");
+
+    // A listing that fails anywhere ends the import; so does a folder without a name.
+    disk.subfolders.erase("C:\\mods\\pack\\b\\");
+    EXPECT_FALSE(PlanFolderImport("C:\\mods\\pack", "", std::ref(disk)));
+    disk.listed.clear();
+    EXPECT_FALSE(PlanFolderImport("C:", "", std::ref(disk)));
+    EXPECT_TRUE(disk.listed.empty());
+}
+
+}  // namespace

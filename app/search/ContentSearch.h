@@ -1,0 +1,28 @@
+#pragma once
+// Searching the contents of archive entries: which entries are searched at all, and whether
+// one entry's decoded contents hold a term. The entry is decoded as for extraction but not
+// written anywhere: its bytes go through a TTermMatcher as they come, so an entry of any size
+// is searched whole, zero bytes and all.
+
+#include <cstdint>
+#include <string>
+
+#include "app/archive/ArchiveInput.h"
+#include "app/archive/RFAFile.h"
+
+namespace quillon {
+
+// False for a file added for the next build (its string holds "*") and for the binary kinds
+// whose contents are never text: ".WAV", ".DDS", ".BAF", ".SM" and ".TGA" in any case.
+bool IsContentSearchable(const std::string& entryString);
+
+struct TContentMatch {
+    bool Found = false;
+    uint32_t SegmentCount = 0;  // read from the entry's data block, for the caller to store
+};
+
+// Decodes the entry and looks for the term in it, letters compared without case. A damaged
+// entry raises as extraction does (ERFAFormatError naming archive, entry and fault).
+TContentMatch SearchEntryContents(TArchiveInput& archive, const TRFAFile& entry, const std::string& term);
+
+}  // namespace quillon

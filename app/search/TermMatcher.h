@@ -1,0 +1,28 @@
+#pragma once
+// Finds a term in text that arrives in chunks, without keeping the text: the bytes of a decoded
+// entry go through it as they are written. Letters compare without case (A..Z and a..z only,
+// as everywhere in archive texts); a match may span any number of chunks.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+class TTermMatcher {
+public:
+    // An empty term is found at once.
+    explicit TTermMatcher(const std::string& term);
+
+    // Looks through the next bytes of the text; nothing more is read once the term is found.
+    void Feed(const uint8_t* bytes, size_t count);
+    bool Found() const { return matched_ == term_.size(); }
+
+private:
+    std::string term_;             // folded
+    std::vector<size_t> fallback_;  // per matched length, the longest proper border of that prefix
+    size_t matched_ = 0;            // term bytes matched at the end of the text so far
+};
+
+}  // namespace quillon
