@@ -22,6 +22,19 @@
 
 using quillon::TRFAFile;
 
+void TfrmMainQuillon::OpenArchiveFile(const std::string& path) {
+    OpenDialog1->SetFileName(path);
+    ClearBuildList();
+    SetCaption(std::string(kMainWindowCaption) + " - " + cl::ExtractFileName(path));
+    try {
+        LoadArchive();
+    } catch (...) {
+        // The window shows no archive then, and its caption says so.
+        SetCaption(kMainWindowCaption);
+        throw;
+    }
+}
+
 void TfrmMainQuillon::LoadArchive() {
     cl::Screen().SetCursor(cl::crHourGlass);
     tvFolders->BeginUpdate();

@@ -385,15 +385,7 @@ void TfrmMainQuillon::actBuildRFAExecute(cl::TObject*) {
     }
     if (!BuildArchive(target, compression != 0 ? 'N' : 'Y') || open != cl::mrYes) return;
 
-    OpenDialog1->SetFileName(target);
-    ClearBuildList();
-    SetCaption(std::string(kMainWindowCaption) + " - " + cl::ExtractFileName(target));
-    try {
-        LoadArchive();
-    } catch (...) {
-        SetCaption(kMainWindowCaption);
-        throw;
-    }
+    OpenArchiveFile(target);
     SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(target));
     actSearch->SetVisible(true);
 }

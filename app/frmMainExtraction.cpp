@@ -360,33 +360,8 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
         return;
     }
     if (paths.size() == 1 && folderSelected) {
-        if (isArchive(paths.front())) OpenDroppedArchive(paths.front());
+        if (isArchive(paths.front())) OpenArchiveFile(paths.front());
         else AddFileToBuild(paths.front());
-    }
-}
-
-void TfrmMainQuillon::OpenDroppedArchive(const std::string& path) {
-    BuildDirty = false;
-    // Nothing may point into the entries about to be freed.
-    CurrentEntry = nullptr;
-    CurrentWav.clear();
-    CurrentWavEntry.clear();
-    OpenDialog1->SetFileName(path);
-    tvFolders->BeginUpdate();
-    tvFolders->ClearNodes();
-    tvFolders->EndUpdate();
-    lvFiles->BeginUpdate();
-    lvFiles->ClearItems();
-    lvFiles->EndUpdate();
-    ClearEntries();
-    SourceDirs->Clear();
-    // The caption names the archive shown, as after "Open RFA".
-    SetCaption(std::string(kMainWindowCaption) + " - " + cl::ExtractFileName(path));
-    try {
-        LoadArchive();
-    } catch (...) {
-        SetCaption(kMainWindowCaption);
-        throw;
     }
 }
 

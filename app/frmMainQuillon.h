@@ -188,6 +188,8 @@ public:
 
     // ---- archive (frmMainArchive.cpp) ----
     void LoadArchive();
+    // Shows the archive at path in place of the build list; the caption names it.
+    void OpenArchiveFile(const std::string& path);
     void AddFolderPath(const std::string& entryName);
     cl::TTreeNode* FindParentFolderNode(const std::string& folderPath) const;
     void AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
@@ -358,5 +360,4 @@ private:
     // The archive entries of the current folder by file name.
     std::unordered_map<std::string, quillon::TRFAFile*> CurrentFolderEntries() const;
     void DragOutSelection();
-    void OpenDroppedArchive(const std::string& path);
 };

@@ -155,29 +155,8 @@ void TfrmMainQuillon::actOpenRFAExecute(cl::TObject*) {
     OpenDialog1->SetInitialDir(OpenFolder);
     if (!OpenDialog1->Execute()) return;
 
-    BuildDirty = false;
-    // Nothing may point into the entries about to be freed.
-    CurrentEntry = nullptr;
-    CurrentWav.clear();
-    CurrentWavEntry.clear();
-    tvFolders->BeginUpdate();
-    tvFolders->ClearNodes();
-    tvFolders->EndUpdate();
-    lvFiles->BeginUpdate();
-    lvFiles->ClearItems();
-    lvFiles->EndUpdate();
-    ClearEntries();
-    SourceDirs->Clear();
-
     const std::string archive = OpenDialog1->FileName();
-    SetCaption(std::string(kMainWindowCaption) + " - " + cl::ExtractFileName(archive));
-    try {
-        LoadArchive();
-    } catch (...) {
-        // The window shows no archive then, and its caption says so.
-        SetCaption(kMainWindowCaption);
-        throw;
-    }
+    OpenArchiveFile(archive);
     SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(archive));
     actSearch->SetVisible(true);
 }

@@ -57,16 +57,7 @@ void TfrmMainQuillon::FormShow(cl::TObject*) {
     OpenDialog1->SetInitialDir(cl::ExtractFilePath(argument));
     SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(argument));
     OpenDialog1->SetFileName(argument);
-
-    CurrentEntry = nullptr;
-    CurrentWav.clear();
-    tvFolders->BeginUpdate();
-    tvFolders->ClearNodes();
-    tvFolders->EndUpdate();
-    lvFiles->BeginUpdate();
-    lvFiles->ClearItems();
-    lvFiles->EndUpdate();
-    ClearEntries();
+    ClearBuildList();
     LoadArchive();
     actSearch->SetVisible(true);
 }
