@@ -2,6 +2,7 @@
 
 #include <ole2.h>
 
+#include "controls/shell/SendToList.h"
 #include "dragdrop/OleSession.h"
 
 namespace mw {
@@ -32,6 +33,7 @@ void InitializeShellControls() {
 }
 
 void FinalizeShellControls() {
+    FreeSendToList();
     if (oleInitialized) OleUninitialize();
     oleInitialized = false;
 }
