@@ -99,11 +99,15 @@ private:
         TStopAtEntry* self = current_;
         if (code == HC_ACTION && self && !self->pressed_ && call->message == WM_SETTEXT &&
             self->entry_ == reinterpret_cast<const char*>(call->lParam)) {
-            HWND window = FindWindowA("TfrmDoSearch", nullptr);
-            if (auto* dialog = dynamic_cast<TfrmDoSearch*>(cl::TControl::FromHandle(window));
-                dialog && dialog->lblSearching->Handle() == call->hwnd) {
-                self->pressed_ = true;
-                dialog->MwBitBtn1->Click();
+            try {
+                HWND window = form_test::FindThreadWindow("TfrmDoSearch");
+                if (auto* dialog = dynamic_cast<TfrmDoSearch*>(cl::TControl::FromHandle(window));
+                    dialog && dialog->lblSearching->Handle() == call->hwnd) {
+                    self->pressed_ = true;
+                    dialog->MwBitBtn1->Click();
+                }
+            } catch (const std::exception& e) {
+                ADD_FAILURE() << e.what();  // never through the hook chain
             }
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);

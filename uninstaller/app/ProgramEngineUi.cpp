@@ -54,16 +54,7 @@ void ProgramEngineUi::LoadText(unsigned id, char* out, std::size_t size)
 
 SharedFileChoice ProgramEngineUi::AskRemoveSharedFile(const char* message)
 {
-    switch (AskSharedFile(message)) {
-    case kAnswerYes:
-        return kChoiceYes;
-    case kAnswerYesToAll:
-        return kChoiceYesToAll;
-    case kAnswerNoToAll:
-        return kChoiceNoToAll;
-    default:
-        return kChoiceNo;
-    }
+    return AskSharedFileChoice(message);
 }
 
 ServerAnswer ProgramEngineUi::AskToStopDatabaseServer()

@@ -49,16 +49,7 @@ void ProgramRepairUi::LoadText(unsigned id, char* out, std::size_t size)
 
 SharedFileChoice ProgramRepairUi::AskReplaceNewerFile(const char* message)
 {
-    switch (AskSharedFile(message)) {
-    case kAnswerYes:
-        return kChoiceYes;
-    case kAnswerYesToAll:
-        return kChoiceYesToAll;
-    case kAnswerNoToAll:
-        return kChoiceNoToAll;
-    default:
-        return kChoiceNo;
-    }
+    return AskSharedFileChoice(message);
 }
 
 bool ProgramRepairUi::AskSourcePath(const char* identity, char* path, std::size_t size)

@@ -99,3 +99,17 @@ int AskSharedFile(const char* message)
         return kAnswerNo;
     }
 }
+
+SharedFileChoice AskSharedFileChoice(const char* message)
+{
+    switch (AskSharedFile(message)) {
+    case kAnswerYes:
+        return kChoiceYes;
+    case kAnswerYesToAll:
+        return kChoiceYesToAll;
+    case kAnswerNoToAll:
+        return kChoiceNoToAll;
+    default:
+        return kChoiceNo;
+    }
+}
