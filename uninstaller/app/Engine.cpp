@@ -9,6 +9,7 @@
 #include "uninstaller/app/FileRemoval.h"
 #include "uninstaller/app/ProgramEngineUi.h"
 #include "uninstaller/app/ProgressView.h"
+#include "uninstaller/app/ProtectedSystemFolders.h"
 #include "uninstaller/app/RegistryRemoval.h"
 #include "uninstaller/app/SelfRegistration.h"
 #include "uninstaller/app/WindowsEngineActions.h"
@@ -17,35 +18,14 @@
 #include "uninstaller/app/Wizard.h"
 #include "uninstaller/log/ItemStore.h"
 
-namespace {
-
-// The folders no deletion may take, as this system names them now.
-struct SystemFolders {
-    char windows[MAX_PATH];
-    char system[MAX_PATH];
-
-    SystemFolders()
-    {
-        UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-        if (length == 0 || length >= sizeof windows)
-            windows[0] = '\0';
-        length = GetSystemDirectoryA(system, sizeof system);
-        if (length == 0 || length >= sizeof system)
-            system[0] = '\0';
-    }
-    ProtectedFolders Protected() const { return ProtectedFolders{{windows, system, g_app.protectedProgramFiles}}; }
-};
-
-}  // namespace
-
 int PerformUninstall(const char* logPath)
 {
     bool automatic = g_wizard.method != kMethodCustom;
     if (!automatic)
         g_wizard.rollback = false;
-    SystemFolders folders;
-    EngineOptions options{automatic, g_wizard.rollback, g_app.commandLine.silent, g_app.shellFlag, logPath,
-                          folders.Protected()};
+    bool silent = g_app.commandLine.silent;
+    EngineOptions options{automatic, g_wizard.rollback, silent, g_app.shellFlag, logPath, SystemProtectedFolders(),
+                          silent ? static_cast<unsigned>(g_app.settings.silentWaitSeconds) * 1000 : kWaitWithoutLimit};
     WindowsEngineFiles files;
     WindowsEngineRegistry registry;
     WindowsEngineActions actions;
@@ -56,9 +36,8 @@ int PerformUninstall(const char* logPath)
 
 void RemoveDirectoryTree(const char* folder, bool withFiles)
 {
-    SystemFolders folders;
     WindowsEngineFiles files;
-    FolderGuard guard(files, folders.Protected());
+    FolderGuard guard(files, SystemProtectedFolders());
     RemoveDirectoryTree(files, guard, folder, withFiles);
 }
 

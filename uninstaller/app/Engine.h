@@ -20,8 +20,8 @@
 int PerformUninstall(const char* logPath);
 
 // Removes folder and its subfolders; with withFiles also the files in them, otherwise only
-// folders that are empty. Roots, the Windows and System folders, Program Files and the folders
-// that hold them are never removed.
+// folders that are empty. Roots, the Windows folder, the system's shared folders
+// (ProtectedSystemFolders.h) and the folders that hold them are never removed.
 void RemoveDirectoryTree(const char* folder, bool withFiles);
 
 // Sets a logged value: root 0 HKEY_CLASSES_ROOT, 1 HKEY_CURRENT_USER, 2 HKEY_LOCAL_MACHINE,
@@ -32,8 +32,8 @@ void RemoveDirectoryTree(const char* folder, bool withFiles);
 bool WriteRegistryValue(int root, int type, const char* keyPath, const char* valueName, const char* valueText,
                         bool createKey);
 
-// Deletes the key with all its subkeys (root numbered as above). Keys directly under a root's
-// shared top keys are refused. False when the key is still there.
+// Deletes the key with all its subkeys (root numbered as above). The roots and the system's
+// shared trees are refused (RegistryTreeRules.h). False when the key is still there.
 bool DeleteRegistryTree(const char* keyPath, int root);
 
 // Shows label and the path as the progress text, then registers (or unregisters) the file.

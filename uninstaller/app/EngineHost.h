@@ -11,6 +11,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "uninstaller/app/ProtectedFolderRules.h"
+
 struct IconRecord;
 
 // Registry value types as the system numbers them.
@@ -67,6 +69,11 @@ public:
     virtual bool LongPathOf(const char* path, char* out, std::size_t size) = 0;
     // The full path in long form, "." and ".." resolved, without a trailing "\".
     virtual bool CanonicalPathOf(const char* path, char* out, std::size_t size) = 0;
+    // The full path with every link and junction on the way followed, without a trailing "\";
+    // for a path that does not exist, its deepest existing folder is resolved.
+    virtual bool ResolvedPathOf(const char* path, char* out, std::size_t size) = 0;
+    // The folder itself is a junction or symbolic link.
+    virtual bool IsLink(const char* path) = 0;
     // WritePrivateProfileString; a null value deletes the entry.
     virtual bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) = 0;
 };
@@ -89,23 +96,34 @@ public:
                             std::size_t size, bool create) = 0;
     virtual bool DeleteValue(int root, const char* key, const char* name) = 0;
     virtual RegistryKeyState StateOf(int root, const char* key) = 0;
-    // The name of the key's first subkey; false when it has none or cannot be opened.
-    virtual bool FirstSubkey(int root, const char* key, char* name, std::size_t size) = 0;
+    // The name of the key's subkey number index (from 0); false when there is none or the key
+    // cannot be opened.
+    virtual bool SubkeyAt(int root, const char* key, unsigned index, char* name, std::size_t size) = 0;
     // Deletes a key that has no subkeys.
     virtual bool DeleteKey(int root, const char* key) = 0;
 };
+
+enum WaitOutcome {
+    kWaitFinished,
+    kWaitNotStarted,
+    kWaitGaveUp    // still running when the time limit passed; no longer waited for
+};
+
+// No time limit for a wait.
+const unsigned kWaitWithoutLimit = 0;
 
 class EngineActions {
 public:
     virtual ~EngineActions() = default;
     // Stops and deletes the service.
     virtual void DeleteService(const char* name) = 0;
-    // Starts "program" arguments and waits until it ends.
-    virtual void RunAndWait(const char* program, const char* arguments) = 0;
+    // Starts "program" arguments and waits until it ends, at most limitMs milliseconds.
+    virtual WaitOutcome RunAndWait(const char* program, const char* arguments, unsigned limitMs) = 0;
     // Starts a command line without waiting.
     virtual void StartProgram(const char* commandLine) = 0;
-    // Calls the file's registering (or unregistering) entry point.
-    virtual void SelfRegister(const char* path, bool registerIt) = 0;
+    // Calls the file's registering (or unregistering) entry point, waiting at most limitMs
+    // milliseconds for it.
+    virtual WaitOutcome SelfRegister(const char* path, bool registerIt, unsigned limitMs) = 0;
     virtual bool WindowOfClassExists(const char* className) = 0;
     // Comments out the file's "device=" line in SYSTEM.INI.
     virtual void RemoveDeviceLine(const char* path) = 0;
@@ -155,18 +173,14 @@ struct EngineHost {
     EngineUi& ui;
 };
 
-// Folders that are never removed and never searched with a pattern: the Windows, System and
-// Program Files folders. Empty or null entries are skipped.
-struct ProtectedFolders {
-    enum { kCount = 3 };
-    const char* folders[kCount];
-};
-
 struct EngineOptions {
     bool automatic;   // else Custom: the wizard's selections decide
     bool rollback;    // only the last section is undone (ignored in a Custom run)
     bool silent;      // nobody is asked anything
     bool shellFlag;   // shared-file counters are kept by the system
     const char* logPath;
-    ProtectedFolders protectedFolders;
+    // Folders never removed and never searched with a pattern.
+    ProtectedFolderRules protectedFolders;
+    // The longest wait for one program or registration; kWaitWithoutLimit waits until it ends.
+    unsigned waitLimitMs = kWaitWithoutLimit;
 };

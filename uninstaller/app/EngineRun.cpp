@@ -9,7 +9,7 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
       registry(host.registry),
       actions(host.actions),
       ui(host.ui),
-      guard(host.files, options.protectedFolders),
+      guard(host.files, options.protectedFolders, options.logPath),
       automatic(options.automatic),
       rollback(options.automatic && options.rollback),
       threshold(rollback ? store.lastSection : 1),

@@ -60,6 +60,12 @@ struct EngineContext {
         if (result != kRemovalDone)
             failed = true;
     }
+    // A program or registration still running at the time limit was given up on.
+    void NoteWait(WaitOutcome outcome)
+    {
+        if (outcome == kWaitGaveUp)
+            failed = true;
+    }
 };
 
 // Programs, services, sub-system, icons and the per-user program (SystemSteps.cpp).

@@ -92,6 +92,12 @@ bool RemoveSubfolder(void* context, const FoundEntry& entry)
         walk->result = Worse(walk->result, kRemovalFailed);
         return true;
     }
+    // Another installation's folder is left whole, and with it the folders that hold it.
+    if (walk->withFiles) {
+        char plain[kPathBuffer];
+        if (!Join(plain, walk->folder, entry.name) || walk->guard->HoldsOtherInstallation(plain))
+            return true;
+    }
     walk->result = Worse(walk->result, RemoveDirectoryTree(*walk->files, *walk->guard, subfolder, walk->withFiles));
     return true;
 }
@@ -120,10 +126,14 @@ RemovalResult RemoveFiles(EngineFiles& files, FolderGuard& guard, const char* pa
         return kRemovalRefused;
     if (HasWildcard(path)) {
         char folder[kPathBuffer], pattern[kPathBuffer];
-        if (std::strlen(path) < 4 || !SplitPattern(path, folder, pattern) || !guard.MaySearch(folder))
+        if (std::strlen(path) < 4 || !SplitPattern(path, folder, pattern) || files.IsLink(folder) ||
+            !guard.MaySearch(folder))
             return kRemovalRefused;
         return DeleteMatchingFiles(files, folder, pattern);
     }
+    // A file is only replaced by a backup that is there to put back.
+    if (restore && backupPath[0] && !files.FileExists(backupPath))
+        return kRemovalFailed;
     RemovalResult result = RemoveFileWithHelpIndex(files, path);
     if (restore && backupPath[0] && !files.PutBackupBack(backupPath, path))
         result = kRemovalFailed;
@@ -141,17 +151,28 @@ RemovalResult RemoveDirectoryTree(EngineFiles& files, FolderGuard& guard, const 
         std::snprintf(pattern, sizeof pattern, "\\%s", name);
     } else if (std::strlen(folder) < kPathBuffer) {
         std::strcpy(base, folder);
+        std::size_t length = std::strlen(base);
+        while (length > 3 && base[length - 1] == '\\')
+            base[--length] = '\0';
     } else {
         return kRemovalRefused;
     }
-    if (std::strlen(base) < 4 || !guard.MayRemoveTree(base))
+    if (std::strlen(base) < 4)
+        return kRemovalRefused;
+    bool patterned = std::strcmp(pattern, "\\*.*") != 0;
+    // A link named as the folder is removed as a link; what it points to stays.
+    if (files.IsLink(base)) {
+        if (patterned || !guard.MayRemoveLink(base))
+            return kRemovalRefused;
+        return files.RemoveFolder(base) ? kRemovalDone : kRemovalFailed;
+    }
+    if (!guard.MayRemoveTree(base) || (withFiles && guard.HoldsOtherInstallation(base)))
         return kRemovalRefused;
 
     char search[kPathBuffer];
     if (!Join(search, base, "*.*"))
         return kRemovalFailed;
-    SubfolderWalk walk{&files, &guard, base, std::strcmp(pattern, "\\*.*") == 0 ? "" : pattern, withFiles,
-                       kRemovalDone};
+    SubfolderWalk walk{&files, &guard, base, patterned ? pattern : "", withFiles, kRemovalDone};
     files.ForEachEntry(search, RemoveSubfolder, &walk);
     RemovalResult result = walk.result;
     if (withFiles)

@@ -18,12 +18,13 @@ RemovalResult RemoveFileWithHelpIndex(EngineFiles& files, const char* path);
 
 // Deletes one file, or every file (not folder) matching a pattern whose wildcards are in its
 // last component. With restore and a backup path, the backup is then put back in the file's
-// place.
+// place; when that backup is missing the file is kept and the result is a failure.
 RemovalResult RemoveFiles(EngineFiles& files, FolderGuard& guard, const char* path, const char* backupPath,
                           bool restore);
 
 // Removes folder and its subfolders, deepest first. withFiles deletes the files in them too;
 // otherwise only empty folders go. A folder whose last component holds wildcards removes only
-// the matching files (in it and below it), then the folders that became empty. Links to other
-// folders are left alone.
+// the matching files (in it and below it), then the folders that became empty. A folder named
+// here that is a link is removed as a link; links met below it, and folders holding another
+// installation's log, are left alone.
 RemovalResult RemoveDirectoryTree(EngineFiles& files, FolderGuard& guard, const char* folder, bool withFiles);

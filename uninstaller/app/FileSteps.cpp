@@ -62,7 +62,7 @@ void Unregister(EngineContext& run, const FileRecord& file)
         return;
     if (run.Reaches(file.selfRegisterSection)) {
         run.Show(kLabelRegistration, file.path);
-        run.actions.SelfRegister(file.path, false);
+        run.NoteWait(run.actions.SelfRegister(file.path, false, run.options.waitLimitMs));
     }
     if (run.Reaches(file.addDeviceSection))
         run.actions.RemoveDeviceLine(file.path);
@@ -108,7 +108,7 @@ void RegisterRestored(EngineContext& run, RecordTable<FileRecord>& files, bool s
         bool deleted = systemFiles ? SystemFileToDelete(run, file) : PrivateFileToDelete(run, file);
         if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection)) {
             run.Show(kLabelRegistration, file.path);
-            run.actions.SelfRegister(file.path, true);
+            run.NoteWait(run.actions.SelfRegister(file.path, true, run.options.waitLimitMs));
         }
     }
 }

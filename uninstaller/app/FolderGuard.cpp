@@ -1,33 +1,17 @@
 #include "uninstaller/app/FolderGuard.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "uninstaller/log/NameCompare.h"
 
 namespace {
 
-bool IsLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 void DropTrailingBackslashes(char* path)
 {
     std::size_t length = std::strlen(path);
     while (length > 0 && path[length - 1] == '\\')
         path[--length] = '\0';
-}
-
-// "X:" or a share "\\server\share" (or less).
-bool IsRoot(const char* path)
-{
-    if (IsLetter(path[0]) && path[1] == ':')
-        return path[2] == '\0' || (path[2] == '\\' && path[3] == '\0');
-    if (path[0] == '\\' && path[1] == '\\') {
-        const char* server = std::strchr(path + 2, '\\');
-        return !server || !std::strchr(server + 1, '\\');
-    }
-    return path[0] == '\0';
 }
 
 bool CopyFits(char* out, const char* text)
@@ -39,69 +23,66 @@ bool CopyFits(char* out, const char* text)
     return true;
 }
 
-// text is folder or lies inside it.
-bool IsSameOrInside(const char* text, const char* folder)
-{
-    std::size_t length = std::strlen(folder);
-    return CompareNoCaseN(text, folder, length) == 0 && (text[length] == '\0' || text[length] == '\\');
-}
-
 }  // namespace
 
-bool IsAbsolutePath(const char* path)
+FolderGuard::FolderGuard(EngineFiles& files, const ProtectedFolderRules& folders, const char* ownLog)
+    : files_(files), ownLog_()
 {
-    return (IsLetter(path[0]) && path[1] == ':' && path[2] == '\\') || (path[0] == '\\' && path[1] == '\\');
-}
-
-FolderGuard::FolderGuard(EngineFiles& files, const ProtectedFolders& folders) : files_(files)
-{
-    for (int i = 0; i < ProtectedFolders::kCount; ++i) {
-        protected_[i][0] = '\0';
-        const char* folder = folders.folders[i];
-        if (!folder || !folder[0])
-            continue;
-        char raw[kGuardPathSize];
-        if (!CopyFits(raw, folder))
-            continue;
-        DropTrailingBackslashes(raw);
-        if (!files_.CanonicalPathOf(raw, protected_[i], kGuardPathSize))
-            std::strcpy(protected_[i], raw);
-        DropTrailingBackslashes(protected_[i]);
+    for (const ProtectedFolder& folder : folders.Folders()) {
+        rules_.Add(folder.path, folder.protection);
+        char form[kGuardPathSize];
+        if (files_.CanonicalPathOf(folder.path.c_str(), form, sizeof form))
+            rules_.Add(form, folder.protection);
+        if (files_.ResolvedPathOf(folder.path.c_str(), form, sizeof form))
+            rules_.Add(form, folder.protection);
     }
+    if (ownLog && !files_.CanonicalPathOf(ownLog, ownLog_, sizeof ownLog_))
+        ownLog_[0] = '\0';
 }
 
-bool FolderGuard::Canonical(const char* folder, char* out)
+bool FolderGuard::Forms(const char* folder, char* named, char* resolved)
 {
     char raw[kGuardPathSize];
     if (!IsAbsolutePath(folder) || !CopyFits(raw, folder))
         return false;
     DropTrailingBackslashes(raw);
-    if (IsRoot(raw))
+    if (IsRootFolder(raw))
         return false;
-    if (!files_.CanonicalPathOf(raw, out, kGuardPathSize) && !CopyFits(out, raw))
+    if (!files_.CanonicalPathOf(raw, named, kGuardPathSize) && !CopyFits(named, raw))
         return false;
-    DropTrailingBackslashes(out);
-    return IsAbsolutePath(out) && !IsRoot(out);
+    DropTrailingBackslashes(named);
+    if (!files_.ResolvedPathOf(named, resolved, kGuardPathSize))
+        std::strcpy(resolved, named);
+    DropTrailingBackslashes(resolved);
+    return IsAbsolutePath(named) && IsAbsolutePath(resolved);
 }
 
 bool FolderGuard::MaySearch(const char* folder)
 {
-    char canonical[kGuardPathSize];
-    if (!Canonical(folder, canonical))
-        return false;
-    for (const char* guarded : protected_)
-        if (guarded[0] && EqualNoCase(canonical, guarded))
-            return false;
-    return true;
+    char named[kGuardPathSize], resolved[kGuardPathSize];
+    return Forms(folder, named, resolved) && rules_.MaySearch(named) && rules_.MaySearch(resolved);
 }
 
 bool FolderGuard::MayRemoveTree(const char* folder)
 {
-    char canonical[kGuardPathSize];
-    if (!Canonical(folder, canonical))
+    char named[kGuardPathSize], resolved[kGuardPathSize];
+    return Forms(folder, named, resolved) && rules_.MayRemoveTree(named) && rules_.MayRemoveTree(resolved);
+}
+
+bool FolderGuard::MayRemoveLink(const char* folder)
+{
+    char named[kGuardPathSize], resolved[kGuardPathSize];
+    return Forms(folder, named, resolved) && rules_.MaySearch(named);
+}
+
+bool FolderGuard::HoldsOtherInstallation(const char* folder)
+{
+    char log[kGuardPathSize];
+    int written = std::snprintf(log, sizeof log, "%s\\INSTALL.LOG", folder);
+    if (written < 0 || static_cast<std::size_t>(written) >= sizeof log || !files_.FileExists(log))
         return false;
-    for (const char* guarded : protected_)
-        if (guarded[0] && IsSameOrInside(guarded, canonical))
-            return false;
-    return true;
+    char canonical[kGuardPathSize];
+    if (!files_.CanonicalPathOf(log, canonical, sizeof canonical))
+        return true;
+    return !ownLog_[0] || !EqualNoCase(canonical, ownLog_);
 }

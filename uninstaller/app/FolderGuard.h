@@ -1,34 +1,39 @@
 #pragma once
-// Keeps the engine's deletions inside what the log recorded: no drive or share root, no
-// relative path, none of the protected folders (Windows, System, Program Files) is searched
-// with a pattern or removed as a tree, and no tree that holds one of them is removed. Folders
-// are compared in their canonical form, so that "C:\PROGRA~1" or "C:\App\..\WINDOWS" are known
-// for what they are.
+// Keeps the engine's deletions inside what the log recorded: every folder the engine would
+// search with a pattern or remove is first resolved on this system (full path, long names,
+// "." and "..", and links) and checked against the protected folders (ProtectedFolderRules.h),
+// in its named and in its resolved form, so that "C:\PROGRA~1", "C:\App\..\WINDOWS" or a link
+// to the Windows folder are known for what they are.
 
 #include <cstddef>
 
 #include "uninstaller/app/EngineHost.h"
+#include "uninstaller/app/ProtectedFolderRules.h"
 
 enum { kGuardPathSize = 260 };
 
-// "X:\..." or "\\server\...".
-bool IsAbsolutePath(const char* path);
-
 class FolderGuard {
 public:
-    FolderGuard(EngineFiles& files, const ProtectedFolders& folders);
+    // ownLog (may be null) is the log of this run: a folder holding it is no other installation.
+    FolderGuard(EngineFiles& files, const ProtectedFolderRules& folders, const char* ownLog = nullptr);
     FolderGuard(const FolderGuard&) = delete;
     FolderGuard& operator=(const FolderGuard&) = delete;
 
-    // A folder whose files may be searched with a pattern.
+    // A folder whose files may be searched with a pattern, and that may be removed when empty.
     bool MaySearch(const char* folder);
     // A folder that may be removed with everything below it.
     bool MayRemoveTree(const char* folder);
+    // A link that may be removed as a link: judged by its own name, not by where it leads.
+    bool MayRemoveLink(const char* folder);
+    // The folder holds the installation log of another installation.
+    bool HoldsOtherInstallation(const char* folder);
 
 private:
-    // The canonical form of an absolute folder; false for anything else or a root.
-    bool Canonical(const char* folder, char* out);
+    // The named form (full path, long names) and the resolved form (links followed) of an
+    // absolute folder; false for anything else or a root.
+    bool Forms(const char* folder, char* named, char* resolved);
 
     EngineFiles& files_;
-    char protected_[ProtectedFolders::kCount][kGuardPathSize];
+    ProtectedFolderRules rules_;
+    char ownLog_[kGuardPathSize];
 };

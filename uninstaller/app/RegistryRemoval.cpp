@@ -3,13 +3,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include "uninstaller/app/RegistryTreeRules.h"
 #include "uninstaller/app/RegistryValueData.h"
 #include "uninstaller/log/NameCompare.h"
 
 namespace {
 
-const int kMaxSubkeyPasses = 2048;
 const std::size_t kKeyBuffer = 520;
+// Subkeys looked at in one tree deletion at most: the deletion ends even on a registry that
+// keeps growing under it.
+const unsigned kMaxSubkeyVisits = 1000000;
 
 // Components of a key path, empty ones ("\\", a leading "\") not counted.
 int Depth(const char* key)
@@ -27,21 +30,27 @@ int Depth(const char* key)
     return depth;
 }
 
-// The key as "A\B\C": no leading, trailing or doubled "\".
-bool Normalise(const char* key, char* out, std::size_t size)
+struct TreeDeletion {
+    EngineRegistry& registry;
+    int root;
+    unsigned visitsLeft;
+};
+
+// Deletes the key's subkeys, deepest first, then the key. Each key is tried once: one that
+// cannot be deleted is left, and the next one is taken. True when the key is gone.
+bool DeleteKeyAndBelow(TreeDeletion& deletion, const char* key)
 {
-    std::size_t used = 0;
-    for (const char* p = key; *p; ++p) {
-        if (*p == '\\' && (used == 0 || out[used - 1] == '\\'))
-            continue;
-        if (used + 1 >= size)
-            return false;
-        out[used++] = *p;
+    unsigned index = 0;
+    char name[260];
+    while (deletion.visitsLeft > 0 && deletion.registry.SubkeyAt(deletion.root, key, index, name, sizeof name)) {
+        --deletion.visitsLeft;
+        char subkey[kKeyBuffer];
+        int written = std::snprintf(subkey, sizeof subkey, "%s\\%s", key, name);
+        if (written < 0 || static_cast<std::size_t>(written) >= sizeof subkey || !DeleteKeyAndBelow(deletion, subkey))
+            ++index;
     }
-    if (used && out[used - 1] == '\\')
-        --used;
-    out[used] = '\0';
-    return true;
+    return deletion.registry.DeleteKey(deletion.root, key) ||
+           deletion.registry.StateOf(deletion.root, key) == kKeyMissing;
 }
 
 }  // namespace
@@ -49,7 +58,7 @@ bool Normalise(const char* key, char* out, std::size_t size)
 bool IsRemovableRegistryKey(int root, const char* key)
 {
     char normal[kKeyBuffer];
-    if (!Normalise(key, normal, sizeof normal))
+    if (!NormaliseRegistryKey(key, normal, sizeof normal))
         return false;
     int depth = Depth(normal);
     int minimum = root == kRootClassesRoot ? 1 : root == kRootUsers ? 3 : 2;
@@ -78,26 +87,18 @@ bool WriteRegistryValue(EngineRegistry& registry, int root, int logType, const c
 bool DeleteRegistryTree(EngineRegistry& registry, int root, const char* keyPath)
 {
     char key[kKeyBuffer];
-    if (!Normalise(keyPath, key, sizeof key) || !IsRemovableRegistryKey(root, key))
+    if (!NormaliseRegistryKey(keyPath, key, sizeof key) || !IsRemovableRegistryTree(root, key))
         return false;
-    for (int pass = 0; pass < kMaxSubkeyPasses; ++pass) {
-        char name[260];
-        if (!registry.FirstSubkey(root, key, name, sizeof name))
-            break;
-        char subkey[kKeyBuffer];
-        int written = std::snprintf(subkey, sizeof subkey, "%s\\%s", key, name);
-        if (written < 0 || static_cast<std::size_t>(written) >= sizeof subkey)
-            break;
-        DeleteRegistryTree(registry, root, subkey);
-    }
-    registry.DeleteKey(root, key);
-    return registry.StateOf(root, key) == kKeyMissing;
+    if (registry.StateOf(root, key) == kKeyMissing)
+        return true;
+    TreeDeletion deletion{registry, root, kMaxSubkeyVisits};
+    return DeleteKeyAndBelow(deletion, key);
 }
 
 void RemoveValueAndEmptyKeys(EngineRegistry& registry, int root, const char* key, const char* valueName)
 {
     char path[kKeyBuffer];
-    if (!Normalise(key, path, sizeof path) || registry.StateOf(root, path) == kKeyMissing)
+    if (!NormaliseRegistryKey(key, path, sizeof path) || registry.StateOf(root, path) == kKeyMissing)
         return;
     registry.DeleteValue(root, path, valueName);
     while (path[0] && IsRemovableRegistryKey(root, path) && registry.StateOf(root, path) == kKeyEmpty &&

@@ -16,8 +16,9 @@ bool IsRemovableRegistryKey(int root, const char* key);
 bool WriteRegistryValue(EngineRegistry& registry, int root, int logType, const char* key, const char* valueName,
                         const char* text, std::size_t textSize, bool create);
 
-// Deletes the key with every subkey. False when the key may not be deleted (nothing is
-// touched) or is still there afterwards.
+// Deletes the key with every subkey (the trees IsRemovableRegistryTree allows). Each key is
+// tried once; one that cannot be deleted is left with the keys above it. False when the key
+// may not be deleted (nothing is touched) or is still there afterwards.
 bool DeleteRegistryTree(EngineRegistry& registry, int root, const char* key);
 
 // Deletes the value, then the key when that left it empty, then every parent that becomes

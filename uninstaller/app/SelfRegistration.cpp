@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include "uninstaller/app/Handles.h"
 #include "uninstaller/app/ShortLongPath.h"
@@ -14,17 +15,20 @@ typedef HRESULT(WINAPI* OleInitializeProc)(LPVOID reserved);
 typedef void(WINAPI* OleUninitializeProc)();
 typedef HRESULT(STDAPICALLTYPE* RegisterServerProc)();
 
-bool StartAndWait(char* commandLine)
+DWORD WaitTime(unsigned limitMs)
+{
+    return limitMs == kWaitWithoutLimit ? INFINITE : limitMs;
+}
+
+WaitOutcome StartAndWait(char* commandLine, unsigned limitMs)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return true;
+        return kWaitNotStarted;
+    FileHandle thread(process.hThread), running(process.hProcess);
+    return WaitForSingleObject(running.handle, WaitTime(limitMs)) == WAIT_OBJECT_0 ? kWaitFinished : kWaitGaveUp;
 }
 
 bool EndsWithNoCase(const char* text, const char* suffix)
@@ -80,9 +84,48 @@ void CallRegistrationEntry(const char* path, bool registerIt)
         uninitialize();
 }
 
+struct RegistrationJob {
+    char path[MAX_PATH];
+    bool registerIt;
+};
+
+// Owns its job: a thread given up on may finish after its caller is gone.
+DWORD WINAPI RegistrationThread(LPVOID context)
+{
+    RegistrationJob* job = static_cast<RegistrationJob*>(context);
+    try {
+        CallRegistrationEntry(job->path, job->registerIt);
+    } catch (...) {
+    }
+    delete job;
+    return 0;
+}
+
+WaitOutcome CallRegistrationEntryWithin(const char* path, bool registerIt, unsigned limitMs)
+{
+    if (limitMs == kWaitWithoutLimit) {
+        CallRegistrationEntry(path, registerIt);
+        return kWaitFinished;
+    }
+    RegistrationJob* job = new (std::nothrow) RegistrationJob{};
+    if (!job || std::strlen(path) >= sizeof job->path) {
+        delete job;
+        return kWaitNotStarted;
+    }
+    std::strcpy(job->path, path);
+    job->registerIt = registerIt;
+    FileHandle thread(CreateThread(nullptr, 0, RegistrationThread, job, 0, nullptr));
+    if (!thread.handle) {
+        thread.handle = INVALID_HANDLE_VALUE;
+        delete job;
+        return kWaitNotStarted;
+    }
+    return WaitForSingleObject(thread.handle, limitMs) == WAIT_OBJECT_0 ? kWaitFinished : kWaitGaveUp;
+}
+
 }  // namespace
 
-void SelfRegisterFile(const char* path, bool registerIt)
+WaitOutcome SelfRegisterFile(const char* path, bool registerIt, unsigned limitMs)
 {
     char current[MAX_PATH];
     DWORD currentLength = GetCurrentDirectoryA(sizeof current, current);
@@ -98,25 +141,27 @@ void SelfRegisterFile(const char* path, bool registerIt)
         SetCurrentDirectoryA(folder);
     }
 
+    WaitOutcome outcome = kWaitNotStarted;
     if (EndsWithNoCase(path, "EXE")) {
         char command[MAX_PATH + 32];
         int written = std::snprintf(command, sizeof command, "%s %s", shortPath,
                                     registerIt ? "/REGSERVER" : "/UNREGSERVER");
         if (written > 0 && static_cast<size_t>(written) < sizeof command)
-            StartAndWait(command);
+            outcome = StartAndWait(command, limitMs);
     } else if (IsPortableExecutable(path)) {
-        CallRegistrationEntry(path, registerIt);
+        outcome = CallRegistrationEntryWithin(path, registerIt, limitMs);
     }
 
     if (remembered)
         SetCurrentDirectoryA(current);
+    return outcome;
 }
 
-bool RunAndWait(const char* program, const char* arguments)
+WaitOutcome RunAndWait(const char* program, const char* arguments, unsigned limitMs)
 {
     char command[2 * MAX_PATH + 8];
     int written = std::snprintf(command, sizeof command, "\"%s\" %s", program, arguments);
     if (written < 0 || static_cast<size_t>(written) >= sizeof command)
-        return false;
-    return StartAndWait(command);
+        return kWaitNotStarted;
+    return StartAndWait(command, limitMs);
 }

@@ -59,4 +59,5 @@ void ReadSettings(Settings* settings, SettingReader read, void* context)
     settings->fontCharSet = Clamp(ReadInteger(read, context, "Font Character Set", 0), 0, 255);
     int size = ReadInteger(read, context, "Font Character Size", 8);
     settings->fontSize = size < 1 || size > 72 ? 8 : size;
+    settings->silentWaitSeconds = Clamp(ReadInteger(read, context, "Silent Wait Seconds", 60), 1, 3600);
 }

@@ -13,6 +13,7 @@ struct Settings {
     char textFont[kFaceNameSize];          // empty: the dialog template's face
     int fontCharSet;
     int fontSize;                          // points
+    int silentWaitSeconds;                 // a silent run's longest wait for one program
 };
 
 // Reads one key of section "Settings": writes its text and returns true, or returns false
@@ -21,7 +22,8 @@ typedef bool (*SettingReader)(void* context, const char* key, char* out, size_t 
 
 // Fills settings from the reader, each key that is missing or not a number keeping its
 // default. Colours and the character set are limited to 0..255; a point size outside 1..72
-// and a face name too long for a font keep their defaults.
+// and a face name too long for a font keep their defaults. The silent wait is limited to
+// 1..3600 seconds.
 void ReadSettings(Settings* settings, SettingReader read, void* context);
 
 // An INI integer: optional spaces, an optional sign and decimal digits, anything after them

@@ -8,9 +8,14 @@
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/Handles.h"
 #include "uninstaller/app/LanguageText.h"
+#include "uninstaller/app/Messages.h"
+#include "uninstaller/app/UserPrompts.h"
 #include "uninstaller/log/InstallLog.h"
 
 namespace {
+
+const unsigned kReportNameRefused = 83;
+const unsigned kUninstallCaption = 25;
 
 typedef BOOL(WINAPI* InstallStatusMifProc)(LPSTR mifName, LPSTR manufacturer, LPSTR product, LPSTR version,
                                              LPSTR locale, LPSTR serialNumber, LPSTR message, BOOL success);
@@ -70,18 +75,36 @@ void WriteMifFile(RunOutcome outcome, bool rollback)
     if (length == 0 || length >= sizeof windows)
         return;
     std::snprintf(path, sizeof path, "%s\\%s", windows, store.mifFile);
-    FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Only an earlier report is overwritten, never another file of the Windows folder.
+    size_t nameLength = std::strlen(store.mifFile);
+    bool report = nameLength > 4 && lstrcmpiA(store.mifFile + nameLength - 4, ".MIF") == 0;
+    FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, report ? CREATE_ALWAYS : CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return;
     DWORD written;
     WriteFile(file.handle, text.text, static_cast<DWORD>(std::strlen(text.text)), &written, nullptr);
 }
 
+// The report is written in the Windows folder under the name the log gives; any other place is
+// refused.
+bool ReportNameIsPlain()
+{
+    if (IsPlainFileName(g_itemStore.mifFile))
+        return true;
+    char format[512], text[512 + kMifFieldSize], caption[256];
+    LoadMessage(kReportNameRefused, format, sizeof format);
+    std::snprintf(text, sizeof text, format, g_itemStore.mifFile);
+    LoadMessage(kUninstallCaption, caption, sizeof caption);
+    ShowMessageBox(g_app.mainWindow, text, caption, MB_OK | MB_ICONWARNING, IDOK);
+    return false;
+}
+
 }  // namespace
 
 void WriteStatusMif(RunOutcome outcome, bool rollback)
 {
-    if (!g_itemStore.mifFile[0])
+    if (!g_itemStore.mifFile[0] || !ReportNameIsPlain())
         return;
     if (ReportThroughSystemsManagement(outcome))
         return;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "uninstaller/log/NameCompare.h"
+
 #define MIF_ATTRIBUTE(id, name, value)                                  \
     "    START ATTRIBUTE\r\n"                                           \
     "      NAME = \"" name "\"\r\n"                                     \
@@ -115,4 +117,32 @@ int FormatStatusMif(const char* mifTemplate, const StatusMifValues& values, char
         return 1;
     out[length] = '\0';
     return 0;
+}
+
+bool IsPlainFileName(const char* name)
+{
+    if (!name[0] || std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+        return false;
+    for (const char* p = name; *p; ++p) {
+        unsigned char c = static_cast<unsigned char>(*p);
+        if (c < 32 || std::strchr("\\/:*?\"<>|", c))
+            return false;
+    }
+    // "name." and "name " are stored without their ending: not the name asked for.
+    char last = name[std::strlen(name) - 1];
+    if (last == '.' || last == ' ')
+        return false;
+    // Device names, with any extension, open the device.
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "COM", "LPT"};
+    for (const char* device : kDevices) {
+        if (CompareNoCaseN(name, device, 3) != 0)
+            continue;
+        const char* rest = name + 3;
+        bool numbered = device[0] == 'C' ? device[1] == 'O' && device[2] == 'M' : device[0] == 'L';
+        if (numbered && *rest >= '0' && *rest <= '9')
+            ++rest;
+        if (*rest == '\0' || *rest == '.')
+            return false;
+    }
+    return true;
 }

@@ -29,5 +29,9 @@ void MifTemplateFromLanguage(const char* text, char* out, size_t size);
 // (out is then empty).
 int FormatStatusMif(const char* mifTemplate, const StatusMifValues& values, char* out, size_t size);
 
+// A name the report may be written under: a file name without a folder, drive or "..", and
+// without the characters file names cannot hold.
+bool IsPlainFileName(const char* name);
+
 // The status text handed to the systems-management DLL.
 const char* StatusMifMessage(RunOutcome outcome);

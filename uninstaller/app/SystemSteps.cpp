@@ -29,7 +29,7 @@ void RunExternalPrograms(EngineContext& run)
         char program[kPathSize], arguments[kPathSize];
         if (SplitExternalCommand(run.files, command, run.automatic, program, sizeof program, arguments,
                                  sizeof arguments))
-            run.actions.RunAndWait(program, arguments);
+            run.NoteWait(run.actions.RunAndWait(program, arguments, run.options.waitLimitMs));
     }
 }
 

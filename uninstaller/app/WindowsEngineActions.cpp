@@ -13,9 +13,9 @@ void WindowsEngineActions::DeleteService(const char* name)
     StopAndDeleteService(name);
 }
 
-void WindowsEngineActions::RunAndWait(const char* program, const char* arguments)
+WaitOutcome WindowsEngineActions::RunAndWait(const char* program, const char* arguments, unsigned limitMs)
 {
-    ::RunAndWait(program, arguments);
+    return ::RunAndWait(program, arguments, limitMs);
 }
 
 void WindowsEngineActions::StartProgram(const char* commandLine)
@@ -23,9 +23,9 @@ void WindowsEngineActions::StartProgram(const char* commandLine)
     WinExec(commandLine, SW_SHOW);
 }
 
-void WindowsEngineActions::SelfRegister(const char* path, bool registerIt)
+WaitOutcome WindowsEngineActions::SelfRegister(const char* path, bool registerIt, unsigned limitMs)
 {
-    SelfRegisterFile(path, registerIt);
+    return SelfRegisterFile(path, registerIt, limitMs);
 }
 
 bool WindowsEngineActions::WindowOfClassExists(const char* className)

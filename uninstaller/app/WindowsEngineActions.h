@@ -7,9 +7,9 @@
 class WindowsEngineActions : public EngineActions {
 public:
     void DeleteService(const char* name) override;
-    void RunAndWait(const char* program, const char* arguments) override;
+    WaitOutcome RunAndWait(const char* program, const char* arguments, unsigned limitMs) override;
     void StartProgram(const char* commandLine) override;
-    void SelfRegister(const char* path, bool registerIt) override;
+    WaitOutcome SelfRegister(const char* path, bool registerIt, unsigned limitMs) override;
     bool WindowOfClassExists(const char* className) override;
     void RemoveDeviceLine(const char* path) override;
     bool ConnectProgramManager() override;

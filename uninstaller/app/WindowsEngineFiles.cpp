@@ -8,6 +8,7 @@
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/Handles.h"
 #include "uninstaller/app/InUseFiles.h"
+#include "uninstaller/app/LinkResolution.h"
 #include "uninstaller/app/ShortLongPath.h"
 
 bool WindowsEngineFiles::FileExists(const char* path)
@@ -86,6 +87,17 @@ bool WindowsEngineFiles::CanonicalPathOf(const char* path, char* out, std::size_
     while (outLength > 3 && out[outLength - 1] == '\\')
         out[--outLength] = '\0';
     return true;
+}
+
+bool WindowsEngineFiles::ResolvedPathOf(const char* path, char* out, std::size_t size)
+{
+    return ResolveLinks(path, out, size);
+}
+
+bool WindowsEngineFiles::IsLink(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 bool WindowsEngineFiles::WriteIniEntry(const char* file, const char* section, const char* item, const char* value)

@@ -83,13 +83,13 @@ RegistryKeyState WindowsEngineRegistry::StateOf(int root, const char* key)
     return subkeys == 0 && values == 0 ? kKeyEmpty : kKeyInUse;
 }
 
-bool WindowsEngineRegistry::FirstSubkey(int root, const char* key, char* name, std::size_t size)
+bool WindowsEngineRegistry::SubkeyAt(int root, const char* key, unsigned index, char* name, std::size_t size)
 {
     RegistryKey opened;
     if (!Open(root, key, KEY_ENUMERATE_SUB_KEYS, &opened))
         return false;
     DWORD length = static_cast<DWORD>(size);
-    return RegEnumKeyExA(opened.key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return RegEnumKeyExA(opened.key, index, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 bool WindowsEngineRegistry::DeleteKey(int root, const char* key)

@@ -13,6 +13,6 @@ public:
                     std::size_t size, bool create) override;
     bool DeleteValue(int root, const char* key, const char* name) override;
     RegistryKeyState StateOf(int root, const char* key) override;
-    bool FirstSubkey(int root, const char* key, char* name, std::size_t size) override;
+    bool SubkeyAt(int root, const char* key, unsigned index, char* name, std::size_t size) override;
     bool DeleteKey(int root, const char* key) override;
 };

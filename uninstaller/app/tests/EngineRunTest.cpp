@@ -140,8 +140,10 @@ protected:
 
     int Run(bool automatic, bool rollback, bool silent = false)
     {
-        EngineOptions options{automatic, rollback, silent, true, kLogPath,
-                              {{"C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\Program Files"}}};
+        ProtectedFolderRules folders;
+        folders.Add("C:\\WINDOWS", kProtectFolderAndContents);
+        folders.Add("C:\\Program Files", kProtectFolder);
+        EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit};
         return RunEngine(g_itemStore, options, fake.host);
     }
 
@@ -164,6 +166,7 @@ protected:
     FakeLogSystem logSystem;
     FakeLogUi logUi;
     std::string log;
+    unsigned waitLimit = kWaitWithoutLimit;
 };
 
 TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
@@ -432,6 +435,38 @@ TEST_F(EngineRunTest, RestoredFilesAreRegisteredAgain)
     EXPECT_EQ(Run(true, true), 0);
     EXPECT_EQ(fake.files.files["C:\\App\\app.ocx"], "old");
     EXPECT_EQ(fake.actions.done, std::vector<std::string>{"register C:\\App\\app.ocx"});
+}
+
+// A program or registration still running at the limit is given up on: the run goes on and
+// ends as a failure.
+TEST_F(EngineRunTest, WaitsGivenUpOnAreFailures)
+{
+    fake.files.AddFile("C:\\App\\drv.386");
+    fake.files.AddFile("C:\\App\\app.ocx");
+    ReadLog(std::string(kRegisteredFiles) + "Execute Program: C:\\App\\cleanup.exe /all\n");
+    waitLimit = 5000;
+    fake.actions.waitOutcome = kWaitGaveUp;
+    EXPECT_EQ(Run(true, false, true), 1);
+    EXPECT_EQ(fake.actions.waitLimits, (std::vector<unsigned>{5000, 5000}));
+    EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
+}
+
+// A rollback never deletes a file it cannot put back.
+TEST_F(EngineRunTest, RollbackWithMissingBackupsKeepsTheFiles)
+{
+    fake.files.AddFile("C:\\App\\app.exe", "v2");
+    fake.files.AddFile("C:\\App\\lib.dll", "v2");
+    ReadLog("***  Installation ***\n"
+            "Title: Test Application\n"
+            "File Copy: C:\\App\\app.exe\n"
+            "***  Upgrade ***\n"
+            "File Overwrite: C:\\App\\app.exe\n"
+            "Backup Copy: C:\\App\\Backup\\gone.exe\n"
+            "File Copy: C:\\App\\lib.dll\n"
+            "Backup Copy: C:\\App\\Backup\\gone.dll\n");
+    EXPECT_EQ(Run(true, true), 1);
+    EXPECT_EQ(fake.files.files["C:\\App\\app.exe"], "v2");
+    EXPECT_EQ(fake.files.files["C:\\App\\lib.dll"], "v2");
 }
 
 }  // namespace

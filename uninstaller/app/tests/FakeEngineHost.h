@@ -5,6 +5,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <iterator>
 #include <set>
 #include <string>
 #include <utility>
@@ -57,6 +58,7 @@ struct FakeFiles : EngineFiles {
     std::set<std::string, NoCaseLess> folders;
     std::set<std::string, NoCaseLess> inUse;                 // cannot be deleted now
     std::set<std::string, NoCaseLess> links;                 // folders that are junctions
+    std::map<std::string, std::string, NoCaseLess> linkTargets;   // link -> where it leads
     bool scheduleInUse = true;
     std::vector<std::string> scheduled;
     std::map<std::string, std::string, NoCaseLess> canonical;   // path -> canonical form
@@ -125,6 +127,13 @@ struct FakeFiles : EngineFiles {
     {
         if (!folders.count(folder))
             return false;
+        // A link goes by itself; what it leads to stays.
+        if (links.count(folder)) {
+            links.erase(folder);
+            linkTargets.erase(folder);
+            folders.erase(folder);
+            return true;
+        }
         std::string prefix = UpperText(folder) + "\\";
         for (const auto& file : files)
             if (UpperText(file.first).compare(0, prefix.size(), prefix) == 0)
@@ -150,6 +159,20 @@ struct FakeFiles : EngineFiles {
         auto found = canonical.find(path);
         return Put(found != canonical.end() ? found->second : std::string(path), out, size);
     }
+    // A link's target replaces the link's part of the path.
+    bool ResolvedPathOf(const char* path, char* out, std::size_t size) override
+    {
+        std::string resolved = path;
+        for (const auto& target : linkTargets) {
+            std::string prefix = UpperText(target.first);
+            std::string upper = UpperText(resolved);
+            if (upper.compare(0, prefix.size(), prefix) == 0 &&
+                (upper.size() == prefix.size() || upper[prefix.size()] == '\\'))
+                resolved = target.second + resolved.substr(prefix.size());
+        }
+        return Put(resolved, out, size);
+    }
+    bool IsLink(const char* path) override { return links.count(path) != 0; }
     bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) override
     {
         std::string key = UpperText(std::string(file) + "|" + section + "|" + item);
@@ -172,6 +195,8 @@ struct FakeValue {
 // Keys are "root\path", for example "2\Software\Halden".
 struct FakeRegistry : EngineRegistry {
     std::map<std::string, std::map<std::string, FakeValue, NoCaseLess>, NoCaseLess> keys;
+    std::set<std::string, NoCaseLess> locked;   // "root\path" of keys that cannot be deleted
+    unsigned deleteTries = 0;
 
     static std::string Key(int root, const std::string& path) { return std::to_string(root) + "\\" + path; }
 
@@ -247,24 +272,28 @@ struct FakeRegistry : EngineRegistry {
         if (found == keys.end())
             return kKeyMissing;
         char name[260];
-        return found->second.empty() && !FirstSubkey(root, key, name, sizeof name) ? kKeyEmpty : kKeyInUse;
+        return found->second.empty() && !SubkeyAt(root, key, 0, name, sizeof name) ? kKeyEmpty : kKeyInUse;
     }
-    bool FirstSubkey(int root, const char* key, char* name, std::size_t size) override
+    bool SubkeyAt(int root, const char* key, unsigned index, char* name, std::size_t size) override
     {
         std::string prefix = UpperText(Key(root, key)) + "\\";
+        std::set<std::string, NoCaseLess> names;
         for (const auto& entry : keys) {
             std::string upper = UpperText(entry.first);
             if (upper.compare(0, prefix.size(), prefix) == 0) {
                 std::string rest = entry.first.substr(prefix.size());
-                return Put(rest.substr(0, rest.find('\\')), name, size);
+                names.insert(rest.substr(0, rest.find('\\')));
             }
         }
-        return false;
+        if (index >= names.size())
+            return false;
+        return Put(*std::next(names.begin(), index), name, size);
     }
     bool DeleteKey(int root, const char* key) override
     {
+        ++deleteTries;
         char name[260];
-        if (!keys.count(Key(root, key)) || FirstSubkey(root, key, name, sizeof name))
+        if (!keys.count(Key(root, key)) || SubkeyAt(root, key, 0, name, sizeof name) || locked.count(Key(root, key)))
             return false;
         keys.erase(Key(root, key));
         return true;
@@ -277,14 +306,20 @@ struct FakeActions : EngineActions {
     bool programManager = true;
 
     void DeleteService(const char* name) override { done.push_back(std::string("service ") + name); }
-    void RunAndWait(const char* program, const char* arguments) override
+    WaitOutcome waitOutcome = kWaitFinished;
+    std::vector<unsigned> waitLimits;
+    WaitOutcome RunAndWait(const char* program, const char* arguments, unsigned limitMs) override
     {
         done.push_back(std::string("run ") + program + "|" + arguments);
+        waitLimits.push_back(limitMs);
+        return waitOutcome;
     }
     void StartProgram(const char* commandLine) override { done.push_back(std::string("start ") + commandLine); }
-    void SelfRegister(const char* path, bool registerIt) override
+    WaitOutcome SelfRegister(const char* path, bool registerIt, unsigned limitMs) override
     {
         done.push_back(std::string(registerIt ? "register " : "unregister ") + path);
+        waitLimits.push_back(limitMs);
+        return waitOutcome;
     }
     bool WindowOfClassExists(const char* className) override { return windowClasses.count(className) != 0; }
     void RemoveDeviceLine(const char* path) override { done.push_back(std::string("device ") + path); }

@@ -14,7 +14,17 @@ using namespace engine_test;
 
 namespace {
 
-const ProtectedFolders kProtected = {{"C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM32", "C:\\Program Files\\"}};
+ProtectedFolderRules SystemLikeFolders()
+{
+    ProtectedFolderRules rules;
+    rules.Add("C:\\WINDOWS", kProtectFolderAndContents);
+    rules.Add("C:\\WINDOWS\\SYSTEM32", kProtectFolderAndContents);
+    rules.Add("C:\\Program Files\\", kProtectFolder);
+    rules.AddProfile("C:\\Users\\ann");
+    return rules;
+}
+
+const ProtectedFolderRules kProtected = SystemLikeFolders();
 
 class FileRemovalTest : public testing::Test {
 protected:
@@ -106,8 +116,9 @@ TEST_F(FileRemovalTest, BackupsArePutBackOnlyWhenAsked)
     EXPECT_EQ(files.files["C:\\App\\app.exe"], "old");
     EXPECT_FALSE(files.FileExists("C:\\Backup\\app.exe"));
 
-    // A backup that went missing leaves the file deleted and the restore failed.
+    // A backup that went missing keeps the file as it is: the restore failed.
     EXPECT_EQ(RemoveFiles(files, guard, "C:\\App\\app.exe", "C:\\Backup\\app.exe", true), kRemovalFailed);
+    EXPECT_EQ(files.files["C:\\App\\app.exe"], "old");
 }
 
 TEST_F(FileRemovalTest, FilesInUse)
@@ -169,7 +180,8 @@ TEST_F(FileRemovalTest, DirectoryTrees)
 
 TEST_F(FileRemovalTest, AFolderHoldingAProtectedOneIsNeverRemovedAsATree)
 {
-    const ProtectedFolders windowsInside = {{"D:\\OS\\WINDOWS", "", nullptr}};
+    ProtectedFolderRules windowsInside;
+    windowsInside.Add("D:\\OS\\WINDOWS", kProtectFolderAndContents);
     files.AddFile("D:\\OS\\WINDOWS\\WIN.INI");
     files.AddFile("D:\\OS\\boot.cfg");
     FolderGuard guard(files, windowsInside);
@@ -177,6 +189,62 @@ TEST_F(FileRemovalTest, AFolderHoldingAProtectedOneIsNeverRemovedAsATree)
     EXPECT_TRUE(files.FileExists("D:\\OS\\boot.cfg"));
     EXPECT_TRUE(guard.MaySearch("D:\\OS"));
     EXPECT_FALSE(guard.MaySearch("D:\\OS\\Windows\\"));
+}
+
+// Links named by the log are removed as links; paths through a link are judged by where they
+// lead; another installation's folder is left whole.
+TEST_F(FileRemovalTest, LinksAndOtherInstallations)
+{
+    files.AddFile("C:\\WINDOWS\\Fonts\\arial.ttf");
+    files.AddFile("C:\\Users\\ann\\Documents\\letter.doc");
+    files.AddFile("D:\\Outside\\keep.txt");
+    for (const auto& link : {std::make_pair("C:\\App\\ToFonts", "C:\\WINDOWS\\Fonts"),
+                             std::make_pair("C:\\App\\ToOutside", "D:\\Outside"),
+                             std::make_pair("C:\\Users\\ann\\Documents", "D:\\Documents")}) {
+        files.AddFolder(link.first);
+        files.links.insert(link.first);
+        files.linkTargets[link.first] = link.second;
+    }
+    files.AddFolder("C:\\App\\Via");
+    files.links.insert("C:\\App\\Via");
+    files.linkTargets["C:\\App\\Via"] = "C:\\WINDOWS";
+    files.AddFile("C:\\App\\Other\\INSTALL.LOG");
+    files.AddFile("C:\\App\\Other\\other.exe");
+    files.AddFile("C:\\Mine\\INSTALL.LOG");
+    files.AddFile("C:\\Mine\\mine.exe");
+
+    const struct {
+        const char* name;
+        const char* folder;
+        RemovalResult result;
+        std::set<std::string> gone;
+    } cases[] = {
+        {"a link to a protected folder goes as a link", "C:\\App\\ToFonts", kRemovalDone, {"C:\\App\\ToFonts\\"}},
+        {"a link outside goes as a link", "C:\\App\\ToOutside\\", kRemovalDone, {"C:\\App\\ToOutside\\"}},
+        {"a protected folder that is a link stays", "C:\\Users\\ann\\Documents", kRemovalRefused, {}},
+        {"a pattern in a link is refused", "C:\\App\\ToOutside\\*.txt", kRemovalRefused, {}},
+        {"a path through a link into Windows", "C:\\App\\Via\\Fonts", kRemovalRefused, {}},
+        {"another installation's folder", "C:\\App\\Other", kRemovalRefused, {}},
+        {"our own log's folder", "C:\\Mine", kRemovalDone, {"C:\\Mine\\", "C:\\Mine\\INSTALL.LOG", "C:\\Mine\\mine.exe"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeFiles before = files;
+        FolderGuard guard(files, kProtected, "C:\\Mine\\INSTALL.LOG");
+        EXPECT_EQ(RemoveDirectoryTree(files, guard, c.folder, true), c.result);
+        EXPECT_EQ(Gone(before), c.gone);
+        files = before;
+    }
+
+    // A tree holding another installation keeps that installation and itself.
+    FolderGuard guard(files, kProtected, "C:\\Mine\\INSTALL.LOG");
+    EXPECT_EQ(RemoveDirectoryTree(files, guard, "C:\\App", true), kRemovalDone);
+    EXPECT_TRUE(files.FileExists("C:\\App\\Other\\other.exe"));
+    EXPECT_FALSE(files.FileExists("C:\\App\\app.exe"));
+    EXPECT_TRUE(files.FileExists("D:\\Outside\\keep.txt"));
+    EXPECT_TRUE(files.FileExists("C:\\WINDOWS\\Fonts\\arial.ttf"));
+    EXPECT_EQ(RemoveFiles(files, guard, "C:\\App\\Via\\Fonts\\*.ttf", "", false), kRemovalRefused);
+    EXPECT_TRUE(files.FileExists("C:\\WINDOWS\\Fonts\\arial.ttf"));
 }
 
 }  // namespace

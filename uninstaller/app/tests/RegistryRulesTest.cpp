@@ -176,6 +176,29 @@ TEST(RegistryRemoval, TreesGoWholeButNeverAboveTheInstallation)
     }
 }
 
+// A key that cannot be deleted is tried once and left with the keys above it; the rest of the
+// tree goes and the deletion ends.
+TEST(RegistryRemoval, TreeDeletionTriesEachKeyOnce)
+{
+    FakeRegistry registry;
+    for (const char* key : {"A\\Locked\\Inner", "A\\One", "B\\Two", "C"})
+        registry.SetString(kRootLocalMachine, std::string("Software\\Vendor\\") + key, "v", "1");
+    registry.locked.insert("2\\Software\\Vendor\\A\\Locked");
+    EXPECT_FALSE(DeleteRegistryTree(registry, kRootLocalMachine, "Software\\Vendor"));
+    EXPECT_TRUE(registry.HasKey(kRootLocalMachine, "Software\\Vendor\\A\\Locked"));
+    EXPECT_FALSE(registry.HasKey(kRootLocalMachine, "Software\\Vendor\\A\\Locked\\Inner"));
+    for (const char* key : {"A\\One", "B", "C"})
+        EXPECT_FALSE(registry.HasKey(kRootLocalMachine, std::string("Software\\Vendor\\") + key)) << key;
+    // Inner, Locked, One, A, Two, B, C and Vendor: one try each.
+    EXPECT_EQ(registry.deleteTries, 8u);
+
+    registry.SetString(kRootClassesRoot, "CLSID\\{1}", "", "x");
+    EXPECT_FALSE(DeleteRegistryTree(registry, kRootClassesRoot, "CLSID"));
+    EXPECT_TRUE(registry.HasKey(kRootClassesRoot, "CLSID\\{1}"));
+    EXPECT_TRUE(DeleteRegistryTree(registry, kRootClassesRoot, "CLSID\\{1}"));
+    EXPECT_TRUE(registry.HasKey(kRootClassesRoot, "CLSID"));
+}
+
 TEST(RegistryRemoval, WritingNeedsTheKeyUnlessCreating)
 {
     FakeRegistry registry;

@@ -63,3 +63,37 @@ TEST(StatusMifText, TemplateFromIniAndBounds)
     FormatMifDateTime(12, 1, 2026, 17, 4, date, sizeof date);
     EXPECT_STREQ(date, "12/01/26 17:04");
 }
+
+TEST(StatusMifText, ReportNamesArePlainFileNames)
+{
+    const struct {
+        const char* name;
+        bool plain;
+    } cases[] = {
+        {"UNINST.MIF", true},
+        {"status report.mif", true},
+        {"a..b.mif", true},
+        {"CONFIG.MIF", true},
+        {"COMPANY.MIF", true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"..\\owned.bat", false},
+        {"..\\users\\alice\\Documents\\important.txt", false},
+        {"Temp\\x.mif", false},
+        {"C:\\x.mif", false},
+        {"C:x.mif", false},
+        {"\\\\server\\share\\x.mif", false},
+        {"a/b.mif", false},
+        {"x.mif.", false},
+        {"x.mif ", false},
+        {"*.mif", false},
+        {"CON", false},
+        {"nul.mif", false},
+        {"COM1.MIF", false},
+        {"lpt9", false},
+        {"tab\there.mif", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
+}

@@ -1,0 +1,98 @@
+// The folders no log may remove, empty or search, and the folders an installation made inside
+// them that stay removable.
+
+#include <gtest/gtest.h>
+
+#include "uninstaller/app/ProtectedFolderRules.h"
+
+namespace {
+
+ProtectedFolderRules SystemLikeFolders()
+{
+    ProtectedFolderRules rules;
+    rules.Add("C:\\WINDOWS\\", kProtectFolderAndContents);
+    rules.Add("C:\\WINDOWS\\system32", kProtectFolderAndContents);
+    rules.Add("C:\\Program Files", kProtectFolder);
+    rules.Add("C:\\Program Files (x86)", kProtectFolder);
+    rules.Add("C:\\Program Files\\Common Files", kProtectFolder);
+    rules.Add("C:\\ProgramData", kProtectFolder);
+    rules.Add("C:\\users", kProtectFolder);
+    rules.AddProfile("C:\\users\\alice");
+    rules.AddProfile("D:\\Profiles\\bob\\");
+    rules.Add("", kProtectFolder);
+    return rules;
+}
+
+TEST(ProtectedFolderRules, FoldersThatMayBeSearchedAndRemoved)
+{
+    const struct {
+        const char* folder;
+        bool search;   // files deleted by a pattern, the folder removed when empty
+        bool tree;     // removed with everything below it
+    } cases[] = {
+        // Roots and paths that are not absolute.
+        {"C:", false, false},
+        {"C:\\", false, false},
+        {"\\\\server\\share", false, false},
+        {"\\\\server\\share\\", false, false},
+        {"\\\\server", false, false},
+        {"App", false, false},
+        {"\\App", false, false},
+        {"", false, false},
+        // The Windows folder and everything in it, in any case.
+        {"C:\\Windows", false, false},
+        {"c:\\windows\\system32\\drivers", false, false},
+        {"C:\\WINDOWS\\Fonts", false, false},
+        {"C:\\WINDOWS\\Temp\\", false, false},
+        {"C:\\WINDOWS\\Vendor", false, false},
+        {"C:\\WINDOWSAPP", true, true},
+        // Shared folders themselves, and what an installation made in them.
+        {"C:\\Program Files", false, false},
+        {"C:\\Program Files (x86)\\", false, false},
+        {"C:\\Program Files\\Common Files", false, false},
+        {"C:\\Program Files\\Common Files\\Vendor", true, true},
+        {"C:\\Program Files\\Vendor\\App", true, true},
+        {"C:\\ProgramData", false, false},
+        {"C:\\ProgramData\\Vendor", true, true},
+        {"C:\\users", false, false},
+        // A user's profile, its known folders, and the installation's folders inside them.
+        {"C:\\users\\alice", false, false},
+        {"C:\\Users\\Alice\\Desktop", false, false},
+        {"C:\\users\\alice\\Documents", false, false},
+        {"C:\\users\\alice\\AppData", false, false},
+        {"C:\\users\\alice\\AppData\\Roaming", false, false},
+        {"C:\\users\\alice\\AppData\\Local", false, false},
+        {"C:\\users\\alice\\AppData\\Local\\Temp", false, false},
+        {"C:\\users\\alice\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs", false, false},
+        {"C:\\users\\alice\\AppData\\Roaming\\Vendor", true, true},
+        {"C:\\users\\alice\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs\\Vendor", true, true},
+        {"C:\\users\\alice\\Documents\\Vendor Saves", true, true},
+        {"D:\\Profiles\\bob", false, false},
+        {"D:\\Profiles\\bob\\My Documents", false, false},
+        {"D:\\Profiles\\bob\\Start Menu\\Programs\\Vendor", true, true},
+        // A folder that holds a protected one may be searched, never removed as a tree.
+        {"D:\\Profiles", true, false},
+        {"C:\\users\\alice\\AppData\\Roaming\\Microsoft", false, false},
+        {"C:\\Program Files\\Vendor", true, true},
+    };
+    ProtectedFolderRules rules = SystemLikeFolders();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        EXPECT_EQ(rules.MaySearch(c.folder), c.search);
+        EXPECT_EQ(rules.MayRemoveTree(c.folder), c.tree);
+    }
+}
+
+TEST(ProtectedFolderRules, EmptyAndDuplicateEntriesAreHarmless)
+{
+    ProtectedFolderRules rules;
+    rules.Add("", kProtectFolderAndContents);
+    rules.Add("\\", kProtectFolderAndContents);
+    EXPECT_TRUE(rules.MayRemoveTree("C:\\App"));
+    rules.Add("C:\\App", kProtectFolder);
+    rules.Add("C:\\App\\", kProtectFolder);
+    EXPECT_FALSE(rules.MaySearch("C:\\App\\"));
+    EXPECT_TRUE(rules.MayRemoveTree("C:\\App\\Data"));
+}
+
+}  // namespace
