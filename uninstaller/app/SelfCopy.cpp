@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,7 @@
 #include "uninstaller/app/Engine.h"
 #include "uninstaller/app/InUseFiles.h"
 #include "uninstaller/app/MessagePump.h"
+#include "uninstaller/app/WindowsRepairSystem.h"
 
 void MakeTemporaryCopy()
 {
@@ -44,21 +46,50 @@ void FolderOf(const char* path, char* folder, size_t size)
         folder[0] = '\0';
 }
 
+struct ProgramIdentity {
+    uint64_t size;
+    uint32_t crc;
+};
+
+// A file (not a folder, not a link) with its size and CRC-32.
+bool IdentityOf(const char* path, ProgramIdentity* identity)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+        return false;
+    identity->size = static_cast<uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+    WindowsRepairSystem files;
+    return files.FileCrc32(path, &identity->crc);
+}
+
+// The launcher is a copy of this program: this copy was made from it.
+bool IsSameProgram(const char* launcher, const char* self)
+{
+    size_t length = std::strlen(launcher);
+    if (length < 5 || lstrcmpiA(launcher + length - 4, ".EXE") != 0)
+        return false;
+    ProgramIdentity theirs, ours;
+    return IdentityOf(launcher, &theirs) && IdentityOf(self, &ours) && theirs.size == ours.size &&
+           theirs.crc == ours.crc;
+}
+
 }  // namespace
 
 void CleanUpAfterLauncher()
 {
     PumpMessages(1000);
     const char* launcher = g_app.commandLine.launcherPath;
-    size_t length = std::strlen(launcher);
-    if (length && launcher[length - 1] != '\\') {
+    // Only the uninstaller that started this copy is deleted, and only then its folder (when
+    // empty) is removed.
+    if (IsSameProgram(launcher, g_app.modulePath)) {
         SetFileAttributesA(launcher, FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(launcher);
+        char folder[MAX_PATH];
+        FolderOf(launcher, folder, sizeof folder);
+        if (folder[0])
+            RemoveDirectoryTree(folder, false);
     }
-    char folder[MAX_PATH];
-    FolderOf(launcher, folder, sizeof folder);
-    if (folder[0])
-        RemoveDirectoryTree(folder, false);
 
     char top[MAX_PATH];
     std::snprintf(top, sizeof top, "%s", g_app.commandLine.topDirectory);

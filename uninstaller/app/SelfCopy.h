@@ -8,5 +8,6 @@
 void MakeTemporaryCopy();
 
 // The work of the copy itself: waits a second for the launching program to end, deletes its
-// file and removes its folder and the top created directory when they are empty.
+// file when that is this program (same size and CRC-32) and removes its folder and the top
+// created directory when they are empty.
 void CleanUpAfterLauncher();
