@@ -178,14 +178,14 @@ TEST_F(ProgramTest, UpperZDeletesTheIniOnlyAfterARun)
     }
 }
 
-// The temporary copy's part: once the launching program has had time to end, its file is
-// deleted. Paths with spaces arrive whole because they are quoted.
+// The temporary copy's part: once the launching program has had time to end, its file (a copy
+// of this program) is deleted. Paths with spaces arrive whole because they are quoted.
 TEST_F(ProgramTest, TemporaryCopyDeletesTheLauncher)
 {
     std::string app = folder + "\\My App";
     ASSERT_TRUE(CreateDirectoryA(app.c_str(), nullptr));
     std::string launcher = app + "\\UNHALDEN32.EXE";
-    WriteFile(launcher, "MZ");
+    ASSERT_TRUE(CopyFileA(program.c_str(), launcher.c_str(), FALSE));
     Child child(Command("/z \"" + launcher + "\" \"" + app + "\\\""));
     ASSERT_TRUE(child.Started());
     EXPECT_EQ(child.WaitForExit(kDeadline), 0);

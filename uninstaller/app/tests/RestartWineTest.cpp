@@ -145,7 +145,9 @@ TEST_F(RestartTest, TemporaryCopyRestartsWhenDue)
         std::string launcherFolder = folder + "\\App";
         CreateDirectoryA(launcherFolder.c_str(), nullptr);
         std::string launcher = launcherFolder + "\\UNHALDEN32.EXE";
-        WriteFile(launcher, "program");
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, sizeof self);
+        ASSERT_TRUE(CopyFileA(self, launcher.c_str(), FALSE));
         std::string arguments = std::string("/z") + flag + " " + launcher + " " + launcherFolder + "\\";
         ASSERT_EQ(StartUninstaller(GetModuleHandleA(nullptr), arguments.c_str()), kStartTemporaryCopy);
         FinishTemporaryCopy();
