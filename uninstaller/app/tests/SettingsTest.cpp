@@ -58,6 +58,7 @@ TEST(Settings, DefaultsWhenSectionIsEmpty)
     EXPECT_STREQ(s.textFont, "");
     EXPECT_EQ(s.fontCharSet, 0);
     EXPECT_EQ(s.fontSize, 8);
+    EXPECT_EQ(s.silentWaitSeconds, 60);
 }
 
 TEST(Settings, ValuesAreReadAndBounded)
@@ -73,6 +74,10 @@ TEST(Settings, ValuesAreReadAndBounded)
     EXPECT_STREQ(s.textFont, "Tahoma");
     EXPECT_EQ(s.fontCharSet, 238);
     EXPECT_EQ(s.fontSize, 8);
+
+    EXPECT_EQ(Read({{"Silent Wait Seconds", "5"}}).silentWaitSeconds, 5);
+    EXPECT_EQ(Read({{"Silent Wait Seconds", "0"}}).silentWaitSeconds, 1);
+    EXPECT_EQ(Read({{"Silent Wait Seconds", "99999"}}).silentWaitSeconds, 3600);
 
     // A face name too long for a font is not cut into another face's name.
     Settings longFace = Read({{"Text Font", std::string(40, 'F')}});
