@@ -111,6 +111,43 @@ TEST_F(ProgramTest, SilentRunsEndWithoutWaitingForAnyone)
     EXPECT_FALSE(Exists(copy));
 }
 
+// A report name that leads out of the Windows folder is refused; a person watching is told so.
+TEST_F(ProgramTest, AReportNameWithAPathIsRefused)
+{
+    std::string escape = "..\\UNH" + std::to_string(GetCurrentProcessId()) + ".BAT";
+    std::string log = folder + "\\ESCAPE.LOG";
+    WriteFile(log, "*** Installation Started ***\r\nTitle: My Game Installation\r\nUninstall MIF: " + escape + "\r\n");
+    Child child(Command("/A \"" + log + "\""));
+    ASSERT_TRUE(child.Started());
+    // The start-up progress window has the same caption: the box is known by its text.
+    std::string text = "The status report was not written: \"" + escape + "\" is not a plain file name.";
+    struct Search {
+        DWORD processId;
+        const std::string* text;
+        HWND found;
+    } search{child.Id(), &text, nullptr};
+    auto findBox = [&] {
+        EnumWindows(
+            [](HWND window, LPARAM context) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(context);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner == s->processId && IsWindowVisible(window) && MessageBoxText(window) == *s->text) {
+                    s->found = window;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    };
+    ASSERT_TRUE(WaitUntil(findBox, kDeadline));
+    EXPECT_EQ(WindowText(search.found), "Uninstall");
+    PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(child.WaitForExit(kDeadline), 0);
+    EXPECT_FALSE(Exists(WindowsFile(escape)));
+}
+
 TEST_F(ProgramTest, SettingsAndLanguageComeFromTheIniBesideTheProgram)
 {
     WriteFile(ini, "[Settings]\r\n"
