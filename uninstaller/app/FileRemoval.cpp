@@ -131,9 +131,13 @@ RemovalResult RemoveFiles(EngineFiles& files, FolderGuard& guard, const char* pa
             return kRemovalRefused;
         return DeleteMatchingFiles(files, folder, pattern);
     }
-    // A file is only replaced by a backup that is there to put back.
-    if (restore && backupPath[0] && !files.FileExists(backupPath))
+    // A file is only replaced by a backup that is there to put back; the system's own files are
+    // never deleted without one.
+    bool replaced = restore && backupPath[0];
+    if (replaced && !files.FileExists(backupPath))
         return kRemovalFailed;
+    if (!replaced && !guard.MayDeleteFile(path))
+        return kRemovalRefused;
     RemovalResult result = RemoveFileWithHelpIndex(files, path);
     if (restore && backupPath[0] && !files.PutBackupBack(backupPath, path))
         result = kRemovalFailed;

@@ -16,7 +16,8 @@ enum RemovalResult {
 // is scheduled for deletion at restart.
 RemovalResult RemoveFileWithHelpIndex(EngineFiles& files, const char* path);
 
-// Deletes one file, or every file (not folder) matching a pattern whose wildcards are in its
+// Deletes one file (never one of the system's own start-up and settings files without a backup
+// to put in its place), or every file (not folder) matching a pattern whose wildcards are in its
 // last component. With restore and a backup path, the backup is then put back in the file's
 // place; when that backup is missing the file is kept and the result is a failure.
 RemovalResult RemoveFiles(EngineFiles& files, FolderGuard& guard, const char* path, const char* backupPath,

@@ -135,7 +135,8 @@ void RemoveIniFiles(EngineContext& run)
             continue;
         }
         run.Advance(kLabelIniFile, record.path);
-        run.Note(RemoveFileWithHelpIndex(run.files, record.path));
+        run.Note(run.guard.MayDeleteFile(record.path) ? RemoveFileWithHelpIndex(run.files, record.path)
+                                                       : kRemovalRefused);
     }
 }
 

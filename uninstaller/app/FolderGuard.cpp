@@ -69,6 +69,12 @@ bool FolderGuard::MayRemoveTree(const char* folder)
     return Forms(folder, named, resolved) && rules_.MayRemoveTree(named) && rules_.MayRemoveTree(resolved);
 }
 
+bool FolderGuard::MayDeleteFile(const char* path)
+{
+    char named[kGuardPathSize], resolved[kGuardPathSize];
+    return Forms(path, named, resolved) && rules_.MayDeleteFile(named) && rules_.MayDeleteFile(resolved);
+}
+
 bool FolderGuard::MayRemoveLink(const char* folder)
 {
     char named[kGuardPathSize], resolved[kGuardPathSize];

@@ -23,6 +23,8 @@ public:
     bool MaySearch(const char* folder);
     // A folder that may be removed with everything below it.
     bool MayRemoveTree(const char* folder);
+    // A single file that may be deleted (ProtectedFolderRules::MayDeleteFile).
+    bool MayDeleteFile(const char* path);
     // A link that may be removed as a link: judged by its own name, not by where it leads.
     bool MayRemoveLink(const char* folder);
     // The folder holds the installation log of another installation.

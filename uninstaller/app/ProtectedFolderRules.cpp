@@ -123,6 +123,27 @@ bool ProtectedFolderRules::MaySearch(const char* folder) const
     return true;
 }
 
+bool ProtectedFolderRules::MayDeleteFile(const char* path) const
+{
+    static const char* const kSystemFiles[] = {"WIN.INI", "SYSTEM.INI", "CONTROL.INI", "PROTOCOL.INI", "BOOT.INI",
+                                               "CONFIG.SYS", "AUTOEXEC.BAT", "NTLDR", "BOOTMGR"};
+    if (!IsAbsolutePath(path))
+        return false;
+    const char* name = std::strrchr(path, '\\') + 1;
+    bool systemFile = false;
+    for (const char* file : kSystemFiles)
+        systemFile |= EqualNoCase(name, file);
+    if (!systemFile)
+        return true;
+    std::string folder(path, name - 1 - path);
+    if (IsRootFolder(folder.c_str()))
+        return false;
+    for (const ProtectedFolder& guarded : folders_)
+        if (guarded.protection == kProtectFolderAndContents && EqualNoCase(folder.c_str(), guarded.path.c_str()))
+            return false;
+    return true;
+}
+
 bool ProtectedFolderRules::MayRemoveTree(const char* folder) const
 {
     if (!MaySearch(folder))

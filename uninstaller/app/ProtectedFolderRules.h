@@ -45,6 +45,10 @@ public:
     // lies inside it.
     bool MayRemoveTree(const char* folder) const;
 
+    // A single file may be deleted: not one of the system's own start-up and settings files
+    // (WIN.INI, SYSTEM.INI, ...) in a drive's root or a folder protected with its contents.
+    bool MayDeleteFile(const char* path) const;
+
     const std::vector<ProtectedFolder>& Folders() const { return folders_; }
 
 private:

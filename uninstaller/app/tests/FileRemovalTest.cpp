@@ -78,6 +78,8 @@ TEST_F(FileRemovalTest, FilesAndPatterns)
          {"C:\\App\\Data\\keep.dat", "C:\\App\\Data\\one.log"}},
         {"a system file named by itself", "C:\\WINDOWS\\SYSTEM32\\KERNEL32.DLL", kRemovalDone,
          {"C:\\WINDOWS\\SYSTEM32\\KERNEL32.DLL"}},
+        {"the system's own settings", "C:\\windows\\win.ini", kRemovalRefused, {}},
+        {"the system's start-up file", "C:\\AUTOEXEC.BAT", kRemovalRefused, {}},
         // Patterns never reach beyond a folder the installation made.
         {"a relative pattern", "*.*", kRemovalRefused, {}},
         {"a relative file", "app.exe", kRemovalRefused, {}},

@@ -262,6 +262,8 @@ protected:
         };
         for (const Sentinel& key : sentinelKeys)
             SetText(key.root, key.key, key.name, key.value);
+        for (const std::string& path : {windows + "\\win.ini", windows + "\\system.ini"})
+            systemFiles[path] = ReadFile(path);
     }
 
     // Writes the log, puts the uninstaller in its own folder and runs it; false when it did
@@ -285,6 +287,8 @@ protected:
             EXPECT_EQ(ReadFile(path), "sentinel " + path) << path;
         for (const Sentinel& key : sentinelKeys)
             EXPECT_EQ(Value(key.root, key.key, key.name), key.value) << key.key;
+        for (const auto& file : systemFiles)
+            EXPECT_TRUE(Exists(file.first) && ReadFile(file.first) == file.second) << file.first;
         for (const std::string& folder : {windows + "\\Fonts", system + "\\drivers", windows + "\\Temp", profile,
                                           documents, roaming, programData, commonFiles, users})
             EXPECT_TRUE(Exists(folder)) << folder;
@@ -310,6 +314,7 @@ protected:
     std::string installation;
     std::vector<std::string> sentinelFiles;
     std::vector<Sentinel> sentinelKeys;
+    std::map<std::string, std::string> systemFiles;   // path -> contents
 };
 
 // The installation alone: removed exactly, nothing else touched.
@@ -366,6 +371,7 @@ TEST_F(HostileLogWineTest, HostileLinesAreRefusedAndEveryRunEnds)
          "RegDB Tree: Software\\Classes\\Interface\r\nRegDB Root: 2\r\n"
          "RegDB Tree: Software\\Microsoft\r\nRegDB Root: 1\r\n"
          "RegDB Tree: Software\\HaldenVendor" + id + "\\Product\\..\r\nRegDB Root: 2\r\n"},
+        {"the system's own settings file", "INI New: \r\nINI File: " + windows + "\\win.ini\r\n"},
         {"a program that does not end", "Execute Program: " + app + "\\hang.exe /hang\r\n"},
     };
     for (const auto& c : cases) {

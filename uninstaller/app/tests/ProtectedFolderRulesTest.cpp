@@ -83,6 +83,28 @@ TEST(ProtectedFolderRules, FoldersThatMayBeSearchedAndRemoved)
     }
 }
 
+TEST(ProtectedFolderRules, TheSystemsOwnFilesAreNeverDeleted)
+{
+    const struct {
+        const char* path;
+        bool deletable;
+    } cases[] = {
+        {"C:\\WINDOWS\\WIN.INI", false},
+        {"c:\\windows\\system.ini", false},
+        {"C:\\WINDOWS\\system32\\CONTROL.INI", false},
+        {"C:\\AUTOEXEC.BAT", false},
+        {"C:\\config.sys", false},
+        {"C:\\WINDOWS\\VENDOR.INI", true},
+        {"C:\\WINDOWS\\system32\\vendor.dll", true},
+        {"C:\\App\\WIN.INI", true},
+        {"C:\\App\\app.exe", true},
+        {"app.exe", false},
+    };
+    ProtectedFolderRules rules = SystemLikeFolders();
+    for (const auto& c : cases)
+        EXPECT_EQ(rules.MayDeleteFile(c.path), c.deletable) << c.path;
+}
+
 TEST(ProtectedFolderRules, EmptyAndDuplicateEntriesAreHarmless)
 {
     ProtectedFolderRules rules;
