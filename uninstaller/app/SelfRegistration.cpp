@@ -114,12 +114,12 @@ WaitOutcome CallRegistrationEntryWithin(const char* path, bool registerIt, unsig
     }
     std::strcpy(job->path, path);
     job->registerIt = registerIt;
-    FileHandle thread(CreateThread(nullptr, 0, RegistrationThread, job, 0, nullptr));
-    if (!thread.handle) {
-        thread.handle = INVALID_HANDLE_VALUE;
+    HANDLE started = CreateThread(nullptr, 0, RegistrationThread, job, 0, nullptr);
+    if (!started) {
         delete job;
         return kWaitNotStarted;
     }
+    FileHandle thread(started);
     return WaitForSingleObject(thread.handle, limitMs) == WAIT_OBJECT_0 ? kWaitFinished : kWaitGaveUp;
 }
 

@@ -178,6 +178,8 @@ protected:
         for (const char* name : {"app.exe", "readme.txt", "Data\\data.bin", "shared.dll", "app.ini"})
             WriteFile(app + "\\" + name, name);
         ASSERT_TRUE(CopyFileA(UNHALDEN_HELPER_EXE, (app + "\\hang.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA(UNHALDEN_LIBRARY_DLL, (app + "\\server.dll").c_str(), FALSE));
+        DeleteFileA((app + "\\server.dll.txt").c_str());
         WritePrivateProfileStringA("Main", "Mode", "new", settingsIni.c_str());
         WritePrivateProfileStringA("Main", "Added", "1", settingsIni.c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsIni.c_str());
@@ -212,6 +214,8 @@ protected:
                        "File Copy: " + app + "\\readme.txt\r\n"
                        "File Copy: " + app + "\\Data\\data.bin\r\n"
                        "File Copy: " + app + "\\shared.dll\r\n"
+                       "File Copy: " + app + "\\server.dll\r\n"
+                       "Self-Register: " + app + "\\server.dll\r\n"
                        "File Tree: " + app + "\\Data\r\n"
                        "INI New: \r\n"
                        "INI File: " + app + "\\app.ini\r\n"
@@ -297,8 +301,10 @@ protected:
     // The installation is gone as its log says: the counted DLL stays with one count less.
     void ExpectInstallationRemoved()
     {
-        for (const char* name : {"app.exe", "readme.txt", "Data", "app.ini", "INSTALL.LOG"})
+        for (const char* name : {"app.exe", "readme.txt", "Data", "app.ini", "server.dll", "INSTALL.LOG"})
             EXPECT_FALSE(Exists(app + "\\" + name)) << name;
+        // The library was asked to unregister before it went.
+        EXPECT_EQ(ReadFile(app + "\\server.dll.txt"), "DllUnregisterServer\n");
         EXPECT_EQ(ReadFile(app + "\\shared.dll"), "shared.dll");
         EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "1");
         EXPECT_EQ(Ini(settingsIni, "Main", "Mode"), "old");
