@@ -111,6 +111,24 @@ TEST_F(ProgramTest, SilentRunsEndWithoutWaitingForAnyone)
     EXPECT_FALSE(Exists(copy));
 }
 
+struct BoxSearch {
+    DWORD processId;
+    const std::string* text;
+    HWND found;
+};
+
+BOOL CALLBACK MatchBoxText(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && IsWindowVisible(window) && MessageBoxText(window) == *search->text) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // A report name that leads out of the Windows folder is refused; a person watching is told so.
 TEST_F(ProgramTest, AReportNameWithAPathIsRefused)
 {
@@ -121,27 +139,12 @@ TEST_F(ProgramTest, AReportNameWithAPathIsRefused)
     ASSERT_TRUE(child.Started());
     // The start-up progress window has the same caption: the box is known by its text.
     std::string text = "The status report was not written: \"" + escape + "\" is not a plain file name.";
-    struct Search {
-        DWORD processId;
-        const std::string* text;
-        HWND found;
-    } search{child.Id(), &text, nullptr};
-    auto findBox = [&] {
-        EnumWindows(
-            [](HWND window, LPARAM context) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(context);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == s->processId && IsWindowVisible(window) && MessageBoxText(window) == *s->text) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+    BoxSearch search{child.Id(), &text, nullptr};
+    auto boxShown = [&] {
+        EnumWindows(MatchBoxText, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr;
     };
-    ASSERT_TRUE(WaitUntil(findBox, kDeadline));
+    ASSERT_TRUE(WaitUntil(boxShown, kDeadline));
     EXPECT_EQ(WindowText(search.found), "Uninstall");
     PostMessageA(search.found, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(child.WaitForExit(kDeadline), 0);
