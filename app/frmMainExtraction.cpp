@@ -71,6 +71,17 @@ void ReportNotWritten(const std::vector<std::string>& names) {
     if (!names.empty()) cl::MessageDlg(NotWrittenMessage(names), cl::TMsgDlgType::Warning, cl::mbOK);
 }
 
+// Entries whose extraction failed (a damaged entry, a full disk), each with its reason.
+void ReportFailed(const std::vector<std::string>& failures) {
+    if (failures.empty()) return;
+    constexpr size_t kShown = 10;
+    std::string text = "These files could not be saved:\r";
+    for (size_t i = 0; i < failures.size() && i < kShown; ++i) text += "\r" + failures[i];
+    if (failures.size() > kShown)
+        text += "\r... and " + cl::IntToStr(static_cast<int64_t>(failures.size() - kShown)) + " more.";
+    cl::MessageDlg(text, cl::TMsgDlgType::Error, cl::mbOK);
+}
+
 constexpr WORD kDeleteKey = VK_DELETE;        // 46
 constexpr int kDragThreshold = 9;             // pixels the pointer may move before a drag starts
 constexpr cl::TColor kMenuColor = 16244694;  // the popup menus' pale blue
@@ -159,6 +170,7 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
     if (!node) return;
     SelectFolderDialog1->SetTitle("Choose a target folder...");
     std::vector<std::string> notWritten;
+    std::vector<std::string> failed;
     {
         // However the extraction ends, the cursor and the progress bar are reset.
         struct TExtractionEnd {
@@ -172,14 +184,16 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
             cl::Application()->ProcessMessages();
             if (tvFolders->Selected() != node) return;  // another archive was opened meanwhile
             cl::Screen().SetCursor(cl::crHourGlass);
-            notWritten = ExtractFolderTree(ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath()), node);
+            notWritten = ExtractFolderTree(ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath()), node, failed);
         }
     }
     ReportNotWritten(notWritten);
+    ReportFailed(failed);
     cl::MessageDlg("Done saving.", cl::TMsgDlgType::Information, cl::mbOK);
 }
 
-std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& root, cl::TTreeNode* node) {
+std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& root, cl::TTreeNode* node,
+                                                            std::vector<std::string>& failed) {
     quillon::TExtractionTargets targets;
     std::vector<std::string> notWritten;
 
@@ -215,7 +229,12 @@ std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& r
             continue;
         }
         CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(i));
-        ExtractEntry(root + *relative);
+        // One entry that cannot be written does not cost the others.
+        try {
+            ExtractEntry(root + *relative);
+        } catch (const std::exception& e) {
+            failed.push_back(name + ": " + e.what());
+        }
     }
     return notWritten;
 }
@@ -360,7 +379,9 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
         return;
     }
     if (paths.size() == 1 && folderSelected) {
-        if (isArchive(paths.front())) OpenArchiveFile(paths.front());
+        if (isArchive(paths.front())) {
+            if (MayDiscardBuildList()) OpenArchiveFile(paths.front());
+        }
         else AddFileToBuild(paths.front());
     }
 }

@@ -363,16 +363,104 @@ TEST_F(MainFormBuildTest, AnImportedOrDroppedFolderBringsItsFoldersAndFilesOnce)
     EXPECT_TRUE(messages.empty());
 
     // Into an empty window: at the top level, not below the folder chosen before.
+    answers = {cl::mrYes};
     form->actNewRFA->Execute();
     form->ImportFolder(pack + "\\sub\\");
     EXPECT_NE(form->tvFolders->GetNodeFromPath("sub\\deep"), nullptr);
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"sub/deep/*c.txt", "sub/*b.txt"}));
 }
 
+// New, opening another archive, dropping one and closing the window ask before a changed build
+// list goes: Yes goes on, No keeps the list. A list that is back to the archive's is not asked
+// about.
+TEST_F(MainFormBuildTest, WorkIsThrownAwayOnlyAfterAQuestion) {
+    const std::string other = out + "\\other.rfa";
+    rfa_test::WriteArchive(other, {rfa_test::TestEntry::FromText("maps/map.con", "a map")});
+    const char kQuestion[] =
+        "The changes to the build list have not been built yet. Saved edits of previewed files are among them and "
+        "will be lost too.\r\rDo you want to go on without building?";
+    auto drop = [&](const std::string& path) {
+        auto* source = new TDropFileSource(&app);
+        source->Files()->Assign(std::vector<std::string>{path});
+        const cl::TPoint p = form->ClientToScreen({300, 200});
+        DWORD effect = DROPEFFECT_COPY;
+        ASSERT_EQ(form->DropFileTarget1->DragEnter(source, MK_LBUTTON, {p.x, p.y}, &effect), S_OK);
+        effect = DROPEFFECT_COPY;
+        ASSERT_EQ(form->DropFileTarget1->Drop(source, 0, {p.x, p.y}, &effect), S_OK);
+    };
+    bool closed = false;
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::function<bool()> wentOn;
+    } paths[] = {
+        {"New", [&] { form->actNewRFA->Execute(); }, [&] { return form->Entries->Count() == 0; }},
+        {"Open",
+         [&] {
+             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+                 dialog.SetFileName(other);
+                 return true;
+             };
+             form->actOpenRFAExecute(nullptr);
+         },
+         [&] { return form->OpenDialog1->FileName() == other; }},
+        {"a dropped archive", [&] { drop(other); }, [&] { return form->OpenDialog1->FileName() == other; }},
+        {"closing the window",
+         [&] {
+             closed = true;
+             form->FormCloseQuery(form, closed);
+         },
+         [&] { return closed; }},
+    };
+    for (const auto& path : paths) {
+        SCOPED_TRACE(path.name);
+        form->OpenArchiveFile(archive);
+        SelectFolder("bf1942\\levels");
+        // Removed entries count as much as added files.
+        SelectFiles({"INIT.CON"});
+        answers = {cl::mrYes};
+        form->RemoveSelectedFiles();
+        ASSERT_EQ(form->Entries->Count(), 4);
+
+        messages.clear();
+        answers = {cl::mrNo};
+        path.run();
+        EXPECT_EQ(messages, std::vector<std::string>{kQuestion});
+        EXPECT_FALSE(path.wentOn());
+        EXPECT_EQ(form->OpenDialog1->FileName(), archive);
+        EXPECT_EQ(form->Entries->Count(), 4);
+        EXPECT_TRUE(form->BuildDirty);
+
+        messages.clear();
+        answers = {cl::mrYes};
+        SelectFolder("bf1942\\levels");
+        path.run();
+        EXPECT_EQ(messages, std::vector<std::string>{kQuestion});
+        EXPECT_TRUE(path.wentOn());
+    }
+
+    // Added and removed again, or only a folder made: nothing is asked.
+    form->OpenArchiveFile(archive);
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("new.txt", "new"));
+    SelectFiles({"*new.txt"});
+    answers = {cl::mrYes};
+    form->RemoveSelectedFiles();
+    ASSERT_TRUE(form->BuildDirty);
+    messages.clear();
+    closed = true;
+    form->FormCloseQuery(form, closed);
+    EXPECT_TRUE(closed);
+    form->actNewRFA->Execute();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form->Entries->Count(), 0);
+}
+
 TEST_F(MainFormBuildTest, NewEmptiesTheBuildList) {
     SelectFolder("bf1942\\levels");
     form->AddFileToBuild(DiskFile("new.txt", "new"));
     SelectFiles({"init.con"});
+    answers = {cl::mrYes};  // to throw the added file away
     form->actNewRFA->Execute();
     EXPECT_EQ(form->Entries->Count(), 0);
     EXPECT_EQ(form->SourceDirs->Count(), 0);

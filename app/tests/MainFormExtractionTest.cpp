@@ -258,6 +258,25 @@ TEST_F(MainFormExtractionTest, AFolderIsWrittenWithItsSubfoldersAndNothingOutsid
     EXPECT_EQ(messages, std::vector<std::string>{"Done saving."});
 }
 
+TEST_F(MainFormExtractionTest, ADamagedEntryIsNamedAtTheEndAndTheRestOfTheFolderIsWritten) {
+    // levels/init.con (the first entry) points its segment past the end of the file.
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({kInit, kBig, kDeep});
+    image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 0);
+    image.Save(archive);
+    form->OpenArchiveFile(archive);
+    SelectFolder("levels");
+    AnswerFolderDialog(true, target);
+    form->actExtractDir->Execute();
+
+    EXPECT_FALSE(Exists(target + "\\levels\\init.con"));
+    ExpectFile(target + "\\levels\\big.bin", kBig);
+    ExpectFile(target + "\\levels\\other\\deep.con", kDeep);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].rfind("These files could not be saved:\r\rlevels/init.con: ", 0), 0u) << messages[0];
+    EXPECT_NE(messages[0].find("is damaged"), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[1], "Done saving.");
+}
+
 TEST_F(MainFormExtractionTest, ExtractDirectoryIsOfferedWhileAFolderIsSelected) {
     form->gbActions->Close();
     UpdateActions();
@@ -482,7 +501,11 @@ TEST_F(MainFormExtractionTest, DroppedFilesAreAddedAndADroppedArchiveReplacesThe
     EXPECT_EQ(captions(), (std::vector<std::string>{"run.qtxlaunch", "none.qtxnoassoc", "*loose.txt"}));
     EXPECT_TRUE(form->BuildDirty);
 
-    // One archive: opened in place of the one shown.
+    // One archive: opened in place of the one shown, once the added file may go.
+    cl::DialogHooks().messageBox = [this](const std::string& text, cl::TMsgDlgType type, cl::TMsgDlgButtons) {
+        if (type != cl::TMsgDlgType::Confirmation) messages.push_back(text);
+        return type == cl::TMsgDlgType::Confirmation ? cl::mrYes : cl::mrOk;
+    };
     messages.clear();
     SelectFiles({"run.qtxlaunch"});
     ASSERT_NE(form->CurrentEntry, nullptr);
