@@ -37,9 +37,6 @@
 
 namespace {
 
-// A file added for the next build shows as "*" and its name.
-bool IsAddedFile(const std::string& caption) { return caption.find('*') != std::string::npos; }
-
 // The selected list items in list order.
 std::vector<cl::TListItem*> SelectedItems(const cl::TListView& list) {
     std::vector<cl::TListItem*> items;
@@ -114,7 +111,7 @@ void TfrmMainQuillon::ExtractSelectedFile() {
     // The selected entry, not whatever was previewed last: a double-click may come with an
     // added file or nothing selected, and then there is nothing to extract.
     const cl::TListItem* item = lvFiles->Selected();
-    if (!item || IsAddedFile(item->Caption())) return;
+    if (!item || IsAddedFileCaption(item->Caption())) return;
     quillon::TRFAFile* entry = CurrentFolderEntries()[item->Caption()];
     if (!entry) return;
     CurrentEntry = entry;
@@ -142,7 +139,7 @@ void TfrmMainQuillon::ExtractSelectedFiles() {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            if (IsAddedFile(caption)) continue;
+            if (IsAddedFileCaption(caption)) continue;
             quillon::TRFAFile* entry = entries[caption];
             if (!entry) continue;
             const std::optional<std::string> name = targets.AddFile(caption);
@@ -219,7 +216,7 @@ std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& r
     const int count = Entries->Count();
     for (int i = 0; i < count; ++i) {
         const std::string& name = (*Entries)[i];
-        if (IsAddedFile(name) || name.size() <= prefix.size() ||
+        if (IsAddedFileAt(i) || name.size() <= prefix.size() ||
             !quillon::EqualsIgnoringCase(std::string_view(name).substr(0, prefix.size()), prefix))
             continue;
         pbAction->SetPercent(static_cast<int>(int64_t(i) * 100 / count));
@@ -246,7 +243,7 @@ std::unordered_map<std::string, quillon::TRFAFile*> TfrmMainQuillon::CurrentFold
         for (int i = 0; i < Entries->Count(); ++i) {
             const std::string& name = (*Entries)[i];
             const size_t slash = name.rfind('/');
-            if (IsAddedFile(name) || slash == std::string::npos || slash + 1 != CurrentFolder.size()) continue;
+            if (IsAddedFileAt(i) || slash == std::string::npos || slash + 1 != CurrentFolder.size()) continue;
             const std::string_view folder = std::string_view(name).substr(0, slash + 1);
             if (exactCase ? folder == CurrentFolder : quillon::EqualsIgnoringCase(folder, CurrentFolder))
                 entries.emplace(name.substr(slash + 1), static_cast<quillon::TRFAFile*>(Entries->Objects(i)));
@@ -262,7 +259,7 @@ void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
     if (!item) return;
     const std::string caption = item->Caption();
     std::string file;
-    if (IsAddedFile(caption)) {
+    if (IsAddedFileCaption(caption)) {
         file = AddedFileSource(caption);
     } else {
         quillon::TRFAFile* entry = CurrentFolderEntries()[caption];
@@ -342,7 +339,7 @@ void TfrmMainQuillon::DragOutSelection() {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            if (IsAddedFile(caption)) continue;
+            if (IsAddedFileCaption(caption)) continue;
             quillon::TRFAFile* entry = entries[caption];
             const std::optional<std::string> name = entry ? targets.AddFile(caption) : std::nullopt;
             if (!name) continue;

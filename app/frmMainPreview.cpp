@@ -74,8 +74,7 @@ void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
     }
     const bool shown = !edited && item->Data() == reinterpret_cast<void*>(PreviewGeneration);
     const std::string caption = item->Caption();
-    const int index = FindEntryIndex(caption);
-    if (index < 0 || IsAddedFileAt(index)) {
+    if (IsAddedFileCaption(caption)) {
         if (!shown) PreviewAddedFile(caption);
     } else {
         PreviewArchiveEntry(caption, shown);

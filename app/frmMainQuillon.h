@@ -188,6 +188,8 @@ public:
     void ClearEntries();
     // A file added for the next build, not an archive entry (whose name may hold "*" too).
     bool IsAddedFileAt(int index) const;
+    // Whether the current folder's list item of this caption is an added file.
+    bool IsAddedFileCaption(const std::string& caption) const;
     void MwPanel1Click(cl::TObject* Sender);
     void imgPreviewClick(cl::TObject* Sender);
 

@@ -27,6 +27,7 @@
 #include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwButtonEdit.h"
 #include "controls/basic/MwRadioGroup.h"
+#include "controls/basic/MwRichEdit.h"
 #include "controls/navigation/MwTreeView.h"
 #include "dragdrop/DropFileSource.h"
 #include "dragdrop/DropFileTarget.h"
@@ -547,6 +548,41 @@ TEST_F(MainFormBuildTest, ABuildStagesTheRootFolderRunsTheBuilderAndOpensItsArch
     SelectFolder("bf1942\\levels");
     EXPECT_EQ(EntryText("init.con"), "rem level settings\r\n");
     EXPECT_EQ(EntryText("extra.txt"), "extra\r\n");
+}
+
+// Archive names may hold "*" as added files do: such entries are still archive entries, shown
+// as themselves and left out of a build (no file can have their name), never mistaken for a
+// disk file.
+TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries) {
+    rfa_test::WriteArchive(archive, {kInit, rfa_test::TestEntry::FromText("bf1942/levels/*trap.con", "trap\r\n"),
+                                     rfa_test::TestEntry::FromText("bf1942/levels/a*b.con", "a b\r\n")});
+    form->OpenArchiveFile(archive);
+    InstallBuilder();
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*trap.con", "a*b.con", "*extra.txt"}));
+    SelectFiles({"*trap.con"});
+    EXPECT_EQ(form->rePreview->WholeText(), "trap\r\n");
+
+    messages.clear();
+    answers = {cl::mrNo};  // built, not opened
+    BuildThroughTheDialog(out + "\\built", 1);
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0], kOpenAfterBuild);
+    EXPECT_NE(messages[1].find("\rbf1942/levels/*trap.con"), std::string::npos) << messages[1];
+    EXPECT_NE(messages[1].find("\rbf1942/levels/a*b.con"), std::string::npos) << messages[1];
+    EXPECT_EQ(messages[2], "The RFA has been built.");
+    const std::string log = ReadText(TfrmMainQuillon::ProgramFolder() + "MakeRFA.log");
+    EXPECT_NE(log.find("staged bf1942/levels/extra.txt 7\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("staged bf1942/levels/init.con"), std::string::npos) << log;
+    EXPECT_EQ(log.find("trap"), std::string::npos) << log;
+
+    // Removed like any entry, and the list still tells the added file from them.
+    SelectFiles({"*trap.con", "a*b.con"});
+    answers = {cl::mrYes};
+    form->RemoveSelectedFiles();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*extra.txt"}));
+    EXPECT_EQ(EntryNames(), (std::vector<std::string>{"bf1942/levels/init.con", "bf1942/levels/*extra.txt"}));
 }
 
 // A build that cannot run, fails or is cancelled says so, and opens nothing.

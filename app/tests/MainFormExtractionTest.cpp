@@ -8,6 +8,7 @@
 #include <mmsystem.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -275,6 +276,56 @@ TEST_F(MainFormExtractionTest, ADamagedEntryIsNamedAtTheEndAndTheRestOfTheFolder
     EXPECT_EQ(messages[0].rfind("These files could not be saved:\r\rlevels/init.con: ", 0), 0u) << messages[0];
     EXPECT_NE(messages[0].find("is damaged"), std::string::npos) << messages[0];
     EXPECT_EQ(messages[1], "Done saving.");
+}
+
+// Names that would lead out of the chosen folder or "~Quillon_Temp" on Windows: refused by
+// every command that writes a file, and told.
+TEST_F(MainFormExtractionTest, HostileEntryNamesAreWrittenNowhere) {
+    const char* const names[] = {"..\\..\\..\\pwned.txt", "C:\\pwned.txt", "pwned.txt:stream", "AUX.txt"};
+    std::vector<rfa_test::TestEntry> entries = {rfa_test::TestEntry::FromText("data/ok.txt", "fine")};
+    for (const char* name : names) entries.push_back(rfa_test::TestEntry::FromText(std::string("data/") + name, "pwned"));
+    rfa_test::WriteArchive(archive, entries);
+    form->OpenArchiveFile(archive);
+    auto resolved = [](const std::string& path) {
+        char full[MAX_PATH];
+        GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+        return std::string(full);
+    };
+    const struct {
+        const char* command;
+        std::function<void()> run;
+        std::string folder;      // where the command writes below
+        const char* listedAs;    // what the message puts before a name
+    } commands[] = {
+        {"extract selected",
+         [&] {
+             AnswerFolderDialog(true, target);
+             form->actExtractFile->Execute();
+         },
+         target + "\\", ""},
+        {"launch", [&] { form->actLaunchFileExecute(nullptr); }, TfrmMainQuillon::TempFolder() + "\\launch\\data\\", ""},
+        {"extract directory",
+         [&] {
+             AnswerFolderDialog(true, target);
+             form->actExtractDir->Execute();
+         },
+         target + "\\data\\", "data/"},
+    };
+    for (const auto& c : commands) {
+        for (const char* name : names) {
+            SCOPED_TRACE(std::string(c.command) + ": " + name);
+            SelectFolder("data");
+            SelectFiles(std::string(c.command) == "launch" ? std::vector<std::string>{name}
+                                                           : std::vector<std::string>{"ok.txt", name});
+            messages.clear();
+            c.run();
+            EXPECT_FALSE(Exists(resolved(c.folder + name))) << resolved(c.folder + name);
+            ASSERT_FALSE(messages.empty());
+            EXPECT_NE(messages[0].find("\r" + std::string(c.listedAs) + name), std::string::npos) << messages[0];
+        }
+    }
+    ExpectFile(target + "\\ok.txt", entries[0]);
+    ExpectFile(target + "\\data\\ok.txt", entries[0]);
 }
 
 TEST_F(MainFormExtractionTest, ExtractDirectoryIsOfferedWhileAFolderIsSelected) {

@@ -26,6 +26,43 @@ bool WaitFor(const std::function<bool()>& condition, int seconds = 20) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+std::string ClassOf(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+BOOL CALLBACK FindTree(HWND child, LPARAM found) {
+    if (ClassOf(child) != "SysTreeView32") return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+struct TTextSearch {
+    std::string text;
+    HWND window;  // the window found
+};
+
+BOOL CALLBACK FindText(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<TTextSearch*>(data);
+    char shown[512] = "";
+    GetWindowTextA(child, shown, sizeof(shown));
+    if (search->text != shown) return TRUE;
+    search->window = child;
+    return FALSE;
+}
+
+// A dialog with a control showing the text: the message box's text is one of its controls.
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<TTextSearch*>(data);
+    if (ClassOf(window) != "#32770") return TRUE;
+    TTextSearch inside{search->text, nullptr};
+    EnumChildWindows(window, &FindText, reinterpret_cast<LPARAM>(&inside));
+    if (!inside.window) return TRUE;
+    search->window = window;
+    return FALSE;
+}
+
 // A copy of Quillon.exe in its own folder under the temporary folder.
 class QuillonProcessTest : public ::testing::Test {
 protected:
@@ -65,52 +102,15 @@ protected:
     // Nodes of the main window's folder tree: how much of an archive it shows.
     static int FolderNodes() {
         HWND tree = nullptr;
-        EnumChildWindows(
-            MainWindow(),
-            [](HWND child, LPARAM found) -> BOOL {
-                char name[64] = "";
-                GetClassNameA(child, name, sizeof(name));
-                if (std::string(name) != "SysTreeView32") return TRUE;
-                *reinterpret_cast<HWND*>(found) = child;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&tree));
+        EnumChildWindows(MainWindow(), &FindTree, reinterpret_cast<LPARAM>(&tree));
         return tree ? static_cast<int>(SendMessageA(tree, TVM_GETCOUNT, 0, 0)) : -1;
     }
 
     // A message box the program shows, found by its text; nothing when there is none.
     static HWND MessageBoxSaying(const std::string& text) {
-        struct TSearch {
-            std::string text;
-            HWND found;
-        } search{text, nullptr};
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<TSearch*>(data);
-                char name[64] = "";
-                GetClassNameA(window, name, sizeof(name));
-                if (std::string(name) != "#32770") return TRUE;
-                // The text is one of the box's static controls.
-                struct TText {
-                    const std::string* text;
-                    bool shown;
-                } t{&s->text, false};
-                EnumChildWindows(
-                    window,
-                    [](HWND child, LPARAM data) -> BOOL {
-                        auto* t = reinterpret_cast<TText*>(data);
-                        char shown[512] = "";
-                        GetWindowTextA(child, shown, sizeof(shown));
-                        t->shown = *t->text == shown;
-                        return !t->shown;
-                    },
-                    reinterpret_cast<LPARAM>(&t));
-                if (!t.shown) return TRUE;
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        TTextSearch search{text, nullptr};
+        EnumWindows(&FindMessageBox, reinterpret_cast<LPARAM>(&search));
+        return search.window;
     }
 
     void CloseAndWait(HANDLE process) {
