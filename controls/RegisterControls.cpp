@@ -7,6 +7,7 @@
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
+#include "controls/basic/MwControlButton.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwFormState.h"
 #include "controls/basic/MwFrameController.h"
@@ -42,6 +43,7 @@ void RegisterQuillonControls() {
              &TMwButtonEdit::StaticClass(),
              &TMwCheckBox::StaticClass(),
              &TMwCheckGroup::StaticClass(),
+             &TMwControlButton::StaticClass(),
              &TMwClockStatus::StaticClass(),
              &TMwFontComboBox::StaticClass(),
              &TMwFormState::StaticClass(),

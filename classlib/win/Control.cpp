@@ -158,7 +158,10 @@ void TControl::SetParent(TControl* parent) {
         }
     }
     parent_ = parent;
-    if (!parent) return;
+    if (!parent) {
+        ParentChanged();
+        return;
+    }
     parent->controls_.push_back(this);
     if (parentFont_) ParentFontChanged();
     if (parentColor_) ParentColorChanged();
@@ -168,6 +171,7 @@ void TControl::SetParent(TControl* parent) {
         else CreateWnd();
     }
     parent->Realign();
+    ParentChanged();
 }
 
 TCustomForm* TControl::ParentForm() const {

@@ -179,6 +179,8 @@ protected:
     virtual void ColorChanged();
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
+    // The control went to another parent (or to none).
+    virtual void ParentChanged() {}
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);
     // Property writers: store a value that differs, then repaint (or realign and repaint).
     template <class T, class U>
