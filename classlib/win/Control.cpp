@@ -8,6 +8,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/HintWindow.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/Menus.h"
@@ -172,6 +173,13 @@ void TControl::SetParent(TControl* parent) {
     }
     parent->Realign();
     ParentChanged();
+}
+
+bool TControl::HintAt(TPoint, std::string& text, TRect& area) {
+    if (!showHint_ || hint_.empty()) return false;
+    text = ShortHint(hint_);
+    area = ClientRect();
+    return true;
 }
 
 TCustomForm* TControl::ParentForm() const {
