@@ -24,6 +24,7 @@
 #include "controls/basic/MwStatusBar.h"
 #include "controls/basic/MwToolButton.h"
 #include "controls/basic/MwToolbar.h"
+#include "controls/basic/MwToolbarButton.h"
 #include "controls/basic/MwTrayIcon.h"
 #include "controls/basic/MwURLLabel.h"
 #include "controls/basic/MwVersionInfo.h"
@@ -67,6 +68,7 @@ void RegisterQuillonControls() {
              &TMwStatusBar::StaticClass(),
              &TMwTabSheet::StaticClass(),
              &TMwToolButton::StaticClass(),
+             &TMwToolbarButton::StaticClass(),
              &TMwToolbar::StaticClass(),
              &TMwTrayIcon::StaticClass(),
              &TMwTreeView::StaticClass(),

@@ -168,7 +168,7 @@ void TMwCustomButtonGroup::ApplyItemLook(TMwCustomGlyphButton& b) {
 }
 
 void TMwCustomButtonGroup::ArrangeButtons() {
-    if (buttons_.empty() || IsLoading()) return;
+    if (buttons_.empty() || IsLoading() || IsDestroying()) return;
     for (TMwCustomGlyphButton* button : buttons_) ApplyItemLook(*button);
     mw::TGroupTopInput top;
     top.style = GroupStyle();

@@ -9,6 +9,7 @@
 #include "controls/basic/MwRegIniFile.h"
 #include "controls/basic/MwSpacer.h"
 #include "controls/basic/MwToolButton.h"
+#include "controls/basic/MwToolbarButton.h"
 #include "controls/basic/ToolbarLayout.h"
 #include "controls/foundation/MwThemeSrv.h"
 
@@ -260,6 +261,12 @@ void TMwToolbar::SetButtonMetrics(int width, int height, bool captions) {
     SetShowButtonCaptions(captions);
     SetButtonWidth(width);
     SetButtonHeight(height);
+    for (int i = 0; i < ControlCount(); ++i)
+        if (auto* button = dynamic_cast<TMwToolbarButton*>(Controls(i))) {
+            button->SetBounds(button->Left(), button->Top(), width, height);
+            button->SetShowCaption(captions);
+            button->SetLayout(captions && height > 30 ? TButtonLayout::GlyphTop : TButtonLayout::GlyphLeft);
+        }
     SetRowHeight(orientation_ == TOrientation::Vertical ? width : height);
 }
 

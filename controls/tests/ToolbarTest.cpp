@@ -16,6 +16,7 @@
 #include "classlib/win/Menus.h"
 #include "controls/basic/MwToolButton.h"
 #include "controls/basic/MwToolbar.h"
+#include "controls/basic/MwToolbarButton.h"
 #include "controls/foundation/ColorShades.h"
 #include "controls/foundation/MwGrafx.h"
 #include "controls/tests/FakeThemes.h"
@@ -358,6 +359,38 @@ TEST_F(ToolbarTest, ThemedFacesUseTheToolbarAndPushButtonElements) {
     EXPECT_EQ(drawn[0].rect.right, button->Width() - 14);
     EXPECT_EQ(drawn[1].part, 4);
     EXPECT_EQ(drawn[1].rect.left, button->Width() - 14);
+}
+
+TEST_F(ToolbarTest, AToolbarButtonKeepsAHiddenCaptionAndSwapsInItsHotGlyph) {
+    auto* button = new TMwToolbarButton(form);
+    button->SetParent(toolbar);
+    button->SetButtonCaption("&Stop");
+    toolbar->SetTextOptions(TMwToolbarTextOptions::ShowTextLabels);
+    EXPECT_EQ(button->Width(), 60);
+    EXPECT_EQ(button->Height(), 40);
+    EXPECT_EQ(button->Layout(), TButtonLayout::GlyphTop);
+    toolbar->SetTextOptions(TMwToolbarTextOptions::NoTextLabels);
+    EXPECT_EQ(button->Caption(), "") << "hidden";
+    EXPECT_EQ(button->SavedCaption(), "&Stop");
+    button->SetButtonCaption("&Go");
+    button->SetShowCaption(true);
+    EXPECT_EQ(button->Caption(), "&Go") << "the caption set while hidden comes back";
+
+    const cl::TBitmapHandle hot = Strip({kRed, kBlue});
+    button->SetHotGlyph(hot.Get());
+    EXPECT_TRUE(button->UseHotGlyph());
+    EXPECT_EQ(button->HotNumGlyphs(), 2);
+    SendMessageA(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_TRUE(button->ShowsHotGlyph());
+    SendMessageA(button->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(button->ShowsHotGlyph());
+
+    int clicks = 0;
+    button->OnClick = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { ++clicks; });
+    button->SetGroupIndex(1);
+    EXPECT_EQ(SendMessageA(button->Handle(), cl::CM_DIALOGCHAR, 'g', 0), 1);
+    EXPECT_TRUE(button->Down());
+    EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace
