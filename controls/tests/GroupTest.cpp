@@ -18,6 +18,8 @@
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwGroupBox.h"
 #include "controls/basic/MwRadioGroup.h"
+#include "controls/tests/FakeThemes.h"
+#include "controls/tests/PaintSurface.h"
 
 namespace {
 
@@ -227,6 +229,35 @@ TEST_F(GroupTest, TheCaptionsAcceleratorFocusesTheFirstItem) {
     EXPECT_EQ(SendMessageA(box->Handle(), cl::CM_DIALOGCHAR, 'x', 0), 0);
     EXPECT_EQ(SendMessageA(group->Handle(), cl::CM_DIALOGCHAR, 'c', 0), 1);
     EXPECT_EQ(GetFocus(), group->Item(0)->Handle());
+}
+
+TEST_F(GroupTest, UnderThemesTheGroupAndItsItemsDrawThemeElements) {
+    TFakeThemes themes;
+    ASSERT_TRUE(themes.Loaded());
+    group->SetItemIndex(1);
+    struct Case {
+        const char* name;
+        cl::TControl* control;
+        bool enabled;
+        int part, state;
+    } cases[] = {
+        {"group box", group, true, 4, 1},
+        {"unchecked radio item", group->Item(0), true, 2, 1},
+        {"checked radio item", group->Item(1), true, 2, 5},
+        {"disabled group box", group, false, 4, 2},
+        {"disabled checked radio item", group->Item(1), false, 2, 8},
+    };
+    for (const Case& c : cases) {
+        group->SetEnabled(c.enabled);
+        themes.Forget();
+        TPaintSurface s(c.control->Width(), c.control->Height());
+        s.Paint(*c.control);
+        const std::vector<TDrawnElement> drawn = themes.Drawn();
+        ASSERT_FALSE(drawn.empty()) << c.name;
+        EXPECT_EQ(drawn.back().themeClass, "button") << c.name;
+        EXPECT_EQ(drawn.back().part, c.part) << c.name;
+        EXPECT_EQ(drawn.back().state, c.state) << c.name;
+    }
 }
 
 }  // namespace
