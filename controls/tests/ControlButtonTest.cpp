@@ -123,8 +123,9 @@ TEST_F(ControlButtonTest, ThemedStylesDrawTheirElements) {
         EXPECT_EQ(drawn[0].themeClass, c.themeClass) << static_cast<int>(c.style);
         EXPECT_EQ(drawn[0].part, c.part) << static_cast<int>(c.style);
         EXPECT_EQ(drawn[0].state, c.state) << static_cast<int>(c.style);
-        if (c.style == TMwControlButtonStyle::None)
+        if (c.style == TMwControlButtonStyle::None) {
             EXPECT_EQ(drawn[0].rect.left, -1) << "the thumb's outline falls outside, clipped";
+        }
         if (c.down) Release();
     }
     button->SetEnabled(true);

@@ -119,7 +119,9 @@ TEST_F(ToolbarTest, TextOptionsSetTheButtonMetricsThatTheButtonsFollow) {
         EXPECT_EQ(button->ShowCaption(), c.captions);
         EXPECT_EQ(button->Layout(), c.layout);
         EXPECT_EQ(button->Height(), c.buttonHeight);
-        if (!c.captions) EXPECT_EQ(button->Width(), c.buttonWidth);
+        if (!c.captions) {
+            EXPECT_EQ(button->Width(), c.buttonWidth);
+        }
     }
     toolbar->SetButtonWidth(30);
     EXPECT_EQ(toolbar->TextOptions(), TMwToolbarTextOptions::Custom);
