@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 struct IconRecord;
 
@@ -63,6 +64,9 @@ public:
     // Sets the folder's attributes to normal and removes it when empty.
     virtual bool RemoveFolder(const char* folder) = 0;
     virtual bool TruncateFile(const char* path, std::uint64_t length) = 0;
+    virtual bool ReadWholeFile(const char* path, std::string* contents) = 0;
+    // Replaces the file's contents as one step: a failure leaves the old contents.
+    virtual bool ReplaceWholeFile(const char* path, const std::string& contents) = 0;
     virtual bool ShortPathOf(const char* path, char* out, std::size_t size) = 0;
     virtual bool LongPathOf(const char* path, char* out, std::size_t size) = 0;
     // The full path in long form, "." and ".." resolved, without a trailing "\".

@@ -57,6 +57,7 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
         RestoreEditedFiles,
         DecidePrivateFiles,
         DecideSystemFiles,
+        NoteLoweredCountersInLog,
         DeletePrivateFiles,
         DeleteSystemFiles,
         RegisterRestoredFiles,
@@ -75,5 +76,7 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
             break;
         step(run);
     }
+    // Counters lowered before a Cancel are noted all the same.
+    NoteLoweredCountersInLog(run);
     return run.aborted || run.failed ? 1 : 0;
 }

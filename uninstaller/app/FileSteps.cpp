@@ -4,6 +4,7 @@
 // of its first copy and moves only with a later backup, so a record without a backup whose
 // backup section equals its last copy section was created by that copy.
 #include <cstring>
+#include <string>
 
 #include "uninstaller/app/EngineSteps.h"
 
@@ -68,10 +69,29 @@ void Unregister(EngineContext& run, const FileRecord& file)
         run.actions.RemoveDeviceLine(file.path);
 }
 
+// Remembers for the log what this run took off the file's counter: the copies that no longer
+// count, or, for a file kept for other programs, every copy of the run's sections.
+void NoteCounterLowered(EngineContext& run, const FileRecord& file, bool kept)
+{
+    for (const FileCopyLine* line = file.copyLines; line; line = line->next) {
+        if (!run.Reaches(line->section))
+            continue;
+        if (kept) {
+            run.logNotes.push_back(LogNote{line->offset, kNoteKept});
+        } else if (line->counted) {
+            run.logNotes.push_back(LogNote{line->offset, kNoteNotCounted});
+            if (run.rollback)
+                return;   // a rollback takes one copy off: the newest
+        }
+    }
+}
+
 // A file other programs still use stays, unless a rollback puts its older version back.
 void KeepStillUsedFile(EngineContext& run, FileRecord& file)
 {
-    if (!(run.rollback && HasBackupFrom(file, run.threshold)))
+    bool kept = !(run.rollback && HasBackupFrom(file, run.threshold));
+    NoteCounterLowered(run, file, kept);
+    if (kept)
         file.path[0] = '\0';
 }
 
@@ -165,10 +185,14 @@ void DecidePrivateFiles(EngineContext& run)
                      (run.automatic && (file.createdByInstallation || (run.rollback && file.backupPath[0])));
         if (!taken)
             continue;
-        if (Decrement(run, file) == kStillUsed)
+        SharedCountResult result = Decrement(run, file);
+        if (result == kStillUsed) {
             KeepStillUsedFile(run, file);
-        else
-            Unregister(run, file);
+            continue;
+        }
+        if (result == kNoLongerUsed)
+            NoteCounterLowered(run, file, false);
+        Unregister(run, file);
     }
 }
 
@@ -185,13 +209,26 @@ void DecideSystemFiles(EngineContext& run)
         SharedCountResult result = kNotCounted;
         if (file.selected || run.options.shellFlag)
             result = Decrement(run, file);
-        if (result == kStillUsed)
+        if (result == kStillUsed) {
             KeepStillUsedFile(run, file);
-        else if (result == kNoLongerUsed)
+        } else if (result == kNoLongerUsed) {
+            NoteCounterLowered(run, file, false);
             file.selected = 1;
+        }
         if (file.selected && result != kStillUsed)
             Unregister(run, file);
     }
+}
+
+void NoteLoweredCountersInLog(EngineContext& run)
+{
+    if (run.logNotes.empty())
+        return;
+    std::string text, annotated;
+    if (run.files.ReadWholeFile(run.options.logPath, &text) &&
+        AddLogNotes(text, run.logNotes, &annotated, &run.store.truncationOffset))
+        run.files.ReplaceWholeFile(run.options.logPath, annotated);
+    run.logNotes.clear();
 }
 
 void DeletePrivateFiles(EngineContext& run)

@@ -108,6 +108,14 @@ int AnswerYes(const char*, const char*)
     return kAnswerYes;
 }
 
+// Keeps the file, then cancels the run as the user would from the wizard.
+int AnswerNoAndCancel(const char*, const char*)
+{
+    ++sharedQuestions;
+    g_app.cancelled = true;
+    return kAnswerNo;
+}
+
 int AnswerOk(HWND, const char*, const char*, UINT)
 {
     return IDOK;
@@ -300,6 +308,29 @@ TEST_F(EngineWineTest, SilentUninstallByTheProgram)
     RunProgram("/S");
     ExpectUninstalled();
     EXPECT_TRUE(Exists(systemDll));
+}
+
+// A run cancelled after it lowered the counters leaves a log that does not lower them again.
+TEST_F(EngineWineTest, CountersAreLoweredOnceAcrossRuns)
+{
+    SetSharedFileHook(AnswerNoAndCancel);
+    SetMessageBoxHook(AnswerOk);
+    std::string arguments = "/A \"" + logPath + "\"";
+    ASSERT_EQ(StartUninstaller(GetModuleHandleA(nullptr), arguments.c_str()), kStartReady);
+    RunUninstall();
+    EndUninstaller();
+    EXPECT_EQ(sharedQuestions, 1);
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "2");
+    EXPECT_TRUE(Exists(logPath));
+
+    SetSharedFileHook(AnswerYes);
+    RunInProcess("/A");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "2");
+    EXPECT_EQ(ReadFile(app + "\\shared.dll"), "shared.dll");
+    // The system file the user kept is neither asked about again nor deleted.
+    EXPECT_EQ(sharedQuestions, 1);
+    EXPECT_TRUE(Exists(systemDll));
+    EXPECT_FALSE(Exists(app + "\\readme.txt"));
 }
 
 TEST_F(EngineWineTest, RollbackInProcess)

@@ -143,6 +143,19 @@ struct FakeFiles : EngineFiles {
         found->second.resize(static_cast<size_t>(length));
         return true;
     }
+    bool ReadWholeFile(const char* path, std::string* contents) override
+    {
+        auto found = files.find(path);
+        if (found == files.end())
+            return false;
+        *contents = found->second;
+        return true;
+    }
+    bool ReplaceWholeFile(const char* path, const std::string& contents) override
+    {
+        files[path] = contents;
+        return true;
+    }
     bool ShortPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
     bool LongPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
     bool CanonicalPathOf(const char* path, char* out, std::size_t size) override
