@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "uninstaller/app/AppState.h"
+#include "uninstaller/app/DialogPreparation.h"
 #include "uninstaller/app/Crc32.h"
 #include "uninstaller/app/Engine.h"
 #include "uninstaller/app/Handles.h"
@@ -273,6 +274,7 @@ int CloseWindowsAndFree()
         DeleteObject(g_app.hollowBrush);
         g_app.hollowBrush = nullptr;
     }
+    FreeDialogFonts();
     g_app.wizardTemplate = nullptr;
     g_app.sharedFileTemplate = nullptr;
     return g_app.quitCode;
