@@ -10,9 +10,9 @@
 
 namespace {
 
-SharedCountRun CountRun(const EngineContext& run)
+SharedCountRun CountRun(const EngineContext& run, unsigned progressLabel)
 {
-    return SharedCountRun{run.options.shellFlag, run.rollback, run.options.silent};
+    return SharedCountRun{run.options.shellFlag, run.rollback, run.options.silent, progressLabel};
 }
 
 bool HasBackupFrom(const FileRecord& file, Section section)
@@ -46,11 +46,12 @@ bool SystemFileToDelete(const EngineContext& run, const FileRecord& file)
            (file.selected || (run.rollback && HasBackupFrom(file, run.threshold)));
 }
 
-SharedCountResult Decrement(EngineContext& run, const FileRecord& file)
+// progressLabel names the file while the user is asked about it.
+SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned progressLabel)
 {
     if (!run.Reaches(file.lastCountedCopySection))
         return kNotCounted;
-    return DecrementSharedCount(run.registry, run.ui, CountRun(run), file.path, file.countedCopies,
+    return DecrementSharedCount(run.registry, run.ui, CountRun(run, progressLabel), file.path, file.countedCopies,
                                 &run.sharedAnswers);
 }
 
@@ -185,7 +186,7 @@ void DecidePrivateFiles(EngineContext& run)
                      (run.automatic && (file.createdByInstallation || (run.rollback && file.backupPath[0])));
         if (!taken)
             continue;
-        SharedCountResult result = Decrement(run, file);
+        SharedCountResult result = Decrement(run, file, kLabelFile);
         if (result == kStillUsed) {
             KeepStillUsedFile(run, file);
             continue;
@@ -208,7 +209,7 @@ void DecideSystemFiles(EngineContext& run)
             file.selected = 0;
         SharedCountResult result = kNotCounted;
         if (file.selected || run.options.shellFlag)
-            result = Decrement(run, file);
+            result = Decrement(run, file, kLabelSystemFile);
         if (result == kStillUsed) {
             KeepStillUsedFile(run, file);
         } else if (result == kNoLongerUsed) {

@@ -191,7 +191,9 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
         {58, "HaldenSvc"},
         {33, "C:\\App\\app.ini"},
         {34, "C:\\WINDOWS\\WIN.INI"},
+        {29, "C:\\App\\shared.ocx"},
         {40, "C:\\App\\shared.ocx"},
+        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {29, "C:\\App\\app.exe"},
         {29, "C:\\App\\readme.txt"},
         {29, "C:\\App\\Data\\data.bin"},
@@ -222,6 +224,8 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
     ASSERT_EQ(fake.ui.questions.size(), 2u);
     EXPECT_NE(fake.ui.questions[0].find("C:\\App\\shared.ocx"), std::string::npos);
     EXPECT_NE(fake.ui.questions[1].find("SOLO.DLL"), std::string::npos);
+    // The progress text names the file while the question is up.
+    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}, {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"}}));
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"), "1");
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"));
 
@@ -430,8 +434,8 @@ TEST_F(EngineRunTest, CountersAreLoweredOnceAcrossRuns)
         const char* haldenAfter;
         bool soloAsked;       // in the second run (answered Yes)
     } cases[] = {
-        {"uninstall cancelled, uninstall again", false, 5, "1", "1", false, "1", "1", false},
-        {"uninstall cancelled, then a rollback", false, 5, "1", "1", true, "1", "1", false},
+        {"uninstall cancelled, uninstall again", false, 6, "1", "1", false, "1", "1", false},
+        {"uninstall cancelled, then a rollback", false, 6, "1", "1", true, "1", "1", false},
         {"rollback cancelled, rollback again", true, 2, "2", "2", true, "2", "2", false},
         // The rollback did not touch SOLO.DLL: the uninstall takes its only copy off.
         {"rollback cancelled, then an uninstall", true, 2, "2", "2", false, "1", "1", true},

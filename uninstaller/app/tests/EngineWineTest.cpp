@@ -101,10 +101,15 @@ bool ServiceExists(const std::string& name)
 }
 
 int sharedQuestions;
+std::string progressWhenAsked;   // the wizard's progress text under the last question
 
 int AnswerYes(const char*, const char*)
 {
     ++sharedQuestions;
+    char text[1024] = "";
+    if (g_app.wizard)
+        GetDlgItemTextA(g_app.wizard, 1007, text, sizeof text);
+    progressWhenAsked = text;
     return kAnswerYes;
 }
 
@@ -306,6 +311,7 @@ TEST_F(EngineWineTest, AutomaticUninstallInProcess)
     RunInProcess("/A");
     ExpectUninstalled();
     EXPECT_EQ(sharedQuestions, 1);
+    EXPECT_EQ(progressWhenAsked, "\r\n\r\nRemoving System File:\r\n" + systemDll);
     EXPECT_FALSE(Exists(systemDll));
     EXPECT_NE(Upper(ReadFile(app + "\\reg.exe.txt")).find("/UNREGSERVER"), std::string::npos);
 }

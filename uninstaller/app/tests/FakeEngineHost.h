@@ -313,6 +313,7 @@ struct FakeActions : EngineActions {
 struct FakeUi : EngineUi {
     std::vector<std::pair<unsigned, std::string>> shown;   // label id, item
     std::vector<std::string> questions;
+    std::vector<std::pair<unsigned, std::string>> shownWhenAsked;   // the progress text under each question
     std::deque<SharedFileChoice> sharedAnswers;            // default: No
     std::deque<ServerAnswer> serverAnswers;                // default: Ignore
     int serverQuestions = 0;
@@ -342,6 +343,7 @@ struct FakeUi : EngineUi {
     SharedFileChoice AskRemoveSharedFile(const char* message) override
     {
         questions.push_back(message);
+        shownWhenAsked.push_back(shown.empty() ? std::make_pair(0u, std::string()) : shown.back());
         if (sharedAnswers.empty())
             return kChoiceNo;
         SharedFileChoice answer = sharedAnswers.front();
