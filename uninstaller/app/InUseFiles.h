@@ -11,6 +11,12 @@
 // it once this program has ended (reported as scheduled).
 FileRemoval DeleteFileOrSchedule(const char* path);
 
+// The shell hears of deleted files once per folder (an update of the folder) rather than once
+// per file: a notification for each file has the shell look at its folder again every time,
+// which held large runs to a few hundred files a second. Deletions in one folder are told when
+// one in another folder follows, and the last ones when this is called (the end of a run).
+void NotifyShellOfDeletedFiles();
+
 // Copies the backup over the target and deletes the backup. A target in use is replaced at the
 // next restart by a copy of the backup under a free name "~VZUnnnn.TMP" beside it (a restart is
 // then needed). False when the target could not be restored: when no copy could be made it is

@@ -7,6 +7,7 @@
 
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/DialogPreparation.h"
+#include "uninstaller/app/InUseFiles.h"
 #include "uninstaller/app/Crc32.h"
 #include "uninstaller/app/Engine.h"
 #include "uninstaller/app/Handles.h"
@@ -257,6 +258,7 @@ int CloseWindowsAndFree()
             DispatchMessageA(&message);
         }
     }
+    NotifyShellOfDeletedFiles();
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
     if (g_app.shChangeNotify && length && length < sizeof windows)
