@@ -2,14 +2,16 @@
 // view on screen) runs over logs of 100, 1,000 and 10,000 files made in a fresh folder, and how
 // long the wizard's Cancel takes to answer during a large run.
 //
-// usage: unhalden_uninstall_bench [UNHALDEN32.EXE]   (default: the one built beside it)
-// Prints one line per run; compare two programs by running both on the same machine.
+// usage: unhalden_uninstall_bench [UNHALDEN32.EXE ...]   (default: the one built beside it)
+// With several programs each run is made with every program in turn, so that they meet the
+// same load of the machine, and the time of each is given as a ratio to the first one's.
 
 #include <windows.h>
 
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "uninstaller/app/tests/WineTestSupport.h"
 
@@ -71,7 +73,8 @@ std::string ProgressText(HWND wizard)
     return text;
 }
 
-void TimedRun(const std::string& program, const char* mode, int files)
+// Milliseconds the run took.
+double TimedRun(const std::string& program, const char* mode, int files, double firstMs)
 {
     Installation installation = MakeInstallation(files);
     std::string command = "\"" + CopyProgram(program, installation) + "\" " + mode + " \"" + installation.log + "\"";
@@ -91,10 +94,13 @@ void TimedRun(const std::string& program, const char* mode, int files)
     }
     QueryPerformanceCounter(&end);
     double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  exit %ld  left %d  progress texts seen %zu\n",
-                mode[1] == 'S' ? "silent" : "interactive", files, seconds * 1000, files / seconds, code,
-                FilesLeft(installation), texts.size());
+    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  time ratio %5.2f  exit %ld  left %d  progress texts "
+                "seen %zu  %s\n",
+                mode[1] == 'S' ? "silent" : "interactive", files, seconds * 1000, files / seconds,
+                firstMs > 0 ? seconds * 1000 / firstMs : 1.0, code, FilesLeft(installation), texts.size(),
+                program.c_str());
     std::fflush(stdout);
+    return seconds * 1000;
 }
 
 // Cancel pressed while files are being removed: the time until the confirmation shows, and
@@ -122,8 +128,8 @@ void CancelRun(const std::string& program, int files)
     auto ms = [&](const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
         return static_cast<double>(to.QuadPart - from.QuadPart) * 1000 / static_cast<double>(frequency.QuadPart);
     };
-    std::printf("cancel      %6d files: question after %6.0f ms, ended %6.0f ms after Yes, exit %ld, left %d\n",
-                files, ms(pressed, asked), ms(asked, ended), code, FilesLeft(installation));
+    std::printf("cancel      %6d files: question after %6.0f ms, ended %6.0f ms after Yes, exit %ld, left %d  %s\n",
+                files, ms(pressed, asked), ms(asked, ended), code, FilesLeft(installation), program.c_str());
     std::fflush(stdout);
 }
 
@@ -131,18 +137,24 @@ void CancelRun(const std::string& program, int files)
 
 int main(int argc, char** argv)
 {
-    std::string program;
-    if (argc > 1) {
-        program = argv[1];
-    } else {
+    std::vector<std::string> programs(argv + 1, argv + argc);
+    if (programs.empty()) {
         char self[MAX_PATH];
         GetModuleFileNameA(nullptr, self, sizeof self);
-        program = self;
-        program = program.substr(0, program.rfind('\\') + 1) + "UNHALDEN32.exe";
+        std::string folder = self;
+        programs.push_back(folder.substr(0, folder.rfind('\\') + 1) + "UNHALDEN32.exe");
     }
-    for (const char* mode : {"/S", "/A"})
-        for (int files : {100, 1000, 10000})
-            TimedRun(program, mode, files);
-    CancelRun(program, 10000);
+    for (const char* mode : {"/S", "/A"}) {
+        for (int files : {100, 1000, 10000}) {
+            double firstMs = 0;
+            for (const std::string& program : programs) {
+                double ms = TimedRun(program, mode, files, firstMs);
+                if (firstMs == 0)
+                    firstMs = ms;
+            }
+        }
+    }
+    for (const std::string& program : programs)
+        CancelRun(program, 10000);
     return 0;
 }
