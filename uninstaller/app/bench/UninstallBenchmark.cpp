@@ -26,10 +26,14 @@ struct Installation {
     std::string folder, log;
 };
 
+// Installations go to folders of their own under C:\, as programs do: under Wine a folder of the
+// user's profile (the temporary folder) is watched, and every deletion there costs as much again.
 Installation MakeInstallation(int files)
 {
+    static int madeCount;
     Installation made;
-    made.folder = TempFolder("unhbench");
+    made.folder = "C:\\UnhBench" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++madeCount);
+    CreateDirectoryA(made.folder.c_str(), nullptr);
     std::string data = made.folder + "\\Files";
     CreateDirectoryA(data.c_str(), nullptr);
     std::string log = "***  Installation Started ***\r\nTitle: Bench Installation\r\n";
