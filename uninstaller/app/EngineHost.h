@@ -141,6 +141,10 @@ public:
     // is when a Cancel arrives.
     virtual void ShowProgressItem(unsigned labelId, const char* item, ProgressItemKind kind) = 0;
     virtual void ClearProgressText() = 0;
+    // Serves pending messages when some time has passed since they were last served; cheap
+    // otherwise. Long stretches of items without a progress text call it so that Cancel and
+    // the animation are still answered.
+    virtual void ServeWindows() = 0;
     // Serves messages for the given time.
     virtual void Wait(unsigned milliseconds) = 0;
     // The user confirmed Cancel.

@@ -33,6 +33,8 @@ void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind k
     ui.SetProgress(done, total);
     if (label)
         ui.ShowProgressItem(label, item, kind);
+    else
+        ui.ServeWindows();
 }
 
 bool InstallationIsGone(const EngineContext& run)

@@ -179,6 +179,7 @@ void DecidePrivateFiles(EngineContext& run)
 {
     RecordTable<FileRecord>& files = run.store.privateFiles;
     for (unsigned i = files.count; i-- > 0 && !run.Cancelled();) {
+        run.ui.ServeWindows();
         FileRecord& file = *files[i];
         if (!run.Reaches(file.lastCopySection))
             continue;
@@ -201,6 +202,7 @@ void DecideSystemFiles(EngineContext& run)
 {
     RecordTable<FileRecord>& files = run.store.systemFiles;
     for (unsigned i = files.count; i-- > 0 && !run.Cancelled();) {
+        run.ui.ServeWindows();
         FileRecord& file = *files[i];
         if (!run.Reaches(file.lastCopySection))
             continue;

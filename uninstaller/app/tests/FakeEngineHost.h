@@ -320,6 +320,7 @@ struct FakeUi : EngineUi {
     int cancelAfterItems = -1;                             // Cancel once this many items were shown
     unsigned done = 0, total = 0;
     unsigned waited = 0;
+    unsigned served = 0;
     bool progressView = false;
 
     void EnterProgressView() override { progressView = true; }
@@ -333,6 +334,7 @@ struct FakeUi : EngineUi {
         shown.emplace_back(labelId, item);
     }
     void ClearProgressText() override {}
+    void ServeWindows() override { ++served; }
     void Wait(unsigned milliseconds) override { waited += milliseconds; }
     bool Cancelled() override { return cancelAfterItems >= 0 && static_cast<int>(shown.size()) >= cancelAfterItems; }
     void LoadText(unsigned id, char* out, std::size_t size) override
