@@ -5,7 +5,7 @@
 
 #include "uninstaller/app/EngineHost.h"
 
-// Deletes the file. One in use is scheduled for deletion at the next restart when the log
+// Deletes the file, read-only or not. One in use is scheduled for deletion at the next restart when the log
 // allows it ("Delete in-use files: On"), which makes a restart needed. This program's own file
 // is never scheduled: the run notes that it was to be deleted, and the temporary copy deletes
 // it once this program has ended (reported as scheduled).

@@ -18,7 +18,6 @@ bool WindowsEngineFiles::FileExists(const char* path)
 
 FileRemoval WindowsEngineFiles::RemoveFile(const char* path)
 {
-    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
     return DeleteFileOrSchedule(path);
 }
 

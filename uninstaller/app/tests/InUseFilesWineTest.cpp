@@ -56,6 +56,7 @@ TEST_F(InUseFilesTest, DeletionOfFilesInUse)
         // The temporary copy deletes the program's own file once the program has ended.
         {"own file in use", true, true, true, false, kFileScheduled, false},
         {"missing", true, false, false, true, kFileMissing, false},
+        {"read-only", false, false, false, false, kFileRemoved, false},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -66,6 +67,8 @@ TEST_F(InUseFilesTest, DeletionOfFilesInUse)
         std::string path = folder + "\\In Use File " + std::to_string(++n) + ".dll";
         if (!c.missing)
             WriteFile(path, "data");
+        if (std::string(c.name) == "read-only")
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
         if (c.own)
             std::snprintf(g_app.modulePath, sizeof g_app.modulePath, "%s", path.c_str());
         LockedFile lock(path);
