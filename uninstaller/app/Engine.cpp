@@ -7,6 +7,7 @@
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/EngineRun.h"
 #include "uninstaller/app/FileRemoval.h"
+#include "uninstaller/app/InUseFiles.h"
 #include "uninstaller/app/ProgramEngineUi.h"
 #include "uninstaller/app/ProgressView.h"
 #include "uninstaller/app/ProtectedSystemFolders.h"
@@ -31,7 +32,9 @@ int PerformUninstall(const char* logPath)
     WindowsEngineActions actions;
     ProgramEngineUi ui;
     EngineHost host{files, registry, actions, ui};
-    return RunEngine(g_itemStore, options, host);
+    int result = RunEngine(g_itemStore, options, host);
+    NotifyShellOfDeletedFiles();
+    return result;
 }
 
 void RemoveDirectoryTree(const char* folder, bool withFiles)

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "uninstaller/app/ProtectedFolderRules.h"
 
@@ -65,6 +66,9 @@ public:
     // Sets the folder's attributes to normal and removes it when empty.
     virtual bool RemoveFolder(const char* folder) = 0;
     virtual bool TruncateFile(const char* path, std::uint64_t length) = 0;
+    virtual bool ReadWholeFile(const char* path, std::string* contents) = 0;
+    // Replaces the file's contents as one step: a failure leaves the old contents.
+    virtual bool ReplaceWholeFile(const char* path, const std::string& contents) = 0;
     virtual bool ShortPathOf(const char* path, char* out, std::size_t size) = 0;
     virtual bool LongPathOf(const char* path, char* out, std::size_t size) = 0;
     // The full path in long form, "." and ".." resolved, without a trailing "\".
@@ -155,6 +159,10 @@ public:
     // is when a Cancel arrives.
     virtual void ShowProgressItem(unsigned labelId, const char* item, ProgressItemKind kind) = 0;
     virtual void ClearProgressText() = 0;
+    // Serves pending messages when some time has passed since they were last served; cheap
+    // otherwise. Long stretches of items without a progress text call it so that Cancel and
+    // the animation are still answered.
+    virtual void ServeWindows() = 0;
     // Serves messages for the given time.
     virtual void Wait(unsigned milliseconds) = 0;
     // The user confirmed Cancel.

@@ -33,6 +33,8 @@ void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind k
     ui.SetProgress(done, total);
     if (label)
         ui.ShowProgressItem(label, item, kind);
+    else
+        ui.ServeWindows();
 }
 
 bool InstallationIsGone(const EngineContext& run)
@@ -57,6 +59,7 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
         RestoreEditedFiles,
         DecidePrivateFiles,
         DecideSystemFiles,
+        NoteLoweredCountersInLog,
         DeletePrivateFiles,
         DeleteSystemFiles,
         RegisterRestoredFiles,
@@ -75,5 +78,7 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
             break;
         step(run);
     }
+    // Counters lowered before a Cancel are noted all the same.
+    NoteLoweredCountersInLog(run);
     return run.aborted || run.failed ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 #include "uninstaller/app/EngineHost.h"
 #include "uninstaller/app/FileRemoval.h"
 #include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/LogNotes.h"
 #include "uninstaller/app/SharedCount.h"
 #include "uninstaller/log/ItemStore.h"
 
@@ -44,6 +45,7 @@ struct EngineContext {
     bool failed;
     bool aborted;
     SharedAnswerMemory sharedAnswers;
+    std::vector<LogNote> logNotes;   // counters lowered, not yet noted in the log
 
     bool Cancelled() { return ui.Cancelled(); }
     bool Reaches(Section section) const { return section >= threshold; }
@@ -82,6 +84,7 @@ void RestoreIniEntries(EngineContext& run);
 void RestoreEditedFiles(EngineContext& run);
 void DecidePrivateFiles(EngineContext& run);
 void DecideSystemFiles(EngineContext& run);
+void NoteLoweredCountersInLog(EngineContext& run);
 void DeletePrivateFiles(EngineContext& run);
 void DeleteSystemFiles(EngineContext& run);
 void RegisterRestoredFiles(EngineContext& run);

@@ -4,14 +4,15 @@
 // of its first copy and moves only with a later backup, so a record without a backup whose
 // backup section equals its last copy section was created by that copy.
 #include <cstring>
+#include <string>
 
 #include "uninstaller/app/EngineSteps.h"
 
 namespace {
 
-SharedCountRun CountRun(const EngineContext& run)
+SharedCountRun CountRun(const EngineContext& run, unsigned progressLabel)
 {
-    return SharedCountRun{run.options.shellFlag, run.rollback, run.options.silent};
+    return SharedCountRun{run.options.shellFlag, run.rollback, run.options.silent, progressLabel};
 }
 
 bool HasBackupFrom(const FileRecord& file, Section section)
@@ -45,11 +46,12 @@ bool SystemFileToDelete(const EngineContext& run, const FileRecord& file)
            (file.selected || (run.rollback && HasBackupFrom(file, run.threshold)));
 }
 
-SharedCountResult Decrement(EngineContext& run, const FileRecord& file)
+// progressLabel names the file while the user is asked about it.
+SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned progressLabel)
 {
     if (!run.Reaches(file.lastCountedCopySection))
         return kNotCounted;
-    return DecrementSharedCount(run.registry, run.ui, CountRun(run), file.path, file.countedCopies,
+    return DecrementSharedCount(run.registry, run.ui, CountRun(run, progressLabel), file.path, file.countedCopies,
                                 &run.sharedAnswers);
 }
 
@@ -68,10 +70,29 @@ void Unregister(EngineContext& run, const FileRecord& file)
         run.actions.RemoveDeviceLine(file.path);
 }
 
+// Remembers for the log what this run took off the file's counter: the copies that no longer
+// count, or, for a file kept for other programs, every copy of the run's sections.
+void NoteCounterLowered(EngineContext& run, const FileRecord& file, bool kept)
+{
+    for (const FileCopyLine* line = file.copyLines; line; line = line->next) {
+        if (!run.Reaches(line->section))
+            continue;
+        if (kept) {
+            run.logNotes.push_back(LogNote{line->offset, kNoteKept});
+        } else if (line->counted) {
+            run.logNotes.push_back(LogNote{line->offset, kNoteNotCounted});
+            if (run.rollback)
+                return;   // a rollback takes one copy off: the newest
+        }
+    }
+}
+
 // A file other programs still use stays, unless a rollback puts its older version back.
 void KeepStillUsedFile(EngineContext& run, FileRecord& file)
 {
-    if (!(run.rollback && HasBackupFrom(file, run.threshold)))
+    bool kept = !(run.rollback && HasBackupFrom(file, run.threshold));
+    NoteCounterLowered(run, file, kept);
+    if (kept)
         file.path[0] = '\0';
 }
 
@@ -159,6 +180,7 @@ void DecidePrivateFiles(EngineContext& run)
 {
     RecordTable<FileRecord>& files = run.store.privateFiles;
     for (unsigned i = files.count; i-- > 0 && !run.Cancelled();) {
+        run.ui.ServeWindows();
         FileRecord& file = *files[i];
         if (!run.Reaches(file.lastCopySection))
             continue;
@@ -166,10 +188,14 @@ void DecidePrivateFiles(EngineContext& run)
                      (run.automatic && (file.createdByInstallation || (run.rollback && file.backupPath[0])));
         if (!taken)
             continue;
-        if (Decrement(run, file) == kStillUsed)
+        SharedCountResult result = Decrement(run, file, kLabelFile);
+        if (result == kStillUsed) {
             KeepStillUsedFile(run, file);
-        else
-            Unregister(run, file);
+            continue;
+        }
+        if (result == kNoLongerUsed)
+            NoteCounterLowered(run, file, false);
+        Unregister(run, file);
     }
 }
 
@@ -177,6 +203,7 @@ void DecideSystemFiles(EngineContext& run)
 {
     RecordTable<FileRecord>& files = run.store.systemFiles;
     for (unsigned i = files.count; i-- > 0 && !run.Cancelled();) {
+        run.ui.ServeWindows();
         FileRecord& file = *files[i];
         if (!run.Reaches(file.lastCopySection))
             continue;
@@ -185,14 +212,27 @@ void DecideSystemFiles(EngineContext& run)
             file.selected = 0;
         SharedCountResult result = kNotCounted;
         if (file.selected || run.options.shellFlag)
-            result = Decrement(run, file);
-        if (result == kStillUsed)
+            result = Decrement(run, file, kLabelSystemFile);
+        if (result == kStillUsed) {
             KeepStillUsedFile(run, file);
-        else if (result == kNoLongerUsed)
+        } else if (result == kNoLongerUsed) {
+            NoteCounterLowered(run, file, false);
             file.selected = 1;
+        }
         if (file.selected && result != kStillUsed)
             Unregister(run, file);
     }
+}
+
+void NoteLoweredCountersInLog(EngineContext& run)
+{
+    if (run.logNotes.empty())
+        return;
+    std::string text, annotated;
+    if (run.files.ReadWholeFile(run.options.logPath, &text) &&
+        AddLogNotes(text, run.logNotes, &annotated, &run.store.truncationOffset))
+        run.files.ReplaceWholeFile(run.options.logPath, annotated);
+    run.logNotes.clear();
 }
 
 void DeletePrivateFiles(EngineContext& run)

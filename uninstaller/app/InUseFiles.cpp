@@ -70,11 +70,22 @@ int AppendToWininit(const char* path)
     return WriteAll(file.handle, text, static_cast<DWORD>(length)) ? 0 : 1;
 }
 
+// The long form of path in out; a path without "~" has no other long form, which spares a
+// search of every folder on the way for each file deleted.
+bool LongFormOf(const char* path, char* out, size_t size)
+{
+    if (!std::strchr(path, '~')) {
+        int written = std::snprintf(out, size, "%s", path);
+        return written >= 0 && static_cast<size_t>(written) < size;
+    }
+    return ToLongPath(path, out, size) == 0;
+}
+
 bool IsOwnProgramFile(const char* path)
 {
     char longPath[MAX_PATH], ownPath[MAX_PATH];
-    if (!g_app.modulePath[0] || ToLongPath(path, longPath, sizeof longPath) != 0 ||
-        ToLongPath(g_app.modulePath, ownPath, sizeof ownPath) != 0)
+    if (!g_app.modulePath[0] || !LongFormOf(path, longPath, sizeof longPath) ||
+        !LongFormOf(g_app.modulePath, ownPath, sizeof ownPath))
         return false;
     return lstrcmpiA(longPath, ownPath) == 0;
 }
@@ -125,26 +136,54 @@ bool ScheduleReplacementAtRestart(const char* temporary, const char* target)
            MoveFileExA(temporary, target, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
-void NotifyShell(LONG event, const char* path)
+// The folder whose deleted files the shell has not heard of yet; empty when none.
+char foldersPendingUpdate[MAX_PATH];
+
+void NoteDeletedFile(const char* path)
 {
-    if (g_app.shellFlag && g_app.shChangeNotify)
-        g_app.shChangeNotify(event, SHCNF_PATHA, path, nullptr);
+    if (!g_app.shellFlag || !g_app.shChangeNotify)
+        return;
+    const char* last = std::strrchr(path, '\\');
+    size_t length = last ? static_cast<size_t>(last - path) : 0;
+    if (length == 0 || length >= sizeof foldersPendingUpdate) {
+        g_app.shChangeNotify(SHCNE_DELETE, SHCNF_PATHA, path, nullptr);
+        return;
+    }
+    if (std::strlen(foldersPendingUpdate) == length && CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE,
+                                                                       foldersPendingUpdate, static_cast<int>(length),
+                                                                       path, static_cast<int>(length)) == CSTR_EQUAL)
+        return;
+    NotifyShellOfDeletedFiles();
+    std::memcpy(foldersPendingUpdate, path, length);
+    foldersPendingUpdate[length] = '\0';
 }
 
 }  // namespace
 
+void NotifyShellOfDeletedFiles()
+{
+    if (foldersPendingUpdate[0] && g_app.shChangeNotify)
+        g_app.shChangeNotify(SHCNE_UPDATEDIR, SHCNF_PATHA, foldersPendingUpdate, nullptr);
+    foldersPendingUpdate[0] = '\0';
+}
+
 FileRemoval DeleteFileOrSchedule(const char* path)
 {
-    bool exists = GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
     bool own = IsOwnProgramFile(path);
     if (own)
         g_app.ownFileDeleted = true;
+    // Most files go at the first try; the attributes are looked at only when one does not,
+    // which spares two file-system calls for every file of a large run.
     if (DeleteFileA(path)) {
-        NotifyShell(SHCNE_DELETE, path);
+        NoteDeletedFile(path);
         return kFileRemoved;
     }
-    if (!exists)
+    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
         return kFileMissing;
+    if (SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL) && DeleteFileA(path)) {
+        NoteDeletedFile(path);
+        return kFileRemoved;
+    }
     if (own)
         return kFileScheduled;
     if (!g_itemStore.deleteInUseFiles)

@@ -5,11 +5,17 @@
 
 #include "uninstaller/app/EngineHost.h"
 
-// Deletes the file. One in use is scheduled for deletion at the next restart when the log
+// Deletes the file, read-only or not. One in use is scheduled for deletion at the next restart when the log
 // allows it ("Delete in-use files: On"), which makes a restart needed. This program's own file
 // is never scheduled: the run notes that it was to be deleted, and the temporary copy deletes
 // it once this program has ended (reported as scheduled).
 FileRemoval DeleteFileOrSchedule(const char* path);
+
+// The shell hears of deleted files once per folder (an update of the folder) rather than once
+// per file: a notification for each file has the shell look at its folder again every time,
+// which held large runs to a few hundred files a second. Deletions in one folder are told when
+// one in another folder follows, and the last ones when this is called (the end of a run).
+void NotifyShellOfDeletedFiles();
 
 // Copies the backup over the target and deletes the backup. A target in use is replaced at the
 // next restart by a copy of the backup under a free name "~VZUnnnn.TMP" beside it (a restart is

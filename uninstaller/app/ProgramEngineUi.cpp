@@ -37,6 +37,11 @@ void ProgramEngineUi::ClearProgressText()
     ShowProgressText("");
 }
 
+void ProgramEngineUi::ServeWindows()
+{
+    ShowProgressText(nullptr);
+}
+
 void ProgramEngineUi::Wait(unsigned milliseconds)
 {
     PumpMessages(milliseconds);

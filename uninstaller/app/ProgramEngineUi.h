@@ -11,6 +11,7 @@ public:
     void SetProgress(unsigned done, unsigned total) override;
     void ShowProgressItem(unsigned labelId, const char* item, ProgressItemKind kind) override;
     void ClearProgressText() override;
+    void ServeWindows() override;
     void Wait(unsigned milliseconds) override;
     bool Cancelled() override;
     void LoadText(unsigned id, char* out, std::size_t size) override;

@@ -15,9 +15,9 @@ void EnterProgressView(bool repair);
 // done of total items: the bar shows that much from its next repaint.
 void SetProgressCounts(unsigned done, unsigned total);
 
-// Shows text as the progress text (two line breaks first), repaints the bar and processes
-// messages for 1 ms, which serves the wizard's Cancel and the animation. Null only repaints
-// the bar and processes messages.
+// Shows text as the progress text (two line breaks first); at most every few hundredths of a
+// second it also repaints the bar and processes the waiting messages, which serves the
+// wizard's Cancel and the animation. Null only does the latter.
 void ShowProgressText(const char* text);
 
 // The progress text label + path, the path shortened with "..." to fit the control.

@@ -95,6 +95,32 @@ bool DeleteRegistryTree(EngineRegistry& registry, int root, const char* keyPath)
     return DeleteKeyAndBelow(deletion, key);
 }
 
+namespace {
+
+void CutToParent(char* path)
+{
+    char* last = std::strrchr(path, '\\');
+    if (last)
+        *last = '\0';
+    else
+        path[0] = '\0';
+}
+
+}  // namespace
+
+void RemoveEmptyKeys(EngineRegistry& registry, int root, const char* key)
+{
+    char path[kKeyBuffer];
+    if (!Normalise(key, path, sizeof path))
+        return;
+    while (path[0] && IsRemovableRegistryKey(root, path)) {
+        RegistryKeyState state = registry.StateOf(root, path);
+        if (state == kKeyInUse || (state == kKeyEmpty && !registry.DeleteKey(root, path)))
+            return;
+        CutToParent(path);
+    }
+}
+
 void RemoveValueAndEmptyKeys(EngineRegistry& registry, int root, const char* key, const char* valueName)
 {
     char path[kKeyBuffer];
@@ -102,11 +128,6 @@ void RemoveValueAndEmptyKeys(EngineRegistry& registry, int root, const char* key
         return;
     registry.DeleteValue(root, path, valueName);
     while (path[0] && IsRemovableRegistryKey(root, path) && registry.StateOf(root, path) == kKeyEmpty &&
-           registry.DeleteKey(root, path)) {
-        char* last = std::strrchr(path, '\\');
-        if (last)
-            *last = '\0';
-        else
-            path[0] = '\0';
-    }
+           registry.DeleteKey(root, path))
+        CutToParent(path);
 }

@@ -24,3 +24,7 @@ bool DeleteRegistryTree(EngineRegistry& registry, int root, const char* key);
 // Deletes the value, then the key when that left it empty, then every parent that becomes
 // empty in turn (as long as it may be deleted).
 void RemoveValueAndEmptyKeys(EngineRegistry& registry, int root, const char* key, const char* valueName);
+
+// Deletes the key, when it is there and empty, and every parent that becomes empty in turn (as
+// long as it may be deleted); a key already gone passes the climb on to its parent.
+void RemoveEmptyKeys(EngineRegistry& registry, int root, const char* key);

@@ -35,8 +35,26 @@ void RemoveRegistryValues(EngineContext& run)
     }
 }
 
+namespace {
+
+// Step 17 stops at a key that still holds a tree of step 18. Once the trees are gone, the keys
+// of the values it removed climb again: only those keys and their parents, so a key the log
+// does not lead to is never taken.
+void RemoveKeysEmptiedByTrees(EngineContext& run)
+{
+    RecordTable<RegistryKeyRecord>& keys = run.store.registryKeys;
+    for (unsigned i = keys.count; i-- > 0 && !run.Cancelled();) {
+        const RegistryKeyRecord& record = *keys[i];
+        if (run.Taken(record.selected) && run.Reaches(record.section))
+            RemoveEmptyKeys(run.registry, record.root, record.keyPath);
+    }
+}
+
+}  // namespace
+
 void RemoveRegistryTrees(EngineContext& run)
 {
+    bool removedAny = false;
     RecordTable<RegistryTreeRecord>& trees = run.store.registryTrees;
     for (unsigned i = trees.count; i-- > 0 && !run.Cancelled();) {
         const RegistryTreeRecord& record = *trees[i];
@@ -47,7 +65,10 @@ void RemoveRegistryTrees(EngineContext& run)
         run.Advance(kLabelRegistryTree, record.keyPath, kProgressKey);
         if (!DeleteRegistryTree(run.registry, record.root, record.keyPath))
             run.failed = true;
+        removedAny = true;
     }
+    if (removedAny)
+        RemoveKeysEmptiedByTrees(run);
 }
 
 void DeleteRepairKey(EngineContext& run)

@@ -41,6 +41,8 @@ bool AskToRemove(EngineUi& ui, const SharedCountRun& run, const char* path, Shar
         return false;
     if (answers->yesToAll)
         return true;
+    if (run.progressLabel)
+        ui.ShowProgressItem(run.progressLabel, path, kProgressPath);
     char format[1024], message[2048];
     ui.LoadText(38, format, sizeof format);
     std::size_t length = FormatWithPath(format, path, message, sizeof message);

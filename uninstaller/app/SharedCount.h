@@ -22,6 +22,7 @@ struct SharedCountRun {
     bool shellFlag;   // without it the system keeps no counters
     bool rollback;    // only the last section's copy is taken back
     bool silent;
+    unsigned progressLabel;   // shown with the path while the question is up (0: nothing)
 };
 
 // Takes the file's copies off its counter: one in a rollback, else countedCopies. A counter

@@ -37,6 +37,10 @@ void InitDialog(HWND dialog, const SharedFileQuestion& question)
     SetText(dialog, kAnswerYesToAll, 69);
     SetText(dialog, kAnswerNoToAll, 53);
     CentreDialog(dialog);
+    // The dialog manager would focus the first button, Yes, and move the default frame there:
+    // Enter or Space would then remove a file other programs may still use.
+    SendMessageA(dialog, DM_SETDEFID, kAnswerNoToAll, 0);
+    SetFocus(GetDlgItem(dialog, kAnswerNoToAll));
 }
 
 }  // namespace
@@ -46,7 +50,7 @@ extern "C" INT_PTR CALLBACK SharedDlg(HWND dialog, UINT message, WPARAM wParam, 
     switch (message) {
     case WM_INITDIALOG:
         InitDialog(dialog, *reinterpret_cast<const SharedFileQuestion*>(lParam));
-        return TRUE;
+        return FALSE;   // the focus is on No to All
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case kAnswerYes:

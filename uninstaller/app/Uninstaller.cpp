@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "uninstaller/app/AppState.h"
+#include "uninstaller/app/DialogPreparation.h"
+#include "uninstaller/app/InUseFiles.h"
 #include "uninstaller/app/Crc32.h"
 #include "uninstaller/app/Engine.h"
 #include "uninstaller/app/Handles.h"
@@ -256,6 +258,7 @@ int CloseWindowsAndFree()
             DispatchMessageA(&message);
         }
     }
+    NotifyShellOfDeletedFiles();
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
     if (g_app.shChangeNotify && length && length < sizeof windows)
@@ -273,6 +276,7 @@ int CloseWindowsAndFree()
         DeleteObject(g_app.hollowBrush);
         g_app.hollowBrush = nullptr;
     }
+    FreeDialogFonts();
     g_app.wizardTemplate = nullptr;
     g_app.sharedFileTemplate = nullptr;
     return g_app.quitCode;

@@ -19,7 +19,6 @@ bool WindowsEngineFiles::FileExists(const char* path)
 
 FileRemoval WindowsEngineFiles::RemoveFile(const char* path)
 {
-    SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
     return DeleteFileOrSchedule(path);
 }
 
@@ -62,6 +61,47 @@ bool WindowsEngineFiles::TruncateFile(const char* path, std::uint64_t length)
     LARGE_INTEGER position;
     position.QuadPart = static_cast<LONGLONG>(length);
     return SetFilePointerEx(file.handle, position, nullptr, FILE_BEGIN) && SetEndOfFile(file.handle);
+}
+
+bool WindowsEngineFiles::ReadWholeFile(const char* path, std::string* contents)
+{
+    FileHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                nullptr));
+    LARGE_INTEGER size;
+    if (!file.IsOpen() || !GetFileSizeEx(file.handle, &size) || size.QuadPart > 0x7FFFFFFF)
+        return false;
+    contents->resize(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    return contents->empty() ||
+           (ReadFile(file.handle, &(*contents)[0], static_cast<DWORD>(contents->size()), &read, nullptr) &&
+            read == contents->size());
+}
+
+bool WindowsEngineFiles::ReplaceWholeFile(const char* path, const std::string& contents)
+{
+    char folder[MAX_PATH], temporary[MAX_PATH];
+    if (std::strlen(path) >= sizeof folder)
+        return false;
+    std::strcpy(folder, path);
+    char* lastSlash = std::strrchr(folder, '\\');
+    if (lastSlash)
+        lastSlash[1] = '\0';
+    else
+        std::strcpy(folder, ".");
+    if (!GetTempFileNameA(folder, "VZB", 0, temporary))
+        return false;
+    bool written;
+    {
+        FileHandle file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD wrote = 0;
+        written = file.IsOpen() &&
+                  WriteFile(file.handle, contents.data(), static_cast<DWORD>(contents.size()), &wrote, nullptr) &&
+                  wrote == contents.size();
+    }
+    if (written && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temporary);
+    return false;
 }
 
 bool WindowsEngineFiles::ShortPathOf(const char* path, char* out, std::size_t size)

@@ -11,6 +11,8 @@ public:
     void ForEachEntry(const char* pattern, EntryVisitor visit, void* context) override;
     bool RemoveFolder(const char* folder) override;
     bool TruncateFile(const char* path, std::uint64_t length) override;
+    bool ReadWholeFile(const char* path, std::string* contents) override;
+    bool ReplaceWholeFile(const char* path, const std::string& contents) override;
     bool ShortPathOf(const char* path, char* out, std::size_t size) override;
     bool LongPathOf(const char* path, char* out, std::size_t size) override;
     bool CanonicalPathOf(const char* path, char* out, std::size_t size) override;

@@ -39,6 +39,7 @@ struct FileLine {
   bool overwrite;
   bool counted;
   bool nonSystem;
+  std::uint64_t lineStart;
 };
 
 // Reads the block; false when it is malformed (a value too long for its field).
@@ -120,6 +121,17 @@ void RecordMissingFile(LogReader& r, const FileLine& file) {
   record->linkInfo = file.linkInfo;
 }
 
+bool AddCopyLine(LogReader& r, FileRecord& record, const FileLine& file) {
+  FileCopyLine* line = static_cast<FileCopyLine*>(ArenaAllocate(sizeof(FileCopyLine)));
+  if (!line) return FailOutOfMemory(r);
+  line->offset = file.lineStart;
+  line->section = r.section;
+  line->counted = file.counted;
+  line->next = record.copyLines;
+  record.copyLines = line;
+  return true;
+}
+
 void RecordInstalledFile(LogReader& r, const FileLine& file) {
   bool systemFile = IsInSystemDirectory(file.path);
   FileRecord* record = systemFile ? FindByPath(g_itemStore.systemFiles, file.path) : FindPrivateFile(file.path);
@@ -136,6 +148,7 @@ void RecordInstalledFile(LogReader& r, const FileLine& file) {
     }
     std::strcpy(record->repairData, file.repairData);
     record->linkInfo = file.linkInfo;
+    AddCopyLine(r, *record, file);
     return;
   }
 
@@ -160,6 +173,7 @@ void RecordInstalledFile(LogReader& r, const FileLine& file) {
   record->createdByInstallation = !file.overwrite && file.backupPath[0] == '\0';
   std::strcpy(record->repairData, file.repairData);
   record->linkInfo = file.linkInfo;
+  AddCopyLine(r, *record, file);
 }
 
 template <typename Visit>
@@ -196,6 +210,7 @@ void HandleFileLine(LogReader& r, const char* value, bool shellLink, bool overwr
   file.overwrite = overwrite;
   file.counted = !r.notCountedMark;
   file.nonSystem = r.nonSystemMark;
+  file.lineStart = r.lineStart;
   if (!ReadFileBlock(r, value, file)) return;
 
   if (shellLink && g_itemStore.perUserId[0] && r.profileRoot[0] && StartsWithNoCase(file.path, r.profileRoot) &&

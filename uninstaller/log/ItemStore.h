@@ -29,6 +29,15 @@ enum : std::size_t {
 // Named section of the directory record made for the log's own folder.
 const Section kLogFolderSection = 0x7FFF;
 
+// One logged copy of an installed file: where its line starts in the log. The engine notes there
+// what a run already gave back of the file's shared-file counter.
+struct FileCopyLine {
+  std::uint64_t offset;
+  FileCopyLine* next;  // the copy logged before this one
+  Section section;
+  bool counted;
+};
+
 // Private file (tree lookup by path) and system file (list lookup by path).
 struct FileRecord {
   char path[kPathSize];
@@ -44,6 +53,7 @@ struct FileRecord {
   Section repairSection;
   Section lastCountedCopySection;
   int countedCopies;
+  FileCopyLine* copyLines;  // newest first
   const char* longPathCache;  // reader-internal: the long form once computed, else nullptr
 };
 

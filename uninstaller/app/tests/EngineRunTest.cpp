@@ -130,12 +130,26 @@ protected:
 
     void ReadLog(const std::string& text)
     {
-        log = WithCrLf(text);
-        fake.files.files[kLogPath] = log;
+        fake.files.files[kLogPath] = WithCrLf(text);
+        ReadLogAgain();
+    }
+
+    // A new run reads the log as the last run left it, over the files there now.
+    void ReadLogAgain()
+    {
+        FreeItemStore();
+        AllocateItemTables();
+        log = fake.files.files[kLogPath];
+        logSystem.existingFiles.clear();
         for (const auto& file : fake.files.files)
             logSystem.existingFiles.insert(file.first);
         MemoryLogInput input(log.data(), log.size());
         ASSERT_EQ(ReadInstallLogFrom(input, kLogPath, logSystem, logUi), 0);
+    }
+
+    std::string Counter(const char* path) const
+    {
+        return fake.registry.Text(kRootLocalMachine, kSharedDllsKey, path);
     }
 
     int Run(bool automatic, bool rollback, bool silent = false)
@@ -180,7 +194,9 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
         {58, "HaldenSvc"},
         {33, "C:\\App\\app.ini"},
         {34, "C:\\WINDOWS\\WIN.INI"},
+        {29, "C:\\App\\shared.ocx"},
         {40, "C:\\App\\shared.ocx"},
+        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {29, "C:\\App\\app.exe"},
         {29, "C:\\App\\readme.txt"},
         {29, "C:\\App\\Data\\data.bin"},
@@ -211,6 +227,8 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
     ASSERT_EQ(fake.ui.questions.size(), 2u);
     EXPECT_NE(fake.ui.questions[0].find("C:\\App\\shared.ocx"), std::string::npos);
     EXPECT_NE(fake.ui.questions[1].find("SOLO.DLL"), std::string::npos);
+    // The progress text names the file while the question is up.
+    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}, {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"}}));
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"), "1");
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"));
 
@@ -399,6 +417,114 @@ TEST_F(EngineRunTest, RecordsReachingOutsideTheInstallationAreRefused)
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OTHER.DLL"));
     EXPECT_TRUE(fake.files.FileExists("C:\\Program Files\\Other\\other.exe"));
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, "Software\\Halden\\Keep", "Mine"), "x");
+}
+
+// A run that lowered counters and left the log behind (cancelled, or Custom) notes it there: a
+// later run over the same log takes nothing off again, and never asks about a file it kept.
+TEST_F(EngineRunTest, CountersAreLoweredOnceAcrossRuns)
+{
+    const char kOcx[] = "C:\\App\\shared.ocx";
+    const char kHalden[] = "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL";
+    const char kSolo[] = "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL";
+    const struct {
+        const char* name;
+        bool rollback;        // of the first run
+        int cancelAfter;      // items shown before Cancel in the first run
+        const char* ocx;      // counters after the first run
+        const char* halden;
+        bool secondRollback;  // of the second run
+        const char* ocxAfter; // counters after the second run
+        const char* haldenAfter;
+        bool soloAsked;       // in the second run (answered Yes)
+    } cases[] = {
+        {"uninstall cancelled, uninstall again", false, 6, "1", "1", false, "1", "1", false},
+        {"uninstall cancelled, then a rollback", false, 6, "1", "1", true, "1", "1", false},
+        {"rollback cancelled, rollback again", true, 2, "2", "2", true, "2", "2", false},
+        // The rollback did not touch SOLO.DLL: the uninstall takes its only copy off.
+        {"rollback cancelled, then an uninstall", true, 2, "2", "2", false, "1", "1", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.files = FakeFiles{};
+        fake.registry = FakeRegistry{};
+        fake.ui = FakeUi{};
+        SetUp();
+        fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, kOcx, 3);
+        fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, kHalden, 3);
+        ReadLog(std::string(kInstallation) + kUpgrade);
+        fake.ui.cancelAfterItems = c.cancelAfter;
+        EXPECT_EQ(Run(true, c.rollback), 0);
+        EXPECT_EQ(Counter(kOcx), c.ocx);
+        EXPECT_EQ(Counter(kHalden), c.halden);
+        // The user kept SOLO.DLL when its counter reached 0 (a rollback leaves it).
+        EXPECT_EQ(fake.ui.questions.size(), c.rollback ? 0u : 1u);
+        EXPECT_TRUE(fake.files.FileExists(kSolo));
+
+        ReadLogAgain();
+        fake.ui = FakeUi{};
+        fake.ui.sharedAnswers = {kChoiceYes, kChoiceYes, kChoiceYes};
+        Run(true, c.secondRollback);
+        EXPECT_EQ(Counter(kOcx), c.ocxAfter);
+        EXPECT_EQ(Counter(kHalden), c.haldenAfter);
+        EXPECT_TRUE(fake.files.FileExists(kOcx));
+        EXPECT_TRUE(fake.files.FileExists(kHalden));
+        // Kept once, SOLO.DLL is no longer asked about nor deleted.
+        EXPECT_EQ(fake.ui.questions.size(), c.soloAsked ? 1u : 0u);
+        EXPECT_EQ(fake.files.FileExists(kSolo), !c.soloAsked);
+    }
+}
+
+// The notes are lines any reader of the log understands; the rest of the log is as it was.
+TEST_F(EngineRunTest, LoweredCountersAreNotedOnTheirLines)
+{
+    const std::string log = "***  Installation ***\n"
+                            "Title: Test Application\n"
+                            "File Copy: C:\\App\\shared.ocx\n"
+                            "Non-System File:\n"
+                            "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n"
+                            "File Copy: C:\\App\\app.exe\n"
+                            "***  Upgrade ***\n"
+                            "File Copy: C:\\App\\shared.ocx\n"
+                            "Backup Copy: C:\\App\\Backup\\shared.ocx\n";
+    fake.files.AddFile("C:\\App\\Backup\\shared.ocx");
+    fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\App\\shared.ocx", 5);
+    const struct {
+        const char* name;
+        bool rollback;
+        std::string expected;
+    } cases[] = {
+        {"an uninstall keeps the still counted file and gives back what reached 0", false,
+         "***  Installation ***\n"
+         "Title: Test Application\n"
+         "Kept by uninstall: File Copy: C:\\App\\shared.ocx\n"
+         "Non-System File:\n"
+         "Shared DLL counter ignored:\n"
+         "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n"
+         "File Copy: C:\\App\\app.exe\n"
+         "***  Upgrade ***\n"
+         "Kept by uninstall: File Copy: C:\\App\\shared.ocx\n"
+         "Backup Copy: C:\\App\\Backup\\shared.ocx\n"},
+        {"a rollback that puts the older file back gives back the last copy only", true,
+         "***  Installation ***\n"
+         "Title: Test Application\n"
+         "File Copy: C:\\App\\shared.ocx\n"
+         "Non-System File:\n"
+         "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n"
+         "File Copy: C:\\App\\app.exe\n"
+         "***  Upgrade ***\n"
+         "Shared DLL counter ignored:\n"
+         "File Copy: C:\\App\\shared.ocx\n"
+         "Backup Copy: C:\\App\\Backup\\shared.ocx\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.ui = FakeUi{};
+        fake.ui.sharedAnswers = {kChoiceYes};
+        fake.ui.cancelAfterItems = 1;   // the log stays
+        ReadLog(log);
+        EXPECT_EQ(Run(true, c.rollback), 0);
+        EXPECT_EQ(fake.files.files[kLogPath], WithCrLf(c.expected));
+    }
 }
 
 const char kRegisteredFiles[] =

@@ -101,11 +101,24 @@ bool ServiceExists(const std::string& name)
 }
 
 int sharedQuestions;
+std::string progressWhenAsked;   // the wizard's progress text under the last question
 
 int AnswerYes(const char*, const char*)
 {
     ++sharedQuestions;
+    char text[1024] = "";
+    if (g_app.wizard)
+        GetDlgItemTextA(g_app.wizard, 1007, text, sizeof text);
+    progressWhenAsked = text;
     return kAnswerYes;
+}
+
+// Keeps the file, then cancels the run as the user would from the wizard.
+int AnswerNoAndCancel(const char*, const char*)
+{
+    ++sharedQuestions;
+    g_app.cancelled = true;
+    return kAnswerNo;
 }
 
 int AnswerOk(HWND, const char*, const char*, UINT)
@@ -140,6 +153,7 @@ protected:
         ASSERT_TRUE(CopyFileA(UNHALDEN_HELPER_EXE, (app + "\\reg.exe").c_str(), FALSE));
         WritePrivateProfileStringA("Main", "Mode", "modern2", settingsIni.c_str());
         WritePrivateProfileStringA("Main", "Added", "1", settingsIni.c_str());
+        WritePrivateProfileStringA("Main", "Level", "2", settingsIni.c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsIni.c_str());
         std::string systemIniText = ReadFile(SystemIni());
         WriteFile(SystemIni(), systemIniText + "\r\n[386Enh]\r\ndevice=" + app + "\\drv.386\r\n");
@@ -179,6 +193,8 @@ protected:
                        "INI Sect: Main\r\nINI Item: Mode\r\nINI Val: modern1\r\nINI Old: classic\r\n"
                        "INI File: " + settingsIni + "\r\n"
                        "INI Sect: Main\r\nINI Item: Added\r\nINI Val: 1\r\n"
+                       "INI File: " + settingsIni + "\r\n"
+                       "INI Sect: Main\r\nINI Item: Level\r\nINI Val: 1\r\n"
                        "RegDB Key: " + softwareKey + "\\App\r\n"
                        "RegDB Val: " + app + "\r\nRegDB Name: Path\r\nRegDB Root: 1\r\n"
                        "RegDB Key: " + softwareKey + "\r\n"
@@ -192,6 +208,8 @@ protected:
                   "File Copy: " + app + "\\new.dll\r\n"
                   "INI File: " + settingsIni + "\r\n"
                   "INI Sect: Main\r\nINI Item: Mode\r\nINI Val: modern2\r\nINI Old: modern1\r\n"
+                  "INI File: " + settingsIni + "\r\n"
+                  "INI Sect: Main\r\nINI Item: Level\r\nINI Val: 2\r\nINI Old: 1\r\n"
                   "RegDB Key: " + softwareKey + "\r\n"
                   "RegDB Val: modern2\r\nRegDB Name: Mode\r\nRegDB Root: 2\r\nRegDB Old: modern1\r\n";
         WriteFile(logPath, firstSection + upgrade);
@@ -243,6 +261,7 @@ protected:
 
         EXPECT_EQ(Ini(settingsIni, "Main", "Mode"), "classic");
         EXPECT_EQ(Ini(settingsIni, "Main", "Added"), "<none>");
+        EXPECT_EQ(Ini(settingsIni, "Main", "Level"), "<none>");
         EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, softwareKey, "Mode"), "classic");
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\App"));
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\Tree"));
@@ -261,6 +280,8 @@ protected:
         EXPECT_FALSE(Exists(app + "\\Backup\\app.exe"));
         EXPECT_FALSE(Exists(app + "\\new.dll"));
         EXPECT_EQ(Ini(settingsIni, "Main", "Mode"), "modern1");
+        // Created by the installation, changed by the upgrade: back to the installation's value.
+        EXPECT_EQ(Ini(settingsIni, "Main", "Level"), "1");
         EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, softwareKey, "Mode"), "modern1");
         EXPECT_EQ(ReadFile(logPath), firstSection);
 
@@ -290,6 +311,7 @@ TEST_F(EngineWineTest, AutomaticUninstallInProcess)
     RunInProcess("/A");
     ExpectUninstalled();
     EXPECT_EQ(sharedQuestions, 1);
+    EXPECT_EQ(progressWhenAsked, "\r\n\r\nRemoving System File:\r\n" + systemDll);
     EXPECT_FALSE(Exists(systemDll));
     EXPECT_NE(Upper(ReadFile(app + "\\reg.exe.txt")).find("/UNREGSERVER"), std::string::npos);
 }
@@ -300,6 +322,57 @@ TEST_F(EngineWineTest, SilentUninstallByTheProgram)
     RunProgram("/S");
     ExpectUninstalled();
     EXPECT_TRUE(Exists(systemDll));
+}
+
+// A run cancelled after it lowered the counters leaves a log that does not lower them again.
+TEST_F(EngineWineTest, CountersAreLoweredOnceAcrossRuns)
+{
+    SetSharedFileHook(AnswerNoAndCancel);
+    SetMessageBoxHook(AnswerOk);
+    std::string arguments = "/A \"" + logPath + "\"";
+    ASSERT_EQ(StartUninstaller(GetModuleHandleA(nullptr), arguments.c_str()), kStartReady);
+    RunUninstall();
+    EndUninstaller();
+    EXPECT_EQ(sharedQuestions, 1);
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "2");
+    EXPECT_TRUE(Exists(logPath));
+
+    SetSharedFileHook(AnswerYes);
+    RunInProcess("/A");
+    EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "2");
+    EXPECT_EQ(ReadFile(app + "\\shared.dll"), "shared.dll");
+    // The system file the user kept is neither asked about again nor deleted.
+    EXPECT_EQ(sharedQuestions, 1);
+    EXPECT_TRUE(Exists(systemDll));
+    EXPECT_FALSE(Exists(app + "\\readme.txt"));
+}
+
+// The product's key goes once the tree and the value below it are gone; a key the log does not
+// lead to stays, and with it the product's key that holds it.
+TEST_F(EngineWineTest, EmptyParentKeysGoUnloggedSiblingsStay)
+{
+    SetSharedFileHook(AnswerYes);
+    SetMessageBoxHook(AnswerOk);
+    for (bool emptySibling : {false, true}) {
+        SCOPED_TRACE(emptySibling);
+        WriteFile(logPath, firstSection + upgrade);
+        SetText(HKEY_CURRENT_USER, softwareKey + "\\App", "Path", app);
+        SetText(HKEY_CURRENT_USER, softwareKey + "\\Tree\\Sub", "X", "1");
+        RegDeleteTreeA(HKEY_CURRENT_USER, (softwareKey + "\\Keep").c_str());
+        HKEY sibling;
+        if (emptySibling) {
+            ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (softwareKey + "\\Other").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                      nullptr, &sibling, nullptr),
+                      ERROR_SUCCESS);
+            RegCloseKey(sibling);
+        }
+        RunInProcess("/A");
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\App"));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\Tree"));
+        EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\Other"), emptySibling);
+        EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, softwareKey), emptySibling);
+        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, "Software"));
+    }
 }
 
 TEST_F(EngineWineTest, RollbackInProcess)

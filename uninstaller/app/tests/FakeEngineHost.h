@@ -152,6 +152,19 @@ struct FakeFiles : EngineFiles {
         found->second.resize(static_cast<size_t>(length));
         return true;
     }
+    bool ReadWholeFile(const char* path, std::string* contents) override
+    {
+        auto found = files.find(path);
+        if (found == files.end())
+            return false;
+        *contents = found->second;
+        return true;
+    }
+    bool ReplaceWholeFile(const char* path, const std::string& contents) override
+    {
+        files[path] = contents;
+        return true;
+    }
     bool ShortPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
     bool LongPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
     bool CanonicalPathOf(const char* path, char* out, std::size_t size) override
@@ -335,12 +348,14 @@ struct FakeActions : EngineActions {
 struct FakeUi : EngineUi {
     std::vector<std::pair<unsigned, std::string>> shown;   // label id, item
     std::vector<std::string> questions;
+    std::vector<std::pair<unsigned, std::string>> shownWhenAsked;   // the progress text under each question
     std::deque<SharedFileChoice> sharedAnswers;            // default: No
     std::deque<ServerAnswer> serverAnswers;                // default: Ignore
     int serverQuestions = 0;
     int cancelAfterItems = -1;                             // Cancel once this many items were shown
     unsigned done = 0, total = 0;
     unsigned waited = 0;
+    unsigned served = 0;
     bool progressView = false;
 
     void EnterProgressView() override { progressView = true; }
@@ -354,6 +369,7 @@ struct FakeUi : EngineUi {
         shown.emplace_back(labelId, item);
     }
     void ClearProgressText() override {}
+    void ServeWindows() override { ++served; }
     void Wait(unsigned milliseconds) override { waited += milliseconds; }
     bool Cancelled() override { return cancelAfterItems >= 0 && static_cast<int>(shown.size()) >= cancelAfterItems; }
     void LoadText(unsigned id, char* out, std::size_t size) override
@@ -364,6 +380,7 @@ struct FakeUi : EngineUi {
     SharedFileChoice AskRemoveSharedFile(const char* message) override
     {
         questions.push_back(message);
+        shownWhenAsked.push_back(shown.empty() ? std::make_pair(0u, std::string()) : shown.back());
         if (sharedAnswers.empty())
             return kChoiceNo;
         SharedFileChoice answer = sharedAnswers.front();

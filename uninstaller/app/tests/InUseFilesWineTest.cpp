@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <shlobj.h>
+
 #include <string>
+#include <vector>
 
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/InUseFiles.h"
@@ -52,6 +56,7 @@ TEST_F(InUseFilesTest, DeletionOfFilesInUse)
         // The temporary copy deletes the program's own file once the program has ended.
         {"own file in use", true, true, true, false, kFileScheduled, false},
         {"missing", true, false, false, true, kFileMissing, false},
+        {"read-only", false, false, false, false, kFileRemoved, false},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -62,6 +67,8 @@ TEST_F(InUseFilesTest, DeletionOfFilesInUse)
         std::string path = folder + "\\In Use File " + std::to_string(++n) + ".dll";
         if (!c.missing)
             WriteFile(path, "data");
+        if (std::string(c.name) == "read-only")
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
         if (c.own)
             std::snprintf(g_app.modulePath, sizeof g_app.modulePath, "%s", path.c_str());
         LockedFile lock(path);
@@ -172,6 +179,33 @@ TEST_F(InUseFilesTest, BackupReplacesAFileInUseThroughWininitElsewhere)
     EXPECT_EQ(Upper(value), Upper(ShortPath(temporary)));
     EXPECT_FALSE(Exists(backup));
     EXPECT_TRUE(g_app.restartNeeded);
+}
+
+std::vector<std::string> shellEvents;
+
+void WINAPI RecordShellEvent(LONG event, UINT, LPCVOID item, LPCVOID)
+{
+    shellEvents.push_back((event == SHCNE_UPDATEDIR ? "update " : event == SHCNE_DELETE ? "delete " : "other ") +
+                          std::string(static_cast<const char*>(item)));
+}
+
+// The shell hears once per folder of the files deleted in it.
+TEST_F(InUseFilesTest, ShellHearsOfDeletionsOncePerFolder)
+{
+    g_app.shellFlag = true;
+    g_app.shChangeNotify = RecordShellEvent;
+    shellEvents.clear();
+    std::string other = folder + "\\Other";
+    CreateDirectoryA(other.c_str(), nullptr);
+    for (const std::string& path : {folder + "\\a.txt", folder + "\\b.txt", other + "\\c.txt", folder + "\\d.txt"}) {
+        WriteFile(path, "x");
+        EXPECT_EQ(DeleteFileOrSchedule(path.c_str()), kFileRemoved);
+    }
+    EXPECT_EQ(DeleteFileOrSchedule((folder + "\\missing.txt").c_str()), kFileMissing);
+    NotifyShellOfDeletedFiles();
+    NotifyShellOfDeletedFiles();
+    EXPECT_EQ(shellEvents, (std::vector<std::string>{"update " + folder, "update " + other, "update " + folder}));
+    g_app.shChangeNotify = nullptr;
 }
 
 TEST_F(InUseFilesTest, RestartProgramIsWrittenFromTheResources)

@@ -18,6 +18,9 @@ namespace {
 // What the answering timer does and what it saw.
 struct Answerer {
     int button = IDOK;
+    WPARAM key = 0;                // pressed on the focused control instead of a button, when set
+    int focused = 0;               // the control that had the focus
+    int defaultButton = 0;
     std::string typedPath;         // typed into the path edit first, when set
     bool useTypedPath = false;
     int dialogsSeen = 0;
@@ -63,6 +66,14 @@ void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD)
     answerer.centred = std::abs(r.left + r.right - GetSystemMetrics(SM_CXSCREEN)) <= 1;
     if (answerer.useTypedPath)
         SetDlgItemTextA(dialog, 1010, answerer.typedPath.c_str());
+    HWND focus = GetFocus();
+    answerer.focused = focus ? GetDlgCtrlID(focus) : 0;
+    answerer.defaultButton = LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0));
+    if (answerer.key && focus) {
+        PostMessageA(focus, WM_KEYDOWN, answerer.key, 1);
+        PostMessageA(focus, WM_KEYUP, answerer.key, 0xC0000001);
+        return;
+    }
     PostMessageA(dialog, WM_COMMAND, answerer.button, 0);
 }
 
@@ -74,12 +85,13 @@ protected:
             KillTimer(nullptr, timer_);
         WizardFixture::TearDown();
     }
-    void Arm(int button)
+    void Arm(int button, WPARAM key = 0)
     {
         if (timer_)
             KillTimer(nullptr, timer_);
         answerer = Answerer{};
         answerer.button = button;
+        answerer.key = key;
         timer_ = SetTimer(nullptr, 0, 20, Answer);
     }
 
@@ -123,6 +135,21 @@ TEST_F(PromptTest, SharedFileQuestionReturnsThePressedButton)
     Arm(kAnswerYes);
     EXPECT_EQ(AskSharedFile("newer"), kAnswerYes);
     EXPECT_EQ(answerer.caption, "Repair Newer File?");
+}
+
+// Enter and Space on the question as it opens take the safe answer: the file stays.
+TEST_F(PromptTest, SharedFileQuestionOpensOnNoToAll)
+{
+    ReadLog("");
+    ASSERT_NE(Open(kPagePerform), nullptr);
+    for (WPARAM key : {VK_RETURN, VK_SPACE}) {
+        SCOPED_TRACE(key);
+        Arm(kAnswerYes, key);
+        EXPECT_EQ(AskSharedFile("remove?"), kAnswerNoToAll);
+        EXPECT_EQ(answerer.dialogsSeen, 1);
+        EXPECT_EQ(answerer.focused, kAnswerNoToAll);
+        EXPECT_EQ(answerer.defaultButton, kAnswerNoToAll);
+    }
 }
 
 TEST_F(PromptTest, SourceQuestionTakesTheEnteredPath)

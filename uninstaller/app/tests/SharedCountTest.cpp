@@ -66,7 +66,7 @@ TEST(SharedCount, DecrementAndAnswers)
         }
         fake.ui.sharedAnswers.push_back(c.answer);
         SharedAnswerMemory answers{false, false};
-        SharedCountRun run{true, c.rollback, c.silent};
+        SharedCountRun run{true, c.rollback, c.silent, 0};
         EXPECT_EQ(DecrementSharedCount(registry, fake.ui, run, kPath, c.copies, &answers), c.result);
         EXPECT_EQ(registry.Text(kRootLocalMachine, kSharedDllsKey, kPath), c.left);
         EXPECT_EQ(fake.ui.questions.size(), c.asked ? 1u : 0u);
@@ -83,7 +83,7 @@ TEST(SharedCount, ToAllAnswersHoldForTheRestOfTheRun)
         FakeHost fake;
         fake.ui.sharedAnswers = {toAll};
         SharedAnswerMemory answers{false, false};
-        SharedCountRun run{true, false, false};
+        SharedCountRun run{true, false, false, 0};
         SharedCountResult expected = toAll == kChoiceYesToAll ? kNoLongerUsed : kStillUsed;
         for (const char* path : {"C:\\A.DLL", "C:\\B.DLL", "C:\\C.DLL"}) {
             fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, path, 1);
@@ -99,7 +99,7 @@ TEST(SharedCount, WithoutTheShellFlagNothingIsCounted)
     FakeHost fake;
     fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, kPath, 1);
     SharedAnswerMemory answers{false, false};
-    EXPECT_EQ(DecrementSharedCount(fake.registry, fake.ui, SharedCountRun{false, false, false}, kPath, 1, &answers),
+    EXPECT_EQ(DecrementSharedCount(fake.registry, fake.ui, SharedCountRun{false, false, false, 0}, kPath, 1, &answers),
               kNotCounted);
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, kPath), "1");
 }
@@ -117,7 +117,7 @@ TEST(SharedCount, QuestionTextTakesOnlyThePath)
     FakeRegistry registry;
     registry.SetDword(kRootLocalMachine, kSharedDllsKey, kPath, 1);
     SharedAnswerMemory answers{false, false};
-    DecrementSharedCount(registry, ui, SharedCountRun{true, false, false}, kPath, 1, &answers);
+    DecrementSharedCount(registry, ui, SharedCountRun{true, false, false, 0}, kPath, 1, &answers);
     ASSERT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(ui.questions[0], std::string("%d% ") + kPath + " %n%x ");
 }

@@ -396,3 +396,47 @@ TEST_F(WizardTest, PreparedDialogIsWiderWithTheSettingsFont)
 }
 
 }  // namespace
+
+// A larger settings font: every one-line label and button is as tall as its text, and the title
+// is drawn bold. Hidden controls count too: the progress view shows them later.
+TEST_F(WizardTest, ControlsFollowALargerSettingsFont)
+{
+    ReadLog("");
+    for (int size : {10, 12, 14, 18}) {
+        SCOPED_TRACE(size);
+        DestroyWizard();
+        FreeDialogFonts();
+        g_app.settings.fontSize = size;
+        ASSERT_NE(Open(), nullptr);
+        int checked = 0;
+        for (HWND child = GetWindow(wizard, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            char className[32] = "";
+            GetClassNameA(child, className, sizeof className);
+            std::string text = wine_test::WindowText(child);
+            RECT client;
+            GetClientRect(child, &client);
+            bool button = lstrcmpiA(className, "Button") == 0;
+            if (text.empty() || (!button && lstrcmpiA(className, "Static") != 0))
+                continue;
+            WindowDc dc(child);
+            SelectedObject font(dc.dc, reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0)));
+            TEXTMETRICA metrics{};
+            GetTextMetricsA(dc.dc, &metrics);
+            SCOPED_TRACE(text);
+            if (!button && client.bottom > 2 * metrics.tmHeight)
+                continue;   // a text of several lines
+            EXPECT_GE(client.bottom, metrics.tmHeight);
+            ++checked;
+        }
+        EXPECT_GE(checked, 8);
+
+        WindowDc dc(wizard);
+        SelectedObject font(dc.dc,
+                            reinterpret_cast<HGDIOBJ>(SendDlgItemMessageA(wizard, kPageTitle, WM_GETFONT, 0, 0)));
+        TEXTMETRICA title{};
+        GetTextMetricsA(dc.dc, &title);
+        EXPECT_GE(title.tmWeight, FW_BOLD);
+    }
+    DestroyWizard();
+    FreeDialogFonts();
+}

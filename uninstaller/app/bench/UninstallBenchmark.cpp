@@ -1,0 +1,164 @@
+// How fast UNHALDEN32.EXE uninstalls: silent ("/S") and interactive ("/A", the wizard's progress
+// view on screen) runs over logs of 100, 1,000 and 10,000 files made in a fresh folder, and how
+// long the wizard's Cancel takes to answer during a large run.
+//
+// usage: unhalden_uninstall_bench [UNHALDEN32.EXE ...]   (default: the one built beside it)
+// With several programs each run is made with every program in turn, so that they meet the
+// same load of the machine, and the time of each is given as a ratio to the first one's.
+
+#include <windows.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "uninstaller/app/tests/WineTestSupport.h"
+
+using namespace wine_test;
+
+namespace {
+
+const DWORD kDeadline = 600000;
+const char kTitle[] = "Bench";
+
+struct Installation {
+    std::string folder, log;
+};
+
+// Installations go to folders of their own under C:\, as programs do: under Wine a folder of the
+// user's profile (the temporary folder) is watched, and every deletion there costs as much again.
+Installation MakeInstallation(int files)
+{
+    static int madeCount;
+    Installation made;
+    made.folder = "C:\\UnhBench" + std::to_string(GetCurrentProcessId()) + "_" + std::to_string(++madeCount);
+    CreateDirectoryA(made.folder.c_str(), nullptr);
+    std::string data = made.folder + "\\Files";
+    CreateDirectoryA(data.c_str(), nullptr);
+    std::string log = "***  Installation Started ***\r\nTitle: Bench Installation\r\n";
+    for (int i = 0; i < files; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "\\file%05d.dat", i);
+        WriteFile(data + name, "sixteen bytes...");
+        log += "File Copy: " + data + name + "\r\n";
+    }
+    log += "Made Dir: " + data + "\r\n";
+    made.log = made.folder + "\\INSTALL.LOG";
+    WriteFile(made.log, log);
+    return made;
+}
+
+int FilesLeft(const Installation& installation)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((installation.folder + "\\Files\\*.dat").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    int count = 0;
+    do
+        ++count;
+    while (FindNextFileA(find, &found));
+    FindClose(find);
+    return count;
+}
+
+std::string CopyProgram(const std::string& program, const Installation& installation)
+{
+    std::string copy = installation.folder + "\\UNHALDEN32.EXE";
+    CopyFileA(program.c_str(), copy.c_str(), FALSE);
+    return copy;
+}
+
+std::string ProgressText(HWND wizard)
+{
+    char text[1024] = "";
+    GetDlgItemTextA(wizard, 1007, text, sizeof text);
+    return text;
+}
+
+// Milliseconds the run took.
+double TimedRun(const std::string& program, const char* mode, int files, double firstMs)
+{
+    Installation installation = MakeInstallation(files);
+    std::string command = "\"" + CopyProgram(program, installation) + "\" " + mode + " \"" + installation.log + "\"";
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    Child child(command);
+    // In the interactive run, the progress texts seen while polling show the view moving.
+    std::set<std::string> texts;
+    long code = -1;
+    for (;;) {
+        code = child.WaitForExit(50);
+        if (code != -1 || !child.Started())
+            break;
+        if (HWND wizard = FindProcessWindow(child.Id(), "#32770", kTitle))
+            texts.insert(ProgressText(wizard));
+    }
+    QueryPerformanceCounter(&end);
+    double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  time ratio %5.2f  exit %ld  left %d  progress texts "
+                "seen %zu  %s\n",
+                mode[1] == 'S' ? "silent" : "interactive", files, seconds * 1000, files / seconds,
+                firstMs > 0 ? seconds * 1000 / firstMs : 1.0, code, FilesLeft(installation), texts.size(),
+                program.c_str());
+    std::fflush(stdout);
+    return seconds * 1000;
+}
+
+// Cancel pressed while files are being removed: the time until the confirmation shows, and
+// until the program has ended after Yes.
+void CancelRun(const std::string& program, int files)
+{
+    Installation installation = MakeInstallation(files);
+    Child child("\"" + CopyProgram(program, installation) + "\" /A \"" + installation.log + "\"");
+    HWND wizard = nullptr;
+    WaitUntil([&] {
+        wizard = FindProcessWindow(child.Id(), "#32770", kTitle);
+        return wizard && ProgressText(wizard).find("Removing File") != std::string::npos;
+    }, kDeadline);
+    LARGE_INTEGER frequency, pressed, asked, ended;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&pressed);
+    PostMessageA(wizard, WM_COMMAND, IDCANCEL, 0);
+    HWND box = nullptr;
+    while (!(box = FindProcessWindow(child.Id(), "#32770", "Uninstall")) && child.WaitForExit(0) == -1)
+        Sleep(1);
+    QueryPerformanceCounter(&asked);
+    PostMessageA(box, WM_COMMAND, IDYES, 0);
+    long code = child.WaitForExit(kDeadline);
+    QueryPerformanceCounter(&ended);
+    auto ms = [&](const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+        return static_cast<double>(to.QuadPart - from.QuadPart) * 1000 / static_cast<double>(frequency.QuadPart);
+    };
+    std::printf("cancel      %6d files: question after %6.0f ms, ended %6.0f ms after Yes, exit %ld, left %d  %s\n",
+                files, ms(pressed, asked), ms(asked, ended), code, FilesLeft(installation), program.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> programs(argv + 1, argv + argc);
+    if (programs.empty()) {
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, sizeof self);
+        std::string folder = self;
+        programs.push_back(folder.substr(0, folder.rfind('\\') + 1) + "UNHALDEN32.exe");
+    }
+    for (const char* mode : {"/S", "/A"}) {
+        for (int files : {100, 1000, 10000}) {
+            double firstMs = 0;
+            for (const std::string& program : programs) {
+                double ms = TimedRun(program, mode, files, firstMs);
+                if (firstMs == 0)
+                    firstMs = ms;
+            }
+        }
+    }
+    for (const std::string& program : programs)
+        CancelRun(program, 10000);
+    return 0;
+}
