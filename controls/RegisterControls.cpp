@@ -7,6 +7,9 @@
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
+#include "controls/basic/MwEdit.h"
+#include "controls/basic/MwControlButton.h"
+#include "controls/basic/MwButtonPair.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwFormState.h"
 #include "controls/basic/MwFrameController.h"
@@ -43,6 +46,9 @@ void RegisterQuillonControls() {
              &TMwCheckBox::StaticClass(),
              &TMwCheckGroup::StaticClass(),
              &TMwClockStatus::StaticClass(),
+             &TMwEdit::StaticClass(),
+             &TMwControlButton::StaticClass(),
+             &TMwButtonPair::StaticClass(),
              &TMwFontComboBox::StaticClass(),
              &TMwFormState::StaticClass(),
              &TMwFrameController::StaticClass(),
