@@ -8,6 +8,7 @@
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
 #include "controls/basic/MwEdit.h"
+#include "controls/basic/MwMaskEdit.h"
 #include "controls/basic/MwControlButton.h"
 #include "controls/basic/MwButtonPair.h"
 #include "controls/basic/MwFontComboBox.h"
@@ -47,6 +48,7 @@ void RegisterQuillonControls() {
              &TMwCheckGroup::StaticClass(),
              &TMwClockStatus::StaticClass(),
              &TMwEdit::StaticClass(),
+             &TMwMaskEdit::StaticClass(),
              &TMwControlButton::StaticClass(),
              &TMwButtonPair::StaticClass(),
              &TMwFontComboBox::StaticClass(),

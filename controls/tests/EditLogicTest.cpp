@@ -1,9 +1,10 @@
-// The one reader of the retired frame properties that every framed class shares, and the
-// shortcut texts of older button edits.
+// The one reader of the retired frame properties that every framed class shares, the
+// shortcut texts of older button edits, and edit masks.
 
 #include <gtest/gtest.h>
 
 #include "classlib/core/Exception.h"
+#include "controls/basic/EditMask.h"
 #include "controls/basic/RetiredFrameProperties.h"
 #include "controls/basic/ShortCutText.h"
 
@@ -51,6 +52,39 @@ TEST(ShortCutTextTest, ReadsModifiersAndKeyNames) {
         {"Ctrl+", 0},          {"F25", 0},             {"NoSuchKey", 0},           {"Ctrl+Fx", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(mw::TextToShortCut(c.text), c.shortCut) << c.text;
+}
+
+TEST(EditMaskTest, SlotsTakeTheirKindOfCharacterWithTheMasksCase) {
+    const mw::TEditMask mask(">L<l\\L-09#;0;*");
+    EXPECT_EQ(mask.BlankText(), "**L-***");
+    const struct {
+        size_t pos;
+        char typed, stored;
+    } cases[] = {
+        {0, 'a', 'A'}, {1, 'B', 'b'}, {1, '1', 0}, {2, 'L', 0}, {3, '-', 0},
+        {4, '7', '7'}, {4, 'x', 0},   {5, '5', '5'}, {6, '-', '-'}, {6, 'x', 0}, {7, '1', 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(mask.Accept(c.pos, c.typed), c.stored) << c.pos << " " << c.typed;
+    EXPECT_EQ(mask.NextInputSlot(2), 4u) << "literals are skipped";
+}
+
+TEST(EditMaskTest, CompletenessAndValueFollowRequiredSlotsAndSavedLiterals) {
+    const struct {
+        const char* mask;
+        const char* display;
+        bool complete;
+        const char* value;
+    } cases[] = {
+        {"00/00;1;_", "12/34", true, "12/34"},  {"00/00;0;_", "12/34", true, "1234"},
+        {"00/99;1;_", "12/__", true, "12/"},    {"00/00;1;_", "1_/34", false, "1/34"},
+        {"LL;1; ", "a ", false, "a"},
+    };
+    for (const auto& c : cases) {
+        const mw::TEditMask mask(c.mask);
+        EXPECT_EQ(mask.Complete(c.display), c.complete) << c.mask << " " << c.display;
+        EXPECT_EQ(mask.Value(c.display), c.value) << c.mask << " " << c.display;
+    }
+    EXPECT_TRUE(mw::TEditMask("").Empty());
 }
 
 }  // namespace

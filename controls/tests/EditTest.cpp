@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "classlib/core/ClassInfo.h"
+#include "classlib/core/Exception.h"
 #include "classlib/core/FormReader.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/RegisterClasses.h"
 #include "controls/RegisterControls.h"
 #include "controls/basic/MwEdit.h"
+#include "controls/basic/MwMaskEdit.h"
 #include "controls/basic/MwRichEdit.h"
 
 namespace {
@@ -114,6 +116,44 @@ TEST_F(EditTest, FormResourcesReadTheRetiredFramePropertiesOfTheEditAndTheRichEd
     EXPECT_EQ(edit->FrameHotStyle(), TFrameStyle::Lowered);
     EXPECT_EQ(rich->FrameHotStyle(), TFrameStyle::Raised);
     EXPECT_FALSE(rich->FrameHotTrack());
+}
+
+TEST_F(EditTest, AMaskEditFillsItsSlotsAndRefusesWhatDoesNotFit) {
+    auto* masked = new TMwMaskEdit(form);
+    masked->SetParent(form);
+    masked->SetBounds(10, 80, 150, 21);
+    masked->SetEditMask("00/00;1;_");
+    EXPECT_EQ(masked->Text(), "__/__");
+    masked->SetFocus();
+    SendMessageA(masked->Handle(), EM_SETSEL, 0, 0);
+    for (char c : {'1', 'x', '2', '3'}) SendMessageA(masked->Handle(), WM_CHAR, static_cast<unsigned char>(c), 0);
+    EXPECT_EQ(masked->Text(), "12/3_") << "the literal is skipped and the letter refused";
+    SendMessageA(masked->Handle(), WM_CHAR, VK_BACK, 0);
+    EXPECT_EQ(masked->Text(), "12/__");
+
+    // An incomplete text raises the standard error, or the handler's own message.
+    EXPECT_THROW(masked->ValidateEdit(), cl::EDBEditError);
+    std::vector<std::string> asked;
+    masked->OnValidateError = TMwValidateErrorEvent::FromFunction([&](cl::TObject*, std::string& message) {
+        asked.push_back(message);
+        message = "Enter a date";
+    });
+    try {
+        masked->ValidateEdit();
+        ADD_FAILURE() << "no error";
+    } catch (const cl::EDBEditError& e) {
+        EXPECT_STREQ(e.what(), "Enter a date");
+    }
+    EXPECT_EQ(asked, std::vector<std::string>{""}) << "the handler gets an empty message";
+    masked->OnValidateError = TMwValidateErrorEvent::FromFunction([](cl::TObject*, std::string&) {});
+    try {
+        masked->ValidateEdit();
+    } catch (const cl::EDBEditError& e) {
+        EXPECT_STREQ(e.what(), TMwMaskEdit::kInvalidInput) << "an empty message lets the standard error through";
+    }
+    for (char c : {'3', '4'}) SendMessageA(masked->Handle(), WM_CHAR, static_cast<unsigned char>(c), 0);
+    EXPECT_NO_THROW(masked->ValidateEdit());
+    EXPECT_EQ(masked->MaskedValue(), "12/34");
 }
 
 class RichEditTest : public EditTest {
