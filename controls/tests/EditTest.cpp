@@ -118,6 +118,36 @@ TEST_F(EditTest, FormResourcesReadTheRetiredFramePropertiesOfTheEditAndTheRichEd
     EXPECT_FALSE(rich->FrameHotTrack());
 }
 
+TEST_F(EditTest, TheDropButtonTakesItsStripAndRunsDropDownThenCloseUp) {
+    const int clientWidth = first->ClientWidth();
+    first->SetDropButtonVisible(true);
+    EXPECT_EQ(first->ClientWidth(), clientWidth - GetSystemMetrics(SM_CXVSCROLL));
+    std::vector<std::string> events;
+    first->OnDropDown = cl::TNotifyEvent::FromFunction([&](cl::TObject*) {
+        events.push_back(first->DroppedDown() ? "dropdown" : "dropdown, not dropped");
+    });
+    first->OnCloseUp = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { events.push_back("closeup"); });
+    second->SetFocus();
+
+    RECT window;
+    GetWindowRect(first->Handle(), &window);
+    const POINT inButton{window.right - 4, (window.top + window.bottom) / 2};
+    EXPECT_EQ(SendMessageA(first->Handle(), WM_NCHITTEST, 0, MAKELPARAM(inButton.x, inButton.y)), HTCLIENT);
+    SendMessageA(first->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(first->ClientWidth() + 4, 5));
+    EXPECT_EQ(events, (std::vector<std::string>{"dropdown", "closeup"}));
+    EXPECT_TRUE(first->Focused()) << "the press focuses the edit";
+    EXPECT_FALSE(first->DroppedDown());
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    SendMessageA(first->Handle(), WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+    EXPECT_EQ(events.size(), 4u) << "Alt+Down presses it too";
+    // A click in the text area is no press.
+    SendMessageA(first->Handle(), WM_NCHITTEST, 0, MAKELPARAM(window.left + 5, inButton.y));
+    SendMessageA(first->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(first->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(events.size(), 4u);
+}
+
 TEST_F(EditTest, AMaskEditFillsItsSlotsAndRefusesWhatDoesNotFit) {
     auto* masked = new TMwMaskEdit(form);
     masked->SetParent(form);
