@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,8 @@
 #include "controls/basic/MwComboBox.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwImageComboBoxItem.h"
+#include "controls/foundation/MemoryBitmap.h"
+#include "controls/foundation/MwGrafx.h"
 
 namespace {
 
@@ -193,6 +196,36 @@ TEST_F(FontComboBoxTest, RecentlyChosenFontsGoToTheTopOnce) {
     fonts->SetMaintainMRUFonts(false);
     Choose(fonts->Items(fonts->ItemCount() - 1));
     EXPECT_EQ(fonts->ItemCount(), count + 2);
+}
+
+TEST_F(FontComboBoxTest, EntriesShowTypeMarkAndNameAndTheLastRecentOneAnUnderline) {
+    ASSERT_GE(fonts->ItemCount(), 4);
+    const std::string a = fonts->Items(2), b = fonts->Items(3);
+    Choose(a);
+    Choose(b);
+    ASSERT_EQ(fonts->LastMRUIndex(), 1);
+    const cl::TRect item{0, 0, 150, 16};
+    auto draw = [&](int index) {
+        auto bitmap = std::make_unique<mw::TMemoryBitmap>(nullptr, item.right, item.bottom);
+        mw::FillSolid(bitmap->DC(), item, cl::clWhite);
+        DRAWITEMSTRUCT entry{ODT_COMBOBOX, 1, static_cast<UINT>(index), ODA_DRAWENTIRE, 0, fonts->Handle(), bitmap->DC(),
+                             {item.left, item.top, item.right, item.bottom}, 0};
+        SendMessageA(form->Handle(), WM_DRAWITEM, 1, reinterpret_cast<LPARAM>(&entry));
+        return bitmap;
+    };
+    auto differing = [](mw::TMemoryBitmap& bitmap, const cl::TRect& r, COLORREF from) {
+        int count = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) count += GetPixel(bitmap.DC(), x, y) != from ? 1 : 0;
+        return count;
+    };
+    const COLORREF window = cl::ColorToRGB(cl::clWindow), text = cl::ColorToRGB(cl::clWindowText);
+    auto recent = draw(1);
+    EXPECT_GT(differing(*recent, {4, 2, 16, 14}, window), 0) << "the type mark";
+    EXPECT_GT(differing(*recent, {26, 0, 150, 15}, window), 0) << "the name";
+    EXPECT_EQ(differing(*recent, {0, 15, 150, 16}, text), 0) << "the separator along the bottom";
+    auto other = draw(2);
+    EXPECT_GT(differing(*other, {0, 15, 150, 16}, text), 0) << "no separator under other entries";
 }
 
 TEST_F(FontComboBoxTest, PreviewPanelOpensBesideTheListAndHidesWhenItCloses) {
