@@ -6,6 +6,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
+#include "classlib/win/Application.h"
 #include "controls/foundation/DropDownArrows.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwThemeSrv.h"
@@ -92,9 +93,81 @@ void TMwCustomComboBox::InitializeWnd() {
     FillItems();
     ApplyListHeight();
     if (dropDownWidth_ > 0) SendMessageA(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(dropDownWidth_), 0);
-    if (readOnly_ && !ListStyle()) {
-        if (HWND edit = GetWindow(Handle(), GW_CHILD)) SendMessageA(edit, EM_SETREADONLY, TRUE, 0);
+    edit_ = ListStyle() ? nullptr : GetWindow(Handle(), GW_CHILD);
+    if (!edit_) return;
+    if (readOnly_) SendMessageA(edit_, EM_SETREADONLY, TRUE, 0);
+    SetPropA(edit_, "MwComboBox", this);
+    editProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMwCustomComboBox::EditWindowProc)));
+}
+
+LRESULT CALLBACK TMwCustomComboBox::EditWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* combo = static_cast<TMwCustomComboBox*>(GetPropA(window, "MwComboBox"));
+    WNDPROC proc = combo ? combo->editProc_ : DefWindowProcA;
+    try {
+        if (msg == WM_NCDESTROY && combo) {
+            RemovePropA(window, "MwComboBox");
+            combo->edit_ = nullptr;
+        } else if (combo && combo->EditKey(window, msg, wParam)) {
+            return 0;
+        }
+    } catch (...) {
+        cl::TApplication::HandleCurrentException();
+        return 0;
     }
+    return CallWindowProcA(proc, window, msg, wParam, lParam);
+}
+
+bool TMwCustomComboBox::AutoCompleteText(const std::string& search) {
+    const int index = FindString(search);
+    if (index < 0) return false;
+    SetItemIndex(index);
+    Click();
+    OnChange(this);
+    SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(search.size(), -1));
+    return true;
+}
+
+bool TMwCustomComboBox::EditKey(HWND edit, UINT msg, WPARAM wParam) {
+    if (readOnly_) {
+        if (msg == WM_KEYDOWN) return wParam == VK_PRIOR || wParam == VK_NEXT || wParam == VK_UP || wParam == VK_DOWN || wParam == VK_F4;
+        if (msg == WM_SYSKEYDOWN) return true;
+        if (msg == WM_CHAR) return wParam != 3;  // only Ctrl+C copies
+        return false;
+    }
+    if (msg == WM_KEYDOWN && (wParam == VK_PRIOR || wParam == VK_NEXT || wParam == VK_UP || wParam == VK_DOWN)) search_.clear();
+    if (msg != WM_CHAR) return false;
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::string text = Text();
+    if (wParam == VK_BACK) {
+        if (start == end && start == 0) {
+            InvalidKeyBeep();
+            return true;
+        }
+        search_ = text.substr(0, start == end ? start - 1 : start);
+        if (search_.empty()) {
+            SetItemIndex(-1);
+            Click();
+            OnChange(this);
+            return false;
+        }
+        if (!AutoCompleteText(search_)) return false;
+        return true;
+    }
+    if (wParam < 32 || wParam > 255) return false;
+    const std::string previous = text.substr(0, start) + text.substr(std::min<size_t>(end, text.size()));
+    search_ = text.substr(0, start) + static_cast<char>(wParam);
+    if (AutoCompleteText(search_)) return true;
+    if (allowFreeText_) {
+        // The typed text stands as it is; the platform adds the character.
+        SetWindowTextA(edit, previous.c_str());
+        SendMessageA(edit, EM_SETSEL, start, start);
+        return false;
+    }
+    InvalidKeyBeep();
+    search_ = text.substr(0, start);
+    return true;
 }
 
 void TMwCustomComboBox::ApplyListHeight() {

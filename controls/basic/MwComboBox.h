@@ -39,8 +39,12 @@ public:
     int IndexOfItem(const std::string& text);
     bool DroppedDown();
     void SetDroppedDown(bool v);
-    // What has been typed since the last pause (list styles).
+    // What has been typed since the last pause (list styles), or the typed part of the text
+    // that auto-completion completes (editable style).
     const std::string& SearchText() const { return search_; }
+    // Typed text that matches no item stays (else the key is refused with a beep).
+    bool AllowFreeText() const { return allowFreeText_; }
+    void SetAllowFreeText(bool v) { allowFreeText_ = v; }
 
     bool BeepOnInvalidKey() const { return beepOnInvalidKey_; }
     void SetBeepOnInvalidKey(bool v) { beepOnInvalidKey_ = v; }
@@ -90,11 +94,17 @@ protected:
     virtual void InvalidKeyBeep();
     // Selects the first item that starts with search; a beep when none does.
     virtual void SelectMatchingItem(const std::string& search);
+    // Editable style: completes search from the first item that starts with it, the completed
+    // part selected; false when no item does.
+    virtual bool AutoCompleteText(const std::string& search);
     void ApplyListHeight();
     bool OwnerDrawn() const { return style_ == TComboBoxStyle::OwnerDrawFixed || style_ == TComboBoxStyle::OwnerDrawVariable; }
     bool ListStyle() const { return style_ != TComboBoxStyle::DropDown && style_ != TComboBoxStyle::Simple; }
 
 private:
+    static LRESULT CALLBACK EditWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The editable style's keys in its edit; true when the key was used up.
+    bool EditKey(HWND edit, UINT msg, WPARAM wParam);
     // The type-ahead keys of the list styles; true when the key was used up.
     bool TypeAheadKey(cl::TMessage& message);
     bool ReadOnlyKey(const cl::TMessage& message) const;
@@ -116,4 +126,7 @@ private:
     std::string search_;
     bool escapeClosedList_ = false;
     int wheelDelta_ = 0;
+    bool allowFreeText_ = true;
+    HWND edit_ = nullptr;
+    WNDPROC editProc_ = nullptr;
 };

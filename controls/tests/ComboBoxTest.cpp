@@ -134,6 +134,44 @@ TEST_F(ComboBoxTest, FrameIsDrawnOverTheNativeBorderAndColoursFollowFocus) {
     EXPECT_EQ(combo->Color(), cl::clWindow);
 }
 
+TEST_F(ComboBoxTest, TheEditableStyleCompletesTypedTextFromTheItems) {
+    combo->SetStyle(TComboBoxStyle::DropDown);
+    combo->SetSorted(true);
+    for (const char* item : {"Apple", "Arial", "Arrow", "Banana"}) combo->AddItem(item);
+    HWND edit = GetWindow(combo->Handle(), GW_CHILD);
+    ASSERT_NE(edit, nullptr);
+    auto type = [&](char c) { SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0); };
+    auto selection = [&] {
+        DWORD start = 0, end = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return std::to_string(start) + "-" + std::to_string(end);
+    };
+    const struct {
+        char key;
+        bool freeText;
+        const char* text;
+        const char* selected;  // start-end of the edit's selection
+        int beeps;
+    } steps[] = {
+        {'a', true, "Apple", "1-5", 0},   // completed, the rest selected
+        {'r', true, "Arial", "2-5", 0},
+        {'r', true, "Arrow", "3-5", 0},
+        {'x', true, "Arrx", "4-4", 0},    // no item: the typed word stays
+        {'\b', true, "Arrow", "3-5", 0},  // the shorter word completes again
+        {'q', false, "Arrow", "3-5", 1},   // without free text: refused with a beep
+    };
+    for (const auto& step : steps) {
+        combo->SetAllowFreeText(step.freeText);
+        type(step.key);
+        EXPECT_EQ(combo->Text(), step.text) << step.key;
+        EXPECT_EQ(selection(), step.selected) << step.key;
+        EXPECT_EQ(combo->beeps, step.beeps) << step.key;
+    }
+    combo->SetReadOnly(true);
+    type('b');
+    EXPECT_EQ(combo->Text(), "Arrow") << "read-only: no typing";
+}
+
 TEST_F(ComboBoxTest, ImageComboEntriesHoldTheirItemObjects) {
     TMwImageComboBoxItem item;
     item.SetIndent(2);
