@@ -1,21 +1,21 @@
-#include "controls/RegisterControls.h"
 
 #include "classlib/core/ClassInfo.h"
+#include "controls/RegisterControls.h"
 #include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwButton.h"
 #include "controls/basic/MwButtonEdit.h"
+#include "controls/basic/MwButtonPair.h"
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
-#include "controls/basic/MwEdit.h"
-#include "controls/basic/MwMaskEdit.h"
 #include "controls/basic/MwControlButton.h"
-#include "controls/basic/MwButtonPair.h"
+#include "controls/basic/MwEdit.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwFormState.h"
 #include "controls/basic/MwFrameController.h"
 #include "controls/basic/MwGroupBox.h"
 #include "controls/basic/MwLabel.h"
+#include "controls/basic/MwMaskEdit.h"
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwProgressBar.h"
 #include "controls/basic/MwRadioButton.h"
@@ -27,6 +27,7 @@
 #include "controls/basic/MwStatusBar.h"
 #include "controls/basic/MwToolButton.h"
 #include "controls/basic/MwToolbar.h"
+#include "controls/basic/MwToolbarButton.h"
 #include "controls/basic/MwTrayIcon.h"
 #include "controls/basic/MwURLLabel.h"
 #include "controls/basic/MwVersionInfo.h"
@@ -44,13 +45,12 @@ void RegisterQuillonControls() {
              &TMwBitBtn::StaticClass(),
              &TMwButton::StaticClass(),
              &TMwButtonEdit::StaticClass(),
+             &TMwButtonPair::StaticClass(),
              &TMwCheckBox::StaticClass(),
              &TMwCheckGroup::StaticClass(),
              &TMwClockStatus::StaticClass(),
-             &TMwEdit::StaticClass(),
-             &TMwMaskEdit::StaticClass(),
              &TMwControlButton::StaticClass(),
-             &TMwButtonPair::StaticClass(),
+             &TMwEdit::StaticClass(),
              &TMwFontComboBox::StaticClass(),
              &TMwFormState::StaticClass(),
              &TMwFrameController::StaticClass(),
@@ -59,6 +59,7 @@ void RegisterQuillonControls() {
              &TMwGroupBox::StaticClass(),
              &TMwLabel::StaticClass(),
              &TMwLauncher::StaticClass(),
+             &TMwMaskEdit::StaticClass(),
              &TMwPageControl::StaticClass(),
              &TMwPanel::StaticClass(),
              &TMwProgressBar::StaticClass(),
@@ -74,6 +75,7 @@ void RegisterQuillonControls() {
              &TMwTabSheet::StaticClass(),
              &TMwToolButton::StaticClass(),
              &TMwToolbar::StaticClass(),
+             &TMwToolbarButton::StaticClass(),
              &TMwTrayIcon::StaticClass(),
              &TMwTreeView::StaticClass(),
              &TMwURLLabel::StaticClass(),

@@ -11,6 +11,7 @@
 
 #include "classlib/core/Component.h"
 #include "classlib/core/Event.h"
+#include "classlib/win/HintWindow.h"
 
 namespace cl {
 
@@ -64,6 +65,11 @@ public:
     TNotifyEvent OnRestore;
     TNotifyEvent OnIdle;
 
+    // The one hint window of the application.
+    THintWindow& Hints() { return hints_; }
+    // Hides the hint shown now (a control whose hint changed under the pointer calls it).
+    void CancelHint() { hints_.Cancel(); }
+
     // Replaces the default error box; gets the message of every uncaught exception.
     std::function<void(const std::string& message)> OnException;
     void ShowException(const std::string& message);
@@ -84,6 +90,7 @@ private:
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
     bool handlingException_ = false;
+    THintWindow hints_;
 };
 
 // The process's application object (null before one is made and after it is gone).

@@ -74,7 +74,7 @@ TMwCustomButtonEdit::TMwCustomButtonEdit(cl::TComponent* owner) : TMwEdit(owner)
 
 void TMwCustomButtonEdit::TakeKindGlyph(TButtonIndex index) {
     TMwControlButton* button = Button(index);
-    button->Glyph()->Assign(ButtonKindGlyph(buttons_[index].kind));
+    button->SetGlyph(ButtonKindGlyph(buttons_[index].kind));
     button->SetNumGlyphs(2);
 }
 
@@ -83,14 +83,13 @@ void TMwCustomButtonEdit::SetKind(TButtonIndex index, TButtonKind kind) {
     buttons_[index].kind = kind;
     TMwControlButton* button = Button(index);
     button->SetStyle(kind == TButtonKind::DropDown ? TMwControlButtonStyle::DropDown : TMwControlButtonStyle::None);
-    if (kind == TButtonKind::DropDown) button->Glyph()->Clear();
+    if (kind == TButtonKind::DropDown) button->SetGlyph(nullptr);
     else if (kind != TButtonKind::Custom && !IsLoading()) TakeKindGlyph(index);
 }
 
 void TMwCustomButtonEdit::SetGlyph(TButtonIndex index, const std::vector<uint8_t>& file) {
     TMwControlButton* button = Button(index);
-    if (file.empty()) button->Glyph()->Clear();
-    else button->Glyph()->LoadFromBitmapFile(file);
+    button->SetGlyphData(file);
     SetKind(index, TButtonKind::Custom);
 }
 

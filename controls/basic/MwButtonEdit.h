@@ -26,9 +26,9 @@ public:
     TButtonKind AltBtnKind() const { return buttons_[kAlt].kind; }
     void SetAltBtnKind(TButtonKind v) { SetKind(kAlt, v); }
     // A glyph of the user's as a bitmap file; setting one makes the kind bkCustom.
-    const std::vector<uint8_t>& ButtonGlyph() const { return Button(kMain)->Glyph()->BitmapFile(); }
+    const std::vector<uint8_t>& ButtonGlyph() const { return Button(kMain)->GlyphData(); }
     void SetButtonGlyph(const std::vector<uint8_t>& file) { SetGlyph(kMain, file); }
-    const std::vector<uint8_t>& AltBtnGlyph() const { return Button(kAlt)->Glyph()->BitmapFile(); }
+    const std::vector<uint8_t>& AltBtnGlyph() const { return Button(kAlt)->GlyphData(); }
     void SetAltBtnGlyph(const std::vector<uint8_t>& file) { SetGlyph(kAlt, file); }
     int ButtonNumGlyphs() const { return Button(kMain)->NumGlyphs(); }
     void SetButtonNumGlyphs(int v) { Button(kMain)->SetNumGlyphs(v); }

@@ -155,7 +155,7 @@ TEST_F(ButtonEditTest, KindsGiveStockGlyphsAndAGlyphOfOnesOwnMakesTheKindCustom)
     for (const auto& c : cases) {
         edit->SetButtonKind(c.kind);
         EXPECT_EQ(button->Style(), c.style);
-        EXPECT_EQ(button->Glyph()->Width(), c.glyphWidth);
+        EXPECT_EQ(button->Glyph().Width(), c.glyphWidth);
         if (c.glyphWidth) EXPECT_EQ(button->NumGlyphs(), 2);
     }
     // A 16 x 16 bitmap file of one's own.
@@ -163,7 +163,7 @@ TEST_F(ButtonEditTest, KindsGiveStockGlyphsAndAGlyphOfOnesOwnMakesTheKindCustom)
     file[0] = 'B', file[1] = 'M', file[10] = 54, file[14] = 40, file[18] = 16, file[22] = 16, file[26] = 1, file[28] = 24;
     edit->SetButtonGlyph(file);
     EXPECT_EQ(edit->ButtonKind(), TButtonKind::Custom);
-    EXPECT_EQ(button->Glyph()->Width(), 16);
+    EXPECT_EQ(button->Glyph().Width(), 16);
 }
 
 TEST_F(ButtonEditTest, AShortEditGrowsToItsTextHeight) {
@@ -191,7 +191,7 @@ TEST_F(ButtonEditTest, OlderFormResourcesGiveShortcutsAsText) {
     EXPECT_EQ(read->ButtonShortCut(), 0x4000 | 'L');
     EXPECT_EQ(read->AltBtnShortCut(), 0x2000 | VK_F2);
     EXPECT_EQ(read->AltBtnKind(), TButtonKind::Accept);
-    EXPECT_EQ(read->ButtonPair()->AltButton()->Glyph()->Width(), 20) << "the kind's glyph once loaded";
+    EXPECT_EQ(read->ButtonPair()->AltButton()->Glyph().Width(), 20) << "the kind's glyph once loaded";
 }
 
 }  // namespace
