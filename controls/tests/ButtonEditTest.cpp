@@ -67,7 +67,9 @@ TEST_F(ButtonEditTest, ButtonsStandInsideTheRightEdgeAndKeepTheTextClearOfThem) 
         EXPECT_EQ(pair->Left(), clientWidth - c.pairWidth) << "flush with the client area's right edge";
         EXPECT_EQ(RightMargin(), c.pairWidth + 2);
         EXPECT_EQ(pair->Button()->Left(), 0);
-        if (c.altVisible) EXPECT_EQ(pair->AltButton()->Left(), pair->Button()->Width()) << "right of the main button";
+        if (c.altVisible) {
+            EXPECT_EQ(pair->AltButton()->Left(), pair->Button()->Width()) << "right of the main button";
+        }
         EXPECT_EQ(pair->Button()->Height(), pair->Height() - 1);
     }
     edit->SetButtonVisible(false);
@@ -156,7 +158,9 @@ TEST_F(ButtonEditTest, KindsGiveStockGlyphsAndAGlyphOfOnesOwnMakesTheKindCustom)
         edit->SetButtonKind(c.kind);
         EXPECT_EQ(button->Style(), c.style);
         EXPECT_EQ(button->Glyph().Width(), c.glyphWidth);
-        if (c.glyphWidth) EXPECT_EQ(button->NumGlyphs(), 2);
+        if (c.glyphWidth) {
+            EXPECT_EQ(button->NumGlyphs(), 2);
+        }
     }
     // A 16 x 16 bitmap file of one's own.
     std::vector<uint8_t> file(14 + 40 + 16 * 16 * 3, 0);

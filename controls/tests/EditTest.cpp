@@ -61,7 +61,10 @@ TEST_F(EditTest, EnterMovesOnLikeTabOnlyWithTabOnEnter) {
         app.ProcessMessages();
         EXPECT_EQ(GetFocus(), (tabOnEnter ? second : first)->Handle()) << tabOnEnter;
         EXPECT_EQ(first->Text(), "") << "Enter types nothing into a single-line edit";
-        const MSG enter{first->Handle(), WM_KEYDOWN, VK_RETURN, 0};
+        MSG enter{};
+        enter.hwnd = first->Handle();
+        enter.message = WM_KEYDOWN;
+        enter.wParam = VK_RETURN;
         const LRESULT code = SendMessageA(first->Handle(), WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter));
         EXPECT_EQ((code & DLGC_WANTALLKEYS) != 0, tabOnEnter) << "the dialog manager leaves Enter to the edit";
     }
@@ -228,7 +231,9 @@ TEST_F(RichEditTest, CaretLineAndColumnAreOneBasedAndReported) {
         EXPECT_EQ(rich->Column(), c.wantColumn) << c.line << "," << c.column;
         const bool moved = c.wantColumn == c.column;
         ASSERT_EQ(positions.size(), moved ? 1u : 0u) << c.line << "," << c.column;
-        if (moved) EXPECT_EQ(positions.back(), (cl::TPoint{c.wantLine, c.wantColumn}));
+        if (moved) {
+            EXPECT_EQ(positions.back(), (cl::TPoint{c.wantLine, c.wantColumn}));
+        }
     }
 }
 
