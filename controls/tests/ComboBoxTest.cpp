@@ -14,10 +14,12 @@
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
 #include "controls/basic/MwComboBox.h"
+#include "controls/basic/MwEdit.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwImageComboBoxItem.h"
 #include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwGrafx.h"
+#include "controls/tests/FakeThemes.h"
 
 namespace {
 
@@ -170,6 +172,40 @@ TEST_F(ComboBoxTest, TheEditableStyleCompletesTypedTextFromTheItems) {
     combo->SetReadOnly(true);
     type('b');
     EXPECT_EQ(combo->Text(), "Arrow") << "read-only: no typing";
+}
+
+TEST_F(ComboBoxTest, UnderThemesTheButtonIsTheThemesAndTheFrameIsLeftToIt) {
+    TFakeThemes themes;
+    ASSERT_TRUE(themes.Loaded());
+    combo->SetFlatButtons(true);
+    combo->SetFrameVisible(true);
+    combo->SetFrameColor(kRed);
+    themes.Forget();
+    combo->SetFocus();
+    UpdateWindow(combo->Handle());
+    bool hotButton = false;
+    for (const TDrawnElement& e : themes.Drawn()) hotButton |= e.themeClass == "combobox" && e.part == 1 && e.state == 2;
+    EXPECT_TRUE(hotButton) << "the focused flat button is the theme's hot drop-down button";
+    HDC dc = GetDC(combo->Handle());
+    EXPECT_NE(GetPixel(dc, 5, 0), cl::ColorToRGB(kRed)) << "no frame of its own while the theme is preferred";
+    ReleaseDC(combo->Handle(), dc);
+
+    // The framed edit likewise leaves its border to the theme unless custom framing is preferred.
+    auto* edit = new TMwEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 60, 150, 21);
+    edit->SetFrameVisible(true);
+    edit->SetFrameColor(kRed);
+    auto corner = [&] {
+        SendMessageA(edit->Handle(), WM_NCPAINT, 1, 0);
+        HDC windowDc = GetWindowDC(edit->Handle());
+        const COLORREF pixel = GetPixel(windowDc, 0, 0);
+        ReleaseDC(edit->Handle(), windowDc);
+        return pixel;
+    };
+    EXPECT_NE(corner(), cl::ColorToRGB(kRed));
+    edit->SetFramingPreference(TFramingPreference::CustomFraming);
+    EXPECT_EQ(corner(), cl::ColorToRGB(kRed));
 }
 
 TEST_F(ComboBoxTest, ImageComboEntriesHoldTheirItemObjects) {
