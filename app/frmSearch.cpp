@@ -3,10 +3,11 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Dialogs.h"
-#include "classlib/win/Edit.h"
 #include "controls/basic/MwBitBtn.h"
+#include "controls/basic/MwEdit.h"
 #include "controls/basic/MwGroupBox.h"
 #include "controls/basic/MwLabel.h"
+#include "controls/basic/MwMaskEdit.h"
 
 namespace {
 constexpr WORD kEnterKey = 13;
@@ -51,7 +52,7 @@ void TfrmSearch::WndProc(cl::TMessage& message) {
     // for the form's default button otherwise.
     if (message.msg == cl::CM_DIALOGKEY && message.wParam == VK_RETURN) {
         const HWND focus = GetFocus();
-        for (cl::TEdit* edit : {edtName, edtContent}) {
+        for (cl::TEdit* edit : {static_cast<cl::TEdit*>(edtName), static_cast<cl::TEdit*>(edtContent)}) {
             if (edit && edit->HandleAllocated() && edit->Handle() == focus) {
                 edit->Perform(WM_KEYDOWN, VK_RETURN, 0);
                 message.result = 1;

@@ -4,9 +4,8 @@
 
 #include "classlib/win/Form.h"
 
-namespace cl {
-class TEdit;
-}
+class TMwEdit;
+class TMwMaskEdit;
 class TMwGroupBox;
 class TMwLabel;
 class TMwBitBtn;
@@ -18,11 +17,11 @@ public:
 
     TMwGroupBox* MwGroupBox1 = nullptr;
     TMwLabel* MwLabel1 = nullptr;
-    cl::TEdit* edtName = nullptr;
+    TMwMaskEdit* edtName = nullptr;
     TMwBitBtn* MwBitBtn1 = nullptr;
     TMwGroupBox* MwGroupBox3 = nullptr;
     TMwLabel* MwLabel2 = nullptr;
-    cl::TEdit* edtContent = nullptr;
+    TMwEdit* edtContent = nullptr;
     TMwBitBtn* MwBitBtn2 = nullptr;
 
     void edtNameKeyDown(cl::TObject* Sender, WORD& Key, cl::TShiftState Shift);

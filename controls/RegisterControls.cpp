@@ -1,18 +1,21 @@
-#include "controls/RegisterControls.h"
 
 #include "classlib/core/ClassInfo.h"
+#include "controls/RegisterControls.h"
 #include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwButton.h"
 #include "controls/basic/MwButtonEdit.h"
+#include "controls/basic/MwButtonPair.h"
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
 #include "controls/basic/MwControlButton.h"
+#include "controls/basic/MwEdit.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwFormState.h"
 #include "controls/basic/MwFrameController.h"
 #include "controls/basic/MwGroupBox.h"
 #include "controls/basic/MwLabel.h"
+#include "controls/basic/MwMaskEdit.h"
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwProgressBar.h"
 #include "controls/basic/MwRadioButton.h"
@@ -42,10 +45,12 @@ void RegisterQuillonControls() {
              &TMwBitBtn::StaticClass(),
              &TMwButton::StaticClass(),
              &TMwButtonEdit::StaticClass(),
+             &TMwButtonPair::StaticClass(),
              &TMwCheckBox::StaticClass(),
              &TMwCheckGroup::StaticClass(),
-             &TMwControlButton::StaticClass(),
              &TMwClockStatus::StaticClass(),
+             &TMwControlButton::StaticClass(),
+             &TMwEdit::StaticClass(),
              &TMwFontComboBox::StaticClass(),
              &TMwFormState::StaticClass(),
              &TMwFrameController::StaticClass(),
@@ -54,6 +59,7 @@ void RegisterQuillonControls() {
              &TMwGroupBox::StaticClass(),
              &TMwLabel::StaticClass(),
              &TMwLauncher::StaticClass(),
+             &TMwMaskEdit::StaticClass(),
              &TMwPageControl::StaticClass(),
              &TMwPanel::StaticClass(),
              &TMwProgressBar::StaticClass(),
@@ -68,8 +74,8 @@ void RegisterQuillonControls() {
              &TMwStatusBar::StaticClass(),
              &TMwTabSheet::StaticClass(),
              &TMwToolButton::StaticClass(),
-             &TMwToolbarButton::StaticClass(),
              &TMwToolbar::StaticClass(),
+             &TMwToolbarButton::StaticClass(),
              &TMwTrayIcon::StaticClass(),
              &TMwTreeView::StaticClass(),
              &TMwURLLabel::StaticClass(),

@@ -10,22 +10,23 @@
 #include <string>
 #include <vector>
 
-#include "app/tests/FormTestSupport.h"
 #include "app/QuillonClasses.h"
 #include "app/archive/RFAFile.h"
 #include "app/archive/RFAFormatError.h"
 #include "app/frmDoSearch.h"
 #include "app/frmMainQuillon.h"
 #include "app/frmSearch.h"
+#include "app/tests/FormTestSupport.h"
 #include "classlib/core/Stream.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Dialogs.h"
-#include "classlib/win/Edit.h"
 #include "classlib/win/FileDialogs.h"
 #include "classlib/win/ListView.h"
 #include "controls/basic/MwBitBtn.h"
+#include "controls/basic/MwEdit.h"
 #include "controls/basic/MwLabel.h"
+#include "controls/basic/MwMaskEdit.h"
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwRichEdit.h"
 #include "controls/navigation/MwPageControl.h"
@@ -250,7 +251,7 @@ TEST_F(MainFormSearchTest, EnterInAnEditActsLikeItsSearchButton) {
         messages.clear();
         answers = {c.answer};
         RunSearchCommand([&c](TfrmSearch& d) {
-            cl::TEdit* edit = c.content ? d.edtContent : d.edtName;
+            cl::TEdit* edit = c.content ? static_cast<cl::TEdit*>(d.edtContent) : d.edtName;
             edit->SetText("tiger");
             edit->SetFocus();
             PostMessageA(edit->Handle(), WM_KEYDOWN, VK_RETURN, 1);

@@ -29,5 +29,7 @@ CL_DECLARE_EXCEPTION(EListError, Exception);
 CL_DECLARE_EXCEPTION(EComponentError, Exception);
 CL_DECLARE_EXCEPTION(EInvalidOperation, Exception);
 CL_DECLARE_EXCEPTION(EFormReadError, Exception);
+CL_DECLARE_EXCEPTION(EInvalidCast, Exception);
+CL_DECLARE_EXCEPTION(EDBEditError, Exception);
 
 }  // namespace cl

@@ -321,6 +321,16 @@ void TControl::WndProc(TMessage& m) {
             break;
         }
         case WM_DRAWITEM:
+            if (m.wParam != 0) {
+                const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+                TControl* child = FromHandle(item.hwndItem);
+                if (child && child != this && child->DrawItem(item)) {
+                    m.result = TRUE;
+                    return;
+                }
+                break;
+            }
+            [[fallthrough]];
         case WM_MEASUREITEM:
             if (m.wParam == 0 && TMenuItem::HandleOwnerDraw(m)) return;
             break;

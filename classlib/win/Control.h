@@ -174,6 +174,8 @@ protected:
     // A WM_COMMAND or WM_NOTIFY that the parent received about this control.
     virtual bool CommandNotification(WORD code) { return false; }
     virtual bool Notify(NMHDR* header, LRESULT& result) { return false; }
+    // An owner-drawn item of this control that the parent was asked to draw.
+    virtual bool DrawItem(const DRAWITEMSTRUCT& item) { return false; }
     // Background and text colours for WM_CTLCOLOR*; null leaves the default.
     virtual HBRUSH ControlColor(HDC dc);
     virtual void AlignControls();

@@ -1,59 +1,255 @@
 #include "controls/basic/MwButtonEdit.h"
 
-#include "classlib/core/ClassBuilder.h"
+#include <algorithm>
 
-const cl::TClassInfo& TMwButtonEdit::StaticClass() {
-    using E = TMwButtonEdit;
-    static const auto info = cl::TClassBuilder<E>("TMwButtonEdit", cl::TEdit::StaticClass())
-                                 .Creatable()
+#include "classlib/core/ClassBuilder.h"
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Actions.h"
+#include "controls/basic/ShortCutText.h"
+#include "controls/foundation/MwThemeSrv.h"
+
+using namespace mw;
+
+namespace {
+
+constexpr unsigned kF4 = VK_F4;
+
+int TextHeight(cl::TFont& font) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return metrics.tmHeight;
+}
+
+}  // namespace
+
+const cl::TClassInfo& TMwCustomButtonEdit::StaticClass() {
+    using E = TMwCustomButtonEdit;
+    static const auto info = cl::TClassBuilder<E>("TMwCustomButtonEdit", TMwEdit::StaticClass())
+                                 .Bool("AllowKeyEdit", &E::AllowKeyEdit, &E::SetAllowKeyEdit)
+                                 .Enum<TButtonKind>("ButtonKind", &E::ButtonKind, &E::SetButtonKind, kButtonKindNames)
+                                 .Enum<TButtonKind>("AltBtnKind", &E::AltBtnKind, &E::SetAltBtnKind, kButtonKindNames)
+                                 .Binary("ButtonGlyph", &E::ButtonGlyph, &E::SetButtonGlyph)
+                                 .Binary("AltBtnGlyph", &E::AltBtnGlyph, &E::SetAltBtnGlyph)
+                                 .Int("ButtonNumGlyphs", &E::ButtonNumGlyphs, &E::SetButtonNumGlyphs)
+                                 .Int("AltBtnNumGlyphs", &E::AltBtnNumGlyphs, &E::SetAltBtnNumGlyphs)
+                                 .Str("ButtonHint", &E::ButtonHint, &E::SetButtonHint)
+                                 .Str("AltBtnHint", &E::AltBtnHint, &E::SetAltBtnHint)
+                                 .Int("ButtonShortCut", &E::ButtonShortCut, &E::SetButtonShortCut)
+                                 .Int("AltBtnShortCut", &E::AltBtnShortCut, &E::SetAltBtnShortCut)
+                                 .Bool("ButtonVisible", &E::ButtonVisible, &E::SetButtonVisible)
+                                 .Bool("AltBtnVisible", &E::AltBtnVisible, &E::SetAltBtnVisible)
                                  .Int("ButtonWidth", &E::ButtonWidth, &E::SetButtonWidth)
+                                 .Int("AltBtnWidth", &E::AltBtnWidth, &E::SetAltBtnWidth)
+                                 .Bool("FlatButtons", &E::FlatButtons, &E::SetFlatButtons)
+                                 .Color("FlatButtonColor", &E::FlatButtonColor, &E::SetFlatButtonColor)
                                  .Event("OnButtonClick", &E::OnButtonClick)
+                                 .Event("OnAltBtnClick", &E::OnAltBtnClick)
                                  .Build();
     return *info;
 }
 
-TMwButtonEdit::TMwButtonEdit(cl::TComponent* owner) : cl::TEdit(owner), button_(new cl::TButton(this)) {
-    button_->SetCaption("...");
-    button_->SetTabStop(false);
-    button_->SetParent(this);
-    button_->OnClick = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { OnButtonClick(this); });
-    PlaceButton();
+const cl::TClassInfo& TMwButtonEdit::StaticClass() {
+    static const auto info =
+        cl::TClassBuilder<TMwButtonEdit>("TMwButtonEdit", TMwCustomButtonEdit::StaticClass()).Creatable().Build();
+    return *info;
 }
 
-void TMwButtonEdit::SetButtonWidth(int v) {
-    buttonWidth_ = v;
-    PlaceButton();
+TMwCustomButtonEdit::TMwCustomButtonEdit(cl::TComponent* owner) : TMwEdit(owner), pair_(new TMwButtonPair(this)) {
+    buttons_[kMain].shortCut = kF4;
+    SetWidth(121);
+    pair_->SetBounds(0, 0, 17, 10);
+    pair_->SetParent(this);
+    pair_->SetFocusControl(this);
+    pair_->OnButtonClick = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { OnButtonClick(this); });
+    pair_->OnAltBtnClick = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { OnAltBtnClick(this); });
+    TakeKindGlyph(kMain);
+    TakeKindGlyph(kAlt);
 }
 
-void TMwButtonEdit::ButtonClick() { button_->Click(); }
+// ---- buttons ----
 
-void TMwButtonEdit::CreateParams(TCreateParams& params) {
-    cl::TEdit::CreateParams(params);
-    // The button lies inside the edit: the edit must not paint over it.
-    params.style |= WS_CLIPCHILDREN;
+void TMwCustomButtonEdit::TakeKindGlyph(TButtonIndex index) {
+    TMwControlButton* button = Button(index);
+    button->SetGlyph(ButtonKindGlyph(buttons_[index].kind));
+    button->SetNumGlyphs(2);
 }
 
-void TMwButtonEdit::InitializeWnd() {
-    cl::TEdit::InitializeWnd();
-    PlaceButton();
+void TMwCustomButtonEdit::SetKind(TButtonIndex index, TButtonKind kind) {
+    if (kind == buttons_[index].kind) return;
+    buttons_[index].kind = kind;
+    TMwControlButton* button = Button(index);
+    button->SetStyle(kind == TButtonKind::DropDown ? TMwControlButtonStyle::DropDown : TMwControlButtonStyle::None);
+    if (kind == TButtonKind::DropDown) button->SetGlyph(nullptr);
+    else if (kind != TButtonKind::Custom && !IsLoading()) TakeKindGlyph(index);
 }
 
-void TMwButtonEdit::WndProc(cl::TMessage& message) {
-    if (message.msg == WM_KEYDOWN && message.wParam == VK_F4) {
-        ButtonClick();
+void TMwCustomButtonEdit::SetGlyph(TButtonIndex index, const std::vector<uint8_t>& file) {
+    TMwControlButton* button = Button(index);
+    button->SetGlyphData(file);
+    SetKind(index, TButtonKind::Custom);
+}
+
+void TMwCustomButtonEdit::SetVisibleButton(TButtonIndex index, bool visible) {
+    Button(index)->SetVisible(visible);
+    PositionButtonPair();
+}
+
+void TMwCustomButtonEdit::SetButtonWidthOf(TButtonIndex index, int width) {
+    Button(index)->SetWidth(width);
+    PositionButtonPair();
+}
+
+int TMwCustomButtonEdit::PairWidth() const {
+    int width = 0;
+    for (TButtonIndex index : {kMain, kAlt})
+        if (Button(index)->Visible()) width += Button(index)->Width();
+    return width;
+}
+
+void TMwCustomButtonEdit::Loaded() {
+    TMwEdit::Loaded();
+    for (TButtonIndex index : {kMain, kAlt})
+        if (buttons_[index].kind != TButtonKind::Custom && buttons_[index].kind != TButtonKind::DropDown) TakeKindGlyph(index);
+    PositionButtonPair();
+}
+
+bool TMwCustomButtonEdit::ReadExtraProperty(const std::string& name, const cl::TValue& value) {
+    const bool main = cl::SameText(name, "ButtonShortCutText");
+    if (main || cl::SameText(name, "AltBtnShortCutText")) {
+        if (value.kind != cl::TValue::Kind::String) throw cl::EConvertError(name + " expects a text");
+        buttons_[main ? kMain : kAlt].shortCut = TextToShortCut(value.text);
+        return true;
+    }
+    return cl::SameText(name, "FlatButtonParentColor") || TMwEdit::ReadExtraProperty(name, value);
+}
+
+// ---- layout ----
+
+void TMwCustomButtonEdit::PositionButtonPair() {
+    if (IsLoading()) return;
+    const int minHeight = TextHeight(*Font()) + 2;
+    if (Height() < minHeight) {
+        SetHeight(minHeight);  // the resize comes back here
         return;
     }
-    cl::TEdit::WndProc(message);
+    const int pairWidth = PairWidth();
+    // The edit always has a 3-D border, whose two pixels the client area leaves out.
+    pair_->SetBounds(Width() - pairWidth - 4, 0, pairWidth, Height() - 3);
+    pair_->PositionButtons();
+    SetEditMargins();
+    Invalidate();
 }
 
-void TMwButtonEdit::Resize() {
-    cl::TEdit::Resize();
-    PlaceButton();
+void TMwCustomButtonEdit::SetEditMargins() {
+    if (!HandleAllocated()) return;
+    SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(0, 0));
+    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, PairWidth() + 2));
 }
 
-void TMwButtonEdit::PlaceButton() {
-    const cl::TRect client = ClientRect();
-    button_->SetBounds(client.right - buttonWidth_, 0, buttonWidth_, client.Height());
-    // The text stops short of the button.
-    if (HandleAllocated()) SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, buttonWidth_));
+void TMwCustomButtonEdit::InitializeWnd() {
+    TMwEdit::InitializeWnd();
+    SetEditMargins();
+}
+
+void TMwCustomButtonEdit::Resize() {
+    TMwEdit::Resize();
+    PositionButtonPair();
+}
+
+void TMwCustomButtonEdit::FontChanged() {
+    TMwEdit::FontChanged();
+    pair_->SetEnabled(Enabled());
+    SetEditMargins();
+    PositionButtonPair();
+}
+
+void TMwCustomButtonEdit::SetAlignment(TEditAlignment v) {
+    TMwEdit::SetAlignment(v);
+    SetEditMargins();
+}
+
+void TMwCustomButtonEdit::SetEnabled(bool enabled) {
+    TMwEdit::SetEnabled(enabled);
+    pair_->SetEnabled(enabled);
+    if (FlatButtons()) pair_->SetColor(Color());
+    SetEditMargins();
+}
+
+void TMwCustomButtonEdit::SetFlatButtons(bool v) {
+    TMwEdit::SetFlatButtons(v);
+    pair_->SetFlat(v);
+    UpdateFrame(false, Focused());
+    PositionButtonPair();
+}
+
+// Flat buttons rise (themed) or take the flat-button colour (classic) while the edit is hot or
+// focused, and blend into the edit otherwise.
+void TMwCustomButtonEdit::UpdateFrame(bool viaMouse, bool inFocus) {
+    TMwEdit::UpdateFrame(viaMouse, inFocus);
+    if (!FlatButtons()) return;
+    const bool hot = MouseOver() || (HandleAllocated() && Focused());
+    if (ThemeServices().ThemesEnabled()) {
+        pair_->SetFlat(!hot);
+        pair_->SetColor(Color());
+    } else {
+        pair_->SetColor(hot ? FlatButtonColor() : Color());
+    }
+}
+
+// ---- keyboard ----
+
+bool TMwCustomButtonEdit::ClickByShortCut(unsigned shortCut) {
+    for (TButtonIndex index : {kMain, kAlt}) {
+        TMwControlButton* button = Button(index);
+        if (button->Visible() && button->Enabled() && shortCut == buttons_[index].shortCut) {
+            button->Click();
+            return true;
+        }
+    }
+    return false;
+}
+
+void TMwCustomButtonEdit::WndProc(cl::TMessage& m) {
+    switch (m.msg) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: {
+            shortCutClicked_ = false;
+            if (!allowKeyEdit_ && m.wParam == VK_DELETE) {
+                MessageBeep(0);
+                return;
+            }
+            const unsigned shortCut = cl::ShortCutFromKey(static_cast<unsigned short>(m.wParam), cl::KeyboardShiftState());
+            if (shortCut && ClickByShortCut(shortCut)) {
+                shortCutClicked_ = true;
+                return;
+            }
+            break;
+        }
+        case WM_CHAR:
+        case WM_SYSCHAR:
+            if (shortCutClicked_) return;
+            if (!allowKeyEdit_ && (m.wParam >= 32 || m.wParam == VK_BACK)) {
+                MessageBeep(0);
+                return;
+            }
+            break;
+        case WM_PASTE:
+        case WM_CUT:
+            if (!allowKeyEdit_ || ReadOnly()) return;
+            break;
+        case WM_SETFOCUS:
+            SetEditMargins();
+            if (AutoSelect() && GetKeyState(VK_LBUTTON) >= 0) SendMessageA(Handle(), EM_SETSEL, 0, -1);
+            break;
+        case WM_KILLFOCUS:
+            TMwEdit::WndProc(m);
+            SetEditMargins();
+            return;
+        default: break;
+    }
+    TMwEdit::WndProc(m);
 }

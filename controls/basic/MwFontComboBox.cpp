@@ -1,23 +1,29 @@
 #include "controls/basic/MwFontComboBox.h"
 
+#include <winspool.h>
+
 #include <cstring>
 #include <set>
 #include <vector>
 
 #include "classlib/core/ClassBuilder.h"
-#include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Handles.h"
+#include "controls/foundation/MwGrafx.h"
 
 using namespace mw;
+using cl::TRect;
 
 namespace {
 
-const cl::TEnumNames kComboStyleNames{{{"csDropDown", 0}, {"csSimple", 1}, {"csDropDownList", 2}, {"csOwnerDrawFixed", 3},
-                                       {"csOwnerDrawVariable", 4}}};
 const cl::TEnumNames kFontDeviceNames{{{"fdScreen", 0}, {"fdPrinter", 1}}};
 const cl::TEnumNames kFontTypeNames{{{"ftAll", 0}, {"ftTrueType", 1}, {"ftFixedPitch", 2}, {"ftPrinter", 3}}};
 const cl::TEnumNames kShowStyleNames{{{"ssFontName", 0}, {"ssFontSample", 1}, {"ssFontNameAndSample", 2}, {"ssFontPreview", 3}}};
 const cl::TEnumNames kFontStyleNames{{{"fsBold", 0}, {"fsItalic", 1}, {"fsUnderline", 2}, {"fsStrikeOut", 3}}};
+
+constexpr cl::TColor kOlive = 0x008080;  // the type marks' transparent colour
+constexpr int kMarkSize = 12;
+constexpr int kTextIndent = 24;
 
 struct TFontFilter {
     TMwFontType type;
@@ -47,150 +53,44 @@ int CALLBACK CollectFont(const LOGFONTA* logFont, const TEXTMETRICA* metrics, DW
     }
 }
 
+// The default printer's device context, or none without a printer.
+HDC DefaultPrinterDC() {
+    char name[256];
+    DWORD size = sizeof(name);
+    if (!GetDefaultPrinterA(name, &size)) return nullptr;
+    return CreateDCA(nullptr, name, nullptr, nullptr);
+}
+
+// The type mark of a font by its pitch-and-family byte.
+const char* TypeMarkResource(BYTE pitchAndFamily, TMwFontDevice device) {
+    const bool trueType = (pitchAndFamily & TMPF_TRUETYPE) != 0;
+    const bool fixed = (pitchAndFamily & TMPF_FIXED_PITCH) == 0;
+    if (trueType) return fixed ? "MWCMBOBX_TRUETYPEFIXED" : "MWCMBOBX_TRUETYPE";
+    if (fixed) return "MWCMBOBX_FIXEDPITCH";
+    return device == TMwFontDevice::Printer ? "MWCMBOBX_PRINTER" : "MWCMBOBX_DEVICE";
+}
+
+// The marks, each loaded from the program's resources at its first use and kept until the
+// program ends.
+HBITMAP TypeMark(const char* resource) {
+    static constexpr const char* kNames[] = {"MWCMBOBX_TRUETYPE", "MWCMBOBX_FIXEDPITCH", "MWCMBOBX_TRUETYPEFIXED",
+                                             "MWCMBOBX_PRINTER", "MWCMBOBX_DEVICE"};
+    static cl::TBitmapHandle marks[std::size(kNames)];
+    for (size_t i = 0; i < std::size(kNames); ++i) {
+        if (std::strcmp(kNames[i], resource) != 0) continue;
+        if (!marks[i]) marks[i].Reset(static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, 0)));
+        return marks[i].Get();
+    }
+    return nullptr;
+}
+
+void DrawText(HDC dc, HFONT font, int x, int y, const std::string& text, const RECT* clip) {
+    HGDIOBJ old = SelectObject(dc, font);
+    ExtTextOutA(dc, x, y, clip ? ETO_CLIPPED : 0, clip, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    SelectObject(dc, old);
+}
+
 }  // namespace
-
-// ---- TMwCustomComboBox ----
-
-const cl::TClassInfo& TMwCustomComboBox::StaticClass() {
-    using C = TMwCustomComboBox;
-    static const auto info = cl::TClassBuilder<C>("TMwCustomComboBox", cl::TControl::StaticClass())
-                                 .Bool("BeepOnInvalidKey", &C::BeepOnInvalidKey, &C::SetBeepOnInvalidKey)
-                                 .Bool("ReadOnly", &C::ReadOnly, &C::SetReadOnly)
-                                 .Bool("TabOnEnter", &C::TabOnEnter, &C::SetTabOnEnter)
-                                 .Int("DropDownWidth", &C::DropDownWidth, &C::SetDropDownWidth)
-                                 .Bool("FlatButtons", &C::FlatButtons, &C::SetFlatButtons)
-                                 .Color("FlatButtonColor", &C::FlatButtonColor, &C::SetFlatButtonColor)
-                                 .Color("DisabledColor", &C::DisabledColor, &C::SetDisabledColor)
-                                 .Color("FocusColor", &C::FocusColor, &C::SetFocusColor)
-                                 .Bool("FrameVisible", &C::FrameVisible, &C::SetFrameVisible)
-                                 .Enum<TFrameStyle>("FrameStyle", &C::FrameStyle, &C::SetFrameStyle, kFrameStyleNames)
-                                 .Set("FrameSides", &C::FrameSides, &C::SetFrameSides, kSideNames)
-                                 .Color("FrameColor", &C::FrameColor, &C::SetFrameColor)
-                                 .Bool("FrameHotTrack", &C::FrameHotTrack, &C::SetFrameHotTrack)
-                                 .Enum<TFrameStyle>("FrameHotStyle", &C::FrameHotStyle, &C::SetFrameHotStyle, kFrameStyleNames)
-                                 .Color("FrameHotColor", &C::FrameHotColor, &C::SetFrameHotColor)
-                                 .Enum<TFramingPreference>("FramingPreference", &C::FramingPreference, &C::SetFramingPreference,
-                                                           kFramingPreferenceNames)
-                                 .Bool("AutoDropDown", &C::AutoDropDown, &C::SetAutoDropDown)
-                                 .Int("DropDownCount", &C::DropDownCount, &C::SetDropDownCount)
-                                 .Bool("Sorted", &C::Sorted, &C::SetSorted)
-                                 .Enum<TComboBoxStyle>("Style", &C::Style, &C::SetStyle, kComboStyleNames)
-                                 .Int("ItemHeight", &C::ItemHeight, &C::SetItemHeight)
-                                 .Event("OnChange", &C::OnChange)
-                                 .Event("OnDropDown", &C::OnDropDown)
-                                 .Event("OnCloseUp", &C::OnCloseUp)
-                                 .Event("OnMouseEnter", &C::OnMouseEnter)
-                                 .Event("OnMouseLeave", &C::OnMouseLeave)
-                                 .Build();
-    return *info;
-}
-
-TMwCustomComboBox::TMwCustomComboBox(cl::TComponent* owner) : cl::TControl(owner) {
-    SetBounds(0, 0, 145, 21);
-    SetTabStop(true);
-    SetColor(cl::clWindow);
-}
-
-void TMwCustomComboBox::CreateParams(TCreateParams& params) {
-    cl::TControl::CreateParams(params);
-    params.windowClass = "COMBOBOX";
-    params.standardClass = true;
-    params.exStyle = 0;
-    params.style &= ~WS_CLIPCHILDREN;
-    params.style |= WS_VSCROLL | CBS_AUTOHSCROLL;
-    params.style |= (style_ == TComboBoxStyle::DropDown || style_ == TComboBoxStyle::Simple) ? CBS_DROPDOWN : CBS_DROPDOWNLIST;
-    if (sorted_) params.style |= CBS_SORT;
-}
-
-void TMwCustomComboBox::InitializeWnd() {
-    FillItems();
-    ApplyListHeight();
-    if (dropDownWidth_ > 0) SendMessageA(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(dropDownWidth_), 0);
-}
-
-void TMwCustomComboBox::ApplyListHeight() {
-    if (!HandleAllocated()) return;
-    SetWindowPos(Handle(), nullptr, 0, 0, Width(), Height() + dropDownCount_ * itemHeight_ + 2,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void TMwCustomComboBox::SetBounds(int left, int top, int width, int height) {
-    cl::TControl::SetBounds(left, top, width, height);
-    ApplyListHeight();
-}
-
-void TMwCustomComboBox::SetDropDownCount(int v) {
-    dropDownCount_ = v;
-    ApplyListHeight();
-}
-
-void TMwCustomComboBox::SetDropDownWidth(int v) {
-    if (v == dropDownWidth_) return;
-    dropDownWidth_ = v;
-    if (HandleAllocated()) SendMessageA(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(v), 0);
-}
-
-void TMwCustomComboBox::SetFrameHotTrack(bool v) {
-    frameHotTrack_ = v;
-    if (!v) return;
-    frameVisible_ = true;
-    if (!IsLoading()) frameSides_ = sdAll;
-}
-
-bool TMwCustomComboBox::ReadExtraProperty(const std::string& name, const cl::TValue& value) {
-    if (cl::SameText(name, "FrameFlat") && value.kind == cl::TValue::Kind::Boolean) {
-        if (value.boolean) {
-            SetFrameHotTrack(true);
-            frameStyle_ = TFrameStyle::Status;
-            frameHotStyle_ = TFrameStyle::Lowered;
-        }
-        return true;
-    }
-    if (cl::SameText(name, "FrameFocusStyle") && value.kind == cl::TValue::Kind::Identifier) {
-        int style = 0;
-        if (!kFrameStyleNames.Find(value.text, style)) throw cl::EConvertError("Invalid frame style " + value.text);
-        frameHotStyle_ = static_cast<TFrameStyle>(style);
-        return true;
-    }
-    return cl::SameText(name, "FrameFlatStyle");
-}
-
-int TMwCustomComboBox::ItemCount() { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
-
-std::string TMwCustomComboBox::Items(int index) {
-    const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == CB_ERR) throw cl::EListError("List index out of bounds (" + std::to_string(index) + ")");
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
-}
-
-int TMwCustomComboBox::ItemIndex() { return static_cast<int>(SendMessageA(Handle(), CB_GETCURSEL, 0, 0)); }
-
-void TMwCustomComboBox::SetItemIndex(int index) { SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
-
-bool TMwCustomComboBox::CommandNotification(WORD code) {
-    switch (code) {
-        case CBN_SELCHANGE: OnChange(this); return true;
-        case CBN_DROPDOWN: OnDropDown(this); return true;
-        case CBN_CLOSEUP: OnCloseUp(this); return true;
-        default: return false;
-    }
-}
-
-void TMwCustomComboBox::WndProc(cl::TMessage& m) {
-    switch (mouse_.Handle(Handle(), m.msg)) {
-        case TMouseTracking::TChange::Entered: OnMouseEnter(this); break;
-        case TMouseTracking::TChange::Left: OnMouseLeave(this); break;
-        case TMouseTracking::TChange::None: break;
-    }
-    // A read-only combo box does not open.
-    if (readOnly_ && (m.msg == WM_LBUTTONDOWN || m.msg == WM_LBUTTONDBLCLK)) return;
-    cl::TControl::WndProc(m);
-}
-
-// ---- TMwFontComboBox ----
 
 const cl::TClassInfo& TMwFontComboBox::StaticClass() {
     using F = TMwFontComboBox;
@@ -213,31 +113,38 @@ const cl::TClassInfo& TMwFontComboBox::StaticClass() {
     return *info;
 }
 
-TMwFontComboBox::TMwFontComboBox(cl::TComponent* owner) : TMwCustomComboBox(owner) {
+TMwFontComboBox::TMwFontComboBox(cl::TComponent* owner)
+    : TMwCustomComboBox(owner), preview_(new TMwPreviewFontPanel(this)) {
     SetStyle(TComboBoxStyle::OwnerDrawFixed);
     SetSorted(true);
     SetDropDownCount(14);
+    selectedFont_.SetSize(8);
+    preview_->SetCombo(this);
 }
+
+// ---- the list ----
 
 void TMwFontComboBox::FillItems() {
     TFontFilter filter{fontType_, showSymbolFonts_, {}, {}};
-    HDC dc = GetDC(nullptr);
-    LOGFONTA any{};
-    any.lfCharSet = DEFAULT_CHARSET;
-    EnumFontFamiliesExA(dc, &any, reinterpret_cast<FONTENUMPROCA>(&CollectFont), reinterpret_cast<LPARAM>(&filter), 0);
-    ReleaseDC(nullptr, dc);
-    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
-    for (const auto& font : filter.fonts) {
-        const LRESULT index = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(font.first.c_str()));
-        if (index >= 0) SendMessageA(Handle(), CB_SETITEMDATA, static_cast<WPARAM>(index), font.second);
+    const bool printer = fontDevice_ == TMwFontDevice::Printer;
+    HDC dc = printer ? DefaultPrinterDC() : GetDC(nullptr);
+    if (dc) {
+        LOGFONTA any{};
+        any.lfCharSet = DEFAULT_CHARSET;
+        EnumFontFamiliesExA(dc, &any, reinterpret_cast<FONTENUMPROCA>(&CollectFont), reinterpret_cast<LPARAM>(&filter), 0);
+        if (printer) DeleteDC(dc);
+        else ReleaseDC(nullptr, dc);
     }
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+    lastMRUIndex_ = -1;
+    for (const auto& font : filter.fonts) AddItem(font.first, font.second);
     SetFontName(pendingFontName_);
 }
 
 void TMwFontComboBox::Reload() {
     if (!HandleAllocated()) return;
     pendingFontName_ = FontName();
-    FillItems();
+    RecreateWnd();
 }
 
 void TMwFontComboBox::SetFontDevice(TMwFontDevice v) {
@@ -266,12 +173,7 @@ std::string TMwFontComboBox::FontName() {
 
 void TMwFontComboBox::SetFontName(const std::string& name) {
     pendingFontName_ = name;
-    if (!HandleAllocated()) return;
-    const LRESULT index = name.empty() ? CB_ERR
-                                       : SendMessageA(Handle(), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                                      reinterpret_cast<LPARAM>(name.c_str()));
-    // CB_FINDSTRINGEXACT ignores case; the entry must have exactly this name.
-    SetItemIndex(index != CB_ERR && Items(static_cast<int>(index)) == name ? static_cast<int>(index) : -1);
+    if (HandleAllocated()) SetItemIndex(name.empty() ? -1 : IndexOfItem(name));
 }
 
 cl::TFont* TMwFontComboBox::SelectedFont() {
@@ -281,6 +183,145 @@ cl::TFont* TMwFontComboBox::SelectedFont() {
     selectedFont_.SetSize(fontSize_);
     selectedFont_.SetStyle(fontStyle_);
     return &selectedFont_;
+}
+
+// Choosing an entry below the top puts its name at the top: moved there when it already is one
+// of the recently used, else copied there.
+void TMwFontComboBox::KeepRecentlyUsed() {
+    const int selected = ItemIndex();
+    if (!maintainMRUFonts_ || selected <= 0) return;
+    const std::string name = Items(selected);
+    const LPARAM data = ItemData(selected);
+    int found = -1;
+    for (int i = 0; i <= lastMRUIndex_ && found < 0; ++i)
+        if (Items(i) == name) found = i;
+    if (found >= 0) {
+        DeleteItem(found);
+    } else {
+        ++lastMRUIndex_;
+    }
+    InsertItem(0, name, data);
+    SetItemIndex(0);
+}
+
+// ---- drawing ----
+
+void TMwFontComboBox::DrawTypeMark(HDC dc, int x, int y, BYTE pitchAndFamily) {
+    HBITMAP mark = TypeMark(TypeMarkResource(pitchAndFamily, fontDevice_));
+    if (!mark) return;
+    HDC markDc = CreateCompatibleDC(dc);
+    {
+        cl::TSelectObject select(markDc, mark);
+        cl::TCanvas canvas(dc);
+        BlitTransparentBitmap(canvas, markDc, TRect::FromBounds(x, y, kMarkSize, kMarkSize), kOlive,
+                              TRect::FromBounds(0, 0, kMarkSize, kMarkSize));
+    }
+    DeleteDC(markDc);
+}
+
+void TMwFontComboBox::DrawListItem(HDC dc, int index, TRect r, UINT state) {
+    const bool selected = (state & ODS_SELECTED) != 0;
+    const bool inEdit = (state & ODS_COMBOBOXEDIT) != 0;
+    cl::TCanvas canvas(dc);
+    canvas.SetBrushColor(selected ? cl::clHighlight : Color());
+    canvas.FillRect(r);
+    if (index >= 0) {
+        const std::string name = Items(index);
+        const int height = r.Height();
+        DrawTypeMark(dc, r.left + kTextIndent - 20, r.top + (height - kMarkSize) / 2, static_cast<BYTE>(ItemData(index)));
+        r.left += kTextIndent;
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, cl::ColorToRGB(!Enabled() ? cl::clBtnShadow : selected ? cl::clHighlightText : Font()->Color()));
+        cl::TFont sample;
+        sample.Assign(*Font());
+        sample.SetName(name);
+        SIZE extent{};
+        HGDIOBJ old = SelectObject(dc, Font()->Handle());
+        GetTextExtentPoint32A(dc, "Yy", 2, &extent);
+        SelectObject(dc, old);
+        const int top = r.top + (height - extent.cy) / 2, left = r.left + 2;
+        TMwShowStyle style = showStyle_;
+        if (inEdit && style == TMwShowStyle::FontNameAndSample) style = TMwShowStyle::FontName;
+        switch (style) {
+            case TMwShowStyle::FontName:
+            case TMwShowStyle::FontPreview: DrawText(dc, Font()->Handle(), left, top, name, nullptr); break;
+            case TMwShowStyle::FontSample: DrawText(dc, sample.Handle(), left, top, name, nullptr); break;
+            case TMwShowStyle::FontNameAndSample: {
+                const int mid = r.left + r.Width() / 2;
+                const RECT nameClip{r.left, r.top, mid - 4, r.bottom};
+                DrawText(dc, Font()->Handle(), left, top, name, &nameClip);
+                canvas.SetPenColor(Enabled() ? cl::clWindowText : cl::clBtnShadow);
+                canvas.MoveTo(mid - 2, r.top);
+                canvas.LineTo(mid - 2, r.bottom);
+                const RECT sampleClip{mid, r.top, r.right, r.bottom};
+                DrawText(dc, sample.Handle(), mid, top, name, &sampleClip);
+                break;
+            }
+        }
+        if (showStyle_ == TMwShowStyle::FontPreview && selected && !inEdit) {
+            preview_->Font()->SetName(name);
+            RefreshPreviewText();
+        }
+        if (maintainMRUFonts_ && !inEdit && index == lastMRUIndex_) {
+            canvas.SetPenColor(cl::clWindowText);
+            canvas.MoveTo(0, r.bottom - 1);
+            canvas.LineTo(r.right, r.bottom - 1);
+        }
+    }
+    if (state & ODS_FOCUS) {
+        const RECT focus{r.left, r.top, r.right, r.bottom};
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+// ---- preview ----
+
+void TMwFontComboBox::RefreshPreviewText() {
+    std::string text = previewText_.empty() ? TMwPreviewFontPanel::kDefaultText : previewText_;
+    preview_->SetLeftAligned(previewEdit_ != nullptr);
+    if (previewEdit_) {
+        DWORD start = 0, end = 0;
+        SendMessageA(previewEdit_->Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        const std::string all = previewEdit_->Text();
+        text = end > start ? all.substr(start, end - start) : all.substr(0, 10);
+    } else if (!previewText_.empty()) {
+        // Too wide a sample is cut down to a short one.
+        HDC dc = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, preview_->Font()->Handle());
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, previewText_.c_str(), static_cast<int>(previewText_.size()), &extent);
+        SelectObject(dc, old);
+        ReleaseDC(nullptr, dc);
+        if (extent.cx >= preview_->Width()) text = "AaBbYy";
+    }
+    preview_->SetCaption(text);
+    preview_->Invalidate();
+}
+
+void TMwFontComboBox::ShowPreview() {
+    if (ItemCount() == 0) return;
+    const cl::TPoint corner = ClientToScreen({0, 0});
+    const int width = DropDownWidth() ? DropDownWidth() : Width();
+    preview_->ShowAt({corner.x + width - 1, corner.y});
+}
+
+void TMwFontComboBox::HidePreview() { preview_->HidePanel(); }
+
+void TMwFontComboBox::DropDown() {
+    RefreshPreviewText();
+    TMwCustomComboBox::DropDown();
+    if (showStyle_ == TMwShowStyle::FontPreview) ShowPreview();
+}
+
+void TMwFontComboBox::CloseUp() {
+    HidePreview();
+    KeepRecentlyUsed();
+    TMwCustomComboBox::CloseUp();
+}
+
+void TMwFontComboBox::WndProc(cl::TMessage& m) {
+    TMwCustomComboBox::WndProc(m);
+    if (m.msg == CM_HIDEFONTPREVIEW || (m.msg == WM_CANCELMODE && showStyle_ == TMwShowStyle::FontPreview)) HidePreview();
 }
 
 void TMwFontComboBox::SetPreviewEdit(cl::TControl* edit) {

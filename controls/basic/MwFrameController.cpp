@@ -6,6 +6,7 @@
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Control.h"
 #include "controls/basic/MwRegIniFile.h"
+#include "controls/basic/RetiredFrameProperties.h"
 #include "controls/foundation/MwFrameNotify.h"
 
 using namespace mw;
@@ -195,23 +196,7 @@ void TMwFrameController::Loaded() {
 }
 
 bool TMwFrameController::ReadExtraProperty(const std::string& name, const cl::TValue& value) {
-    if (cl::SameText(name, "FrameFlat")) {
-        if (value.kind != cl::TValue::Kind::Boolean) throw cl::EConvertError("FrameFlat expects True or False");
-        SetFrameHotTrack(value.boolean);
-        if (value.boolean) {
-            SetFrameStyle(TFrameStyle::Status);
-            SetFrameHotStyle(TFrameStyle::Lowered);
-        }
-        return true;
-    }
-    if (cl::SameText(name, "FrameFocusStyle")) {
-        int style = 0;
-        if (value.kind != cl::TValue::Kind::Identifier || !kFrameStyleNames.Find(value.text, style))
-            throw cl::EConvertError("FrameFocusStyle expects a frame style");
-        SetFrameHotStyle(static_cast<TFrameStyle>(style));
-        return true;
-    }
-    return cl::SameText(name, "FrameFlatStyle");
+    return ReadRetiredFrameProperty(*this, name, value) || cl::TComponent::ReadExtraProperty(name, value);
 }
 
 void TMwFrameController::Notification(cl::TComponent* component, cl::TOperation operation) {

@@ -11,7 +11,7 @@
 #include "classlib/core/Event.h"
 #include "classlib/win/ListView.h"
 #include "classlib/win/Menus.h"
-#include "controls/navigation/MwFramedControl.h"
+#include "controls/basic/MwFramedControl.h"
 
 // (Sender, Item, Checked, Allow): asked before a check box changes; Allow starts true.
 using TMwLvItemCheckingEvent = cl::TEvent<cl::TObject*, cl::TListItem*, bool, bool&>;

@@ -11,7 +11,7 @@
 #include "classlib/win/Menus.h"
 #include "classlib/win/Pen.h"
 #include "classlib/win/TreeView.h"
-#include "controls/navigation/MwFramedControl.h"
+#include "controls/basic/MwFramedControl.h"
 
 // (Sender, Node, Pos, Menu): the handler may move the menu (client coordinates), swap it, or
 // suppress it by setting it to none.

@@ -1,5 +1,5 @@
 #pragma once
-// The framing model that the framed tree and list views share, laid over a common control of
+// The framing model that the framed edits, combo boxes, tree and list views share, laid over a common control of
 // the class library: a flat frame drawn in the non-client area (over the control's 2-pixel
 // client edge) with its own colours and hot tracking, colours that follow focus and the
 // enabled state, a frame controller that sets these properties by name, and mouse enter and
@@ -12,6 +12,7 @@
 #include "classlib/win/Canvas.h"
 #include "controls/basic/MouseTracking.h"
 #include "controls/basic/MwFrameController.h"
+#include "controls/basic/RetiredFrameProperties.h"
 #include "controls/foundation/FrameModel.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwThemeSrv.h"
@@ -102,26 +103,8 @@ public:
         UpdateColors();
         UpdateFrame(false, false);
     }
-    // The retired "FrameFlat", "FrameFocusStyle" and "FrameFlatStyle" of older form resources.
     bool ReadExtraProperty(const std::string& name, const cl::TValue& value) override {
-        if (cl::SameText(name, "FrameFlat")) {
-            if (value.kind != cl::TValue::Kind::Boolean) throw cl::EConvertError("FrameFlat expects True or False");
-            if (value.boolean) {
-                SetFrameHotTrack(true);
-                frameStyle_ = TFrameStyle::Status;
-                frameHotStyle_ = TFrameStyle::Lowered;
-            }
-            return true;
-        }
-        if (cl::SameText(name, "FrameFocusStyle")) {
-            int style = 0;
-            if (value.kind != cl::TValue::Kind::Identifier || !mw::kFrameStyleNames.Find(value.text, style))
-                throw cl::EConvertError("FrameFocusStyle expects a frame style");
-            frameHotStyle_ = static_cast<TFrameStyle>(style);
-            return true;
-        }
-        if (cl::SameText(name, "FrameFlatStyle")) return true;
-        return Base::ReadExtraProperty(name, value);
+        return mw::ReadRetiredFrameProperty(*this, name, value) || Base::ReadExtraProperty(name, value);
     }
 
     cl::TNotifyEvent OnMouseEnter;
@@ -160,7 +143,7 @@ protected:
         }
         updatingColors_ = false;
     }
-    void UpdateFrame(bool viaMouse, bool inFocus) {
+    virtual void UpdateFrame(bool viaMouse, bool inFocus) {
         if (viaMouse) mouseOver_ = inFocus;
         if (frameHotTrack_) RepaintFrame();
         UpdateColors();

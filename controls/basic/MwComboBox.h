@@ -1,0 +1,132 @@
+#pragma once
+// The library's combo box: the framing model of the framed controls (colours that follow focus
+// and the enabled state, a frame controller, hot tracking), with the frame and an optional flat
+// drop-down button drawn over the native border; a type-ahead search for the list styles in
+// place of the native one-letter search; Enter as Tab; a read-only state that neither types
+// nor opens; and wheel steps through the items while the list is closed.
+
+#include <string>
+
+#include "classlib/core/Event.h"
+#include "classlib/win/Control.h"
+#include "controls/basic/MwFramedControl.h"
+
+enum class TComboBoxStyle { DropDown, Simple, DropDownList, OwnerDrawFixed, OwnerDrawVariable };
+
+class TMwCustomComboBox : public TMwFramedControl<cl::TControl> {
+    CL_CLASS_INFO()
+public:
+    // The type-ahead search string is cleared this long after the last key.
+    static constexpr UINT kTypeAheadMilliseconds = 1500;
+    static constexpr UINT_PTR kTypeAheadTimer = 1;
+
+    explicit TMwCustomComboBox(cl::TComponent* owner);
+
+    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
+    void SetAbout(TMwAboutInfo) {}
+
+    int ItemCount();
+    std::string Items(int index);
+    int AddItem(const std::string& text, LPARAM data = 0);
+    void InsertItem(int index, const std::string& text, LPARAM data = 0);
+    void DeleteItem(int index);
+    LPARAM ItemData(int index);
+    int ItemIndex();
+    void SetItemIndex(int index);
+    // The first item that starts with text, without regard to case; -1 when none does.
+    virtual int FindString(const std::string& text);
+    // The item of exactly this text, or -1.
+    int IndexOfItem(const std::string& text);
+    bool DroppedDown();
+    void SetDroppedDown(bool v);
+    // What has been typed since the last pause (list styles), or the typed part of the text
+    // that auto-completion completes (editable style).
+    const std::string& SearchText() const { return search_; }
+    // Typed text that matches no item stays (else the key is refused with a beep).
+    bool AllowFreeText() const { return allowFreeText_; }
+    void SetAllowFreeText(bool v) { allowFreeText_ = v; }
+
+    bool BeepOnInvalidKey() const { return beepOnInvalidKey_; }
+    void SetBeepOnInvalidKey(bool v) { beepOnInvalidKey_ = v; }
+    bool ReadOnly() const { return readOnly_; }
+    virtual void SetReadOnly(bool v);
+    bool TabOnEnter() const { return tabOnEnter_; }
+    void SetTabOnEnter(bool v) { tabOnEnter_ = v; }
+    int DropDownWidth() const { return dropDownWidth_; }
+    virtual void SetDropDownWidth(int v);
+    bool FlatButtons() const { return flatButtons_; }
+    virtual void SetFlatButtons(bool v);
+    cl::TColor FlatButtonColor() const { return flatButtonColor_; }
+    virtual void SetFlatButtonColor(cl::TColor v);
+    bool AutoDropDown() const { return autoDropDown_; }
+    void SetAutoDropDown(bool v) { autoDropDown_ = v; }
+    int DropDownCount() const { return dropDownCount_; }
+    void SetDropDownCount(int v);
+    bool Sorted() const { return sorted_; }
+    void SetSorted(bool v);
+    TComboBoxStyle Style() const { return style_; }
+    void SetStyle(TComboBoxStyle v);
+    int ItemHeight() const { return itemHeight_; }
+    // Takes effect for the owner-drawn styles only.
+    virtual void SetItemHeight(int v);
+
+    // The window's height includes the open list, which Windows keeps out of the bounds.
+    void SetBounds(int left, int top, int width, int height) override;
+
+    cl::TNotifyEvent OnChange;
+    cl::TNotifyEvent OnDropDown;
+    cl::TNotifyEvent OnCloseUp;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void InitializeWnd() override;
+    bool CommandNotification(WORD code) override;
+    bool DrawItem(const DRAWITEMSTRUCT& item) override;
+    void WndProc(cl::TMessage& message) override;
+    void RepaintFrame() override;
+    void UpdateFrame(bool viaMouse, bool inFocus) override;
+
+    // Fills the list when the window is made.
+    virtual void FillItems() {}
+    virtual void DrawListItem(HDC dc, int index, cl::TRect r, UINT state);
+    virtual void DropDown() { OnDropDown(this); }
+    virtual void CloseUp();
+    virtual void InvalidKeyBeep();
+    // Selects the first item that starts with search; a beep when none does.
+    virtual void SelectMatchingItem(const std::string& search);
+    // Editable style: completes search from the first item that starts with it, the completed
+    // part selected; false when no item does.
+    virtual bool AutoCompleteText(const std::string& search);
+    void ApplyListHeight();
+    bool OwnerDrawn() const { return style_ == TComboBoxStyle::OwnerDrawFixed || style_ == TComboBoxStyle::OwnerDrawVariable; }
+    bool ListStyle() const { return style_ != TComboBoxStyle::DropDown && style_ != TComboBoxStyle::Simple; }
+
+private:
+    static LRESULT CALLBACK EditWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The editable style's keys in its edit; true when the key was used up.
+    bool EditKey(HWND edit, UINT msg, WPARAM wParam);
+    // The type-ahead keys of the list styles; true when the key was used up.
+    bool TypeAheadKey(cl::TMessage& message);
+    bool ReadOnlyKey(const cl::TMessage& message) const;
+    void SelectAndNotify(int index);
+    void Wheel(cl::TMessage& message);
+    void PaintFrameAndButton();
+
+    bool beepOnInvalidKey_ = true;
+    bool readOnly_ = false;
+    bool tabOnEnter_ = false;
+    int dropDownWidth_ = 0;
+    bool flatButtons_ = false;
+    cl::TColor flatButtonColor_ = cl::clBtnFace;
+    bool autoDropDown_ = false;
+    int dropDownCount_ = 8;
+    bool sorted_ = false;
+    TComboBoxStyle style_ = TComboBoxStyle::DropDown;
+    int itemHeight_ = 16;
+    std::string search_;
+    bool escapeClosedList_ = false;
+    int wheelDelta_ = 0;
+    bool allowFreeText_ = true;
+    HWND edit_ = nullptr;
+    WNDPROC editProc_ = nullptr;
+};
