@@ -39,10 +39,15 @@ void TfrmDoSearch::FormActivate(cl::TObject*) {
 
 void TfrmDoSearch::MwBitBtn1Click(cl::TObject*) { Stopped = true; }
 
-bool TfrmDoSearch::StopRequested() {
+bool TfrmDoSearch::StopRequested(const std::string& entryName) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now < nextProgress_) return Stopped;
+    nextProgress_ = now + ProgressInterval;
     cl::Application()->ProcessMessages();
     // Closed some other way (Alt+F4, the program ending): the search ends as with "Stop".
-    return Stopped || ModalResult() != cl::mrNone || cl::Application()->Terminated();
+    if (Stopped || ModalResult() != cl::mrNone || cl::Application()->Terminated()) return true;
+    lblSearching->SetCaption(entryName);  // painted at the next turn
+    return false;
 }
 
 void TfrmDoSearch::RaiseSearchError() const {

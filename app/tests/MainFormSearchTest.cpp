@@ -262,6 +262,12 @@ TEST_F(MainFormSearchTest, EnterInAnEditActsLikeItsSearchButton) {
 }
 
 TEST_F(MainFormSearchTest, StopEndsTheContentSearchAfterTheEntryUnderWay) {
+    // Every entry shown, so that "Stop" can be pressed at the one wanted.
+    struct TEveryEntryShown {
+        const std::chrono::milliseconds interval = TfrmDoSearch::ProgressInterval;
+        TEveryEntryShown() { TfrmDoSearch::ProgressInterval = std::chrono::milliseconds(0); }
+        ~TEveryEntryShown() { TfrmDoSearch::ProgressInterval = interval; }
+    } everyEntryShown;
     TStopAtEntry stop("objects/big.con");
     TModalDriver<TfrmDoSearch> guard([](TfrmDoSearch&) {});  // closes it should it stay open
     form->SearchContents("tiger");
