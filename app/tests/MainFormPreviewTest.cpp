@@ -2,6 +2,8 @@
 // editor with its toolbar and saved edits.
 
 #include <gtest/gtest.h>
+
+#include <functional>
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -180,6 +182,31 @@ TEST_F(MainFormPreviewTest, ATextEntryFillsTheEditorAndTheViewingPanel) {
         EXPECT_FALSE(Exists(TfrmMainQuillon::TempFolder() + "\\preview.txt"));
     }
     EXPECT_TRUE(messages.empty());
+}
+
+// What the editor shows always belongs to the file named above it, or to none.
+TEST_F(MainFormPreviewTest, TheLastFilesTextGoesWhenASoundAFailedPreviewNewOrAnotherArchiveFollows) {
+    const std::string archive = form->OpenDialog1->FileName();
+    const struct {
+        const char* what;
+        std::function<void()> next;
+        std::string viewing;
+    } cases[] = {
+        {"a sound", [&] { Select("sound", "beep.wav"); }, "Cannot preview: beep.wav"},
+        {"a texture without DevIL", [&] { Select("textures", "sky.tga"); }, "Cannot preview: textures\\sky.tga"},
+        {"New", [&] { form->actNewRFAExecute(nullptr); }, "Currently Viewing:"},
+        {"another archive", [&] { form->OpenArchiveFile(archive); }, "Currently Viewing:"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (form->Entries->Count() == 0) form->OpenArchiveFile(archive);
+        form->lvFiles->SetSelected(nullptr);
+        Select("levels", "init.con");
+        ASSERT_EQ(EditorText(), kInitText);
+        c.next();
+        EXPECT_EQ(EditorText(), "");
+        EXPECT_EQ(Viewing(), c.viewing);
+    }
 }
 
 TEST_F(MainFormPreviewTest, ExtendingTheSelectionKeepsThePreviewAndAnEmptySelectionRenewsIt) {
