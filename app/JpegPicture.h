@@ -1,6 +1,6 @@
 #pragma once
-// JPEG pictures in form resources (graphic class "TJPEGImage"), decoded by the program's own
-// decoder into device-independent bitmaps.
+// JPEG pictures in form resources (graphic class "TJPEGImage"), decoded by libjpeg into
+// device-independent bitmaps.
 
 #include <windows.h>
 

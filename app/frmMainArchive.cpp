@@ -52,6 +52,7 @@ void TfrmMainQuillon::LoadArchive() {
             pbAction->SetPercent(static_cast<int>(uint64_t(i) * 100 / count));
         }
         pbAction->SetPercent(0);
+        ArchiveEntryCount = Entries->Count();
     } catch (...) {
         tvFolders->EndUpdate();
         cl::Screen().SetCursor(cl::crDefault);
@@ -145,16 +146,16 @@ int TfrmMainQuillon::IconIndexForExt(const std::string& fileName) {
     HICON largeIcon = nullptr, smallIcon = nullptr;
     ExtractIconExA(iconFile.c_str(), iconIndex, &largeIcon, &smallIcon, 1);
     cl::TIconHandle large(largeIcon), small(smallIcon);
-    int index = 0;
-    ICONINFO smallInfo = {}, largeInfo = {};
-    if (large && small && GetIconInfo(small.Get(), &smallInfo) && GetIconInfo(large.Get(), &largeInfo)) {
-        cl::TBitmapHandle smallColor(smallInfo.hbmColor), smallMask(smallInfo.hbmMask);
-        cl::TBitmapHandle largeColor(largeInfo.hbmColor), largeMask(largeInfo.hbmMask);
-        ilSmall->Add(smallColor.Get(), smallMask.Get());
-        index = ilLarge->Add(largeColor.Get(), largeMask.Get());
-    }
+    const int index = large && small ? AddShellIcons(large.Get(), small.Get()) : 0;
     IconCache->AddInteger(extension, index);
     return index;
+}
+
+int TfrmMainQuillon::AddShellIcons(HICON large, HICON small) {
+    // The shell's icons follow the screen's DPI (48 pixels at 150 %): drawn into the lists at
+    // their size, not cut to it.
+    ilSmall->AddIcon(small);
+    return ilLarge->AddIcon(large);
 }
 
 void TfrmMainQuillon::lvFilesColumnClick(cl::TObject*, cl::TListColumn* column) {

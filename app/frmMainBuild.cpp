@@ -208,7 +208,7 @@ void TfrmMainQuillon::RemoveEntryNamed(const std::string& entryName) {
 
 void TfrmMainQuillon::RemoveEntryAt(int index) {
     const std::string name = (*Entries)[index];
-    if (quillon::IsAddedEntryName(name)) {
+    if (IsAddedFileAt(index)) {
         Folders.RemoveEntry(name, nullptr);
     } else {
         auto* entry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
@@ -340,6 +340,7 @@ void TfrmMainQuillon::ImportFolder(const std::string& dir) {
 
 void TfrmMainQuillon::ClearBuildList() {
     BuildDirty = false;
+    ArchiveEntryCount = 0;
     // Nothing may point into the entries about to be freed.
     CurrentEntry = nullptr;
     CurrentWav.clear();
@@ -360,7 +361,28 @@ void TfrmMainQuillon::ClearBuildList() {
     pnlViewing->SetCaption("Currently Viewing:");
 }
 
+bool TfrmMainQuillon::BuildListDiffers() const {
+    if (!BuildDirty) return false;
+    int archiveEntries = 0;
+    for (int i = 0; i < Entries->Count(); ++i) {
+        if (IsAddedFileAt(i)) return true;
+        ++archiveEntries;
+    }
+    return archiveEntries != ArchiveEntryCount;
+}
+
+bool TfrmMainQuillon::MayDiscardBuildList() {
+    if (!BuildListDiffers()) return true;
+    return Confirmed("The changes to the build list have not been built yet. Saved edits of previewed files are "
+                     "among them and will be lost too.\r\rDo you want to go on without building?");
+}
+
+void TfrmMainQuillon::FormCloseQuery(cl::TObject*, bool& CanClose) {
+    if (!MayDiscardBuildList()) CanClose = false;
+}
+
 void TfrmMainQuillon::actNewRFAExecute(cl::TObject*) {
+    if (!MayDiscardBuildList()) return;
     OpenDialog1->SetFileName("");
     ClearBuildList();
     actSearch->SetVisible(true);
@@ -409,7 +431,9 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
     }
     std::vector<std::string> folders;
     CollectFolderPaths(root, folders);
-    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, Entries->ToVector());
+    std::vector<quillon::TBuildListEntry> buildList;
+    for (int i = 0; i < Entries->Count(); ++i) buildList.push_back({(*Entries)[i], IsAddedFileAt(i)});
+    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList);
     if (!plan) {
         cl::MessageDlg("The RFA was not built: \"" + root->Text() + "\" cannot be the name of a folder.",
                        cl::TMsgDlgType::Error, cl::mbOK);
@@ -435,7 +459,7 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
             const std::string file = staging + "\\" + staged.RelativePath;
             createFolder(cl::ExtractFilePath(file));
             const std::string name = (*Entries)[staged.EntryIndex];
-            if (quillon::IsAddedEntryName(name)) {
+            if (IsAddedFileAt(staged.EntryIndex)) {
                 const std::string source =
                     (*SourceDirs)[static_cast<int>(Entries->Integers(staged.EntryIndex))] + name.substr(name.find('*') + 1);
                 if (!CopyFileA(source.c_str(), file.c_str(), FALSE))

@@ -37,9 +37,6 @@
 
 namespace {
 
-// A file added for the next build shows as "*" and its name.
-bool IsAddedFile(const std::string& caption) { return caption.find('*') != std::string::npos; }
-
 // The selected list items in list order.
 std::vector<cl::TListItem*> SelectedItems(const cl::TListView& list) {
     std::vector<cl::TListItem*> items;
@@ -69,6 +66,17 @@ std::string NotWrittenMessage(const std::vector<std::string>& names) {
 
 void ReportNotWritten(const std::vector<std::string>& names) {
     if (!names.empty()) cl::MessageDlg(NotWrittenMessage(names), cl::TMsgDlgType::Warning, cl::mbOK);
+}
+
+// Entries whose extraction failed (a damaged entry, a full disk), each with its reason.
+void ReportFailed(const std::vector<std::string>& failures) {
+    if (failures.empty()) return;
+    constexpr size_t kShown = 10;
+    std::string text = "These files could not be saved:\r";
+    for (size_t i = 0; i < failures.size() && i < kShown; ++i) text += "\r" + failures[i];
+    if (failures.size() > kShown)
+        text += "\r... and " + cl::IntToStr(static_cast<int64_t>(failures.size() - kShown)) + " more.";
+    cl::MessageDlg(text, cl::TMsgDlgType::Error, cl::mbOK);
 }
 
 constexpr WORD kDeleteKey = VK_DELETE;        // 46
@@ -103,7 +111,7 @@ void TfrmMainQuillon::ExtractSelectedFile() {
     // The selected entry, not whatever was previewed last: a double-click may come with an
     // added file or nothing selected, and then there is nothing to extract.
     const cl::TListItem* item = lvFiles->Selected();
-    if (!item || IsAddedFile(item->Caption())) return;
+    if (!item || IsAddedFileCaption(item->Caption())) return;
     quillon::TRFAFile* entry = CurrentFolderEntries()[item->Caption()];
     if (!entry) return;
     CurrentEntry = entry;
@@ -131,7 +139,7 @@ void TfrmMainQuillon::ExtractSelectedFiles() {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            if (IsAddedFile(caption)) continue;
+            if (IsAddedFileCaption(caption)) continue;
             quillon::TRFAFile* entry = entries[caption];
             if (!entry) continue;
             const std::optional<std::string> name = targets.AddFile(caption);
@@ -159,6 +167,7 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
     if (!node) return;
     SelectFolderDialog1->SetTitle("Choose a target folder...");
     std::vector<std::string> notWritten;
+    std::vector<std::string> failed;
     {
         // However the extraction ends, the cursor and the progress bar are reset.
         struct TExtractionEnd {
@@ -172,14 +181,16 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
             cl::Application()->ProcessMessages();
             if (tvFolders->Selected() != node) return;  // another archive was opened meanwhile
             cl::Screen().SetCursor(cl::crHourGlass);
-            notWritten = ExtractFolderTree(ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath()), node);
+            notWritten = ExtractFolderTree(ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath()), node, failed);
         }
     }
     ReportNotWritten(notWritten);
+    ReportFailed(failed);
     cl::MessageDlg("Done saving.", cl::TMsgDlgType::Information, cl::mbOK);
 }
 
-std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& root, cl::TTreeNode* node) {
+std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& root, cl::TTreeNode* node,
+                                                            std::vector<std::string>& failed) {
     quillon::TExtractionTargets targets;
     std::vector<std::string> notWritten;
 
@@ -205,7 +216,7 @@ std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& r
     const int count = Entries->Count();
     for (int i = 0; i < count; ++i) {
         const std::string& name = (*Entries)[i];
-        if (IsAddedFile(name) || name.size() <= prefix.size() ||
+        if (IsAddedFileAt(i) || name.size() <= prefix.size() ||
             !quillon::EqualsIgnoringCase(std::string_view(name).substr(0, prefix.size()), prefix))
             continue;
         pbAction->SetPercent(static_cast<int>(int64_t(i) * 100 / count));
@@ -215,7 +226,12 @@ std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& r
             continue;
         }
         CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(i));
-        ExtractEntry(root + *relative);
+        // One entry that cannot be written does not cost the others.
+        try {
+            ExtractEntry(root + *relative);
+        } catch (const std::exception& e) {
+            failed.push_back(name + ": " + e.what());
+        }
     }
     return notWritten;
 }
@@ -227,7 +243,7 @@ std::unordered_map<std::string, quillon::TRFAFile*> TfrmMainQuillon::CurrentFold
         for (int i = 0; i < Entries->Count(); ++i) {
             const std::string& name = (*Entries)[i];
             const size_t slash = name.rfind('/');
-            if (IsAddedFile(name) || slash == std::string::npos || slash + 1 != CurrentFolder.size()) continue;
+            if (IsAddedFileAt(i) || slash == std::string::npos || slash + 1 != CurrentFolder.size()) continue;
             const std::string_view folder = std::string_view(name).substr(0, slash + 1);
             if (exactCase ? folder == CurrentFolder : quillon::EqualsIgnoringCase(folder, CurrentFolder))
                 entries.emplace(name.substr(slash + 1), static_cast<quillon::TRFAFile*>(Entries->Objects(i)));
@@ -243,7 +259,7 @@ void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
     if (!item) return;
     const std::string caption = item->Caption();
     std::string file;
-    if (IsAddedFile(caption)) {
+    if (IsAddedFileCaption(caption)) {
         file = AddedFileSource(caption);
     } else {
         quillon::TRFAFile* entry = CurrentFolderEntries()[caption];
@@ -323,7 +339,7 @@ void TfrmMainQuillon::DragOutSelection() {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            if (IsAddedFile(caption)) continue;
+            if (IsAddedFileCaption(caption)) continue;
             quillon::TRFAFile* entry = entries[caption];
             const std::optional<std::string> name = entry ? targets.AddFile(caption) : std::nullopt;
             if (!name) continue;
@@ -360,7 +376,9 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
         return;
     }
     if (paths.size() == 1 && folderSelected) {
-        if (isArchive(paths.front())) OpenArchiveFile(paths.front());
+        if (isArchive(paths.front())) {
+            if (MayDiscardBuildList()) OpenArchiveFile(paths.front());
+        }
         else AddFileToBuild(paths.front());
     }
 }

@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "app/archive/RFAFile.h"
+#include "app/extraction/ExtractionTargets.h"
 #include "app/frmMainQuillon.h"
 #include "app/preview/DevILLibrary.h"
 #include "app/preview/ImageConversion.h"
@@ -72,7 +74,7 @@ void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
     }
     const bool shown = !edited && item->Data() == reinterpret_cast<void*>(PreviewGeneration);
     const std::string caption = item->Caption();
-    if (caption.find('*') != std::string::npos) {
+    if (IsAddedFileCaption(caption)) {
         if (!shown) PreviewAddedFile(caption);
     } else {
         PreviewArchiveEntry(caption, shown);
@@ -156,7 +158,9 @@ void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alrea
                     const cl::TScopedCursor hourglass;
                     ExtractEntry(text);
                 }
-                if (ShowText(text, shownPath, true)) {
+                // An entry whose name is no file name could not keep its edits: it is shown only.
+                const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName).has_value();
+                if (ShowText(text, shownPath, editable) && editable) {
                     EditedFolder = CurrentFolder;
                     EditedFileName = fileName;
                 }
@@ -377,9 +381,16 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
     }
     // One folder per archive folder: edits of files with the same name in different folders
     // are kept apart, and launch or drag-out copies named after an entry do not overwrite them.
-    const std::string folder = TempFolder() + "\\edits\\" + cl::StringReplace(EditedFolder, "/", "\\");
-    ut::CreateFolderPath(folder);
-    const std::string path = folder + EditedFileName;
+    // The names come from the archive: one that would lead out of the edits folder is refused.
+    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName);
+    if (!relative) {
+        cl::MessageDlg("Your changes cannot be saved: \"" + EditedFolder + EditedFileName +
+                           "\" is not a name a file can have.",
+                       cl::TMsgDlgType::Error, cl::mbOK);
+        return;
+    }
+    const std::string path = TempFolder() + "\\edits\\" + *relative;
+    ut::CreateFolderPath(cl::ExtractFilePath(path));
     std::string text = rePreview->WholeText();
     if (!text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0)) text += "\r\n";
     {

@@ -97,6 +97,7 @@ const cl::TClassInfo& TfrmMainQuillon::StaticClass() {
                                  .Field("actNewRFA", &F::actNewRFA)
                                  .Handler("FormCreate", &F::FormCreate)
                                  .Handler("FormShow", &F::FormShow)
+                                 .Handler("FormCloseQuery", &F::FormCloseQuery)
                                  .Handler("FormDestroy", &F::FormDestroy)
                                  .Handler("MwPanel1Click", &F::MwPanel1Click)
                                  .Handler("imgPreviewClick", &F::imgPreviewClick)

@@ -3,6 +3,7 @@
 // handlers live in files by concern (start-up, archive, extraction, preview, build, search,
 // settings); this header is the one place that declares them all.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -149,6 +150,7 @@ public:
     std::string LastWav;
     bool Playing = false;
     bool BuildDirty = false;
+    int ArchiveEntryCount = 0;  // archive entries in Entries when the archive was loaded
     int SortColumn = 0;
     cl::TPoint MouseDownPoint;
     bool optAssociate = false;
@@ -180,9 +182,14 @@ public:
     // ---- start-up and end (frmMainStartup.cpp) ----
     void FormCreate(cl::TObject* Sender);
     void FormShow(cl::TObject* Sender);
+    void FormCloseQuery(cl::TObject* Sender, bool& CanClose);
     void FormDestroy(cl::TObject* Sender);
     // Frees the archive entries and empties the entry and folder lists.
     void ClearEntries();
+    // A file added for the next build, not an archive entry (whose name may hold "*" too).
+    bool IsAddedFileAt(int index) const;
+    // Whether the current folder's list item of this caption is an added file.
+    bool IsAddedFileCaption(const std::string& caption) const;
     void MwPanel1Click(cl::TObject* Sender);
     void imgPreviewClick(cl::TObject* Sender);
 
@@ -196,6 +203,9 @@ public:
                   uint32_t index, uint32_t size);
     void tvFoldersChange(cl::TObject* Sender, cl::TTreeNode* Node);
     int IconIndexForExt(const std::string& fileName);
+    // Adds one icon to each of the small and large image lists, scaled to them; the index in
+    // the large list.
+    int AddShellIcons(HICON large, HICON small);
     void lvFilesColumnClick(cl::TObject* Sender, cl::TListColumn* Column);
     void lvFilesCompare(cl::TObject* Sender, cl::TListItem* Item1, cl::TListItem* Item2, int Data, int& Compare);
     void lvFilesChanging(cl::TObject* Sender, cl::TListItem* Item, cl::TItemChange Change, bool& AllowChange);
@@ -278,6 +288,12 @@ public:
     void actDeleteFolderExecute(cl::TObject* Sender);
     void actDeleteFolderUpdate(cl::TObject* Sender);
     void actNewRFAExecute(cl::TObject* Sender);
+    // Whether the build list holds work a build has not yet taken: files added (saved edits
+    // among them) or archive entries removed.
+    bool BuildListDiffers() const;
+    // Before the build list is thrown away: true when there is nothing to lose or the user
+    // agrees to lose it.
+    bool MayDiscardBuildList();
     void ImportFolders1Click(cl::TObject* Sender);
     void actBuildRFAExecute(cl::TObject* Sender);
     void actBuildRFAUpdate(cl::TObject* Sender);
@@ -291,7 +307,8 @@ public:
     // The content search itself, run by the progress dialog once it shows.
     void RunSearch(TfrmDoSearch& dialog);
     // Whether CurrentEntry's decoded contents hold the term; stores its SegmentCount.
-    bool FoundInFile(quillon::TArchiveInput& archive, const std::string& term);
+    bool FoundInFile(quillon::TArchiveInput& archive, const std::string& term,
+                     const std::function<void()>& whileReading = nullptr);
 
     // ---- settings, options, ".rfa" association, opening an archive, about box (frmMainSettings.cpp) ----
     enum class TFolderKind { Open, Save };
@@ -303,8 +320,20 @@ public:
     // Remembers the folder of the archive open dialog or of the extraction save dialog, in
     // the field and in the settings file (which is made when absent).
     void SaveFolderSetting(TFolderKind kind, const std::string& folder);
-    // Registers this program as the one that opens ".rfa" files, or takes that back.
-    void ApplyAssociation(bool on);
+    // Where the ".rfa" association may be written, tried in order: a registry root and the
+    // path of the classes below it.
+    struct TClassesPlace {
+        HKEY Root;
+        std::string Prefix;
+    };
+    // The classes of the machine (administrators may write there), then the user's own.
+    static std::vector<TClassesPlace>& AssociationPlaces();
+    // Registers this program as the one that opens ".rfa" files, or takes that back. False
+    // when the association could be written nowhere.
+    bool ApplyAssociation(bool on);
+    // Applies optAssociate; when the registry refuses it, says so and turns the option off in
+    // the settings file.
+    void ApplyAssociationOption(cl::TIniFile& settings);
     void actOptionsExecute(cl::TObject* Sender);
     void actOpenRFAExecute(cl::TObject* Sender);
     void actHelpExecute(cl::TObject* Sender);
@@ -357,8 +386,10 @@ private:
     void ExtractSelectedFile();
     void ExtractSelectedFiles();
     // Writes the node's folder, its subfolders and their entries below root (with a trailing
-    // "\"); returns the entries and folders not written because of their names.
-    std::vector<std::string> ExtractFolderTree(const std::string& root, cl::TTreeNode* node);
+    // "\"); returns the entries and folders not written because of their names. Entries whose
+    // extraction fails go to failed, with the reason, and the others are written on.
+    std::vector<std::string> ExtractFolderTree(const std::string& root, cl::TTreeNode* node,
+                                               std::vector<std::string>& failed);
     // The archive entries of the current folder by file name.
     std::unordered_map<std::string, quillon::TRFAFile*> CurrentFolderEntries() const;
     void DragOutSelection();

@@ -89,12 +89,22 @@ void TfrmMainQuillon::RunSearch(TfrmDoSearch& dialog) {
             file = std::make_unique<cl::TFileStream>(archivePath, cl::FileMode::OpenRead);
             archive = std::make_unique<quillon::TArchiveInput>(*file, archivePath);
         }
-        if (FoundInFile(*archive, term)) AddSearchResult("Found search String '" + term + "' in file: " + entryName);
+        // "Stop" is noticed inside a large entry too; the entry is then left unsearched.
+        struct TStopped {};
+        try {
+            if (FoundInFile(*archive, term, [&dialog] {
+                    if (dialog.StopRequested()) throw TStopped();
+                }))
+                AddSearchResult("Found search String '" + term + "' in file: " + entryName);
+        } catch (const TStopped&) {
+            return;
+        }
     }
 }
 
-bool TfrmMainQuillon::FoundInFile(quillon::TArchiveInput& archive, const std::string& term) {
-    const quillon::TContentMatch match = quillon::SearchEntryContents(archive, *CurrentEntry, term);
+bool TfrmMainQuillon::FoundInFile(quillon::TArchiveInput& archive, const std::string& term,
+                                  const std::function<void()>& whileReading) {
+    const quillon::TContentMatch match = quillon::SearchEntryContents(archive, *CurrentEntry, term, whileReading);
     CurrentEntry->SegmentCount = match.SegmentCount;
     return match.Found;
 }

@@ -10,6 +10,7 @@
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Dialogs.h"
 #include "classlib/win/FileDialogs.h"
 #include "classlib/win/IniFile.h"
 #include "classlib/win/ListView.h"
@@ -64,11 +65,11 @@ void TfrmMainQuillon::LoadSettings() {
         SaveFolder = kDefaultFolder;
         return;
     }
-    const cl::TIniFile settings(SettingsFile());
+    cl::TIniFile settings(SettingsFile());
     ReadOptions(settings);
     OpenFolder = settings.ReadString("FILES", "OpenFolder", kDefaultFolder);
     SaveFolder = settings.ReadString("FILES", "SaveFolder", kDefaultFolder);
-    ApplyAssociation(optAssociate);
+    ApplyAssociationOption(settings);
 }
 
 void TfrmMainQuillon::ReadOptions(const cl::TIniFile& settings) {
@@ -93,39 +94,71 @@ void TfrmMainQuillon::SaveFolderSetting(TFolderKind kind, const std::string& fol
     (open ? OpenFolder : SaveFolder) = folder;
 }
 
-void TfrmMainQuillon::ApplyAssociation(bool on) {
-    // Registry failures are not reported: without rights to HKEY_CLASSES_ROOT the program
-    // works as before, only Explorer does not open archives with it.
+std::vector<TfrmMainQuillon::TClassesPlace>& TfrmMainQuillon::AssociationPlaces() {
+    static std::vector<TClassesPlace> places = {{HKEY_CLASSES_ROOT, ""}, {HKEY_CURRENT_USER, "Software\\Classes\\"}};
+    return places;
+}
+
+namespace {
+
+bool WriteAssociation(const TfrmMainQuillon::TClassesPlace& place) {
     try {
         cl::TRegistry registry;
         registry.SetAccess(KEY_READ | KEY_WRITE);
-        registry.SetRootKey(HKEY_CLASSES_ROOT);
-        if (on) {
-            if (registry.OpenKey(kAssociatedExtension, true)) {
-                registry.WriteString("", kAssociationClass);
-                registry.CloseKey();
-            }
-            if (registry.OpenKey(kOpenCommandKey, true)) {
-                registry.WriteString("", OpenCommand());
-                registry.CloseKey();
-            }
-            return;
-        }
-        // Only an association that opens archives with this program is taken back: ".rfa" may
-        // belong to another program, and "rfa_auto_file" may be the user's own "Open with"
-        // choice, made through Explorer.
-        if (!registry.OpenKey(kOpenCommandKey, false)) return;
+        registry.SetRootKey(place.Root);
+        if (!registry.OpenKey(place.Prefix + kAssociatedExtension, true)) return false;
+        registry.WriteString("", kAssociationClass);
+        registry.CloseKey();
+        if (!registry.OpenKey(place.Prefix + kOpenCommandKey, true)) return false;
+        registry.WriteString("", OpenCommand());
+        return true;
+    } catch (const cl::Exception&) {
+        return false;
+    }
+}
+
+// Only an association that opens archives with this program is taken back: ".rfa" may belong
+// to another program, and "rfa_auto_file" may be the user's own "Open with" choice, made
+// through Explorer.
+void RemoveAssociation(const TfrmMainQuillon::TClassesPlace& place) {
+    try {
+        cl::TRegistry registry;
+        registry.SetAccess(KEY_READ | KEY_WRITE);
+        registry.SetRootKey(place.Root);
+        if (!registry.OpenKey(place.Prefix + kOpenCommandKey, false)) return;
         const bool ours = cl::SameText(registry.ReadString(""), OpenCommand());
         registry.CloseKey();
         if (!ours) return;
-        if (registry.OpenKey(kAssociatedExtension, false)) {
+        if (registry.OpenKey(place.Prefix + kAssociatedExtension, false)) {
             const bool pointsToUs = cl::SameText(registry.ReadString(""), kAssociationClass);
             registry.CloseKey();
-            if (pointsToUs) registry.DeleteKey(kAssociatedExtension);
+            if (pointsToUs) registry.DeleteKey(place.Prefix + kAssociatedExtension);
         }
-        registry.DeleteKey(kAssociationClass);
+        registry.DeleteKey(place.Prefix + kAssociationClass);
     } catch (const cl::Exception&) {
     }
+}
+
+}  // namespace
+
+bool TfrmMainQuillon::ApplyAssociation(bool on) {
+    if (!on) {
+        for (const TClassesPlace& place : AssociationPlaces()) RemoveAssociation(place);
+        return true;
+    }
+    // Without administrator rights the machine's classes refuse the change; the user's own
+    // classes then take it, for this user.
+    for (const TClassesPlace& place : AssociationPlaces())
+        if (WriteAssociation(place)) return true;
+    return false;
+}
+
+void TfrmMainQuillon::ApplyAssociationOption(cl::TIniFile& settings) {
+    if (ApplyAssociation(optAssociate) || !optAssociate) return;
+    optAssociate = false;
+    WriteFlag(settings, "BASIC", "optAssociate", false);
+    cl::MessageDlg("Quillon could not be made the program that opens RFA files: the registry refused the change.",
+                   cl::TMsgDlgType::Warning, cl::mbOK);
 }
 
 void TfrmMainQuillon::actOptionsExecute(cl::TObject*) {
@@ -148,10 +181,11 @@ void TfrmMainQuillon::actOptionsExecute(cl::TObject*) {
     WriteFlag(settings, "OPEN", "optPlayWav", dialog->cbPlayWav->Checked());
 
     ReadOptions(settings);
-    ApplyAssociation(optAssociate);
+    ApplyAssociationOption(settings);
 }
 
 void TfrmMainQuillon::actOpenRFAExecute(cl::TObject*) {
+    if (!MayDiscardBuildList()) return;
     OpenDialog1->SetInitialDir(OpenFolder);
     if (!OpenDialog1->Execute()) return;
 

@@ -80,16 +80,23 @@ void TfrmMainQuillon::ClearEntries() {
     Folders.Clear();
     FolderNodes.clear();
     if (!Entries) return;
-    // Archive entries own their TRFAFile; a file added for the next build ("*" in its string)
-    // carries a folder index instead.
+    // Archive entries own their TRFAFile; a file added for the next build carries a folder
+    // index instead.
     for (int i = 0; i < Entries->Count(); ++i) {
-        if ((*Entries)[i].find('*') != std::string::npos) continue;
+        if (IsAddedFileAt(i)) continue;
         try {
             delete static_cast<quillon::TRFAFile*>(Entries->Objects(i));
         } catch (...) {
         }
     }
     Entries->Clear();
+}
+
+bool TfrmMainQuillon::IsAddedFileAt(int index) const { return Entries->Objects(index) == nullptr; }
+
+bool TfrmMainQuillon::IsAddedFileCaption(const std::string& caption) const {
+    const int index = FindEntryIndex(caption);
+    return index >= 0 && IsAddedFileAt(index);
 }
 
 void TfrmMainQuillon::MwPanel1Click(cl::TObject*) {}

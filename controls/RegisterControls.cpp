@@ -7,6 +7,7 @@
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwCheckGroup.h"
 #include "controls/basic/MwClockStatus.h"
+#include "controls/basic/MwControlButton.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwFormState.h"
 #include "controls/basic/MwFrameController.h"
@@ -23,6 +24,7 @@
 #include "controls/basic/MwStatusBar.h"
 #include "controls/basic/MwToolButton.h"
 #include "controls/basic/MwToolbar.h"
+#include "controls/basic/MwToolbarButton.h"
 #include "controls/basic/MwTrayIcon.h"
 #include "controls/basic/MwURLLabel.h"
 #include "controls/basic/MwVersionInfo.h"
@@ -42,6 +44,7 @@ void RegisterQuillonControls() {
              &TMwButtonEdit::StaticClass(),
              &TMwCheckBox::StaticClass(),
              &TMwCheckGroup::StaticClass(),
+             &TMwControlButton::StaticClass(),
              &TMwClockStatus::StaticClass(),
              &TMwFontComboBox::StaticClass(),
              &TMwFormState::StaticClass(),
@@ -65,6 +68,7 @@ void RegisterQuillonControls() {
              &TMwStatusBar::StaticClass(),
              &TMwTabSheet::StaticClass(),
              &TMwToolButton::StaticClass(),
+             &TMwToolbarButton::StaticClass(),
              &TMwToolbar::StaticClass(),
              &TMwTrayIcon::StaticClass(),
              &TMwTreeView::StaticClass(),

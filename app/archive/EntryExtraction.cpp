@@ -29,7 +29,8 @@ uint32_t LoadUInt32(const uint8_t* b) {
 }
 
 // Decodes the entry's segments in order and hands the output to writer.
-uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWriter& writer) {
+uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWriter& writer,
+                        const std::function<void()>& betweenSegments = nullptr) {
     const std::string entryLabel = "entry \"" + entry.FileName + "\"";
     const uint64_t tableOffset = uint64_t(entry.DataOffset) + 4;
     if (!archive.Contains(entry.DataOffset, 4))
@@ -48,6 +49,10 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
     const auto raiseDamage = [&](const TSegmentFailure& failure) {
         raise(failure.Segment, std::string("it is corrupt: ") + DescribeSegmentStatus(failure.Status));
     };
+    // The output may not pass the entry's size in the directory: segments can each claim up to
+    // kMaxSegmentExpansion times their compressed size and share the same compressed bytes,
+    // so without this bound a small archive could fill the disk.
+    uint64_t claimed = 0;
     TSegmentRecord records[kTableChunk];
     for (uint32_t first = 0; first < count; first += kTableChunk) {
         const uint32_t chunk = std::min(kTableChunk, count - first);
@@ -73,12 +78,17 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
             if (segment.UncompressedSize > kMaxSegmentExpansion * segment.CompressedSize)
                 reject("it claims " + std::to_string(segment.UncompressedSize) + " bytes from only " +
                        std::to_string(segment.CompressedSize) + " compressed bytes");
+            claimed += segment.UncompressedSize;
+            if (claimed > entry.Size)
+                reject("the segments so far claim " + std::to_string(claimed) + " bytes, more than the entry's size of " +
+                       std::to_string(entry.Size) + " bytes");
             const uint64_t start = dataStart + segment.Offset;
             if (!archive.Contains(start, segment.CompressedSize)) reject("it lies beyond the end of the file");
             const uint8_t* compressed = archive.Bytes(start, segment.CompressedSize);
             if (const std::optional<TSegmentFailure> failure =
                     decoder.AddSegment(compressed, segment.CompressedSize, segment.UncompressedSize))
                 raiseDamage(*failure);
+            if (betweenSegments && (first + j + 1) % kSegmentsBetweenChecks == 0) betweenSegments();
         }
     }
     if (const std::optional<TSegmentFailure> failure = decoder.Finish()) raiseDamage(*failure);
@@ -87,9 +97,10 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
 
 }  // namespace
 
-uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target) {
+uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target,
+                     const std::function<void()>& betweenSegments) {
     TBlockWriter writer([&target]() -> cl::TStream& { return target; });
-    return DecodeSegments(archive, entry, writer);
+    return DecodeSegments(archive, entry, writer, betweenSegments);
 }
 
 uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath) {

@@ -3,11 +3,13 @@
 //   SegmentCount, then per segment {CompressedSize, UncompressedSize, SegmentOffset},
 //   then the compressed segments, segment i at DataOffset + 4 + 12 * SegmentCount + its offset.
 // The decoded entry is the segments' output in table order; SegmentCount 0 is an empty entry.
-// Every size and offset is checked against the file before use; a damaged entry raises
-// ERFAFormatError naming the archive, the entry and the fault.
+// Every size and offset is checked against the file before use, and the output against the
+// entry's Size; a damaged entry raises ERFAFormatError naming the archive, the entry and the
+// fault.
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/archive/ArchiveInput.h"
@@ -19,9 +21,15 @@ namespace quillon {
 // No segment's compressed data may be longer than this.
 constexpr size_t kMaxCompressedSegmentSize = 49153;
 
+// Segments between two calls of a DecodeEntry caller's check.
+constexpr uint32_t kSegmentsBetweenChecks = 16;
+
 // Writes the decoded entry to target and returns its SegmentCount. A large entry is decoded
 // on worker threads and written from another; all of it is written when this returns.
-uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target);
+// betweenSegments, when given, runs on the calling thread after every kSegmentsBetweenChecks
+// segments; it may throw to abandon the entry (a user's "Stop").
+uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target,
+                     const std::function<void()>& betweenSegments = nullptr);
 
 // Writes the decoded entry to the file targetPath (replacing it) and returns its SegmentCount,
 // which the caller stores in the entry. A large entry is decoded on worker threads, and the

@@ -6,7 +6,7 @@
 namespace quillon {
 
 std::optional<TStagingPlan> PlanStaging(const std::string& rootFolder, const std::vector<std::string>& folders,
-                                        const std::vector<std::string>& entries) {
+                                        const std::vector<TBuildListEntry>& entries) {
     TExtractionTargets targets;
     const std::optional<std::string> root = targets.AddFolder(rootFolder);
     if (!root) return std::nullopt;
@@ -18,14 +18,15 @@ std::optional<TStagingPlan> PlanStaging(const std::string& rootFolder, const std
         else plan.Refused.push_back(folder + "/");
     }
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (!IsEntryBelow(entries[i], rootFolder)) {
-            plan.Outside.push_back(entries[i]);
+        const std::string& name = entries[i].Name;
+        if (!IsEntryBelow(name, rootFolder)) {
+            plan.Outside.push_back(name);
             continue;
         }
-        if (std::optional<std::string> path = targets.AddFile(BuiltEntryPath(entries[i])))
+        if (std::optional<std::string> path = targets.AddFile(entries[i].Added ? BuiltEntryPath(name) : name))
             plan.Entries.push_back(TStagedEntry{static_cast<int>(i), std::move(*path)});
         else
-            plan.Refused.push_back(entries[i]);
+            plan.Refused.push_back(name);
     }
     return plan;
 }

@@ -10,6 +10,13 @@
 
 namespace quillon {
 
+// One string of the entry list. Archive names may hold "*" too, so whether an entry is an added
+// file is told by the list, not read from its name.
+struct TBuildListEntry {
+    std::string Name;
+    bool Added = false;
+};
+
 struct TStagedEntry {
     int EntryIndex = 0;        // in the entry list
     std::string RelativePath;  // "\" separated, below the staging folder
@@ -26,9 +33,9 @@ struct TStagingPlan {
 // The builder builds one root folder, so entries elsewhere are left out of the build, and told.
 //
 // rootFolder: the archive path of the folder built ("/" separated, no trailing "/"); folders:
-// every folder path of the archive in that form; entries: the entry list's names. Nothing when
-// the root folder itself cannot be staged.
+// every folder path of the archive in that form; entries: the entry list. Nothing when the root
+// folder itself cannot be staged.
 std::optional<TStagingPlan> PlanStaging(const std::string& rootFolder, const std::vector<std::string>& folders,
-                                        const std::vector<std::string>& entries);
+                                        const std::vector<TBuildListEntry>& entries);
 
 }  // namespace quillon

@@ -1,8 +1,6 @@
 #pragma once
-// A baseline JPEG decoder for the pictures the program carries in its form resources:
-// sequential Huffman-coded files with 8-bit samples, grayscale or YCbCr with any sampling whose
-// factors divide the largest ones (4:4:4, 4:2:2, 4:2:0...). Progressive, lossless and
-// arithmetic-coded files are refused. Every read is checked: damaged data raises EJpegError.
+// JPEG pictures decoded by libjpeg into 8-bit grey or RGB rows. Damaged data raises EJpegError
+// with libjpeg's own message; libjpeg's default handler would end the process instead.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +18,9 @@ struct TJpegImage {
     int Channels = 0;             // 1: grey; 3: red, green, blue
     std::vector<uint8_t> Pixels;  // rows top down, Channels bytes per pixel, no padding
 };
+
+// Pictures beyond this many pixels are refused before anything is allocated for them.
+constexpr size_t MaxJpegPixels = size_t(1) << 26;
 
 TJpegImage DecodeJpeg(const uint8_t* data, size_t size);
 

@@ -41,11 +41,12 @@ bool IsContentSearchable(const std::string& entryString) {
     return true;
 }
 
-TContentMatch SearchEntryContents(TArchiveInput& archive, const TRFAFile& entry, const std::string& term) {
+TContentMatch SearchEntryContents(TArchiveInput& archive, const TRFAFile& entry, const std::string& term,
+                                  const std::function<void()>& betweenSegments) {
     TTermMatcher matcher(term);
     TMatchingStream stream(matcher);
     TContentMatch match;
-    match.SegmentCount = DecodeEntry(archive, entry, stream);
+    match.SegmentCount = DecodeEntry(archive, entry, stream, betweenSegments);
     match.Found = matcher.Found();
     return match;
 }

@@ -5,6 +5,7 @@
 // is searched whole, zero bytes and all.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/archive/ArchiveInput.h"
@@ -23,6 +24,9 @@ struct TContentMatch {
 
 // Decodes the entry and looks for the term in it, letters compared without case. A damaged
 // entry raises as extraction does (ERFAFormatError naming archive, entry and fault).
-TContentMatch SearchEntryContents(TArchiveInput& archive, const TRFAFile& entry, const std::string& term);
+// betweenSegments runs now and then while a large entry is read, as DecodeEntry says; what it
+// throws ends the search of the entry.
+TContentMatch SearchEntryContents(TArchiveInput& archive, const TRFAFile& entry, const std::string& term,
+                                  const std::function<void()>& betweenSegments = nullptr);
 
 }  // namespace quillon

@@ -1,6 +1,10 @@
 // The main window reading archives: the folder tree, the file list, its sort order and icons.
 
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
 
 #include "app/tests/FormTestSupport.h"
 #include "app/QuillonClasses.h"
@@ -144,6 +148,61 @@ TEST_F(MainFormArchiveTest, LooksUpEachExtensionsShellIconOnce) {
     for (const char* key : {"\\.qtxicon", "\\QuillonTestIconFile", "\\.qtxnoicon", "\\QuillonTestNoIconFile",
                             "\\.qtxbadicon", "\\QuillonTestBadIconFile"})
         registry.DeleteKey(key);
+}
+
+// An icon of size x size pixels: blue in its top-left two thirds, red elsewhere.
+HICON TwoColourIcon(int size) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    auto* pixels = static_cast<uint32_t*>(bits);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            pixels[y * size + x] = x < size * 2 / 3 && y < size * 2 / 3 ? 0xFF0000FFu : 0xFFFF0000u;
+    const std::vector<uint8_t> opaque(size_t((size + 15) / 16 * 2) * size, 0);  // mask rows are word-aligned
+    HBITMAP mask = CreateBitmap(size, size, 1, 1, opaque.data());
+    ICONINFO icon = {TRUE, 0, 0, mask, colour};
+    HICON handle = CreateIconIndirect(&icon);
+    DeleteObject(colour);
+    DeleteObject(mask);
+    return handle;
+}
+
+// The colour of a list image's pixel, drawn on white.
+COLORREF ImagePixel(cl::TImageList& list, int index, int x, int y) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, list.Width(), list.Height());
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all = {0, 0, list.Width(), list.Height()};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ImageList_Draw(list.Handle(), index, memory, 0, 0, ILD_NORMAL);
+    const COLORREF colour = GetPixel(memory, x, y);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// At 150 % the shell gives 48- and 24-pixel icons: the lists show them whole, scaled down.
+TEST_F(MainFormArchiveTest, ShellIconsLargerThanTheListsAreScaledNotCut) {
+    HICON large = TwoColourIcon(48), small = TwoColourIcon(24);
+    const int index = form->AddShellIcons(large, small);
+    DestroyIcon(large);
+    DestroyIcon(small);
+    ASSERT_EQ(form->ilLarge->Width(), 32);
+    EXPECT_EQ(ImagePixel(*form->ilLarge, index, 2, 2), RGB(0, 0, 255));
+    EXPECT_EQ(ImagePixel(*form->ilLarge, index, 30, 30), RGB(255, 0, 0));  // cut, it would be blue
+    const int smallIndex = form->ilSmall->Count() - 1;
+    EXPECT_EQ(ImagePixel(*form->ilSmall, smallIndex, 1, 1), RGB(0, 0, 255));
+    EXPECT_EQ(ImagePixel(*form->ilSmall, smallIndex, form->ilSmall->Width() - 2, form->ilSmall->Height() - 2),
+              RGB(255, 0, 0));
 }
 
 TEST_F(MainFormArchiveTest, EveryEntryOfTheSampleArchiveExtractsToItsOriginalBytes) {

@@ -27,6 +27,7 @@
 #include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwButtonEdit.h"
 #include "controls/basic/MwRadioGroup.h"
+#include "controls/basic/MwRichEdit.h"
 #include "controls/navigation/MwTreeView.h"
 #include "dragdrop/DropFileSource.h"
 #include "dragdrop/DropFileTarget.h"
@@ -363,16 +364,104 @@ TEST_F(MainFormBuildTest, AnImportedOrDroppedFolderBringsItsFoldersAndFilesOnce)
     EXPECT_TRUE(messages.empty());
 
     // Into an empty window: at the top level, not below the folder chosen before.
+    answers = {cl::mrYes};
     form->actNewRFA->Execute();
     form->ImportFolder(pack + "\\sub\\");
     EXPECT_NE(form->tvFolders->GetNodeFromPath("sub\\deep"), nullptr);
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"sub/deep/*c.txt", "sub/*b.txt"}));
 }
 
+// New, opening another archive, dropping one and closing the window ask before a changed build
+// list goes: Yes goes on, No keeps the list. A list that is back to the archive's is not asked
+// about.
+TEST_F(MainFormBuildTest, WorkIsThrownAwayOnlyAfterAQuestion) {
+    const std::string other = out + "\\other.rfa";
+    rfa_test::WriteArchive(other, {rfa_test::TestEntry::FromText("maps/map.con", "a map")});
+    const char kQuestion[] =
+        "The changes to the build list have not been built yet. Saved edits of previewed files are among them and "
+        "will be lost too.\r\rDo you want to go on without building?";
+    auto drop = [&](const std::string& path) {
+        auto* source = new TDropFileSource(&app);
+        source->Files()->Assign(std::vector<std::string>{path});
+        const cl::TPoint p = form->ClientToScreen({300, 200});
+        DWORD effect = DROPEFFECT_COPY;
+        ASSERT_EQ(form->DropFileTarget1->DragEnter(source, MK_LBUTTON, {p.x, p.y}, &effect), S_OK);
+        effect = DROPEFFECT_COPY;
+        ASSERT_EQ(form->DropFileTarget1->Drop(source, 0, {p.x, p.y}, &effect), S_OK);
+    };
+    bool closed = false;
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::function<bool()> wentOn;
+    } paths[] = {
+        {"New", [&] { form->actNewRFA->Execute(); }, [&] { return form->Entries->Count() == 0; }},
+        {"Open",
+         [&] {
+             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+                 dialog.SetFileName(other);
+                 return true;
+             };
+             form->actOpenRFAExecute(nullptr);
+         },
+         [&] { return form->OpenDialog1->FileName() == other; }},
+        {"a dropped archive", [&] { drop(other); }, [&] { return form->OpenDialog1->FileName() == other; }},
+        {"closing the window",
+         [&] {
+             closed = true;
+             form->FormCloseQuery(form, closed);
+         },
+         [&] { return closed; }},
+    };
+    for (const auto& path : paths) {
+        SCOPED_TRACE(path.name);
+        form->OpenArchiveFile(archive);
+        SelectFolder("bf1942\\levels");
+        // Removed entries count as much as added files.
+        SelectFiles({"INIT.CON"});
+        answers = {cl::mrYes};
+        form->RemoveSelectedFiles();
+        ASSERT_EQ(form->Entries->Count(), 4);
+
+        messages.clear();
+        answers = {cl::mrNo};
+        path.run();
+        EXPECT_EQ(messages, std::vector<std::string>{kQuestion});
+        EXPECT_FALSE(path.wentOn());
+        EXPECT_EQ(form->OpenDialog1->FileName(), archive);
+        EXPECT_EQ(form->Entries->Count(), 4);
+        EXPECT_TRUE(form->BuildDirty);
+
+        messages.clear();
+        answers = {cl::mrYes};
+        SelectFolder("bf1942\\levels");
+        path.run();
+        EXPECT_EQ(messages, std::vector<std::string>{kQuestion});
+        EXPECT_TRUE(path.wentOn());
+    }
+
+    // Added and removed again, or only a folder made: nothing is asked.
+    form->OpenArchiveFile(archive);
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("new.txt", "new"));
+    SelectFiles({"*new.txt"});
+    answers = {cl::mrYes};
+    form->RemoveSelectedFiles();
+    ASSERT_TRUE(form->BuildDirty);
+    messages.clear();
+    closed = true;
+    form->FormCloseQuery(form, closed);
+    EXPECT_TRUE(closed);
+    form->actNewRFA->Execute();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form->Entries->Count(), 0);
+}
+
 TEST_F(MainFormBuildTest, NewEmptiesTheBuildList) {
     SelectFolder("bf1942\\levels");
     form->AddFileToBuild(DiskFile("new.txt", "new"));
     SelectFiles({"init.con"});
+    answers = {cl::mrYes};  // to throw the added file away
     form->actNewRFA->Execute();
     EXPECT_EQ(form->Entries->Count(), 0);
     EXPECT_EQ(form->SourceDirs->Count(), 0);
@@ -459,6 +548,41 @@ TEST_F(MainFormBuildTest, ABuildStagesTheRootFolderRunsTheBuilderAndOpensItsArch
     SelectFolder("bf1942\\levels");
     EXPECT_EQ(EntryText("init.con"), "rem level settings\r\n");
     EXPECT_EQ(EntryText("extra.txt"), "extra\r\n");
+}
+
+// Archive names may hold "*" as added files do: such entries are still archive entries, shown
+// as themselves and left out of a build (no file can have their name), never mistaken for a
+// disk file.
+TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries) {
+    rfa_test::WriteArchive(archive, {kInit, rfa_test::TestEntry::FromText("bf1942/levels/*trap.con", "trap\r\n"),
+                                     rfa_test::TestEntry::FromText("bf1942/levels/a*b.con", "a b\r\n")});
+    form->OpenArchiveFile(archive);
+    InstallBuilder();
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*trap.con", "a*b.con", "*extra.txt"}));
+    SelectFiles({"*trap.con"});
+    EXPECT_EQ(form->rePreview->WholeText(), "trap\r\n");
+
+    messages.clear();
+    answers = {cl::mrNo};  // built, not opened
+    BuildThroughTheDialog(out + "\\built", 1);
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0], kOpenAfterBuild);
+    EXPECT_NE(messages[1].find("\rbf1942/levels/*trap.con"), std::string::npos) << messages[1];
+    EXPECT_NE(messages[1].find("\rbf1942/levels/a*b.con"), std::string::npos) << messages[1];
+    EXPECT_EQ(messages[2], "The RFA has been built.");
+    const std::string log = ReadText(TfrmMainQuillon::ProgramFolder() + "MakeRFA.log");
+    EXPECT_NE(log.find("staged bf1942/levels/extra.txt 7\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("staged bf1942/levels/init.con"), std::string::npos) << log;
+    EXPECT_EQ(log.find("trap"), std::string::npos) << log;
+
+    // Removed like any entry, and the list still tells the added file from them.
+    SelectFiles({"*trap.con", "a*b.con"});
+    answers = {cl::mrYes};
+    form->RemoveSelectedFiles();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*extra.txt"}));
+    EXPECT_EQ(EntryNames(), (std::vector<std::string>{"bf1942/levels/init.con", "bf1942/levels/*extra.txt"}));
 }
 
 // A build that cannot run, fails or is cancelled says so, and opens nothing.

@@ -8,6 +8,7 @@
 #include <mmsystem.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -258,6 +259,75 @@ TEST_F(MainFormExtractionTest, AFolderIsWrittenWithItsSubfoldersAndNothingOutsid
     EXPECT_EQ(messages, std::vector<std::string>{"Done saving."});
 }
 
+TEST_F(MainFormExtractionTest, ADamagedEntryIsNamedAtTheEndAndTheRestOfTheFolderIsWritten) {
+    // levels/init.con (the first entry) points its segment past the end of the file.
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({kInit, kBig, kDeep});
+    image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 0);
+    image.Save(archive);
+    form->OpenArchiveFile(archive);
+    SelectFolder("levels");
+    AnswerFolderDialog(true, target);
+    form->actExtractDir->Execute();
+
+    EXPECT_FALSE(Exists(target + "\\levels\\init.con"));
+    ExpectFile(target + "\\levels\\big.bin", kBig);
+    ExpectFile(target + "\\levels\\other\\deep.con", kDeep);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].rfind("These files could not be saved:\r\rlevels/init.con: ", 0), 0u) << messages[0];
+    EXPECT_NE(messages[0].find("is damaged"), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[1], "Done saving.");
+}
+
+// Names that would lead out of the chosen folder or "~Quillon_Temp" on Windows: refused by
+// every command that writes a file, and told.
+TEST_F(MainFormExtractionTest, HostileEntryNamesAreWrittenNowhere) {
+    const char* const names[] = {"..\\..\\..\\pwned.txt", "C:\\pwned.txt", "pwned.txt:stream", "AUX.txt"};
+    std::vector<rfa_test::TestEntry> entries = {rfa_test::TestEntry::FromText("data/ok.txt", "fine")};
+    for (const char* name : names) entries.push_back(rfa_test::TestEntry::FromText(std::string("data/") + name, "pwned"));
+    rfa_test::WriteArchive(archive, entries);
+    form->OpenArchiveFile(archive);
+    auto resolved = [](const std::string& path) {
+        char full[MAX_PATH];
+        GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+        return std::string(full);
+    };
+    const struct {
+        const char* command;
+        std::function<void()> run;
+        std::string folder;      // where the command writes below
+        const char* listedAs;    // what the message puts before a name
+    } commands[] = {
+        {"extract selected",
+         [&] {
+             AnswerFolderDialog(true, target);
+             form->actExtractFile->Execute();
+         },
+         target + "\\", ""},
+        {"launch", [&] { form->actLaunchFileExecute(nullptr); }, TfrmMainQuillon::TempFolder() + "\\launch\\data\\", ""},
+        {"extract directory",
+         [&] {
+             AnswerFolderDialog(true, target);
+             form->actExtractDir->Execute();
+         },
+         target + "\\data\\", "data/"},
+    };
+    for (const auto& c : commands) {
+        for (const char* name : names) {
+            SCOPED_TRACE(std::string(c.command) + ": " + name);
+            SelectFolder("data");
+            SelectFiles(std::string(c.command) == "launch" ? std::vector<std::string>{name}
+                                                           : std::vector<std::string>{"ok.txt", name});
+            messages.clear();
+            c.run();
+            EXPECT_FALSE(Exists(resolved(c.folder + name))) << resolved(c.folder + name);
+            ASSERT_FALSE(messages.empty());
+            EXPECT_NE(messages[0].find("\r" + std::string(c.listedAs) + name), std::string::npos) << messages[0];
+        }
+    }
+    ExpectFile(target + "\\ok.txt", entries[0]);
+    ExpectFile(target + "\\data\\ok.txt", entries[0]);
+}
+
 TEST_F(MainFormExtractionTest, ExtractDirectoryIsOfferedWhileAFolderIsSelected) {
     form->gbActions->Close();
     UpdateActions();
@@ -482,7 +552,11 @@ TEST_F(MainFormExtractionTest, DroppedFilesAreAddedAndADroppedArchiveReplacesThe
     EXPECT_EQ(captions(), (std::vector<std::string>{"run.qtxlaunch", "none.qtxnoassoc", "*loose.txt"}));
     EXPECT_TRUE(form->BuildDirty);
 
-    // One archive: opened in place of the one shown.
+    // One archive: opened in place of the one shown, once the added file may go.
+    cl::DialogHooks().messageBox = [this](const std::string& text, cl::TMsgDlgType type, cl::TMsgDlgButtons) {
+        if (type != cl::TMsgDlgType::Confirmation) messages.push_back(text);
+        return type == cl::TMsgDlgType::Confirmation ? cl::mrYes : cl::mrOk;
+    };
     messages.clear();
     SelectFiles({"run.qtxlaunch"});
     ASSERT_NE(form->CurrentEntry, nullptr);

@@ -15,6 +15,7 @@
 #include "app/QuillonClasses.h"
 #include "app/frmMainQuillon.h"
 #include "classlib/core/Stream.h"
+#include "classlib/core/TextUtils.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Dialogs.h"
@@ -283,6 +284,59 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem other edit\r\n");
     SelectFolder("levels");
     EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+}
+
+// Entries whose names are no file names are shown but not offered for editing, and an edit
+// under such a name is never written, least of all outside "~Quillon_Temp".
+TEST_F(MainFormPreviewTest, AnEntryWithAHostileNameIsNeverSavedOutsideTheTemporaryFolder) {
+    const struct {
+        const char* folder;
+        const char* file;
+    } names[] = {
+        {"data", "..\\..\\..\\..\\pwned.txt"},
+        {"data", "..\\pwned.bat"},
+        {"data", "C:\\pwned.cmd"},
+        {"data", "stream.con:hidden"},
+        {"data", "NUL.con"},
+        {"data/..", "pwned.con"},
+    };
+    std::vector<rfa_test::TestEntry> entries;
+    for (const auto& n : names)
+        entries.push_back(rfa_test::TestEntry::FromText(std::string(n.folder) + "/" + n.file, "echo pwned\r\n"));
+    const std::string path = TempPath("hostile-names.rfa");
+    rfa_test::WriteArchive(path, entries);
+    form->OpenArchiveFile(path);
+    const std::string edits = TfrmMainQuillon::TempFolder() + "\\edits\\";
+    auto wouldBeWritten = [&](const std::string& folder, const std::string& file) {
+        char full[MAX_PATH];
+        GetFullPathNameA((edits + cl::StringReplace(folder, "/", "\\") + "\\" + file).c_str(), MAX_PATH, full, nullptr);
+        return std::string(full);
+    };
+    for (const auto& n : names) {
+        SCOPED_TRACE(std::string(n.folder) + "/" + n.file);
+        const std::string target = wouldBeWritten(n.folder, n.file);
+        DeleteFileA(target.c_str());
+        messages.clear();
+
+        // Previewed: read-only, nothing to save.
+        SelectFolder(cl::StringReplace(n.folder, "/", "\\"));
+        SelectFile(n.file);
+        EXPECT_EQ(EditorText(), "echo pwned\r\n");
+        EXPECT_TRUE(form->rePreview->ReadOnly());
+        form->ActionList1->UpdateActions();
+        EXPECT_FALSE(form->actOpenText->Enabled());
+
+        // Saved all the same: refused with a message.
+        form->EditedFolder = std::string(n.folder) + "/";
+        form->EditedFileName = n.file;
+        form->rePreview->SetModified(true);
+        form->actSaveChangesExecute(form->actSaveChanges);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].rfind("Your changes cannot be saved: ", 0), 0u) << messages[0];
+        EXPECT_FALSE(Exists(target)) << target;
+        EXPECT_FALSE(form->BuildDirty);
+        form->rePreview->SetModified(false);
+    }
 }
 
 TEST_F(MainFormPreviewTest, WithoutDevILATextureSaysWhatIsMissingOnce) {

@@ -279,6 +279,21 @@ TEST_F(MainFormSearchTest, StopEndsTheContentSearchAfterTheEntryUnderWay) {
     EXPECT_TRUE(DialogsGone());
 }
 
+// One entry of many segments: "Stop" ends the search inside it, before its last segment, where
+// the word is.
+TEST_F(MainFormSearchTest, StopEndsTheContentSearchInsideOneLargeEntry) {
+    std::vector<rfa_test::TestEntry> entries = FixtureEntries();
+    entries[4] = rfa_test::TestEntry::FromData("objects/big.con", WithTigerAt(64 * 32768));
+    Open(rfa_test::BuildArchive(entries));
+    TStopAtEntry stop("objects/big.con");
+    TModalDriver<TfrmDoSearch> guard([](TfrmDoSearch&) {});
+    form->SearchContents("tiger");
+
+    EXPECT_TRUE(stop.Pressed());
+    EXPECT_EQ(Results(), Lines{Found("menu/Init.con")});
+    EXPECT_TRUE(DialogsGone());
+}
+
 TEST_F(MainFormSearchTest, ADamagedEntryEndsTheContentSearchWithItsErrorAndKeepsTheResultsSoFar) {
     rfa_test::ArchiveImage image = rfa_test::BuildArchive(FixtureEntries());
     image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 4);  // objects/big.con

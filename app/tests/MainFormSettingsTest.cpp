@@ -231,6 +231,64 @@ TEST_F(MainFormSettingsTest, RemovingTheAssociationLeavesOtherProgramsAssociatio
     }
 }
 
+// A user without administrator rights: the machine's classes refuse the association. The
+// user's own classes take it; when they refuse it too, the user is told and the option goes off.
+TEST_F(MainFormSettingsTest, AnAssociationTheRegistryRefusesIsToldAndTheOptionTurnedOff) {
+    // A volatile key stands for classes the user may not change: the registry refuses to
+    // keep lasting keys below it.
+    const std::string testKey = "Software\\QuillonAssociationTest";
+    RegDeleteTreeA(HKEY_CURRENT_USER, testKey.c_str());
+    HKEY writable = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (testKey + "\\User").c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                              &writable, nullptr),
+              ERROR_SUCCESS);
+    HKEY refusing = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (testKey + "\\Refusing").c_str(), 0, nullptr, REG_OPTION_VOLATILE,
+                              KEY_ALL_ACCESS, nullptr, &refusing, nullptr),
+              ERROR_SUCCESS);
+    const std::vector<TfrmMainQuillon::TClassesPlace> defaultPlaces = TfrmMainQuillon::AssociationPlaces();
+    auto userValue = [&](const std::string& key) {
+        cl::TRegistry registry;
+        registry.SetRootKey(writable);
+        return registry.OpenKeyReadOnly(key) ? registry.ReadString("") : std::string("<no key>");
+    };
+    const char kRefused[] = "Quillon could not be made the program that opens RFA files: the registry refused the change.";
+
+    WriteSettings("BASIC", "optAssociate", "0");
+    CreateMainForm();
+    const struct {
+        const char* name;
+        std::vector<TfrmMainQuillon::TClassesPlace> places;
+        bool associated;
+    } cases[] = {
+        {"the user's classes take it", {{refusing, ""}, {writable, ""}}, true},
+        {"refused everywhere", {{refusing, ""}, {refusing, "Classes\\"}}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TfrmMainQuillon::AssociationPlaces() = c.places;
+        messages.clear();
+        form->optAssociate = false;
+        TModalDriver<TfrmOptions> driver([](TfrmOptions& d) {
+            SendMessageA(d.cgBasic->Item(0)->Handle(), BM_CLICK, 0, 0);
+            d.MwBitBtn1->Click();
+        });
+        form->actOptionsExecute(nullptr);
+        ASSERT_TRUE(driver.Acted());
+        EXPECT_EQ(form->optAssociate, c.associated);
+        EXPECT_EQ(IniValue("BASIC", "optAssociate"), c.associated ? "-1" : "0");
+        EXPECT_EQ(messages, c.associated ? std::vector<std::string>{} : std::vector<std::string>{kRefused});
+        EXPECT_EQ(userValue(".rfa"), c.associated ? "rfa_auto_file" : "<no key>");
+        EXPECT_EQ(ClassesRootValue(".rfa"), "<no key>");
+        form->ApplyAssociation(false);
+        EXPECT_EQ(userValue("rfa_auto_file"), "<no key>");
+    }
+    TfrmMainQuillon::AssociationPlaces() = defaultPlaces;
+    RegCloseKey(refusing);
+    RegCloseKey(writable);
+    RegDeleteTreeA(HKEY_CURRENT_USER, testKey.c_str());
+}
+
 TEST_F(MainFormSettingsTest, OpenRfaLoadsTheChosenArchiveNamesItAndRemembersItsFolder) {
     CreateMainForm();
     const std::string archive = TempPath("levels.rfa");

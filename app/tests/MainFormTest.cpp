@@ -41,7 +41,7 @@ TEST_F(MainFormTest, StartsWithTheLayoutAndStateOfAFreshWindow) {
     EXPECT_EQ(FindWindowA("TfrmMainQuillon", "Col. Dalverin's BF1942 Quillon"), form->Handle());
     EXPECT_TRUE(messages.empty());
 
-    // The Data model's layout: the group bar on the left, the status bar at the bottom, the
+    // The layout: the group bar on the left, the status bar at the bottom, the
     // splitter with the folder tree and the file list in the rest.
     const cl::TRect client = form->ClientRect();
     EXPECT_EQ(form->gbMain->Left(), 0);

@@ -134,6 +134,7 @@ bool TApplication::ProcessMessage() {
         terminated_ = true;
         return true;
     }
+    hints_.Observe(msg);
     // Tab, Enter and Escape move between and press a form's controls.
     if (TControl* target = TControl::FromHandle(msg.hwnd)) {
         if (TCustomForm* form = target->ParentForm(); form && form->HandleAllocated()) {

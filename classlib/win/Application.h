@@ -12,6 +12,7 @@
 
 #include "classlib/core/Component.h"
 #include "classlib/core/Event.h"
+#include "classlib/win/HintWindow.h"
 
 namespace cl {
 
@@ -67,6 +68,11 @@ public:
     TNotifyEvent OnRestore;
     TNotifyEvent OnIdle;
 
+    // The one hint window of the application.
+    THintWindow& Hints() { return hints_; }
+    // Hides the hint shown now (a control whose hint changed under the pointer calls it).
+    void CancelHint() { hints_.Cancel(); }
+
     // Replaces the default error box; gets the message of every uncaught exception.
     std::function<void(const std::string& message)> OnException;
     void ShowException(const std::string& message);
@@ -88,6 +94,7 @@ private:
     bool terminated_ = false;
     std::vector<HWND> formsHiddenByMinimize_;
     bool handlingException_ = false;
+    THintWindow hints_;
 };
 
 // The process's application object (null before one is made and after it is gone).

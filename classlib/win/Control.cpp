@@ -10,6 +10,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/HintWindow.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/Menus.h"
@@ -170,7 +171,10 @@ void TControl::SetParent(TControl* parent) {
         }
     }
     parent_ = parent;
-    if (!parent) return;
+    if (!parent) {
+        ParentChanged();
+        return;
+    }
     parent->controls_.push_back(this);
     if (parentFont_) ParentFontChanged();
     if (parentColor_) ParentColorChanged();
@@ -180,6 +184,14 @@ void TControl::SetParent(TControl* parent) {
         else CreateWnd();
     }
     parent->Realign();
+    ParentChanged();
+}
+
+bool TControl::HintAt(TPoint, std::string& text, TRect& area) {
+    if (!showHint_ || hint_.empty()) return false;
+    text = ShortHint(hint_);
+    area = ClientRect();
+    return true;
 }
 
 TCustomForm* TControl::ParentForm() const {

@@ -115,6 +115,9 @@ public:
     void SetHint(const std::string& hint) { hint_ = hint; }
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool show) { showHint_ = show; }
+    // The hint to show with the pointer at point (client coordinates) and the area it holds for;
+    // false for none. By default the short hint over the whole control while ShowHint is set.
+    virtual bool HintAt(TPoint point, std::string& text, TRect& area);
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
     int TabOrder() const { return tabOrder_; }
@@ -179,6 +182,8 @@ protected:
     virtual void ColorChanged();
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
+    // The control went to another parent (or to none).
+    virtual void ParentChanged() {}
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);
     // Property writers: store a value that differs, then repaint (or realign and repaint).
     template <class T, class U>

@@ -66,7 +66,9 @@ void TScrollBox::ScrollTo(int x, int y) {
 }
 
 void TScrollBox::Scroll(int bar, WORD code) {
-    SCROLLINFO info = {sizeof(info), SIF_ALL};
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
     GetScrollInfo(Handle(), bar, &info);
     int pos = info.nPos;
     const int page = static_cast<int>(info.nPage);

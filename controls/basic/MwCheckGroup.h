@@ -1,61 +1,66 @@
 #pragma once
-// A group box of check boxes made from a string list, one independent check state per item.
-//
-// This class offers what the program uses so far: the items, their arrangement in columns
-// below the caption and borders, the streamed "CheckStates" and the checked state by index;
-// the item font and the forwarding of the item appearance come later.
+// A group of check boxes made from a string list, one independent check state per item.
 
 #include <vector>
 
-#include "classlib/core/StringList.h"
+#include "classlib/core/Event.h"
+#include "controls/basic/GroupItemInput.h"
 #include "controls/basic/MwCheckBox.h"
-#include "controls/basic/MwGroupBox.h"
+#include "controls/basic/MwCustomButtonGroup.h"
 
-class TMwCheckGroup : public TMwCustomGroupBox {
+// Sender, the item's index and its new state.
+using TStateChangeEvent = cl::TEvent<cl::TObject*, int, TCheckBoxState>;
+
+// An item of a check group.
+class TMwGroupCheck : public TMwCheckBox {
     CL_CLASS_INFO()
 public:
-    explicit TMwCheckGroup(cl::TComponent* owner);
+    TMwGroupCheck(TMwCustomButtonGroup& group);
 
-    // A change rebuilds the items (once after loading while the form resource is read).
-    cl::TStringList* Items() { return &items_; }
-    int Columns() const { return columns_; }
-    // 1 to 16.
-    void SetColumns(int v);
-    int StartXPos() const { return startX_; }
-    void SetStartXPos(int v);
-    int StartYPos() const { return startY_; }
-    void SetStartYPos(int v);
-    int VerticalSpacing() const { return verticalSpacing_; }
-    void SetVerticalSpacing(int v);
-    // Columns share the width equally instead of each taking its widest caption.
-    bool SpaceEvenly() const { return spaceEvenly_; }
-    void SetSpaceEvenly(bool v);
-    int ItemHeight() const { return itemHeight_; }
-    void SetItemHeight(int v);
+protected:
+    void WndProc(cl::TMessage& message) override;
 
-    int ItemCount() const { return static_cast<int>(checks_.size()); }
-    TMwCheckBox* Item(int index) const { return checks_.at(static_cast<size_t>(index)); }
+private:
+    mw::TGroupItemInput input_;
+};
+
+class TMwCustomCheckGroup : public TMwCustomButtonGroup {
+    CL_CLASS_INFO()
+public:
+    explicit TMwCustomCheckGroup(cl::TComponent* owner);
+
+    // Forwarded to every item.
+    bool AllowGrayed() const { return allowGrayed_; }
+    void SetAllowGrayed(bool v) { StoreAndArrange(allowGrayed_, v); }
+
+    TMwCheckBox* Item(int index) const { return static_cast<TMwCheckBox*>(GetButton(index)); }
     bool ItemChecked(int index) const { return Item(index)->Checked(); }
     void SetItemChecked(int index, bool checked) { Item(index)->SetChecked(checked); }
+    bool ItemEnabled(int index) const { return Item(index)->Enabled(); }
+    void SetItemEnabled(int index, bool enabled) { Item(index)->SetEnabled(enabled); }
+    TCheckBoxState ItemState(int index) const { return Item(index)->State(); }
+    void SetItemState(int index, TCheckBoxState state) { Item(index)->SetState(state); }
+
+    // After an item's state changed (by the user or by a setter).
+    TStateChangeEvent OnChange;
 
     // "CheckStates": one TCheckBoxState value per item, applied after loading.
     bool ReadExtraProperty(const std::string& name, const cl::TValue& value) override;
     void Loaded() override;
 
 protected:
-    void Resize() override;
+    TMwCustomGlyphButton* CreateButton() override;
+    void ApplyItemLook(TMwCustomGlyphButton& button) override;
 
 private:
-    void UpdateButtons();
-    void ArrangeButtons();
+    void ItemClicked(cl::TObject* sender);
 
-    cl::TStringList items_;
-    std::vector<TMwCheckBox*> checks_;
+    bool allowGrayed_ = false;
     std::vector<int> streamedStates_;
-    int columns_ = 1;
-    bool spaceEvenly_ = false;
-    int startX_ = 8;
-    int startY_ = 2;
-    int verticalSpacing_ = 3;
-    int itemHeight_ = 17;
+};
+
+class TMwCheckGroup : public TMwCustomCheckGroup {
+    CL_CLASS_INFO()
+public:
+    explicit TMwCheckGroup(cl::TComponent* owner) : TMwCustomCheckGroup(owner) {}
 };

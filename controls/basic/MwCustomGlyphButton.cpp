@@ -55,6 +55,7 @@ const cl::TClassInfo& TMwCustomGlyphButton::StaticClass() {
     using B = TMwCustomGlyphButton;
     static const auto info =
         cl::TClassBuilder<B>("TMwCustomGlyphButton", TMwCustomButton::StaticClass())
+            .Ref<cl::TAction>("Action", &B::Action, &B::SetAction)
             .Enum<cl::TAlignment>("Alignment", &B::Alignment, &B::SetAlignment, kLeftRightNames)
             .Binary("CustomGlyphs", &B::CustomGlyphsData, &B::SetCustomGlyphsData)
             .Color("DisabledColor", &B::DisabledColor, &B::SetDisabledColor)
@@ -69,13 +70,24 @@ const cl::TClassInfo& TMwCustomGlyphButton::StaticClass() {
     return *info;
 }
 
-TMwCustomGlyphButton::TMwCustomGlyphButton(cl::TComponent* owner) : TMwCustomButton(owner) {
+TMwCustomGlyphButton::TMwCustomGlyphButton(cl::TComponent* owner) : TMwCustomButton(owner), actionLink_(*this) {
     SetParentColor(true);
     customGlyphs_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { CustomGlyphsChanged(); });
 }
 
 TMwCustomGlyphButton::~TMwCustomGlyphButton() {
     if (frameController_) frameController_->UnregisterControl(this);
+}
+
+// ---- action ----
+
+void TMwCustomGlyphButton::SetAction(cl::TAction* action) { actionLink_.SetAction(action, IsLoading()); }
+
+void TMwCustomGlyphButton::Click() {
+    if (applyingAction_) return;  // the action set the state: it runs no click
+    cl::TAction* action = actionLink_.Action();
+    if (action && !(OnClick && OnClick != action->OnExecute)) action->Execute();
+    else TMwCustomButton::Click();
 }
 
 // ---- properties ----

@@ -12,6 +12,7 @@
 
 #include "classlib/win/Panel.h"
 #include "controls/basic/GlyphButtonLayout.h"
+#include "controls/basic/MwCheckedActionLink.h"
 #include "controls/basic/MwCustomButton.h"
 #include "controls/basic/MwGlyph.h"
 #include "controls/foundation/MemoryBitmap.h"
@@ -55,6 +56,28 @@ public:
 
     virtual bool Checked() const { return false; }
     virtual void SetChecked(bool) {}
+
+    // The action's caption, enabled state, hint, visibility and Checked drive the button's
+    // while they are equal; a click runs the action unless the button has its own OnClick.
+    cl::TAction* Action() const { return actionLink_.Action(); }
+    void SetAction(cl::TAction* action);
+    const TMwCheckedActionLink& ActionLink() const { return actionLink_; }
+    void Click() override;
+
+    // While it lives, state changes come from the action and run no click.
+    class TActionApplying {
+    public:
+        explicit TActionApplying(TMwCustomGlyphButton& button) : button_(button), was_(button.applyingAction_) {
+            button.applyingAction_ = true;
+        }
+        ~TActionApplying() { button_.applyingAction_ = was_; }
+        TActionApplying(const TActionApplying&) = delete;
+        TActionApplying& operator=(const TActionApplying&) = delete;
+
+    private:
+        TMwCustomGlyphButton& button_;
+        bool was_;
+    };
 
     mw::TGlyphSize GlyphSize() const { return glyphSize_; }
     cl::TRect GlyphRect();
@@ -103,6 +126,8 @@ private:
     TMwFrameController* frameController_ = nullptr;
     bool tabOnEnter_ = false;
 
+    TMwCheckedActionLink actionLink_;
+    bool applyingAction_ = false;
     std::optional<mw::TMemoryBitmap> background_;
     bool backgroundStale_ = true;
     bool backgroundTransparent_ = false;

@@ -1,7 +1,9 @@
 #include "controls/basic/MwGroupBox.h"
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/win/Application.h"
 #include "classlib/win/Canvas.h"
+#include "controls/basic/GlyphButtonLayout.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
 #include "controls/foundation/MwThemeSrv.h"
@@ -40,6 +42,31 @@ void TMwCustomGroupBox::SetGroupStyle(TMwGroupBoxStyle style) {
     // The style decides where the children go, too.
     Realign();
     Invalidate();
+}
+
+bool TMwCustomGroupBox::CanFocusGroup() const {
+    for (const cl::TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled()) return false;
+    return true;
+}
+
+void TMwCustomGroupBox::WndProc(cl::TMessage& m) {
+    if (m.msg == cl::CM_DIALOGCHAR && mw::IsCaptionAccelerator(Caption(), static_cast<char>(m.wParam)) &&
+        CanFocusGroup()) {
+        cl::TControl* first = nullptr;
+        for (int i = 0; i < ControlCount(); ++i) {
+            cl::TControl* child = Controls(i);
+            if (!child->Visible() || !child->Enabled()) continue;
+            if (!first || (child->TabOrder() >= 0 && (first->TabOrder() < 0 || child->TabOrder() < first->TabOrder())))
+                first = child;
+        }
+        if (first) {
+            first->SetFocus();
+            m.result = 1;
+            return;
+        }
+    }
+    TMwCustomPanel::WndProc(m);
 }
 
 void TMwCustomGroupBox::FontChanged() {

@@ -20,6 +20,10 @@ protected:
     void Paint(cl::TCanvas& canvas) override;
     cl::TRect AlignArea() override;
     void FontChanged() override;
+    // The caption's accelerator focuses the first child in tab order.
+    void WndProc(cl::TMessage& message) override;
+    // Visible and enabled, with every parent.
+    bool CanFocusGroup() const;
 
 private:
     // The height of the sample text in the group box's font.

@@ -9,14 +9,61 @@
 #include "classlib/win/ImageList.h"
 #include "classlib/win/Menus.h"
 #include "controls/foundation/MwCommon.h"
+#include "controls/foundation/ColorShades.h"
+#include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwGrafx.h"
+#include "controls/foundation/MwThemeSrv.h"
+#include "controls/foundation/WorkArea.h"
 #include "controls/basic/MwToolbar.h"
 
 using namespace mw;
 
 namespace {
+
 const cl::TEnumNames kToolStyleNames{{{"tsButton", 0}, {"tsDropDown", 1}}};
-constexpr int kArrowWidth = 14;
+constexpr int kArrowWidth = kToolButtonArrowWidth;
+// A press on the arrow this soon after the menu closed is the click that closed it.
+constexpr DWORD kMenuReopenGuardMs = 100;
+
+// A checkerboard of two colours over r: the look of a latched button.
+void FillCheckerboard(HDC dc, const cl::TRect& r, cl::TColor first, cl::TColor second) {
+    TMemoryBitmap pattern(dc, 8, 8);
+    FillSolid(pattern.DC(), {0, 0, 8, 8}, first);
+    const COLORREF dots = cl::ColorToRGB(second);
+    for (int y = 0; y < 8; ++y)
+        for (int x = y % 2; x < 8; x += 2) SetPixel(pattern.DC(), x, y, dots);
+    cl::TBrushHandle brush(CreatePatternBrush(pattern.Bitmap()));
+    const RECT rc{r.left, r.top, r.right, r.bottom};
+    FillRect(dc, &rc, brush.Get());
+}
+
+void Line(cl::TCanvas& canvas, cl::TColor color, int x, int y1, int y2) {
+    canvas.SetPenColor(color);
+    canvas.MoveTo(x, y1);
+    canvas.LineTo(x, y2);
+}
+
+// The widest caption of the menu's items in the screen's menu font.
+int WidestMenuCaption(cl::TPopupMenu& menu) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    cl::TFontHandle font(CreateFontIndirectA(&metrics.lfMenuFont));
+    HDC screen = GetDC(nullptr);
+    int widest = 0;
+    {
+        cl::TSelectObject selected(screen, font.Get());
+        for (int i = 0; i < menu.Items()->Count(); ++i) {
+            const std::string& caption = menu.Items()->Items(i)->Caption();
+            SIZE size{};
+            GetTextExtentPoint32A(screen, caption.data(), static_cast<int>(caption.size()), &size);
+            widest = std::max<int>(widest, size.cx);
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return widest;
+}
+
 }  // namespace
 
 const cl::TClassInfo& TMwToolButton::StaticClass() {
@@ -52,11 +99,17 @@ TMwToolButton::TMwToolButton(cl::TComponent* owner) : cl::TCustomControl(owner) 
     syncing_ = true;
     SetBounds(0, 0, 25, 25);
     syncing_ = false;
+    imagesLink_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) {
+        if (images_) GrowToImages(*images_);
+        Invalidate();
+    });
 }
 
 TMwToolButton::~TMwToolButton() {
     if (action_) action_->UnregisterClient(this);
 }
+
+bool TMwToolButton::Themed() const { return ThemeServices().ThemesEnabled(); }
 
 TMwToolbar* TMwToolButton::Toolbar() const { return dynamic_cast<TMwToolbar*>(Parent()); }
 
@@ -106,7 +159,7 @@ void TMwToolButton::ActionFreed(cl::TAction& action) {
 }
 
 void TMwToolButton::Click() {
-    if (toolStyle_ == TMwToolStyle::Button && groupIndex_ != 0) SetDown(allowAllUp_ ? !down_ : true);
+    if (toolStyle_ == TMwToolStyle::DropDown && !normalClick_) return;
     if (action_ && !(OnClick && OnClick != action_->OnExecute)) action_->Execute();
     else cl::TCustomControl::Click();
 }
@@ -116,28 +169,73 @@ void TMwToolButton::Click() {
 void TMwToolButton::SetDown(bool v) {
     if (groupIndex_ == 0) v = false;
     if (v == down_) return;
-    if (down_ && !v && !allowAllUp_ && !IsLoading()) return;  // a latched button is released by its group
+    if (down_ && !allowAllUp_) return;  // a latched button is released by its group
     down_ = v;
-    if (v && Parent()) {
-        for (int i = 0; i < Parent()->ControlCount(); ++i) {
-            auto* other = dynamic_cast<TMwToolButton*>(Parent()->Controls(i));
-            if (other && other != this && other->groupIndex_ == groupIndex_ && other->down_) {
-                other->down_ = false;
-                other->Invalidate();
-            }
-        }
+    if (v) {
+        if (state_ == bsUp) Invalidate();
+        state_ = bsLatched;
+        BroadcastGroup();
+    } else {
+        state_ = bsUp;
+        Repaint();
+    }
+}
+
+void TMwToolButton::SetGroupIndex(int v) {
+    if (toolStyle_ == TMwToolStyle::DropDown) v = 0;
+    if (v == groupIndex_) return;
+    groupIndex_ = v;
+    BroadcastGroup();
+}
+
+void TMwToolButton::SetAllowAllUp(bool v) {
+    if (v == allowAllUp_) return;
+    allowAllUp_ = v;
+    BroadcastGroup();
+}
+
+void TMwToolButton::BroadcastGroup() {
+    if (groupIndex_ == 0 || !Parent() || IsLoading()) return;
+    cl::TControl* parent = Parent();
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        cl::TControl* sibling = parent->Controls(i);
+        if (sibling != this)
+            sibling->Perform(CM_BUTTONPRESSED, static_cast<WPARAM>(groupIndex_), reinterpret_cast<LPARAM>(this));
+    }
+}
+
+void TMwToolButton::GroupButtonPressed(int groupIndex, TMwToolButton* sender) {
+    if (!sender || sender == this || groupIndex != groupIndex_ || groupIndex_ == 0) return;
+    if (sender->down_ && down_) {
+        down_ = false;
+        state_ = bsUp;
+        Invalidate();
+    }
+    allowAllUp_ = sender->allowAllUp_;
+}
+
+void TMwToolButton::SetFlat(bool v) {
+    if (v == flat_) return;
+    flat_ = v;
+    Repaint();
+}
+
+void TMwToolButton::SetImages(cl::TCustomImageList* images) {
+    if (images_) {
+        images_->UnRegisterChanges(imagesLink_);
+        RemoveFreeNotification(images_);
+    }
+    images_ = images;
+    if (images) {
+        images->RegisterChanges(imagesLink_);
+        FreeNotification(images);
+        GrowToImages(*images);
     }
     Invalidate();
 }
 
-void TMwToolButton::SetImages(cl::TCustomImageList* images) {
-    if (images_) RemoveFreeNotification(images_);
-    images_ = images;
-    if (images) {
-        FreeNotification(images);
-        SetBounds(Left(), Top(), std::max(Width(), images->Width()), std::max(Height(), images->Height()));
-    }
-    Invalidate();
+void TMwToolButton::GrowToImages(const cl::TCustomImageList& images) {
+    SetBounds(Left(), Top(), std::max(Width(), images.Width()), std::max(Height(), images.Height()));
 }
 
 void TMwToolButton::SetDropDownMenu(cl::TPopupMenu* menu) {
@@ -149,13 +247,14 @@ void TMwToolButton::SetDropDownMenu(cl::TPopupMenu* menu) {
 void TMwToolButton::Notification(cl::TComponent* component, cl::TOperation operation) {
     cl::TCustomControl::Notification(component, operation);
     if (operation != cl::TOperation::Remove) return;
-    if (component == images_) images_ = nullptr;
+    if (component == images_) SetImages(nullptr);
     if (component == dropDownMenu_) dropDownMenu_ = nullptr;
 }
 
 void TMwToolButton::SetLayout(TButtonLayout v) {
     useToolbarButtonLayout_ = false;
     StoreAndInvalidate(layout_, v);
+    if (!IsLoading()) SyncWithToolbar();
 }
 
 void TMwToolButton::SetShowCaption(bool v) {
@@ -175,19 +274,19 @@ void TMwToolButton::SetToolStyle(TMwToolStyle v) {
     Invalidate();
 }
 
+void TMwToolButton::SetUseToolbarShowCaption(bool v) {
+    useToolbarShowCaption_ = v;
+    if (Parent() && !IsLoading()) Perform(CM_TOOLBARSHOWCAPTIONCHANGED);
+}
+
 void TMwToolButton::SetUseToolbarButtonLayout(bool v) {
     useToolbarButtonLayout_ = v;
-    if (v && !IsLoading()) SyncWithToolbar();
+    if (Parent() && !IsLoading()) Perform(CM_TOOLBARBUTTONLAYOUTCHANGED);
 }
 
 void TMwToolButton::SetUseToolbarButtonSize(bool v) {
     useToolbarButtonSize_ = v;
-    if (v && !IsLoading()) SyncWithToolbar();
-}
-
-void TMwToolButton::SetUseToolbarShowCaption(bool v) {
-    useToolbarShowCaption_ = v;
-    if (v && !IsLoading()) SyncWithToolbar();
+    if (Parent() && !IsLoading()) Perform(CM_TOOLBARBUTTONSIZECHANGED);
 }
 
 void TMwToolButton::SetBounds(int left, int top, int width, int height) {
@@ -195,33 +294,44 @@ void TMwToolButton::SetBounds(int left, int top, int width, int height) {
     cl::TCustomControl::SetBounds(left, top, width, height);
 }
 
+// ---- the toolbar's settings ----
+
 void TMwToolButton::SyncWithToolbar() {
+    if (!Parent()) return;
+    Perform(CM_TOOLBARSHOWCAPTIONCHANGED);
+    Perform(CM_TOOLBARBUTTONLAYOUTCHANGED);
+    Perform(CM_TOOLBARBUTTONSIZECHANGED);
+}
+
+void TMwToolButton::AnswerToolbar(UINT msg) {
     TMwToolbar* toolbar = Toolbar();
     if (!toolbar) return;
-    if (useToolbarShowCaption_) showCaption_ = toolbar->ShowButtonCaptions();
-    if (useToolbarButtonLayout_) layout_ = toolbar->ButtonLayout();
-    if (useToolbarButtonSize_) {
-        int w = toolbar->ButtonWidth();
-        if (showCaption_) {
-            HDC dc = GetDC(nullptr);
-            HGDIOBJ old = SelectObject(dc, Font()->Handle());
-            SIZE text{};
-            GetTextExtentPoint32A(dc, Caption().c_str(), static_cast<int>(Caption().size()), &text);
-            SelectObject(dc, old);
-            ReleaseDC(nullptr, dc);
-            cl::TCustomImageList* list = ImagesInUse();
-            const bool sideBySide = layout_ == TButtonLayout::GlyphLeft || layout_ == TButtonLayout::GlyphRight;
-            w = std::max<int>(w, sideBySide ? (list ? list->Width() : 0) + text.cx + 12 : text.cx + 8);
-        }
-        const int width = toolStyle_ == TMwToolStyle::DropDown ? w + kArrowWidth : w;
-        if (width != Width() || toolbar->ButtonHeight() != Height()) {
-            syncing_ = true;
-            SetBounds(Left(), Top(), width, toolbar->ButtonHeight());
-            syncing_ = false;
-            toolbar->PositionControls();  // the row takes the new size
-        }
+    if (msg == CM_TOOLBARSHOWCAPTIONCHANGED && useToolbarShowCaption_) {
+        StoreAndInvalidate(showCaption_, toolbar->ShowButtonCaptions());
+    } else if (msg == CM_TOOLBARBUTTONLAYOUTCHANGED && useToolbarButtonLayout_) {
+        StoreAndInvalidate(layout_, toolbar->ButtonLayout());
+    } else if (msg == CM_TOOLBARBUTTONSIZECHANGED && useToolbarButtonSize_) {
+        FitToToolbar(*toolbar);
     }
-    Invalidate();
+}
+
+void TMwToolButton::FitToToolbar(const TMwToolbar& toolbar) {
+    int w = toolbar.ButtonWidth();
+    if (showCaption_) {
+        HDC dc = GetDC(nullptr);
+        SIZE text{};
+        {
+            cl::TSelectObject font(dc, Font()->Handle());
+            GetTextExtentPoint32A(dc, Caption().c_str(), static_cast<int>(Caption().size()), &text);
+        }
+        ReleaseDC(nullptr, dc);
+        cl::TCustomImageList* list = ImagesInUse();
+        const bool sideBySide = layout_ == TButtonLayout::GlyphLeft || layout_ == TButtonLayout::GlyphRight;
+        w = std::max<int>(w, sideBySide ? (list ? list->Width() : 0) + text.cx + 12 : text.cx + 8);
+    }
+    syncing_ = true;
+    SetBounds(Left(), Top(), toolStyle_ == TMwToolStyle::DropDown ? w + kArrowWidth : w, toolbar.ButtonHeight());
+    syncing_ = false;
 }
 
 void TMwToolButton::Loaded() {
@@ -229,12 +339,121 @@ void TMwToolButton::Loaded() {
     SyncWithToolbar();
 }
 
+void TMwToolButton::ParentChanged() {
+    cl::TCustomControl::ParentChanged();
+    if (!IsLoading()) SyncWithToolbar();
+}
+
 // ---- mouse ----
+
+bool TMwToolButton::Inside(cl::TPoint p) { return p.x >= 0 && p.x < ClientWidth() && p.y >= 0 && p.y < ClientHeight(); }
+
+void TMwToolButton::MouseEnter() {
+    mouseOver_ = true;
+    OnMouseEnter(this);
+    if (flat_ || Themed()) Repaint();
+}
+
+void TMwToolButton::MouseLeave() {
+    mouseOver_ = false;
+    OnMouseLeave(this);
+    if (flat_ || Themed()) Repaint();
+}
+
+void TMwToolButton::TrackMouse() {
+    if (!(flat_ || Themed()) || !Enabled() || !HandleAllocated()) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const bool over = WindowFromPoint(cursor) == Handle();
+    if (over == mouseOver_) return;
+    if (over) MouseEnter();
+    else MouseLeave();
+}
+
+void TMwToolButton::MouseDown(cl::TPoint p, WPARAM keys) {
+    if (!Enabled()) return;
+    if (toolStyle_ == TMwToolStyle::DropDown) {
+        const bool leftAlone = (keys & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON | MK_SHIFT | MK_CONTROL)) == MK_LBUTTON &&
+                               GetKeyState(VK_MENU) >= 0;
+        const bool normalPress = !dropDownMenu_ || !leftAlone || (p.x < Width() - kArrowWidth && OnClick);
+        if (normalPress) {
+            if (!normalClick_) {
+                normalClick_ = true;
+                return;
+            }
+        } else {
+            if (dropDownMenu_->Items()->Count() == 0) return;
+            const DWORD now = GetTickCount();
+            if (menuClosedTick_ != 0 && now - menuClosedTick_ < kMenuReopenGuardMs) {
+                normalClick_ = true;
+                menuClosedTick_ = 0;
+                ReleaseCapture();
+                return;
+            }
+            state_ = bsArrowPressed;
+            Repaint();
+            OpenDropDownMenu();
+            normalClick_ = false;
+            menuClosedTick_ = GetTickCount();
+            MouseUp(p);
+            return;
+        }
+    }
+    if (!down_ || state_ == bsLatched) {
+        state_ = bsPressed;
+        Invalidate();
+    }
+    dragging_ = true;
+    SetCapture(Handle());
+}
+
+void TMwToolButton::MouseMove(cl::TPoint p) {
+    if (!dragging_) return;
+    const TState now = Inside(p) ? (down_ ? bsLatched : bsPressed) : (down_ ? bsLatched : bsUp);
+    if (now == state_) return;
+    state_ = now;
+    Invalidate();
+}
+
+void TMwToolButton::MouseUp(cl::TPoint p) {
+    const bool inside = Inside(p);
+    if (dragging_) {
+        dragging_ = false;
+        if (GetCapture() == Handle()) ReleaseCapture();
+        if (groupIndex_ == 0) {
+            state_ = bsUp;
+            mouseOver_ = false;
+            if (inside) Repaint();
+        } else if (inside) {
+            SetDown(!down_);
+            if (down_) Repaint();
+        } else {
+            if (down_) state_ = bsLatched;
+            Repaint();
+        }
+        if (inside) Click();
+        TrackMouse();
+    }
+    if (toolStyle_ == TMwToolStyle::DropDown) {
+        if (!inside) normalClick_ = true;
+        state_ = down_ ? bsLatched : bsUp;
+        Repaint();
+        TrackMouse();
+    }
+}
+
+void TMwToolButton::DoDropDown() { OnDropDown(dropDownMenu_); }
 
 void TMwToolButton::OpenDropDownMenu() {
     if (!dropDownMenu_) return;
-    OnDropDown(dropDownMenu_);
-    const cl::TPoint p = ClientToScreen({0, Height()});
+    DoDropDown();
+    if (!dropDownMenu_) return;  // the handler took it away
+    cl::TPoint p = ClientToScreen({0, Height()});
+    const int menuWidth = WidestMenuCaption(*dropDownMenu_) + 56;
+    HMONITOR monitor = MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONULL);
+    const int workRight = monitor ? GetMonitorWorkArea(monitor).right
+                                  : GetWorkAreaWidth(Parent() && Parent()->HandleAllocated() ? Parent()->Handle() : nullptr);
+    p.x = DropDownMenuLeft(p.x, Width(), menuWidth, workRight);
     dropDownMenu_->SetPopupComponent(this);
     dropDownMenu_->Popup(p.x, p.y);
 }
@@ -242,50 +461,50 @@ void TMwToolButton::OpenDropDownMenu() {
 void TMwToolButton::WndProc(cl::TMessage& m) {
     switch (mouse_.Handle(Handle(), m.msg)) {
         case TMouseTracking::TChange::Entered:
-            OnMouseEnter(this);
-            Invalidate();
+            if (!mouseOver_) MouseEnter();
             break;
         case TMouseTracking::TChange::Left:
-            OnMouseLeave(this);
-            Invalidate();
+            if (mouseOver_) MouseLeave();
             break;
         case TMouseTracking::TChange::None: break;
     }
     const cl::TPoint point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
     switch (m.msg) {
+        case CM_TOOLBARSHOWCAPTIONCHANGED:
+        case CM_TOOLBARBUTTONLAYOUTCHANGED:
+        case CM_TOOLBARBUTTONSIZECHANGED:
+            AnswerToolbar(m.msg);
+            m.result = 0;
+            return;
+        case CM_BUTTONPRESSED:
+            GroupButtonPressed(static_cast<int>(m.wParam), reinterpret_cast<TMwToolButton*>(m.lParam));
+            m.result = 0;
+            return;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            if (!Enabled()) break;
-            if (toolStyle_ == TMwToolStyle::DropDown && dropDownMenu_ && (point.x >= Width() - kArrowWidth || !OnClick)) {
-                OpenDropDownMenu();
-                return;  // the press opened the menu; it is no click
-            }
-            SetCapture(Handle());
-            pressed_ = pressedInside_ = true;
-            Invalidate();
-            break;
+            MouseDown(point, m.wParam);
+            // The press is ours: the class library's click tracking stays out of it.
+            OnMouseDown(this, cl::TMouseButton::Left, cl::ShiftStateFromKeys(m.wParam), point.x, point.y);
+            m.result = 0;
+            return;
         case WM_MOUSEMOVE:
-            if (pressed_) {
-                const bool inside = ClientRect().Contains(point);
-                if (inside != pressedInside_) {
-                    pressedInside_ = inside;
-                    Invalidate();
-                }
-            }
+            MouseMove(point);
             break;
         case WM_LBUTTONUP:
-            if (pressed_) {
-                pressed_ = pressedInside_ = false;
-                ReleaseCapture();
+            MouseUp(point);
+            OnMouseUp(this, cl::TMouseButton::Left, cl::ShiftStateFromKeys(m.wParam), point.x, point.y);
+            m.result = 0;
+            return;
+        case WM_CAPTURECHANGED:
+            if (dragging_ && reinterpret_cast<HWND>(m.lParam) != Handle()) {
+                dragging_ = false;
+                state_ = down_ ? bsLatched : bsUp;
                 Invalidate();
             }
             break;
-        case WM_CAPTURECHANGED:
-            pressed_ = pressedInside_ = false;
-            Invalidate();
-            break;
         case WM_SETTEXT:
             cl::TCustomControl::WndProc(m);
+            if (!IsLoading()) SyncWithToolbar();
             Invalidate();
             return;
         default: break;
@@ -295,74 +514,155 @@ void TMwToolButton::WndProc(cl::TMessage& m) {
 
 // ---- painting ----
 
-void TMwToolButton::Paint(cl::TCanvas& canvas) {
-    HDC dc = canvas.Handle();
-    cl::TRect r = ClientRect();
-    FillSolid(dc, r, Color());
-    const bool pressed = PressedLook();
-    const bool hot = mouse_.Inside() && Enabled();
-    if (flat_) {
-        if (pressed) r = PaintFrame(canvas, r, TFrameStyle::Status, sdAll);
-        else if (hot) r = PaintFrame(canvas, r, TFrameStyle::Popup, sdAll);
-    } else {
-        r = PaintFrame(canvas, r, pressed ? TFrameStyle::Lowered : TFrameStyle::ButtonUp, sdAll);
-    }
-    const int shift = pressed ? 1 : 0;
+bool TMwToolButton::PressedForDrawing() const {
+    return state_ == bsPressed || state_ == bsLatched || (state_ == bsArrowPressed && !OnClick);
+}
 
-    cl::TRect content = Inset(ClientRect(), 2, 2);
-    if (toolStyle_ == TMwToolStyle::DropDown) {
-        content.right -= kArrowWidth;
-        // The arrow of the drop-down part.
-        const int x = ClientRect().right - 8 + shift, y = ClientHeight() / 2 + 2 + shift;
-        const POINT arrow[3] = {{x, y}, {x - 2, y - 2}, {x + 2, y - 2}};
-        HBRUSH brush = CreateSolidBrush(cl::ColorToRGB(Enabled() ? cl::clWindowText : cl::clBtnShadow));
-        HPEN pen = CreatePen(PS_SOLID, 1, cl::ColorToRGB(Enabled() ? cl::clWindowText : cl::clBtnShadow));
-        HGDIOBJ oldBrush = SelectObject(dc, brush), oldPen = SelectObject(dc, pen);
-        Polygon(dc, arrow, 3);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
-        DeleteObject(brush);
-        DeleteObject(pen);
-    }
-
+mw::TToolButtonFace TMwToolButton::Face(cl::TCanvas& canvas) {
     cl::TCustomImageList* list = ImagesInUse();
-    const int imageWidth = list ? list->Width() : 0, imageHeight = list ? list->Height() : 0;
+    TToolButtonFace face;
+    face.width = Width();
+    face.height = Height();
+    face.dropDown = toolStyle_ == TMwToolStyle::DropDown;
+    face.imageWidth = list ? list->Width() : 0;
+    face.imageHeight = list ? list->Height() : 0;
+    face.hasImage = imageIndex_ != -1;
+    face.layout = layout_;
+    face.pressed = PressedForDrawing();
+    face.themed = Themed();
+    RECT measure{0, 0, std::max(1, Width() - 4), 0};
+    cl::TSelectObject font(canvas.Handle(), canvas.Font().Handle());
+    DrawTextA(canvas.Handle(), Caption().c_str(), static_cast<int>(Caption().size()), &measure,
+              DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER);
+    face.textHeight = measure.bottom - measure.top;
+    return face;
+}
+
+void TMwToolButton::Paint(cl::TCanvas& canvas) {
+    if (!Enabled()) {
+        state_ = bsDisabled;
+        dragging_ = false;
+    } else if (state_ == bsDisabled) {
+        state_ = down_ && groupIndex_ != 0 ? bsLatched : bsUp;
+    }
     canvas.Font().Assign(*Font());
-    const int textHeight = showCaption_ ? canvas.TextHeight(Caption()) : 0;
-    if (list && imageIndex_ != -1) {
-        int x = content.left, y = content.top;
-        switch (layout_) {
-            case TButtonLayout::GlyphLeft: x += 2; break;
-            case TButtonLayout::GlyphRight: x = content.right - imageWidth - 2; break;
-            case TButtonLayout::GlyphTop: y = (Height() - (textHeight + imageHeight + 4)) / 2; break;
-            case TButtonLayout::GlyphBottom: y += textHeight + (Height() - (textHeight + imageHeight + 4)) / 2; break;
+    cl::TRect r = ClientRect();
+    DrawButtonFace(canvas, r);
+    if (!transparent_) FillSolid(canvas.Handle(), r, Color());
+    if (!Themed() && state_ == bsLatched && (!flat_ || !mouseOver_)) {
+        if (transparent_) FillCheckerboard(canvas.Handle(), r, cl::clBtnFace, cl::clBtnHighlight);
+        else FillCheckerboard(canvas.Handle(), r, Color(), LightenColor(Color(), 20));
+    }
+    if (toolStyle_ == TMwToolStyle::DropDown) DrawDropDownPart(canvas);
+    const TToolButtonFace face = Face(canvas);
+    DrawImage(canvas, ToolButtonImageRect(face));
+    DrawCaption(canvas, ToolButtonCaptionRect(face));
+}
+
+void TMwToolButton::DrawButtonFace(cl::TCanvas& canvas, cl::TRect& r) {
+    const bool active = state_ == bsPressed || state_ == bsLatched;
+    if (!Themed()) {
+        if (flat_) {
+            if (active) r = PaintBorder(canvas, r, TFrameStyle::Status);
+            else if ((mouseOver_ && state_ != bsDisabled)) r = PaintBorder(canvas, r, TFrameStyle::Popup);
+        } else {
+            r = PaintBorder(canvas, r, active ? TFrameStyle::Lowered : TFrameStyle::ButtonUp);
         }
-        if (layout_ == TButtonLayout::GlyphTop || layout_ == TButtonLayout::GlyphBottom) x += (content.Width() - imageWidth) / 2;
-        else y += (content.Height() - imageHeight) / 2;
-        int index = imageIndex_;
-        bool drawEnabled = Enabled();
-        if (pressed && downIndex_ != -1) {
-            index = downIndex_;
-            drawEnabled = true;
-        } else if (!Enabled() && disabledIndex_ != -1) {
-            index = disabledIndex_;
-            drawEnabled = true;
-        } else if (hot && hotIndex_ != -1) {
-            index = hotIndex_;
+        return;
+    }
+    TThemedElementDetails details;
+    if (flat_) {
+        cl::TRect face = r;
+        const bool split = toolStyle_ == TMwToolStyle::DropDown && OnClick;
+        if (split) face.right -= kArrowWidth;
+        TThemedToolBar look = split ? TThemedToolBar::SplitButtonNormal : TThemedToolBar::ButtonNormal;
+        if (active || state_ == bsArrowPressed || ShowsHot()) {
+            const int offset = state_ == bsPressed || state_ == bsArrowPressed ? 2
+                               : state_ == bsLatched                        ? (mouseOver_ ? 5 : 4)
+                                                                             : 1;
+            look = static_cast<TThemedToolBar>(static_cast<int>(look) + offset);
         }
-        if (index >= 0 && index < list->Count()) list->Draw(canvas, x + shift, y + shift, index, drawEnabled);
-        if (showCaption_) {
-            switch (layout_) {
-                case TButtonLayout::GlyphLeft: content.left += imageWidth + 4; break;
-                case TButtonLayout::GlyphRight: content.right -= imageWidth + 4; break;
-                case TButtonLayout::GlyphTop: content.top = y + imageHeight; break;
-                case TButtonLayout::GlyphBottom: content.bottom = y; break;
+        details = ThemeElementDetails(look);
+        ThemeServices().DrawElement(canvas.Handle(), details, face);
+        return;
+    }
+    TThemedButton look = TThemedButton::PushButtonNormal;
+    if (!Enabled()) look = TThemedButton::PushButtonDisabled;
+    else if (active) look = TThemedButton::PushButtonPressed;
+    else if (ShowsHot()) look = TThemedButton::PushButtonHot;
+    ThemeServices().DrawElement(canvas.Handle(), ThemeElementDetails(look), r);
+}
+
+void TMwToolButton::DrawDropDownPart(cl::TCanvas& canvas) {
+    const cl::TRect client = ClientRect();
+    const int x0 = Width() - kArrowWidth;
+    const bool hasClick = static_cast<bool>(OnClick);
+    if (Themed() && hasClick) {
+        TThemedToolBar look = TThemedToolBar::SplitButtonDropDownNormal;
+        if (!Enabled()) look = TThemedToolBar::SplitButtonDropDownDisabled;
+        else if (state_ == bsPressed || state_ == bsArrowPressed) look = TThemedToolBar::SplitButtonDropDownPressed;
+        else if (ShowsHot()) look = TThemedToolBar::SplitButtonDropDownHot;
+        ThemeServices().DrawElement(canvas.Handle(), ThemeElementDetails(look), {x0, client.top, client.right, client.bottom});
+        return;
+    }
+    if (!Themed()) {
+        if (state_ == bsArrowPressed) {
+            cl::TRect r = client;
+            if (hasClick) {
+                r.left = r.right - kArrowWidth;
+                Line(canvas, cl::clBtnShadow, r.right - 15, 0, Height());
+            }
+            PaintBorder(canvas, r, TFrameStyle::Status);
+        } else if ((flat_ && mouseOver_ && Enabled()) || (!flat_ && Enabled())) {
+            const int x = x0 + (state_ == bsPressed ? 1 : 0);
+            if (hasClick) {
+                if (state_ != bsPressed) Line(canvas, cl::clBtnHighlight, x, 0, Height());
+                Line(canvas, cl::clBtnShadow, x - 1, 0, Height());
             }
         }
     }
-    if (showCaption_ && !Caption().empty()) {
-        if (!Enabled()) canvas.Font().SetColor(cl::clBtnShadow);
-        const cl::TRect text{content.left + shift, content.top + shift, content.right + shift, content.bottom + shift};
-        canvas.TextRect(text, Caption(), DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    const int shift = state_ == bsPressed || state_ == bsArrowPressed ? 1 : 0;
+    const int x = client.right - 8 + shift, y = client.top + ClientHeight() / 2 + 2 + shift;
+    const cl::TColor color = Enabled() ? cl::clWindowText : cl::clBtnShadow;
+    const POINT arrow[3] = {{x, y}, {x - 2, y - 2}, {x + 2, y - 2}};
+    cl::TBrushHandle brush(CreateSolidBrush(cl::ColorToRGB(color)));
+    cl::TPenHandle pen(CreatePen(PS_SOLID, 1, cl::ColorToRGB(color)));
+    cl::TSelectObject oldBrush(canvas.Handle(), brush.Get()), oldPen(canvas.Handle(), pen.Get());
+    Polygon(canvas.Handle(), arrow, 3);
+}
+
+void TMwToolButton::DrawImage(cl::TCanvas& canvas, const cl::TRect& r) {
+    cl::TCustomImageList* list = ImagesInUse();
+    if (!list || imageIndex_ == -1) return;
+    const bool hot = hotIndex_ != -1 && mouseOver_ && Enabled();
+    int index = imageIndex_;
+    bool drawEnabled = Enabled();
+    if (PressedForDrawing() && downIndex_ != -1) {
+        index = downIndex_;
+        drawEnabled = true;
+    } else if (disabledIndex_ == -1) {
+        index = hot ? hotIndex_ : imageIndex_;
+    } else {
+        index = Enabled() ? (hot ? hotIndex_ : imageIndex_) : disabledIndex_;
+        drawEnabled = true;
     }
+    if (index >= 0 && index < list->Count()) list->Draw(canvas, r.left, r.top, index, drawEnabled);
+}
+
+void TMwToolButton::DrawCaption(cl::TCanvas& canvas, cl::TRect r) {
+    if (!showCaption_) return;
+    canvas.SetBrushStyle(cl::TBrushStyle::Clear);
+    if (state_ == bsPressed) canvas.Font().SetColor(cl::clHighlightText);
+    UINT flags = DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER;
+    RECT measure{r.left, r.top, r.right, r.bottom};
+    {
+        cl::TSelectObject font(canvas.Handle(), canvas.Font().Handle());
+        DrawTextA(canvas.Handle(), Caption().c_str(), static_cast<int>(Caption().size()), &measure, flags | DT_CALCRECT);
+    }
+    const int textHeight = measure.bottom - measure.top;
+    r.top = static_cast<int>(static_cast<unsigned>(r.top + r.bottom - textHeight) >> 1);
+    r.bottom = r.top + textHeight;
+    if (!Enabled()) canvas.Font().SetColor(cl::clBtnShadow);
+    canvas.TextRect(r, Caption(), flags);
+    canvas.SetBrushStyle(cl::TBrushStyle::Solid);
 }

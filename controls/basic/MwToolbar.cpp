@@ -4,11 +4,14 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
+#include "classlib/win/Handles.h"
 #include "classlib/win/ImageList.h"
 #include "controls/basic/MwRegIniFile.h"
 #include "controls/basic/MwSpacer.h"
 #include "controls/basic/MwToolButton.h"
+#include "controls/basic/MwToolbarButton.h"
 #include "controls/basic/ToolbarLayout.h"
+#include "controls/foundation/MwThemeSrv.h"
 
 using namespace mw;
 
@@ -20,6 +23,20 @@ const cl::TEnumNames kAlignNames{{{"alNone", 0}, {"alTop", 1}, {"alBottom", 2}, 
 
 bool IsSideAligned(cl::TAlign align) { return align == cl::TAlign::Left || align == cl::TAlign::Right; }
 bool IsEdgeAligned(cl::TAlign align) { return align == cl::TAlign::Top || align == cl::TAlign::Bottom; }
+
+struct TCompatibleDC {
+    explicit TCompatibleDC(HDC like) : dc(CreateCompatibleDC(like)) {}
+    ~TCompatibleDC() { DeleteDC(dc); }
+    TCompatibleDC(const TCompatibleDC&) = delete;
+    TCompatibleDC& operator=(const TCompatibleDC&) = delete;
+    HDC dc;
+};
+
+// The class library has no bidirectional mode of its own: a control lays out right to left when
+// its window does.
+bool LaysOutRightToLeft(cl::TControl& control) {
+    return control.HandleAllocated() && (GetWindowLongA(control.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+}
 
 }  // namespace
 
@@ -51,6 +68,7 @@ const cl::TClassInfo& TMwToolbar::StaticClass() {
             .Enum<cl::TAlign>("Align", &T::Align, &T::SetToolbarAlign, kAlignNames)
             .Bool("AutoResize", &T::AutoResize, &T::SetAutoResize)
             .Bool("AutoStyle", &T::AutoStyle, &T::SetAutoStyle)
+            .Binary("Background", &T::BackgroundData, &T::SetBackgroundData)
             .Ref<cl::TCustomImageList>("Images", &T::Images, &T::SetImages)
             .Int("Margin", &T::Margin, &T::SetMargin)
             .Int("TopMargin", &T::TopMargin, &T::SetTopMargin)
@@ -79,6 +97,8 @@ TMwToolbar::TMwToolbar(cl::TComponent* owner) : TMwCustomPanel(owner) {
     TMwCustomPanel::SetBorderSides(sdTop);
     TMwCustomPanel::SetBorderWidth(0);
     SetToolbarAlign(cl::TAlign::Top);
+    background_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { Invalidate(); });
+    imagesLink_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { ImagesChanged(); });
 }
 
 TMwToolbar::~TMwToolbar() = default;
@@ -127,18 +147,46 @@ void TMwToolbar::SetShowDivider(bool v) {
     Invalidate();
 }
 
+bool TMwToolbar::AdjustAutoResizeForParent(bool autoResize) const {
+    if (!Parent()) return autoResize;
+    const std::string parentClass = Parent()->ClassName();
+    return autoResize && parentClass != "TPageScroller" && parentClass != "TToolbar";
+}
+
 void TMwToolbar::SetAutoResize(bool v) {
+    v = AdjustAutoResizeForParent(v);
     if (v == autoResize_) return;
     autoResize_ = v;
     PositionControls();
 }
 
+void TMwToolbar::ParentChanged() {
+    TMwCustomPanel::ParentChanged();
+    autoResize_ = AdjustAutoResizeForParent(autoResize_);
+}
+
+void TMwToolbar::SetBackgroundData(const std::vector<uint8_t>& file) {
+    if (file.empty()) background_.Clear();
+    else background_.LoadFromBitmapFile(file);
+}
+
 void TMwToolbar::SetImages(cl::TCustomImageList* images) {
-    if (images_) RemoveFreeNotification(images_);
+    if (images_) {
+        images_->UnRegisterChanges(imagesLink_);
+        RemoveFreeNotification(images_);
+    }
     images_ = images;
-    if (images) FreeNotification(images);
+    if (images) {
+        images->RegisterChanges(imagesLink_);
+        FreeNotification(images);
+    }
+    ImagesChanged();
+}
+
+void TMwToolbar::ImagesChanged() {
+    // The tool buttons without a list of their own draw from this one.
     for (cl::TControl* control : controls_) control->Invalidate();
-    Invalidate();
+    Repaint();
 }
 
 void TMwToolbar::SetRegIniFile(TMwRegIniFile* store) {
@@ -156,33 +204,33 @@ void TMwToolbar::SetOrientation(TOrientation v) {
     PositionControls();
 }
 
-void TMwToolbar::ButtonSettingChanged() {
-    TellButtons();
+void TMwToolbar::ButtonSettingChanged(UINT msg) {
+    SendToChildren(msg);
     if (!changingTextOptions_) textOptions_ = TMwToolbarTextOptions::Custom;
 }
 
 void TMwToolbar::SetButtonLayout(TButtonLayout v) {
     if (v == buttonLayout_) return;
     buttonLayout_ = v;
-    ButtonSettingChanged();
+    ButtonSettingChanged(CM_TOOLBARBUTTONLAYOUTCHANGED);
 }
 
 void TMwToolbar::SetButtonWidth(int v) {
     if (v == buttonWidth_) return;
     buttonWidth_ = v;
-    ButtonSettingChanged();
+    ButtonSettingChanged(CM_TOOLBARBUTTONSIZECHANGED);
 }
 
 void TMwToolbar::SetButtonHeight(int v) {
     if (v == buttonHeight_) return;
     buttonHeight_ = v;
-    ButtonSettingChanged();
+    ButtonSettingChanged(CM_TOOLBARBUTTONSIZECHANGED);
 }
 
 void TMwToolbar::SetShowButtonCaptions(bool v) {
     if (v == showButtonCaptions_) return;
     showButtonCaptions_ = v;
-    ButtonSettingChanged();
+    ButtonSettingChanged(CM_TOOLBARSHOWCAPTIONCHANGED);
 }
 
 void TMwToolbar::SetTextOptions(TMwToolbarTextOptions v) {
@@ -213,12 +261,17 @@ void TMwToolbar::SetButtonMetrics(int width, int height, bool captions) {
     SetShowButtonCaptions(captions);
     SetButtonWidth(width);
     SetButtonHeight(height);
+    for (int i = 0; i < ControlCount(); ++i)
+        if (auto* button = dynamic_cast<TMwToolbarButton*>(Controls(i))) {
+            button->SetBounds(button->Left(), button->Top(), width, height);
+            button->SetShowCaption(captions);
+            button->SetLayout(captions && height > 30 ? TButtonLayout::GlyphTop : TButtonLayout::GlyphLeft);
+        }
     SetRowHeight(orientation_ == TOrientation::Vertical ? width : height);
 }
 
-void TMwToolbar::TellButtons() {
-    for (int i = 0; i < ControlCount(); ++i)
-        if (auto* button = dynamic_cast<TMwToolButton*>(Controls(i))) button->SyncWithToolbar();
+void TMwToolbar::SendToChildren(UINT msg) {
+    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Perform(msg);
 }
 
 void TMwToolbar::SetVisible(bool visible) {
@@ -262,7 +315,6 @@ void TMwToolbar::Loaded() {
     controls_.clear();
     ResolveStoredNames();
     TMwCustomPanel::Loaded();
-    TellButtons();
     PositionControls();
     if (autoStyle_) ApplyAutoStyle(Align());
 }
@@ -271,7 +323,6 @@ void TMwToolbar::ControlListChanged(cl::TControl* control, bool inserted) {
     if (IsLoading()) return;
     if (inserted) {
         if (std::find(controls_.begin(), controls_.end(), control) == controls_.end()) controls_.push_back(control);
-        if (auto* button = dynamic_cast<TMwToolButton*>(control)) button->SyncWithToolbar();
     } else {
         controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     }
@@ -281,18 +332,46 @@ void TMwToolbar::ControlListChanged(cl::TControl* control, bool inserted) {
 void TMwToolbar::Notification(cl::TComponent* component, cl::TOperation operation) {
     TMwCustomPanel::Notification(component, operation);
     if (operation != cl::TOperation::Remove) return;
-    if (component == images_) images_ = nullptr;
+    if (component == images_) SetImages(nullptr);
     if (component == regIniFile_) regIniFile_ = nullptr;
 }
 
 void TMwToolbar::AlignControls() { PositionControls(); }
+
+void TMwToolbar::RelayoutParent() {
+    cl::TControl* parent = Parent();
+    if (!parent || !parent->HandleAllocated()) return;
+    HWND window = parent->Handle();
+    const WPARAM state = IsZoomed(window) ? SIZE_MAXIMIZED : IsIconic(window) ? SIZE_MINIMIZED : SIZE_RESTORED;
+    PostMessageA(window, WM_SIZE, state, MAKELPARAM(parent->Width(), parent->Height()));
+}
+
+void TMwToolbar::Paint(cl::TCanvas& canvas) {
+    if (ThemeAware() && ThemeServices().ThemesEnabled()) {
+        ThemeServices().DrawElement(canvas.Handle(), ThemeElementDetails(TThemedRebar::Root), ClientRect());
+        return;
+    }
+    TMwCustomPanel::Paint(canvas);
+    if (background_.Width() <= 0 || background_.Height() <= 0) return;
+    const cl::TRect r = AdjustRectForBorders(ClientRect(), true);
+    HDC dc = canvas.Handle();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
+    {
+        TCompatibleDC source(dc);
+        cl::TSelectObject bitmap(source.dc, background_.Handle());
+        for (const cl::TPoint& tile : BackgroundTiles(ClientWidth(), ClientHeight(), background_.Width(), background_.Height()))
+            BitBlt(dc, r.left + tile.x, r.top + tile.y, background_.Width(), background_.Height(), source.dc, 0, 0, SRCCOPY);
+    }
+    RestoreDC(dc, saved);
+}
 
 void TMwToolbar::PositionControls() {
     if (positioning_ || IsLoading() || IsDestroying()) return;
     positioning_ = true;
     try {
         std::vector<TToolbarSlot> slots;
-        for (cl::TControl* c : controls_) slots.push_back({c->Width(), c->Height(), c->Visible(), false, 0, 0});
+        for (cl::TControl* c : controls_) slots.push_back({c->Width(), c->Height(), c->Visible(), LaysOutRightToLeft(*c), 0, 0});
         const TToolbarGeometry geometry{Width(), Height(), margin_, topMargin_, rowHeight_, wrapControls_, orientation_};
         const TToolbarRows rows = PositionToolbarSlots(geometry, slots);
         for (size_t i = 0; i < controls_.size(); ++i)
@@ -300,12 +379,18 @@ void TMwToolbar::PositionControls() {
         if (autoResize_) {
             const bool horizontal = orientation_ == TOrientation::Horizontal;
             const int byRows = rowHeight_ * rows.rows + (horizontal ? 2 * topMargin_ : topMargin_ + 2);
+            int width = Width(), height = Height();
             if (horizontal) {
-                if (IsSideAligned(Align()) && rows.widest != 0) SetWidth(margin_ + rows.widest);
-                else if (IsEdgeAligned(Align())) SetHeight(byRows);
+                if (IsSideAligned(Align()) && rows.widest != 0) width = margin_ + rows.widest;
+                else if (IsEdgeAligned(Align())) height = byRows;
             } else {
-                if (IsSideAligned(Align())) SetWidth(byRows);
-                else if (IsEdgeAligned(Align()) && rows.widest != 0) SetHeight(margin_ + rows.widest);
+                if (IsSideAligned(Align())) width = byRows;
+                else if (IsEdgeAligned(Align()) && rows.widest != 0) height = margin_ + rows.widest;
+            }
+            if (width != Width() || height != Height()) {
+                Invalidate();
+                SetBounds(Left(), Top(), width, height);
+                RelayoutParent();
             }
         }
     } catch (...) {

@@ -2,21 +2,22 @@
 // A panel that places its child controls itself, in a remembered order, in rows of fixed
 // height (columns when vertical), wrapping when a control would cross the far margin, and then
 // fits its height (or width) to the rows. It hands the common button size, layout and caption
-// visibility to its tool buttons.
-//
-// This class offers what the program uses so far: the properties, the control order of the
-// form resource, the layout and the automatic border; the background bitmap comes later.
+// visibility to its tool buttons through three messages, and can tile a background bitmap.
 
 #include <string>
 #include <vector>
 
 #include "classlib/core/Persistent.h"
+#include "classlib/win/ImageList.h"
 #include "controls/basic/ButtonLayout.h"
+#include "controls/basic/MwGlyph.h"
 #include "controls/basic/MwPanel.h"
 
-namespace cl {
-class TCustomImageList;
-}
+// Sent to every child control (both parameters 0) when the toolbar's ShowButtonCaptions,
+// ButtonLayout, or ButtonWidth or ButtonHeight changed.
+constexpr UINT CM_TOOLBARSHOWCAPTIONCHANGED = 0xB3EA;
+constexpr UINT CM_TOOLBARBUTTONLAYOUTCHANGED = 0xB3EB;
+constexpr UINT CM_TOOLBARBUTTONSIZECHANGED = 0xB3EC;
 
 class TMwRegIniFile;
 
@@ -48,7 +49,13 @@ public:
     // With AutoStyle the border follows the alignment; with AutoResize the cross size is reset.
     void SetToolbarAlign(cl::TAlign align);
     bool AutoResize() const { return autoResize_; }
+    // Never on under a page scroller or a platform toolbar, which size the toolbar themselves.
     void SetAutoResize(bool v);
+    // Tiled behind the controls where the toolbar is not themed.
+    const TMwGlyph& Background() const { return background_; }
+    void SetBackground(HBITMAP bitmap) { background_.Assign(bitmap); }
+    const std::vector<uint8_t>& BackgroundData() const { return background_.BitmapFile(); }
+    void SetBackgroundData(const std::vector<uint8_t>& file);
     bool AutoStyle() const { return autoStyle_; }
     void SetAutoStyle(bool v) { autoStyle_ = v; }
     cl::TCustomImageList* Images() const { return images_; }
@@ -101,6 +108,8 @@ protected:
     void ControlListChanged(cl::TControl* control, bool inserted) override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void DrawCaption(cl::TCanvas& canvas, cl::TRect r) override {}
+    void Paint(cl::TCanvas& canvas) override;
+    void ParentChanged() override;
 
 private:
     template <class T>
@@ -110,14 +119,20 @@ private:
         PositionControls();
     }
     void ApplyAutoStyle(cl::TAlign align);
+    bool AdjustAutoResizeForParent(bool autoResize) const;
     void ResolveStoredNames();
-    void TellButtons();
+    void SendToChildren(UINT msg);
+    // Posts a size message to the parent so that it lays out its controls again.
+    void RelayoutParent();
+    void ImagesChanged();
     void SetButtonMetrics(int width, int height, bool captions);
-    void ButtonSettingChanged();
+    void ButtonSettingChanged(UINT msg);
 
     bool autoResize_ = true;
     bool autoStyle_ = true;
+    TMwGlyph background_;
     cl::TCustomImageList* images_ = nullptr;
+    cl::TChangeLink imagesLink_;
     int margin_ = 4;
     int topMargin_ = 2;
     TOrientation orientation_ = TOrientation::Horizontal;

@@ -32,4 +32,14 @@ TToolbarRows PositionToolbarSlots(const TToolbarGeometry& g, std::vector<TToolba
     return result;
 }
 
+std::vector<cl::TPoint> BackgroundTiles(int width, int height, int tileWidth, int tileHeight) {
+    std::vector<cl::TPoint> tiles;
+    if (tileWidth <= 0 || tileHeight <= 0) return tiles;
+    const int across = width / tileWidth + (width % tileWidth ? 1 : 0);
+    const int down = height / tileHeight + (height % tileHeight ? 1 : 0);
+    for (int i = 0; i < across; ++i)
+        for (int j = 0; j < down; ++j) tiles.push_back({i * tileWidth, j * tileHeight});
+    return tiles;
+}
+
 }  // namespace mw

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "classlib/core/Geometry.h"
 #include "controls/foundation/FrameModel.h"
 
 namespace mw {
@@ -34,5 +35,9 @@ struct TToolbarRows {
 
 // Sets left and top of every visible slot.
 TToolbarRows PositionToolbarSlots(const TToolbarGeometry& geometry, std::vector<TToolbarSlot>& slots);
+
+// Where copies of a tile of tileWidth x tileHeight go to cover width x height from (0, 0), the
+// last row and column cut off where they pass the edge; none for an empty tile.
+std::vector<cl::TPoint> BackgroundTiles(int width, int height, int tileWidth, int tileHeight);
 
 }  // namespace mw

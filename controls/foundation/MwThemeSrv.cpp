@@ -135,7 +135,18 @@ void TThemeServices::UpdateThemes() {
 
 void TThemeServices::NotifyThemesChanged() { OnThemesChanged(this); }
 
+namespace {
+TThemeServices* installedServices = nullptr;
+}  // namespace
+
+TThemeServicesInstallation::TThemeServicesInstallation(TThemeServices& services) : previous_(installedServices) {
+    installedServices = &services;
+}
+
+TThemeServicesInstallation::~TThemeServicesInstallation() { installedServices = previous_; }
+
 TThemeServices& ThemeServices() {
+    if (installedServices) return *installedServices;
     // The binding is made first so that it outlives the services, which give back their use.
     TThemeLibrary& library = ThemeLibrary();
     static TThemeServices services(cl::Application() ? cl::Application()->Handle() : nullptr, library);

@@ -76,7 +76,22 @@ private:
     HTHEME themes_[kThemedElementCount] = {};
 };
 
-// The process-wide theme services, made on first use and watching the application's window.
+// The process-wide theme services, made on first use and watching the application's window;
+// while a TThemeServicesInstallation lives, the services it installed.
 TThemeServices& ThemeServices();
+
+// Puts services in place of the process-wide ones for its lifetime, so that every control
+// draws through them (tests install services over a stand-in visual-styles library to run the
+// controls' themed branches); the previous ones come back when it ends.
+class TThemeServicesInstallation {
+public:
+    explicit TThemeServicesInstallation(TThemeServices& services);
+    ~TThemeServicesInstallation();
+    TThemeServicesInstallation(const TThemeServicesInstallation&) = delete;
+    TThemeServicesInstallation& operator=(const TThemeServicesInstallation&) = delete;
+
+private:
+    TThemeServices* previous_;
+};
 
 }  // namespace mw

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/win/Application.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/ImageList.h"
 #include "controls/basic/MwRapidFireButton.h"
@@ -29,9 +30,6 @@ cl::TColor DefaultCaptionColor(TMwGroupBarStyle style) {
         default: return cl::clHighlightText;
     }
 }
-
-// The short part of a hint ("short|long").
-std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
 
 }  // namespace
 
@@ -635,14 +633,14 @@ bool TMwGroup::HandleSetCursor(cl::TMessage& m) {
 
 bool TMwGroup::HintAt(cl::TPoint point, std::string& text, cl::TRect& rect) {
     if (captionState_ == TMwCaptionState::Hot && CaptionRect().Contains(point)) {
-        text = Hint();
+        text = cl::ShortHint(Hint());
         rect = CaptionRect();
         return true;
     }
     for (int i = 0; i < items_.Count(); ++i) {
         const TMwGroupItem* item = items_.Items(i);
         if (item->State() != TMwItemState::Hot) continue;
-        text = ShortHint(item->HintText(false));
+        text = item->HintText(!cl::Application() || cl::Application()->Hints().ShowShortCuts());
         rect = item->TextRect();
         return true;
     }

@@ -125,7 +125,7 @@ public:
     int TopItemIndex() const { return topItemIndex_; }
     // The hint at a point: the group's own on the hot caption, a hot item's short hint on the
     // item; false where none shows. rect is where the hint stays valid.
-    bool HintAt(cl::TPoint point, std::string& text, cl::TRect& rect);
+    bool HintAt(cl::TPoint point, std::string& text, cl::TRect& rect) override;
     // The colours of a pressed caption and a pressed item.
     cl::TColor PressedCaptionColor() const { return pressedCaptionColor_; }
     cl::TColor PressedItemColor() const { return pressedItemColor_; }

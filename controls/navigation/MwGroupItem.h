@@ -14,6 +14,7 @@
 #include "classlib/core/Geometry.h"
 #include "classlib/core/StoreIfChanged.h"
 #include "classlib/win/Actions.h"
+#include "classlib/win/HintWindow.h"
 #include "controls/navigation/GroupBarLayout.h"
 #include "controls/navigation/MwGroupItemActionLink.h"
 
@@ -56,8 +57,10 @@ public:
     virtual void SetSelected(bool v);
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& v) { hint_ = v; }
-    // The hint as shown, with the action's shortcut when shortcuts go into hints.
-    std::string HintText(bool withShortCut) const { return link_ ? link_->HintText(hint_, withShortCut) : hint_; }
+    // The short hint as shown, with the action's shortcut when shortcuts go into hints.
+    std::string HintText(bool withShortCut) const {
+        return link_ ? link_->HintText(cl::ShortHint(hint_), withShortCut) : cl::ShortHint(hint_);
+    }
     int Tag() const { return tag_; }
     void SetTag(int v) { tag_ = v; }
 

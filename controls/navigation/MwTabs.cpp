@@ -525,7 +525,8 @@ void TMwCustomTabControl::MouseMove(int x, int y) {
     const cl::TPoint point{x, y};
     const int tab = TabAtPoint(point);
     if (tab < 0) {
-        // The class library shows no hint window of its own, so there is no hint to cancel.
+        if (tabHints_ && cl::Application() && (hotTabIndex_ >= 0 || ContainsInclusive(strip_.TabArea(), point)))
+            cl::Application()->CancelHint();
         EndHotTracking(ContainsInclusive(strip_.TabArea(), point));
         return;
     }
@@ -535,7 +536,10 @@ void TMwCustomTabControl::MouseMove(int x, int y) {
         hotTrackOnly_ = true;
         InvalidateTabArea();
     }
-    if (tabHints_ && !tabs_[tab].hint.empty()) SetHint(tabs_[tab].hint);
+    if (tabHints_) {
+        if (cl::Application()) cl::Application()->CancelHint();
+        if (!tabs_[tab].hint.empty()) SetHint(tabs_[tab].hint);
+    }
     if (!hotTrackTimer_.Enabled()) hotTrackTimer_.SetEnabled(true);
 }
 

@@ -47,6 +47,18 @@ void AddOpenedStroke(TFrameCommandList& list, const TSegment& s, cl::TPoint a, c
     AddStroke(list, {at(farEdge), s.to});
 }
 
+// The frame runs top, right, bottom, left.
+std::vector<TSegment> CardFramePath(const TCardCorners& c, const TCardFrameOptions& options) {
+    if (options.shadowFrame) {
+        const cl::TPoint tr{c.topRight.x - 2, c.topRight.y}, br{c.bottomRight.x - 2, c.bottomRight.y - 2},
+            bl{c.bottomLeft.x, c.bottomLeft.y - 2};
+        return {{c.topLeft, tr}, {tr, br}, {br, bl}, {bl, c.topLeft}};
+    }
+    if (options.fullFrame)
+        return {{c.topLeft, c.topRight}, {c.topRight, c.bottomRight}, {c.bottomRight, c.bottomLeft}, {c.bottomLeft, c.topLeft}};
+    return {{c.topLeft, c.topRight}};
+}
+
 }  // namespace
 
 void TFrameCommandList::Add(TFrameCommandCode code, int x, int y) {
@@ -75,18 +87,9 @@ void BuildCardFrame(TFrameCommandList& list, const TCardCorners& c, const TCardF
     list.Clear();
     list.Add(fcResetFrameColor, fkCard, row);
     list.Add(fcPenToFrameColor);
-    // The frame runs top, right, bottom, left; tabSide is the edge the tabs stand on.
-    std::vector<TSegment> path;
+    // tabSide is the edge the tabs stand on.
+    const std::vector<TSegment> path = CardFramePath(c, options);
     int tabSide = -1;
-    if (options.shadowFrame) {
-        const cl::TPoint tr{c.topRight.x - 2, c.topRight.y}, br{c.bottomRight.x - 2, c.bottomRight.y - 2},
-            bl{c.bottomLeft.x, c.bottomLeft.y - 2};
-        path = {{c.topLeft, tr}, {tr, br}, {br, bl}, {bl, c.topLeft}};
-    } else if (options.fullFrame) {
-        path = {{c.topLeft, c.topRight}, {c.topRight, c.bottomRight}, {c.bottomRight, c.bottomLeft}, {c.bottomLeft, c.topLeft}};
-    } else {
-        path = {{c.topLeft, c.topRight}};
-    }
     switch (options.side) {
         case TMwTabOrientation::Top: tabSide = 0; break;
         case TMwTabOrientation::Right: tabSide = 1; break;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classlib/core/FormReader.h"
+#include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Edit.h"
 #include "classlib/win/Form.h"
@@ -329,6 +330,42 @@ end
     EXPECT_EQ(box->State(), TCheckBoxState::Grayed);
     EXPECT_EQ(box->Alignment(), cl::TAlignment::LeftJustify);
     EXPECT_EQ(box->AlignmentVertical(), TAlignmentVertical::Top);
+}
+
+TEST_F(GlyphButtonTest, ACheckBoxFollowsItsActionWhileTheyAgree) {
+    auto* action = new cl::TAction(form);
+    action->SetCaption("Play sounds");
+    action->SetChecked(true);
+    int executed = 0;
+    action->OnExecute = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { ++executed; });
+    auto* check = new TMwCheckBox(form);
+    check->SetParent(form);
+    check->SetBounds(10, 10, 150, 20);
+    check->SetAction(action);
+    EXPECT_EQ(check->Caption(), "Play sounds");
+    EXPECT_TRUE(check->Checked());
+    EXPECT_EQ(executed, 0) << "taking the action's state is no click";
+
+    action->SetChecked(false);
+    EXPECT_FALSE(check->Checked());
+    EXPECT_TRUE(check->ActionLink().IsCheckedLinked());
+    SendMessageA(check->Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(check->Checked());
+    EXPECT_EQ(executed, 1) << "a click runs the action";
+    EXPECT_FALSE(check->ActionLink().IsCheckedLinked());
+    action->SetEnabled(false);
+    EXPECT_FALSE(check->Enabled());
+    EXPECT_TRUE(check->Checked()) << "no longer linked: the user's choice stays";
+
+    auto* radio = new TMwRadioButton(form);
+    radio->SetParent(form);
+    radio->SetBounds(10, 40, 150, 20);
+    auto* choice = new cl::TAction(form);
+    radio->SetAction(choice);
+    choice->SetChecked(true);
+    EXPECT_TRUE(radio->Checked());
+    delete choice;
+    EXPECT_EQ(radio->Action(), nullptr);
 }
 
 }  // namespace

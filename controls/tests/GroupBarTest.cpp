@@ -391,6 +391,24 @@ TEST_F(GroupBarTest, OutlookScrollButtonsMoveTheFirstItemShown) {
     EXPECT_EQ(group->TopItemIndex(), 0);
 }
 
+TEST_F(GroupBarTest, AHotItemsHintReachesTheApplicationsHintWindow) {
+    TMwGroup* group = AddGroup("G");
+    cl::TAction* open = NewAction("Open", "Open|Opens an archive", 1);
+    open->SetShortCut(static_cast<int>(cl::scCtrl | 'O'));
+    TMwGroupItem* item = group->Items()->Add();
+    item->SetAction(open);
+    group->Repaint();  // records the item's text rectangle
+    const cl::TPoint onItem = Centre(item->TextRect());
+    Send(group, WM_MOUSEMOVE, onItem);
+    MSG move{group->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(onItem.x, onItem.y)};
+    app.Hints().Observe(move);
+    EXPECT_EQ(app.Hints().Text(), "Open (Ctrl+O)");
+    app.Hints().SetShowShortCuts(false);
+    app.Hints().Cancel();
+    app.Hints().Observe(move);
+    EXPECT_EQ(app.Hints().Text(), "Open");
+}
+
 // ---- items and their actions ----
 
 TEST_F(GroupBarTest, ItemsFollowTheirActionsAndKeepTheirOwnValues) {

@@ -5,16 +5,21 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "classlib/core/FormReader.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Edit.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/RegisterClasses.h"
 #include "controls/RegisterControls.h"
 #include "controls/basic/MwCheckGroup.h"
+#include "controls/basic/MwGroupBox.h"
 #include "controls/basic/MwRadioGroup.h"
+#include "controls/tests/FakeThemes.h"
+#include "controls/tests/PaintSurface.h"
 
 namespace {
 
@@ -141,6 +146,118 @@ end
     EXPECT_FALSE(checks->ItemChecked(0));
     EXPECT_TRUE(checks->ItemChecked(1));
     EXPECT_FALSE(checks->ItemChecked(2));
+}
+
+TEST_F(GroupTest, EveryItemTakesTheGroupsItemLook) {
+    struct Case {
+        const char* name;
+        std::function<void()> set;
+        std::function<bool(TMwCustomGlyphButton&)> taken;
+    } cases[] = {
+        {"ItemFrameColor", [&] { group->SetItemFrameColor(cl::clRed); },
+         [](TMwCustomGlyphButton& b) { return b.FrameColor() == cl::clRed; }},
+        {"ItemHotTrack", [&] { group->SetItemHotTrack(true); }, [](TMwCustomGlyphButton& b) { return b.HotTrack(); }},
+        {"ItemHighlightColor", [&] { group->SetItemHighlightColor(cl::clLime); },
+         [](TMwCustomGlyphButton& b) { return b.HighlightColor() == cl::clLime; }},
+        {"ItemHotTrackColor", [&] { group->SetItemHotTrackColor(cl::clNavy); },
+         [](TMwCustomGlyphButton& b) { return b.HotTrackColor() == cl::clNavy; }},
+        {"ItemHotTrackColorType", [&] { group->SetItemHotTrackColorType(TMwHotTrackColorType::Actual); },
+         [](TMwCustomGlyphButton& b) { return b.HotTrackColorType() == TMwHotTrackColorType::Actual; }},
+        {"TextStyle", [&] { group->SetTextStyle(TTextStyle::Raised); },
+         [](TMwCustomGlyphButton& b) { return b.TextStyle() == TTextStyle::Raised; }},
+        {"LightTextStyle", [&] { group->SetLightTextStyle(true); }, [](TMwCustomGlyphButton& b) { return b.LightTextStyle(); }},
+        {"TextShadowDepth", [&] { group->SetTextShadowDepth(5); },
+         [](TMwCustomGlyphButton& b) { return b.TextShadowDepth() == 5; }},
+        {"WinMaskColor", [&] { group->SetWinMaskColor(cl::clFuchsia); },
+         [](TMwCustomGlyphButton& b) { return b.WinMaskColor() == cl::clFuchsia; }},
+        {"Transparent", [&] { group->SetTransparent(true); }, [](TMwCustomGlyphButton& b) { return b.Transparent(); }},
+    };
+    for (const Case& c : cases) {
+        c.set();
+        for (int i = 0; i < group->ItemCount(); ++i) EXPECT_TRUE(c.taken(*group->Item(i))) << c.name << " item " << i;
+    }
+    group->Items()->Add("Fourth");
+    EXPECT_TRUE(group->Item(3)->HotTrack()) << "a new item is dressed too";
+    EXPECT_EQ(group->Item(3)->FrameColor(), cl::clRed);
+}
+
+TEST_F(GroupTest, ItemsFollowTheGroupsFontUntilTheItemFontIsSetItself) {
+    group->Font()->SetName("Courier New");
+    EXPECT_EQ(group->Item(0)->Font()->Name(), "Courier New");
+    group->ItemFont()->SetSize(12);
+    group->Font()->SetName("Arial");
+    EXPECT_EQ(group->ItemFont()->Name(), "Courier New") << "the item font is its own now";
+    EXPECT_EQ(group->Item(0)->Font()->Size(), 12);
+}
+
+TEST_F(GroupTest, CheckGroupReportsItemChangesAndPassesAllowGrayedOn) {
+    auto* checks = new TMwCheckGroup(form);
+    checks->SetParent(form);
+    checks->SetBounds(10, 140, 330, 120);
+    for (const char* item : {"One", "Two"}) checks->Items()->Add(item);
+    std::vector<std::string> changes;
+    checks->OnChange = TStateChangeEvent::FromFunction([&](cl::TObject* sender, int index, TCheckBoxState state) {
+        changes.push_back(std::to_string(index) + ":" + std::to_string(static_cast<int>(state)) +
+                          (sender == checks ? "" : "?"));
+    });
+    checks->SetAllowGrayed(true);
+    HWND second = checks->Item(1)->Handle();
+    for (int i = 0; i < 3; ++i) {
+        SendMessageA(second, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+        SendMessageA(second, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    }
+    EXPECT_EQ(changes, (std::vector<std::string>{"1:2", "1:1", "1:0"})) << "grayed, checked, unchecked";
+
+    checks->SetItemState(0, TCheckBoxState::Grayed);
+    EXPECT_EQ(checks->ItemState(0), TCheckBoxState::Grayed);
+    checks->SetItemEnabled(0, false);
+    EXPECT_FALSE(checks->Item(0)->Enabled());
+    EXPECT_TRUE(checks->ItemEnabled(1));
+}
+
+TEST_F(GroupTest, TheCaptionsAcceleratorFocusesTheFirstItem) {
+    auto* box = new TMwGroupBox(form);
+    box->SetParent(form);
+    box->SetBounds(10, 140, 200, 100);
+    box->SetCaption("&Options");
+    auto* first = new cl::TEdit(form);
+    first->SetParent(box);
+    first->SetBounds(10, 20, 80, 21);
+    group->SetCaption("&Choice");
+    EXPECT_EQ(SendMessageA(box->Handle(), cl::CM_DIALOGCHAR, 'o', 0), 1);
+    EXPECT_EQ(GetFocus(), first->Handle());
+    EXPECT_EQ(SendMessageA(box->Handle(), cl::CM_DIALOGCHAR, 'x', 0), 0);
+    EXPECT_EQ(SendMessageA(group->Handle(), cl::CM_DIALOGCHAR, 'c', 0), 1);
+    EXPECT_EQ(GetFocus(), group->Item(0)->Handle());
+}
+
+TEST_F(GroupTest, UnderThemesTheGroupAndItsItemsDrawThemeElements) {
+    TFakeThemes themes;
+    ASSERT_TRUE(themes.Loaded());
+    group->SetItemIndex(1);
+    struct Case {
+        const char* name;
+        cl::TControl* control;
+        bool enabled;
+        int part, state;
+    } cases[] = {
+        {"group box", group, true, 4, 1},
+        {"unchecked radio item", group->Item(0), true, 2, 1},
+        {"checked radio item", group->Item(1), true, 2, 5},
+        {"disabled group box", group, false, 4, 2},
+        {"disabled checked radio item", group->Item(1), false, 2, 8},
+    };
+    for (const Case& c : cases) {
+        group->SetEnabled(c.enabled);
+        themes.Forget();
+        TPaintSurface s(c.control->Width(), c.control->Height());
+        s.Paint(*c.control);
+        const std::vector<TDrawnElement> drawn = themes.Drawn();
+        ASSERT_FALSE(drawn.empty()) << c.name;
+        EXPECT_EQ(drawn.back().themeClass, "button") << c.name;
+        EXPECT_EQ(drawn.back().part, c.part) << c.name;
+        EXPECT_EQ(drawn.back().state, c.state) << c.name;
+    }
 }
 
 }  // namespace

@@ -182,6 +182,13 @@ void ArchiveImage::Set(Field field, uint32_t value, size_t entry, size_t segment
     PutUInt32(FieldOffset(field, entry, segment), value);
 }
 
+uint32_t ArchiveImage::Get(Field field, size_t entry, size_t segment) const {
+    const uint32_t offset = FieldOffset(field, entry, segment);
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value |= uint32_t(Bytes.at(offset + i)) << (8 * i);
+    return value;
+}
+
 void ArchiveImage::PutUInt32(uint32_t offset, uint32_t value) {
     for (int i = 0; i < 4; ++i) Bytes.at(offset + i) = uint8_t(value >> (8 * i));
 }

@@ -77,6 +77,7 @@ struct ArchiveImage {
     // Where a field is; entry and segment select which one.
     uint32_t FieldOffset(Field field, size_t entry = 0, size_t segment = 0) const;
     void Set(Field field, uint32_t value, size_t entry = 0, size_t segment = 0);
+    uint32_t Get(Field field, size_t entry = 0, size_t segment = 0) const;
     void PutUInt32(uint32_t offset, uint32_t value);
     void Save(const std::string& path) const;
 };

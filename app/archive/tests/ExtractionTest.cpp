@@ -25,7 +25,8 @@ using rfa_test::Field;
 using rfa_test::TestEntry;
 
 TRFAFile EntryOf(const ArchiveImage& image, size_t index, const std::string& fileName) {
-    return MakeRFAFile(fileName, 0, image.DirectoryOffset, image.Entries.at(index).DataOffset, uint32_t(index), 0);
+    return MakeRFAFile(fileName, 0, image.DirectoryOffset, image.Entries.at(index).DataOffset, uint32_t(index),
+                       image.Get(Field::Size, index));
 }
 
 TEST(Extraction, EntriesComeBackExactly) {
@@ -110,7 +111,8 @@ TEST(Extraction, ArchiveWrittenFromAFolder) {
     rfa_test::WriteArchive(archive, entries);
     const TRFADirectory directory = ReadRFADirectory(archive);
     ASSERT_EQ(directory.Entries.size(), 2u);
-    ExtractEntry(archive, MakeRFAFile(directory.Entries[0].Name, 0, 0, directory.Entries[0].DataOffset, 0, 0),
+    ExtractEntry(archive,
+                 MakeRFAFile(directory.Entries[0].Name, 0, 0, directory.Entries[0].DataOffset, 0, directory.Entries[0].Size),
                  folder.File("init.con"));
     EXPECT_EQ(ReadWholeFile(folder.File("init.con")), Pattern(70000));
 }
@@ -138,6 +140,16 @@ std::vector<DamageCase> DamageCases() {
         {"more output claimed than the compressed size can give",
          [](ArchiveImage& a) { a.Set(Field::UncompressedSize, 0x7FFFFFFF, 1, kLast); },
          "segment 40 of 40: it claims 2147483647 bytes from only"},
+        {"more output claimed than the entry's size", [](ArchiveImage& a) { a.Set(Field::Size, 3 * 32768, 1); },
+         "segment 4 of 40: the segments so far claim 131072 bytes, more than the entry's size of 98304 bytes"},
+        {"segments sharing their compressed bytes, each claiming 255 times their size",
+         [](ArchiveImage& a) {
+             for (size_t i = 0; i < kBigSegments; ++i) {
+                 a.Set(Field::SegmentOffset, a.Get(Field::SegmentOffset, 1, 0), 1, i);
+                 a.Set(Field::UncompressedSize, 255 * a.Get(Field::CompressedSize, 1, 0), 1, i);
+             }
+         },
+         "segment 1 of 40: the segments so far claim"},
         {"a segment offset past the end", [](ArchiveImage& a) { a.Set(Field::SegmentOffset, 0x7FFFFFFF, 1, kLast); },
          "segment 40 of 40: it lies beyond the end of the file"},
         {"an archive cut inside the last segment",
@@ -175,11 +187,16 @@ TEST(Extraction, DamagedDataRaisesClearErrorAndLeavesNoFile) {
         SCOPED_TRACE(c.name);
         ArchiveImage image = rfa_test::BuildArchive(
             {TestEntry::FromText("a/small.txt", "small"), TestEntry::FromData("b/big.bin", Pattern(kBigSegments * 32768))});
+        // The entry as the directory gave it before the damage (which may cut the directory off),
+        // or its damaged size.
+        TRFAFile entry = EntryOf(image, 1, "big.bin");
         c.damage(image);
+        if (image.FieldOffset(Field::Size, 1) + 4 <= image.Bytes.size()) entry.Size = image.Get(Field::Size, 1);
+        entry.DataOffset = image.Entries[1].DataOffset;
         image.Save(archive);
         rfa_test::WriteArchive(target, {});  // an older file of that name is replaced, so it goes too
         try {
-            ExtractEntry(archive, EntryOf(image, 1, "big.bin"), target);
+            ExtractEntry(archive, entry, target);
             ADD_FAILURE() << "no error raised";
         } catch (const ERFAFormatError& error) {
             const std::string message = error.what();

@@ -205,7 +205,7 @@ TEST(SegmentStreams, DamagedSegmentFailsExtractionAndLeavesNoFile) {
                                             "maps/level.con", {{c.compressed, uint32_t(c.uncompressedSize)}})});
         const TRFADirectory directory = ReadRFADirectory(archive);
         const TRFAFile file = MakeRFAFile("maps/level.con", 0, directory.DirectoryOffset,
-                                          directory.Entries.at(0).DataOffset, 0, 0);
+                                          directory.Entries.at(0).DataOffset, 0, directory.Entries.at(0).Size);
         try {
             ExtractEntry(archive, file, target);
             ADD_FAILURE() << "no error raised";
@@ -248,7 +248,8 @@ TEST(SegmentStreams, AMatchReachingBackIsCheckedAcrossBlocks) {
         rfa_test::WriteArchive(archive, {TestEntry::FromSegments("maps/far.bin", c.segments)});
         const TRFADirectory directory = ReadRFADirectory(archive);
         const TRFAFile file =
-            MakeRFAFile("maps/far.bin", 0, directory.DirectoryOffset, directory.Entries.at(0).DataOffset, 0, 0);
+            MakeRFAFile("maps/far.bin", 0, directory.DirectoryOffset, directory.Entries.at(0).DataOffset, 0,
+                        directory.Entries.at(0).Size);
         try {
             ExtractEntry(archive, file, target);
             ADD_FAILURE() << "no error raised";

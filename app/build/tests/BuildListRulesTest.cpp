@@ -44,17 +44,19 @@ TEST(BuildEntryNamesTest, EntriesBelowAFolderMatchWholeFolderNamesInAnyCase) {
 TEST(StagingPlanTest, StagesTheRootFoldersTreeAndRefusesNamesThatCannotBeWrittenBelowIt) {
     const std::vector<std::string> folders = {"bf1942", "bf1942/levels", "bf1942/levels/empty", "bf1942x", "other",
                                               "bf1942/a:b"};
-    const std::vector<std::string> entries = {
-        "bf1942/levels/init.con",
-        "bf1942/levels/*new.txt",
-        "bf1942x/not.con",             // another root folder whose name starts the same
-        "other/not.con",
-        "readme.txt",
-        "BF1942/Levels/upper.con",     // the tree shows it in the same folder
-        "bf1942/../../escape.txt",
-        "bf1942/levels/CON",
-        "bf1942/levels/INIT.CON",      // the same file as init.con to the file system
-        "bf1942/levels/empty/x/y.con",
+    const std::vector<TBuildListEntry> entries = {
+        {"bf1942/levels/init.con"},
+        {"bf1942/levels/*new.txt", true},
+        {"bf1942x/not.con"},             // another root folder whose name starts the same
+        {"other/not.con"},
+        {"readme.txt"},
+        {"BF1942/Levels/upper.con"},     // the tree shows it in the same folder
+        {"bf1942/../../escape.txt"},
+        {"bf1942/levels/CON"},
+        {"bf1942/levels/INIT.CON"},      // the same file as init.con to the file system
+        {"bf1942/levels/empty/x/y.con"},
+        {"bf1942/levels/*new.txt"},      // an archive entry named like an added file: no file can have its name
+        {"bf1942/levels/a*b.con"},
     };
     const std::optional<TStagingPlan> plan = PlanStaging("bf1942", folders, entries);
     ASSERT_TRUE(plan);
@@ -66,12 +68,13 @@ TEST(StagingPlanTest, StagesTheRootFoldersTreeAndRefusesNamesThatCannotBeWritten
                                                 "5 BF1942\\Levels\\upper.con",
                                                 "9 bf1942\\levels\\empty\\x\\y.con"}));
     EXPECT_EQ(plan->Refused, (std::vector<std::string>{"bf1942/a:b/", "bf1942/../../escape.txt", "bf1942/levels/CON",
-                                                       "bf1942/levels/INIT.CON"}));
+                                                       "bf1942/levels/INIT.CON", "bf1942/levels/*new.txt",
+                                                       "bf1942/levels/a*b.con"}));
     EXPECT_EQ(plan->Outside, (std::vector<std::string>{"bf1942x/not.con", "other/not.con", "readme.txt"}));
 
     // A root folder that cannot be a folder below the staging folder builds nothing.
-    EXPECT_FALSE(PlanStaging("..", {".."}, {"../x.con"}));
-    EXPECT_FALSE(PlanStaging("", {}, {"x.con"}));
+    EXPECT_FALSE(PlanStaging("..", {".."}, {{"../x.con"}}));
+    EXPECT_FALSE(PlanStaging("", {}, {{"x.con"}}));
 }
 
 TEST(BuildInputFilesTest, TheParameterAndBatchFilesHoldExactlyTheBuildersAnswers) {

@@ -65,7 +65,7 @@ TEST(ContentSearch, SearchesTheWholeDecodedEntry) {
     TArchiveInput archive(stream, "test.rfa");
     for (size_t i = 0; i < entries.size(); ++i) {
         const TRFAFile entry = MakeRFAFile(entries[i].Name, 0, image.DirectoryOffset, image.Entries[i].DataOffset,
-                                           static_cast<uint32_t>(i), 0);
+                                           static_cast<uint32_t>(i), image.Get(rfa_test::Field::Size, i));
         const TContentMatch match = SearchEntryContents(archive, entry, "tiger");
         EXPECT_EQ(match.Found, expected[i].found) << entries[i].Name;
         EXPECT_EQ(match.SegmentCount, expected[i].segments) << entries[i].Name;
@@ -77,7 +77,8 @@ TEST(ContentSearch, ADamagedEntryRaisesAsExtractionDoes) {
     image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0);
     cl::TMemoryStream stream(image.Bytes);
     TArchiveInput archive(stream, "test.rfa");
-    const TRFAFile entry = MakeRFAFile("a/b.con", 0, image.DirectoryOffset, image.Entries[0].DataOffset, 0, 0);
+    const TRFAFile entry = MakeRFAFile("a/b.con", 0, image.DirectoryOffset, image.Entries[0].DataOffset, 0,
+                                       image.Get(rfa_test::Field::Size));
     EXPECT_THROW(SearchEntryContents(archive, entry, "text"), ERFAFormatError);
 }
 

@@ -15,7 +15,12 @@ EXPORT HANDLE WINAPI OpenThemeData(HWND window, LPCWSTR classList) {
     int i = 0;
     for (; classList[i] && i < (int)sizeof(state.lastClass) - 1; ++i) state.lastClass[i] = (char)classList[i];
     state.lastClass[i] = 0;
-    return (HANDLE)(INT_PTR)++state.opened;
+    ++state.opened;
+    if (state.opened < 64) {
+        for (i = 0; state.lastClass[i] && i < 15; ++i) state.handleClasses[state.opened][i] = state.lastClass[i];
+        state.handleClasses[state.opened][i] = 0;
+    }
+    return (HANDLE)(INT_PTR)state.opened;
 }
 
 EXPORT HRESULT WINAPI CloseThemeData(HANDLE theme) {
@@ -24,6 +29,16 @@ EXPORT HRESULT WINAPI CloseThemeData(HANDLE theme) {
 }
 
 EXPORT HRESULT WINAPI DrawThemeBackground(HANDLE theme, HDC dc, int part, int stateId, const RECT* rect, const RECT* clip) {
+    INT_PTR handle = (INT_PTR)theme;
+    if (state.drawnBackgrounds < 256) {
+        int slot = state.drawnBackgrounds, i = 0;
+        if (handle > 0 && handle < 64)
+            for (; state.handleClasses[handle][i]; ++i) state.drawn[slot].themeClass[i] = state.handleClasses[handle][i];
+        state.drawn[slot].themeClass[i] = 0;
+        state.drawn[slot].part = part;
+        state.drawn[slot].state = stateId;
+        state.drawn[slot].rect = *rect;
+    }
     ++state.drawnBackgrounds;
     state.lastTheme = theme;
     state.lastPart = part;

@@ -26,6 +26,14 @@ typedef struct TFakeThemeState {
     int lastTextLength;
     int drawnParentBackgrounds;
     HWND lastParentWindow;
+    /* The theme class that each handle was opened for (handle n at index n, the first 63). */
+    char handleClasses[64][16];
+    /* Every background drawn, in order (the first 256; drawnBackgrounds counts them all). */
+    struct {
+        char themeClass[16];
+        int part, state;
+        RECT rect;
+    } drawn[256];
 } TFakeThemeState;
 
 /* Exported as "FakeThemeState": the library's one state, zeroed at load. */
