@@ -39,6 +39,8 @@ public:
     // to be read, at most once per ProgressInterval: doing so costs far more than reading a
     // small entry. True when the search is to end because the dialog was stopped or closed.
     bool StopRequested(const std::string& entryName);
+    // The same inside an entry, with no entry to show.
+    bool StopRequested();
 
     // How often the dialog is brought up to date while searching; zero shows every entry.
     static inline std::chrono::milliseconds ProgressInterval{40};
