@@ -40,9 +40,19 @@ void TfrmDoSearch::FormActivate(cl::TObject*) {
 void TfrmDoSearch::MwBitBtn1Click(cl::TObject*) { Stopped = true; }
 
 bool TfrmDoSearch::StopRequested() {
+    const auto now = std::chrono::steady_clock::now();
+    if (now < nextProgress_) return Stopped;
+    nextProgress_ = now + ProgressInterval;
     cl::Application()->ProcessMessages();
     // Closed some other way (Alt+F4, the program ending): the search ends as with "Stop".
     return Stopped || ModalResult() != cl::mrNone || cl::Application()->Terminated();
+}
+
+bool TfrmDoSearch::StopRequested(const std::string& entryName) {
+    const bool due = std::chrono::steady_clock::now() >= nextProgress_;
+    if (StopRequested()) return true;
+    if (due) lblSearching->SetCaption(entryName);  // painted at the next turn
+    return false;
 }
 
 void TfrmDoSearch::RaiseSearchError() const {

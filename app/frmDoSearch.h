@@ -3,6 +3,7 @@
 // it; the search shows each entry it reads here and asks between steps whether to go on.
 // "Stop" ends the search after the step under way; the dialog closes when the search ends.
 
+#include <chrono>
 #include <exception>
 #include <functional>
 #include <string>
@@ -34,9 +35,15 @@ public:
     void FormActivate(cl::TObject* Sender);
     void MwBitBtn1Click(cl::TObject* Sender);
 
-    // Handles the messages waiting (a press of "Stop" among them); true when the search is to
-    // end because the dialog was stopped or closed.
+    // Handles the messages waiting (a press of "Stop" among them) and shows the entry about
+    // to be read, at most once per ProgressInterval: doing so costs far more than reading a
+    // small entry. True when the search is to end because the dialog was stopped or closed.
+    bool StopRequested(const std::string& entryName);
+    // The same inside an entry, with no entry to show.
     bool StopRequested();
+
+    // How often the dialog is brought up to date while searching; zero shows every entry.
+    static inline std::chrono::milliseconds ProgressInterval{40};
     // After the dialog has closed: raises what ended the search, if it failed.
     void RaiseSearchError() const;
 
@@ -47,4 +54,5 @@ private:
     void RunSearch();
 
     std::exception_ptr searchError_;
+    std::chrono::steady_clock::time_point nextProgress_{};
 };

@@ -29,6 +29,7 @@
 #include "classlib/win/ListView.h"
 #include "classlib/win/Screen.h"
 #include "controls/basic/MwButtonEdit.h"
+#include "controls/basic/MwPanel.h"
 #include "controls/basic/MwProgressBar.h"
 #include "controls/basic/MwRadioGroup.h"
 #include "controls/navigation/MwTreeView.h"
@@ -356,6 +357,8 @@ void TfrmMainQuillon::ClearBuildList() {
     SourceDirs->Clear();
     ImportTargets->Clear();
     ImportSources->Clear();
+    ClearPreview();
+    pnlViewing->SetCaption("Currently Viewing:");
 }
 
 bool TfrmMainQuillon::BuildListDiffers() const {

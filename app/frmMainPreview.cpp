@@ -92,6 +92,7 @@ void TfrmMainQuillon::PreviewAddedFile(const std::string& caption) {
         case TPreviewKind::Sound:
             CurrentWav = source;
             actPlayWav->SetEnabled(true);
+            ClearPreview();
             pnlViewing->SetCaption("Cannot preview: " + source);
             return;
         case TPreviewKind::Picture:
@@ -122,6 +123,7 @@ void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alrea
         case TPreviewKind::Sound:
             CurrentWav = fileName;
             CurrentWavEntry = (*Entries)[index];
+            ClearPreview();
             pnlViewing->SetCaption("Cannot preview: " + fileName);
             actPlayWav->SetHint("Play: " + fileName);
             actStopWav->SetHint("Stop: " + fileName);
@@ -227,22 +229,21 @@ void TfrmMainQuillon::ShowPicture(const std::string& source, const std::string& 
         imgPreview->Picture()->LoadFromFile(bitmap);
         DeleteFileA(bitmap.c_str());
     } else {
-        // Never the previous picture under this file's name.
-        imgPreview->Picture()->Clear();
+        // Never the previous file's picture or text under this file's name.
+        ClearPreview();
         pnlViewing->SetCaption("Cannot preview: " + shownPath);
     }
     pcPreview->SetActivePage(tsGraphic);
 }
 
 void TfrmMainQuillon::ShowNoPicture(const std::string& shownPath) {
-    imgPreview->Picture()->Clear();
+    ClearPreview();
     pcPreview->SetActivePage(tsGraphic);
     pnlViewing->SetCaption("Cannot preview: " + shownPath);
 }
 
 void TfrmMainQuillon::ShowTooLarge(const std::string& shownPath) {
-    ClearEditor();
-    imgPreview->Picture()->Clear();
+    ClearPreview();
     pnlViewing->SetCaption("Too large to preview: " + shownPath);
 }
 
@@ -250,8 +251,13 @@ void TfrmMainQuillon::ShowNoPreview(const std::string& name) {
     CurrentWav.clear();
     CurrentWavEntry.clear();
     actPlayWav->SetEnabled(false);
-    ClearEditor();
+    ClearPreview();
     pnlViewing->SetCaption((optPreview ? "Cannot preview: " : "Auto preview option de-selected, cannot preview: ") + name);
+}
+
+void TfrmMainQuillon::ClearPreview() {
+    ClearEditor();
+    imgPreview->Picture()->Clear();
 }
 
 void TfrmMainQuillon::ClearEditor() {

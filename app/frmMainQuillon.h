@@ -354,6 +354,8 @@ private:
     void ShowTooLarge(const std::string& shownPath);
     void ShowNoPreview(const std::string& name);
     void ClearEditor();
+    // Empties both pages: what they showed belongs to a file no longer shown.
+    void ClearPreview();
     // Item 0 of "File Actions" offers playing or stopping.
     void ShowSoundAction(cl::TAction* action, int imageIndex);
 

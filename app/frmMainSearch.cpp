@@ -80,12 +80,12 @@ void TfrmMainQuillon::RunSearch(TfrmDoSearch& dialog) {
     std::unique_ptr<cl::TFileStream> file;
     std::unique_ptr<quillon::TArchiveInput> archive;
     for (int i = 0; i < Entries->Count(); ++i) {
+        if (!quillon::IsContentSearchable((*Entries)[i])) continue;
         // Handling the messages lets "Stop" be noticed; the entry list is read afresh after it.
-        if (dialog.StopRequested()) return;
+        if (dialog.StopRequested((*Entries)[i])) return;
         if (i >= Entries->Count() || !quillon::IsContentSearchable((*Entries)[i])) continue;
         const std::string entryName = (*Entries)[i];
         CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(i));
-        dialog.lblSearching->SetCaption(entryName);
         if (!archive) {
             file = std::make_unique<cl::TFileStream>(archivePath, cl::FileMode::OpenRead);
             archive = std::make_unique<quillon::TArchiveInput>(*file, archivePath);

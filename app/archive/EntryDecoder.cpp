@@ -2,10 +2,37 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace quillon {
 
-TEntryDecoder::TEntryDecoder(TBlockWriter& writer) : writer_(writer) {}
+namespace {
+
+// The first job's buffers of the entry decoded last, kept for the next entry: fresh memory
+// costs a page fault per page at its first use, which for a run of entries (a content search)
+// costs far more than decoding them. One set is kept, so this holds a few megabytes at most.
+struct TSpareBuffers {
+    std::mutex Lock;
+    std::unique_ptr<uint8_t[]> Storage;
+    size_t Capacity = 0;
+    std::vector<uint8_t> Input;
+};
+
+TSpareBuffers& Spare() {
+    static TSpareBuffers spare;
+    return spare;
+}
+
+}  // namespace
+
+TEntryDecoder::TEntryDecoder(TBlockWriter& writer) : writer_(writer) {
+    TSpareBuffers& spare = Spare();
+    const std::lock_guard<std::mutex> lock(spare.Lock);
+    jobs_[0].Storage = std::move(spare.Storage);
+    jobs_[0].Capacity = std::exchange(spare.Capacity, 0);
+    jobs_[0].Input = std::move(spare.Input);
+    jobs_[0].Input.clear();
+}
 
 TEntryDecoder::~TEntryDecoder() {
     {
@@ -15,9 +42,17 @@ TEntryDecoder::~TEntryDecoder() {
     changed_.notify_all();
     for (std::thread& worker : workers_) worker.join();
     writer_.Stop();
+    TSpareBuffers& spare = Spare();
+    const std::lock_guard<std::mutex> lock(spare.Lock);
+    if (jobs_[0].Capacity <= kBlockSize && jobs_[0].Input.capacity() <= kJobInputLimit + kSegmentInputPadding) {
+        spare.Storage = std::move(jobs_[0].Storage);
+        spare.Capacity = jobs_[0].Capacity;
+        spare.Input = std::move(jobs_[0].Input);
+    }
 }
 
 void TEntryDecoder::ExpectOutput(uint64_t size) {
+    expected_ = size;
     if (size > kBlockSize) StartWorkers();
 }
 
@@ -31,7 +66,8 @@ std::optional<TSegmentFailure> TEntryDecoder::AddSegment(const uint8_t* compress
         job = &Job(open_);
     }
     if (job->Segments.empty()) {
-        Reserve(*job, std::max(kBlockSize, uncompressedSize));
+        const uint64_t expectedRest = expected_ > outputAdded_ ? expected_ - outputAdded_ : 0;
+        Reserve(*job, std::max(size_t(std::min<uint64_t>(kBlockSize, expectedRest)), uncompressedSize));
         job->Number = open_;
         job->FirstSegment = segmentsAdded_;
         job->OutputStart = outputAdded_;

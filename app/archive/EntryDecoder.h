@@ -55,6 +55,8 @@ public:
 
     // A hint that about this much output is coming: when that is more than a block, the
     // workers and the writer start at once, so that the target's open overlaps decoding too.
+    // A smaller entry gets a block of its own size: many small entries in a row (a content
+    // search) would otherwise each cost the mapping of a megabyte.
     void ExpectOutput(uint64_t size);
 
     // Queues the next segment; its compressed bytes are copied. Returns the first damaged
@@ -116,7 +118,9 @@ private:
     TJob jobs_[kJobCount];
     std::vector<std::thread> workers_;
 
-    // The caller's side, not shared: the job being filled and the totals before it.
+    // The caller's side, not shared: the output announced by ExpectOutput (unknown: as much
+    // as a block), the job being filled and the totals before it.
+    uint64_t expected_ = UINT64_MAX;
     uint64_t open_ = 0;
     uint64_t segmentsAdded_ = 0;
     uint64_t outputAdded_ = 0;

@@ -9,7 +9,9 @@ namespace quillon {
 
 namespace {
 
-const char kWhatItIsFor[] = "Quillon needs a 32-bit DevIL.DLL beside its program file to preview DDS and TGA textures.";
+// A program loads only a DLL built for its own kind of processor.
+const std::string kWhatItIsFor = std::string("Quillon needs a ") + (sizeof(void*) == 8 ? "64-bit" : "32-bit") +
+                                 " DevIL.DLL beside its program file to preview DDS and TGA textures.";
 
 template <class Function>
 void Find(HMODULE module, const char* name, Function& function, const std::string& dllPath) {

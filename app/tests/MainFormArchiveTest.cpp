@@ -117,6 +117,32 @@ TEST_F(MainFormArchiveTest, ColumnClicksSortAscendingThenDescending) {
     }
 }
 
+// The window shows a folder of any size from the entries themselves; a click on a selected
+// file cannot start a label edit, which would neither rename the entry nor let it be dragged.
+TEST_F(MainFormArchiveTest, TheFileListShowsALargeFolderFromItsEntriesAndEditsNoLabels) {
+    std::vector<rfa_test::TestEntry> entries;
+    for (int i = 0; i < 3000; ++i) entries.push_back(Sized("big/f" + std::to_string(10000 + i) + ".con", size_t(i % 7)));
+    Load(entries);
+    Select("big");
+    HWND list = form->lvFiles->Handle();
+    const LONG_PTR style = GetWindowLongPtrA(list, GWL_STYLE);
+    EXPECT_TRUE(style & LVS_OWNERDATA);
+    EXPECT_FALSE(style & LVS_EDITLABELS);
+    ASSERT_EQ(ListView_GetItemCount(list), 3000);
+    char text[32] = "";
+    ListView_GetItemText(list, 2999, 0, text, sizeof(text));
+    EXPECT_STREQ(text, "f12999.con");
+    ListView_GetItemText(list, 2999, 1, text, sizeof(text));  // Size
+    EXPECT_STREQ(text, std::to_string(2999 % 7).c_str());
+
+    // Sorting by size keeps the selected file selected, wherever it goes.
+    cl::TListItem* chosen = form->lvFiles->Item(5);
+    chosen->SetSelected(true);
+    form->lvFilesColumnClick(form->lvFiles, form->lvFiles->Column(1));
+    EXPECT_EQ(form->lvFiles->Selected(), chosen);
+    EXPECT_EQ(form->lvFiles->SelCount(), 1);
+}
+
 TEST_F(MainFormArchiveTest, LooksUpEachExtensionsShellIconOnce) {
     cl::TRegistry registry;
     registry.SetRootKey(HKEY_CLASSES_ROOT);

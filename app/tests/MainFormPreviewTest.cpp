@@ -2,6 +2,8 @@
 // editor with its toolbar and saved edits.
 
 #include <gtest/gtest.h>
+
+#include <functional>
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -183,6 +185,31 @@ TEST_F(MainFormPreviewTest, ATextEntryFillsTheEditorAndTheViewingPanel) {
     EXPECT_TRUE(messages.empty());
 }
 
+// What the editor shows always belongs to the file named above it, or to none.
+TEST_F(MainFormPreviewTest, TheLastFilesTextGoesWhenASoundAFailedPreviewNewOrAnotherArchiveFollows) {
+    const std::string archive = form->OpenDialog1->FileName();
+    const struct {
+        const char* what;
+        std::function<void()> next;
+        std::string viewing;
+    } cases[] = {
+        {"a sound", [&] { Select("sound", "beep.wav"); }, "Cannot preview: beep.wav"},
+        {"a texture without DevIL", [&] { Select("textures", "sky.tga"); }, "Cannot preview: textures\\sky.tga"},
+        {"New", [&] { form->actNewRFAExecute(nullptr); }, "Currently Viewing:"},
+        {"another archive", [&] { form->OpenArchiveFile(archive); }, "Currently Viewing:"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (form->Entries->Count() == 0) form->OpenArchiveFile(archive);
+        form->lvFiles->SetSelected(nullptr);
+        Select("levels", "init.con");
+        ASSERT_EQ(EditorText(), kInitText);
+        c.next();
+        EXPECT_EQ(EditorText(), "");
+        EXPECT_EQ(Viewing(), c.viewing);
+    }
+}
+
 TEST_F(MainFormPreviewTest, ExtendingTheSelectionKeepsThePreviewAndAnEmptySelectionRenewsIt) {
     Select("Vehicles", "jeep.con");  // list order: tank.con, jeep.con, tank.skn, zero.con
     form->rePreview->SetWholeText("not reloaded");
@@ -318,6 +345,9 @@ TEST_F(MainFormPreviewTest, WithoutDevILATextureSaysWhatIsMissingOnce) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("DevIL.DLL was not found"), std::string::npos) << messages[0];
     EXPECT_NE(messages[0].find("to preview DDS and TGA textures"), std::string::npos) << messages[0];
+    // The DLL named is one this build can load.
+    const char* const kind = sizeof(void*) == 8 ? "a 64-bit DevIL.DLL" : "a 32-bit DevIL.DLL";
+    EXPECT_NE(messages[0].find(kind), std::string::npos) << messages[0];
     EXPECT_EQ(Viewing(), "Cannot preview: textures\\sky.tga");
     EXPECT_EQ(form->imgPreview->Picture()->Bitmap(), nullptr);
 

@@ -262,7 +262,16 @@ TEST_F(MainFormSearchTest, EnterInAnEditActsLikeItsSearchButton) {
     }
 }
 
+// The progress dialog brought up to date at every step, so that "Stop" can be pressed as it
+// shows the entry wanted and is noticed at the very next step.
+struct TEveryStepShown {
+    const std::chrono::milliseconds interval = TfrmDoSearch::ProgressInterval;
+    TEveryStepShown() { TfrmDoSearch::ProgressInterval = std::chrono::milliseconds(0); }
+    ~TEveryStepShown() { TfrmDoSearch::ProgressInterval = interval; }
+};
+
 TEST_F(MainFormSearchTest, StopEndsTheContentSearchAfterTheEntryUnderWay) {
+    const TEveryStepShown everyStepShown;
     TStopAtEntry stop("objects/big.con");
     TModalDriver<TfrmDoSearch> guard([](TfrmDoSearch&) {});  // closes it should it stay open
     form->SearchContents("tiger");
@@ -280,6 +289,7 @@ TEST_F(MainFormSearchTest, StopEndsTheContentSearchInsideOneLargeEntry) {
     std::vector<rfa_test::TestEntry> entries = FixtureEntries();
     entries[4] = rfa_test::TestEntry::FromData("objects/big.con", WithTigerAt(64 * 32768));
     Open(rfa_test::BuildArchive(entries));
+    const TEveryStepShown everyStepShown;
     TStopAtEntry stop("objects/big.con");
     TModalDriver<TfrmDoSearch> guard([](TfrmDoSearch&) {});
     form->SearchContents("tiger");

@@ -178,12 +178,22 @@ void TApplication::Terminate() {
 void TApplication::Minimize() {
     if (IsIconic(Handle())) return;
     ShowWindow(Handle(), SW_MINIMIZE);
+    formsHiddenByMinimize_.clear();
+    for (TCustomForm* form : Screen().Forms()) {
+        if (!form->HandleAllocated() || !IsWindowVisible(form->Handle()) || GetWindow(form->Handle(), GW_OWNER) != Handle())
+            continue;
+        formsHiddenByMinimize_.push_back(form->Handle());
+        ShowWindow(form->Handle(), SW_HIDE);
+    }
     OnMinimize(this);
 }
 
 void TApplication::Restore() {
     if (!IsIconic(Handle())) return;
     ShowWindow(Handle(), SW_RESTORE);
+    for (HWND form : formsHiddenByMinimize_)
+        if (IsWindow(form)) ShowWindow(form, SW_SHOWNA);
+    formsHiddenByMinimize_.clear();
     if (mainForm_ && mainForm_->HandleAllocated()) SetForegroundWindow(mainForm_->Handle());
     OnRestore(this);
 }

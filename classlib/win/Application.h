@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "classlib/core/Component.h"
 #include "classlib/core/Event.h"
@@ -58,7 +59,9 @@ public:
     bool Terminated() const { return terminated_; }
 
     // Each does nothing when the application is already in that state; otherwise it changes
-    // the state and then runs its event.
+    // the state and then runs its event. Minimising hides the forms the application window
+    // owns and restoring shows them again: Windows does so for the owner's sake, Wine does
+    // not, and a minimised program must leave the screen everywhere.
     void Minimize();
     void Restore();
     TNotifyEvent OnMinimize;
@@ -89,6 +92,7 @@ private:
     HWND window_ = nullptr;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    std::vector<HWND> formsHiddenByMinimize_;
     bool handlingException_ = false;
     THintWindow hints_;
 };

@@ -3,7 +3,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <mutex>
 #include <set>
+#include <unordered_map>
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
@@ -18,7 +20,17 @@ namespace cl {
 
 namespace {
 
-const char kControlProperty[] = "ClassLibControl";
+// Every window of ours and its control. Looked up on every message; a window property would
+// cost a round trip to the Wine server each time.
+struct TWindowRegistry {
+    std::mutex lock;
+    std::unordered_map<HWND, TControl*> controls;
+};
+
+TWindowRegistry& Windows() {
+    static TWindowRegistry registry;
+    return registry;
+}
 
 // The control whose window CreateWindowEx is making on this thread: our own window classes
 // attach to it at their first message, before WM_NCCREATE.
@@ -191,7 +203,11 @@ TCustomForm* TControl::ParentForm() const {
 // ---- window ----
 
 TControl* TControl::FromHandle(HWND window) {
-    return window ? static_cast<TControl*>(GetPropA(window, kControlProperty)) : nullptr;
+    if (!window) return nullptr;
+    TWindowRegistry& windows = Windows();
+    const std::lock_guard<std::mutex> guard(windows.lock);
+    const auto found = windows.controls.find(window);
+    return found == windows.controls.end() ? nullptr : found->second;
 }
 
 HWND TControl::Handle() {
@@ -207,12 +223,18 @@ void TControl::HandleNeeded() {
 
 void TControl::AttachWindow(HWND window) {
     handle_ = window;
-    SetPropA(window, kControlProperty, this);
+    TWindowRegistry& windows = Windows();
+    const std::lock_guard<std::mutex> guard(windows.lock);
+    windows.controls[window] = this;
 }
 
 void TControl::DetachWindow() {
     if (!handle_) return;
-    RemovePropA(handle_, kControlProperty);
+    {
+        TWindowRegistry& windows = Windows();
+        const std::lock_guard<std::mutex> guard(windows.lock);
+        windows.controls.erase(handle_);
+    }
     handle_ = nullptr;
     defaultProc_ = nullptr;
 }

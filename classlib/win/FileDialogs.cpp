@@ -4,6 +4,7 @@
 #include <cderr.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "classlib/core/ClassBuilder.h"
@@ -44,6 +45,33 @@ DWORD CommonDialogFlags(unsigned options) {
 }
 
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
+
+// The system puts the dialog at its owner's top-left corner, which for a maximised owner is
+// the screen's. It goes over the middle of its owner instead, within the owner's monitor.
+void CentreOnOwner(HWND dialog) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoA(MonitorFromWindow(owner ? owner : dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT area = monitor.rcWork;
+    RECT around = area;
+    RECT ownerRect;
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner) && GetWindowRect(owner, &ownerRect))
+        IntersectRect(&around, &ownerRect, &area);
+    if (IsRectEmpty(&around)) around = area;
+    RECT own;
+    GetWindowRect(dialog, &own);
+    const LONG width = own.right - own.left, height = own.bottom - own.top;
+    const LONG x = std::max(area.left, std::min(around.left + (around.right - around.left - width) / 2, area.right - width));
+    const LONG y = std::max(area.top, std::min(around.top + (around.bottom - around.top - height) / 2, area.bottom - height));
+    SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The dialog's hook: an empty child of the dialog, told when the dialog is ready.
+UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) CentreOnOwner(GetParent(hook));
+    return 0;
+}
 
 }  // namespace
 
@@ -93,7 +121,8 @@ bool TOpenDialog::ShowCommonDialog() {
     ofn.lpstrInitialDir = OrNull(initialDir_);
     ofn.lpstrTitle = OrNull(title_);
     ofn.lpstrDefExt = OrNull(defaultExt);
-    ofn.Flags = CommonDialogFlags(options_);
+    ofn.Flags = CommonDialogFlags(options_) | OFN_ENABLEHOOK;
+    ofn.lpfnHook = &FileDialogHook;
 
     const BOOL chosen = kind_ == TFileDialogKind::Save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
     if (!chosen) {

@@ -1,6 +1,7 @@
 #include "classlib/win/ListView.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 
 #include "classlib/core/ClassBuilder.h"
@@ -86,10 +87,7 @@ void TListColumn::SetAlignment(TAlignment v) {
 
 void TListItem::SetCaption(const std::string& caption) {
     caption_ = caption;
-    if (owner_->HandleAllocated()) {
-        const int index = Index();
-        if (index >= 0) ListView_SetItemText(owner_->Handle(), index, 0, const_cast<char*>(caption_.c_str()));
-    }
+    owner_->UpdateNative(this);
 }
 
 void TListItem::SetSubItem(int index, const std::string& text) {
@@ -106,23 +104,30 @@ int TListItem::Index() const { return owner_->NativeIndex(this); }
 
 bool TListItem::Selected() const {
     if (!owner_->HandleAllocated()) return false;
+    owner_->InsertPending();
     return ListView_GetItemState(owner_->Handle(), Index(), LVIS_SELECTED) != 0;
 }
 
 void TListItem::SetSelected(bool selected) {
+    owner_->InsertPending();
     ListView_SetItemState(owner_->Handle(), Index(), selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 
 bool TListItem::Focused() const {
     if (!owner_->HandleAllocated()) return false;
+    owner_->InsertPending();
     return ListView_GetItemState(owner_->Handle(), Index(), LVIS_FOCUSED) != 0;
 }
 
 void TListItem::SetFocused(bool focused) {
+    owner_->InsertPending();
     ListView_SetItemState(owner_->Handle(), Index(), focused ? LVIS_FOCUSED : 0, LVIS_FOCUSED);
 }
 
-void TListItem::MakeVisible() { ListView_EnsureVisible(owner_->Handle(), Index(), FALSE); }
+void TListItem::MakeVisible() {
+    owner_->InsertPending();
+    ListView_EnsureVisible(owner_->Handle(), Index(), FALSE);
+}
 
 void TListItem::Delete() { owner_->DeleteItem(Index()); }
 
@@ -137,6 +142,7 @@ const TClassInfo& TListView::StaticClass() {
                                  .Bool("ReadOnly", &TListView::ReadOnly, &TListView::SetReadOnly)
                                  .Bool("RowSelect", &TListView::RowSelect, &TListView::SetRowSelect)
                                  .Bool("HideSelection", &TListView::HideSelection, &TListView::SetHideSelection)
+                                 .Bool("OwnerData", &TListView::OwnerData, &TListView::SetOwnerData)
                                  .Enum<TSortType>("SortType", &TListView::SortType, &TListView::SetSortType, kSortTypeNames)
                                  .Ref<TCustomImageList>("SmallImages", &TListView::SmallImages, &TListView::SetSmallImages)
                                  .Ref<TCustomImageList>("LargeImages", &TListView::LargeImages, &TListView::SetLargeImages)
@@ -180,6 +186,7 @@ DWORD TListView::ViewStyleBits() const {
     if (!multiSelect_) bits |= LVS_SINGLESEL;
     if (!readOnly_) bits |= LVS_EDITLABELS;
     if (!hideSelection_) bits |= LVS_SHOWSELALWAYS;
+    if (ownerData_) bits |= LVS_OWNERDATA;
     return bits;
 }
 
@@ -196,7 +203,8 @@ void TListView::InitializeWnd() {
     ListView_SetExtendedListViewStyleEx(Handle(), LVS_EX_FULLROWSELECT, rowSelect_ ? LVS_EX_FULLROWSELECT : 0);
     SetImageLists();
     RebuildColumns();
-    for (size_t i = 0; i < items_.size(); ++i) InsertNative(static_cast<int>(i));
+    nativeCount_ = 0;
+    InsertPending();
 }
 
 void TListView::SetViewStyle(TViewStyle style) {
@@ -223,6 +231,12 @@ void TListView::SetRowSelect(bool v) {
 void TListView::SetHideSelection(bool v) {
     hideSelection_ = v;
     ApplyStyle();
+}
+
+void TListView::SetOwnerData(bool v) {
+    if (v == ownerData_) return;
+    ownerData_ = v;
+    RecreateWnd();  // the style holds only from the window's creation
 }
 
 void TListView::SetSmallImages(TCustomImageList* images) {
@@ -270,13 +284,28 @@ void TListView::RebuildColumns() {
 }
 
 int TListView::NativeIndex(const TListItem* item) const {
-    for (size_t i = 0; i < items_.size(); ++i)
-        if (items_[i].get() == item) return static_cast<int>(i);
-    return -1;
+    const size_t index = static_cast<size_t>(item->index_);
+    return index < items_.size() && items_[index].get() == item ? item->index_ : -1;
+}
+
+void TListView::Renumber(size_t from) {
+    for (size_t i = from; i < items_.size(); ++i) items_[i]->index_ = static_cast<int>(i);
+}
+
+void TListView::InsertPending() {
+    if (!HandleAllocated() || nativeCount_ >= items_.size()) return;
+    if (ownerData_) {
+        // The window only learns the count; it asks for what it shows.
+        ListView_SetItemCountEx(Handle(), static_cast<int>(items_.size()), LVSICF_NOSCROLL);
+        nativeCount_ = items_.size();
+        return;
+    }
+    // Room for all of them at once rather than growing item by item.
+    ListView_SetItemCountEx(Handle(), static_cast<int>(items_.size()), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    while (nativeCount_ < items_.size()) InsertNative(static_cast<int>(nativeCount_));
 }
 
 void TListView::InsertNative(int index) {
-    if (!HandleAllocated()) return;
     TListItem* item = items_[static_cast<size_t>(index)].get();
     LVITEMA lv = {};
     lv.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
@@ -285,13 +314,23 @@ void TListView::InsertNative(int index) {
     lv.iImage = item->imageIndex_;
     lv.lParam = reinterpret_cast<LPARAM>(item);
     SendMessageA(Handle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lv));
-    UpdateNative(item);
+    ++nativeCount_;
+    for (int i = 0; i < item->subItems_.Count(); ++i) {
+        const std::string& text = item->subItems_[i];
+        ListView_SetItemText(Handle(), index, i + 1, const_cast<char*>(text.c_str()));
+    }
 }
 
 void TListView::UpdateNative(const TListItem* item) {
     if (!HandleAllocated()) return;
     const int index = NativeIndex(item);
-    if (index < 0) return;
+    // An item still waiting for the end of the update goes in with what it holds then.
+    if (index < 0 || static_cast<size_t>(index) >= nativeCount_) return;
+    if (ownerData_) {
+        ListView_RedrawItems(Handle(), index, index);
+        return;
+    }
+    ListView_SetItemText(Handle(), index, 0, const_cast<char*>(item->caption_.c_str()));
     LVITEMA lv = {};
     lv.mask = LVIF_IMAGE;
     lv.iItem = index;
@@ -306,21 +345,28 @@ void TListView::UpdateNative(const TListItem* item) {
 TListItem* TListView::AddItem() {
     items_.push_back(std::make_unique<TListItem>(this));
     TListItem* item = items_.back().get();
+    item->index_ = static_cast<int>(items_.size()) - 1;
     item->subItems_.OnChange = TNotifyEvent::FromFunction([this, item](TObject*) { UpdateNative(item); });
-    InsertNative(static_cast<int>(items_.size()) - 1);
+    if (updateCount_ == 0) InsertPending();
     return item;
 }
 
 void TListView::DeleteItem(int index) {
     if (index < 0 || index >= ItemCount()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-    if (HandleAllocated()) ListView_DeleteItem(Handle(), index);
+    InsertPending();
+    if (HandleAllocated()) {
+        ListView_DeleteItem(Handle(), index);
+        --nativeCount_;
+    }
     items_.erase(items_.begin() + index);
+    Renumber(static_cast<size_t>(index));
 }
 
 void TListView::ClearItems() {
-    clearing_ = true;
+    quiet_ = true;
     if (HandleAllocated()) ListView_DeleteAllItems(Handle());
-    clearing_ = false;
+    quiet_ = false;
+    nativeCount_ = 0;
     items_.clear();
 }
 
@@ -331,6 +377,7 @@ void TListView::BeginUpdate() {
 void TListView::EndUpdate() {
     if (updateCount_ == 0) return;
     if (--updateCount_ == 0 && HandleAllocated()) {
+        InsertPending();
         SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
         Invalidate();
     }
@@ -355,12 +402,14 @@ TListItem* TListView::FindCaption(int start, const std::string& text, bool parti
 
 TListItem* TListView::Selected() const {
     if (!HandleAllocated()) return nullptr;
+    const_cast<TListView*>(this)->InsertPending();
     const int index = ListView_GetNextItem(const_cast<TListView*>(this)->Handle(), -1, LVNI_SELECTED);
     return index >= 0 && index < ItemCount() ? items_[static_cast<size_t>(index)].get() : nullptr;
 }
 
 void TListView::SetSelected(TListItem* item) {
     if (!HandleAllocated()) return;
+    InsertPending();
     ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED);
     if (item) item->SetSelected(true);
 }
@@ -372,11 +421,13 @@ int TListView::SelCount() const {
 
 TListItem* TListView::ItemFocused() const {
     if (!HandleAllocated()) return nullptr;
+    const_cast<TListView*>(this)->InsertPending();
     const int index = ListView_GetNextItem(const_cast<TListView*>(this)->Handle(), -1, LVNI_FOCUSED);
     return index >= 0 && index < ItemCount() ? items_[static_cast<size_t>(index)].get() : nullptr;
 }
 
 TListItem* TListView::GetItemAt(int x, int y) {
+    InsertPending();
     LVHITTESTINFO hit = {};
     hit.pt = {x, y};
     const int index = ListView_HitTest(Handle(), &hit);
@@ -387,35 +438,115 @@ void TListView::AlphaSort() { CustomSort(0); }
 
 void TListView::CustomSort(int data) {
     SortContext context{this, data, nullptr};
-    if (!HandleAllocated()) {
+    const auto sortHeld = [&] {
         std::stable_sort(items_.begin(), items_.end(), [&](const auto& a, const auto& b) {
             return CompareItems(reinterpret_cast<LPARAM>(a.get()), reinterpret_cast<LPARAM>(b.get()),
                                 reinterpret_cast<LPARAM>(&context)) < 0;
         });
+    };
+    if (!HandleAllocated()) {
+        sortHeld();
+    } else if (ownerData_) {
+        SortOwnerData(sortHeld);
     } else {
+        InsertPending();
         ListView_SortItems(Handle(), &CompareItems, reinterpret_cast<LPARAM>(&context));
-        // Take the window's new order.
-        std::vector<std::unique_ptr<TListItem>> sorted;
-        sorted.reserve(items_.size());
-        for (int i = 0; i < ItemCount(); ++i) {
+        // Take the window's new order: a permutation of the items held.
+        std::vector<TListItem*> order(items_.size());
+        for (size_t i = 0; i < order.size(); ++i) {
             LVITEMA lv = {};
             lv.mask = LVIF_PARAM;
-            lv.iItem = i;
+            lv.iItem = static_cast<int>(i);
             SendMessageA(Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lv));
-            auto* item = reinterpret_cast<TListItem*>(lv.lParam);
-            auto it = std::find_if(items_.begin(), items_.end(), [item](const auto& p) { return p.get() == item; });
-            sorted.push_back(std::move(*it));
+            order[i] = reinterpret_cast<TListItem*>(lv.lParam);
         }
-        items_ = std::move(sorted);
+        for (std::unique_ptr<TListItem>& item : items_) item.release();
+        for (size_t i = 0; i < order.size(); ++i) items_[i].reset(order[i]);
     }
+    Renumber(0);
     if (context.error) std::rethrow_exception(context.error);
+}
+
+void TListView::SortOwnerData(const std::function<void()>& sortHeld) {
+    InsertPending();
+    // The window keeps selection and focus by position: they move with their items, quietly,
+    // as a sort changes no item's selection.
+    std::vector<TListItem*> selected;
+    for (int i = ListView_GetNextItem(Handle(), -1, LVNI_SELECTED); i >= 0; i = ListView_GetNextItem(Handle(), i, LVNI_SELECTED))
+        selected.push_back(Item(i));
+    const int focusedIndex = ListView_GetNextItem(Handle(), -1, LVNI_FOCUSED);
+    TListItem* focused = focusedIndex >= 0 && focusedIndex < ItemCount() ? Item(focusedIndex) : nullptr;
+    sortHeld();
+    Renumber(0);
+    quiet_ = true;
+    ListView_SetItemState(Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    for (TListItem* item : selected) ListView_SetItemState(Handle(), item->index_, LVIS_SELECTED, LVIS_SELECTED);
+    if (focused) ListView_SetItemState(Handle(), focused->index_, LVIS_FOCUSED, LVIS_FOCUSED);
+    quiet_ = false;
+    Invalidate();
+}
+
+void TListView::GetDisplayInfo(LVITEMA& item) const {
+    if (item.iItem < 0 || item.iItem >= ItemCount()) return;
+    const TListItem& held = *items_[static_cast<size_t>(item.iItem)];
+    if (item.mask & LVIF_IMAGE) item.iImage = held.imageIndex_;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        const std::string text = item.iSubItem == 0 ? held.caption_
+                                 : item.iSubItem <= held.subItems_.Count() ? held.subItems_[item.iSubItem - 1]
+                                                                          : std::string();
+        const size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax) - 1);
+        std::memcpy(item.pszText, text.data(), length);
+        item.pszText[length] = '\0';
+    }
+    if (item.mask & LVIF_PARAM) item.lParam = reinterpret_cast<LPARAM>(&held);
 }
 
 bool TListView::Notify(NMHDR* header, LRESULT& result) {
     switch (header->code) {
+        case LVN_GETDISPINFOA: {
+            if (!ownerData_) return false;
+            GetDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(header)->item);
+            return true;
+        }
+        case LVN_GETDISPINFOW: {
+            if (!ownerData_) return false;
+            LVITEMW& wide = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+            char text[1024] = "";
+            LVITEMA narrow = {};
+            narrow.mask = wide.mask;
+            narrow.iItem = wide.iItem;
+            narrow.iSubItem = wide.iSubItem;
+            narrow.pszText = text;
+            narrow.cchTextMax = sizeof(text);
+            GetDisplayInfo(narrow);
+            if (narrow.mask & LVIF_IMAGE) wide.iImage = narrow.iImage;
+            if ((wide.mask & LVIF_TEXT) && wide.pszText && wide.cchTextMax > 0 &&
+                !MultiByteToWideChar(CP_ACP, 0, text, -1, wide.pszText, wide.cchTextMax))
+                wide.pszText[0] = L'\0';
+            return true;
+        }
+        case LVN_ODFINDITEMA: {
+            // Typing a name jumps to the first item whose caption starts with it.
+            if (!ownerData_) return false;
+            auto* find = reinterpret_cast<NMLVFINDITEMA*>(header);
+            result = -1;
+            if ((find->lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) && find->lvfi.psz) {
+                const TListItem* found = FindCaption(find->iStart, find->lvfi.psz, (find->lvfi.flags & LVFI_PARTIAL) != 0,
+                                                     true, (find->lvfi.flags & LVFI_WRAP) != 0);
+                if (found) result = found->index_;
+            }
+            return true;
+        }
+        case LVN_ODSTATECHANGED: {
+            auto* nm = reinterpret_cast<NMLVODSTATECHANGE*>(header);
+            if (!((nm->uOldState ^ nm->uNewState) & LVIS_SELECTED) || quiet_) return false;
+            TListItem* item = nm->iFrom >= 0 && nm->iFrom < ItemCount() ? Item(nm->iFrom) : nullptr;
+            OnSelectItem(this, item, (nm->uNewState & LVIS_SELECTED) != 0);
+            return true;
+        }
         case LVN_ITEMCHANGING: {
             auto* nm = reinterpret_cast<NMLISTVIEW*>(header);
-            if (!(nm->uChanged & LVIF_STATE) || !OnChanging || clearing_) return false;
+            if (!(nm->uChanged & LVIF_STATE) || !OnChanging || quiet_) return false;
             TListItem* item = nm->iItem >= 0 && nm->iItem < ItemCount() ? Item(nm->iItem) : nullptr;
             bool allow = true;
             OnChanging(this, item, TItemChange::State, allow);
@@ -424,7 +555,7 @@ bool TListView::Notify(NMHDR* header, LRESULT& result) {
         }
         case LVN_ITEMCHANGED: {
             auto* nm = reinterpret_cast<NMLISTVIEW*>(header);
-            if (!(nm->uChanged & LVIF_STATE) || !((nm->uOldState ^ nm->uNewState) & LVIS_SELECTED) || clearing_) return false;
+            if (!(nm->uChanged & LVIF_STATE) || !((nm->uOldState ^ nm->uNewState) & LVIS_SELECTED) || quiet_) return false;
             TListItem* item = nm->iItem >= 0 && nm->iItem < ItemCount() ? Item(nm->iItem) : nullptr;
             OnSelectItem(this, item, (nm->uNewState & LVIS_SELECTED) != 0);
             return true;

@@ -2,10 +2,13 @@
 // The list view over the common controls: icon, list and report views, columns (each with a
 // Tag), items with sub-items and images, multiple selection and sorting through a compare
 // event. Items live here and are mirrored into the window, so they exist before it does.
+// Items added between BeginUpdate and EndUpdate reach the window together at the end, each
+// with all its texts in one pass.
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +83,7 @@ private:
     std::string caption_;
     TStringList subItems_;
     int imageIndex_ = -1;
+    int index_ = -1;  // position in the list view's items
     void* data_ = nullptr;
 };
 
@@ -129,6 +133,10 @@ public:
     void SetRowSelect(bool v);
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool v);
+    // The window holds no copy of the items and asks for what it shows: any number of items
+    // show at once. Check boxes and label edits are not kept by such a window.
+    bool OwnerData() const { return ownerData_; }
+    void SetOwnerData(bool v);
     TSortType SortType() const { return sortType_; }
     void SetSortType(TSortType v) { sortType_ = v; }
     TCustomImageList* SmallImages() const { return smallImages_; }
@@ -155,7 +163,12 @@ private:
     friend class TListItem;
     friend class TListColumn;
     int NativeIndex(const TListItem* item) const;
+    // Puts the items added during an update into the window.
+    void InsertPending();
     void InsertNative(int index);
+    void Renumber(size_t from);
+    void SortOwnerData(const std::function<void()>& sortHeld);
+    void GetDisplayInfo(LVITEMA& item) const;
     void UpdateNative(const TListItem* item);
     void RebuildColumns();
     void SetImageLists();
@@ -169,11 +182,16 @@ private:
     bool readOnly_ = false;
     bool rowSelect_ = false;
     bool hideSelection_ = true;
+    bool ownerData_ = false;
     TSortType sortType_ = TSortType::None;
     TCustomImageList* smallImages_ = nullptr;
     TCustomImageList* largeImages_ = nullptr;
     int updateCount_ = 0;
-    bool clearing_ = false;
+    // Items [0, nativeCount_) are in the window; later ones wait for the end of the update.
+    size_t nativeCount_ = 0;
+    // Set while changes the user did not make (clearing, keeping the selection over a sort)
+    // reach the window: they raise no events.
+    bool quiet_ = false;
 };
 
 }  // namespace cl

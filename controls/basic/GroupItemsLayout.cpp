@@ -45,6 +45,12 @@ std::vector<cl::TRect> ArrangeGroupItems(const TGroupItemsInput& in) {
             bounds.push_back(cl::TRect::FromBounds(x, top, columnWidths[static_cast<size_t>(column)] - 4, in.itemHeight));
         }
     }
+    // A caption wider than the group would paint its item over the group's frame: the item
+    // ends inside it and its caption is cut there.
+    if (in.width > 0) {
+        const int innerRight = in.width - in.borderWidth - kFrameAllowance;
+        for (cl::TRect& item : bounds) item.right = std::max(item.left, std::min(item.right, innerRight));
+    }
     return bounds;
 }
 

@@ -12,6 +12,8 @@
 namespace mw {
 
 constexpr int kMaxGroupColumns = 16;
+// Room kept at a group's right edge for its frame: no item reaches into it.
+constexpr int kFrameAllowance = 4;
 
 // 1..16.
 int ClampGroupColumns(int columns);

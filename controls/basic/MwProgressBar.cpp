@@ -115,6 +115,11 @@ void TMwCustomProgressBar::SetBounds(int left, int top, int width, int height) {
     SetOrientation(OrientationForShape(Width(), Height()));
 }
 
+void TMwCustomProgressBar::CreateParams(TCreateParams& params) {
+    cl::TCustomControl::CreateParams(params);
+    params.classStyle |= CS_HREDRAW | CS_VREDRAW;
+}
+
 // ---- messages ----
 
 bool TMwCustomProgressBar::InGripStrip(LPARAM screenPoint) {

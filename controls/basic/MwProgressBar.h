@@ -85,6 +85,8 @@ public:
 protected:
     void WndProc(cl::TMessage& message) override;
     void Paint(cl::TCanvas& canvas) override;
+    // The percentage is centred: a new size moves it, so the whole bar is painted anew.
+    void CreateParams(TCreateParams& params) override;
     // Fires OnChange with the current Percent.
     virtual void Change();
 

@@ -74,4 +74,22 @@ TEST(GroupItemsLayout, ItemsFillTheColumnsTopToBottom) {
     EXPECT_TRUE(ArrangeGroupItems(TGroupItemsInput{}).empty());
 }
 
+// The options dialog's long "Automatically open ..." row in its 321-pixel group.
+TEST(GroupItemsLayout, NoItemReachesIntoTheGroupsRightFrame) {
+    const struct {
+        std::vector<int> captionWidths;
+        int right;
+    } cases[] = {
+        {{170, 110}, 8 + 170 + 13 + 12 - 4},  // fits: the column's own width
+        {{170, 320, 110}, 321 - 1 - kFrameAllowance},
+    };
+    for (const auto& c : cases) {
+        TGroupItemsInput in;
+        in.captionWidths = c.captionWidths;
+        in.width = 321;
+        in.borderWidth = 1;
+        for (const TRect& item : ArrangeGroupItems(in)) EXPECT_EQ(item.right, c.right) << c.captionWidths.size() << " items";
+    }
+}
+
 }  // namespace

@@ -365,6 +365,21 @@ TEST_F(StatusTest, ProgressBarDrawsBordersBandGapAndBar) {
     EXPECT_EQ(s.Count(kGreen, {5, 10, 95, 11}), 45);
 }
 
+// The centred percentage moves with the size: a bar painted only where it grew would keep
+// the old text beside the new one.
+TEST_F(StatusTest, AResizedProgressBarIsPaintedWhole) {
+    auto* progress = NewChild<TMwProgressBar>(cl::TAlign::Client, 100);
+    ValidateRect(progress->Handle(), nullptr);
+    for (const int width : {600, 300}) {
+        form->SetBounds(0, 0, width, 200);
+        RECT dirty{}, client{};
+        GetUpdateRect(progress->Handle(), &dirty, FALSE);
+        GetClientRect(progress->Handle(), &client);
+        EXPECT_TRUE(EqualRect(&dirty, &client)) << "form " << width << " wide: " << dirty.left << ".." << dirty.right;
+        UpdateWindow(form->Handle());
+    }
+}
+
 TEST_F(StatusTest, ProgressBarPassesTheMouseThroughToTheGrip) {
     auto* progress = NewChild<TMwProgressBar>(cl::TAlign::Client, 100);
     ASSERT_TRUE(bar->GripActive());

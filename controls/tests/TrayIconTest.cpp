@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "classlib/win/Application.h"
+#include "classlib/win/Form.h"
 #include "classlib/win/ImageList.h"
 #include "classlib/win/Timer.h"
 #include "controls/basic/MwTrayIcon.h"
@@ -101,6 +102,31 @@ TEST_F(TrayIconTest, MinimisingHidesTheButtonAndADoubleClickRestores) {
     EXPECT_TRUE(IsWindowVisible(app.Handle()));
     EXPECT_FALSE(IsIconic(app.Handle()));
     EXPECT_GE(restored, 1);
+}
+
+// Under Wine the owner's minimising leaves its forms on screen; they must go all the same.
+TEST_F(TrayIconTest, AMinimisedProgramShowsNoFormAndARestoredOneShowsThemAgain) {
+    for (const bool tray : {false, true}) {
+        SCOPED_TRACE(tray ? "minimised to the tray" : "minimised");
+        TMwTrayIcon* icon = Load(tray);
+        auto* form = new cl::TForm(&app);
+        form->SetBounds(10, 10, 200, 100);
+        form->Show();
+        ASSERT_TRUE(IsWindowVisible(form->Handle()));
+
+        SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        app.Minimize();
+        EXPECT_TRUE(IsIconic(app.Handle()));
+        EXPECT_FALSE(IsWindowVisible(form->Handle()));
+        EXPECT_EQ(IsWindowVisible(app.Handle()) != FALSE, !tray);
+
+        if (tray) Send(icon, WM_LBUTTONDBLCLK);
+        else app.Restore();
+        EXPECT_FALSE(IsIconic(app.Handle()));
+        EXPECT_TRUE(IsWindowVisible(form->Handle()));
+        delete form;
+        delete icon;
+    }
 }
 
 TEST_F(TrayIconTest, EachClickRunsRestoreThenPopupThenItsEvent) {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <fstream>
 
 #include "classlib/core/ClassInfo.h"
 #include "classlib/tests/win/DialogDriver.h"
+#include "classlib/win/Application.h"
 #include "classlib/win/FileDialogs.h"
+#include "classlib/win/Form.h"
 #include "classlib/win/RegisterClasses.h"
 
 namespace {
@@ -109,6 +112,36 @@ TEST_F(CommonFileDialogTest, MultiSelectionGivesFullPathsAndCancelChangesNothing
         ASSERT_TRUE(driver.Found());
     }
     EXPECT_EQ(dialog.Files()->Count(), 2);
+}
+
+// Over a maximised window the dialog comes up in its middle, not at the screen's corner.
+TEST_F(CommonFileDialogTest, TheDialogIsCentredOnItsMaximisedOwner) {
+    cl::TApplication app;
+    auto* form = new cl::TForm(&app);
+    form->SetBounds(100, 100, 300, 200);
+    form->Show();
+    ShowWindow(form->Handle(), SW_MAXIMIZE);
+    SetActiveWindow(form->Handle());
+    RECT ownerRect;
+    GetWindowRect(form->Handle(), &ownerRect);
+    std::atomic<LONG> centreX{-1}, centreY{-1};
+    cl::TOpenDialog dialog(&owner);
+    dialog.SetTitle("Centred test dialog");
+    dialog.SetInitialDir(folder);
+    {
+        test::TDialogDriver driver("Centred test dialog", [&](HWND window) {
+            RECT r;
+            GetWindowRect(window, &r);
+            centreX = (r.left + r.right) / 2;
+            centreY = (r.top + r.bottom) / 2;
+            Answer(window, "", IDCANCEL);
+        });
+        EXPECT_FALSE(dialog.Execute());
+        ASSERT_TRUE(driver.Found());
+    }
+    // The dialog may settle its own size after it was placed: near the middle is enough.
+    EXPECT_NEAR(centreX.load(), (ownerRect.left + ownerRect.right) / 2, (ownerRect.right - ownerRect.left) / 10);
+    EXPECT_NEAR(centreY.load(), (ownerRect.top + ownerRect.bottom) / 2, (ownerRect.bottom - ownerRect.top) / 10);
 }
 
 TEST_F(CommonFileDialogTest, SaveDialogAddsTheDefaultExtension) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "classlib/core/Exception.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
@@ -83,6 +85,66 @@ TEST_F(ViewTest, ListViewReportsSelectionChangesBothWays) {
     list->ClearItems();
     EXPECT_EQ(list->SelCount(), 0);
     EXPECT_EQ(list->Selected(), nullptr);
+}
+
+int NativeImage(cl::TListView& list, int index) {
+    LVITEMA item = {};
+    item.mask = LVIF_IMAGE;
+    item.iItem = index;
+    SendMessageA(list.Handle(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+}
+
+// Both ways of holding the items: copied into the window, or handed to it as it asks.
+TEST_F(ViewTest, ListViewFilledInOneUpdateShowsItemsAndKeepsTheSelectionOverASortAndADelete) {
+    for (const bool ownerData : {false, true}) {
+        SCOPED_TRACE(ownerData ? "owner data" : "items in the window");
+        auto* list = new cl::TListView(form);
+        list->SetParent(form);
+        list->SetViewStyle(cl::TViewStyle::Report);
+        list->SetMultiSelect(true);
+        list->SetOwnerData(ownerData);
+        for (const char* caption : {"Name", "Size"}) static_cast<cl::TListColumn*>(list->Columns()->Add())->SetCaption(caption);
+        form->Show();
+        std::vector<std::string> events;
+        list->OnSelectItem = cl::TLVSelectItemEvent::FromFunction([&](cl::TObject*, cl::TListItem* item, bool selected) {
+            events.push_back((item ? item->Caption() : std::string("?")) + (selected ? "+" : "-"));
+        });
+
+        list->BeginUpdate();
+        for (auto [name, size, image] : {std::tuple{"b.txt", "10", 2}, {"c.txt", "9", 1}, {"a.txt", "100", 0}}) {
+            cl::TListItem* item = list->AddItem();
+            item->SetCaption(name);
+            item->SetImageIndex(image);
+            item->SubItems().Add(size);
+        }
+        list->EndUpdate();
+        ASSERT_EQ(ListView_GetItemCount(list->Handle()), 3);
+        EXPECT_EQ(NativeText(*list, 0, 0), "b.txt");
+        EXPECT_EQ(NativeText(*list, 1, 1), "9");
+        EXPECT_EQ(NativeImage(*list, 0), 2);
+
+        cl::TListItem* b = list->Item(0);
+        cl::TListItem* c = list->Item(1);
+        b->SetSelected(true);
+        c->SetFocused(true);
+        events.clear();
+        list->AlphaSort();  // by caption: a, b, c
+        EXPECT_EQ(Captions(*list), (std::vector<std::string>{"a.txt", "b.txt", "c.txt"}));
+        EXPECT_EQ(NativeText(*list, 2, 1), "9");
+        EXPECT_EQ(NativeImage(*list, 0), 0);
+        EXPECT_EQ(list->Selected(), b);
+        EXPECT_EQ(list->SelCount(), 1);
+        EXPECT_EQ(list->ItemFocused(), c);
+        EXPECT_EQ(events, std::vector<std::string>{}) << "a sort selects nothing";
+
+        list->Item(0)->Delete();
+        EXPECT_EQ(b->Index(), 0);
+        EXPECT_EQ(ListView_GetItemCount(list->Handle()), 2);
+        EXPECT_EQ(NativeText(*list, 1, 0), "c.txt");
+        EXPECT_EQ(list->Selected(), b);
+        delete list;
+    }
 }
 
 TEST_F(ViewTest, TreeViewSortsByTextWalksAndFreesNodes) {
