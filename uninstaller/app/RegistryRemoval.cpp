@@ -111,7 +111,7 @@ void CutToParent(char* path)
 void RemoveEmptyKeys(EngineRegistry& registry, int root, const char* key)
 {
     char path[kKeyBuffer];
-    if (!Normalise(key, path, sizeof path))
+    if (!NormaliseRegistryKey(key, path, sizeof path))
         return;
     while (path[0] && IsRemovableRegistryKey(root, path)) {
         RegistryKeyState state = registry.StateOf(root, path);
