@@ -25,8 +25,32 @@ public:
     }
     bool Inside() const { return inside_; }
 
+    // For a control that keeps its own pointer-over flag: runs enter when the pointer came in
+    // and the control does not count it as over yet, leave when it went out and the control
+    // still does.
+    template <class Enter, class Leave>
+    void Follow(HWND window, UINT msg, bool over, Enter&& enter, Leave&& leave) {
+        switch (Handle(window, msg)) {
+            case TChange::Entered:
+                if (!over) enter();
+                break;
+            case TChange::Left:
+                if (over) leave();
+                break;
+            case TChange::None: break;
+        }
+    }
+
 private:
     bool inside_ = false;
 };
+
+// Whether the pointer is over the window itself now (a button asks after a click, when the
+// tracking may have missed the pointer leaving under the mouse capture).
+inline bool PointerOverWindow(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return WindowFromPoint(cursor) == window;
+}
 
 }  // namespace mw

@@ -152,23 +152,12 @@ void TMwControlButton::Release(cl::TPoint p) {
     if (GetCapture() == Handle()) ReleaseCapture();
     mouseOver_ = false;
     Repaint();
-    if (p.x >= 0 && p.x < ClientWidth() && p.y >= 0 && p.y < ClientHeight()) Click();
-    if (!HandleAllocated()) return;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    if (WindowFromPoint(cursor) == Handle() && Enabled()) MouseEnter();
+    if (ClientRect().Contains(p)) Click();
+    if (HandleAllocated() && PointerOverWindow(Handle()) && Enabled()) MouseEnter();
 }
 
 void TMwControlButton::WndProc(cl::TMessage& m) {
-    switch (mouse_.Handle(Handle(), m.msg)) {
-        case TMouseTracking::TChange::Entered:
-            if (!mouseOver_) MouseEnter();
-            break;
-        case TMouseTracking::TChange::Left:
-            if (mouseOver_) MouseLeave();
-            break;
-        case TMouseTracking::TChange::None: break;
-    }
+    mouse_.Follow(Handle(), m.msg, mouseOver_, [this] { MouseEnter(); }, [this] { MouseLeave(); });
     const cl::TPoint point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
     switch (m.msg) {
         case WM_LBUTTONDOWN:

@@ -362,9 +362,7 @@ void TMwToolButton::MouseLeave() {
 
 void TMwToolButton::TrackMouse() {
     if (!(flat_ || Themed()) || !Enabled() || !HandleAllocated()) return;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const bool over = WindowFromPoint(cursor) == Handle();
+    const bool over = PointerOverWindow(Handle());
     if (over == mouseOver_) return;
     if (over) MouseEnter();
     else MouseLeave();
@@ -459,15 +457,7 @@ void TMwToolButton::OpenDropDownMenu() {
 }
 
 void TMwToolButton::WndProc(cl::TMessage& m) {
-    switch (mouse_.Handle(Handle(), m.msg)) {
-        case TMouseTracking::TChange::Entered:
-            if (!mouseOver_) MouseEnter();
-            break;
-        case TMouseTracking::TChange::Left:
-            if (mouseOver_) MouseLeave();
-            break;
-        case TMouseTracking::TChange::None: break;
-    }
+    mouse_.Follow(Handle(), m.msg, mouseOver_, [this] { MouseEnter(); }, [this] { MouseLeave(); });
     const cl::TPoint point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
     switch (m.msg) {
         case CM_TOOLBARSHOWCAPTIONCHANGED:
