@@ -44,7 +44,8 @@ const cl::TClassInfo& TMwControlButton::StaticClass() {
     return *info;
 }
 
-TMwControlButton::TMwControlButton(cl::TComponent* owner) : cl::TCustomControl(owner) {
+TMwControlButton::TMwControlButton(cl::TComponent* owner)
+    : cl::TCustomControl(owner), repeater_(*this, [this] { return down_; }) {
     SetBounds(0, 0, 17, 21);
     glyph_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { GlyphChanged(); });
 }
@@ -119,33 +120,11 @@ void TMwControlButton::Press() {
     dragging_ = true;
     Invalidate();
     SetCapture(Handle());
-    if (!repeatClicks_) return;
-    if (!timer_) {
-        timer_ = new cl::TTimer(this);
-        timer_->SetEnabled(false);
-        timer_->SetOnTimer(cl::TNotifyEvent(this, &TMwControlButton::RepeatTick));
-    }
-    timer_->SetInterval(initialDelay_);
-    timer_->SetEnabled(true);
-}
-
-void TMwControlButton::RepeatTick(cl::TObject*) {
-    timer_->SetInterval(delay_);
-    if (!down_ || GetCapture() != Handle()) return;
-    try {
-        Click();
-    } catch (...) {
-        StopRepeating();
-        throw;
-    }
-}
-
-void TMwControlButton::StopRepeating() {
-    if (timer_) timer_->SetEnabled(false);
+    if (repeatClicks_) repeater_.Start(initialDelay_, delay_);
 }
 
 void TMwControlButton::Release(cl::TPoint p) {
-    StopRepeating();
+    repeater_.Stop();
     if (!dragging_) return;
     dragging_ = false;
     down_ = false;
@@ -172,7 +151,7 @@ void TMwControlButton::WndProc(cl::TMessage& m) {
             return;
         case WM_CAPTURECHANGED:
             if (dragging_ && reinterpret_cast<HWND>(m.lParam) != Handle()) {
-                StopRepeating();
+                repeater_.Stop();
                 dragging_ = down_ = false;
                 Invalidate();
             }

@@ -11,6 +11,7 @@
 #include "classlib/win/Actions.h"
 #include "classlib/win/Control.h"
 #include "classlib/win/Timer.h"
+#include "controls/basic/ClickRepeater.h"
 #include "controls/basic/MouseTracking.h"
 #include "controls/basic/MwGlyph.h"
 
@@ -47,7 +48,7 @@ public:
     bool IsDown() const { return down_; }
     bool MouseOver() const { return mouseOver_; }
     // The repeat timer, made at the first press that repeats (tests drive it with Fire).
-    cl::TTimer* RepeatTimer() const { return timer_; }
+    cl::TTimer* RepeatTimer() const { return repeater_.Timer(); }
 
     void Click() override;
     void ActionChanged(cl::TAction& action) override;
@@ -66,8 +67,6 @@ private:
     void MouseLeave();
     void Press();
     void Release(cl::TPoint point);
-    void StopRepeating();
-    void RepeatTick(cl::TObject* sender);
     void GlyphChanged();
     // Draws the face and returns the interior, where the glyph or arrow goes.
     cl::TRect PaintFace(cl::TCanvas& canvas);
@@ -86,6 +85,6 @@ private:
     bool down_ = false;
     bool dragging_ = false;
     bool mouseOver_ = false;
-    cl::TTimer* timer_ = nullptr;  // owned through the component tree
+    mw::TClickRepeater repeater_;
     mw::TMouseTracking mouse_;
 };

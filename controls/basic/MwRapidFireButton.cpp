@@ -45,7 +45,8 @@ const cl::TClassInfo& TMwRapidFireButton::StaticClass() {
     return *info;
 }
 
-TMwRapidFireButton::TMwRapidFireButton(cl::TComponent* owner) : cl::TCustomControl(owner) {
+TMwRapidFireButton::TMwRapidFireButton(cl::TComponent* owner)
+    : cl::TCustomControl(owner), repeater_(*this, [this] { return down_; }) {
     SetBounds(0, 0, 23, 22);
     glyph_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { Invalidate(); });
 }
@@ -92,34 +93,6 @@ void TMwRapidFireButton::BuildArrowGlyph() {
     Invalidate();
 }
 
-// ---- repeating ----
-
-void TMwRapidFireButton::StartRepeating() {
-    if (!repeatClicks_) return;
-    if (!timer_) {
-        timer_ = new cl::TTimer(this);
-        timer_->SetEnabled(false);
-        timer_->SetOnTimer(cl::TNotifyEvent(this, &TMwRapidFireButton::TimerTick));
-    }
-    timer_->SetInterval(initialDelay_);
-    timer_->SetEnabled(true);
-}
-
-void TMwRapidFireButton::StopRepeating() {
-    if (timer_) timer_->SetEnabled(false);
-}
-
-void TMwRapidFireButton::TimerTick(cl::TObject*) {
-    timer_->SetInterval(delay_);
-    if (!down_ || GetCapture() != Handle()) return;
-    try {
-        Click();
-    } catch (...) {
-        StopRepeating();
-        throw;
-    }
-}
-
 // ---- mouse and painting ----
 
 void TMwRapidFireButton::WndProc(cl::TMessage& m) {
@@ -131,7 +104,7 @@ void TMwRapidFireButton::WndProc(cl::TMessage& m) {
             SetCapture(Handle());
             dragging_ = down_ = true;
             Invalidate();
-            StartRepeating();
+            if (repeatClicks_) repeater_.Start(initialDelay_, delay_);
             return;
         case WM_MOUSEMOVE:
             if (dragging_ && ClientRect().Contains(point) != down_) {
@@ -146,13 +119,13 @@ void TMwRapidFireButton::WndProc(cl::TMessage& m) {
                 Invalidate();
             }
             cl::TCustomControl::WndProc(m);  // the click, when released on the button
-            StopRepeating();
+            repeater_.Stop();
             return;
         case WM_CAPTURECHANGED:
             if (dragging_) {
                 dragging_ = down_ = false;
                 Invalidate();
-                StopRepeating();
+                repeater_.Stop();
             }
             break;
         default:

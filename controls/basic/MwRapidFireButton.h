@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "classlib/win/Control.h"
-#include "classlib/win/Timer.h"
+#include "controls/basic/ClickRepeater.h"
 #include "controls/basic/MwGlyph.h"
 #include "controls/foundation/FrameModel.h"
 
@@ -52,9 +52,6 @@ protected:
     void Paint(cl::TCanvas& canvas) override;
 
 private:
-    void StartRepeating();
-    void StopRepeating();
-    void TimerTick(cl::TObject* sender);
     void BuildArrowGlyph();
 
     uint16_t initialDelay_ = 400;
@@ -65,5 +62,5 @@ private:
     bool showFocusRect_ = false;
     bool dragging_ = false;  // the left button went down on the button and is still held
     bool down_ = false;
-    cl::TTimer* timer_ = nullptr;  // owned, made at the first press
+    mw::TClickRepeater repeater_;
 };
