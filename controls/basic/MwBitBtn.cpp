@@ -61,8 +61,7 @@ void TMwBitBtn::SetGlyph(HBITMAP bitmap) {
 }
 
 void TMwBitBtn::SetGlyphData(const std::vector<uint8_t>& file) {
-    if (file.empty()) glyph_.Clear();
-    else glyph_.LoadFromBitmapFile(file);
+    glyph_.SetBitmapFile(file);
     userGlyph_ = true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
+#include "controls/basic/BitBtnLayout.h"
 #include "controls/foundation/DropDownArrows.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
@@ -59,16 +60,8 @@ void TMwControlButton::CreateParams(TCreateParams& params) {
     params.classStyle &= ~CS_DBLCLKS;  // quick presses are clicks, each of them
 }
 
-void TMwControlButton::SetGlyphData(const std::vector<uint8_t>& file) {
-    if (file.empty()) glyph_.Clear();
-    else glyph_.LoadFromBitmapFile(file);
-}
-
 void TMwControlButton::GlyphChanged() {
-    if (glyph_.Height() != 0 && glyph_.Width() % glyph_.Height() == 0) {
-        const int images = glyph_.Width() / glyph_.Height();
-        numGlyphs_ = images < 5 ? images : 1;
-    }
+    numGlyphs_ = NumGlyphsForGlyph(glyph_.Width(), glyph_.Height(), numGlyphs_);
     Invalidate();
 }
 

@@ -31,7 +31,7 @@ public:
     // A glyph of equal square images side by side sets NumGlyphs to their count (below 5).
     void SetGlyph(HBITMAP bitmap) { glyph_.Assign(bitmap); }
     const std::vector<uint8_t>& GlyphData() const { return glyph_.BitmapFile(); }
-    void SetGlyphData(const std::vector<uint8_t>& file);
+    void SetGlyphData(const std::vector<uint8_t>& file) { glyph_.SetBitmapFile(file); }
     // Images in the glyph: the second one shows while the button is disabled.
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int v) { StoreAndInvalidate(numGlyphs_, v < 1 ? 1 : v); }

@@ -74,11 +74,6 @@ void TMwCustomButtonGroup::SetTransparent(bool v) {
     ArrangeButtons();
 }
 
-void TMwCustomButtonGroup::SetCustomGlyphsData(const std::vector<uint8_t>& file) {
-    if (file.empty()) customGlyphs_.Clear();
-    else customGlyphs_.LoadFromBitmapFile(file);
-}
-
 void TMwCustomButtonGroup::SetEnabled(bool enabled) {
     TMwCustomGroupBox::SetEnabled(enabled);
     for (TMwCustomGlyphButton* button : buttons_) button->SetEnabled(enabled);

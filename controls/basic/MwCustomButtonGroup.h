@@ -69,7 +69,7 @@ public:
     const TMwGlyph& CustomGlyphs() const { return customGlyphs_; }
     void SetCustomGlyphs(HBITMAP strip) { customGlyphs_.Assign(strip); }
     const std::vector<uint8_t>& CustomGlyphsData() const { return customGlyphs_.BitmapFile(); }
-    void SetCustomGlyphsData(const std::vector<uint8_t>& file);
+    void SetCustomGlyphsData(const std::vector<uint8_t>& file) { customGlyphs_.SetBitmapFile(file); }
     bool UseCustomGlyphs() const { return useCustomGlyphs_; }
     void SetUseCustomGlyphs(bool v) { StoreAndArrange(useCustomGlyphs_, v); }
     // Enter moves the focus on like Tab.

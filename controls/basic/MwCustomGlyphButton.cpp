@@ -97,11 +97,6 @@ void TMwCustomGlyphButton::SetAlignment(cl::TAlignment v) {
     StoreAndInvalidate(alignment_, v);
 }
 
-void TMwCustomGlyphButton::SetCustomGlyphsData(const std::vector<uint8_t>& file) {
-    if (file.empty()) customGlyphs_.Clear();
-    else customGlyphs_.LoadFromBitmapFile(file);
-}
-
 void TMwCustomGlyphButton::CustomGlyphsChanged() {
     MarkBackgroundStale();
     useCustomGlyphs_ = !customGlyphs_.Empty();

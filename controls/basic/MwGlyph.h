@@ -32,6 +32,11 @@ public:
     // A bitmap file as a form resource holds it (uncompressed, "BM" header); cl::Exception
     // "Bitmap image is not valid" when it is not one.
     void LoadFromBitmapFile(const std::vector<uint8_t>& file);
+    // As a form resource property sets it: an empty file empties the glyph.
+    void SetBitmapFile(const std::vector<uint8_t>& file) {
+        if (file.empty()) Clear();
+        else LoadFromBitmapFile(file);
+    }
     // The bitmap file the glyph was last loaded from; empty when it came from elsewhere.
     const std::vector<uint8_t>& BitmapFile() const { return file_; }
 

@@ -63,11 +63,6 @@ void TMwRapidFireButton::SetDelay(int v) { delay_ = Milliseconds(v); }
 
 void TMwRapidFireButton::SetGlyph(HBITMAP bitmap) { glyph_.Assign(bitmap); }
 
-void TMwRapidFireButton::SetGlyphData(const std::vector<uint8_t>& file) {
-    if (file.empty()) glyph_.Clear();
-    else glyph_.LoadFromBitmapFile(file);
-}
-
 void TMwRapidFireButton::SetScrollStyle(TMwScrollStyle style) {
     scrollStyle_ = style;
     BuildArrowGlyph();

@@ -30,7 +30,7 @@ public:
     void SetGlyph(HBITMAP bitmap);
     // The glyph as a bitmap file, as form resources hold it.
     const std::vector<uint8_t>& GlyphData() const { return glyph_.BitmapFile(); }
-    void SetGlyphData(const std::vector<uint8_t>& file);
+    void SetGlyphData(const std::vector<uint8_t>& file) { glyph_.SetBitmapFile(file); }
     TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
     void SetAbout(TMwAboutInfo) {}
 

@@ -165,11 +165,6 @@ void TMwToolbar::ParentChanged() {
     autoResize_ = AdjustAutoResizeForParent(autoResize_);
 }
 
-void TMwToolbar::SetBackgroundData(const std::vector<uint8_t>& file) {
-    if (file.empty()) background_.Clear();
-    else background_.LoadFromBitmapFile(file);
-}
-
 void TMwToolbar::SetImages(cl::TCustomImageList* images) {
     if (images_) {
         images_->UnRegisterChanges(imagesLink_);

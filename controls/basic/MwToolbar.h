@@ -55,7 +55,7 @@ public:
     const TMwGlyph& Background() const { return background_; }
     void SetBackground(HBITMAP bitmap) { background_.Assign(bitmap); }
     const std::vector<uint8_t>& BackgroundData() const { return background_.BitmapFile(); }
-    void SetBackgroundData(const std::vector<uint8_t>& file);
+    void SetBackgroundData(const std::vector<uint8_t>& file) { background_.SetBitmapFile(file); }
     bool AutoStyle() const { return autoStyle_; }
     void SetAutoStyle(bool v) { autoStyle_ = v; }
     cl::TCustomImageList* Images() const { return images_; }

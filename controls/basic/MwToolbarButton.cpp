@@ -6,6 +6,7 @@
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Canvas.h"
+#include "controls/basic/BitBtnLayout.h"
 #include "controls/basic/GlyphButtonLayout.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
@@ -38,33 +39,17 @@ const cl::TClassInfo& TMwToolbarButton::StaticClass() {
 TMwToolbarButton::TMwToolbarButton(cl::TComponent* owner) : cl::TCustomControl(owner) {
     SetBounds(0, 0, 23, 22);
     glyph_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) {
-        numGlyphs_ = ImageCountOf(glyph_, numGlyphs_);
+        numGlyphs_ = NumGlyphsForGlyph(glyph_.Width(), glyph_.Height(), numGlyphs_);
         Invalidate();
     });
     hotGlyph_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) {
-        hotNumGlyphs_ = ImageCountOf(hotGlyph_, hotNumGlyphs_);
+        hotNumGlyphs_ = NumGlyphsForGlyph(hotGlyph_.Width(), hotGlyph_.Height(), hotNumGlyphs_);
         useHotGlyph_ = true;
     });
 }
 
 TMwToolbarButton::~TMwToolbarButton() {
     if (action_) action_->UnregisterClient(this);
-}
-
-int TMwToolbarButton::ImageCountOf(const TMwGlyph& glyph, int current) {
-    if (glyph.Height() == 0 || glyph.Width() % glyph.Height() != 0) return current;
-    const int images = glyph.Width() / glyph.Height();
-    return images < 5 ? images : 1;
-}
-
-void TMwToolbarButton::SetGlyphData(const std::vector<uint8_t>& file) {
-    if (file.empty()) glyph_.Clear();
-    else glyph_.LoadFromBitmapFile(file);
-}
-
-void TMwToolbarButton::SetHotGlyphData(const std::vector<uint8_t>& file) {
-    if (file.empty()) hotGlyph_.Clear();
-    else hotGlyph_.LoadFromBitmapFile(file);
 }
 
 // ---- caption ----

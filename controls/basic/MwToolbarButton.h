@@ -38,14 +38,14 @@ public:
     const TMwGlyph& Glyph() const { return glyph_; }
     void SetGlyph(HBITMAP bitmap) { glyph_.Assign(bitmap); }
     const std::vector<uint8_t>& GlyphData() const { return glyph_.BitmapFile(); }
-    void SetGlyphData(const std::vector<uint8_t>& file);
+    void SetGlyphData(const std::vector<uint8_t>& file) { glyph_.SetBitmapFile(file); }
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int v) { StoreAndInvalidate(numGlyphs_, v < 1 ? 1 : v > 4 ? 4 : v); }
     // Assigning a hot glyph switches UseHotGlyph on.
     const TMwGlyph& HotGlyph() const { return hotGlyph_; }
     void SetHotGlyph(HBITMAP bitmap) { hotGlyph_.Assign(bitmap); }
     const std::vector<uint8_t>& HotGlyphData() const { return hotGlyph_.BitmapFile(); }
-    void SetHotGlyphData(const std::vector<uint8_t>& file);
+    void SetHotGlyphData(const std::vector<uint8_t>& file) { hotGlyph_.SetBitmapFile(file); }
     int HotNumGlyphs() const { return hotNumGlyphs_; }
     void SetHotNumGlyphs(int v) { hotNumGlyphs_ = v < 1 ? 1 : v > 4 ? 4 : v; }
     bool UseHotGlyph() const { return useHotGlyph_; }
@@ -73,7 +73,6 @@ protected:
     void Paint(cl::TCanvas& canvas) override;
 
 private:
-    static int ImageCountOf(const TMwGlyph& glyph, int current);
     void TakeActionValues(const cl::TAction& action, bool onlyDefaults);
     void MouseEnter();
     void MouseLeave();
