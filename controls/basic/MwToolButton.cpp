@@ -141,6 +141,16 @@ void TMwToolButton::TakeActionValues(const cl::TAction& action, bool onlyDefault
     linked_ = TActionLinkValues::Of(action);
 }
 
+void TMwToolButton::AssignTo(cl::TAction& action) const {
+    action.SetCaption(Caption());
+    action.SetEnabled(Enabled());
+    action.SetHint(Hint());
+    action.SetVisible(Visible());
+    action.SetChecked(down_);
+    action.SetImageIndex(imageIndex_);
+    action.OnExecute = OnClick;
+}
+
 void TMwToolButton::ActionChanged(cl::TAction& action) {
     if (&action != action_) return;
     // Only the values the button still shares with the action follow it.

@@ -96,6 +96,9 @@ public:
     // Runs the action, or OnClick when the button has its own handler.
     void Click() override;
 
+    // Gives an action this button's values: its caption, enabled state, hint, visibility and
+    // click handler, Down as Checked and its ImageIndex.
+    void AssignTo(cl::TAction& action) const;
     void ActionChanged(cl::TAction& action) override;
     void ActionFreed(cl::TAction& action) override;
 

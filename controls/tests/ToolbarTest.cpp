@@ -243,6 +243,39 @@ TEST_F(ToolbarTest, GroupedButtonsLatchOneAtATime) {
     EXPECT_FALSE(a->Down()) << "released outside: no click";
 }
 
+TEST_F(ToolbarTest, AButtonAndItsActionShareDownAndTheImage) {
+    TMwToolButton* source = AddButton("Bold");
+    source->SetGroupIndex(3);
+    source->SetDown(true);
+    source->SetImageIndex(4);
+    source->SetHint("Bold text");
+    int clicks = 0;
+    source->OnClick = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { ++clicks; });
+
+    auto* action = new cl::TAction(form);
+    source->AssignTo(*action);
+    EXPECT_TRUE(action->Checked()) << "Down becomes Checked";
+    EXPECT_EQ(action->ImageIndex(), 4);
+    EXPECT_EQ(action->Caption(), "Bold");
+    EXPECT_EQ(action->Hint(), "Bold text");
+    action->Execute();
+    EXPECT_EQ(clicks, 1) << "the click handler becomes the action's";
+
+    TMwToolButton* linked = AddButton();
+    linked->SetGroupIndex(5);
+    linked->SetAllowAllUp(true);
+    linked->SetAction(action);
+    EXPECT_TRUE(linked->Down());
+    EXPECT_EQ(linked->ImageIndex(), 4);
+    action->SetChecked(false);
+    action->SetImageIndex(6);
+    EXPECT_FALSE(linked->Down()) << "Checked drives Down while they agree";
+    EXPECT_EQ(linked->ImageIndex(), 6);
+    linked->SetImageIndex(1);
+    action->SetImageIndex(7);
+    EXPECT_EQ(linked->ImageIndex(), 1) << "an image of the button's own no longer follows";
+}
+
 TEST_F(ToolbarTest, TheArrowOpensTheMenuOnceAndTheLeftPartClicks) {
     TMwToolButton* button = AddButton();
     button->SetToolStyle(TMwToolStyle::DropDown);
