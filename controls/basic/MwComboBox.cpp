@@ -125,6 +125,7 @@ bool TMwCustomComboBox::AutoCompleteText(const std::string& search) {
     Click();
     OnChange(this);
     SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(search.size(), -1));
+    OnAutoComplete(this);
     return true;
 }
 
@@ -284,8 +285,23 @@ bool TMwCustomComboBox::CommandNotification(WORD code) {
         case CBN_SELCHANGE: OnChange(this); return true;
         case CBN_DROPDOWN: DropDown(); return true;
         case CBN_CLOSEUP: CloseUp(); return true;
+        case CBN_SELENDOK: OnSelectionConfirmed(this); return true;
+        case CBN_SELENDCANCEL: OnSelectionCancelled(this); return true;
+        case CBN_KILLFOCUS:
+            if (style_ == TComboBoxStyle::DropDown) {
+                const std::string text = Text();
+                if (!text.empty() && IndexOfItem(text) < 0) OnExitUnlistedText(this, text);
+            }
+            return false;
         default: return false;
     }
+}
+
+void TMwCustomComboBox::ReleaseItemData(int index) {
+    const LRESULT data = SendMessageA(Handle(), CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    if (data == 0 || data == CB_ERR) return;
+    OnDeleteItem(this, static_cast<LPARAM>(data));
+    SendMessageA(Handle(), CB_SETITEMDATA, static_cast<WPARAM>(index), 0);
 }
 
 void TMwCustomComboBox::CloseUp() {
@@ -415,6 +431,13 @@ void TMwCustomComboBox::WndProc(cl::TMessage& m) {
             }
             break;
         case WM_MOUSEWHEEL: Wheel(m); return;
+        case CB_DELETESTRING:
+            if (OnDeleteItem) ReleaseItemData(static_cast<int>(m.wParam));
+            break;
+        case CB_RESETCONTENT:
+            if (OnDeleteItem)
+                for (int i = 0, count = ItemCount(); i < count; ++i) ReleaseItemData(i);
+            break;
         case WM_GETDLGCODE:
             if (!tabOnEnter_) break;
             TMwFramedControl<cl::TControl>::WndProc(m);

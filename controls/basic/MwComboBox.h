@@ -76,6 +76,17 @@ public:
     cl::TNotifyEvent OnChange;
     cl::TNotifyEvent OnDropDown;
     cl::TNotifyEvent OnCloseUp;
+    // The user confirmed a choice in the list (Enter or a click on an item), or left the list
+    // without one.
+    cl::TNotifyEvent OnSelectionConfirmed;
+    cl::TNotifyEvent OnSelectionCancelled;
+    // An item that carries data is being deleted (one at a time, also when the list is
+    // emptied); its data is cleared afterwards.
+    cl::TEvent<cl::TObject*, LPARAM> OnDeleteItem;
+    // Editable style: the focus left with a text that is not one of the items.
+    cl::TEvent<cl::TObject*, const std::string&> OnExitUnlistedText;
+    // Auto-completion completed the typed text from an item.
+    cl::TNotifyEvent OnAutoComplete;
 
 protected:
     void CreateParams(TCreateParams& params) override;
@@ -109,6 +120,8 @@ private:
     bool TypeAheadKey(cl::TMessage& message);
     bool ReadOnlyKey(const cl::TMessage& message) const;
     void SelectAndNotify(int index);
+    // Tells OnDeleteItem about the item's data and clears it.
+    void ReleaseItemData(int index);
     void Wheel(cl::TMessage& message);
     void PaintFrameAndButton();
 

@@ -174,6 +174,48 @@ TEST_F(ComboBoxTest, TheEditableStyleCompletesTypedTextFromTheItems) {
     EXPECT_EQ(combo->Text(), "Arrow") << "read-only: no typing";
 }
 
+TEST_F(ComboBoxTest, ListNotificationsCompletionsDeletionsAndUnlistedExitsRaiseTheirEvents) {
+    std::vector<std::string> events;
+    auto record = [&](const std::string& name) { return cl::TNotifyEvent::FromFunction([&events, name](cl::TObject*) { events.push_back(name); }); };
+    combo->OnSelectionConfirmed = record("confirmed");
+    combo->OnSelectionCancelled = record("cancelled");
+    combo->OnAutoComplete = record("completed");
+    combo->OnDeleteItem = cl::TEvent<cl::TObject*, LPARAM>::FromFunction(
+        [&](cl::TObject*, LPARAM data) { events.push_back("deleted " + std::to_string(data)); });
+    combo->OnExitUnlistedText = cl::TEvent<cl::TObject*, const std::string&>::FromFunction(
+        [&](cl::TObject*, const std::string& text) { events.push_back("unlisted " + text); });
+    auto notify = [&](WORD code) {
+        SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(0, code), reinterpret_cast<LPARAM>(combo->Handle()));
+    };
+
+    notify(CBN_SELENDOK);
+    notify(CBN_SELENDCANCEL);
+    combo->AddItem("Cherry", 7);
+    combo->DeleteItem(0);  // "Apple" carries no data
+    combo->DeleteItem(combo->IndexOfItem("Cherry"));
+    combo->AddItem("Date", 9);
+    SendMessageA(combo->Handle(), CB_RESETCONTENT, 0, 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"confirmed", "cancelled", "deleted 7", "deleted 9"}));
+
+    events.clear();
+    combo->SetStyle(TComboBoxStyle::DropDown);
+    for (const char* item : {"Apple", "Banana"}) combo->AddItem(item);
+    HWND edit = GetWindow(combo->Handle(), GW_CHILD);
+    ASSERT_NE(edit, nullptr);
+    const struct {
+        const char* text;  // left in the edit when the focus goes
+        bool unlisted;
+    } exits[] = {{"Banana", false}, {"", false}, {"Kiwi", true}};
+    for (const auto& exit : exits) {
+        combo->SetText(exit.text);
+        notify(CBN_KILLFOCUS);
+    }
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, WM_CHAR, 'b', 0);
+    EXPECT_EQ(combo->Text(), "Banana");
+    EXPECT_EQ(events, (std::vector<std::string>{"unlisted Kiwi", "completed"}));
+}
+
 TEST_F(ComboBoxTest, UnderThemesTheButtonIsTheThemesAndTheFrameIsLeftToIt) {
     TFakeThemes themes;
     ASSERT_TRUE(themes.Loaded());
