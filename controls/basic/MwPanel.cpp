@@ -1,5 +1,7 @@
 #include "controls/basic/MwPanel.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "classlib/core/ClassBuilder.h"
@@ -7,6 +9,7 @@
 #include "classlib/win/Canvas.h"
 #include "controls/basic/ChildAlignment.h"
 #include "controls/basic/MwFrameController.h"
+#include "controls/basic/MwPanelDockManager.h"
 #include "controls/foundation/ColorShades.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
@@ -127,7 +130,40 @@ void TMwCustomPanel::SetBounds(int left, int top, int width, int height) {
 
 cl::TRect TMwCustomPanel::AlignArea() { return AdjustRectForBorders(ClientRect(), true); }
 
-void TMwCustomPanel::AlignControls() { AlignChildrenIn(*this, AlignArea(), aligning_); }
+void TMwCustomPanel::AlignControls() {
+    AlignChildrenIn(*this, AlignArea(), aligning_);
+    if (dockManager_) dockManager_->ResetBounds(AlignArea());
+}
+
+// ---- docking ----
+
+void TMwCustomPanel::SetDockSite(bool v) {
+    if (!cl::StoreIfChanged(dockSite_, v)) return;
+    UpdateDockManager();
+}
+
+void TMwCustomPanel::SetUseDockManager(bool v) {
+    if (!cl::StoreIfChanged(useDockManager_, v)) return;
+    UpdateDockManager();
+}
+
+std::unique_ptr<cl::TDockTree> TMwCustomPanel::CreateDockManager() { return std::make_unique<TMwPanelDockManager>(*this); }
+
+void TMwCustomPanel::UpdateDockManager() {
+    const bool needed = dockSite_ && useDockManager_;
+    if (needed == (dockManager_ != nullptr)) return;
+    dockManager_ = needed ? CreateDockManager() : nullptr;
+    Realign();
+    Invalidate();
+}
+
+void TMwCustomPanel::DockClient(cl::TControl& client) {
+    if (!dockManager_) return;
+    client.SetParent(this);
+    dockManager_->InsertControl(client);
+    Realign();
+    Invalidate();
+}
 
 // ---- enabled state of the children ----
 
@@ -158,6 +194,7 @@ void TMwCustomPanel::RestoreChildren() {
 void TMwCustomPanel::ControlListChanged(cl::TControl* control, bool inserted) {
     cl::TCustomControl::ControlListChanged(control, inserted);
     // A record must not outlive its child: a new child at the same address would inherit it.
+    if (!inserted && dockManager_) dockManager_->RemoveControl(*control);
     if (!inserted)
         childEnabled_.erase(std::remove_if(childEnabled_.begin(), childEnabled_.end(),
                                            [control](const auto& entry) { return entry.first == control; }),
@@ -171,6 +208,13 @@ void TMwCustomPanel::WndProc(cl::TMessage& m) {
         case TMouseTracking::TChange::Entered: OnMouseEnter(this); break;
         case TMouseTracking::TChange::Left: OnMouseLeave(this); break;
         case TMouseTracking::TChange::None: break;
+    }
+    if (dockManager_) {
+        dockManager_->SiteMessage(m.msg);
+        if (m.msg == WM_LBUTTONDOWN && dockManager_->MouseDown({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)})) {
+            m.result = 0;
+            return;
+        }
     }
     switch (m.msg) {
         case WM_CREATE: {
@@ -233,6 +277,7 @@ void TMwCustomPanel::Paint(cl::TCanvas& canvas) {
     const cl::TRect r = PaintFrameAndBackground(canvas);
     if (showGrid_) DrawGrid(canvas, r);
     DrawCaption(canvas, r);
+    if (dockManager_) dockManager_->PaintSite(canvas);
     OnPaint(this);
 }
 

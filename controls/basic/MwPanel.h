@@ -6,12 +6,14 @@
 // come from a frame controller; disabling the panel disables its children and enabling it
 // restores the ones that were enabled before.
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "classlib/core/Event.h"
 #include "classlib/win/Control.h"
+#include "classlib/win/DockTree.h"
 #include "classlib/win/Panel.h"
 #include "controls/basic/MouseTracking.h"
 #include "controls/basic/PanelLayout.h"
@@ -78,12 +80,18 @@ public:
     // bottom borders.
     bool FullRepaint() const { return fullRepaint_; }
     void SetFullRepaint(bool v) { fullRepaint_ = v; }
+    // The dock manager paints caption strips with a close glyph for the docked clients.
     bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
-    void SetShowDockClientCaptions(bool v) { showDockClientCaptions_ = v; }
+    void SetShowDockClientCaptions(bool v) { StoreAndInvalidate(showDockClientCaptions_, v); }
+    // A dock site with UseDockManager lays its docked clients out through a dock manager.
     bool DockSite() const { return dockSite_; }
-    void SetDockSite(bool v) { dockSite_ = v; }
+    void SetDockSite(bool v);
     bool UseDockManager() const { return useDockManager_; }
-    void SetUseDockManager(bool v) { useDockManager_ = v; }
+    void SetUseDockManager(bool v);
+    cl::TDockTree* DockManager() const { return dockManager_.get(); }
+    // Docks a control in this panel (it becomes a child) and lays the docked clients out again;
+    // nothing happens while the panel has no dock manager.
+    void DockClient(cl::TControl& client);
 
     // The pointer's position in client coordinates.
     virtual cl::TPoint GetCursorClientPos();
@@ -116,6 +124,7 @@ protected:
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     // The area the children align in.
     virtual cl::TRect AlignArea();
+    virtual std::unique_ptr<cl::TDockTree> CreateDockManager();
     // Paints the borders and the background and returns the rectangle inside the borders.
     cl::TRect PaintFrameAndBackground(cl::TCanvas& canvas);
     // A border of the panel's style: fsFlat and fsFlatBold in the shaded FlatColor, fsStatus
@@ -132,6 +141,8 @@ private:
     void RepaintAfterResize(const WINDOWPOS& position);
     void RememberAndDisableChildren();
     void RestoreChildren();
+    // Makes the dock manager when the panel needs one and frees it when it no longer does.
+    void UpdateDockManager();
 
     TAlignmentVertical alignmentVertical_ = TAlignmentVertical::Center;
     cl::TAlignment alignment_ = cl::TAlignment::Center;
@@ -153,6 +164,7 @@ private:
     bool showDockClientCaptions_ = true;
     bool dockSite_ = false;
     bool useDockManager_ = false;
+    std::unique_ptr<cl::TDockTree> dockManager_;
 
     bool aligning_ = false;
     mw::TMouseTracking mouse_;

@@ -308,6 +308,83 @@ end
 
 // ---- spacer ----
 
+TEST_F(PanelTest, ADockSiteStacksItsClientsPastTheirCaptionStripsAlongItsAlignment) {
+    struct Case {
+        const char* name;
+        cl::TAlign align;
+        bool sideBySide;  // a panel aligned top or bottom puts the strips at the left
+    };
+    for (const Case& c : {Case{"not aligned", cl::TAlign::None, false}, Case{"aligned left", cl::TAlign::Left, false},
+                          Case{"aligned top", cl::TAlign::Top, true}}) {
+        SCOPED_TRACE(c.name);
+        TMwPanel* site = NewPanel(form, 120, 80);
+        site->SetAlign(c.align);
+        site->SetBorderOuter(TFrameStyle::None);
+        site->SetDockSite(true);
+        EXPECT_EQ(site->DockManager(), nullptr) << "only with UseDockManager";
+        site->SetUseDockManager(true);
+        ASSERT_NE(site->DockManager(), nullptr);
+        auto* one = new TMwPanel(form);
+        auto* two = new TMwPanel(form);
+        site->DockClient(*one);
+        site->DockClient(*two);
+        const TRect area = site->ClientRect();
+        if (c.sideBySide) {
+            const int half = area.Width() / 2;
+            EXPECT_EQ(one->BoundsRect(), TRect::FromBounds(14, 0, half - 14, area.Height()));
+            EXPECT_EQ(two->BoundsRect(), TRect::FromBounds(half + 14, 0, area.Width() - half - 14, area.Height()));
+        } else {
+            const int half = area.Height() / 2;
+            EXPECT_EQ(one->BoundsRect(), TRect::FromBounds(0, 14, area.Width(), half - 14));
+            EXPECT_EQ(two->BoundsRect(), TRect::FromBounds(0, half + 14, area.Width(), area.Height() - half - 14));
+        }
+        cl::Free(one);
+        EXPECT_EQ(site->DockManager()->Clients().size(), 1u) << "a freed client leaves the layout";
+        EXPECT_EQ(c.sideBySide ? two->Left() : two->Top(), 14) << "the other one takes the whole site";
+        site->SetDockSite(false);
+        EXPECT_EQ(site->DockManager(), nullptr);
+        cl::Free(site);
+    }
+}
+
+TEST_F(PanelTest, DockedClientsShowCaptionStripsInTheFocusColoursAndCloseFromTheirBox) {
+    ASSERT_NE(cl::ColorToRGB(cl::clActiveCaption), cl::ColorToRGB(cl::clInactiveCaption));
+    form->Show();
+    TMwPanel* site = NewPanel(form, 120, 80);
+    site->SetBorderOuter(TFrameStyle::None);
+    site->SetColor(kPaper);
+    site->SetDockSite(true);
+    site->SetUseDockManager(true);
+    auto* one = new TMwPanel(form);
+    auto* two = new TMwPanel(form);
+    one->SetCaption("One");
+    site->DockClient(*one);
+    site->DockClient(*two);
+    two->SetFocus();
+    const int stripY = 13, twoStripY = 40 + 13, emptyX = 90;  // below the text, left of the close box
+
+    TPaintSurface captions(120, 80);
+    captions.Paint(*site);
+    EXPECT_EQ(captions.At(emptyX, stripY), cl::ColorToRGB(cl::clInactiveCaption));
+    EXPECT_EQ(captions.At(emptyX, twoStripY), cl::ColorToRGB(cl::clActiveCaption)) << "the client with the focus";
+    EXPECT_GT(captions.Count(cl::clInactiveCaptionText, TRect{2, 0, 40, 14}), 0) << "the caption text";
+
+    site->SetShowDockClientCaptions(false);
+    TPaintSurface plain(120, 80);
+    plain.Paint(*site);
+    EXPECT_NE(plain.At(emptyX, stripY), cl::ColorToRGB(cl::clInactiveCaption)) << "the plain grabber";
+
+    ValidateRect(site->Handle(), nullptr);
+    SendMessageA(site->Handle(), WM_COMMAND, 0, 0);
+    EXPECT_TRUE(GetUpdateRect(site->Handle(), nullptr, FALSE)) << "a command repaints the strips";
+
+    site->SetShowDockClientCaptions(true);
+    SendMessageA(site->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(111, 6));  // the close box of the top strip
+    EXPECT_FALSE(one->Visible());
+    EXPECT_FALSE(site->DockManager()->IsDocked(*one));
+    EXPECT_EQ(two->BoundsRect(), TRect::FromBounds(0, 14, 120, 66));
+}
+
 TEST_F(PanelTest, SpacerTurnsWithItsOrientationExceptWhileLoading) {
     auto* spacer = new TMwSpacer(form);
     spacer->SetParent(form);
