@@ -30,6 +30,7 @@ const cl::TClassInfo& TMwCustomButtonEdit::StaticClass() {
     using E = TMwCustomButtonEdit;
     static const auto info = cl::TClassBuilder<E>("TMwCustomButtonEdit", TMwEdit::StaticClass())
                                  .Bool("AllowKeyEdit", &E::AllowKeyEdit, &E::SetAllowKeyEdit)
+                                 .Enum<TBiDiMode>("BiDiMode", &E::BiDiMode, &E::SetBiDiMode, kBiDiModeNames)
                                  .Enum<TButtonKind>("ButtonKind", &E::ButtonKind, &E::SetButtonKind, kButtonKindNames)
                                  .Enum<TButtonKind>("AltBtnKind", &E::AltBtnKind, &E::SetAltBtnKind, kButtonKindNames)
                                  .Binary("ButtonGlyph", &E::ButtonGlyph, &E::SetButtonGlyph)
@@ -138,16 +139,24 @@ void TMwCustomButtonEdit::PositionButtonPair() {
     }
     const int pairWidth = PairWidth();
     // The edit always has a 3-D border, whose two pixels the client area leaves out.
-    pair_->SetBounds(Width() - pairWidth - 4, 0, pairWidth, Height() - 3);
+    const int left = RightToLeftReading(biDiMode_) ? 0 : Width() - pairWidth - 4;
+    pair_->SetBounds(left, 0, pairWidth, Height() - 3);
     pair_->PositionButtons();
     SetEditMargins();
     Invalidate();
 }
 
+void TMwCustomButtonEdit::SetBiDiMode(TBiDiMode v) {
+    if (!cl::StoreIfChanged(biDiMode_, v)) return;
+    PositionButtonPair();
+}
+
 void TMwCustomButtonEdit::SetEditMargins() {
     if (!HandleAllocated()) return;
-    SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(0, 0));
-    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, PairWidth() + 2));
+    const int room = PairWidth() + 2;
+    const bool rightToLeft = RightToLeftReading(biDiMode_);
+    SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(rightToLeft ? room : 0, 0));
+    SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, rightToLeft ? 0 : room));
 }
 
 void TMwCustomButtonEdit::InitializeWnd() {

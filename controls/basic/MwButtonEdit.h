@@ -51,6 +51,11 @@ public:
     int AltBtnWidth() const { return Button(kAlt)->Width(); }
     void SetAltBtnWidth(int v) { SetButtonWidthOf(kAlt, v); }
 
+    // Right-to-left reading puts the buttons inside the left edge, with the left margin
+    // widened for them.
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode v);
+
     void SetFlatButtons(bool v) override;
     void SetAlignment(TEditAlignment v) override;
     void SetEnabled(bool enabled) override;
@@ -100,6 +105,7 @@ private:
 
     TMwButtonPair* pair_;
     TButtonState buttons_[2];
+    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
     bool allowKeyEdit_ = true;
     bool shortCutClicked_ = false;  // swallows the character of the key that clicked a button
 };

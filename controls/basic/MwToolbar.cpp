@@ -32,12 +32,6 @@ struct TCompatibleDC {
     HDC dc;
 };
 
-// The class library has no bidirectional mode of its own: a control lays out right to left when
-// its window does.
-bool LaysOutRightToLeft(cl::TControl& control) {
-    return control.HandleAllocated() && (GetWindowLongA(control.Handle(), GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
-}
-
 }  // namespace
 
 const cl::TClassInfo& TMwCustomizeCaptions::StaticClass() {
@@ -81,6 +75,7 @@ const cl::TClassInfo& TMwToolbar::StaticClass() {
             .Bool("ShowDivider", &T::ShowDivider, &T::SetShowDivider)
             .Enum<TMwToolbarTextOptions>("TextOptions", &T::TextOptions, &T::SetTextOptions, kTextOptionsNames)
             .Bool("WrapControls", &T::WrapControls, &T::SetWrapControls)
+            .Enum<TBiDiMode>("BiDiMode", &T::BiDiMode, &T::SetBiDiMode, kBiDiModeNames)
             .Object("CustomizeCaptions", &T::CustomizeCaptions)
             .Ref<TMwRegIniFile>("RegIniFile", &T::RegIniFile, &T::SetRegIniFile)
             .Event("OnVisibleChanged", &T::OnVisibleChanged)
@@ -366,7 +361,7 @@ void TMwToolbar::PositionControls() {
     positioning_ = true;
     try {
         std::vector<TToolbarSlot> slots;
-        for (cl::TControl* c : controls_) slots.push_back({c->Width(), c->Height(), c->Visible(), LaysOutRightToLeft(*c), 0, 0});
+        for (cl::TControl* c : controls_) slots.push_back({c->Width(), c->Height(), c->Visible(), RightToLeftAlignment(biDiMode_), 0, 0});
         const TToolbarGeometry geometry{Width(), Height(), margin_, topMargin_, rowHeight_, wrapControls_, orientation_};
         const TToolbarRows rows = PositionToolbarSlots(geometry, slots);
         for (size_t i = 0; i < controls_.size(); ++i)

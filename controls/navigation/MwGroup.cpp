@@ -20,8 +20,6 @@ using namespace mw;
 namespace {
 
 const cl::TEnumNames kItemStyleNames{{{"isSmall", 0}, {"isLarge", 1}}};
-const cl::TEnumNames kBiDiModeNames{
-    {{"bdLeftToRight", 0}, {"bdRightToLeft", 1}, {"bdRightToLeftNoAlign", 2}, {"bdRightToLeftReadingOnly", 3}}};
 
 cl::TColor DefaultCaptionColor(TMwGroupBarStyle style) {
     switch (style) {

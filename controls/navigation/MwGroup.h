@@ -26,9 +26,6 @@ using TMwCanCloseEvent = cl::TEvent<cl::TObject*, bool&>;
 
 enum class TMwCaptionState { Normal, Hot, Pressed };
 
-// Reading order: any right-to-left mode mirrors the caption, the button and the items.
-enum class TBiDiMode { LeftToRight, RightToLeft, RightToLeftNoAlign, RightToLeftReadingOnly };
-
 class TMwGroup : public cl::TCustomControl {
     CL_CLASS_INFO()
 public:

@@ -76,6 +76,25 @@ TEST_F(ButtonEditTest, ButtonsStandInsideTheRightEdgeAndKeepTheTextClearOfThem) 
     EXPECT_EQ(pair->AltButton()->Left(), 0) << "alone, the alternate button moves to the left";
 }
 
+TEST_F(ButtonEditTest, RightToLeftReadingPutsTheButtonsAtTheLeftEdgeAndWidensTheLeftMargin) {
+    TMwButtonPair* pair = edit->ButtonPair();
+    const int clientWidth = edit->ClientWidth();
+    const struct {
+        TBiDiMode mode;
+        bool buttonsLeft;
+    } cases[] = {{TBiDiMode::RightToLeft, true},
+                 {TBiDiMode::RightToLeftReadingOnly, true},
+                 {TBiDiMode::RightToLeftNoAlign, true},
+                 {TBiDiMode::LeftToRight, false}};
+    for (const auto& c : cases) {
+        edit->SetBiDiMode(c.mode);
+        const LRESULT margins = SendMessageA(edit->Handle(), EM_GETMARGINS, 0, 0);
+        EXPECT_EQ(pair->Left(), c.buttonsLeft ? 0 : clientWidth - 17) << static_cast<int>(c.mode);
+        EXPECT_EQ(LOWORD(margins), c.buttonsLeft ? 19 : 0) << static_cast<int>(c.mode);
+        EXPECT_EQ(HIWORD(margins), c.buttonsLeft ? 0 : 19) << static_cast<int>(c.mode);
+    }
+}
+
 TEST_F(ButtonEditTest, ShortcutsClickTheirButtonAndTypeNothing) {
     edit->SetAltBtnVisible(true);
     edit->SetAltBtnShortCut(VK_F5);

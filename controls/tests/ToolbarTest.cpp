@@ -187,6 +187,24 @@ TEST_F(ToolbarTest, AutoResizeFitsTheRowsAndTellsTheParent) {
     EXPECT_FALSE(toolbar->AutoResize()) << "a page scroller sizes the toolbar itself";
 }
 
+TEST_F(ToolbarTest, RightToLeftAlignmentPlacesTheRowsFromTheRightEdge) {
+    TMwToolButton* first = AddButton();
+    TMwToolButton* second = AddButton();
+    second->SetWidth(30);
+    const int width = toolbar->Width();
+    const struct {
+        TBiDiMode mode;
+        int firstLeft, secondLeft;
+    } cases[] = {{TBiDiMode::RightToLeft, width - 25 - 4, width - 30 - 29},
+                 {TBiDiMode::RightToLeftReadingOnly, 4, 29},  // the reading alone does not move them
+                 {TBiDiMode::LeftToRight, 4, 29}};
+    for (const auto& c : cases) {
+        toolbar->SetBiDiMode(c.mode);
+        EXPECT_EQ(first->Left(), c.firstLeft) << static_cast<int>(c.mode);
+        EXPECT_EQ(second->Left(), c.secondLeft) << static_cast<int>(c.mode);
+    }
+}
+
 TEST_F(ToolbarTest, TheBackgroundIsTiledInsideTheBordersUnlessThemed) {
     toolbar->SetAlign(cl::TAlign::None);
     toolbar->SetBounds(0, 0, 100, 40);
