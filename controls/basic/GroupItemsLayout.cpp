@@ -38,11 +38,15 @@ std::vector<cl::TRect> ArrangeGroupItems(const TGroupItemsInput& in) {
         const int column = i / rows, row = i % rows;
         const int top = row * (in.itemHeight + in.verticalSpacing) + in.firstRowTop;
         if (in.spaceEvenly) {
-            bounds.push_back(cl::TRect::FromBounds(column * evenWidth + in.startX, top, evenWidth, in.itemHeight));
+            const int x = column * evenWidth;
+            const int left = in.rightToLeft ? in.clientWidth - x - evenWidth - in.startX : x + in.startX;
+            bounds.push_back(cl::TRect::FromBounds(left, top, evenWidth, in.itemHeight));
         } else {
-            int x = in.startX;
+            int x = 0;
             for (int c = 0; c < column; ++c) x += columnWidths[static_cast<size_t>(c)];
-            bounds.push_back(cl::TRect::FromBounds(x, top, columnWidths[static_cast<size_t>(column)] - 4, in.itemHeight));
+            const int width = columnWidths[static_cast<size_t>(column)];
+            const int left = in.rightToLeft ? in.clientWidth - x - width + 4 - in.startX : x + in.startX;
+            bounds.push_back(cl::TRect::FromBounds(left, top, width - 4, in.itemHeight));
         }
     }
     // A caption wider than the group would paint its item over the group's frame: the item

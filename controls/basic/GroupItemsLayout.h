@@ -43,6 +43,10 @@ struct TGroupItemsInput {
     int firstRowTop = 0;
     int itemHeight = 17;
     int verticalSpacing = 3;
+    // Right-to-left reading mirrors the columns: the first one stands at the right, StartX
+    // from the client area's right edge.
+    bool rightToLeft = false;
+    int clientWidth = 0;
 };
 // The bounds of every item.
 std::vector<cl::TRect> ArrangeGroupItems(const TGroupItemsInput& in);

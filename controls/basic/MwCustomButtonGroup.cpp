@@ -15,6 +15,7 @@ const cl::TClassInfo& TMwCustomButtonGroup::StaticClass() {
             .Strings("Items", &G::Items)
             .Int("Columns", &G::Columns, &G::SetColumns)
             .Bool("SpaceEvenly", &G::SpaceEvenly, &G::SetSpaceEvenly)
+            .Enum<TBiDiMode>("BiDiMode", &G::BiDiMode, &G::SetBiDiMode, kBiDiModeNames)
             .Int("StartXPos", &G::StartXPos, &G::SetStartXPos)
             .Int("StartYPos", &G::StartYPos, &G::SetStartYPos)
             .Int("VerticalSpacing", &G::VerticalSpacing, &G::SetVerticalSpacing)
@@ -160,6 +161,7 @@ void TMwCustomButtonGroup::ApplyItemLook(TMwCustomGlyphButton& b) {
     b.SetHighlightColor(itemHighlightColor_);
     b.SetHotTrackColor(itemHotTrackColor_);
     b.SetHotTrackColorType(itemHotTrackColorType_);
+    b.SetAlignment(RightToLeftReading(biDiMode_) ? cl::TAlignment::LeftJustify : cl::TAlignment::RightJustify);
 }
 
 void TMwCustomButtonGroup::ArrangeButtons() {
@@ -182,6 +184,8 @@ void TMwCustomButtonGroup::ArrangeButtons() {
     in.borderWidth = BorderWidth();
     in.firstRowTop = mw::GroupFirstRowTop(top);
     in.itemHeight = itemHeight_;
+    in.rightToLeft = RightToLeftReading(biDiMode_);
+    in.clientWidth = ClientWidth();
     in.verticalSpacing = verticalSpacing_;
     HDC screen = GetDC(nullptr);
     {

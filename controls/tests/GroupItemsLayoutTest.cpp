@@ -74,6 +74,21 @@ TEST(GroupItemsLayout, ItemsFillTheColumnsTopToBottom) {
     EXPECT_TRUE(ArrangeGroupItems(TGroupItemsInput{}).empty());
 }
 
+TEST(GroupItemsLayout, RightToLeftReadingMirrorsTheColumnsFromTheRightEdge) {
+    TGroupItemsInput in;
+    in.captionWidths = {96, 76};  // columns 121 and 101 wide
+    in.columns = 2;
+    in.startX = 30;
+    in.firstRowTop = 18;
+    in.width = in.clientWidth = 300;
+    in.rightToLeft = true;
+    EXPECT_EQ(ArrangeGroupItems(in), (std::vector<TRect>{TRect::FromBounds(300 - 121 + 4 - 30, 18, 117, 17),
+                                                        TRect::FromBounds(300 - 121 - 101 + 4 - 30, 18, 97, 17)}));
+    in.spaceEvenly = true;  // columns (300 - 30 - 10) / 2 = 130 wide
+    EXPECT_EQ(ArrangeGroupItems(in), (std::vector<TRect>{TRect::FromBounds(300 - 130 - 30, 18, 130, 17),
+                                                        TRect::FromBounds(300 - 260 - 30, 18, 130, 17)}));
+}
+
 // The options dialog's long "Automatically open ..." row in its 321-pixel group.
 TEST(GroupItemsLayout, NoItemReachesIntoTheGroupsRightFrame) {
     const struct {

@@ -111,6 +111,22 @@ TEST_F(GroupTest, ItemsFillTheirColumnsBelowTheTitle) {
     EXPECT_GT(group->Item(0)->Top(), 10) << "below the title";
 }
 
+TEST_F(GroupTest, RightToLeftReadingStartsTheColumnsAtTheRightWithTheGlyphsThere) {
+    group->SetColumns(3);
+    const struct {
+        TBiDiMode mode;
+        cl::TAlignment alignment;  // of the caption beside the glyph
+        bool firstRightmost;
+    } cases[] = {{TBiDiMode::RightToLeftReadingOnly, cl::TAlignment::LeftJustify, true},
+                 {TBiDiMode::LeftToRight, cl::TAlignment::RightJustify, false}};
+    for (const auto& c : cases) {
+        group->SetBiDiMode(c.mode);
+        EXPECT_EQ(group->Item(0)->Alignment(), c.alignment);
+        EXPECT_EQ(group->Item(0)->Left() > group->Item(2)->Left(), c.firstRightmost);
+        EXPECT_LE(group->Item(0)->BoundsRect().right, group->ClientWidth());
+    }
+}
+
 TEST_F(GroupTest, FormResourcesStreamTheItemsAndCheckStates) {
     cl::RegisterClassLibrary();
     RegisterQuillonControls();
