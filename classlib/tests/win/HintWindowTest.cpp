@@ -87,7 +87,7 @@ TEST_F(HintWindowTest, MovingToWhereThereIsNoHintOrAwayBeforeTheHoverTimeShowsNo
 
 TEST_F(HintWindowTest, TheHoverTimerShowsTheHintThroughTheMessageLoop) {
     MoveOnto(withHint);
-    const DWORD deadline = GetTickCount() + 5000;
+    const DWORD deadline = GetTickCount() + 30000;
     while (!app.Hints().Showing() && GetTickCount() < deadline) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         app.ProcessMessages();

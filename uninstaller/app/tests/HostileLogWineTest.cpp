@@ -61,7 +61,7 @@ bool MakeFolderLink(const std::string& link, const std::string& target)
     return ln.Started() && WaitUntil([&] {
                DWORD attributes = GetFileAttributesA(link.c_str());
                return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-           }, 5000);
+           }, 30000);
 }
 
 void EndProgramsNamed(const std::string& upperName)
