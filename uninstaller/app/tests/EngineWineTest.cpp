@@ -102,15 +102,7 @@ protected:
         SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll", 3);
         SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll, 1);
 
-        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        ASSERT_NE(manager, nullptr);
-        SC_HANDLE service = CreateServiceA(manager, serviceName.c_str(), serviceName.c_str(), SERVICE_ALL_ACCESS,
-                                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
-                                           (app + "\\helper.exe").c_str(), nullptr, nullptr, nullptr, nullptr,
-                                           nullptr);
-        ASSERT_NE(service, nullptr);
-        CloseServiceHandle(service);
-        CloseServiceHandle(manager);
+        ASSERT_EQ(CreateTestService(serviceName, app + "\\helper.exe"), static_cast<DWORD>(ERROR_SUCCESS));
 
         firstSection = "***  Installation Started ***\r\n"
                        "Title: Engine Test Installation\r\n"

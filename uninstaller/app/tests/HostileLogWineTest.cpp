@@ -135,26 +135,11 @@ protected:
         SetText(HKEY_LOCAL_MACHINE, productKey, "Path", app);
         SetText(HKEY_LOCAL_MACHINE, productKey + "\\Options", "Level", "2");
         SetText(HKEY_CLASSES_ROOT, clsid + "\\InprocServer32", "", app + "\\app.exe");
-        HKEY shared;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &shared,
-                                  nullptr),
-                  ERROR_SUCCESS);
-        DWORD count = 2;
-        RegSetValueExA(shared, (app + "\\shared.dll").c_str(), 0, REG_DWORD, reinterpret_cast<BYTE*>(&count),
-                       sizeof count);
-        RegCloseKey(shared);
+        SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll", 2);
 
-        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        ASSERT_NE(manager, nullptr);
-        SC_HANDLE service = CreateServiceA(manager, serviceName.c_str(), serviceName.c_str(), SERVICE_ALL_ACCESS,
-                                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
-                                           (app + "\\app.exe").c_str(), nullptr, nullptr, nullptr, nullptr,
-                                           nullptr);
         // Set up again for the next run, the service may still be there.
-        ASSERT_TRUE(service || GetLastError() == ERROR_SERVICE_EXISTS);
-        if (service)
-            CloseServiceHandle(service);
-        CloseServiceHandle(manager);
+        const DWORD service = CreateTestService(serviceName, app + "\\app.exe");
+        ASSERT_TRUE(service == ERROR_SUCCESS || service == ERROR_SERVICE_EXISTS) << service;
 
         installation = "***  Installation Started ***\r\n"
                        "Title: Hostile Test Installation\r\n"

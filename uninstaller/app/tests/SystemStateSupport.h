@@ -59,6 +59,22 @@ inline std::string Ini(const std::string& file, const char* section, const char*
     return value;
 }
 
+// Makes a demand-start service that runs program: ERROR_SUCCESS, or why it could not be made.
+inline DWORD CreateTestService(const std::string& name, const std::string& program)
+{
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+    if (!manager)
+        return GetLastError();
+    SC_HANDLE service = CreateServiceA(manager, name.c_str(), name.c_str(), SERVICE_ALL_ACCESS,
+                                       SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
+                                       program.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr);
+    DWORD result = service ? ERROR_SUCCESS : GetLastError();
+    if (service)
+        CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return result;
+}
+
 inline bool ServiceExists(const std::string& name)
 {
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
