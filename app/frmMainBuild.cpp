@@ -460,8 +460,8 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
             createFolder(cl::ExtractFilePath(file));
             const std::string name = (*Entries)[staged.EntryIndex];
             if (IsAddedFileAt(staged.EntryIndex)) {
-                const std::string source =
-                    (*SourceDirs)[static_cast<int>(Entries->Integers(staged.EntryIndex))] + name.substr(name.find('*') + 1);
+                const std::string source = (*SourceDirs)[static_cast<int>(Entries->Integers(staged.EntryIndex))] +
+                                           std::string(quillon::AddedFileName(name));
                 if (!CopyFileA(source.c_str(), file.c_str(), FALSE))
                     throw cl::EFCreateError("Cannot copy \"" + source + "\" to \"" + file + "\"");
                 SetFileAttributesA(file.c_str(), GetFileAttributesA(file.c_str()) & ~FILE_ATTRIBUTE_READONLY);

@@ -139,8 +139,7 @@ void TfrmMainQuillon::ExtractSelectedFiles() {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            if (IsAddedFileCaption(caption)) continue;
-            quillon::TRFAFile* entry = entries[caption];
+            quillon::TRFAFile* entry = entries[caption];  // none for an added file
             if (!entry) continue;
             const std::optional<std::string> name = targets.AddFile(caption);
             if (!name) {
@@ -339,8 +338,7 @@ void TfrmMainQuillon::DragOutSelection() {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            if (IsAddedFileCaption(caption)) continue;
-            quillon::TRFAFile* entry = entries[caption];
+            quillon::TRFAFile* entry = entries[caption];  // none for an added file
             const std::optional<std::string> name = entry ? targets.AddFile(caption) : std::nullopt;
             if (!name) continue;
             CurrentEntry = entry;

@@ -11,12 +11,24 @@ std::string AddedEntryName(std::string_view folder, std::string_view fileName) {
     return name;
 }
 
-bool IsAddedEntryName(std::string_view entryName) { return entryName.find('*') != std::string_view::npos; }
+namespace {
+
+// Where the last part of the name starts.
+size_t FileNameStart(std::string_view entryName) {
+    const size_t slash = entryName.rfind('/');
+    return slash == std::string_view::npos ? 0 : slash + 1;
+}
+
+}  // namespace
+
+std::string_view AddedFileName(std::string_view entryName) {
+    const std::string_view file = entryName.substr(FileNameStart(entryName));
+    return !file.empty() && file.front() == '*' ? file.substr(1) : file;
+}
 
 std::string BuiltEntryPath(std::string_view entryName) {
-    std::string path(entryName);
-    const size_t star = path.find('*');
-    if (star != std::string::npos) path.erase(star, 1);
+    std::string path(entryName.substr(0, FileNameStart(entryName)));
+    path += AddedFileName(entryName);
     return path;
 }
 

@@ -11,9 +11,11 @@ namespace quillon {
 // folder: "/" separated with a trailing "/" (empty for the archive's top level).
 std::string AddedEntryName(std::string_view folder, std::string_view fileName);
 
-bool IsAddedEntryName(std::string_view entryName);
+// The disk file name of an added file: what follows the "*" that starts its last part (an
+// archive's folder names may hold "*" too).
+std::string_view AddedFileName(std::string_view entryName);
 
-// The archive path an entry takes in the built archive: the name without the added file's "*".
+// The archive path an added file takes in the built archive: its name without that "*".
 std::string BuiltEntryPath(std::string_view entryName);
 
 // Whether the entry lies below the folder ("/" separated, no trailing "/"); the folder

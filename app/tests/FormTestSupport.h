@@ -71,7 +71,7 @@ private:
             if (!form) return;
             if (!self->acted_) {
                 self->acted_ = true;
-                self->deadline_ = Clock::now() + std::chrono::seconds(5);
+                self->deadline_ = Clock::now() + std::chrono::seconds(30);
                 self->action_(*form);
             } else if (Clock::now() > self->deadline_) {
                 ADD_FAILURE() << T::StaticClass().Name() << " was still open";

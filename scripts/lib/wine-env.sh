@@ -28,26 +28,18 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export HOME="$quillon_session_dir/home"
 mkdir -p "$HOME"
 
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 quillon_xvfb_pid=""
 
 quillon_wine_cleanup() {
   WINEPREFIX="$QUILLON_SESSION_DIR/prefix" wineserver -k >/dev/null 2>&1 || true
-  if [ -n "$quillon_xvfb_pid" ]; then
-    kill "$quillon_xvfb_pid" >/dev/null 2>&1 || true
-    wait "$quillon_xvfb_pid" 2>/dev/null || true
-  fi
+  quillon_stop_xvfb
   rm -rf "$QUILLON_SESSION_DIR"
 }
 trap quillon_wine_cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-  # Xvfb picks a free display number and writes it to the pipe.
-  exec {quillon_fd}<> <(:)
-  Xvfb -displayfd "$quillon_fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  quillon_xvfb_pid=$!
-  read -r -t 30 -u "$quillon_fd" quillon_display || { echo "Xvfb did not start" >&2; exit 1; }
-  exec {quillon_fd}>&-
-  export DISPLAY=":$quillon_display"
+  quillon_start_xvfb || exit 1
 fi
 
 wine wineboot.exe -i >/dev/null 2>&1

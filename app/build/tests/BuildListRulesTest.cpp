@@ -35,10 +35,20 @@ TEST(BuildEntryNamesTest, EntriesBelowAFolderMatchWholeFolderNamesInAnyCase) {
     for (const auto& c : cases) EXPECT_EQ(IsEntryBelow(c.entry, c.folder), c.below) << c.entry << " in " << c.folder;
 
     EXPECT_EQ(AddedEntryName("a/b/", "c.con"), "a/b/*c.con");
-    EXPECT_TRUE(IsAddedEntryName("a/b/*c.con"));
-    EXPECT_FALSE(IsAddedEntryName("a/b/c.con"));
-    EXPECT_EQ(BuiltEntryPath("a/b/*c.con"), "a/b/c.con");
-    EXPECT_EQ(BuiltEntryPath("a/b/c.con"), "a/b/c.con");
+    // Only the "*" that marks the added file goes: archive folders may hold one too.
+    const struct {
+        const char* entry;
+        const char* fileName;
+        const char* built;
+    } added[] = {
+        {"a/b/*c.con", "c.con", "a/b/c.con"},
+        {"*c.con", "c.con", "c.con"},
+        {"a/*b/*c.con", "c.con", "a/*b/c.con"},
+    };
+    for (const auto& c : added) {
+        EXPECT_EQ(AddedFileName(c.entry), c.fileName) << c.entry;
+        EXPECT_EQ(BuiltEntryPath(c.entry), c.built) << c.entry;
+    }
 }
 
 TEST(StagingPlanTest, StagesTheRootFoldersTreeAndRefusesNamesThatCannotBeWrittenBelowIt) {

@@ -20,9 +20,9 @@ protected:
     }
     void TearDown() override { cl::DialogHooks() = {}; }
 
-    // Handles messages (and idle work) until the condition holds or five seconds pass.
+    // Handles messages (and idle work) until the condition holds or thirty seconds pass.
     bool PumpUntil(const std::function<bool()>& condition) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         while (!condition()) {
             if (std::chrono::steady_clock::now() > deadline) return false;
             SetTimer(nullptr, 0, 10, nullptr);  // wakes the idle wait

@@ -33,9 +33,9 @@ protected:
     void MoveOnto(cl::TControl* control) {
         const cl::TPoint screen = control->ClientToScreen({10, 10});
         SetCursorPos(screen.x, screen.y);
-        app.Hints().Observe(MSG{control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10)});
+        app.Hints().Observe(MSG{control->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10), 0, {}});
     }
-    void Key() { app.Hints().Observe(MSG{form->Handle(), WM_KEYDOWN, VK_DOWN, 0}); }
+    void Key() { app.Hints().Observe(MSG{form->Handle(), WM_KEYDOWN, VK_DOWN, 0, 0, {}}); }
 
     cl::TApplication app;
     cl::TForm* form = nullptr;
@@ -87,7 +87,7 @@ TEST_F(HintWindowTest, MovingToWhereThereIsNoHintOrAwayBeforeTheHoverTimeShowsNo
 
 TEST_F(HintWindowTest, TheHoverTimerShowsTheHintThroughTheMessageLoop) {
     MoveOnto(withHint);
-    const DWORD deadline = GetTickCount() + 5000;
+    const DWORD deadline = GetTickCount() + 30000;
     while (!app.Hints().Showing() && GetTickCount() < deadline) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         app.ProcessMessages();

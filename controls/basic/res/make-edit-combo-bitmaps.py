@@ -72,16 +72,17 @@ BUTTON_GLYPHS = {
                "XWWWWWWX..", "XWNNNNWX..", "XWWWWWWX..", "XXXXXXXX..", ".........."],
 }
 
-FONT_MARKS = {
-    "truetype": ["............", ".GGGGGG.....", ".G..G.G.....", "....G.......", "....GXXXXXX.",
+TRUETYPE_MARK = ["............", ".GGGGGG.....", ".G..G.G.....", "....G.......", "....GXXXXXX.",
                  "....G.X.X.X.", "....G...X...", "...GGG..X...", "........X...", "........X...",
-                 ".......XXX..", "............"],
+                 ".......XXX..", "............"]
+
+FONT_MARKS = {
+    "truetype": TRUETYPE_MARK,
+    # The same mark with its grey T in teal.
+    "truetypefixed": [line.replace("G", "B") for line in TRUETYPE_MARK],
     "fixedpitch": ["............", "............", ".XXXXXXXXX..", ".X.......X..", ".X.XXXXX.X..",
                    ".X.......X..", ".X.XXXXX.X..", ".X.......X..", ".X.XXXXX.X..", ".X.......X..",
                    ".XXXXXXXXX..", "............"],
-    "truetypefixed": ["............", ".BBBBBB.....", ".B..B.B.....", "....B.......", "....BXXXXXX.",
-                      "....B.X.X.X.", "....B...X...", "...BBB..X...", "........X...", "........X...",
-                      ".......XXX..", "............"],
     "printer": ["............", "...XXXXXX...", "...XWWWWX...", "...XWWWWX...", ".XXXXXXXXXX.",
                 ".XGGGGGGGGX.", ".XGGGGGGEGX.", ".XXXXXXXXXX.", "...XWWWWX...", "...XWWWWX...",
                 "...XXXXXX...", "............"],

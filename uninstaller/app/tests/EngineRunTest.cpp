@@ -477,15 +477,20 @@ TEST_F(EngineRunTest, CountersAreLoweredOnceAcrossRuns)
 // The notes are lines any reader of the log understands; the rest of the log is as it was.
 TEST_F(EngineRunTest, LoweredCountersAreNotedOnTheirLines)
 {
-    const std::string log = "***  Installation ***\n"
-                            "Title: Test Application\n"
-                            "File Copy: C:\\App\\shared.ocx\n"
-                            "Non-System File:\n"
-                            "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n"
-                            "File Copy: C:\\App\\app.exe\n"
-                            "***  Upgrade ***\n"
-                            "File Copy: C:\\App\\shared.ocx\n"
-                            "Backup Copy: C:\\App\\Backup\\shared.ocx\n";
+    // The log with the three lines that may carry a note given as they should read.
+    const auto Log = [](const std::string& firstCopy, const std::string& soloCopy, const std::string& upgradeCopy) {
+        return "***  Installation ***\n"
+               "Title: Test Application\n" +
+               firstCopy + "Non-System File:\n" + soloCopy +
+               "File Copy: C:\\App\\app.exe\n"
+               "***  Upgrade ***\n" +
+               upgradeCopy + "Backup Copy: C:\\App\\Backup\\shared.ocx\n";
+    };
+    const std::string shared = "File Copy: C:\\App\\shared.ocx\n";
+    const std::string solo = "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n";
+    const std::string kept = "Kept by uninstall: ";
+    const std::string ignored = "Shared DLL counter ignored:\n";
+    const std::string log = Log(shared, solo, shared);
     fake.files.AddFile("C:\\App\\Backup\\shared.ocx");
     fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\App\\shared.ocx", 5);
     const struct {
@@ -494,27 +499,9 @@ TEST_F(EngineRunTest, LoweredCountersAreNotedOnTheirLines)
         std::string expected;
     } cases[] = {
         {"an uninstall keeps the still counted file and gives back what reached 0", false,
-         "***  Installation ***\n"
-         "Title: Test Application\n"
-         "Kept by uninstall: File Copy: C:\\App\\shared.ocx\n"
-         "Non-System File:\n"
-         "Shared DLL counter ignored:\n"
-         "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n"
-         "File Copy: C:\\App\\app.exe\n"
-         "***  Upgrade ***\n"
-         "Kept by uninstall: File Copy: C:\\App\\shared.ocx\n"
-         "Backup Copy: C:\\App\\Backup\\shared.ocx\n"},
+         Log(kept + shared, ignored + solo, kept + shared)},
         {"a rollback that puts the older file back gives back the last copy only", true,
-         "***  Installation ***\n"
-         "Title: Test Application\n"
-         "File Copy: C:\\App\\shared.ocx\n"
-         "Non-System File:\n"
-         "File Copy: C:\\WINDOWS\\SYSTEM32\\SOLO.DLL\n"
-         "File Copy: C:\\App\\app.exe\n"
-         "***  Upgrade ***\n"
-         "Shared DLL counter ignored:\n"
-         "File Copy: C:\\App\\shared.ocx\n"
-         "Backup Copy: C:\\App\\Backup\\shared.ocx\n"},
+         Log(shared, solo, ignored + shared)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

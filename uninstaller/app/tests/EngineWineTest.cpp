@@ -13,6 +13,7 @@
 #include "uninstaller/app/SharedFilePrompt.h"
 #include "uninstaller/app/Uninstaller.h"
 #include "uninstaller/app/UserPrompts.h"
+#include "uninstaller/app/tests/SystemStateSupport.h"
 #include "uninstaller/app/tests/WineTestSupport.h"
 
 using namespace wine_test;
@@ -21,58 +22,6 @@ namespace {
 
 const DWORD kDeadline = 60000;
 const char kSharedDlls[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-
-// Registry helpers: a missing value reads as "<none>".
-void SetText(HKEY root, const std::string& key, const char* name, const std::string& text)
-{
-    HKEY opened;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(opened);
-}
-
-void SetNumber(HKEY root, const std::string& key, const std::string& name, DWORD number)
-{
-    HKEY opened;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), sizeof number);
-    RegCloseKey(opened);
-}
-
-std::string Value(HKEY root, const std::string& key, const std::string& name)
-{
-    HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return "<none>";
-    char data[512] = "";
-    DWORD size = sizeof data - 1, type = 0;
-    LONG result = RegQueryValueExA(opened, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(opened);
-    if (result != ERROR_SUCCESS)
-        return "<none>";
-    if (type == REG_DWORD)
-        return std::to_string(*reinterpret_cast<DWORD*>(data));
-    return data;
-}
-
-bool KeyExists(HKEY root, const std::string& key)
-{
-    HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(opened);
-    return true;
-}
-
-std::string Ini(const std::string& file, const char* section, const char* item)
-{
-    char value[256];
-    GetPrivateProfileStringA(section, item, "<none>", value, sizeof value, file.c_str());
-    return value;
-}
 
 std::string SystemDirectory()
 {
@@ -86,18 +35,6 @@ std::string SystemIni()
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);
     return std::string(windows) + "\\system.ini";
-}
-
-bool ServiceExists(const std::string& name)
-{
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (!manager)
-        return false;
-    SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS);
-    if (service)
-        CloseServiceHandle(service);
-    CloseServiceHandle(manager);
-    return service != nullptr;
 }
 
 int sharedQuestions;
@@ -165,15 +102,7 @@ protected:
         SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll", 3);
         SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll, 1);
 
-        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        ASSERT_NE(manager, nullptr);
-        SC_HANDLE service = CreateServiceA(manager, serviceName.c_str(), serviceName.c_str(), SERVICE_ALL_ACCESS,
-                                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
-                                           (app + "\\helper.exe").c_str(), nullptr, nullptr, nullptr, nullptr,
-                                           nullptr);
-        ASSERT_NE(service, nullptr);
-        CloseServiceHandle(service);
-        CloseServiceHandle(manager);
+        ASSERT_EQ(CreateTestService(serviceName, app + "\\helper.exe"), static_cast<DWORD>(ERROR_SUCCESS));
 
         firstSection = "***  Installation Started ***\r\n"
                        "Title: Engine Test Installation\r\n"

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "uninstaller/app/tests/SystemStateSupport.h"
 #include "uninstaller/app/tests/WineTestSupport.h"
 
 using namespace wine_test;
@@ -33,58 +34,6 @@ std::string ShellFolder(int id)
 std::string ParentOf(const std::string& path)
 {
     return path.substr(0, path.rfind('\\'));
-}
-
-void SetText(HKEY root, const std::string& key, const std::string& name, const std::string& text)
-{
-    HKEY opened;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(opened);
-}
-
-std::string Value(HKEY root, const std::string& key, const std::string& name)
-{
-    HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return "<none>";
-    char data[512] = "";
-    DWORD size = sizeof data - 1, type = 0;
-    LONG result = RegQueryValueExA(opened, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(opened);
-    if (result != ERROR_SUCCESS)
-        return "<none>";
-    return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : std::string(data);
-}
-
-bool KeyExists(HKEY root, const std::string& key)
-{
-    HKEY opened;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(opened);
-    return true;
-}
-
-bool ServiceExists(const std::string& name)
-{
-    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-    if (!manager)
-        return false;
-    SC_HANDLE service = OpenServiceA(manager, name.c_str(), SERVICE_QUERY_STATUS);
-    if (service)
-        CloseServiceHandle(service);
-    CloseServiceHandle(manager);
-    return service != nullptr;
-}
-
-std::string Ini(const std::string& file, const char* section, const char* item)
-{
-    char value[256];
-    GetPrivateProfileStringA(section, item, "<none>", value, sizeof value, file.c_str());
-    return value;
 }
 
 typedef char*(CDECL* UnixFileNameProc)(LPCWSTR dosName);
@@ -112,7 +61,7 @@ bool MakeFolderLink(const std::string& link, const std::string& target)
     return ln.Started() && WaitUntil([&] {
                DWORD attributes = GetFileAttributesA(link.c_str());
                return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-           }, 5000);
+           }, 30000);
 }
 
 void EndProgramsNamed(const std::string& upperName)
@@ -186,26 +135,11 @@ protected:
         SetText(HKEY_LOCAL_MACHINE, productKey, "Path", app);
         SetText(HKEY_LOCAL_MACHINE, productKey + "\\Options", "Level", "2");
         SetText(HKEY_CLASSES_ROOT, clsid + "\\InprocServer32", "", app + "\\app.exe");
-        HKEY shared;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &shared,
-                                  nullptr),
-                  ERROR_SUCCESS);
-        DWORD count = 2;
-        RegSetValueExA(shared, (app + "\\shared.dll").c_str(), 0, REG_DWORD, reinterpret_cast<BYTE*>(&count),
-                       sizeof count);
-        RegCloseKey(shared);
+        SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll", 2);
 
-        SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
-        ASSERT_NE(manager, nullptr);
-        SC_HANDLE service = CreateServiceA(manager, serviceName.c_str(), serviceName.c_str(), SERVICE_ALL_ACCESS,
-                                           SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
-                                           (app + "\\app.exe").c_str(), nullptr, nullptr, nullptr, nullptr,
-                                           nullptr);
         // Set up again for the next run, the service may still be there.
-        ASSERT_TRUE(service || GetLastError() == ERROR_SERVICE_EXISTS);
-        if (service)
-            CloseServiceHandle(service);
-        CloseServiceHandle(manager);
+        const DWORD service = CreateTestService(serviceName, app + "\\app.exe");
+        ASSERT_TRUE(service == ERROR_SUCCESS || service == ERROR_SERVICE_EXISTS) << service;
 
         installation = "***  Installation Started ***\r\n"
                        "Title: Hostile Test Installation\r\n"

@@ -247,7 +247,7 @@ TEST_F(ProgramManagerTest, AHungWindowDoesNotHangTheConnection)
     FakeProgramManager server(service, {kGame});
     HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE hung = CreateThread(nullptr, 0, HoldAHungWindow, release, 0, nullptr);
-    ASSERT_TRUE(WaitUntil([] { return FindWindowA("STATIC", "hung") != nullptr; }, 5000));
+    ASSERT_TRUE(WaitUntil([] { return FindWindowA("STATIC", "hung") != nullptr; }, 30000));
 
     EXPECT_FALSE(ConnectProgramManager());
     RemoveProgramManagerIcon("Halden Game", "Play", "C:\\GAME\\GAME.EXE");

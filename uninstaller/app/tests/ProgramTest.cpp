@@ -90,7 +90,7 @@ TEST_F(ProgramTest, SilentRunsEndWithoutWaitingForAnyone)
         Child child(Command("/S " + (c.log.empty() ? "" : "\"" + c.log + "\"")));
         ASSERT_TRUE(child.Started());
         EXPECT_EQ(child.WaitForExit(kDeadline), 0);
-        EXPECT_TRUE(WaitUntil(NoUninstallerRunning, 5000));
+        EXPECT_TRUE(WaitUntil(NoUninstallerRunning, 30000));
         std::string mif = ReadFile(WindowsFile(mifName));
         if (c.reported) {
             EXPECT_NE(mif.find("VALUE = \"Halden Games\""), std::string::npos);

@@ -20,6 +20,7 @@
 #include "uninstaller/app/SourcePrompt.h"
 #include "uninstaller/app/Uninstaller.h"
 #include "uninstaller/app/UserPrompts.h"
+#include "uninstaller/app/tests/SystemStateSupport.h"
 #include "uninstaller/app/tests/WineTestSupport.h"
 
 using namespace wine_test;
@@ -47,30 +48,6 @@ std::string Crc(const std::string& contents)
     char text[16];
     std::snprintf(text, sizeof text, "%08x", ~UpdateCrc32(table, 0xFFFFFFFFu, contents.data(), contents.size()));
     return text;
-}
-
-std::string Value(const std::string& key, const char* name)
-{
-    HKEY opened;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return "<none>";
-    char data[256] = "";
-    DWORD size = sizeof data - 1, type = 0;
-    LONG result = RegQueryValueExA(opened, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(opened);
-    if (result != ERROR_SUCCESS)
-        return "<none>";
-    return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : std::string(data);
-}
-
-void SetText(HKEY root, const std::string& key, const char* name, const std::string& text)
-{
-    HKEY opened;
-    ASSERT_EQ(RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExA(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-    RegCloseKey(opened);
 }
 
 struct Shortcut {
@@ -198,8 +175,8 @@ protected:
     {
         EXPECT_EQ(ReadFile(app + "\\data.bin"), "original data.bin");
         EXPECT_EQ(ReadFile(app + "\\app.exe"), "original app.exe");
-        EXPECT_EQ(Value(softwareKey, "Mode"), "v2");
-        EXPECT_EQ(Value(softwareKey + "\\Created", "Count"), "7");
+        EXPECT_EQ(Value(HKEY_CURRENT_USER, softwareKey, "Mode"), "v2");
+        EXPECT_EQ(Value(HKEY_CURRENT_USER, softwareKey + "\\Created", "Count"), "7");
         Shortcut made = ReadShortcut(shortcut);
         ASSERT_TRUE(made.loaded);
         EXPECT_EQ(Upper(made.target), Upper(app + "\\app.exe"));
