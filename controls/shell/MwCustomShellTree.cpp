@@ -530,13 +530,15 @@ void TMwCustomShellTree::WatchDrives() {
 
 void TMwCustomShellTree::WatchDrive(const std::string& path) {
     if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
-    if (path.empty()) {
-        watcher_->RemoveAllWatches();
-        return;
-    }
+    if (path.empty()) watcher_->RemoveAllWatches();
+    else AddFolderWatch(mw::DriveRootOf(path));
+}
+
+void TMwCustomShellTree::AddFolderWatch(const std::string& folder) {
+    if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
     const DWORD filter = FILE_NOTIFY_CHANGE_DIR_NAME | (HasOption(stoIncludeNonFolders) ? FILE_NOTIFY_CHANGE_FILE_NAME : 0);
     int slot = -1;
-    watcher_->AddWatch(mw::DriveRootOf(path), filter, slot, true);
+    watcher_->AddWatch(folder, filter, slot, true);
 }
 
 void TMwCustomShellTree::FreeWatcher() { watcher_.reset(); }
@@ -866,8 +868,10 @@ bool TMwCustomShellTree::Notify(NMHDR* header, LRESULT& result) {
         case TVN_ENDLABELEDITA:
         case TVN_ENDLABELEDITW: {
             auto* info = reinterpret_cast<NMTVDISPINFOA*>(header);
+            result = FALSE;
+            if (!inEdit_) return true;  // an edit ends once
             inEdit_ = false;
-            result = FALSE;  // the caption is set here, as the shell names the item
+            // The caption is set here, as the shell names the item.
             cl::TTreeNode* node = NodeFromItem(info->item.hItem);
             if (node && info->item.pszText) {
                 try {

@@ -150,6 +150,9 @@ protected:
     virtual void SendToCommand(cl::TTreeNode* node, int entryIndex);
     // Watches the drive of the path for folder changes; "" stops every watch.
     virtual void WatchDrive(const std::string& path);
+    // Watches the folder and its subtree for changes of folder names (and of file names with
+    // stoIncludeNonFolders).
+    void AddFolderWatch(const std::string& folder);
     virtual void ShellNodeContextMenu(cl::TTreeNode* node, cl::TPoint pos);
     virtual bool CanEdit(cl::TTreeNode* node);
     virtual void Edit(cl::TTreeNode* node, std::string text);

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
 #include "controls/RegisterControls.h"
+#include "controls/shell/DriveRoot.h"
 #include "controls/shell/MwShellTree.h"
 #include "controls/shell/ShellDisplayNames.h"
 #include "controls/shell/tests/ShellTestSupport.h"
@@ -25,6 +27,24 @@ namespace {
 constexpr DWORD kDeadline = 30000;  // generous: other builds load the machine
 
 using ut_test::MakeFolder;
+
+// Watches the test's folders instead of whole drives: Wine reports changes in a watched
+// folder's subtree only one level down, and a host file system seen as a drive is no place for
+// a test's watch anyway.
+class TScratchTree : public TMwShellTree {
+public:
+    TScratchTree(cl::TComponent* owner, std::vector<std::string> folders) : TMwShellTree(owner), folders_(std::move(folders)) {}
+
+protected:
+    void WatchDrive(const std::string& path) override {
+        if (path.empty()) TMwShellTree::WatchDrive(path);
+        else if (cl::SameText(mw::DriveRootOf(path), mw::DriveRootOf(folders_.front())))
+            for (const std::string& folder : folders_) AddFolderWatch(folder);
+    }
+
+private:
+    std::vector<std::string> folders_;
+};
 
 class ShellTreeTest : public ::testing::Test {
 protected:
@@ -39,7 +59,7 @@ protected:
 
     // A tree on the form showing the scratch folder, filled.
     TMwShellTree* NewTree(TMwShellTreeOptions options = kDefaultShellTreeOptions & ~ShellTreeOptionBit(stoDynamicRefresh)) {
-        auto* t = new TMwShellTree(form);
+        auto* t = new TScratchTree(form, {scratch.Path(), scratch / "Alpha"});
         t->SetOptions(options);
         t->SetParent(form);
         t->SetBounds(10, 10, 300, 300);
@@ -109,6 +129,178 @@ TEST_F(ShellTreeTest, SelectsAFolderByPath) {
     tree->GoUp(5);  // never past the root
     EXPECT_EQ(tree->Selected(), tree->GetFirstNode());
     EXPECT_TRUE(cl::SameText(tree->SelectedFolder()->PathName(), scratch.Path()));
+}
+
+TEST_F(ShellTreeTest, OptionsDecideWhichItemsAreShown) {
+    MakeFolder(scratch / "Hidden", FILE_ATTRIBUTE_HIDDEN);
+    const TMwShellTreeOptions base = kDefaultShellTreeOptions & ~ShellTreeOptionBit(stoDynamicRefresh);
+    const struct {
+        TMwShellTreeOptions options;
+        std::vector<std::string> shown;
+    } cases[] = {
+        {base, {"Alpha", "Beta", "Hidden"}},
+        {base & ~ShellTreeOptionBit(stoShowHidden), {"Alpha", "Beta"}},
+        {base | ShellTreeOptionBit(stoIncludeNonFolders), {"Alpha", "Beta", "Hidden", "note.txt"}},
+    };
+    for (const auto& c : cases) {
+        TMwShellTree* tree = NewTree(c.options);
+        EXPECT_EQ(Captions(tree->GetFirstNode()), c.shown) << "options " << c.options;
+        cl::Free(tree);
+    }
+
+    // Switching an option at run time shows the tree anew.
+    TMwShellTree* tree = NewTree(base);
+    tree->SetOptions(base & ~ShellTreeOptionBit(stoShowHidden));
+    EXPECT_EQ(Captions(tree->GetFirstNode()), (std::vector<std::string>{"Alpha", "Beta"}));
+}
+
+TEST_F(ShellTreeTest, AddItemHandlersKeepItemsOut) {
+    std::vector<std::string> offered;
+    auto* tree = new TScratchTree(form, {scratch.Path(), scratch / "Alpha"});
+    tree->SetOptions(kDefaultShellTreeOptions & ~ShellTreeOptionBit(stoDynamicRefresh));
+    tree->OnAddItem = TMwShAddItemEvent::FromFunction(
+        [&](cl::TObject*, IShellFolder* folder, LPCITEMIDLIST parent, LPCITEMIDLIST item, ULONG attributes, bool& allow) {
+            const std::string name = mw::GetRelativeDisplayName(folder, item, mw::TMwNameKind::InFolder);
+            offered.push_back(name);
+            EXPECT_TRUE(cl::SameText(mw::PidlToPath(parent), scratch.Path()));
+            EXPECT_TRUE(attributes & SFGAO_FOLDER);
+            EXPECT_TRUE(allow);
+            allow = !cl::SameText(name, "Beta") && !cl::SameText(name, "Gamma");
+        });
+    tree->SetParent(form);
+    tree->SetBounds(10, 10, 300, 300);
+    tree->BaseFolder()->SetIdList(test::PidlOfPath(scratch.Path()).get());
+    form->Show();
+    ASSERT_TRUE(WaitFor([&] { return tree->NodeCount() > 0; }));
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(Captions(tree->GetFirstNode()), (std::vector<std::string>{"Alpha"}));
+
+    // A refresh asks again for what is new, and still keeps out what was refused.
+    MakeFolder(scratch / "Gamma");
+    MakeFolder(scratch / "Delta");
+    tree->Refresh();
+    EXPECT_EQ(Captions(tree->GetFirstNode()), (std::vector<std::string>{"Alpha", "Delta"}));
+}
+
+TEST_F(ShellTreeTest, FollowsFoldersMadeRenamedAndDeletedOnDisk) {
+    TMwShellTree* tree = NewTree(kDefaultShellTreeOptions);  // with dynamic refresh
+    cl::TTreeNode* root = tree->GetFirstNode();
+
+    MakeFolder(scratch / "Gamma");
+    EXPECT_TRUE(WaitFor([&] { return Child(root, "Gamma") != nullptr; })) << "a new folder never showed";
+    EXPECT_EQ(Captions(root), (std::vector<std::string>{"Alpha", "Beta", "Gamma"}));
+
+    ASSERT_TRUE(MoveFileA((scratch / "Gamma").c_str(), (scratch / "Delta").c_str()));
+    EXPECT_TRUE(WaitFor([&] { return Child(root, "Delta") && !Child(root, "Gamma"); })) << "a rename never showed";
+
+    // A selected folder that goes leaves its parent selected.
+    ASSERT_TRUE(tree->SelectPath(scratch / "Alpha\\Inner"));
+    ASSERT_EQ(tree->Selected()->Text(), "Inner");
+    ASSERT_TRUE(RemoveDirectoryA((scratch / "Alpha\\Inner").c_str()));
+    EXPECT_TRUE(WaitFor([&] { return Child(Child(root, "Alpha"), "Inner") == nullptr; })) << "a deleted folder stayed";
+    ASSERT_NE(tree->Selected(), nullptr);
+    EXPECT_EQ(tree->Selected()->Text(), "Alpha");
+    EXPECT_TRUE(cl::SameText(tree->SelectedFolder()->PathName(), scratch / "Alpha"));
+}
+
+TEST_F(ShellTreeTest, LabelEditingRenamesTheFolderOnDisk) {
+    TMwShellTree* tree = NewTree();
+    std::vector<std::string> edited;
+    tree->OnEdited = TMwShTreeEditedEvent::FromFunction([&](cl::TObject*, cl::TTreeNode*, std::string& text) {
+        edited.push_back(text);
+        if (text == "Shout") text = "SHOUT";
+    });
+    const struct {
+        const char* from;
+        const char* typed;
+        const char* renamed;
+    } cases[] = {
+        {"Alpha", "  Gamma  ", "Gamma"},  // blanks round the name go
+        {"Beta", "Shout", "SHOUT"},       // the handler has the last word
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(tree->SelectPath(scratch / c.from));
+        cl::TTreeNode* node = tree->Selected();
+        ASSERT_EQ(node->Text(), c.from);
+        HWND edit = TreeView_EditLabel(tree->Handle(), node->ItemId());
+        ASSERT_NE(edit, nullptr) << c.from;
+        SetWindowTextA(edit, c.typed);
+        TreeView_EndEditLabelNow(tree->Handle(), FALSE);
+        EXPECT_TRUE(ut_test::Exists(scratch / c.renamed)) << c.typed;
+        EXPECT_FALSE(ut_test::Exists(scratch / c.from)) << c.typed;
+        EXPECT_EQ(node->Text(), c.renamed);
+        EXPECT_TRUE(cl::SameText(tree->SelectedPathName(), scratch / c.renamed));
+        EXPECT_TRUE(cl::SameText(tree->SelectedFolder()->PathName(), scratch / c.renamed));
+    }
+    EXPECT_EQ(edited, (std::vector<std::string>{"Gamma", "Shout"}));
+
+    // The children of a renamed folder follow it.
+    cl::TTreeNode* gamma = Child(tree->GetFirstNode(), "Gamma");
+    gamma->SetExpanded(true);
+    ASSERT_TRUE(tree->SelectPath(scratch / "Gamma\\Inner"));
+    EXPECT_TRUE(cl::SameText(tree->SelectedPathName(), scratch / "Gamma\\Inner"));
+
+    // The root is not renamed.
+    EXPECT_EQ(TreeView_EditLabel(tree->Handle(), tree->GetFirstNode()->ItemId()), nullptr);
+}
+
+TEST_F(ShellTreeTest, NewFoldersComeInLabelEditing) {
+    TMwShellTree* tree = NewTree();
+    for (const char* expected : {"New Folder", "New Folder (2)"}) {
+        tree->SetSelected(tree->GetFirstNode());
+        ASSERT_TRUE(tree->CreateNewFolder()) << expected;
+        EXPECT_TRUE(ut_test::Exists(scratch / expected));
+        HWND edit = TreeView_GetEditControl(tree->Handle());
+        ASSERT_NE(edit, nullptr) << expected;
+        char text[MAX_PATH] = {};
+        GetWindowTextA(edit, text, MAX_PATH);
+        EXPECT_STREQ(text, expected);
+        TreeView_EndEditLabelNow(tree->Handle(), TRUE);
+    }
+    EXPECT_NE(Child(tree->GetFirstNode(), "New Folder (2)"), nullptr);
+}
+
+TEST_F(ShellTreeTest, KeysEditAndRefresh) {
+    TMwShellTree* tree = NewTree();
+    cl::TTreeNode* root = tree->GetFirstNode();
+
+    // F2 edits a folder's label, not the root's.
+    tree->Perform(WM_KEYDOWN, VK_F2, 0);
+    EXPECT_EQ(TreeView_GetEditControl(tree->Handle()), nullptr);
+    ASSERT_TRUE(tree->SelectPath(scratch / "Beta"));
+    tree->Perform(WM_KEYDOWN, VK_F2, 0);
+    EXPECT_NE(TreeView_GetEditControl(tree->Handle()), nullptr);
+    TreeView_EndEditLabelNow(tree->Handle(), TRUE);
+
+    // F5 refreshes, and so does Del on the root, which deletes nothing.
+    MakeFolder(scratch / "Gamma");
+    tree->Perform(WM_KEYDOWN, VK_F5, 0);
+    EXPECT_NE(Child(root, "Gamma"), nullptr);
+    MakeFolder(scratch / "Delta");
+    tree->SetSelected(root);
+    tree->Perform(WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_NE(Child(root, "Delta"), nullptr);
+    EXPECT_TRUE(ut_test::Exists(scratch.Path()));
+
+    // Without the default key handling the keys are the tree view's own.
+    tree->SetOptions(tree->Options() & ~ShellTreeOptionBit(stoDefaultKeyHandling));
+    MakeFolder(scratch / "Epsilon");
+    tree->Perform(WM_KEYDOWN, VK_F5, 0);
+    EXPECT_EQ(Child(tree->GetFirstNode(), "Epsilon"), nullptr);
+}
+
+TEST_F(ShellTreeTest, GoesWithoutLeavingWorkBehind) {
+    // Watcher running, a refresh pending, then the tree goes; a change arriving afterwards
+    // reaches nothing.
+    TMwShellTree* tree = NewTree(kDefaultShellTreeOptions);
+    MakeFolder(scratch / "Gamma");
+    MSG msg;
+    WaitFor([&] { return PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) == FALSE; }, 500);
+    HWND window = tree->Handle();
+    cl::Free(tree);
+    EXPECT_FALSE(IsWindow(window));
+    WaitFor([] { return false; }, 2500);
 }
 
 }  // namespace
