@@ -6,7 +6,10 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <chrono>
 #include <memory>
 #include <string>
@@ -16,6 +19,9 @@
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
 #include "controls/shell/MwShellList.h"
+#include "controls/shell/PidlLayout.h"
+#include "controls/shell/ShellDetailsAdapter.h"
+#include "controls/shell/ShellStrRet.h"
 #include "controls/shell/tests/ShellTestSupport.h"
 #include "utils/tests/ScratchFolder.h"
 
@@ -38,6 +44,18 @@ bool PumpUntil(Condition done, int milliseconds = 15000) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }
+}
+
+int ThreadCount() {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
 }
 
 class ShellListTest : public ::testing::Test {
@@ -112,12 +130,21 @@ TEST_F(ShellListTest, FillsWithTheFolderItemsAndTheirColumns) {
     EXPECT_EQ(list->ItemCount(), 4);
     for (const char* name : {"a.log", "b.txt", "c.txt", "sub"}) EXPECT_GE(IndexOf(name), 0) << name;
 
-    ASSERT_GE(list->Columns()->Count(), 4);
-    EXPECT_EQ(list->Column(0)->Caption(), "Name");
-    EXPECT_EQ(list->Column(1)->Caption(), "Size");
-    EXPECT_EQ(list->Column(1)->Alignment(), cl::TAlignment::RightJustify);
-    // The size column of a file in whole kilobytes, rounded up; a folder has none.
-    EXPECT_EQ(Text(IndexOf("b.txt"), 1), "3KB");
+    // The folder's own columns, in its order.
+    const TShellDetailsPtr details = mw::GetShellDetails(list->FolderIntf());
+    ASSERT_TRUE(details);
+    std::vector<std::string> titles;
+    for (UINT column = 0; column < 64; ++column) {
+        SHELLDETAILS info{};
+        if (FAILED(details->GetDetailsOf(nullptr, column, &info))) break;
+        titles.push_back(mw::StrRetToString(info.str, nullptr));
+    }
+    std::vector<std::string> captions;
+    for (int i = 0; i < list->Columns()->Count(); ++i) captions.push_back(list->Column(i)->Caption());
+    EXPECT_EQ(captions, titles);
+    ASSERT_GE(captions.size(), 2u);
+    // A file's size is shown, a folder has none.
+    EXPECT_NE(Text(IndexOf("b.txt"), 1).find('3'), std::string::npos);
     EXPECT_EQ(Text(IndexOf("sub"), 1), "");
 }
 
@@ -129,23 +156,31 @@ TEST_F(ShellListTest, ColumnClicksSortByTheFolderColumnThenDownwards) {
     Show(files.Path());
     EXPECT_EQ(Captions(), (Names{"a.log", "b.txt", "c.txt"}));
 
+    // The order the folder itself gives for a column, upwards or downwards.
+    const auto folderOrder = [&](int sortColumn) {
+        Names names = {"a.log", "b.txt", "c.txt"};
+        std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+            const mw::TPidlPtr first = test::ParseIn(list->FolderIntf(), a), second = test::ParseIn(list->FolderIntf(), b);
+            const int order = mw::CompareIdsResult(
+                static_cast<int32_t>(list->FolderIntf()->CompareIDs(std::abs(sortColumn) - 1, first.get(), second.get())));
+            return sortColumn < 0 ? order > 0 : order < 0;
+        });
+        return names;
+    };
     struct Case {
         int clickedColumn;
         int sortColumn;
-        Names order;
     };
     const Case cases[] = {
-        {1, 2, {"c.txt", "a.log", "b.txt"}},  // by size
-        {1, -2, {"b.txt", "a.log", "c.txt"}}, // again: downwards
-        {1, 2, {"c.txt", "a.log", "b.txt"}},  // a third time: upwards
-        {0, 1, {"a.log", "b.txt", "c.txt"}},  // by name
-        {0, -1, {"c.txt", "b.txt", "a.log"}},
+        {1, 2}, {1, -2}, {1, 2},  // a second click sorts downwards, a third upwards again
+        {2, 3}, {0, 1}, {0, -1},
     };
     for (const Case& c : cases) {
         ClickColumn(c.clickedColumn);
         EXPECT_EQ(list->SortColumn(), c.sortColumn);
-        EXPECT_EQ(Captions(), c.order) << "sort column " << c.sortColumn;
+        EXPECT_EQ(Captions(), folderOrder(c.sortColumn)) << "sort column " << c.sortColumn;
     }
+    EXPECT_EQ(folderOrder(-1), (Names{"c.txt", "b.txt", "a.log"}));
 
     // A refill keeps the order.
     list->Fill();
@@ -172,6 +207,16 @@ TEST_F(ShellListTest, TheFilterLeavesOutFilesButNeverFolders) {
         std::sort(shown.begin(), shown.end());
         EXPECT_EQ(shown, c.shown) << c.filter;
     }
+}
+
+TEST_F(ShellListTest, ColumnWidthsSurviveSwitchingFolders) {
+    Show(scratch.Path());
+    ListView_SetColumnWidth(list->Handle(), 0, 321);
+    Show(scratch / "sub");
+    EXPECT_EQ(ListView_GetColumnWidth(list->Handle(), 0), 321);
+    ListView_SetColumnWidth(list->Handle(), 0, 123);
+    Show(scratch.Path());
+    EXPECT_EQ(ListView_GetColumnWidth(list->Handle(), 0), 123);
 }
 
 TEST_F(ShellListTest, LabelEditingRenamesOnDisk) {
@@ -242,15 +287,16 @@ TEST_F(ShellListTest, NeverNavigateKeepsTheFolder) {
     EXPECT_EQ(mw::ComparePidls(list->FolderIdList(), test::PidlOfPath(scratch.Path()).get()), 0);
 }
 
-TEST_F(ShellListTest, DestroyedWhileARefreshIsPending) {
+TEST_F(ShellListTest, DestroyedWhileARefreshIsPendingEndsItsWatcher) {
+    const int before = ThreadCount();
     Show(scratch.Path());
+    EXPECT_TRUE(PumpUntil([&] { return ThreadCount() > before; })) << "the watcher runs";
     test::WriteFileOfSize(scratch / "late.txt", 1);
-    // The change message is queued or the timer is running when the list goes.
-    PumpUntil([] { return false; }, 300);
+    // The change is on its way, or its refresh is waiting for the timer, when the list goes.
+    PumpUntil([] { return false; }, 200);
     delete list;
     list = nullptr;
-    PumpUntil([] { return false; }, 300);
-    SUCCEED();
+    EXPECT_TRUE(PumpUntil([&] { return ThreadCount() == before; })) << "the watcher ended";
 }
 
 TEST_F(ShellListTest, DropEffectOfSelectionIsWhatEveryItemAllows) {
