@@ -13,6 +13,7 @@
 #include "controls/shell/DriveRoot.h"
 #include "controls/shell/DriveValidation.h"
 #include "controls/shell/MwChangeHandlerThread.h"
+#include "controls/shell/MwCustomShellList.h"
 #include "controls/shell/MwIdListArray.h"
 #include "controls/shell/MwPidlList.h"
 #include "controls/shell/MwShellTreeDropTarget.h"
@@ -99,6 +100,7 @@ const cl::TClassInfo& TMwCustomShellTree::StaticClass() {
                                  .Enum<TMwAboutInfo>("About", &T::About, &T::SetAbout, mw::kAboutInfoNames)
                                  .Object("BaseFolder", &T::BaseFolder)
                                  .Set("Options", &T::Options, &T::SetOptions, kShellTreeOptionNames)
+                                 .Ref<TMwCustomShellList>("ShellList", &T::ShellList, &T::SetShellList)
                                  .Event("OnAddItem", &T::OnAddItem)
                                  .Event("OnDeleteItem", &T::OnDeleteItem)
                                  .Event("OnInsertItem", &T::OnInsertItem)
@@ -126,6 +128,7 @@ TMwCustomShellTree::TMwCustomShellTree(cl::TComponent* owner)
 
 TMwCustomShellTree::~TMwCustomShellTree() {
     *alive_ = false;
+    SetShellList(nullptr);
     mw::DeviceChangeHandler()->RemoveListener(TMwDeviceChangeEvent(this, &TMwCustomShellTree::DeviceChange));
     refreshTimer_.reset();
     Destroying();
@@ -154,6 +157,23 @@ bool TMwCustomShellTree::SelectPath(const std::string& path) {
 std::string TMwCustomShellTree::SelectedPathName() {
     TMwShellTreeData* data = ShellData(Selected());
     return data ? data->PathName() : std::string();
+}
+
+void TMwCustomShellTree::SetShellList(TMwCustomShellList* list) {
+    if (list == list_) return;
+    if (list_) {
+        list_->SetShellTree(nullptr);
+        RemoveFreeNotification(list_);
+    }
+    list_ = list;
+    if (!list_) return;
+    list_->SetShellTree(this);
+    FreeNotification(list_);
+    HandSelectedFolderToList();
+}
+
+void TMwCustomShellTree::HandSelectedFolderToList() {
+    if (list_ && selectedFolder_.GetIdList()) list_->SetFolder(&selectedFolder_);
 }
 
 void TMwCustomShellTree::SetOptions(TMwShellTreeOptions options) {
@@ -186,7 +206,10 @@ void TMwCustomShellTree::BaseFolderChanged(cl::TObject*) {
 }
 
 void TMwCustomShellTree::SelectedFolderChanged(cl::TObject*) {
-    if (busyCount_ > 0 || IsLoading()) return;
+    if (busyCount_ > 0 || IsLoading()) {
+        HandSelectedFolderToList();
+        return;
+    }
     if (HandleAllocated() && NodeCount() > 0) SelectPidl(selectedFolder_.GetIdList());
 }
 
@@ -466,7 +489,8 @@ void TMwCustomShellTree::SelectPidl(LPCITEMIDLIST pidl) {
             }
             SetHasChildren(node, true);
         }
-        if (i < targetCount - 1) found->SetExpanded(true);
+        // The last folder is opened too when the list leaves its sub-folders to the tree.
+        if (i < targetCount - 1 || (list_ && list_->HasOption(mw::sloHideFoldersWhenLinked))) found->SetExpanded(true);
         node = found;
     }
     SetSelected(node);
@@ -478,6 +502,8 @@ void TMwCustomShellTree::ApplySelection(cl::TTreeNode* node) {
     if (!data) return;
     const TBusy busy(*this);
     selectedFolder_.SetIdList(data->AbsoluteIdList());
+    // Also when the selected folder was this one already (it was asked for by its locator).
+    HandSelectedFolderToList();
 }
 
 void TMwCustomShellTree::Change(cl::TTreeNode* node) {
@@ -488,8 +514,16 @@ void TMwCustomShellTree::Change(cl::TTreeNode* node) {
         selectedFolder_.SetIdList(data->AbsoluteIdList());
         return;
     }
-    // Without a list to keep up to date the selection is taken at once.
-    ApplySelection(node);
+    // Browsing with the keys refills the list only once the selection rests.
+    if (userSelect_ || !list_) {
+        if (refreshTimer_->Tag() == kTagSelection) {
+            refreshTimer_->SetEnabled(false);
+            refreshTimer_->SetTag(0);
+        }
+        ApplySelection(node);
+    } else {
+        StartTimer(kTagSelection, kSelectionDelay);
+    }
     userSelect_ = false;
 }
 
@@ -780,7 +814,9 @@ void TMwCustomShellTree::InitializeWnd() {
     TMwCustomTreeView::InitializeWnd();
     TreeView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Small), TVSIL_NORMAL);
     if (HasOption(stoOleDrop)) RegisterDropTarget();
-    if (!IsLoading() && HasOption(stoAutoFill)) PostMessageA(Handle(), CM_MWFILLWHENEMPTY, 0, 0);
+    if (IsLoading()) return;
+    if (HasOption(stoAutoFill)) PostMessageA(Handle(), CM_MWFILLWHENEMPTY, 0, 0);
+    HandSelectedFolderToList();
 }
 
 void TMwCustomShellTree::Loaded() {
@@ -792,11 +828,14 @@ void TMwCustomShellTree::Loaded() {
         throw;
     }
     inLoaded_ = false;
-    if (HasOption(stoAutoFill) && HandleAllocated() && NodeCount() == 0) Fill();
+    if (!HasOption(stoAutoFill)) return;
+    if (HandleAllocated() && NodeCount() == 0) Fill();
+    HandSelectedFolderToList();
 }
 
 void TMwCustomShellTree::Notification(cl::TComponent* component, cl::TOperation operation) {
     TMwCustomTreeView::Notification(component, operation);
+    if (operation == cl::TOperation::Remove && component == list_) list_ = nullptr;
 }
 
 void TMwCustomShellTree::RegisterDropTarget() {

@@ -17,6 +17,8 @@
 #include "classlib/win/Form.h"
 #include "controls/RegisterControls.h"
 #include "controls/shell/DriveRoot.h"
+#include "classlib/win/RegisterClasses.h"
+#include "controls/shell/MwShellList.h"
 #include "controls/shell/MwShellTree.h"
 #include "controls/shell/ShellDisplayNames.h"
 #include "controls/shell/tests/ShellTestSupport.h"
@@ -84,6 +86,17 @@ protected:
         }
     }
 
+    static std::vector<std::string> ListCaptions(TMwCustomShellList* list) {
+        std::vector<std::string> captions;
+        const int count = ListView_GetItemCount(list->Handle());
+        for (int i = 0; i < count; ++i) {
+            char text[MAX_PATH] = {};
+            ListView_GetItemText(list->Handle(), i, 0, text, sizeof text);
+            captions.push_back(text);
+        }
+        std::sort(captions.begin(), captions.end());
+        return captions;
+    }
     static std::vector<std::string> Captions(cl::TTreeNode* node) {
         std::vector<std::string> captions;
         if (node)
@@ -301,6 +314,85 @@ TEST_F(ShellTreeTest, GoesWithoutLeavingWorkBehind) {
     cl::Free(tree);
     EXPECT_FALSE(IsWindow(window));
     WaitFor([] { return false; }, 2500);
+}
+
+TEST_F(ShellTreeTest, ALinkedListShowsTheSelectedFolder) {
+    ut_test::WriteTextFile(scratch / "Alpha\\a.txt", "a");
+    ut_test::WriteTextFile(scratch / "Beta\\b.txt", "b");
+    auto* list = new TMwShellList(form);
+    list->SetParent(form);
+    list->SetBounds(10, 320, 300, 60);
+    TMwShellTree* tree = NewTree();
+    tree->SetShellList(list);
+    EXPECT_EQ(list->ShellTree(), tree);
+
+    ASSERT_TRUE(tree->SelectPath(scratch / "Alpha"));
+    EXPECT_TRUE(WaitFor([&] { return ListCaptions(list) == std::vector<std::string>{"Inner", "a.txt"}; }))
+        << ::testing::PrintToString(ListCaptions(list));
+
+    // Browsing with the keys reaches the list once the selection rests.
+    tree->SetSelected(Child(tree->GetFirstNode(), "Beta"));
+    EXPECT_TRUE(cl::SameText(mw::PidlToPath(list->FolderIdList()), scratch / "Alpha")) << "at once";
+    EXPECT_TRUE(WaitFor([&] { return ListCaptions(list) == std::vector<std::string>{"b.txt"}; }));
+    EXPECT_TRUE(cl::SameText(tree->SelectedPathName(), scratch / "Beta"));
+
+    // Entering a folder in the list selects it in the tree.
+    ASSERT_TRUE(tree->SelectPath(scratch / "Alpha"));
+    ASSERT_TRUE(WaitFor([&] { return ListCaptions(list) == std::vector<std::string>{"Inner", "a.txt"}; }));
+    int inner = 0;
+    while (inner < list->ItemCount() && list->Item(inner)->Caption() != "Inner") ++inner;
+    ASSERT_LT(inner, list->ItemCount());
+    list->OpenItem(list->Item(inner));
+    EXPECT_TRUE(WaitFor([&] { return tree->Selected() && tree->Selected()->Text() == "Inner"; }));
+
+    // Either side may go first.
+    cl::Free(list);
+    EXPECT_EQ(tree->ShellList(), nullptr);
+    auto* second = new TMwShellList(form);
+    second->SetParent(form);
+    tree->SetShellList(second);
+    cl::Free(tree);
+    EXPECT_EQ(second->ShellTree(), nullptr);
+}
+
+TEST_F(ShellTreeTest, FormResourcesSetTheBaseFolderOptionsAndList) {
+    cl::RegisterClassLibrary();
+    RegisterQuillonControls();
+    const std::vector<uint8_t> pidl = test::BytesOf(test::PidlOfPath(scratch.Path()).get());
+    std::string hex = "00";
+    char byte[3];
+    for (int shift = 0; shift < 32; shift += 8) {
+        snprintf(byte, sizeof byte, "%02X", static_cast<unsigned>((pidl.size() >> shift) & 0xFF));
+        hex += byte;
+    }
+    for (uint8_t b : pidl) {
+        snprintf(byte, sizeof byte, "%02X", b);
+        hex += byte;
+    }
+    cl::ReadFormResource(*form,
+                         "object F: TForm\n"
+                         "  object Tree: TMwShellTree\n"
+                         "    Width = 200\n    Height = 300\n"
+                         "    BaseFolder.Pidl = {" + hex + "}\n"
+                         "    Options = [stoAutoFill, stoIncludeNonFolders, stoShowHidden]\n"
+                         "    ShellList = Files\n"
+                         "  end\n"
+                         "  object Files: TMwShellList\n"
+                         "    Left = 210\n    Width = 150\n    Height = 300\n"
+                         "  end\n"
+                         "end\n",
+                         "F");
+    auto* tree = dynamic_cast<TMwShellTree*>(form->FindComponent("Tree"));
+    auto* list = dynamic_cast<TMwShellList*>(form->FindComponent("Files"));
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(tree->Options(), ShellTreeOptionBit(stoAutoFill) | ShellTreeOptionBit(stoIncludeNonFolders) | ShellTreeOptionBit(stoShowHidden));
+    EXPECT_EQ(tree->ShellList(), list);
+    EXPECT_EQ(list->ShellTree(), tree);
+    form->Show();
+    ASSERT_TRUE(WaitFor([&] { return tree->NodeCount() > 0; }));
+    EXPECT_EQ(Captions(tree->GetFirstNode()), (std::vector<std::string>{"Alpha", "Beta", "note.txt"}));
+    EXPECT_TRUE(WaitFor([&] { return cl::SameText(mw::PidlToPath(list->FolderIdList()), scratch.Path()); }));
 }
 
 }  // namespace
