@@ -959,6 +959,11 @@ void TMwCustomShellTree::WndProc(cl::TMessage& m) {
             if (menuHandler_.HandleMessage(m.msg, m.wParam, m.lParam, result)) m.result = result;
             return;
         }
+        case WM_GETDLGCODE:
+            // Enter, Escape and Tab belong to a label being edited.
+            TMwCustomTreeView::WndProc(m);
+            if (inEdit_) m.result |= DLGC_WANTALLKEYS;
+            return;
         case WM_WINDOWPOSCHANGED:
             if (destroyingWnd_) return;
             break;

@@ -18,6 +18,7 @@
 #include "controls/RegisterControls.h"
 #include "controls/shell/DriveRoot.h"
 #include "classlib/win/RegisterClasses.h"
+#include "controls/shell/MwShellDataObject.h"
 #include "controls/shell/MwShellList.h"
 #include "controls/shell/MwShellTree.h"
 #include "controls/shell/ShellDisplayNames.h"
@@ -86,6 +87,13 @@ protected:
         }
     }
 
+    // The centre of the node's text in screen coordinates, as drags report points.
+    static POINTL ScreenPointOf(TMwShellTree* tree, cl::TTreeNode* node) {
+        RECT r{};
+        TreeView_GetItemRect(tree->Handle(), node->ItemId(), &r, TRUE);
+        const cl::TPoint p = tree->ClientToScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        return {p.x, p.y};
+    }
     static std::vector<std::string> ListCaptions(TMwCustomShellList* list) {
         std::vector<std::string> captions;
         const int count = ListView_GetItemCount(list->Handle());
@@ -393,6 +401,88 @@ TEST_F(ShellTreeTest, FormResourcesSetTheBaseFolderOptionsAndList) {
     ASSERT_TRUE(WaitFor([&] { return tree->NodeCount() > 0; }));
     EXPECT_EQ(Captions(tree->GetFirstNode()), (std::vector<std::string>{"Alpha", "Beta", "note.txt"}));
     EXPECT_TRUE(WaitFor([&] { return cl::SameText(mw::PidlToPath(list->FolderIdList()), scratch.Path()); }));
+}
+
+TEST_F(ShellTreeTest, RefreshesWaitForTheEndOfALabelEdit) {
+    TMwShellTree* tree = NewTree();
+    cl::TTreeNode* root = tree->GetFirstNode();
+    ASSERT_TRUE(tree->SelectPath(scratch / "Beta"));
+    ASSERT_NE(TreeView_EditLabel(tree->Handle(), tree->Selected()->ItemId()), nullptr);
+    EXPECT_EQ(SendMessageA(tree->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, DLGC_WANTALLKEYS);
+    MakeFolder(scratch / "Gamma");
+    tree->Refresh();
+    EXPECT_EQ(Child(root, "Gamma"), nullptr) << "a refresh under the edit box";
+    TreeView_EndEditLabelNow(tree->Handle(), TRUE);
+    EXPECT_NE(Child(root, "Gamma"), nullptr) << "the refresh asked for was lost";
+}
+
+TEST_F(ShellTreeTest, DragsOverFoldersAskTheirShellDropTargets) {
+    TMwShellTree* tree = NewTree();
+    cl::TTreeNode* root = tree->GetFirstNode();
+    cl::TTreeNode* beta = Child(root, "Beta");
+    auto parent = test::PidlOfPath(scratch.Path());
+    mw::TShellFolderPtr folder;
+    ASSERT_HRESULT_SUCCEEDED(mw::BindToFolder(parent.get(), folder));
+    auto note = test::ParseIn(folder.Get(), "note.txt");
+    ASSERT_TRUE(note);
+    auto data = dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(parent.get(), {note.get()}));
+    ASSERT_TRUE(data);
+
+    // Over a folder: the folder's own answer (a copy, with Ctrl held), plus the scroll bit.
+    const DWORD copyKeys = MK_LBUTTON | MK_CONTROL;
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, beta), effect);
+    EXPECT_EQ(effect, DROPEFFECT_COPY);
+    EXPECT_EQ(TreeView_GetDropHilight(tree->Handle()), beta->ItemId());
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    tree->DragOver(copyKeys, ScreenPointOf(tree, beta), effect);
+    EXPECT_EQ(effect & ~DROPEFFECT_SCROLL, DROPEFFECT_COPY);
+    EXPECT_TRUE(effect & DROPEFFECT_SCROLL);
+
+    // The root takes nothing.
+    effect = DROPEFFECT_COPY;
+    tree->DragOver(MK_LBUTTON, ScreenPointOf(tree, root), effect);
+    EXPECT_EQ(effect & ~DROPEFFECT_SCROLL, DROPEFFECT_NONE);
+    EXPECT_EQ(TreeView_GetDropHilight(tree->Handle()), nullptr);
+    tree->DragLeave();
+
+    EXPECT_EQ(tree->DropEffectOfNode(beta) & DROPEFFECT_COPY, DROPEFFECT_COPY);
+
+    // A drop goes to the folder's drop target (Wine's answers without copying anything), and
+    // over the root to nothing.
+    const struct {
+        cl::TTreeNode* node;
+        DWORD effect;
+    } drops[] = {{beta, DROPEFFECT_COPY}, {root, DROPEFFECT_NONE}};
+    for (const auto& d : drops) {
+        effect = DROPEFFECT_COPY;
+        tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, d.node), effect);
+        effect = DROPEFFECT_COPY;
+        tree->Drop(data.Get(), MK_CONTROL, ScreenPointOf(tree, d.node), effect);
+        EXPECT_EQ(effect, d.effect) << d.node->Text();
+    }
+    EXPECT_EQ(TreeView_GetDropHilight(tree->Handle()), nullptr);
+}
+
+TEST_F(ShellTreeTest, DeepFoldersAreReachedAndRefreshed) {
+    // Nested folders up to a path of about 240 characters.
+    std::string path = scratch.Path();
+    std::vector<std::string> names;
+    for (int level = 0; path.size() + 12 < 240; ++level) {
+        names.push_back("Level" + std::to_string(level) + "_xxxx");
+        path += "\\" + names.back();
+        MakeFolder(path);
+    }
+    TMwShellTree* tree = NewTree();
+    ASSERT_TRUE(tree->SelectPath(path));
+    ASSERT_NE(tree->Selected(), nullptr);
+    EXPECT_EQ(tree->Selected()->Text(), names.back());
+    EXPECT_EQ(tree->Selected()->Level(), static_cast<int>(names.size()));
+    tree->Selected()->SetExpanded(true);  // listed, so that refreshes look at it
+    MakeFolder(path + "\\New");
+    tree->Refresh();
+    EXPECT_NE(Child(tree->Selected(), "New"), nullptr);
+    EXPECT_TRUE(cl::SameText(tree->SelectedPathName(), path));
 }
 
 }  // namespace
