@@ -15,6 +15,7 @@
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
+#include "classlib/win/Menus.h"
 #include "controls/RegisterControls.h"
 #include "controls/shell/DriveRoot.h"
 #include "classlib/win/RegisterClasses.h"
@@ -47,6 +48,34 @@ protected:
 
 private:
     std::vector<std::string> folders_;
+};
+
+// Notes the texts of the shell context menu it shows and hovers over its first command, then
+// closes the menu without choosing.
+class TMenuProbeTree : public TScratchTree {
+public:
+    using TScratchTree::TScratchTree;
+    std::vector<std::string> menuTexts;
+
+protected:
+    void WndProc(cl::TMessage& m) override {
+        TScratchTree::WndProc(m);
+        if (m.msg == WM_INITMENUPOPUP && menuTexts.empty()) {
+            HMENU menu = reinterpret_cast<HMENU>(m.wParam);
+            UINT firstCommand = 0;
+            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                char text[MAX_PATH] = {};
+                GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+                menuTexts.push_back(text);
+                const UINT id = GetMenuItemID(menu, i);
+                if (!firstCommand && id >= 1000 && id != 0xFFFFFFFF) firstCommand = id;
+            }
+            if (firstCommand) SendMessageA(Handle(), WM_MENUSELECT, MAKEWPARAM(firstCommand, MF_STRING), reinterpret_cast<LPARAM>(menu));
+            PostMessageA(Handle(), WM_APP, 0, 0);
+        } else if (m.msg == WM_APP) {
+            EndMenu();
+        }
+    }
 };
 
 class ShellTreeTest : public ::testing::Test {
@@ -483,6 +512,44 @@ TEST_F(ShellTreeTest, DeepFoldersAreReachedAndRefreshed) {
     tree->Refresh();
     EXPECT_NE(Child(tree->Selected(), "New"), nullptr);
     EXPECT_TRUE(cl::SameText(tree->SelectedPathName(), path));
+}
+
+TEST_F(ShellTreeTest, RightClicksShowTheShellsMenuForTheNode) {
+    int treeMenus = 0;
+    cl::TPopupMenu::PopupHook() = [&](cl::TPopupMenu&, int, int) -> cl::TMenuItem* {
+        ++treeMenus;
+        return nullptr;
+    };
+    for (const bool readOnly : {false, true}) {  // Wine's menu offers no rename either way
+        auto* tree = new TMenuProbeTree(form, {scratch.Path()});
+        tree->SetOptions(kDefaultShellTreeOptions & ~ShellTreeOptionBit(stoDynamicRefresh));
+        tree->SetParent(form);
+        tree->SetBounds(10, 10, 300, 300);
+        tree->SetReadOnly(readOnly);
+        tree->SetPopupMenu(new cl::TPopupMenu(form));
+        std::vector<std::string> hints;
+        tree->OnPopupHint = TMwShPopupHintEvent::FromFunction([&](cl::TObject*, const std::string& hint) { hints.push_back(hint); });
+        tree->BaseFolder()->SetIdList(test::PidlOfPath(scratch.Path()).get());
+        form->Show();
+        ASSERT_TRUE(WaitFor([&] { return tree->NodeCount() > 0; }));
+        SetForegroundWindow(form->Handle());
+
+        const POINTL at = ScreenPointOf(tree, Child(tree->GetFirstNode(), "Beta"));
+        SetCursorPos(at.x, at.y);
+        NMHDR header{tree->Handle(), 0, static_cast<UINT>(NM_RCLICK)};
+        SendMessageA(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+
+        EXPECT_FALSE(tree->menuTexts.empty()) << "no shell menu";
+        // Hovering over a command reports its help text; closing the menu an empty one.
+        ASSERT_GE(hints.size(), 2u);
+        EXPECT_TRUE(hints.back().empty());
+        EXPECT_TRUE(std::any_of(tree->menuTexts.begin(), tree->menuTexts.end(),
+                                [](const std::string& t) { return cl::SameText(t, "&Copy"); }))
+            << ::testing::PrintToString(tree->menuTexts);
+        cl::Free(tree);
+    }
+    EXPECT_EQ(treeMenus, 0) << "the tree's own menu showed as well";
+    cl::TPopupMenu::PopupHook() = nullptr;
 }
 
 }  // namespace
