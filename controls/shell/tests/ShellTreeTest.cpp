@@ -19,6 +19,7 @@
 #include "controls/RegisterControls.h"
 #include "controls/shell/DriveRoot.h"
 #include "classlib/win/RegisterClasses.h"
+#include "controls/shell/MwDeviceChangeHandler.h"
 #include "controls/shell/MwShellDataObject.h"
 #include "controls/shell/MwShellList.h"
 #include "controls/shell/MwShellTree.h"
@@ -477,6 +478,19 @@ TEST_F(ShellTreeTest, DragsOverFoldersAskTheirShellDropTargets) {
 
     EXPECT_EQ(tree->DropEffectOfNode(beta) & DROPEFFECT_COPY, DROPEFFECT_COPY);
 
+    // Resting over a collapsed folder opens it after the hover time.
+    cl::TTreeNode* alpha = Child(root, "Alpha");
+    ASSERT_FALSE(alpha->Expanded());
+    effect = DROPEFFECT_COPY;
+    tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, alpha), effect);
+    EXPECT_TRUE(WaitFor([&] {
+        DWORD over = DROPEFFECT_COPY;
+        tree->DragOver(copyKeys, ScreenPointOf(tree, alpha), over);
+        return alpha->Expanded();
+    }));
+    EXPECT_EQ(Captions(alpha), (std::vector<std::string>{"Inner"}));
+    tree->DragLeave();
+
     // A drop goes to the folder's drop target (Wine's answers without copying anything), and
     // over the root to nothing.
     const struct {
@@ -550,6 +564,21 @@ TEST_F(ShellTreeTest, RightClicksShowTheShellsMenuForTheNode) {
     }
     EXPECT_EQ(treeMenus, 0) << "the tree's own menu showed as well";
     cl::TPopupMenu::PopupHook() = nullptr;
+}
+
+TEST_F(ShellTreeTest, DrivesComingAndGoingRefreshTheTree) {
+    TMwShellTree* tree = NewTree();
+    MakeFolder(scratch / "Gamma");
+    HWND dispatcher = mw::DeviceChangeHandler()->WindowReceiver();
+    const struct {
+        WPARAM event;
+        bool refreshes;
+    } cases[] = {{0x0007, false}, {0x8000, true}};  // a configuration change; a device arrival
+    for (const auto& c : cases) {
+        SendMessageA(dispatcher, WM_DEVICECHANGE, c.event, 0);
+        const bool shown = WaitFor([&] { return Child(tree->GetFirstNode(), "Gamma") != nullptr; }, c.refreshes ? kDeadline : 1000);
+        EXPECT_EQ(shown, c.refreshes) << c.event;
+    }
 }
 
 }  // namespace
