@@ -221,15 +221,8 @@ TMwShellTreeData* TMwCustomShellTree::ShellData(cl::TTreeNode* node) const {
     return it == nodeData_.end() ? nullptr : it->second.get();
 }
 
-cl::TTreeNode* TMwCustomShellTree::NodeOfData(const TMwShellTreeData* data) const {
-    for (const auto& entry : nodeData_)
-        if (entry.second.get() == data) return NodeFromItem(entry.first);
-    return nullptr;
-}
-
 void TMwCustomShellTree::DeleteNodeData(HTREEITEM item) {
     cl::TTreeNode* node = NodeFromItem(item);
-    if (node == lastInserted_) lastInserted_ = nullptr;
     if (node == dragNode_) dragNode_ = nullptr;
     if (node == highlighted_) highlighted_ = nullptr;
     auto it = nodeData_.find(item);
@@ -241,7 +234,7 @@ void TMwCustomShellTree::DeleteNodeData(HTREEITEM item) {
 
 void TMwCustomShellTree::FreeAllNodeData() {
     nodeData_.clear();
-    lastInserted_ = dragNode_ = highlighted_ = nullptr;
+    dragNode_ = highlighted_ = nullptr;
 }
 
 void TMwCustomShellTree::SetHasChildren(cl::TTreeNode* node, bool hasChildren) {
@@ -273,10 +266,7 @@ DWORD TMwCustomShellTree::EnumFlags() const {
     return flags;
 }
 
-void TMwCustomShellTree::DoInsertItem(cl::TTreeNode* node) {
-    lastInserted_ = node;
-    OnInsertItem(this, node);
-}
+void TMwCustomShellTree::DoInsertItem(cl::TTreeNode* node) { OnInsertItem(this, node); }
 
 void TMwCustomShellTree::DoFillStart() { OnFillStart(this); }
 

@@ -115,8 +115,6 @@ public:
 
     // The node's record; null for nodes that are not shell nodes.
     TMwShellTreeData* ShellData(cl::TTreeNode* node) const;
-    // The record's node; null when it has none.
-    cl::TTreeNode* NodeOfData(const TMwShellTreeData* data) const;
 
     TMwShAddItemEvent OnAddItem;
     TMwShTreeDeleteItemEvent OnDeleteItem;
@@ -230,7 +228,6 @@ private:
     bool refreshWanted_ = false;
     bool inLoaded_ = false;
     bool destroyingWnd_ = false;
-    cl::TTreeNode* lastInserted_ = nullptr;
 
     // A drag over the tree.
     dragdrop::TComPtr<IDataObject> dragData_;

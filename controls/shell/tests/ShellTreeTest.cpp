@@ -237,6 +237,12 @@ TEST_F(ShellTreeTest, AddItemHandlersKeepItemsOut) {
 TEST_F(ShellTreeTest, FollowsFoldersMadeRenamedAndDeletedOnDisk) {
     TMwShellTree* tree = NewTree(kDefaultShellTreeOptions);  // with dynamic refresh
     cl::TTreeNode* root = tree->GetFirstNode();
+    std::vector<std::string> inserted, deleted;
+    tree->OnInsertItem = TMwShTreeInsertItemEvent::FromFunction([&](cl::TObject*, cl::TTreeNode* node) { inserted.push_back(node->Text()); });
+    tree->OnDeleteItem = TMwShTreeDeleteItemEvent::FromFunction([&](cl::TObject*, cl::TTreeNode* node, TMwShellTreeData* data) {
+        deleted.push_back(node->Text());
+        EXPECT_TRUE(cl::SameText(data->PathName(), scratch / node->Text())) << node->Text();
+    });
 
     MakeFolder(scratch / "Gamma");
     EXPECT_TRUE(WaitFor([&] { return Child(root, "Gamma") != nullptr; })) << "a new folder never showed";
@@ -244,6 +250,9 @@ TEST_F(ShellTreeTest, FollowsFoldersMadeRenamedAndDeletedOnDisk) {
 
     ASSERT_TRUE(MoveFileA((scratch / "Gamma").c_str(), (scratch / "Delta").c_str()));
     EXPECT_TRUE(WaitFor([&] { return Child(root, "Delta") && !Child(root, "Gamma"); })) << "a rename never showed";
+    EXPECT_EQ(inserted, (std::vector<std::string>{"Gamma", "Delta"}));
+    EXPECT_EQ(deleted, (std::vector<std::string>{"Gamma"}));
+    tree->OnDeleteItem = TMwShTreeDeleteItemEvent();
 
     // A selected folder that goes leaves its parent selected.
     ASSERT_TRUE(tree->SelectPath(scratch / "Alpha\\Inner"));
@@ -333,6 +342,20 @@ TEST_F(ShellTreeTest, KeysEditAndRefresh) {
     tree->Perform(WM_KEYDOWN, VK_DELETE, 0);
     EXPECT_NE(Child(root, "Delta"), nullptr);
     EXPECT_TRUE(ut_test::Exists(scratch.Path()));
+
+    // Ctrl+C copies the selected folder to the clipboard through the shell.
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    CloseClipboard();
+    ASSERT_TRUE(tree->SelectPath(scratch / "Beta"));
+    BYTE keys[256] = {}, saved[256] = {};
+    GetKeyboardState(saved);
+    memcpy(keys, saved, sizeof keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    tree->Perform(WM_KEYDOWN, 'C', 0);
+    SetKeyboardState(saved);
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_HDROP) || IsClipboardFormatAvailable(RegisterClipboardFormatA("Shell IDList Array")));
 
     // Without the default key handling the keys are the tree view's own.
     tree->SetOptions(tree->Options() & ~ShellTreeOptionBit(stoDefaultKeyHandling));
