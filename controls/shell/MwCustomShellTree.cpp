@@ -455,7 +455,7 @@ void TMwCustomShellTree::SelectPidl(LPCITEMIDLIST pidl) {
         return;
     }
     // Only a folder inside the base folder has a node.
-    if (mw::ComparePidls(target.ParentPidl(targetCount - baseCount), base.ParentPidl(0)) != 0) {
+    if (baseCount > 0 && mw::ComparePidls(target.ParentPidl(targetCount - baseCount), base.ParentPidl(0)) != 0) {
         MessageBeep(0xFFFFFFFF);
         return;
     }

@@ -604,4 +604,33 @@ TEST_F(ShellTreeTest, DrivesComingAndGoingRefreshTheTree) {
     }
 }
 
+TEST_F(ShellTreeTest, TheDesktopIsTheRootWithoutABaseFolder) {
+    auto* tree = new TScratchTree(form, {scratch.Path()});
+    tree->SetOptions(kDefaultShellTreeOptions & ~ShellTreeOptionBit(stoDynamicRefresh));
+    tree->SetParent(form);
+    tree->SetBounds(10, 10, 300, 300);
+    form->Show();
+    ASSERT_TRUE(WaitFor([&] { return tree->NodeCount() > 0; }));
+    cl::TTreeNode* root = tree->GetFirstNode();
+    EXPECT_EQ(root->Text(), mw::GetPidlDisplayName(mw::EmptyPidl().get()));
+    EXPECT_TRUE(root->Expanded());
+    EXPECT_TRUE(root->HasChildren());
+
+    // Any folder is reached from there.
+    ASSERT_TRUE(tree->SelectPath(scratch / "Alpha\\Inner"));
+    ASSERT_NE(tree->Selected(), nullptr);
+    EXPECT_EQ(tree->Selected()->Text(), "Inner");
+    EXPECT_TRUE(cl::SameText(tree->SelectedPathName(), scratch / "Alpha\\Inner"));
+}
+
+TEST_F(ShellTreeTest, FoldersOutsideTheBaseFolderAreNotReached) {
+    ut_test::ScratchFolder elsewhere;
+    MakeFolder(elsewhere / "Far");
+    TMwShellTree* tree = NewTree();
+    ASSERT_TRUE(tree->SelectPath(scratch / "Beta"));
+    ASSERT_TRUE(tree->SelectPath(elsewhere / "Far"));
+    EXPECT_EQ(Captions(tree->GetFirstNode()), (std::vector<std::string>{"Alpha", "Beta"})) << "a stranger's node was added";
+    EXPECT_EQ(tree->Selected()->Text(), "Beta");
+}
+
 }  // namespace
