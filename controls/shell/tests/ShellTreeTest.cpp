@@ -24,6 +24,7 @@
 #include "controls/shell/MwShellList.h"
 #include "controls/shell/MwShellTree.h"
 #include "controls/shell/ShellDisplayNames.h"
+#include "controls/shell/ShellFolders.h"
 #include "controls/shell/tests/ShellTestSupport.h"
 #include "utils/tests/ScratchFolder.h"
 
@@ -621,6 +622,33 @@ TEST_F(ShellTreeTest, TheDesktopIsTheRootWithoutABaseFolder) {
     ASSERT_NE(tree->Selected(), nullptr);
     EXPECT_EQ(tree->Selected()->Text(), "Inner");
     EXPECT_TRUE(cl::SameText(tree->SelectedPathName(), scratch / "Alpha\\Inner"));
+
+    // A folder outside the file system has no room for a new folder (nor does the current
+    // folder stand in for it).
+    mw::TPidlPtr computer;
+    ASSERT_HRESULT_SUCCEEDED(mw::SpecialFolderLocation(nullptr, CSIDL_DRIVES, computer));
+    tree->SelectedFolder()->SetIdList(computer.get());
+    ASSERT_EQ(mw::ComparePidls(tree->SelectedFolder()->GetIdList(), computer.get()), 0);
+    EXPECT_EQ(tree->SelectedPathName(), "");
+    ASSERT_TRUE(SetCurrentDirectoryA(scratch.Path().c_str()));
+    EXPECT_FALSE(tree->CreateNewFolder());
+    EXPECT_FALSE(ut_test::Exists(scratch / "New Folder"));
+    SetCurrentDirectoryA("C:\\");
+}
+
+TEST_F(ShellTreeTest, RefreshesLeaveDirectoryLinksAlone) {
+    if (!ut_test::MakeDirectoryLink(scratch / "Loop", scratch.Path())) GTEST_SKIP() << "no directory links here";
+    TMwShellTree* tree = NewTree();
+    cl::TTreeNode* loop = Child(tree->GetFirstNode(), "Loop");
+    ASSERT_NE(loop, nullptr);
+    loop->SetExpanded(true);
+    ASSERT_NE(Child(loop, "Loop"), nullptr);
+    Child(loop, "Loop")->SetExpanded(true);
+
+    MakeFolder(scratch / "Zeta");
+    tree->Refresh();
+    EXPECT_NE(Child(tree->GetFirstNode(), "Zeta"), nullptr);
+    EXPECT_EQ(Child(loop, "Zeta"), nullptr) << "the walk went through the link";
 }
 
 TEST_F(ShellTreeTest, FoldersOutsideTheBaseFolderAreNotReached) {
