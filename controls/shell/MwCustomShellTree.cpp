@@ -221,15 +221,23 @@ TMwShellTreeData* TMwCustomShellTree::ShellData(cl::TTreeNode* node) const {
     return it == nodeData_.end() ? nullptr : it->second.get();
 }
 
+// The records of a subtree go children first, whatever order the tree view reports the items
+// in: a record builds its absolute list from its parent's.
 void TMwCustomShellTree::DeleteNodeData(HTREEITEM item) {
-    cl::TTreeNode* node = NodeFromItem(item);
-    if (node == dragNode_) dragNode_ = nullptr;
-    if (node == highlighted_) highlighted_ = nullptr;
-    auto it = nodeData_.find(item);
-    if (it == nodeData_.end()) return;
-    std::unique_ptr<TMwShellTreeData> data = std::move(it->second);
-    nodeData_.erase(it);
-    if (node) OnDeleteItem(this, node, data.get());
+    std::vector<HTREEITEM> subtree{item};
+    for (size_t i = 0; i < subtree.size(); ++i)
+        for (HTREEITEM child = TreeView_GetChild(Handle(), subtree[i]); child; child = TreeView_GetNextSibling(Handle(), child))
+            subtree.push_back(child);
+    for (auto it = subtree.rbegin(); it != subtree.rend(); ++it) {
+        cl::TTreeNode* node = NodeFromItem(*it);
+        if (node == dragNode_) dragNode_ = nullptr;
+        if (node == highlighted_) highlighted_ = nullptr;
+        auto found = nodeData_.find(*it);
+        if (found == nodeData_.end()) continue;
+        std::unique_ptr<TMwShellTreeData> data = std::move(found->second);
+        nodeData_.erase(found);
+        if (node) OnDeleteItem(this, node, data.get());
+    }
 }
 
 void TMwCustomShellTree::FreeAllNodeData() {

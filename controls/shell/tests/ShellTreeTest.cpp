@@ -26,6 +26,7 @@
 #include "controls/shell/ShellDisplayNames.h"
 #include "controls/shell/ShellFolders.h"
 #include "controls/shell/tests/ShellTestSupport.h"
+#include "utils/UtFolderDelete.h"
 #include "utils/tests/ScratchFolder.h"
 
 namespace {
@@ -659,6 +660,25 @@ TEST_F(ShellTreeTest, FoldersOutsideTheBaseFolderAreNotReached) {
     ASSERT_TRUE(tree->SelectPath(elsewhere / "Far"));
     EXPECT_EQ(Captions(tree->GetFirstNode()), (std::vector<std::string>{"Alpha", "Beta"})) << "a stranger's node was added";
     EXPECT_EQ(tree->Selected()->Text(), "Beta");
+}
+
+TEST_F(ShellTreeTest, AGoneSubtreeReportsItsNodesChildrenFirst) {
+    MakeFolder(scratch / "Alpha\\Inner\\Core");
+    TMwShellTree* tree = NewTree();
+    ASSERT_TRUE(tree->SelectPath(scratch / "Alpha\\Inner\\Core"));
+    tree->SetSelected(tree->GetFirstNode());
+    std::vector<std::string> deleted;
+    tree->OnDeleteItem = TMwShTreeDeleteItemEvent::FromFunction([&](cl::TObject*, cl::TTreeNode* node, TMwShellTreeData* data) {
+        data->ResetCache();  // the path is built afresh from the parents' records
+        deleted.push_back(data->PathName());
+    });
+    ut::DeleteFolderContents(scratch / "Alpha", true);
+    ASSERT_FALSE(ut_test::Exists(scratch / "Alpha"));
+    tree->Refresh();
+    const std::vector<std::string> expected{scratch / "Alpha\\Inner\\Core", scratch / "Alpha\\Inner", scratch / "Alpha"};
+    ASSERT_EQ(deleted.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_TRUE(cl::SameText(deleted[i], expected[i])) << deleted[i];
+    tree->OnDeleteItem = TMwShTreeDeleteItemEvent();
 }
 
 }  // namespace
