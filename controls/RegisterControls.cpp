@@ -39,6 +39,8 @@
 #include "controls/navigation/MwSplitter.h"
 #include "controls/navigation/MwTreeView.h"
 #include "controls/shell/MwSelectFolderDialog.h"
+#include "controls/shell/MwShellList.h"
+#include "controls/shell/MwShellTree.h"
 
 void RegisterQuillonControls() {
     for (const cl::TClassInfo* info : {
@@ -69,6 +71,8 @@ void RegisterQuillonControls() {
              &TMwRegIniFile::StaticClass(),
              &TMwRichEdit::StaticClass(),
              &TMwSelectFolderDialog::StaticClass(),
+             &TMwShellList::StaticClass(),
+             &TMwShellTree::StaticClass(),
              &TMwSpacer::StaticClass(),
              &TMwSplitter::StaticClass(),
              &TMwStatusBar::StaticClass(),

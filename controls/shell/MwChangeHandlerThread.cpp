@@ -105,8 +105,11 @@ bool TChangeHandlerThread::RunCommand() {
 void TChangeHandlerThread::Changed(int slot) {
     const HANDLE handle = slots_.HandleAt(slot);
     if (!handle) return;
+    // Re-armed before the owner hears of it, so that a change made once the owner has the
+    // message is not lost between the two.
+    const bool rearmed = FindNextChangeNotification(handle) != FALSE;
     if (notifyWindow_) PostMessageA(notifyWindow_, notifyMessage_, static_cast<WPARAM>(slot), 0);
-    if (!FindNextChangeNotification(handle)) Drop(slot);
+    if (!rearmed) Drop(slot);
 }
 
 void TChangeHandlerThread::Drop(int slot) {
