@@ -37,6 +37,7 @@ std::string MinimizePathName(const std::string& path, const TTextWidth& textWidt
             folders = kPlaceholder;
         } else if (!folders.empty()) {
             folders = CutFirstFolder(folders);
+            if (folders.empty()) drive.clear();  // "C:" alone would name the drive's current folder
         } else {
             drive.clear();
         }
