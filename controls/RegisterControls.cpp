@@ -39,6 +39,7 @@
 #include "controls/navigation/MwSplitter.h"
 #include "controls/navigation/MwTreeView.h"
 #include "controls/shell/MwSelectFolderDialog.h"
+#include "controls/shell/MwShellTree.h"
 
 void RegisterQuillonControls() {
     for (const cl::TClassInfo* info : {
@@ -69,6 +70,7 @@ void RegisterQuillonControls() {
              &TMwRegIniFile::StaticClass(),
              &TMwRichEdit::StaticClass(),
              &TMwSelectFolderDialog::StaticClass(),
+             &TMwShellTree::StaticClass(),
              &TMwSpacer::StaticClass(),
              &TMwSplitter::StaticClass(),
              &TMwStatusBar::StaticClass(),
