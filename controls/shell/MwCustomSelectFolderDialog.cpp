@@ -40,11 +40,11 @@ bool TMwCustomSelectFolderDialog::RunDialogForm() {
         InitForm(*form_);
         DoInitialized();
     }
-    TMwSelectFolderForm* form = form_;
-    const cl::TModalResult result = form->ShowModal();
-    SaveFormState(*form);
+    TMwSelectFolderForm& form = *form_;
     // A folder without a path on disk is no answer to "which folder".
-    return result == cl::mrOk && !GetSelectedPath().empty();
+    const bool chosen = form.ShowModal() == cl::mrOk && !form.ShellTree->SelectedPathName().empty();
+    SaveFormState(form);
+    return chosen;
 }
 
 TMwSelectFolderForm* TMwCustomSelectFolderDialog::CreateDialogForm() {
@@ -55,12 +55,15 @@ void TMwCustomSelectFolderDialog::InitForm(TMwSelectFolderForm& form) {
     form.OnSelChange = OnSelChange;
     form.OnFormShow = OnFormShow;
     form.OnFormClose = OnFormClose;
+    form.ShellTree->OnAddItem = OnAddItem;
     form.ShowStatusText(statusText_);
     if (FormWidth() > 0) form.SetWidth(FormWidth());
     if (FormHeight() > 0) form.SetHeight(FormHeight());
     form.SetWindowState(FormWindowState());
     form.ApplyDialogOptions(options_);
     form.SetCaption(Title().empty() ? kBrowseForFolder : Title());
+    form.ShellTree->SetBaseFolder(baseFolder_.get());
+    form.ShellTree->SetSelectedFolder(selectedFolder_.get());
 }
 
 void TMwCustomSelectFolderDialog::DoInitialized() { OnInitialized(this); }
@@ -74,4 +77,7 @@ void TMwCustomSelectFolderDialog::SaveFormState(TMwSelectFolderForm& form) {
         SetFormHeight(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top);
     }
     SetFormWindowState(form.WindowState());
+    // Only a folder on disk is taken as the choice.
+    if (form.ModalResult() == cl::mrOk && !form.ShellTree->SelectedPathName().empty())
+        selectedFolder_->Assign(form.ShellTree->SelectedFolder());
 }

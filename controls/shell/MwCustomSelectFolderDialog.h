@@ -9,6 +9,7 @@
 #include "controls/shell/MwSelectFolderForm.h"
 #include "controls/shell/MwShellDialog.h"
 #include "controls/shell/MwShellLocator.h"
+#include "controls/shell/MwShellTree.h"
 
 class TMwCustomSelectFolderDialog : public TMwShellDialog {
     CL_CLASS_INFO()
@@ -33,6 +34,7 @@ public:
     // The window of the run in progress; nullptr between runs.
     TMwSelectFolderForm* Form() const { return form_; }
 
+    TMwShAddItemEvent OnAddItem;  // handed to the tree
     TMwFolderBrowseSelChangeEvent OnSelChange;
 
 protected:

@@ -23,6 +23,7 @@ const cl::TClassInfo& TMwSelectFolderDialog::StaticClass() {
                                  .Creatable()
                                  .Object("BaseFolder", &D::BaseFolder)
                                  .Set("Options", &D::Options, &D::SetOptions, kSelectFolderDialogOptionNames)
+                                 .Event("OnAddItem", Published(&D::OnAddItem))
                                  .Event("OnSelChange", Published(&D::OnSelChange))
                                  .Build();
     return *info;

@@ -7,6 +7,7 @@
 #include "classlib/win/Panel.h"
 #include "controls/basic/MwStatusBar.h"
 #include "controls/basic/MwToolButton.h"
+#include "controls/shell/MwShellTree.h"
 #include "controls/shell/ShortenedPath.h"
 
 namespace {
@@ -17,6 +18,7 @@ const char kOk[] = "OK";
 const char kCancel[] = "Cancel";
 const char kCreateFolder[] = "Create Folder";
 const char kDelete[] = "Delete";
+const char kNotOnDisk[] = "Not a folder on disk";
 
 const int kCreateImage = 0;
 const int kDeleteImage = 2;
@@ -43,6 +45,7 @@ const cl::TClassInfo& TMwSelectFolderForm::StaticClass() {
     static const auto info = cl::TClassBuilder<F>("TMwSelectFolderForm", cl::TForm::StaticClass())
                                  .Field("BtnNewFolder", &F::BtnNewFolder)
                                  .Field("BtnDeleteFolder", &F::BtnDeleteFolder)
+                                 .Field("ShellTree", &F::ShellTree)
                                  .Field("ButtonPanel", &F::ButtonPanel)
                                  .Field("OkBtn", &F::OkBtn)
                                  .Field("CancelBtn", &F::CancelBtn)
@@ -50,6 +53,7 @@ const cl::TClassInfo& TMwSelectFolderForm::StaticClass() {
                                  .Field("ImageList1", &F::ImageList1)
                                  .Handler("FormCreate", &F::FormCreate)
                                  .Handler("FormResize", &F::FormResize)
+                                 .Handler("ShellTreeChange", &F::ShellTreeChange)
                                  .Handler("CreateBtnClick", &F::CreateBtnClick)
                                  .Handler("DeleteBtnClick", &F::DeleteBtnClick)
                                  .Build();
@@ -57,6 +61,21 @@ const cl::TClassInfo& TMwSelectFolderForm::StaticClass() {
 }
 
 void TMwSelectFolderForm::ApplyDialogOptions(TMwSelectFolderDialogOptions options) {
+    static const struct {
+        TMwSelectFolderDialogOptions dialog;
+        TMwShellTreeOption tree;
+    } kTreeOptions[] = {{sfdoOleDrag, stoOleDrag},
+                        {sfdoOleDrop, stoOleDrop},
+                        {sfdoIncludeNonFolders, stoIncludeNonFolders},
+                        {sfdoVirtualFolders, stoVirtualFolders},
+                        {sfdoContextMenus, stoContextMenus},
+                        {sfdoShowHidden, stoShowHidden}};
+    TMwShellTreeOptions treeOptions = ShellTree->Options();
+    for (const auto& option : kTreeOptions) {
+        if (options & option.dialog) treeOptions |= ShellTreeOptionBit(option.tree);
+        else treeOptions &= ~ShellTreeOptionBit(option.tree);
+    }
+    ShellTree->SetOptions(treeOptions);
     const bool buttons = options & sfdoCreateDeleteButtons;
     BtnNewFolder->SetVisible(buttons);
     BtnDeleteFolder->SetVisible(buttons);
@@ -65,6 +84,7 @@ void TMwSelectFolderForm::ApplyDialogOptions(TMwSelectFolderDialogOptions option
     const bool bothIcons = (options & sfdoCreateFolderIcon) && (options & sfdoDeleteFolderIcon);
     BtnNewFolder->SetFlat(bothIcons);
     BtnDeleteFolder->SetFlat(bothIcons);
+    ShellTree->SetReadOnly(options & sfdoReadOnly);
     FormResize(this);
 }
 
@@ -82,20 +102,46 @@ std::string TMwSelectFolderForm::FittedPath(const std::string& path) {
 }
 
 void TMwSelectFolderForm::FormCreate(cl::TObject*) {
+    ShellTree->SetShowRoot(true);
     // Alignment keeps the status bar below the button panel once it starts out lower.
     MwStatusBar1->SetTop(Height());
 }
 
 void TMwSelectFolderForm::FormResize(cl::TObject*) {
-    if (!ButtonPanel || !OkBtn || !CancelBtn) return;  // the resource is still being read
+    if (!ShellTree || !ButtonPanel || !OkBtn || !CancelBtn || !MwStatusBar1) return;  // still being read
     const cl::TRect client = ClientRect();
+    const int top = BtnNewFolder->Visible()      ? BtnNewFolder->Top() + BtnNewFolder->Height() + 4
+                    : BtnDeleteFolder->Visible() ? BtnDeleteFolder->Top() + BtnDeleteFolder->Height() + 4
+                                                 : 8;
+    ShellTree->SetBounds(ShellTree->Left(), top, client.Width() - 24, ButtonPanel->Top() - 4 - top);
     CancelBtn->SetLeft(client.Width() - CancelBtn->Width() - 8);
     OkBtn->SetLeft(CancelBtn->Left() - OkBtn->Width() - 8);
+    if (TMwShellTreeData* data = ShellTree->ShellData(ShellTree->Selected())) ShowFolderStatus(data->PathName());
 }
 
-void TMwSelectFolderForm::CreateBtnClick(cl::TObject*) {}
+void TMwSelectFolderForm::ShellTreeChange(cl::TObject*, cl::TTreeNode* Node) {
+    TMwShellTreeData* data = ShellTree->ShellData(Node);
+    if (!data) return;
+    const std::string path = data->PathName();
+    ShowFolderStatus(path);
+    BtnNewFolder->SetEnabled(!path.empty());
+    BtnDeleteFolder->SetEnabled(!path.empty() && Node != ShellTree->GetFirstNode());
+    // Only a folder on disk answers the question.
+    OkBtn->SetEnabled(!path.empty());
+    OnSelChange(this, data->AbsoluteIdList());
+}
 
-void TMwSelectFolderForm::DeleteBtnClick(cl::TObject*) {}
+void TMwSelectFolderForm::ShowFolderStatus(const std::string& path) {
+    ShowStatusText(path.empty() ? std::string(kNotOnDisk) : FittedPath(path));
+}
+
+void TMwSelectFolderForm::CreateBtnClick(cl::TObject*) { ShellTree->CreateNewFolder(); }
+
+void TMwSelectFolderForm::DeleteBtnClick(cl::TObject*) {
+    // The shell asks for confirmation itself.
+    ShellTree->DoCommandForNode(ShellTree->Selected(), "delete");
+    ShellTree->Refresh();
+}
 
 void TMwSelectFolderForm::SetVisible(bool visible) {
     if (visible == Visible()) return;
@@ -105,6 +151,8 @@ void TMwSelectFolderForm::SetVisible(bool visible) {
         return;
     }
     Font()->SetName(kFontName);
+    ShellTree->SetOptions(ShellTree->Options() | ShellTreeOptionBit(stoAutoFill));
+    ShellTree->Fill();
     OkBtn->SetCaption(kOk);
     CancelBtn->SetCaption(kCancel);
     BtnNewFolder->SetCaption(kCreateFolder);

@@ -16,8 +16,12 @@ class TButton;
 class TImageList;
 class TPanel;
 }  // namespace cl
+class TMwShellTree;
 class TMwToolButton;
 class TMwStatusBar;
+namespace cl {
+class TTreeNode;
+}
 
 // NewSel is the new folder's absolute item-ID list, valid during the call.
 using TMwFolderBrowseSelChangeEvent = cl::TEvent<cl::TObject*, LPCITEMIDLIST>;
@@ -29,6 +33,7 @@ public:
 
     TMwToolButton* BtnNewFolder = nullptr;
     TMwToolButton* BtnDeleteFolder = nullptr;
+    TMwShellTree* ShellTree = nullptr;
     cl::TPanel* ButtonPanel = nullptr;
     cl::TButton* OkBtn = nullptr;
     cl::TButton* CancelBtn = nullptr;
@@ -40,6 +45,7 @@ public:
 
     void FormCreate(cl::TObject* Sender);
     void FormResize(cl::TObject* Sender);
+    void ShellTreeChange(cl::TObject* Sender, cl::TTreeNode* Node);
     void CreateBtnClick(cl::TObject* Sender);
     void DeleteBtnClick(cl::TObject* Sender);
 
@@ -57,4 +63,6 @@ protected:
 private:
     // The path shortened to what the status line shows.
     std::string FittedPath(const std::string& path);
+    // The folder's path in the status line, or why there is none.
+    void ShowFolderStatus(const std::string& path);
 };

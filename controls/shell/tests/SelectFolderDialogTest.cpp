@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <shlobj.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <stdexcept>
@@ -30,6 +31,13 @@ namespace {
 
 using ut_test::Exists;
 
+// The child of the tree's root that stands for this absolute list; null when there is none.
+cl::TTreeNode* RootChild(TMwShellTree& tree, LPCITEMIDLIST pidl) {
+    for (cl::TTreeNode* child = tree.GetFirstNode()->GetFirstChild(); child; child = child->GetNextSibling())
+        if (mw::ComparePidls(tree.ShellData(child)->AbsoluteIdList(), pidl) == 0) return child;
+    return nullptr;
+}
+
 std::vector<std::string> ChildCaptions(cl::TTreeNode* node) {
     std::vector<std::string> captions;
     for (cl::TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling()) captions.push_back(child->Text());
@@ -45,6 +53,8 @@ protected:
     void SetUp() override {
         for (const char* name : {"alpha", "beta", "veto"}) ut_test::MakeFolder(scratch / name);
     }
+    // The tree starts at the scratch folder, so that a folder is picked there by its path.
+    void StartAtScratch() { dialog.BaseFolder()->SetIdList(test::PidlOfPath(scratch.Path()).get()); }
 
     // Runs the dialog; act drives its window once it shows and presses a button.
     bool Run(const std::function<void(TMwSelectFolderForm&)>& act) {
@@ -66,6 +76,7 @@ protected:
 };
 
 TEST_F(SelectFolderDialogTest, ReturnsTheFolderPickedAndOffersItAgainUntilCancelled) {
+    StartAtScratch();
     const std::string beta = scratch / "beta";
     std::vector<std::string> selections;
     dialog.OnSelChange = TMwFolderBrowseSelChangeEvent::FromFunction(
@@ -93,7 +104,7 @@ TEST_F(SelectFolderDialogTest, ReturnsTheFolderPickedAndOffersItAgainUntilCancel
 }
 
 TEST_F(SelectFolderDialogTest, TheTreeStartsAtTheBaseFolderWithoutVetoedFolders) {
-    dialog.BaseFolder()->SetIdList(test::PidlOfPath(scratch.Path()).get());
+    StartAtScratch();
     std::vector<std::string> asked;
     dialog.OnAddItem = TMwShAddItemEvent::FromFunction(
         [&](cl::TObject*, IShellFolder*, LPCITEMIDLIST parent, LPCITEMIDLIST item, ULONG, bool& allow) {
@@ -154,6 +165,7 @@ TEST_F(SelectFolderDialogTest, OptionsShapeTheButtonsAndTheTree) {
             EXPECT_EQ(window.ShellTree->ReadOnly(), c.readOnly);
             EXPECT_EQ(window.ShellTree->Options() & mapped, c.treeOptions);
             EXPECT_EQ(window.ShellTree->Top(), c.treeTop);
+            EXPECT_EQ(TreeView_GetIndent(window.ShellTree->Handle()), 19u);  // from the form resource
             window.CancelBtn->Click();
         }));
     }
@@ -161,7 +173,7 @@ TEST_F(SelectFolderDialogTest, OptionsShapeTheButtonsAndTheTree) {
 
 TEST_F(SelectFolderDialogTest, TheButtonsCreateAFolderAndAreEnabledWhereTheyCanAct) {
     dialog.SetOptions(kDefaultSelectFolderOptions | sfdoCreateDeleteButtons);
-    dialog.BaseFolder()->SetIdList(test::PidlOfPath(scratch.Path()).get());
+    StartAtScratch();
     bool deleteOnRoot = true;
     bool deleteOnChild = false;
     EXPECT_FALSE(Run([&](TMwSelectFolderForm& window) {
@@ -183,13 +195,20 @@ TEST_F(SelectFolderDialogTest, TheButtonsCreateAFolderAndAreEnabledWhereTheyCanA
 TEST_F(SelectFolderDialogTest, AFolderWithoutAPathIsNeverChosen) {
     const std::string alpha = scratch / "alpha";
     dialog.SelectedFolder().SetIdList(test::PidlOfPath(alpha).get());
-    mw::TPidlPtr computer;
+    mw::TPidlPtr computer, documents;
     ASSERT_TRUE(SUCCEEDED(mw::SpecialFolderLocation(nullptr, CSIDL_DRIVES, computer)));
+    ASSERT_TRUE(SUCCEEDED(mw::SpecialFolderLocation(nullptr, CSIDL_PERSONAL, documents)));
+    // Picked in the desktop's tree as a click would.
+    const auto pick = [](TMwSelectFolderForm& window, LPCITEMIDLIST pidl) {
+        cl::TTreeNode* node = RootChild(*window.ShellTree, pidl);
+        ASSERT_NE(node, nullptr);
+        node->SetSelected(true);
+    };
     bool okEnabled = true;
     bool createEnabled = true;
     std::string status;
     EXPECT_FALSE(Run([&](TMwSelectFolderForm& window) {
-        window.ShellTree->SelectedFolder()->SetIdList(computer.get());
+        pick(window, computer.get());
         ASSERT_EQ(window.ShellTree->SelectedPathName(), "");
         okEnabled = window.OkBtn->Enabled();
         createEnabled = window.BtnNewFolder->Enabled();
@@ -202,14 +221,17 @@ TEST_F(SelectFolderDialogTest, AFolderWithoutAPathIsNeverChosen) {
     EXPECT_EQ(dialog.SelectedPath(), alpha);
 
     // Back on a disk folder, OK is offered again.
+    std::string chosen;
     EXPECT_TRUE(Run([&](TMwSelectFolderForm& window) {
-        window.ShellTree->SelectedFolder()->SetIdList(computer.get());
-        Pick(window, scratch / "beta");
+        pick(window, computer.get());
+        pick(window, documents.get());
+        chosen = window.ShellTree->SelectedPathName();
         okEnabled = window.OkBtn->Enabled();
         window.OkBtn->Click();
     }));
     EXPECT_TRUE(okEnabled);
-    EXPECT_EQ(dialog.SelectedPath(), scratch / "beta");
+    EXPECT_FALSE(chosen.empty());
+    EXPECT_EQ(dialog.SelectedPath(), chosen);
 }
 
 TEST_F(SelectFolderDialogTest, TheWindowKeepsItsSizeAndStateBetweenRuns) {
