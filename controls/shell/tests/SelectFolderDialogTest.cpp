@@ -15,6 +15,7 @@
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Button.h"
+#include "classlib/win/Panel.h"
 #include "classlib/win/RegisterClasses.h"
 #include "classlib/win/Screen.h"
 #include "controls/RegisterControls.h"
@@ -240,6 +241,14 @@ TEST_F(SelectFolderDialogTest, TheWindowKeepsItsSizeAndStateBetweenRuns) {
     EXPECT_FALSE(Run([&](TMwSelectFolderForm& window) {
         firstWidth = window.Width();
         window.SetBounds(window.Left(), window.Top(), 500, 420);
+        // The layout follows: the tree fills the width, the buttons keep to the right edge and
+        // the status line stays below the buttons.
+        const int clientWidth = window.ClientRect().Width();
+        EXPECT_EQ(window.ShellTree->Width(), clientWidth - 24);
+        EXPECT_EQ(window.ShellTree->Top() + window.ShellTree->Height(), window.ButtonPanel->Top() - 4);
+        EXPECT_EQ(window.CancelBtn->Left() + window.CancelBtn->Width(), clientWidth - 8);
+        EXPECT_EQ(window.OkBtn->Left() + window.OkBtn->Width(), window.CancelBtn->Left() - 8);
+        EXPECT_GT(window.MwStatusBar1->Top(), window.ButtonPanel->Top());
         window.CancelBtn->Click();
     }));
     EXPECT_GE(firstWidth, 358);  // the form resource's size
