@@ -39,6 +39,7 @@
 #include "controls/navigation/MwSplitter.h"
 #include "controls/navigation/MwTreeView.h"
 #include "controls/shell/MwSelectFolderDialog.h"
+#include "controls/shell/MwShellList.h"
 #include "controls/shell/MwShellTree.h"
 
 void RegisterQuillonControls() {
@@ -70,6 +71,7 @@ void RegisterQuillonControls() {
              &TMwRegIniFile::StaticClass(),
              &TMwRichEdit::StaticClass(),
              &TMwSelectFolderDialog::StaticClass(),
+             &TMwShellList::StaticClass(),
              &TMwShellTree::StaticClass(),
              &TMwSpacer::StaticClass(),
              &TMwSplitter::StaticClass(),

@@ -13,6 +13,7 @@
 #include "controls/shell/DriveRoot.h"
 #include "controls/shell/DriveValidation.h"
 #include "controls/shell/MwChangeHandlerThread.h"
+#include "controls/shell/MwCustomShellList.h"
 #include "controls/shell/MwIdListArray.h"
 #include "controls/shell/MwPidlList.h"
 #include "controls/shell/MwShellTreeDropTarget.h"
@@ -99,6 +100,7 @@ const cl::TClassInfo& TMwCustomShellTree::StaticClass() {
                                  .Enum<TMwAboutInfo>("About", &T::About, &T::SetAbout, mw::kAboutInfoNames)
                                  .Object("BaseFolder", &T::BaseFolder)
                                  .Set("Options", &T::Options, &T::SetOptions, kShellTreeOptionNames)
+                                 .Ref<TMwCustomShellList>("ShellList", &T::ShellList, &T::SetShellList)
                                  .Event("OnAddItem", &T::OnAddItem)
                                  .Event("OnDeleteItem", &T::OnDeleteItem)
                                  .Event("OnInsertItem", &T::OnInsertItem)
@@ -126,6 +128,7 @@ TMwCustomShellTree::TMwCustomShellTree(cl::TComponent* owner)
 
 TMwCustomShellTree::~TMwCustomShellTree() {
     *alive_ = false;
+    SetShellList(nullptr);
     mw::DeviceChangeHandler()->RemoveListener(TMwDeviceChangeEvent(this, &TMwCustomShellTree::DeviceChange));
     refreshTimer_.reset();
     Destroying();
@@ -154,6 +157,23 @@ bool TMwCustomShellTree::SelectPath(const std::string& path) {
 std::string TMwCustomShellTree::SelectedPathName() {
     TMwShellTreeData* data = ShellData(Selected());
     return data ? data->PathName() : std::string();
+}
+
+void TMwCustomShellTree::SetShellList(TMwCustomShellList* list) {
+    if (list == list_) return;
+    if (list_) {
+        list_->SetShellTree(nullptr);
+        RemoveFreeNotification(list_);
+    }
+    list_ = list;
+    if (!list_) return;
+    list_->SetShellTree(this);
+    FreeNotification(list_);
+    HandSelectedFolderToList();
+}
+
+void TMwCustomShellTree::HandSelectedFolderToList() {
+    if (list_ && selectedFolder_.GetIdList()) list_->SetFolder(&selectedFolder_);
 }
 
 void TMwCustomShellTree::SetOptions(TMwShellTreeOptions options) {
@@ -186,7 +206,10 @@ void TMwCustomShellTree::BaseFolderChanged(cl::TObject*) {
 }
 
 void TMwCustomShellTree::SelectedFolderChanged(cl::TObject*) {
-    if (busyCount_ > 0 || IsLoading()) return;
+    if (busyCount_ > 0 || IsLoading()) {
+        HandSelectedFolderToList();
+        return;
+    }
     if (HandleAllocated() && NodeCount() > 0) SelectPidl(selectedFolder_.GetIdList());
 }
 
@@ -198,15 +221,8 @@ TMwShellTreeData* TMwCustomShellTree::ShellData(cl::TTreeNode* node) const {
     return it == nodeData_.end() ? nullptr : it->second.get();
 }
 
-cl::TTreeNode* TMwCustomShellTree::NodeOfData(const TMwShellTreeData* data) const {
-    for (const auto& entry : nodeData_)
-        if (entry.second.get() == data) return NodeFromItem(entry.first);
-    return nullptr;
-}
-
 void TMwCustomShellTree::DeleteNodeData(HTREEITEM item) {
     cl::TTreeNode* node = NodeFromItem(item);
-    if (node == lastInserted_) lastInserted_ = nullptr;
     if (node == dragNode_) dragNode_ = nullptr;
     if (node == highlighted_) highlighted_ = nullptr;
     auto it = nodeData_.find(item);
@@ -218,7 +234,7 @@ void TMwCustomShellTree::DeleteNodeData(HTREEITEM item) {
 
 void TMwCustomShellTree::FreeAllNodeData() {
     nodeData_.clear();
-    lastInserted_ = dragNode_ = highlighted_ = nullptr;
+    dragNode_ = highlighted_ = nullptr;
 }
 
 void TMwCustomShellTree::SetHasChildren(cl::TTreeNode* node, bool hasChildren) {
@@ -250,10 +266,7 @@ DWORD TMwCustomShellTree::EnumFlags() const {
     return flags;
 }
 
-void TMwCustomShellTree::DoInsertItem(cl::TTreeNode* node) {
-    lastInserted_ = node;
-    OnInsertItem(this, node);
-}
+void TMwCustomShellTree::DoInsertItem(cl::TTreeNode* node) { OnInsertItem(this, node); }
 
 void TMwCustomShellTree::DoFillStart() { OnFillStart(this); }
 
@@ -442,7 +455,7 @@ void TMwCustomShellTree::SelectPidl(LPCITEMIDLIST pidl) {
         return;
     }
     // Only a folder inside the base folder has a node.
-    if (mw::ComparePidls(target.ParentPidl(targetCount - baseCount), base.ParentPidl(0)) != 0) {
+    if (baseCount > 0 && mw::ComparePidls(target.ParentPidl(targetCount - baseCount), base.ParentPidl(0)) != 0) {
         MessageBeep(0xFFFFFFFF);
         return;
     }
@@ -466,7 +479,8 @@ void TMwCustomShellTree::SelectPidl(LPCITEMIDLIST pidl) {
             }
             SetHasChildren(node, true);
         }
-        if (i < targetCount - 1) found->SetExpanded(true);
+        // The last folder is opened too when the list leaves its sub-folders to the tree.
+        if (i < targetCount - 1 || (list_ && list_->HasOption(mw::sloHideFoldersWhenLinked))) found->SetExpanded(true);
         node = found;
     }
     SetSelected(node);
@@ -478,6 +492,8 @@ void TMwCustomShellTree::ApplySelection(cl::TTreeNode* node) {
     if (!data) return;
     const TBusy busy(*this);
     selectedFolder_.SetIdList(data->AbsoluteIdList());
+    // Also when the selected folder was this one already (it was asked for by its locator).
+    HandSelectedFolderToList();
 }
 
 void TMwCustomShellTree::Change(cl::TTreeNode* node) {
@@ -488,8 +504,16 @@ void TMwCustomShellTree::Change(cl::TTreeNode* node) {
         selectedFolder_.SetIdList(data->AbsoluteIdList());
         return;
     }
-    // Without a list to keep up to date the selection is taken at once.
-    ApplySelection(node);
+    // Browsing with the keys refills the list only once the selection rests.
+    if (userSelect_ || !list_) {
+        if (refreshTimer_->Tag() == kTagSelection) {
+            refreshTimer_->SetEnabled(false);
+            refreshTimer_->SetTag(0);
+        }
+        ApplySelection(node);
+    } else {
+        StartTimer(kTagSelection, kSelectionDelay);
+    }
     userSelect_ = false;
 }
 
@@ -530,13 +554,15 @@ void TMwCustomShellTree::WatchDrives() {
 
 void TMwCustomShellTree::WatchDrive(const std::string& path) {
     if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
-    if (path.empty()) {
-        watcher_->RemoveAllWatches();
-        return;
-    }
+    if (path.empty()) watcher_->RemoveAllWatches();
+    else AddFolderWatch(mw::DriveRootOf(path));
+}
+
+void TMwCustomShellTree::AddFolderWatch(const std::string& folder) {
+    if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
     const DWORD filter = FILE_NOTIFY_CHANGE_DIR_NAME | (HasOption(stoIncludeNonFolders) ? FILE_NOTIFY_CHANGE_FILE_NAME : 0);
     int slot = -1;
-    watcher_->AddWatch(mw::DriveRootOf(path), filter, slot, true);
+    watcher_->AddWatch(folder, filter, slot, true);
 }
 
 void TMwCustomShellTree::FreeWatcher() { watcher_.reset(); }
@@ -778,7 +804,9 @@ void TMwCustomShellTree::InitializeWnd() {
     TMwCustomTreeView::InitializeWnd();
     TreeView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Small), TVSIL_NORMAL);
     if (HasOption(stoOleDrop)) RegisterDropTarget();
-    if (!IsLoading() && HasOption(stoAutoFill)) PostMessageA(Handle(), CM_MWFILLWHENEMPTY, 0, 0);
+    if (IsLoading()) return;
+    if (HasOption(stoAutoFill)) PostMessageA(Handle(), CM_MWFILLWHENEMPTY, 0, 0);
+    HandSelectedFolderToList();
 }
 
 void TMwCustomShellTree::Loaded() {
@@ -790,11 +818,14 @@ void TMwCustomShellTree::Loaded() {
         throw;
     }
     inLoaded_ = false;
-    if (HasOption(stoAutoFill) && HandleAllocated() && NodeCount() == 0) Fill();
+    if (!HasOption(stoAutoFill)) return;
+    if (HandleAllocated() && NodeCount() == 0) Fill();
+    HandSelectedFolderToList();
 }
 
 void TMwCustomShellTree::Notification(cl::TComponent* component, cl::TOperation operation) {
     TMwCustomTreeView::Notification(component, operation);
+    if (operation == cl::TOperation::Remove && component == list_) list_ = nullptr;
 }
 
 void TMwCustomShellTree::RegisterDropTarget() {
@@ -866,8 +897,10 @@ bool TMwCustomShellTree::Notify(NMHDR* header, LRESULT& result) {
         case TVN_ENDLABELEDITA:
         case TVN_ENDLABELEDITW: {
             auto* info = reinterpret_cast<NMTVDISPINFOA*>(header);
+            result = FALSE;
+            if (!inEdit_) return true;  // an edit ends once
             inEdit_ = false;
-            result = FALSE;  // the caption is set here, as the shell names the item
+            // The caption is set here, as the shell names the item.
             cl::TTreeNode* node = NodeFromItem(info->item.hItem);
             if (node && info->item.pszText) {
                 try {
@@ -916,6 +949,11 @@ void TMwCustomShellTree::WndProc(cl::TMessage& m) {
             if (menuHandler_.HandleMessage(m.msg, m.wParam, m.lParam, result)) m.result = result;
             return;
         }
+        case WM_GETDLGCODE:
+            // Enter, Escape and Tab belong to a label being edited.
+            TMwCustomTreeView::WndProc(m);
+            if (inEdit_) m.result |= DLGC_WANTALLKEYS;
+            return;
         case WM_WINDOWPOSCHANGED:
             if (destroyingWnd_) return;
             break;

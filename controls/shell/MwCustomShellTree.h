@@ -21,6 +21,7 @@
 #include "controls/shell/MwDeviceChangeHandler.h"
 #include "controls/shell/MwShellLocator.h"
 #include "controls/shell/MwShellTreeData.h"
+#include "controls/shell/MwShellTreeLink.h"
 #include "controls/shell/ShellDragRules.h"
 #include "controls/shell/ShellMenuHandler.h"
 #include "controls/shell/ShellTreeDragState.h"
@@ -29,6 +30,7 @@
 
 class TChangeHandlerThread;
 class TMwShellTreeDropTarget;
+class TMwCustomShellList;
 
 enum TMwShellTreeOption : unsigned {
     stoAutoFill,            // fill when the window is made and when BaseFolder changes
@@ -58,7 +60,7 @@ using TMwShPopupHintEvent = cl::TEvent<cl::TObject*, const std::string&>;
 // (Sender, Node, Text): a label edit ends with that text, which the handler may change.
 using TMwShTreeEditedEvent = cl::TEvent<cl::TObject*, cl::TTreeNode*, std::string&>;
 
-class TMwCustomShellTree : public TMwCustomTreeView {
+class TMwCustomShellTree : public TMwCustomTreeView, public TMwShellTreeLink {
     CL_CLASS_INFO()
 public:
     explicit TMwCustomShellTree(cl::TComponent* owner);
@@ -80,6 +82,11 @@ public:
     // The file-system path of the selected node; "" when it has none.
     std::string SelectedPathName();
 
+    // The list that shows the selected folder's contents (or none). Setting it unlinks the old
+    // list, links the new one to this tree and hands it the selected folder.
+    TMwCustomShellList* ShellList() const { return list_; }
+    void SetShellList(TMwCustomShellList* list);
+
     TMwShellTreeOptions Options() const { return options_; }
     void SetOptions(TMwShellTreeOptions options);
     bool HasOption(TMwShellTreeOption option) const { return (options_ & ShellTreeOptionBit(option)) != 0; }
@@ -91,7 +98,14 @@ public:
     // ones removed, renamed ones follow. Deferred to the end of a drag or label edit.
     void Refresh();
     // Selects the node levels up from the selected one (never past the root).
-    void GoUp(int levels);
+    void GoUp(int levels) override;
+    // Selects the node of the folder, adding the nodes on the way that are not there yet; a
+    // folder that cannot be reached beeps and leaves the deepest node reached selected. The
+    // empty list selects the root.
+    void SelectPidl(LPCITEMIDLIST pidl) override;
+    // For the linked list: the folder entered becomes the selected folder.
+    void EnterFolder(LPCITEMIDLIST absolutePidl) override { selectedFolder_.SetIdList(absolutePidl); }
+    cl::TComponent* LinkComponent() override { return this; }
     // Makes "New Folder" (or the next free name) in the selected folder and starts editing
     // its label; false when no folder could be made.
     bool CreateNewFolder();
@@ -101,8 +115,6 @@ public:
 
     // The node's record; null for nodes that are not shell nodes.
     TMwShellTreeData* ShellData(cl::TTreeNode* node) const;
-    // The record's node; null when it has none.
-    cl::TTreeNode* NodeOfData(const TMwShellTreeData* data) const;
 
     TMwShAddItemEvent OnAddItem;
     TMwShTreeDeleteItemEvent OnDeleteItem;
@@ -150,6 +162,9 @@ protected:
     virtual void SendToCommand(cl::TTreeNode* node, int entryIndex);
     // Watches the drive of the path for folder changes; "" stops every watch.
     virtual void WatchDrive(const std::string& path);
+    // Watches the folder and its subtree for changes of folder names (and of file names with
+    // stoIncludeNonFolders).
+    void AddFolderWatch(const std::string& folder);
     virtual void ShellNodeContextMenu(cl::TTreeNode* node, cl::TPoint pos);
     virtual bool CanEdit(cl::TTreeNode* node);
     virtual void Edit(cl::TTreeNode* node, std::string text);
@@ -163,7 +178,7 @@ private:
     void BaseFolderChanged(cl::TObject* sender);
     void SelectedFolderChanged(cl::TObject* sender);
     void OptionsChanged(TMwShellTreeOptions old);
-    void SelectPidl(LPCITEMIDLIST pidl);
+    void HandSelectedFolderToList();
     // The selected node's folder becomes SelectedFolder and goes to the linked list.
     void ApplySelection(cl::TTreeNode* node);
     void Change(cl::TTreeNode* node);
@@ -194,6 +209,7 @@ private:
     TMwShellLocator baseFolder_;
     TMwShellLocator selectedFolder_;
     TMwShellTreeOptions options_ = kDefaultShellTreeOptions;
+    TMwCustomShellList* list_ = nullptr;
     std::unordered_map<HTREEITEM, std::unique_ptr<TMwShellTreeData>> nodeData_;
     std::unique_ptr<cl::TTimer> refreshTimer_;
     std::unique_ptr<TChangeHandlerThread> watcher_;
@@ -212,7 +228,6 @@ private:
     bool refreshWanted_ = false;
     bool inLoaded_ = false;
     bool destroyingWnd_ = false;
-    cl::TTreeNode* lastInserted_ = nullptr;
 
     // A drag over the tree.
     dragdrop::TComPtr<IDataObject> dragData_;

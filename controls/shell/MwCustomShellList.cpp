@@ -1,0 +1,1137 @@
+#include "controls/shell/MwCustomShellList.h"
+
+#include <windowsx.h>
+#include <dbt.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "classlib/core/ClassBuilder.h"
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Dialogs.h"
+#include "classlib/win/Screen.h"
+#include "controls/shell/DriveValidation.h"
+#include "controls/shell/MwChangeHandlerThread.h"
+#include "controls/shell/MwDeviceChangeHandler.h"
+#include "controls/shell/MwPidlList.h"
+#include "controls/shell/MwShellDataObject.h"
+#include "controls/shell/MwShellDropSource.h"
+#include "controls/shell/MwShellIntf.h"
+#include "controls/shell/MwShellListDropTarget.h"
+#include "controls/shell/MwShellTreeData.h"
+#include "controls/shell/PidlLayout.h"
+#include "controls/shell/QuietErrors.h"
+#include "controls/shell/SendToList.h"
+#include "controls/shell/ShellDisplayNames.h"
+#include "controls/shell/ShellDropEffects.h"
+#include "controls/shell/ShellErrors.h"
+#include "controls/shell/ShellListColumns.h"
+#include "controls/shell/ShellListKeys.h"
+#include "controls/shell/ShellMenuCommands.h"
+#include "controls/shell/ShellParentFolder.h"
+#include "controls/shell/ShellShortcut.h"
+#include "controls/shell/ShellStrRet.h"
+#include "controls/shell/SystemImageLists.h"
+
+namespace {
+
+constexpr ULONG kAcceptAttributes = 0x720B0000;  // file system, folder, ancestor, removable, link, share, ghosted
+constexpr HRESULT kNoMoreItems = HRESULT_FROM_WIN32(ERROR_NO_MORE_ITEMS);
+constexpr DWORD kNameChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME;
+constexpr UINT kGetShellBrowser = WM_USER + 7;  // 0x0407: the shell asks for its browser
+constexpr int kMaxColumns = 64;
+constexpr DWORD kScrollInterval = 100;
+constexpr int kScrollMarginX = 26, kScrollMarginY = 20;
+constexpr int kOwnColumnCount = 4;
+
+const GUID kIidContextMenu = {0x000214E4, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
+
+// The widths of the last file-system folder's columns, for every list of the process.
+mw::TColumnWidthMemory& ColumnWidths() {
+    static mw::TColumnWidthMemory memory;
+    return memory;
+}
+
+std::vector<uint8_t> ReadDirectoryCols() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer", 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return {};
+    std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> owned(key, &RegCloseKey);
+    std::vector<uint8_t> bytes(mw::kDirectoryColsMaxBytes);
+    DWORD size = static_cast<DWORD>(bytes.size());
+    if (RegQueryValueExA(key, "DirectoryCols", nullptr, nullptr, bytes.data(), &size) != ERROR_SUCCESS) return {};
+    bytes.resize(size);
+    return bytes;
+}
+
+// The list without its last levels items (the desktop at most).
+mw::TPidlPtr ParentPidl(LPCITEMIDLIST pidl, int levels) {
+    const uint8_t* bytes = mw::PidlBytes(pidl);
+    const int keep = std::max(0, mw::PidlItemCount(bytes) - levels);
+    std::vector<uint8_t> parent(bytes, bytes + mw::PidlPrefixSize(bytes, keep));
+    parent.push_back(0);
+    parent.push_back(0);
+    return mw::PidlFromBytes(parent.data(), parent.size());
+}
+
+// Reads all items of the folder. False for a silent abort (the enumeration cannot start or
+// ends with E_FAIL); any other failure raises EMwOleError.
+bool EnumerateItems(IShellFolder* folder, HWND window, SHCONTF flags, std::vector<mw::TPidlPtr>& items) {
+    IEnumIDList* raw = nullptr;
+    if (!folder || FAILED(folder->EnumObjects(window, flags, &raw)) || !raw) return false;
+    dragdrop::TComPtr<IEnumIDList> enumerator = dragdrop::TComPtr<IEnumIDList>::Adopt(raw);
+    HRESULT result;
+    for (;;) {
+        LPITEMIDLIST item = nullptr;
+        ULONG fetched = 0;
+        result = enumerator->Next(1, &item, &fetched);
+        if (result != S_OK || fetched == 0) {
+            mw::ShellFree(item);
+            break;
+        }
+        if (items.size() == items.capacity()) items.reserve(items.size() + 500);
+        items.push_back(mw::AdoptPidl(item));
+    }
+    if (result == S_FALSE || result == kNoMoreItems || result == S_OK) return true;
+    if (result == E_FAIL) return false;
+    mw::OleCheck(result);
+    return false;
+}
+
+template <class T>
+class TRestore {
+public:
+    explicit TRestore(T& field) : field_(field), saved_(field) {}
+    ~TRestore() { field_ = saved_; }
+    TRestore(const TRestore&) = delete;
+    TRestore& operator=(const TRestore&) = delete;
+
+private:
+    T& field_;
+    T saved_;
+};
+
+class TUpdateScope {
+public:
+    explicit TUpdateScope(cl::TListView& list) : list_(list) { list_.BeginUpdate(); }
+    ~TUpdateScope() { list_.EndUpdate(); }
+    TUpdateScope(const TUpdateScope&) = delete;
+    TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+private:
+    cl::TListView& list_;
+};
+
+}  // namespace
+
+const cl::TClassInfo& TMwCustomShellList::StaticClass() {
+    static const auto info = cl::TClassBuilder<TMwCustomShellList>("TMwCustomShellList", TMwCustomListView::StaticClass()).Build();
+    return *info;
+}
+
+const std::vector<int>& TMwCustomShellList::SavedColumnWidths() {
+    static std::vector<int> widths;
+    widths = ColumnWidths().SavedFor(static_cast<size_t>(kMaxColumns));
+    return widths;
+}
+
+TMwCustomShellList::TMwCustomShellList(cl::TComponent* owner) : TMwCustomListView(owner), refreshTimer_(nullptr) {
+    folder_.OnChange = cl::TNotifyEvent(this, &TMwCustomShellList::FolderChanged);
+    refreshTimer_.SetEnabled(false);
+    refreshTimer_.SetOnTimer(cl::TNotifyEvent(this, &TMwCustomShellList::RefreshTimerTick));
+    SetOwnerData(true);
+    SetMultiSelect(true);
+    SetViewStyle(cl::TViewStyle::Report);
+    mw::DeviceChangeHandler()->AddListener(TMwDeviceChangeEvent(this, &TMwCustomShellList::DeviceChange));
+}
+
+TMwCustomShellList::~TMwCustomShellList() {
+    mw::DeviceChangeHandler()->RemoveListener(TMwDeviceChangeEvent(this, &TMwCustomShellList::DeviceChange));
+    Destroying();
+    // The window asks for texts from the records: it goes first.
+    DestroyHandle();
+    RevokeDropTarget();
+    watcher_.reset();
+    refreshTimer_.SetEnabled(false);
+    ClearShellItems();
+    // The linked tree hears of the list's end through the free notification and lets go.
+}
+
+// ---- properties ----
+
+void TMwCustomShellList::SetListOptions(mw::TMwShellListOptions options) {
+    if (options == options_) return;
+    const mw::TMwShellListOptions changed = options ^ options_;
+    options_ = options;
+    if (!HandleAllocated() || IsLoading()) return;
+    if (changed & mw::sloOleDrop) {
+        if (HasOption(mw::sloOleDrop)) RegisterDropTarget();
+        else RevokeDropTarget();
+    }
+    if (changed & mw::sloDynamicRefresh) {
+        if (HasOption(mw::sloDynamicRefresh)) WatchFolder();
+        else if (watcher_) watcher_->RemoveAllWatches();
+    }
+    if (changed & (mw::sloShowHidden | mw::sloVirtualFolders | mw::sloHideFoldersWhenLinked)) Refresh();
+}
+
+void TMwCustomShellList::SetFileFilter(const std::string& filter) {
+    if (filter == fileFilter_) return;
+    fileFilter_ = filter;
+    filter_ = mw::TFileFilter(filter);
+    if (HandleAllocated() && !IsLoading() && shown_) Fill();
+}
+
+void TMwCustomShellList::SetSortColumn(int column) {
+    if (column == sortColumn_) return;
+    sortColumn_ = column;
+    if (HandleAllocated() && ItemCount() > 0) Sort();
+}
+
+void TMwCustomShellList::SetShellTree(TMwShellTreeLink* tree) {
+    if (tree == tree_) return;
+    if (tree_) RemoveFreeNotification(tree_->LinkComponent());
+    tree_ = tree;
+    if (tree_) FreeNotification(tree_->LinkComponent());
+}
+
+void TMwCustomShellList::Notification(cl::TComponent* component, cl::TOperation operation) {
+    TMwCustomListView::Notification(component, operation);
+    if (operation == cl::TOperation::Remove && tree_ && component == tree_->LinkComponent()) tree_ = nullptr;
+}
+
+TMwShellListData* TMwCustomShellList::ShellData(cl::TListItem* item) const {
+    const auto found = records_.find(item);
+    return found == records_.end() ? nullptr : found->second.data.get();
+}
+
+// ---- window ----
+
+void TMwCustomShellList::CreateWnd() {
+    TRestore<bool> restore(inCreateWnd_);
+    inCreateWnd_ = true;
+    TMwCustomListView::CreateWnd();
+    if (HasOption(mw::sloOleDrop)) RegisterDropTarget();
+    if (HasOption(mw::sloAutoFill) && ItemCount() == 0 && !IsLoading()) PostMessageA(Handle(), kFillMessage, 0, 0);
+}
+
+void TMwCustomShellList::InitializeWnd() {
+    TMwCustomListView::InitializeWnd();
+    ListView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Small), LVSIL_SMALL);
+    ListView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Large), LVSIL_NORMAL);
+    ListView_SetCallbackMask(Handle(), LVIS_OVERLAYMASK | LVIS_CUT);
+}
+
+void TMwCustomShellList::Loaded() {
+    TMwCustomListView::Loaded();
+    if (HandleAllocated() && !inCreateWnd_ && HasOption(mw::sloAutoFill) && ItemCount() == 0)
+        PostMessageA(Handle(), kFillMessage, 0, 0);
+}
+
+HWND TMwCustomShellList::FormWindow() { return HandleAllocated() ? GetAncestor(Handle(), GA_ROOT) : nullptr; }
+
+void TMwCustomShellList::RegisterDropTarget() {
+    if (dropTarget_ || !HandleAllocated()) return;
+    IDropTarget* target = mw::TMwShellListDropTarget::Create(*this);
+    if (SUCCEEDED(RegisterDragDrop(Handle(), target))) dropTarget_ = target;
+    else target->Release();
+}
+
+void TMwCustomShellList::RevokeDropTarget() {
+    if (!dropTarget_) return;
+    if (HandleAllocated()) RevokeDragDrop(Handle());
+    std::exchange(dropTarget_, nullptr)->Release();
+}
+
+// ---- filling ----
+
+void TMwCustomShellList::FolderChanged(cl::TObject*) {
+    if (busy_ > 0 || IsLoading()) return;
+    ++busy_;
+    try {
+        if (tree_) tree_->SelectPidl(folder_.GetIdList());
+        if (HandleAllocated()) Fill();
+    } catch (...) {
+        --busy_;
+        throw;
+    }
+    --busy_;
+}
+
+void TMwCustomShellList::SetFolderFromNode(cl::TTreeNode* node) {
+    if (!node || IsLoading() || !node->Selected()) return;
+    auto* data = static_cast<TMwShellTreeData*>(node->Data());
+    if (data) folder_.SetIdList(data->AbsoluteIdList());
+}
+
+void TMwCustomShellList::ClearShellItems() {
+    if (!IsDestroying() && HandleAllocated()) SetSelected(nullptr);
+    ClearItems();
+    records_.clear();
+}
+
+void TMwCustomShellList::DeleteShellItem(int index) {
+    cl::TListItem* item = Item(index);
+    DeleteItem(index);
+    records_.erase(item);
+}
+
+void TMwCustomShellList::Fill() {
+    HandleNeeded();
+    if (inDrag_ || editing_) {
+        refreshWanted_ = true;
+        return;
+    }
+    {
+        cl::TScopedCursor hourglass;
+        ClearShellItems();
+        FillItems(folder_.GetIdList());
+    }
+    if (ItemCount() > 0) {
+        Item(0)->SetSelected(true);
+        Item(0)->SetFocused(true);
+    }
+    if (ViewStyle() == cl::TViewStyle::Icon || ViewStyle() == cl::TViewStyle::SmallIcon) ListView_Scroll(Handle(), -0x7FFF, -0x7FFF);
+    if (HasOption(mw::sloDynamicRefresh)) WatchFolder();
+}
+
+void TMwCustomShellList::FillItems(LPCITEMIDLIST pidl) {
+    TUpdateScope update(*this);
+    mw::TQuietErrors quiet;
+    DoFillStart();
+    std::unique_ptr<TMwShellListFolder> previous;
+    try {
+        auto next = std::make_unique<TMwShellListFolder>(pidl);
+        ClearShellItems();
+        previous = std::move(shown_);
+        shown_ = std::move(next);
+        SetupColumns();
+        std::vector<mw::TPidlPtr> items;
+        if (EnumerateItems(FolderIntf(), FormWindow(), SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (HasOption(mw::sloShowHidden) ? SHCONTF_INCLUDEHIDDEN : 0), items)) {
+            PrepareFilter();
+            for (mw::TPidlPtr& item : items) {
+                ULONG attributes = 0;
+                if (AcceptItem(item.get(), attributes)) AddShellItem(std::move(item), attributes);
+            }
+            ClearFilter();
+            Sort();
+        }
+    } catch (...) {
+        ClearFilter();
+        ClearShellItems();
+        if (previous) {
+            shown_ = std::move(previous);
+            SetupColumns();
+        }
+        DoFillComplete();
+        throw;
+    }
+    DoFillComplete();
+}
+
+bool TMwCustomShellList::AcceptItem(LPCITEMIDLIST itemPidl, ULONG& attributes) {
+    attributes = kAcceptAttributes;
+    if (FAILED(FolderIntf()->GetAttributesOf(1, &itemPidl, &attributes))) attributes = 0;
+    if (!HasOption(mw::sloVirtualFolders) && !(attributes & (SFGAO_FILESYSTEM | SFGAO_FILESYSANCESTOR))) return false;
+    if (HasOption(mw::sloHideFoldersWhenLinked) && tree_ && (attributes & SFGAO_FOLDER) && (attributes & SFGAO_FILESYSTEM))
+        return false;
+    return DoAddItem(FolderIntf(), FolderIdList(), attributes, itemPidl);
+}
+
+bool TMwCustomShellList::DoAddItem(IShellFolder* folder, LPCITEMIDLIST parentPidl, ULONG attributes, LPCITEMIDLIST itemPidl) {
+    if (filterActive_ && !(attributes & SFGAO_FOLDER)) {
+        const std::string name = cl::ExtractFileName(mw::GetRelativeDisplayName(folder, itemPidl, mw::TMwNameKind::ForParsing));
+        if (!FileMatchesFilter(name, attributes)) return false;
+    }
+    bool allow = true;
+    OnAddItem(this, folder, parentPidl, itemPidl, attributes, allow);
+    return allow;
+}
+
+cl::TListItem* TMwCustomShellList::AddShellItem(mw::TPidlPtr itemPidl, ULONG attributes) {
+    try {
+        cl::TListItem* item = AddItem();
+        TRecord& record = records_[item];
+        record.data = std::make_unique<TMwShellListData>(*shown_, std::move(itemPidl));
+        record.attributes = attributes;
+        item->SetData(record.data.get());
+        return item;
+    } catch (...) {
+        cl::ShowMessage("Exception in AddNewShellItem");
+        throw;
+    }
+}
+
+void TMwCustomShellList::PrepareFilter() {
+    filterActive_ = filter_.Active() && !mw::PidlToPath(FolderIdList()).empty();
+}
+
+bool TMwCustomShellList::FileMatchesFilter(const std::string& name, ULONG attributes) {
+    return (attributes & SFGAO_FOLDER) || filter_.Matches(name);
+}
+
+void TMwCustomShellList::ClearFilter() { filterActive_ = false; }
+
+void TMwCustomShellList::Refresh() {
+    if (!HandleAllocated()) return;
+    if (inDrag_ || editing_) {
+        refreshWanted_ = true;
+        return;
+    }
+    refreshWanted_ = false;
+    if (ItemCount() == 0 || !shown_) {
+        Fill();
+        return;
+    }
+    cl::TScopedCursor hourglass;
+    TUpdateScope update(*this);
+    DoFillStart();
+    try {
+        TMwPidlList existing;
+        if (mw::PidlToPath(FolderIdList()).empty()) existing.SetShellFolder(FolderIntf());
+        existing.SetDuplicates(TMwDuplicates::dupAccept);
+        existing.SetSorted(true);
+        for (int i = 0; i < ItemCount(); ++i)
+            if (TMwShellListData* data = ShellData(Item(i))) existing.AddObject(const_cast<LPITEMIDLIST>(data->RelIdList()), Item(i));
+        std::vector<mw::TPidlPtr> fresh;
+        if (EnumerateItems(FolderIntf(), nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (HasOption(mw::sloShowHidden) ? SHCONTF_INCLUDEHIDDEN : 0), fresh)) {
+            for (size_t i = fresh.size(); i-- > 0;) {
+                int index = 0;
+                if (existing.Find(fresh[i].get(), index)) {
+                    existing.Delete(index);
+                    fresh.erase(fresh.begin() + static_cast<std::ptrdiff_t>(i));
+                }
+            }
+            std::vector<int> gone;
+            for (int i = 0; i < existing.Count(); ++i) gone.push_back(static_cast<cl::TListItem*>(existing.Objects(i))->Index());
+            existing.Clear();
+            std::sort(gone.rbegin(), gone.rend());
+            for (int index : gone) DeleteShellItem(index);
+            PrepareFilter();
+            bool added = false;
+            for (mw::TPidlPtr& item : fresh) {
+                ULONG attributes = 0;
+                if (AcceptItem(item.get(), attributes)) {
+                    AddShellItem(std::move(item), attributes);
+                    added = true;
+                }
+            }
+            ClearFilter();
+            if (added) Sort();
+        }
+    } catch (...) {
+        ClearFilter();
+        DoFillComplete();
+        throw;
+    }
+    DoFillComplete();
+}
+
+// ---- columns ----
+
+void TMwCustomShellList::SaveColumnWidths() {
+    if (!HandleAllocated() || Columns()->Count() == 0) return;
+    std::vector<int> widths;
+    for (int i = 0; i < Columns()->Count(); ++i) widths.push_back(ListView_GetColumnWidth(Handle(), i));
+    ColumnWidths().Save(widths);
+}
+
+void TMwCustomShellList::SetupColumns() {
+    if (Columns()->Count() > 0 && fileSystemColumns_) SaveColumnWidths();
+    const bool fileSystem = !mw::PidlToPath(FolderIdList()).empty();
+    struct TColumn {
+        std::string caption;
+        int width;
+        cl::TAlignment alignment;
+    };
+    std::vector<TColumn> columns;
+    IShellDetails* details = ShellDetails();
+    if (!details) {
+        const std::vector<int> widths = ColumnWidths().OwnColumnWidths(ReadDirectoryCols());
+        columns = {{"Name", widths[0], cl::TAlignment::LeftJustify},
+                   {"Size", widths[1], cl::TAlignment::RightJustify},
+                   {"Type", widths[2], cl::TAlignment::LeftJustify},
+                   {"Modified", widths[3], cl::TAlignment::LeftJustify}};
+    } else {
+        const bool useSaved = fileSystem && ColumnWidths().HasSaved();
+        for (int i = 0; i < kMaxColumns; ++i) {
+            SHELLDETAILS column{};
+            if (FAILED(details->GetDetailsOf(nullptr, static_cast<UINT>(i), &column))) break;
+            const cl::TAlignment alignment = column.fmt == LVCFMT_RIGHT    ? cl::TAlignment::RightJustify
+                                             : column.fmt == LVCFMT_CENTER ? cl::TAlignment::Center
+                                                                           : cl::TAlignment::LeftJustify;
+            columns.push_back({mw::StrRetToString(column.str, nullptr), useSaved ? 50 : column.cxChar * 7, alignment});
+        }
+        if (useSaved) {
+            const std::vector<int> saved = ColumnWidths().SavedFor(columns.size());
+            for (size_t i = 0; i < saved.size(); ++i) columns[i].width = saved[i];
+        }
+    }
+    Columns()->Clear();
+    for (const TColumn& c : columns) {
+        auto* column = static_cast<cl::TListColumn*>(Columns()->Add());
+        column->SetCaption(c.caption);
+        column->SetWidth(c.width);
+        column->SetAlignment(c.alignment);
+    }
+    ownColumns_ = !details;
+    fileSystemColumns_ = fileSystem;
+    if (std::abs(sortColumn_) > Columns()->Count()) sortColumn_ = 1;
+}
+
+// ---- sorting ----
+
+int TMwCustomShellList::CompareItems(cl::TListItem* a, cl::TListItem* b) const {
+    TMwShellListData* first = ShellData(a);
+    TMwShellListData* second = ShellData(b);
+    if (!first || !second) return 0;
+    if (sortColumn_ == 0) return cl::CompareText(first->DisplayName(), second->DisplayName());
+    const LPARAM column = std::abs(sortColumn_) - 1;
+    const HRESULT result = FolderIntf()->CompareIDs(column, first->RelIdList(), second->RelIdList());
+    if (FAILED(result)) return 0;
+    const int order = mw::CompareIdsResult(static_cast<int32_t>(result));
+    return sortColumn_ < 0 ? -order : order;
+}
+
+void TMwCustomShellList::Sort() {
+    if (!shown_ || ItemCount() < 2) return;
+    TRestore<cl::TLVCompareEvent> restore(OnCompare);
+    OnCompare = cl::TLVCompareEvent::FromFunction(
+        [this](cl::TObject*, cl::TListItem* a, cl::TListItem* b, int, int& result) { result = CompareItems(a, b); });
+    CustomSort(0);
+}
+
+void TMwCustomShellList::ColClick(int column) {
+    const int byColumn = column + 1;
+    sortColumn_ = sortColumn_ == byColumn ? -byColumn : byColumn;
+    Sort();
+    TMwCustomListView::ColClick(column);
+}
+
+// ---- display ----
+
+void TMwCustomShellList::GetDisplayInfo(LVITEMA& info) {
+    if (info.iItem < 0 || info.iItem >= ItemCount()) return;
+    cl::TListItem* item = Item(info.iItem);
+    const auto found = records_.find(item);
+    if (found == records_.end()) return;
+    TRecord& record = found->second;
+    if ((info.mask & LVIF_TEXT) && info.pszText && info.cchTextMax > 0) {
+        std::string text;
+        if (info.iSubItem == 0) {
+            if (item->Caption().empty()) item->SetCaption(record.data->DisplayName());
+            text = item->Caption();
+        } else {
+            const int sub = info.iSubItem - 1;
+            if (sub < item->SubItems().Count()) text = item->SubItems()[sub];
+            if (text.empty()) text = record.data->ColumnText(info.iSubItem);
+        }
+        const size_t length = std::min(text.size(), static_cast<size_t>(info.cchTextMax) - 1);
+        std::memcpy(info.pszText, text.data(), length);
+        info.pszText[length] = '\0';
+    }
+    if (info.mask & LVIF_IMAGE) {
+        int image = -1;
+        OnGetImageIndex(this, item, image);
+        if (image < 1) {
+            if (record.image < 0) record.image = mw::GetShellIconIndex(record.data->AbsoluteIdList(), SHGFI_SMALLICON);
+            image = record.image;
+        }
+        info.iImage = image;
+    }
+    if (info.mask & LVIF_STATE) {
+        if (record.attributes & SFGAO_SHARE) info.state |= INDEXTOOVERLAYMASK(1);
+        else if (record.attributes & SFGAO_LINK) info.state |= INDEXTOOVERLAYMASK(2);
+        if (record.attributes & SFGAO_GHOSTED) info.state |= LVIS_CUT;
+        info.stateMask |= LVIS_OVERLAYMASK | LVIS_CUT;
+    }
+    if (info.mask & LVIF_PARAM) info.lParam = reinterpret_cast<LPARAM>(item);
+}
+
+// ---- opening ----
+
+std::vector<cl::TListItem*> TMwCustomShellList::SelectedShellItems() const {
+    std::vector<cl::TListItem*> items;
+    if (!HandleAllocated()) return items;
+    HWND window = const_cast<TMwCustomShellList*>(this)->Handle();
+    for (int i = ListView_GetNextItem(window, -1, LVNI_SELECTED); i >= 0; i = ListView_GetNextItem(window, i, LVNI_SELECTED)) {
+        if (i >= ItemCount()) break;
+        if (ShellData(Item(i))) items.push_back(Item(i));
+    }
+    return items;
+}
+
+bool TMwCustomShellList::DblClickOpenAllowed() {
+    bool handled = false;
+    OnDblClickOpen(this, handled);
+    return !handled;
+}
+
+void TMwCustomShellList::OpenSelected() {
+    const std::vector<cl::TListItem*> items = SelectedShellItems();
+    if (items.size() < 2) {
+        if (!items.empty()) OpenItem(items.front());
+    } else if (DblClickOpenAllowed()) {
+        RunDefaultCommand(items);
+    }
+}
+
+void TMwCustomShellList::EnterFolder(LPCITEMIDLIST absolutePidl) {
+    if (HasOption(mw::sloNeverNavigate)) return;
+    const mw::TPidlPtr target = mw::CopyPidl(nullptr, absolutePidl);
+    ClearShellItems();
+    if (tree_) tree_->EnterFolder(target.get());
+    else folder_.SetIdList(target.get());
+}
+
+void TMwCustomShellList::OpenItem(cl::TListItem* item) {
+    TMwShellListData* data = ShellData(item);
+    if (!data) return;
+    cl::TScopedCursor hourglass;
+    if (records_.at(item).attributes & SFGAO_FOLDER) {
+        EnterFolder(data->AbsoluteIdList());
+        return;
+    }
+    if (data->IsLink()) {
+        mw::TMwShortcutInfo shortcut;
+        shortcut.resolveOption = mw::TMwResolveOption::Silent;
+        if (SUCCEEDED(mw::ReadShortcut(data->PathName(), shortcut, true)) && shortcut.targetPidl) {
+            const DWORD target = GetFileAttributesA(shortcut.targetPath.c_str());
+            if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_DIRECTORY)) {
+                EnterFolder(shortcut.targetPidl.get());
+                return;
+            }
+        }
+    }
+    if (DblClickOpenAllowed()) RunDefaultCommand({item});
+}
+
+void TMwCustomShellList::RunDefaultCommand(const std::vector<cl::TListItem*>& items) {
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    mw::TContextMenuPtr contextMenu;
+    cl::TMenuHandle menu;
+    if (FAILED(mw::GetContextMenu(FormWindow(), FolderIntf(), static_cast<UINT>(pidls.size()), pidls.data(), contextMenu, menu, CMF_EXPLORE,
+                                  mw::kFirstShellCommand)))
+        return;
+    const UINT id = GetMenuDefaultItem(menu.Get(), FALSE, 0);
+    if (id == static_cast<UINT>(-1) || id < mw::kFirstShellCommand) return;
+    mw::InvokeVerb(FormWindow(), contextMenu.Get(), id - mw::kFirstShellCommand);
+}
+
+void TMwCustomShellList::GoUp(int levels) {
+    if (HasOption(mw::sloNeverNavigate) || levels <= 0) return;
+    if (tree_) {
+        tree_->GoUp(levels);
+        return;
+    }
+    const mw::TPidlPtr parent = ParentPidl(folder_.GetIdList(), levels);
+    folder_.SetIdList(parent.get());
+}
+
+void TMwCustomShellList::SelectAll() {
+    if (!HandleAllocated()) return;
+    TUpdateScope update(*this);
+    ListView_SetItemState(Handle(), -1, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+// ---- commands ----
+
+HRESULT TMwCustomShellList::GetUIObjectOfSelection(REFIID iid, void** object) {
+    *object = nullptr;
+    const std::vector<cl::TListItem*> items = SelectedShellItems();
+    if (items.empty() || !FolderIntf()) return E_FAIL;
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    return FolderIntf()->GetUIObjectOf(FormWindow(), static_cast<UINT>(pidls.size()), pidls.data(), iid, nullptr, object);
+}
+
+HRESULT TMwCustomShellList::DoCommandForSelection(const std::string& verb) {
+    mw::TContextMenuPtr contextMenu;
+    HRESULT result = GetUIObjectOfSelection(kIidContextMenu, reinterpret_cast<void**>(contextMenu.Receive()));
+    if (FAILED(result) || !contextMenu) return FAILED(result) ? result : E_FAIL;
+    result = mw::InvokeVerb(FormWindow(), contextMenu.Get(), verb);
+    Refresh();
+    return result;
+}
+
+HRESULT TMwCustomShellList::DoCommandForFolder(const std::string& verb) {
+    mw::TContextMenuPtr contextMenu;
+    mw::OleCheck(mw::GetUIObjectOfPidl(FolderIdList(), kIidContextMenu, reinterpret_cast<void**>(contextMenu.Receive())));
+    const HRESULT result = mw::OleCheck(mw::InvokeVerb(FormWindow(), contextMenu.Get(), verb));
+    Refresh();
+    return result;
+}
+
+// ---- label editing ----
+
+void TMwCustomShellList::BeginLabelEdit(NMLVDISPINFOA& info, LRESULT& result) {
+    const int index = info.item.iItem;
+    TMwShellListData* data = index >= 0 && index < ItemCount() ? ShellData(Item(index)) : nullptr;
+    if (result || !data || !data->CanRename()) {
+        result = TRUE;
+        return;
+    }
+    editing_ = true;
+    if (HWND edit = ListView_GetEditControl(Handle())) {
+        const std::string name = mw::GetRelativeDisplayName(FolderIntf(), data->RelIdList(), mw::TMwNameKind::ForEditing);
+        SetWindowTextA(edit, name.c_str());
+    }
+}
+
+void TMwCustomShellList::EndLabelEdit(const std::string& text, int index) {
+    if (index < 0 || index >= ItemCount()) return;
+    cl::TListItem* item = Item(index);
+    TMwShellListData* data = ShellData(item);
+    const std::string name = cl::Trim(text);
+    if (!data || name.empty()) return;
+    cl::TScopedCursor hourglass;
+    std::wstring wide(MAX_PATH, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, &wide[0], MAX_PATH);
+    if (length <= 0) return;
+    ignoreNextChange_ = true;
+    LPITEMIDLIST renamed = nullptr;
+    const HRESULT result = FolderIntf()->SetNameOf(FormWindow(), data->RelIdList(), wide.c_str(), SHGDN_INFOLDER | SHGDN_FOREDITING, &renamed);
+    if (FAILED(result)) {
+        mw::ShellFree(renamed);
+        ignoreNextChange_ = false;
+        return;
+    }
+    if (renamed) data->SetRelIdList(mw::AdoptPidl(renamed));
+    else data->ResetCache();
+    records_.at(item).image = -1;
+    item->SetCaption(data->DisplayName());
+}
+
+// ---- context menus ----
+
+void TMwCustomShellList::ShowContextMenu(cl::TPoint pos) {
+    if (!HasOption(mw::sloContextMenus) || inDrag_ || SelectedShellItems().size() > 0) {
+        TMwCustomListView::ShowContextMenu(pos);
+        return;
+    }
+    // Over empty space: the folder's own menu (view, paste, new...).
+    mw::TContextMenuPtr contextMenu;
+    if (!FolderIntf() ||
+        FAILED(FolderIntf()->CreateViewObject(FormWindow(), kIidContextMenu, reinterpret_cast<void**>(contextMenu.Receive()))) ||
+        !contextMenu) {
+        TMwCustomListView::ShowContextMenu(pos);
+        return;
+    }
+    cl::TMenuHandle menu(CreatePopupMenu());
+    if (FAILED(contextMenu->QueryContextMenu(menu.Get(), 0, mw::kFirstShellCommand, mw::kLastShellCommand, CMF_NORMAL))) return;
+    const cl::TPoint screen = ClientToScreen(pos);
+    TRestore<bool> restore(inDrag_);
+    inDrag_ = true;
+    const UINT id = menu_.Track(Handle(), contextMenu.Get(), menu.Get(), {screen.x, screen.y});
+    inDrag_ = false;
+    if (id >= mw::kFirstShellCommand) {
+        mw::InvokeVerb(FormWindow(), contextMenu.Get(), id - mw::kFirstShellCommand);
+        Refresh();
+    }
+}
+
+void TMwCustomShellList::ShowItemContextMenu(cl::TPoint pos) {
+    if (!HasOption(mw::sloContextMenus) || inDrag_) {
+        TMwCustomListView::ShowItemContextMenu(pos);
+        return;
+    }
+    ItemMenu(pos);
+}
+
+void TMwCustomShellList::ItemMenu(cl::TPoint clientPos) {
+    const std::vector<cl::TListItem*> items = SelectedShellItems();
+    if (items.empty()) return;
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    cl::TListItem* focused = ItemFocused();
+    TMwShellListData* focusedData = focused ? ShellData(focused) : nullptr;
+    UINT flags = CMF_EXPLORE;
+    if (focusedData && !focusedData->PathName().empty() && !ReadOnly()) flags |= CMF_CANRENAME;
+    mw::TContextMenuPtr contextMenu;
+    cl::TMenuHandle menu;
+    if (FAILED(mw::GetContextMenu(FormWindow(), FolderIntf(), static_cast<UINT>(pidls.size()), pidls.data(), contextMenu, menu, flags,
+                                  mw::kFirstShellCommand)))
+        return;
+    const cl::TPoint screen = ClientToScreen(clientPos);
+    UINT id;
+    {
+        TRestore<bool> restore(inDrag_);
+        inDrag_ = true;
+        id = menu_.Track(Handle(), contextMenu.Get(), menu.Get(), {screen.x, screen.y});
+    }
+    const mw::TMenuCommand command = mw::ClassifyMenuCommand(id);
+    switch (command.kind) {
+    case mw::TMenuCommandKind::Rename:
+        if (focused) ListView_EditLabel(Handle(), focused->Index());
+        break;
+    case mw::TMenuCommandKind::Shell:
+        mw::InvokeVerb(FormWindow(), contextMenu.Get(), command.value);
+        // Network folders report no changes.
+        if (mw::PidlToPath(FolderIdList()).rfind("\\\\", 0) == 0) Refresh();
+        break;
+    case mw::TMenuCommandKind::SendTo: SendSelectionTo(command.value); break;
+    case mw::TMenuCommandKind::None: break;
+    }
+    if (refreshWanted_) Refresh();
+}
+
+void TMwCustomShellList::SendSelectionTo(unsigned entry) {
+    const auto& entries = mw::SendToList();
+    if (entry >= entries.size()) return;
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
+    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(FolderIdList(), pidls));
+    if (data) mw::SendTo(entries[entry].name, data.Get());
+}
+
+// ---- drag and drop ----
+
+DWORD TMwCustomShellList::DropEffectOfSelection() {
+    const std::vector<cl::TListItem*> items = SelectedShellItems();
+    if (items.empty()) return 0;
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    ULONG attributes = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    mw::OleCheck(FolderIntf()->GetAttributesOf(static_cast<UINT>(pidls.size()), pidls.data(), &attributes));
+    return attributes & (DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
+}
+
+IDropSource* TMwCustomShellList::CreateDropSource(mw::TShellDragButton button) { return mw::TMwShellDropSource::Create(button); }
+
+void TMwCustomShellList::BeginShellDrag(mw::TShellDragButton button) {
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
+    if (pidls.empty()) return;
+    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(FolderIdList(), pidls));
+    if (!data) return;
+    const DWORD allowed = DropEffectOfSelection();
+    dragdrop::TComPtr<IDropSource> source = dragdrop::TComPtr<IDropSource>::Adopt(CreateDropSource(button));
+    DWORD effect = DROPEFFECT_NONE;
+    HRESULT result;
+    {
+        TRestore<bool> restore(inDrag_);
+        inDrag_ = true;
+        result = DoDragDrop(data.Get(), source.Get(), allowed, &effect);
+    }
+    if (result == DRAGDROP_S_DROP || refreshWanted_) {
+        refreshWanted_ = false;
+        Refresh();
+    }
+}
+
+// The shell's drop target under the point: the item's own when it hands one out, else the
+// shown folder's.
+HRESULT TMwCustomShellList::TargetAt(POINTL point, IDropTarget** target, bool& overItem) {
+    *target = nullptr;
+    overItem = false;
+    const cl::TPoint client = ScreenToClient({point.x, point.y});
+    cl::TListItem* item = GetItemAt(client.x, client.y);
+    const int index = item ? item->Index() : -1;
+    if (index != dropHighlight_) {
+        if (dropHighlight_ >= 0 && dropHighlight_ < ItemCount()) ListView_SetItemState(Handle(), dropHighlight_, 0, LVIS_DROPHILITED);
+        dropHighlight_ = -1;
+    }
+    if (TMwShellListData* data = item ? ShellData(item) : nullptr) {
+        LPCITEMIDLIST pidl = data->RelIdList();
+        if (SUCCEEDED(FolderIntf()->GetUIObjectOf(FormWindow(), 1, &pidl, mw::kIidDropTarget, nullptr, reinterpret_cast<void**>(target))) &&
+            *target) {
+            overItem = true;
+            if (dropHighlight_ != index) {
+                dropHighlight_ = index;
+                ListView_SetItemState(Handle(), index, LVIS_DROPHILITED, LVIS_DROPHILITED);
+            }
+            return S_OK;
+        }
+    }
+    if (!FolderIntf()) return E_FAIL;
+    return mw::GetUIObjectOfPidl(FolderIdList(), mw::kIidDropTarget, reinterpret_cast<void**>(target));
+}
+
+HRESULT TMwCustomShellList::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
+    dragData_ = dragdrop::TComPtr<IDataObject>::Share(data);
+    dragButtons_ = keyState & (MK_LBUTTON | MK_RBUTTON);
+    lastScroll_ = GetTickCount();
+    return DragOver(keyState, point, effect);
+}
+
+HRESULT TMwCustomShellList::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
+    const DWORD allowed = *effect;
+    *effect = DROPEFFECT_NONE;
+    dragdrop::TComPtr<IDropTarget> target;
+    bool overItem = false;
+    if (dragData_ && SUCCEEDED(TargetAt(point, target.Receive(), overItem)) && target) {
+        if (inDrag_ && !overItem) {
+            // Our own items over our own folder: only a right-button copy makes sense.
+            if (dragButtons_ & MK_RBUTTON) *effect = allowed & DROPEFFECT_COPY;
+        } else {
+            DWORD entered = allowed;
+            if (SUCCEEDED(target->DragEnter(dragData_.Get(), keyState, point, &entered))) {
+                DWORD over = allowed;
+                target->DragOver(keyState, point, &over);
+                *effect = over;
+                target->DragLeave();
+            }
+        }
+    }
+    // Scroll when the pointer rests near an edge.
+    const cl::TPoint client = ScreenToClient({point.x, point.y});
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    if (GetTickCount() - lastScroll_ > kScrollInterval) {
+        int dx = 0, dy = 0;
+        if (client.x < kScrollMarginX) dx = -16;
+        else if (client.x > r.right - kScrollMarginX) dx = 16;
+        if (client.y < kScrollMarginY) dy = -16;
+        else if (client.y > r.bottom - kScrollMarginY) dy = 16;
+        if (dx || dy) {
+            ListView_Scroll(Handle(), dx, dy);
+            lastScroll_ = GetTickCount();
+        }
+    }
+    *effect |= DROPEFFECT_SCROLL;
+    return S_OK;
+}
+
+HRESULT TMwCustomShellList::DragLeave() {
+    dragData_.Reset();
+    if (dropHighlight_ >= 0 && dropHighlight_ < ItemCount()) ListView_SetItemState(Handle(), dropHighlight_, 0, LVIS_DROPHILITED);
+    dropHighlight_ = -1;
+    return S_OK;
+}
+
+HRESULT TMwCustomShellList::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
+    const DWORD allowed = *effect;
+    *effect = DROPEFFECT_NONE;
+    dragdrop::TComPtr<IDropTarget> target;
+    bool overItem = false;
+    try {
+        if (SUCCEEDED(TargetAt(point, target.Receive(), overItem)) && target && (!inDrag_ || overItem || (dragButtons_ & MK_RBUTTON))) {
+            keyState |= dragButtons_;
+            DWORD wanted = allowed & mw::DropEffectOfItems(data);
+            if (inDrag_ && !overItem) wanted &= ~DROPEFFECT_MOVE;
+            DWORD entered = wanted;
+            if (SUCCEEDED(target->DragEnter(data, keyState, point, &entered))) {
+                DWORD over = wanted;
+                target->DragOver(keyState, point, &over);
+                cl::TScopedCursor hourglass;
+                *effect = wanted;
+                target->Drop(data, keyState, point, effect);
+            }
+        }
+    } catch (...) {
+        DragLeave();
+        throw;
+    }
+    DragLeave();
+    if (inDrag_) refreshWanted_ = true;
+    else Refresh();
+    return S_OK;
+}
+
+// ---- watching ----
+
+void TMwCustomShellList::WatchFolder() {
+    refreshTimer_.SetEnabled(false);
+    if (!HandleAllocated()) return;
+    if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
+    else watcher_->RemoveAllWatches();
+    const std::string path = mw::PidlToPath(FolderIdList());
+    int slot = -1;
+    if (!path.empty()) watcher_->AddWatch(path, kNameChanges, slot, false);
+}
+
+void TMwCustomShellList::WatcherChange() {
+    if (ignoreNextChange_ || inDrag_) {
+        ignoreNextChange_ = false;
+        return;
+    }
+    refreshTimer_.SetEnabled(false);
+    refreshTimer_.SetInterval(Focused() ? 400 : 2000);
+    refreshTimer_.SetEnabled(true);
+}
+
+void TMwCustomShellList::RefreshTimerTick(cl::TObject*) {
+    refreshTimer_.SetEnabled(false);
+    Refresh();
+}
+
+void TMwCustomShellList::DeviceChange(TMwDeviceChangeHandler*, cl::TMessage& message) {
+    if (message.wParam != DBT_DEVICEARRIVAL && message.wParam != DBT_DEVICEREMOVECOMPLETE) return;
+    mw::ValidateDrives();
+    if (!HandleAllocated() || !shown_ || mw::FindSpecialFolder(FolderIdList()) != CSIDL_DRIVES) return;
+    mw::SuspendValidate();
+    try {
+        Fill();
+    } catch (...) {
+        mw::ResumeValidate();
+        throw;
+    }
+    mw::ResumeValidate();
+}
+
+// ---- keys ----
+
+void TMwCustomShellList::KeyDown(WORD& key, cl::TShiftState shift) {
+    if (!HasOption(mw::sloDefaultKeyHandling) || editing_) return;
+    const mw::TKeyModifiers modifiers{(shift & cl::ssShift) != 0, (shift & cl::ssCtrl) != 0, (shift & cl::ssAlt) != 0};
+    const mw::TShellListKeyCommand command = mw::ShellListKeyCommand(key, modifiers);
+    switch (command) {
+    case mw::TShellListKeyCommand::None: return;
+    case mw::TShellListKeyCommand::GoUp: GoUp(1); break;
+    case mw::TShellListKeyCommand::Open: OpenSelected(); break;
+    case mw::TShellListKeyCommand::Edit:
+        if (cl::TListItem* focused = ItemFocused()) ListView_EditLabel(Handle(), focused->Index());
+        break;
+    case mw::TShellListKeyCommand::Refresh: Refresh(); break;
+    case mw::TShellListKeyCommand::SelectAll: SelectAll(); break;
+    case mw::TShellListKeyCommand::Copy: DoCommandForSelection("copy"); break;
+    case mw::TShellListKeyCommand::Cut: DoCommandForSelection("cut"); break;
+    case mw::TShellListKeyCommand::Paste: DoCommandForFolder("paste"); break;
+    case mw::TShellListKeyCommand::Delete: DoCommandForSelection("delete"); break;
+    }
+    key = 0;
+}
+
+// ---- notifications and messages ----
+
+bool TMwCustomShellList::Notify(NMHDR* header, LRESULT& result) {
+    switch (header->code) {
+    case LVN_GETDISPINFOA:
+        GetDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(header)->item);
+        return true;
+    case LVN_GETDISPINFOW: {
+        LVITEMW& wide = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+        char text[1024] = "";
+        LVITEMA narrow{};
+        narrow.mask = wide.mask;
+        narrow.iItem = wide.iItem;
+        narrow.iSubItem = wide.iSubItem;
+        narrow.pszText = text;
+        narrow.cchTextMax = sizeof text;
+        GetDisplayInfo(narrow);
+        if (narrow.mask & LVIF_IMAGE) wide.iImage = narrow.iImage;
+        if (narrow.mask & LVIF_STATE) {
+            wide.state = narrow.state;
+            wide.stateMask = narrow.stateMask;
+        }
+        if ((wide.mask & LVIF_TEXT) && wide.pszText && wide.cchTextMax > 0 &&
+            !MultiByteToWideChar(CP_ACP, 0, text, -1, wide.pszText, wide.cchTextMax))
+            wide.pszText[0] = L'\0';
+        return true;
+    }
+    case LVN_ODFINDITEMA:
+        // Typing a name looks through every caption: make the ones not drawn yet.
+        for (int i = 0; i < ItemCount(); ++i)
+            if (Item(i)->Caption().empty())
+                if (TMwShellListData* data = ShellData(Item(i))) Item(i)->SetCaption(data->DisplayName());
+        break;
+    case NM_DBLCLK:
+        OpenSelected();
+        return true;
+    case LVN_BEGINDRAG:
+    case LVN_BEGINRDRAG:
+        if (!HasOption(mw::sloOleDrag)) break;
+        BeginShellDrag(header->code == LVN_BEGINDRAG ? mw::TShellDragButton::Left : mw::TShellDragButton::Right);
+        return true;
+    case LVN_BEGINLABELEDITA:
+    case LVN_BEGINLABELEDITW:
+        TMwCustomListView::Notify(header, result);
+        BeginLabelEdit(*reinterpret_cast<NMLVDISPINFOA*>(header), result);
+        return true;
+    case LVN_ENDLABELEDITA:
+    case LVN_ENDLABELEDITW: {
+        editing_ = false;
+        const auto& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        std::string text;
+        if (item.pszText) {
+            if (header->code == LVN_ENDLABELEDITA) {
+                text = item.pszText;
+            } else {
+                char narrow[MAX_PATH * 2] = "";
+                WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWSTR>(item.pszText), -1, narrow, sizeof narrow, nullptr, nullptr);
+                text = narrow;
+            }
+            EndLabelEdit(text, item.iItem);
+        }
+        result = FALSE;
+        if (refreshWanted_) Refresh();
+        return true;
+    }
+    default: break;
+    }
+    return TMwCustomListView::Notify(header, result);
+}
+
+void TMwCustomShellList::WndProc(cl::TMessage& m) {
+    switch (m.msg) {
+    case kFillMessage:
+        if (ItemCount() == 0) Fill();
+        return;
+    case CM_MWWATCHERCHANGE:
+        WatcherChange();
+        return;
+    case WM_KEYDOWN: {
+        WORD key = static_cast<WORD>(m.wParam);
+        KeyDown(key, cl::KeyboardShiftState());
+        if (key == 0) {
+            m.result = 0;
+            return;
+        }
+        break;
+    }
+    case WM_GETDLGCODE: {
+        TMwCustomListView::WndProc(m);
+        const auto* msg = reinterpret_cast<const MSG*>(m.lParam);
+        if (editing_ || (msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN && !SelectedShellItems().empty()))
+            m.result |= DLGC_WANTALLKEYS;
+        return;
+    }
+    case WM_MOUSEWHEEL:
+        if (ViewStyle() == cl::TViewStyle::List) {
+            ListView_Scroll(Handle(), GET_WHEEL_DELTA_WPARAM(m.wParam) < 0 ? 64 : -64, 0);
+            m.result = 0;
+            return;
+        }
+        break;
+    case WM_INITMENUPOPUP:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_MENUCHAR:
+    case WM_MENUSELECT: {
+        TMwCustomListView::WndProc(m);
+        menu_.onPopupHint = [this](const std::string& hint) { OnPopupHint(this, hint); };
+        LRESULT result = 0;
+        if (menu_.HandleMessage(m.msg, m.wParam, m.lParam, result)) m.result = result;
+        return;
+    }
+    case WM_RBUTTONUP:
+        if (inDrag_) {
+            DefaultHandler(m);
+            return;
+        }
+        break;
+    case WM_DESTROY:
+        if (fileSystemColumns_) SaveColumnWidths();
+        watcher_.reset();
+        RevokeDropTarget();
+        break;
+    case kGetShellBrowser: {
+        m.result = 0;
+        IUnknown* explorer = nullptr;
+        if (SUCCEEDED(SHGetInstanceExplorer(&explorer)) && explorer) {
+            IShellBrowser* browser = nullptr;
+            // The shell expects the pointer without a reference of its own.
+            if (SUCCEEDED(explorer->QueryInterface(IID_IShellBrowser, reinterpret_cast<void**>(&browser))) && browser) {
+                browser->Release();
+                m.result = reinterpret_cast<LRESULT>(browser);
+            }
+            explorer->Release();
+        }
+        return;
+    }
+    default: break;
+    }
+    TMwCustomListView::WndProc(m);
+}

@@ -1,0 +1,322 @@
+// The shell list over a real folder: its columns, the order per sort column, the file-name
+// filter, renaming on disk by label editing, following files made and deleted on disk, and
+// entering folders.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "classlib/core/TextUtils.h"
+#include "classlib/win/Application.h"
+#include "classlib/win/Form.h"
+#include "controls/shell/MwShellList.h"
+#include "controls/shell/PidlLayout.h"
+#include "controls/shell/ShellDetailsAdapter.h"
+#include "controls/shell/ShellStrRet.h"
+#include "controls/shell/tests/ShellTestSupport.h"
+#include "utils/tests/ScratchFolder.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// Runs the message loop until done() holds or the time is up (generous: other builds share
+// the machine).
+template <class Condition>
+bool PumpUntil(Condition done, int milliseconds = 15000) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+int ThreadCount() {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++count;
+    CloseHandle(snapshot);
+    return count;
+}
+
+class ShellListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::WriteFileOfSize(scratch / "b.txt", 3000);
+        test::WriteFileOfSize(scratch / "a.log", 10);
+        test::WriteFileOfSize(scratch / "c.txt", 1);
+        ut_test::MakeFolder(scratch / "sub");
+        test::WriteFileOfSize(scratch / "sub\\inner.dat", 5);
+        form = new cl::TForm(&app);
+        form->SetBounds(50, 50, 600, 400);
+        form->Show();
+        list = new TMwShellList(form);
+        list->SetParent(form);
+        list->SetBounds(0, 0, 580, 360);
+    }
+    void TearDown() override { delete form; }
+
+    void Show(const std::string& path) {
+        const mw::TPidlPtr pidl = test::PidlOfPath(path);
+        ASSERT_TRUE(pidl);
+        list->Folder()->SetIdList(pidl.get());
+    }
+    std::string Text(int item, int column) {
+        char text[MAX_PATH] = {};
+        ListView_GetItemText(list->Handle(), item, column, text, sizeof text);
+        return text;
+    }
+    // The captions in the window's order.
+    Names Captions() {
+        Names names;
+        const int count = ListView_GetItemCount(list->Handle());
+        for (int i = 0; i < count; ++i) names.push_back(Text(i, 0));
+        return names;
+    }
+    int IndexOf(const std::string& caption) {
+        const Names names = Captions();
+        for (size_t i = 0; i < names.size(); ++i)
+            if (cl::SameText(names[i], caption)) return static_cast<int>(i);
+        return -1;
+    }
+    // Only the files (the sub-folder sorts by rules of its own).
+    Names FileCaptions() {
+        Names names;
+        for (const std::string& name : Captions())
+            if (name != "sub") names.push_back(name);
+        return names;
+    }
+    void ClickColumn(int column) {
+        NMLISTVIEW click{};
+        click.hdr.hwndFrom = list->Handle();
+        click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list->Handle()));
+        click.hdr.code = LVN_COLUMNCLICK;
+        click.iItem = -1;
+        click.iSubItem = column;
+        SendMessageA(form->Handle(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+    }
+    void SelectOnly(int index) {
+        ListView_SetItemState(list->Handle(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        ListView_SetItemState(list->Handle(), index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    }
+
+    cl::TApplication app;
+    ut_test::ScratchFolder scratch;
+    cl::TForm* form = nullptr;
+    TMwShellList* list = nullptr;
+};
+
+TEST_F(ShellListTest, FillsWithTheFolderItemsAndTheirColumns) {
+    Show(scratch.Path());
+    EXPECT_EQ(list->ItemCount(), 4);
+    for (const char* name : {"a.log", "b.txt", "c.txt", "sub"}) EXPECT_GE(IndexOf(name), 0) << name;
+
+    // The folder's own columns, in its order.
+    const TShellDetailsPtr details = mw::GetShellDetails(list->FolderIntf());
+    ASSERT_TRUE(details);
+    std::vector<std::string> titles;
+    for (UINT column = 0; column < 64; ++column) {
+        SHELLDETAILS info{};
+        if (FAILED(details->GetDetailsOf(nullptr, column, &info))) break;
+        titles.push_back(mw::StrRetToString(info.str, nullptr));
+    }
+    std::vector<std::string> captions;
+    for (int i = 0; i < list->Columns()->Count(); ++i) captions.push_back(list->Column(i)->Caption());
+    EXPECT_EQ(captions, titles);
+    ASSERT_GE(captions.size(), 2u);
+    // A file's size is shown, a folder has none.
+    EXPECT_NE(Text(IndexOf("b.txt"), 1).find('3'), std::string::npos);
+    EXPECT_EQ(Text(IndexOf("sub"), 1), "");
+}
+
+TEST_F(ShellListTest, ColumnClicksSortByTheFolderColumnThenDownwards) {
+    ut_test::ScratchFolder files;
+    test::WriteFileOfSize(files / "b.txt", 3000);
+    test::WriteFileOfSize(files / "a.log", 10);
+    test::WriteFileOfSize(files / "c.txt", 1);
+    Show(files.Path());
+    EXPECT_EQ(Captions(), (Names{"a.log", "b.txt", "c.txt"}));
+
+    // The order the folder itself gives for a column, upwards or downwards.
+    const auto folderOrder = [&](int sortColumn) {
+        Names names = {"a.log", "b.txt", "c.txt"};
+        std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
+            const mw::TPidlPtr first = test::ParseIn(list->FolderIntf(), a), second = test::ParseIn(list->FolderIntf(), b);
+            const int order = mw::CompareIdsResult(
+                static_cast<int32_t>(list->FolderIntf()->CompareIDs(std::abs(sortColumn) - 1, first.get(), second.get())));
+            return sortColumn < 0 ? order > 0 : order < 0;
+        });
+        return names;
+    };
+    struct Case {
+        int clickedColumn;
+        int sortColumn;
+    };
+    const Case cases[] = {
+        {1, 2}, {1, -2}, {1, 2},  // a second click sorts downwards, a third upwards again
+        {2, 3}, {0, 1}, {0, -1},
+    };
+    for (const Case& c : cases) {
+        ClickColumn(c.clickedColumn);
+        EXPECT_EQ(list->SortColumn(), c.sortColumn);
+        EXPECT_EQ(Captions(), folderOrder(c.sortColumn)) << "sort column " << c.sortColumn;
+    }
+    EXPECT_EQ(folderOrder(-1), (Names{"c.txt", "b.txt", "a.log"}));
+
+    // A refill keeps the order.
+    list->Fill();
+    EXPECT_EQ(Captions(), (Names{"c.txt", "b.txt", "a.log"}));
+}
+
+TEST_F(ShellListTest, TheFilterLeavesOutFilesButNeverFolders) {
+    struct Case {
+        const char* filter;
+        Names shown;
+    };
+    const Case cases[] = {
+        {"*.txt", {"b.txt", "c.txt", "sub"}},
+        {"A*", {"a.log", "sub"}},
+        {"*.log; c.*", {"a.log", "c.txt", "sub"}},
+        {"none", {"sub"}},
+        {"*.*", {"a.log", "b.txt", "c.txt", "sub"}},
+        {"", {"a.log", "b.txt", "c.txt", "sub"}},
+    };
+    Show(scratch.Path());
+    for (const Case& c : cases) {
+        list->SetFileFilter(c.filter);
+        Names shown = Captions();
+        std::sort(shown.begin(), shown.end());
+        EXPECT_EQ(shown, c.shown) << c.filter;
+    }
+}
+
+TEST_F(ShellListTest, ColumnWidthsSurviveSwitchingFolders) {
+    Show(scratch.Path());
+    ListView_SetColumnWidth(list->Handle(), 0, 321);
+    Show(scratch / "sub");
+    EXPECT_EQ(ListView_GetColumnWidth(list->Handle(), 0), 321);
+    ListView_SetColumnWidth(list->Handle(), 0, 123);
+    Show(scratch.Path());
+    EXPECT_EQ(ListView_GetColumnWidth(list->Handle(), 0), 123);
+}
+
+TEST_F(ShellListTest, LabelEditingRenamesOnDisk) {
+    Show(scratch.Path());
+    const int index = IndexOf("c.txt");
+    ASSERT_GE(index, 0);
+    SetFocus(list->Handle());
+    HWND edit = ListView_EditLabel(list->Handle(), index);
+    ASSERT_NE(edit, nullptr);
+    char text[MAX_PATH] = {};
+    GetWindowTextA(edit, text, sizeof text);
+    EXPECT_STREQ(text, "c.txt");
+    SetWindowTextA(edit, "  renamed.txt ");
+    SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_TRUE(PumpUntil([&] { return ListView_GetEditControl(list->Handle()) == nullptr; }));
+
+    EXPECT_TRUE(ut_test::Exists(scratch / "renamed.txt"));
+    EXPECT_FALSE(ut_test::Exists(scratch / "c.txt"));
+    EXPECT_GE(IndexOf("renamed.txt"), 0);
+    EXPECT_EQ(IndexOf("c.txt"), -1);
+    // The renamed item still reaches its file.
+    TMwShellListData* data = list->ShellData(list->Item(IndexOf("renamed.txt")));
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(cl::SameText(data->PathName(), scratch / "renamed.txt"));
+}
+
+TEST_F(ShellListTest, FollowsFilesMadeAndDeletedOnDisk) {
+    Show(scratch.Path());
+    ASSERT_EQ(IndexOf("new.txt"), -1);
+    test::WriteFileOfSize(scratch / "new.txt", 20);
+    EXPECT_TRUE(PumpUntil([&] { return IndexOf("new.txt") >= 0; })) << "a new file appears";
+    ASSERT_TRUE(DeleteFileA((scratch / "b.txt").c_str()));
+    EXPECT_TRUE(PumpUntil([&] { return IndexOf("b.txt") < 0; })) << "a deleted file goes";
+    EXPECT_EQ(list->ItemCount(), 4);
+}
+
+TEST_F(ShellListTest, EnterOpensAFolderAndBackspaceGoesBack) {
+    Show(scratch.Path());
+    SelectOnly(IndexOf("sub"));
+    SendMessageA(list->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(mw::ComparePidls(list->FolderIdList(), test::PidlOfPath(scratch / "sub").get()), 0);
+    EXPECT_EQ(Captions(), (Names{"inner.dat"}));
+
+    SendMessageA(list->Handle(), WM_KEYDOWN, VK_BACK, 0);
+    EXPECT_EQ(mw::ComparePidls(list->FolderIdList(), test::PidlOfPath(scratch.Path()).get()), 0);
+    EXPECT_EQ(list->ItemCount(), 4);
+
+    // A handler may take the double click over; folders are entered all the same.
+    bool asked = false;
+    list->OnDblClickOpen = TMwShListDblClickEvent::FromFunction([&](cl::TObject*, bool& handled) {
+        asked = true;
+        handled = true;
+    });
+    SelectOnly(IndexOf("a.log"));
+    list->OpenSelected();
+    EXPECT_TRUE(asked);
+    SelectOnly(IndexOf("sub"));
+    list->OpenSelected();
+    EXPECT_EQ(Captions(), (Names{"inner.dat"}));
+}
+
+TEST_F(ShellListTest, NeverNavigateKeepsTheFolder) {
+    list->SetListOptions(list->ListOptions() | mw::sloNeverNavigate);
+    Show(scratch.Path());
+    SelectOnly(IndexOf("sub"));
+    list->OpenSelected();
+    list->GoUp(1);
+    EXPECT_EQ(mw::ComparePidls(list->FolderIdList(), test::PidlOfPath(scratch.Path()).get()), 0);
+}
+
+TEST_F(ShellListTest, DestroyedWhileARefreshIsPendingEndsItsWatcher) {
+    const int before = ThreadCount();
+    Show(scratch.Path());
+    EXPECT_TRUE(PumpUntil([&] { return ThreadCount() > before; })) << "the watcher runs";
+    test::WriteFileOfSize(scratch / "late.txt", 1);
+    // The change is on its way, or its refresh is waiting for the timer, when the list goes.
+    PumpUntil([] { return false; }, 200);
+    delete list;
+    list = nullptr;
+    EXPECT_TRUE(PumpUntil([&] { return ThreadCount() == before; })) << "the watcher ended";
+}
+
+TEST_F(ShellListTest, DropEffectOfSelectionIsWhatEveryItemAllows) {
+    Show(scratch.Path());
+    ListView_SetItemState(list->Handle(), -1, 0, LVIS_SELECTED);
+    EXPECT_EQ(list->DropEffectOfSelection(), 0u);
+    SelectOnly(IndexOf("a.log"));
+    EXPECT_EQ(list->DropEffectOfSelection() & (DROPEFFECT_COPY | DROPEFFECT_MOVE), DWORD(DROPEFFECT_COPY | DROPEFFECT_MOVE));
+}
+
+TEST_F(ShellListTest, LongPathsFillWithoutOverrun) {
+    std::string deep = scratch.Path();
+    while (deep.size() < 230) {
+        deep += "\\" + std::string(40, 'd');
+        ut_test::MakeFolder(deep);
+    }
+    test::WriteFileOfSize(deep + "\\" + std::string(20, 'f') + ".txt", 5);
+    Show(deep);
+    ASSERT_EQ(list->ItemCount(), 1);
+    EXPECT_EQ(Text(0, 0), std::string(20, 'f') + ".txt");
+}
+
+}  // namespace
