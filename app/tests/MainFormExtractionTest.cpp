@@ -38,7 +38,6 @@
 #include "controls/shell/MwSelectFolderDialog.h"
 #include "controls/shell/MwSelectFolderForm.h"
 #include "controls/shell/MwShellTree.h"
-#include "controls/shell/ShellFolders.h"
 #include "dragdrop/DropFileSource.h"
 #include "dragdrop/DropFileTarget.h"
 #include "tools/rfa_writer/RfaWriter.h"
@@ -106,10 +105,6 @@ protected:
         ut::CreateFolderPath(target);
         form = app.CreateForm<TfrmMainQuillon>();
         form->Show();
-        // The folder dialog's tree starts at the test's own folder, where its answers are.
-        mw::TPidlPtr outFolder;
-        ASSERT_TRUE(SUCCEEDED(mw::PathToPidl(out, outFolder)));
-        form->SelectFolderDialog1->BaseFolder()->SetIdList(outFolder.get());
         archive = TempPath("extraction-test.rfa");
         rfa_test::WriteArchive(archive, {kInit, kBig, kDeep, kInitUpper, kEscape, kDevice, kRun, kNoProgram, kBeep, kKeep,
                                          rfa_test::TestEntry::FromText("readme.txt", "top level")});
