@@ -21,6 +21,7 @@
 #include "classlib/tests/win/PumpMessages.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Button.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/Dialogs.h"
 #include "classlib/win/FileDialogs.h"
@@ -35,6 +36,8 @@
 #include "controls/navigation/MwLauncher.h"
 #include "controls/navigation/MwTreeView.h"
 #include "controls/shell/MwSelectFolderDialog.h"
+#include "controls/shell/MwSelectFolderForm.h"
+#include "controls/shell/MwShellTree.h"
 #include "dragdrop/DropFileSource.h"
 #include "dragdrop/DropFileTarget.h"
 #include "tools/rfa_writer/RfaWriter.h"
@@ -112,7 +115,6 @@ protected:
         cl::Free(form);
         cl::DialogHooks() = {};
         cl::FileDialogHooks() = {};
-        TMwSelectFolderDialog::ExecuteHook() = nullptr;
         cl::TPopupMenu::PopupHook() = nullptr;
         cl::TMediaPlayer::CommandHook() = nullptr;
         ut::DeleteFolderTree(out, false);
@@ -138,13 +140,15 @@ protected:
         for (const std::string& caption : captions)
             if (cl::TListItem* item = Item(caption)) item->SetSelected(true);
     }
-    // The folder dialog answers with this folder (or is cancelled) and records its titles.
+    // The folder dialog's window, once shown, is pointed at this folder and confirmed (or
+    // cancelled); its captions are recorded.
     void AnswerFolderDialog(bool confirm, const std::string& folder) {
-        TMwSelectFolderDialog::ExecuteHook() = [this, confirm, folder](TMwSelectFolderDialog& dialog, std::string& path) {
-            folderDialogTitles.push_back(dialog.Title());
-            path = folder;
-            return confirm;
-        };
+        form->SelectFolderDialog1->OnFormShow = cl::TNotifyEvent::FromFunction([this, confirm, folder](cl::TObject* sender) {
+            auto& window = dynamic_cast<TMwSelectFolderForm&>(*sender);
+            folderDialogTitles.push_back(window.Caption());
+            if (confirm && window.ShellTree->SelectPath(folder)) window.OkBtn->Click();
+            else window.CancelBtn->Click();
+        });
     }
     void UpdateActions() { form->ActionList1->UpdateActions(); }
     // A disk file added to the selected folder for the next build.

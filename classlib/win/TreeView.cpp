@@ -93,6 +93,7 @@ const TClassInfo& TTreeView::StaticClass() {
                                  .Bool("HideSelection", &TTreeView::HideSelection, &TTreeView::SetHideSelection)
                                  .Bool("ShowLines", &TTreeView::ShowLines, &TTreeView::SetShowLines)
                                  .Bool("ShowRoot", &TTreeView::ShowRoot, &TTreeView::SetShowRoot)
+                                 .Int("Indent", &TTreeView::Indent, &TTreeView::SetIndent)
                                  .Bool("ShowButtons", &TTreeView::ShowButtons, &TTreeView::SetShowButtons)
                                  .Bool("RowSelect", &TTreeView::RowSelect, &TTreeView::SetRowSelect)
                                  .Event("OnChange", &TTreeView::OnChange)
@@ -146,6 +147,12 @@ void TTreeView::CreateParams(TCreateParams& params) {
 void TTreeView::InitializeWnd() {
     nodes_.clear();  // a new window has no items
     if (images_) TreeView_SetImageList(Handle(), images_->Handle(), TVSIL_NORMAL);
+    if (indent_ > 0) TreeView_SetIndent(Handle(), indent_);
+}
+
+void TTreeView::SetIndent(int v) {
+    indent_ = v;
+    if (HandleAllocated() && v > 0) TreeView_SetIndent(Handle(), v);
 }
 
 void TTreeView::SetImages(TCustomImageList* images) {

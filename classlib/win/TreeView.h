@@ -99,6 +99,9 @@ public:
     void SetShowLines(bool v);
     bool ShowRoot() const { return showRoot_; }
     void SetShowRoot(bool v);
+    // Pixels a child is indented from its parent; 0 keeps the control's own.
+    int Indent() const { return indent_; }
+    void SetIndent(int v);
     bool ShowButtons() const { return showButtons_; }
     void SetShowButtons(bool v);
     bool RowSelect() const { return rowSelect_; }
@@ -130,6 +133,7 @@ private:
     bool hideSelection_ = true;
     bool showLines_ = true;
     bool showRoot_ = true;
+    int indent_ = 0;
     bool showButtons_ = true;
     bool rowSelect_ = false;
     int updateCount_ = 0;

@@ -11,6 +11,7 @@
 #include "classlib/core/FormReader.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Button.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/RegisterClasses.h"
 #include "controls/RegisterControls.h"
@@ -31,6 +32,7 @@
 #include "controls/navigation/MwPageControl.h"
 #include "controls/navigation/MwSplitter.h"
 #include "controls/shell/MwSelectFolderDialog.h"
+#include "controls/shell/MwSelectFolderForm.h"
 #include "controls/tests/ControlsTestForm.h"
 #include "dragdrop/DropFileSource.h"
 #include "dragdrop/DropFileTarget.h"
@@ -359,27 +361,26 @@ TEST_F(ControlsTest, CheckBoxAndFontComboBoxDoWhatTheEditorToolbarNeeds) {
     EXPECT_EQ(fonts->SelectedFont()->Name(), fixed.front());
 }
 
-TEST_F(ControlsTest, FolderDialogAnswersThroughItsSeam) {
+TEST_F(ControlsTest, FolderDialogRunsItsWindowOneRunAtATime) {
     auto* dialog = Get<TMwSelectFolderDialog>("FolderDialog");
     dialog->SetTitle("Choose a target folder...");
-    std::string seen;
-    TMwSelectFolderDialog::ExecuteHook() = [&](TMwSelectFolderDialog& d, std::string& path) {
-        seen = d.Title();
-        path = "C:\\target";
-        EXPECT_THROW(d.Execute(), cl::Exception);  // a run inside a run
-        return true;
-    };
-    EXPECT_TRUE(dialog->Execute());
-    EXPECT_EQ(seen, "Choose a target folder...");
-    EXPECT_EQ(dialog->SelectedPath(), "C:\\target");
-
-    TMwSelectFolderDialog::ExecuteHook() = [](TMwSelectFolderDialog&, std::string& path) {
-        path = "C:\\other";
-        return false;
-    };
+    std::string caption;
+    std::string nested;
+    dialog->OnFormShow = cl::TNotifyEvent::FromFunction([&](cl::TObject* sender) {
+        auto& window = dynamic_cast<TMwSelectFolderForm&>(*sender);
+        caption = window.Caption();
+        try {
+            dialog->Execute();
+        } catch (const cl::Exception& e) {
+            nested = e.what();
+        }
+        window.CancelBtn->Click();
+    });
     EXPECT_FALSE(dialog->Execute());
-    EXPECT_EQ(dialog->SelectedPath(), "C:\\target");  // cancel keeps the last choice
-    TMwSelectFolderDialog::ExecuteHook() = nullptr;
+    EXPECT_EQ(caption, "Choose a target folder...");
+    EXPECT_EQ(nested, "TMwSelectFolderDialog already executing");
+    EXPECT_EQ(dialog->Form(), nullptr);  // the window of the run is gone
+    EXPECT_FALSE(dialog->Executing());
 }
 
 TEST(ControlsFormErrorTest, MisplacedOrUnknownSettingsNameTheirPlace) {
