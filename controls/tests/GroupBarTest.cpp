@@ -143,6 +143,21 @@ TEST_F(GroupBarTest, StacksOpenGroupsAndScrollsThemWithinTheContent) {
     EXPECT_EQ(bar->ClientWidth(), 160) << "no scroll bar once everything fits";
 }
 
+TEST_F(GroupBarTest, TheScrollBarNeverCoversTheGroups) {
+    // The bar shrinks, or grows again, under groups already placed: the scroll bar comes or goes
+    // while they are laid out, and they take the client width it leaves.
+    TMwGroup* one = AddGroup("One", 80);
+    TMwGroup* two = AddGroup("Two", 80);
+    ASSERT_EQ(bar->ClientWidth(), 160) << "everything fits";
+    for (const int height : {120, 200, 120}) {
+        bar->SetBounds(0, 0, 160, height);
+        const bool scrolls = height < 8 + 80 + 8 + 80 + 8;
+        EXPECT_EQ(bar->ClientWidth() < 160, scrolls) << height;
+        for (TMwGroup* group : {one, two})
+            EXPECT_EQ(group->BoundsRect().right, bar->ClientWidth() - 8) << group->Caption() << " at height " << height;
+    }
+}
+
 TEST_F(GroupBarTest, InvisibleGroupsTakeNoSpaceAndOpeningScrollsAGroupIntoView) {
     AddGroup("One", 50);
     TMwGroup* hidden = AddGroup("Hidden", 100);
