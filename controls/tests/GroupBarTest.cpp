@@ -551,6 +551,32 @@ TEST_F(GroupPaintTest, SeparatorsDrawALineAndNoText) {
     EXPECT_GT(s.Count(group->Font()->Color(), group->Items()->Items(1)->TextRect()), 0);
 }
 
+TEST_F(GroupPaintTest, AHotItemsTextShowsInTheHotColourOnlyWhereThatStandsOut) {
+    constexpr cl::TColor kGreyBody = 0xF5F5F5, kPaleHot = 0xE0E0E0, kItemText = 0x402000;
+    group->SetGroupColor(kGreyBody);
+    group->Font()->SetColor(kItemText);
+    TMwGroupItem* item = AddItem(group, "Open RFA");
+    const struct {
+        TMwItemStyle style;
+        cl::TColor hot;
+        cl::TColor shown;
+    } cases[] = {
+        {TMwItemStyle::Large, kRed, kRed},
+        {TMwItemStyle::Large, kPaleHot, kItemText},  // a pale hot-tracking colour would look disabled
+        {TMwItemStyle::Small, kPaleHot, kItemText},
+    };
+    for (const auto& c : cases) {
+        group->SetItemStyle(c.style);
+        group->SetItemHotColor(c.hot);
+        Send(group, WM_MOUSEMOVE, Centre(item->TextRect()));
+        ASSERT_EQ(item->State(), TMwItemState::Hot);
+        TPaintSurface s = Painted();
+        EXPECT_GT(s.Count(c.shown, item->TextRect()), 0) << int(c.style) << " " << c.hot;
+        EXPECT_EQ(s.Count(c.shown == kRed ? kItemText : c.hot, item->TextRect()), 0) << int(c.style) << " " << c.hot;
+        SendMessageA(group->Handle(), WM_MOUSELEAVE, 0, 0);
+    }
+}
+
 TEST_F(GroupPaintTest, DisabledItemsShowTheirDisabledImage) {
     auto* images = new cl::TImageList(form);
     const cl::TBitmapHandle strip = RedBlueStrip();
