@@ -415,7 +415,10 @@ TEST_F(GroupBarTest, AHotItemsHintReachesTheApplicationsHintWindow) {
     group->Repaint();  // records the item's text rectangle
     const cl::TPoint onItem = Centre(item->TextRect());
     Send(group, WM_MOUSEMOVE, onItem);
-    MSG move{group->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(onItem.x, onItem.y)};
+    MSG move{};
+    move.hwnd = group->Handle();
+    move.message = WM_MOUSEMOVE;
+    move.lParam = MAKELPARAM(onItem.x, onItem.y);
     app.Hints().Observe(move);
     EXPECT_EQ(app.Hints().Text(), "Open (Ctrl+O)");
     app.Hints().SetShowShortCuts(false);
