@@ -44,7 +44,9 @@ TEntryDecoder::~TEntryDecoder() {
     writer_.Stop();
     TSpareBuffers& spare = Spare();
     const std::lock_guard<std::mutex> lock(spare.Lock);
-    if (jobs_[0].Capacity <= kBlockSize && jobs_[0].Input.capacity() <= kJobInputLimit + kSegmentInputPadding) {
+    // The input is kept whatever its capacity: a job's input never passes kJobInputLimit and a
+    // segment, so its capacity stays within twice that.
+    if (jobs_[0].Capacity <= kBlockSize) {
         spare.Storage = std::move(jobs_[0].Storage);
         spare.Capacity = jobs_[0].Capacity;
         spare.Input = std::move(jobs_[0].Input);

@@ -20,8 +20,15 @@ public:
     bool Found() const { return matched_ == term_.size(); }
 
 private:
-    std::string term_;             // folded
+    // Knuth-Morris-Pratt from `matched` term bytes on: the term bytes matched at the end of the
+    // bytes (the whole term once it is found).
+    size_t Advance(size_t matched, const uint8_t* bytes, size_t count) const;
+    // Whether the term lies wholly within the bytes.
+    bool Contains(const uint8_t* bytes, size_t count) const;
+
+    std::string term_;              // folded
     std::vector<size_t> fallback_;  // per matched length, the longest proper border of that prefix
+    uint8_t shift_[256] = {};       // per text byte ending a window, how far the next window may start on
     size_t matched_ = 0;            // term bytes matched at the end of the text so far
 };
 

@@ -916,6 +916,13 @@ void TMwGroup::DrawItemImage(cl::TCanvas& canvas, cl::TCustomImageList& images, 
     else images.Draw(canvas, at.x, at.y, item.ImageIndex(), true);
 }
 
+cl::TColor TMwGroup::ReadableItemColor(cl::TColor state) {
+    // A hot colour that would not stand out on the body (a pale system hot-tracking colour)
+    // would make the item look disabled: it keeps its own colour, the hover shows by the
+    // underline or the box round its image.
+    return HuesTooClose(state, Color()) ? Font()->Color() : state;
+}
+
 void TMwGroup::DrawItems(cl::TCanvas& canvas) {
     const int width = ClientWidth();
     const bool large = itemStyle_ == TMwItemStyle::Large;
@@ -931,8 +938,8 @@ void TMwGroup::DrawItems(cl::TCanvas& canvas) {
         if (!item.Enabled()) {
             canvas.Font().SetColor(Color() == cl::clBtnShadow ? cl::clBtnFace : cl::clBtnShadow);
         } else {
-            if (hot) canvas.Font().SetColor(itemHotColor_);
-            if (pressed) canvas.Font().SetColor(pressedItemColor_);
+            if (hot) canvas.Font().SetColor(ReadableItemColor(itemHotColor_));
+            if (pressed) canvas.Font().SetColor(ReadableItemColor(pressedItemColor_));
             if (!large && (hot || pressed)) canvas.Font().SetStyle(canvas.Font().Style() | cl::fsUnderline);
         }
         const std::string text = WithoutAccelerators(item.Caption());

@@ -158,6 +158,8 @@ protected:
 
     // Painting, one painter per look; each ends with DrawItems.
     virtual void DrawItems(cl::TCanvas& canvas);
+    // The colour of a hot or pressed item's text: state, or the font's when state would not show.
+    cl::TColor ReadableItemColor(cl::TColor state);
     virtual void DrawOpenCloseButton(HDC dc, bool opened, int x, cl::TColor chevron, cl::TColor outline, int y);
     virtual void PaintCategoryClassic(cl::TCanvas& canvas);
     virtual void PaintCategoryThemed(cl::TCanvas& canvas);

@@ -249,11 +249,6 @@ int TMwGroupBar::ContentHeight() {
 
 TScrollRange TMwGroupBar::ScrollRange() { return {0, ContentHeight(), ClientHeight()}; }
 
-bool TMwGroupBar::ScrollBarNeeded() {
-    const TScrollRange range = ScrollRange();
-    return range.page < range.max;
-}
-
 void TMwGroupBar::AlignControls() { AlignFor(nullptr); }
 
 void TMwGroupBar::AlignGroup(TMwGroup* group) { AlignFor(group); }
@@ -269,17 +264,18 @@ void TMwGroupBar::AlignFor(TMwGroup* aligned) {
             if (style_ == TMwGroupBarStyle::CategoryView && exclusiveMode_ && aligned && aligned->Opened())
                 for (TMwGroup* g : groups_)
                     if (g != aligned) g->Close();
-            // A scroll bar that comes or goes changes the client width: lay out again. Bounded,
-            // so that content that needs the bar only without it cannot make us spin.
+            // A scroll bar that comes or goes changes the client width (its WM_SIZE comes while
+            // we align, and is not acted on): lay out again. Bounded, so that content that needs
+            // the bar only without it cannot make us spin.
             for (int pass = 0; pass < 4; ++pass) {
-                const bool needed = ScrollBarNeeded();
+                const int width = ClientWidth();
                 if (!groups_.empty()) {
                     Layout();
                     CloseBottomGap();
                     ScrollGroupInView(aligned);
                 }
                 UpdateScrollBar();
-                if (needed == ScrollBarNeeded()) break;
+                if (ClientWidth() == width) break;
             }
             InvalidateGroups();
         }

@@ -118,7 +118,6 @@ private:
     void AlignFor(TMwGroup* aligned);
     int ContentHeight();
     mw::TScrollRange ScrollRange();
-    bool ScrollBarNeeded();
     void CloseBottomGap();
     // Moves the groups down by delta pixels (up when negative) and the position back as far.
     void ScrollBy(int delta);

@@ -143,6 +143,21 @@ TEST_F(GroupBarTest, StacksOpenGroupsAndScrollsThemWithinTheContent) {
     EXPECT_EQ(bar->ClientWidth(), 160) << "no scroll bar once everything fits";
 }
 
+TEST_F(GroupBarTest, TheScrollBarNeverCoversTheGroups) {
+    // The bar shrinks, or grows again, under groups already placed: the scroll bar comes or goes
+    // while they are laid out, and they take the client width it leaves.
+    TMwGroup* one = AddGroup("One", 80);
+    TMwGroup* two = AddGroup("Two", 80);
+    ASSERT_EQ(bar->ClientWidth(), 160) << "everything fits";
+    for (const int height : {120, 200, 120}) {
+        bar->SetBounds(0, 0, 160, height);
+        const bool scrolls = height < 8 + 80 + 8 + 80 + 8;
+        EXPECT_EQ(bar->ClientWidth() < 160, scrolls) << height;
+        for (TMwGroup* group : {one, two})
+            EXPECT_EQ(group->BoundsRect().right, bar->ClientWidth() - 8) << group->Caption() << " at height " << height;
+    }
+}
+
 TEST_F(GroupBarTest, InvisibleGroupsTakeNoSpaceAndOpeningScrollsAGroupIntoView) {
     AddGroup("One", 50);
     TMwGroup* hidden = AddGroup("Hidden", 100);
@@ -400,7 +415,10 @@ TEST_F(GroupBarTest, AHotItemsHintReachesTheApplicationsHintWindow) {
     group->Repaint();  // records the item's text rectangle
     const cl::TPoint onItem = Centre(item->TextRect());
     Send(group, WM_MOUSEMOVE, onItem);
-    MSG move{group->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(onItem.x, onItem.y), 0, {0, 0}};
+    MSG move{};
+    move.hwnd = group->Handle();
+    move.message = WM_MOUSEMOVE;
+    move.lParam = MAKELPARAM(onItem.x, onItem.y);
     app.Hints().Observe(move);
     EXPECT_EQ(app.Hints().Text(), "Open (Ctrl+O)");
     app.Hints().SetShowShortCuts(false);
@@ -534,6 +552,32 @@ TEST_F(GroupPaintTest, SeparatorsDrawALineAndNoText) {
     EXPECT_EQ(s.Count(kDivider, {8, row, group->ClientWidth() - 8, row + 1}), group->ClientWidth() - 16);
     EXPECT_EQ(s.Count(kBody, {1, row - 6, group->ClientWidth() - 1, row}), (group->ClientWidth() - 2) * 6);
     EXPECT_GT(s.Count(group->Font()->Color(), group->Items()->Items(1)->TextRect()), 0);
+}
+
+TEST_F(GroupPaintTest, AHotItemsTextShowsInTheHotColourOnlyWhereThatStandsOut) {
+    constexpr cl::TColor kGreyBody = 0xF5F5F5, kPaleHot = 0xE0E0E0, kItemText = 0x402000;
+    group->SetGroupColor(kGreyBody);
+    group->Font()->SetColor(kItemText);
+    TMwGroupItem* item = AddItem(group, "Open RFA");
+    const struct {
+        TMwItemStyle style;
+        cl::TColor hot;
+        cl::TColor shown;
+    } cases[] = {
+        {TMwItemStyle::Large, kRed, kRed},
+        {TMwItemStyle::Large, kPaleHot, kItemText},  // a pale hot-tracking colour would look disabled
+        {TMwItemStyle::Small, kPaleHot, kItemText},
+    };
+    for (const auto& c : cases) {
+        group->SetItemStyle(c.style);
+        group->SetItemHotColor(c.hot);
+        Send(group, WM_MOUSEMOVE, Centre(item->TextRect()));
+        ASSERT_EQ(item->State(), TMwItemState::Hot);
+        TPaintSurface s = Painted();
+        EXPECT_GT(s.Count(c.shown, item->TextRect()), 0) << int(c.style) << " " << c.hot;
+        EXPECT_EQ(s.Count(c.shown == kRed ? kItemText : c.hot, item->TextRect()), 0) << int(c.style) << " " << c.hot;
+        SendMessageA(group->Handle(), WM_MOUSELEAVE, 0, 0);
+    }
 }
 
 TEST_F(GroupPaintTest, DisabledItemsShowTheirDisabledImage) {
