@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
@@ -220,7 +221,7 @@ void TMwCustomShellList::InitializeWnd() {
     TMwCustomListView::InitializeWnd();
     ListView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Small), LVSIL_SMALL);
     ListView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Large), LVSIL_NORMAL);
-    ListView_SetCallbackMask(Handle(), LVIS_OVERLAYMASK | LVIS_CUT);
+    ListView_SetCallbackMask(Handle(), LVIS_OVERLAYMASK | LVIS_CUT | LVIS_DROPHILITED);
 }
 
 void TMwCustomShellList::Loaded() {
@@ -544,7 +545,8 @@ void TMwCustomShellList::GetDisplayInfo(LVITEMA& info) {
         if (record.attributes & SFGAO_SHARE) info.state |= INDEXTOOVERLAYMASK(1);
         else if (record.attributes & SFGAO_LINK) info.state |= INDEXTOOVERLAYMASK(2);
         if (record.attributes & SFGAO_GHOSTED) info.state |= LVIS_CUT;
-        info.stateMask |= LVIS_OVERLAYMASK | LVIS_CUT;
+        if (info.iItem == dropHighlight_) info.state |= LVIS_DROPHILITED;
+        info.stateMask |= LVIS_OVERLAYMASK | LVIS_CUT | LVIS_DROPHILITED;
     }
     if (info.mask & LVIF_PARAM) info.lParam = reinterpret_cast<LPARAM>(item);
 }
@@ -704,6 +706,32 @@ void TMwCustomShellList::EndLabelEdit(const std::string& text, int index) {
     item->SetCaption(data->DisplayName());
 }
 
+// ---- modal loops ----
+
+template <class F>
+bool TMwCustomShellList::RunModal(F&& loop) {
+    const std::weak_ptr<bool> alive = alive_;
+    inDrag_ = true;
+    try {
+        loop();
+    } catch (...) {
+        if (!alive.expired()) inDrag_ = false;
+        throw;
+    }
+    if (alive.expired()) return false;
+    inDrag_ = false;
+    return true;
+}
+
+bool TMwCustomShellList::TrackMenu(IContextMenu* contextMenu, HMENU menu, cl::TPoint screen, UINT& id) {
+    menu_.SetContextMenu(contextMenu);
+    const HWND owner = Handle();
+    if (!RunModal([&] { id = static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screen.x, screen.y, 0, owner, nullptr)); }))
+        return false;
+    menu_.ClearContextMenu();
+    return true;
+}
+
 // ---- context menus ----
 
 void TMwCustomShellList::ShowContextMenu(cl::TPoint pos) {
@@ -722,10 +750,8 @@ void TMwCustomShellList::ShowContextMenu(cl::TPoint pos) {
     cl::TMenuHandle menu(CreatePopupMenu());
     if (FAILED(contextMenu->QueryContextMenu(menu.Get(), 0, mw::kFirstShellCommand, mw::kLastShellCommand, CMF_NORMAL))) return;
     const cl::TPoint screen = ClientToScreen(pos);
-    TRestore<bool> restore(inDrag_);
-    inDrag_ = true;
-    const UINT id = menu_.Track(Handle(), contextMenu.Get(), menu.Get(), {screen.x, screen.y});
-    inDrag_ = false;
+    UINT id = 0;
+    if (!TrackMenu(contextMenu.Get(), menu.Get(), screen, id)) return;
     if (id >= mw::kFirstShellCommand) {
         mw::InvokeVerb(FormWindow(), contextMenu.Get(), id - mw::kFirstShellCommand);
         Refresh();
@@ -755,12 +781,8 @@ void TMwCustomShellList::ItemMenu(cl::TPoint clientPos) {
                                   mw::kFirstShellCommand)))
         return;
     const cl::TPoint screen = ClientToScreen(clientPos);
-    UINT id;
-    {
-        TRestore<bool> restore(inDrag_);
-        inDrag_ = true;
-        id = menu_.Track(Handle(), contextMenu.Get(), menu.Get(), {screen.x, screen.y});
-    }
+    UINT id = 0;
+    if (!TrackMenu(contextMenu.Get(), menu.Get(), screen, id)) return;
     const mw::TMenuCommand command = mw::ClassifyMenuCommand(id);
     switch (command.kind) {
     case mw::TMenuCommandKind::Rename:
@@ -809,16 +831,22 @@ void TMwCustomShellList::BeginShellDrag(mw::TShellDragButton button) {
     const DWORD allowed = DropEffectOfSelection();
     dragdrop::TComPtr<IDropSource> source = dragdrop::TComPtr<IDropSource>::Adopt(CreateDropSource(button));
     DWORD effect = DROPEFFECT_NONE;
-    HRESULT result;
-    {
-        TRestore<bool> restore(inDrag_);
-        inDrag_ = true;
-        result = DoDragDrop(data.Get(), source.Get(), allowed, &effect);
-    }
+    HRESULT result = S_OK;
+    if (!RunModal([&] { result = DoDragDrop(data.Get(), source.Get(), allowed, &effect); })) return;
     if (result == DRAGDROP_S_DROP || refreshWanted_) {
         refreshWanted_ = false;
         Refresh();
     }
+}
+
+// The window keeps no item states but selection and focus: the highlight is ours, and the
+// window asks for it when it draws.
+void TMwCustomShellList::SetDropHighlight(int index) {
+    if (index == dropHighlight_) return;
+    const int old = std::exchange(dropHighlight_, index);
+    if (!HandleAllocated()) return;
+    if (old >= 0 && old < ItemCount()) ListView_RedrawItems(Handle(), old, old);
+    if (index >= 0 && index < ItemCount()) ListView_RedrawItems(Handle(), index, index);
 }
 
 // The shell's drop target under the point: the item's own when it hands one out, else the
@@ -829,19 +857,13 @@ HRESULT TMwCustomShellList::TargetAt(POINTL point, IDropTarget** target, bool& o
     const cl::TPoint client = ScreenToClient({point.x, point.y});
     cl::TListItem* item = GetItemAt(client.x, client.y);
     const int index = item ? item->Index() : -1;
-    if (index != dropHighlight_) {
-        if (dropHighlight_ >= 0 && dropHighlight_ < ItemCount()) ListView_SetItemState(Handle(), dropHighlight_, 0, LVIS_DROPHILITED);
-        dropHighlight_ = -1;
-    }
+    if (index != dropHighlight_) SetDropHighlight(-1);
     if (TMwShellListData* data = item ? ShellData(item) : nullptr) {
         LPCITEMIDLIST pidl = data->RelIdList();
         if (SUCCEEDED(FolderIntf()->GetUIObjectOf(FormWindow(), 1, &pidl, mw::kIidDropTarget, nullptr, reinterpret_cast<void**>(target))) &&
             *target) {
             overItem = true;
-            if (dropHighlight_ != index) {
-                dropHighlight_ = index;
-                ListView_SetItemState(Handle(), index, LVIS_DROPHILITED, LVIS_DROPHILITED);
-            }
+            SetDropHighlight(index);
             return S_OK;
         }
     }
@@ -896,8 +918,7 @@ HRESULT TMwCustomShellList::DragOver(DWORD keyState, POINTL point, DWORD* effect
 
 HRESULT TMwCustomShellList::DragLeave() {
     dragData_.Reset();
-    if (dropHighlight_ >= 0 && dropHighlight_ < ItemCount()) ListView_SetItemState(Handle(), dropHighlight_, 0, LVIS_DROPHILITED);
-    dropHighlight_ = -1;
+    SetDropHighlight(-1);
     return S_OK;
 }
 

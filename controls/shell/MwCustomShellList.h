@@ -156,6 +156,12 @@ private:
         int image = -1;  // the system icon, once asked for
     };
 
+    // Runs a modal loop (a menu, a drag) with refreshes deferred. False when the list was
+    // freed meanwhile: then nothing of it may be touched any more.
+    template <class F>
+    bool RunModal(F&& loop);
+    // The shell's menu at the screen point; the chosen id (0 for none). False as RunModal.
+    bool TrackMenu(IContextMenu* contextMenu, HMENU menu, cl::TPoint screen, UINT& id);
     void FolderChanged(cl::TObject* sender);
     void RefreshTimerTick(cl::TObject* sender);
     void WatcherChange();
@@ -176,6 +182,7 @@ private:
     void ItemMenu(cl::TPoint clientPos);
     void RunDefaultCommand(const std::vector<cl::TListItem*>& items);
     void SendSelectionTo(unsigned entry);
+    void SetDropHighlight(int index);
     HRESULT TargetAt(POINTL point, IDropTarget** target, bool& overItem);
     void RegisterDropTarget();
     void RevokeDropTarget();
@@ -207,4 +214,6 @@ private:
     bool inCreateWnd_ = false;
     bool editing_ = false;
     int busy_ = 0;
+    // Dropped with the list: a modal loop tells by it whether the list outlived the loop.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
