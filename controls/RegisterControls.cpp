@@ -40,6 +40,7 @@
 #include "controls/navigation/MwTreeView.h"
 #include "controls/shell/MwSelectFolderDialog.h"
 #include "controls/shell/MwShellList.h"
+#include "controls/shell/MwShellTree.h"
 
 void RegisterQuillonControls() {
     for (const cl::TClassInfo* info : {
@@ -71,6 +72,7 @@ void RegisterQuillonControls() {
              &TMwRichEdit::StaticClass(),
              &TMwSelectFolderDialog::StaticClass(),
              &TMwShellList::StaticClass(),
+             &TMwShellTree::StaticClass(),
              &TMwSpacer::StaticClass(),
              &TMwSplitter::StaticClass(),
              &TMwStatusBar::StaticClass(),

@@ -156,7 +156,7 @@ TMwCustomShellList::~TMwCustomShellList() {
     watcher_.reset();
     refreshTimer_.SetEnabled(false);
     ClearShellItems();
-    if (tree_) RemoveFreeNotification(tree_->LinkComponent());
+    // The linked tree hears of the list's end through the free notification and lets go.
 }
 
 // ---- properties ----
