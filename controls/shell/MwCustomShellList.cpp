@@ -799,12 +799,16 @@ void TMwCustomShellList::ItemMenu(cl::TPoint clientPos) {
     if (refreshWanted_) Refresh();
 }
 
+IDataObject* TMwCustomShellList::SelectionDataObject() {
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
+    return pidls.empty() ? nullptr : mw::TMwShellDataObject::Create(FolderIdList(), pidls);
+}
+
 void TMwCustomShellList::SendSelectionTo(unsigned entry) {
     const auto& entries = mw::SendToList();
     if (entry >= entries.size()) return;
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
-    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(FolderIdList(), pidls));
+    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(SelectionDataObject());
     if (data) mw::SendTo(entries[entry].name, data.Get());
 }
 
@@ -823,10 +827,7 @@ DWORD TMwCustomShellList::DropEffectOfSelection() {
 IDropSource* TMwCustomShellList::CreateDropSource(mw::TShellDragButton button) { return mw::TMwShellDropSource::Create(button); }
 
 void TMwCustomShellList::BeginShellDrag(mw::TShellDragButton button) {
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
-    if (pidls.empty()) return;
-    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(FolderIdList(), pidls));
+    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(SelectionDataObject());
     if (!data) return;
     const DWORD allowed = DropEffectOfSelection();
     dragdrop::TComPtr<IDropSource> source = dragdrop::TComPtr<IDropSource>::Adopt(CreateDropSource(button));

@@ -101,6 +101,9 @@ public:
     // The drop effects (copy 1, move 2, link 4) that every selected item allows; 0 without a
     // selection. Raises EMwOleError when the folder cannot tell.
     DWORD DropEffectOfSelection();
+    // A new data object of the selected items ("Shell IDList Array" and file names), whose one
+    // reference the caller takes; null without a selection.
+    IDataObject* SelectionDataObject();
     // Starts an OLE drag of the selection with that button (what a begin-drag notice does).
     void BeginShellDrag(mw::TShellDragButton button);
 
