@@ -215,6 +215,8 @@ void TMwCustomShellList::CreateWnd() {
     TMwCustomListView::CreateWnd();
     if (HasOption(mw::sloOleDrop)) RegisterDropTarget();
     if (HasOption(mw::sloAutoFill) && ItemCount() == 0 && !IsLoading()) PostMessageA(Handle(), kFillMessage, 0, 0);
+    // A window made again (after a style change) keeps following the folder shown.
+    if (shown_ && HasOption(mw::sloDynamicRefresh)) WatchFolder();
 }
 
 void TMwCustomShellList::InitializeWnd() {

@@ -59,6 +59,13 @@ int ThreadCount() {
     return count;
 }
 
+// Makes its window again as a style change does.
+class TRecreatableList : public TMwShellList {
+public:
+    using TMwShellList::TMwShellList;
+    void MakeWindowAgain() { RecreateWnd(); }
+};
+
 class ShellListTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -70,7 +77,7 @@ protected:
         form = new cl::TForm(&app);
         form->SetBounds(50, 50, 600, 400);
         form->Show();
-        list = new TMwShellList(form);
+        list = new TRecreatableList(form);
         list->SetParent(form);
         list->SetBounds(0, 0, 580, 360);
     }
@@ -123,7 +130,7 @@ protected:
     cl::TApplication app;
     ut_test::ScratchFolder scratch;
     cl::TForm* form = nullptr;
-    TMwShellList* list = nullptr;
+    TRecreatableList* list = nullptr;
 };
 
 TEST_F(ShellListTest, FillsWithTheFolderItemsAndTheirColumns) {
@@ -225,8 +232,10 @@ TEST_F(ShellListTest, LabelEditingRenamesOnDisk) {
     const int index = IndexOf("c.txt");
     ASSERT_GE(index, 0);
     SetFocus(list->Handle());
-    HWND edit = ListView_EditLabel(list->Handle(), index);
-    ASSERT_NE(edit, nullptr);
+    SelectOnly(index);
+    SendMessageA(list->Handle(), WM_KEYDOWN, VK_F2, 0);
+    HWND edit = ListView_GetEditControl(list->Handle());
+    ASSERT_NE(edit, nullptr) << "F2 edits the focused item";
     char text[MAX_PATH] = {};
     GetWindowTextA(edit, text, sizeof text);
     EXPECT_STREQ(text, "c.txt");
@@ -252,6 +261,13 @@ TEST_F(ShellListTest, FollowsFilesMadeAndDeletedOnDisk) {
     ASSERT_TRUE(DeleteFileA((scratch / "b.txt").c_str()));
     EXPECT_TRUE(PumpUntil([&] { return IndexOf("b.txt") < 0; })) << "a deleted file goes";
     EXPECT_EQ(list->ItemCount(), 4);
+
+    // A window made again goes on watching.
+    const HWND before = list->Handle();
+    list->MakeWindowAgain();
+    ASSERT_NE(list->Handle(), before);
+    test::WriteFileOfSize(scratch / "after.txt", 20);
+    EXPECT_TRUE(PumpUntil([&] { return IndexOf("after.txt") >= 0; })) << "watching after the window was made again";
 }
 
 TEST_F(ShellListTest, EnterOpensAFolderAndBackspaceGoesBack) {
