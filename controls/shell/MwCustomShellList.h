@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -107,9 +108,6 @@ public:
     // Starts an OLE drag of the selection with that button (what a begin-drag notice does).
     void BeginShellDrag(mw::TShellDragButton button);
 
-    // The last column widths saved from a file-system folder, shared by every list.
-    static const std::vector<int>& SavedColumnWidths();
-
     void Loaded() override;
 
     TMwShListAddItemEvent OnAddItem;
@@ -161,8 +159,7 @@ private:
 
     // Runs a modal loop (a menu, a drag) with refreshes deferred. False when the list was
     // freed meanwhile: then nothing of it may be touched any more.
-    template <class F>
-    bool RunModal(F&& loop);
+    bool RunModal(const std::function<void()>& loop);
     // The shell's menu at the screen point; the chosen id (0 for none). False as RunModal.
     bool TrackMenu(IContextMenu* contextMenu, HMENU menu, cl::TPoint screen, UINT& id);
     void FolderChanged(cl::TObject* sender);
@@ -199,7 +196,6 @@ private:
     mw::TFileFilter filter_;
     bool filterActive_ = false;
     int sortColumn_ = 1;
-    bool ownColumns_ = false;        // the columns are the list's own four
     bool fileSystemColumns_ = false; // the columns belong to a file-system folder
     TMwShellTreeLink* tree_ = nullptr;
     cl::TTimer refreshTimer_;
