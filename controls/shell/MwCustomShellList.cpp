@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
@@ -15,16 +16,12 @@
 #include "controls/shell/MwChangeHandlerThread.h"
 #include "controls/shell/MwDeviceChangeHandler.h"
 #include "controls/shell/MwPidlList.h"
-#include "controls/shell/MwShellDataObject.h"
-#include "controls/shell/MwShellDropSource.h"
 #include "controls/shell/MwShellIntf.h"
 #include "controls/shell/MwShellListDropTarget.h"
 #include "controls/shell/MwShellTreeData.h"
 #include "controls/shell/PidlLayout.h"
 #include "controls/shell/QuietErrors.h"
-#include "controls/shell/SendToList.h"
 #include "controls/shell/ShellDisplayNames.h"
-#include "controls/shell/ShellDropEffects.h"
 #include "controls/shell/ShellErrors.h"
 #include "controls/shell/ShellListColumns.h"
 #include "controls/shell/ShellListKeys.h"
@@ -41,11 +38,6 @@ constexpr HRESULT kNoMoreItems = HRESULT_FROM_WIN32(ERROR_NO_MORE_ITEMS);
 constexpr DWORD kNameChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME;
 constexpr UINT kGetShellBrowser = WM_USER + 7;  // 0x0407: the shell asks for its browser
 constexpr int kMaxColumns = 64;
-constexpr DWORD kScrollInterval = 100;
-constexpr int kScrollMarginX = 26, kScrollMarginY = 20;
-constexpr int kOwnColumnCount = 4;
-
-const GUID kIidContextMenu = {0x000214E4, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 
 // The widths of the last file-system folder's columns, for every list of the process.
 mw::TColumnWidthMemory& ColumnWidths() {
@@ -130,12 +122,6 @@ const cl::TClassInfo& TMwCustomShellList::StaticClass() {
     return *info;
 }
 
-const std::vector<int>& TMwCustomShellList::SavedColumnWidths() {
-    static std::vector<int> widths;
-    widths = ColumnWidths().SavedFor(static_cast<size_t>(kMaxColumns));
-    return widths;
-}
-
 TMwCustomShellList::TMwCustomShellList(cl::TComponent* owner) : TMwCustomListView(owner), refreshTimer_(nullptr) {
     folder_.OnChange = cl::TNotifyEvent(this, &TMwCustomShellList::FolderChanged);
     refreshTimer_.SetEnabled(false);
@@ -214,13 +200,15 @@ void TMwCustomShellList::CreateWnd() {
     TMwCustomListView::CreateWnd();
     if (HasOption(mw::sloOleDrop)) RegisterDropTarget();
     if (HasOption(mw::sloAutoFill) && ItemCount() == 0 && !IsLoading()) PostMessageA(Handle(), kFillMessage, 0, 0);
+    // A window made again (after a style change) keeps following the folder shown.
+    if (shown_ && HasOption(mw::sloDynamicRefresh)) WatchFolder();
 }
 
 void TMwCustomShellList::InitializeWnd() {
     TMwCustomListView::InitializeWnd();
     ListView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Small), LVSIL_SMALL);
     ListView_SetImageList(Handle(), mw::GetSystemImageList(mw::TMwImageListSize::Large), LVSIL_NORMAL);
-    ListView_SetCallbackMask(Handle(), LVIS_OVERLAYMASK | LVIS_CUT);
+    ListView_SetCallbackMask(Handle(), LVIS_OVERLAYMASK | LVIS_CUT | LVIS_DROPHILITED);
 }
 
 void TMwCustomShellList::Loaded() {
@@ -475,7 +463,6 @@ void TMwCustomShellList::SetupColumns() {
         column->SetWidth(c.width);
         column->SetAlignment(c.alignment);
     }
-    ownColumns_ = !details;
     fileSystemColumns_ = fileSystem;
     if (std::abs(sortColumn_) > Columns()->Count()) sortColumn_ = 1;
 }
@@ -544,7 +531,8 @@ void TMwCustomShellList::GetDisplayInfo(LVITEMA& info) {
         if (record.attributes & SFGAO_SHARE) info.state |= INDEXTOOVERLAYMASK(1);
         else if (record.attributes & SFGAO_LINK) info.state |= INDEXTOOVERLAYMASK(2);
         if (record.attributes & SFGAO_GHOSTED) info.state |= LVIS_CUT;
-        info.stateMask |= LVIS_OVERLAYMASK | LVIS_CUT;
+        if (info.iItem == dropHighlight_) info.state |= LVIS_DROPHILITED;
+        info.stateMask |= LVIS_OVERLAYMASK | LVIS_CUT | LVIS_DROPHILITED;
     }
     if (info.mask & LVIF_PARAM) info.lParam = reinterpret_cast<LPARAM>(item);
 }
@@ -649,7 +637,7 @@ HRESULT TMwCustomShellList::GetUIObjectOfSelection(REFIID iid, void** object) {
 
 HRESULT TMwCustomShellList::DoCommandForSelection(const std::string& verb) {
     mw::TContextMenuPtr contextMenu;
-    HRESULT result = GetUIObjectOfSelection(kIidContextMenu, reinterpret_cast<void**>(contextMenu.Receive()));
+    HRESULT result = GetUIObjectOfSelection(IID_IContextMenu, reinterpret_cast<void**>(contextMenu.Receive()));
     if (FAILED(result) || !contextMenu) return FAILED(result) ? result : E_FAIL;
     result = mw::InvokeVerb(FormWindow(), contextMenu.Get(), verb);
     Refresh();
@@ -658,7 +646,7 @@ HRESULT TMwCustomShellList::DoCommandForSelection(const std::string& verb) {
 
 HRESULT TMwCustomShellList::DoCommandForFolder(const std::string& verb) {
     mw::TContextMenuPtr contextMenu;
-    mw::OleCheck(mw::GetUIObjectOfPidl(FolderIdList(), kIidContextMenu, reinterpret_cast<void**>(contextMenu.Receive())));
+    mw::OleCheck(mw::GetUIObjectOfPidl(FolderIdList(), IID_IContextMenu, reinterpret_cast<void**>(contextMenu.Receive())));
     const HRESULT result = mw::OleCheck(mw::InvokeVerb(FormWindow(), contextMenu.Get(), verb));
     Refresh();
     return result;
@@ -702,232 +690,6 @@ void TMwCustomShellList::EndLabelEdit(const std::string& text, int index) {
     else data->ResetCache();
     records_.at(item).image = -1;
     item->SetCaption(data->DisplayName());
-}
-
-// ---- context menus ----
-
-void TMwCustomShellList::ShowContextMenu(cl::TPoint pos) {
-    if (!HasOption(mw::sloContextMenus) || inDrag_ || SelectedShellItems().size() > 0) {
-        TMwCustomListView::ShowContextMenu(pos);
-        return;
-    }
-    // Over empty space: the folder's own menu (view, paste, new...).
-    mw::TContextMenuPtr contextMenu;
-    if (!FolderIntf() ||
-        FAILED(FolderIntf()->CreateViewObject(FormWindow(), kIidContextMenu, reinterpret_cast<void**>(contextMenu.Receive()))) ||
-        !contextMenu) {
-        TMwCustomListView::ShowContextMenu(pos);
-        return;
-    }
-    cl::TMenuHandle menu(CreatePopupMenu());
-    if (FAILED(contextMenu->QueryContextMenu(menu.Get(), 0, mw::kFirstShellCommand, mw::kLastShellCommand, CMF_NORMAL))) return;
-    const cl::TPoint screen = ClientToScreen(pos);
-    TRestore<bool> restore(inDrag_);
-    inDrag_ = true;
-    const UINT id = menu_.Track(Handle(), contextMenu.Get(), menu.Get(), {screen.x, screen.y});
-    inDrag_ = false;
-    if (id >= mw::kFirstShellCommand) {
-        mw::InvokeVerb(FormWindow(), contextMenu.Get(), id - mw::kFirstShellCommand);
-        Refresh();
-    }
-}
-
-void TMwCustomShellList::ShowItemContextMenu(cl::TPoint pos) {
-    if (!HasOption(mw::sloContextMenus) || inDrag_) {
-        TMwCustomListView::ShowItemContextMenu(pos);
-        return;
-    }
-    ItemMenu(pos);
-}
-
-void TMwCustomShellList::ItemMenu(cl::TPoint clientPos) {
-    const std::vector<cl::TListItem*> items = SelectedShellItems();
-    if (items.empty()) return;
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
-    cl::TListItem* focused = ItemFocused();
-    TMwShellListData* focusedData = focused ? ShellData(focused) : nullptr;
-    UINT flags = CMF_EXPLORE;
-    if (focusedData && !focusedData->PathName().empty() && !ReadOnly()) flags |= CMF_CANRENAME;
-    mw::TContextMenuPtr contextMenu;
-    cl::TMenuHandle menu;
-    if (FAILED(mw::GetContextMenu(FormWindow(), FolderIntf(), static_cast<UINT>(pidls.size()), pidls.data(), contextMenu, menu, flags,
-                                  mw::kFirstShellCommand)))
-        return;
-    const cl::TPoint screen = ClientToScreen(clientPos);
-    UINT id;
-    {
-        TRestore<bool> restore(inDrag_);
-        inDrag_ = true;
-        id = menu_.Track(Handle(), contextMenu.Get(), menu.Get(), {screen.x, screen.y});
-    }
-    const mw::TMenuCommand command = mw::ClassifyMenuCommand(id);
-    switch (command.kind) {
-    case mw::TMenuCommandKind::Rename:
-        if (focused) ListView_EditLabel(Handle(), focused->Index());
-        break;
-    case mw::TMenuCommandKind::Shell:
-        mw::InvokeVerb(FormWindow(), contextMenu.Get(), command.value);
-        // Network folders report no changes.
-        if (mw::PidlToPath(FolderIdList()).rfind("\\\\", 0) == 0) Refresh();
-        break;
-    case mw::TMenuCommandKind::SendTo: SendSelectionTo(command.value); break;
-    case mw::TMenuCommandKind::None: break;
-    }
-    if (refreshWanted_) Refresh();
-}
-
-void TMwCustomShellList::SendSelectionTo(unsigned entry) {
-    const auto& entries = mw::SendToList();
-    if (entry >= entries.size()) return;
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
-    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(FolderIdList(), pidls));
-    if (data) mw::SendTo(entries[entry].name, data.Get());
-}
-
-// ---- drag and drop ----
-
-DWORD TMwCustomShellList::DropEffectOfSelection() {
-    const std::vector<cl::TListItem*> items = SelectedShellItems();
-    if (items.empty()) return 0;
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
-    ULONG attributes = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
-    mw::OleCheck(FolderIntf()->GetAttributesOf(static_cast<UINT>(pidls.size()), pidls.data(), &attributes));
-    return attributes & (DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);
-}
-
-IDropSource* TMwCustomShellList::CreateDropSource(mw::TShellDragButton button) { return mw::TMwShellDropSource::Create(button); }
-
-void TMwCustomShellList::BeginShellDrag(mw::TShellDragButton button) {
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
-    if (pidls.empty()) return;
-    dragdrop::TComPtr<IDataObject> data = dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(FolderIdList(), pidls));
-    if (!data) return;
-    const DWORD allowed = DropEffectOfSelection();
-    dragdrop::TComPtr<IDropSource> source = dragdrop::TComPtr<IDropSource>::Adopt(CreateDropSource(button));
-    DWORD effect = DROPEFFECT_NONE;
-    HRESULT result;
-    {
-        TRestore<bool> restore(inDrag_);
-        inDrag_ = true;
-        result = DoDragDrop(data.Get(), source.Get(), allowed, &effect);
-    }
-    if (result == DRAGDROP_S_DROP || refreshWanted_) {
-        refreshWanted_ = false;
-        Refresh();
-    }
-}
-
-// The shell's drop target under the point: the item's own when it hands one out, else the
-// shown folder's.
-HRESULT TMwCustomShellList::TargetAt(POINTL point, IDropTarget** target, bool& overItem) {
-    *target = nullptr;
-    overItem = false;
-    const cl::TPoint client = ScreenToClient({point.x, point.y});
-    cl::TListItem* item = GetItemAt(client.x, client.y);
-    const int index = item ? item->Index() : -1;
-    if (index != dropHighlight_) {
-        if (dropHighlight_ >= 0 && dropHighlight_ < ItemCount()) ListView_SetItemState(Handle(), dropHighlight_, 0, LVIS_DROPHILITED);
-        dropHighlight_ = -1;
-    }
-    if (TMwShellListData* data = item ? ShellData(item) : nullptr) {
-        LPCITEMIDLIST pidl = data->RelIdList();
-        if (SUCCEEDED(FolderIntf()->GetUIObjectOf(FormWindow(), 1, &pidl, mw::kIidDropTarget, nullptr, reinterpret_cast<void**>(target))) &&
-            *target) {
-            overItem = true;
-            if (dropHighlight_ != index) {
-                dropHighlight_ = index;
-                ListView_SetItemState(Handle(), index, LVIS_DROPHILITED, LVIS_DROPHILITED);
-            }
-            return S_OK;
-        }
-    }
-    if (!FolderIntf()) return E_FAIL;
-    return mw::GetUIObjectOfPidl(FolderIdList(), mw::kIidDropTarget, reinterpret_cast<void**>(target));
-}
-
-HRESULT TMwCustomShellList::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    dragData_ = dragdrop::TComPtr<IDataObject>::Share(data);
-    dragButtons_ = keyState & (MK_LBUTTON | MK_RBUTTON);
-    lastScroll_ = GetTickCount();
-    return DragOver(keyState, point, effect);
-}
-
-HRESULT TMwCustomShellList::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
-    const DWORD allowed = *effect;
-    *effect = DROPEFFECT_NONE;
-    dragdrop::TComPtr<IDropTarget> target;
-    bool overItem = false;
-    if (dragData_ && SUCCEEDED(TargetAt(point, target.Receive(), overItem)) && target) {
-        if (inDrag_ && !overItem) {
-            // Our own items over our own folder: only a right-button copy makes sense.
-            if (dragButtons_ & MK_RBUTTON) *effect = allowed & DROPEFFECT_COPY;
-        } else {
-            DWORD entered = allowed;
-            if (SUCCEEDED(target->DragEnter(dragData_.Get(), keyState, point, &entered))) {
-                DWORD over = allowed;
-                target->DragOver(keyState, point, &over);
-                *effect = over;
-                target->DragLeave();
-            }
-        }
-    }
-    // Scroll when the pointer rests near an edge.
-    const cl::TPoint client = ScreenToClient({point.x, point.y});
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    if (GetTickCount() - lastScroll_ > kScrollInterval) {
-        int dx = 0, dy = 0;
-        if (client.x < kScrollMarginX) dx = -16;
-        else if (client.x > r.right - kScrollMarginX) dx = 16;
-        if (client.y < kScrollMarginY) dy = -16;
-        else if (client.y > r.bottom - kScrollMarginY) dy = 16;
-        if (dx || dy) {
-            ListView_Scroll(Handle(), dx, dy);
-            lastScroll_ = GetTickCount();
-        }
-    }
-    *effect |= DROPEFFECT_SCROLL;
-    return S_OK;
-}
-
-HRESULT TMwCustomShellList::DragLeave() {
-    dragData_.Reset();
-    if (dropHighlight_ >= 0 && dropHighlight_ < ItemCount()) ListView_SetItemState(Handle(), dropHighlight_, 0, LVIS_DROPHILITED);
-    dropHighlight_ = -1;
-    return S_OK;
-}
-
-HRESULT TMwCustomShellList::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    const DWORD allowed = *effect;
-    *effect = DROPEFFECT_NONE;
-    dragdrop::TComPtr<IDropTarget> target;
-    bool overItem = false;
-    try {
-        if (SUCCEEDED(TargetAt(point, target.Receive(), overItem)) && target && (!inDrag_ || overItem || (dragButtons_ & MK_RBUTTON))) {
-            keyState |= dragButtons_;
-            DWORD wanted = allowed & mw::DropEffectOfItems(data);
-            if (inDrag_ && !overItem) wanted &= ~DROPEFFECT_MOVE;
-            DWORD entered = wanted;
-            if (SUCCEEDED(target->DragEnter(data, keyState, point, &entered))) {
-                DWORD over = wanted;
-                target->DragOver(keyState, point, &over);
-                cl::TScopedCursor hourglass;
-                *effect = wanted;
-                target->Drop(data, keyState, point, effect);
-            }
-        }
-    } catch (...) {
-        DragLeave();
-        throw;
-    }
-    DragLeave();
-    if (inDrag_) refreshWanted_ = true;
-    else Refresh();
-    return S_OK;
 }
 
 // ---- watching ----

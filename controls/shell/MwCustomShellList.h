@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -101,11 +102,11 @@ public:
     // The drop effects (copy 1, move 2, link 4) that every selected item allows; 0 without a
     // selection. Raises EMwOleError when the folder cannot tell.
     DWORD DropEffectOfSelection();
+    // A new data object of the selected items ("Shell IDList Array" and file names), whose one
+    // reference the caller takes; null without a selection.
+    IDataObject* SelectionDataObject();
     // Starts an OLE drag of the selection with that button (what a begin-drag notice does).
     void BeginShellDrag(mw::TShellDragButton button);
-
-    // The last column widths saved from a file-system folder, shared by every list.
-    static const std::vector<int>& SavedColumnWidths();
 
     void Loaded() override;
 
@@ -156,6 +157,11 @@ private:
         int image = -1;  // the system icon, once asked for
     };
 
+    // Runs a modal loop (a menu, a drag) with refreshes deferred. False when the list was
+    // freed meanwhile: then nothing of it may be touched any more.
+    bool RunModal(const std::function<void()>& loop);
+    // The shell's menu at the screen point; the chosen id (0 for none). False as RunModal.
+    bool TrackMenu(IContextMenu* contextMenu, HMENU menu, cl::TPoint screen, UINT& id);
     void FolderChanged(cl::TObject* sender);
     void RefreshTimerTick(cl::TObject* sender);
     void WatcherChange();
@@ -176,6 +182,7 @@ private:
     void ItemMenu(cl::TPoint clientPos);
     void RunDefaultCommand(const std::vector<cl::TListItem*>& items);
     void SendSelectionTo(unsigned entry);
+    void SetDropHighlight(int index);
     HRESULT TargetAt(POINTL point, IDropTarget** target, bool& overItem);
     void RegisterDropTarget();
     void RevokeDropTarget();
@@ -189,7 +196,6 @@ private:
     mw::TFileFilter filter_;
     bool filterActive_ = false;
     int sortColumn_ = 1;
-    bool ownColumns_ = false;        // the columns are the list's own four
     bool fileSystemColumns_ = false; // the columns belong to a file-system folder
     TMwShellTreeLink* tree_ = nullptr;
     cl::TTimer refreshTimer_;
@@ -207,4 +213,6 @@ private:
     bool inCreateWnd_ = false;
     bool editing_ = false;
     int busy_ = 0;
+    // Dropped with the list: a modal loop tells by it whether the list outlived the loop.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

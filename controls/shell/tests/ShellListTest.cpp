@@ -18,6 +18,7 @@
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
+#include "controls/shell/MwShellDataObject.h"
 #include "controls/shell/MwShellList.h"
 #include "controls/shell/PidlLayout.h"
 #include "controls/shell/ShellDetailsAdapter.h"
@@ -58,6 +59,13 @@ int ThreadCount() {
     return count;
 }
 
+// Makes its window again as a style change does.
+class TRecreatableList : public TMwShellList {
+public:
+    using TMwShellList::TMwShellList;
+    void MakeWindowAgain() { RecreateWnd(); }
+};
+
 class ShellListTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -69,7 +77,7 @@ protected:
         form = new cl::TForm(&app);
         form->SetBounds(50, 50, 600, 400);
         form->Show();
-        list = new TMwShellList(form);
+        list = new TRecreatableList(form);
         list->SetParent(form);
         list->SetBounds(0, 0, 580, 360);
     }
@@ -122,7 +130,7 @@ protected:
     cl::TApplication app;
     ut_test::ScratchFolder scratch;
     cl::TForm* form = nullptr;
-    TMwShellList* list = nullptr;
+    TRecreatableList* list = nullptr;
 };
 
 TEST_F(ShellListTest, FillsWithTheFolderItemsAndTheirColumns) {
@@ -224,8 +232,10 @@ TEST_F(ShellListTest, LabelEditingRenamesOnDisk) {
     const int index = IndexOf("c.txt");
     ASSERT_GE(index, 0);
     SetFocus(list->Handle());
-    HWND edit = ListView_EditLabel(list->Handle(), index);
-    ASSERT_NE(edit, nullptr);
+    SelectOnly(index);
+    SendMessageA(list->Handle(), WM_KEYDOWN, VK_F2, 0);
+    HWND edit = ListView_GetEditControl(list->Handle());
+    ASSERT_NE(edit, nullptr) << "F2 edits the focused item";
     char text[MAX_PATH] = {};
     GetWindowTextA(edit, text, sizeof text);
     EXPECT_STREQ(text, "c.txt");
@@ -251,6 +261,13 @@ TEST_F(ShellListTest, FollowsFilesMadeAndDeletedOnDisk) {
     ASSERT_TRUE(DeleteFileA((scratch / "b.txt").c_str()));
     EXPECT_TRUE(PumpUntil([&] { return IndexOf("b.txt") < 0; })) << "a deleted file goes";
     EXPECT_EQ(list->ItemCount(), 4);
+
+    // A window made again goes on watching.
+    const HWND before = list->Handle();
+    list->MakeWindowAgain();
+    ASSERT_NE(list->Handle(), before);
+    test::WriteFileOfSize(scratch / "after.txt", 20);
+    EXPECT_TRUE(PumpUntil([&] { return IndexOf("after.txt") >= 0; })) << "watching after the window was made again";
 }
 
 TEST_F(ShellListTest, EnterOpensAFolderAndBackspaceGoesBack) {
@@ -305,6 +322,68 @@ TEST_F(ShellListTest, DropEffectOfSelectionIsWhatEveryItemAllows) {
     EXPECT_EQ(list->DropEffectOfSelection(), 0u);
     SelectOnly(IndexOf("a.log"));
     EXPECT_EQ(list->DropEffectOfSelection() & (DROPEFFECT_COPY | DROPEFFECT_MOVE), DWORD(DROPEFFECT_COPY | DROPEFFECT_MOVE));
+}
+
+// The shell's drop targets do the copying; this Wine's file-system target only notes a drop
+// without copying, so what is checked here is the list's side: the effect the shell's target
+// answers for the keys, the highlighted folder item, and a drop that ends the drag cleanly.
+TEST_F(ShellListTest, DragsOverItemsReachTheShellsDropTargets) {
+    struct Case {
+        bool overSub;
+        DWORD keys;  // Ctrl copies; a plain drag moves
+        DWORD effect;
+    } cases[] = {
+        {true, MK_CONTROL, DROPEFFECT_COPY},
+        {true, 0, DROPEFFECT_MOVE},
+        {false, MK_CONTROL, DROPEFFECT_COPY},
+    };
+    ut_test::ScratchFolder source;
+    test::WriteFileOfSize(source / "dragged.dat", 7);
+    const mw::TPidlPtr sourcePidl = test::PidlOfPath(source.Path());
+    mw::TShellFolderPtr folder;
+    ASSERT_HRESULT_SUCCEEDED(mw::BindToFolder(sourcePidl.get(), folder));
+    const mw::TPidlPtr item = test::ParseIn(folder.Get(), "dragged.dat");
+    dragdrop::TComPtr<IDataObject> data =
+        dragdrop::TComPtr<IDataObject>::Adopt(mw::TMwShellDataObject::Create(sourcePidl.get(), {item.get()}));
+    ASSERT_TRUE(data);
+    Show(scratch.Path());
+    const int sub = IndexOf("sub");
+    const auto highlighted = [&] { return ListView_GetItemState(list->Handle(), sub, LVIS_DROPHILITED) != 0; };
+    for (const Case& c : cases) {
+        POINT at{};
+        if (c.overSub) {
+            RECT r{};
+            ListView_GetItemRect(list->Handle(), sub, &r, LVIR_LABEL);
+            at = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        } else {
+            RECT client{};
+            GetClientRect(list->Handle(), &client);
+            at = {client.right / 2, client.bottom - 40};
+        }
+        ClientToScreen(list->Handle(), &at);
+        const POINTL point{at.x, at.y};
+        const DWORD allowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+        DWORD effect = allowed;
+        EXPECT_HRESULT_SUCCEEDED(list->DragEnter(data.Get(), MK_LBUTTON | c.keys, point, &effect));
+        effect = allowed;
+        EXPECT_HRESULT_SUCCEEDED(list->DragOver(MK_LBUTTON | c.keys, point, &effect));
+        EXPECT_EQ(effect & allowed, c.effect) << c.overSub << " " << c.keys;
+        EXPECT_EQ(highlighted(), c.overSub);
+        effect = allowed;
+        EXPECT_HRESULT_SUCCEEDED(list->Drop(data.Get(), c.keys, point, &effect));
+        EXPECT_FALSE(highlighted());
+        EXPECT_EQ(list->ItemCount(), 4);
+    }
+    // A drag that leaves forgets its highlight.
+    RECT r{};
+    ListView_GetItemRect(list->Handle(), sub, &r, LVIR_LABEL);
+    POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(list->Handle(), &at);
+    DWORD effect = DROPEFFECT_COPY;
+    list->DragEnter(data.Get(), MK_LBUTTON, {at.x, at.y}, &effect);
+    EXPECT_TRUE(highlighted());
+    list->DragLeave();
+    EXPECT_FALSE(highlighted());
 }
 
 TEST_F(ShellListTest, LongPathsFillWithoutOverrun) {
