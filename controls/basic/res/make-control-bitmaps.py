@@ -13,13 +13,11 @@ change and commit the files it writes; the build uses the committed files.
 """
 import math
 import os
-import struct
+
+from bitmap24 import OLIVE, SHADOW, WHITE, greyed, write_bmp
 
 OUT = os.path.dirname(os.path.abspath(__file__))
 SIZE = 16
-OLIVE = (128, 128, 0)
-SHADOW = (128, 128, 128)
-WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
 GREEN = (0, 128, 0)
 RED = (192, 0, 0)
@@ -148,38 +146,6 @@ PICTURES = {
                      (polygon([(10, 3.5), (15.5, 8), (10, 12.5)]), BLUE)]),
     "all": paint([(check(-1.5), GREEN), (check(2.5), GREEN)]),
 }
-
-
-def greyed(image):
-    out = [[None] * SIZE for _ in range(SIZE)]
-    for y in range(SIZE):
-        for x in range(SIZE):
-            if image[y][x] is not None and x + 1 < SIZE and y + 1 < SIZE:
-                out[y + 1][x + 1] = WHITE
-    for y in range(SIZE):
-        for x in range(SIZE):
-            if image[y][x] is not None:
-                out[y][x] = SHADOW
-    return out
-
-
-def write_bmp(path, rows):
-    """rows: top to bottom, each a list of (r, g, b) or None for the transparent colour."""
-    height, width = len(rows), len(rows[0])
-    stride = (width * 3 + 3) & ~3
-    pixels = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for pixel in row:
-            r, g, b = pixel or OLIVE
-            line += bytes((b, g, r))
-        pixels += line + bytes(stride - len(line))
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    offset = 14 + len(header)
-    with open(path, "wb") as f:
-        f.write(struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset))
-        f.write(header)
-        f.write(pixels)
 
 
 def main():

@@ -21,10 +21,10 @@ import math
 import os
 import struct
 
+from bitmap24 import OLIVE, WHITE, write_bmp
+
 OUT = os.path.dirname(os.path.abspath(__file__))
 SIZE = 13
-OLIVE = (128, 128, 0)
-WHITE = (255, 255, 255)
 BLACK = (0, 0, 0)
 GRAY = (128, 128, 128)
 PURPLE = (128, 0, 128)
@@ -33,23 +33,6 @@ FUCHSIA = (255, 0, 255)
 YELLOW = (255, 255, 0)
 NAVY = (0, 0, 128)
 BLUE = (0, 0, 255)
-
-
-def write_bmp(path, rows):
-    height, width = len(rows), len(rows[0])
-    stride = (width * 3 + 3) & ~3
-    pixels = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for r, g, b in row:
-            line += bytes((b, g, r))
-        pixels += line + bytes(stride - len(line))
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    offset = 14 + len(header)
-    with open(path, "wb") as f:
-        f.write(struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset))
-        f.write(header)
-        f.write(pixels)
 
 
 def radio(checked):

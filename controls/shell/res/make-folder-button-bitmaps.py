@@ -11,13 +11,13 @@ right. Standard library only; run `python3 make-folder-button-bitmaps.py` after 
 commit the file it writes; the build uses the committed file.
 """
 import os
-import struct
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "basic", "res"))
+from bitmap24 import greyed, write_bmp  # noqa: E402
 
 OUT = os.path.dirname(os.path.abspath(__file__))
 SIZE = 16
-OLIVE = (128, 128, 0)
-SHADOW = (128, 128, 128)
-WHITE = (255, 255, 255)
 COLOURS = {
     "K": (0, 0, 0),        # outline
     "Y": (255, 224, 96),   # folder face
@@ -67,38 +67,6 @@ DELETE_FOLDER = [
 
 def art(rows):
     return [[COLOURS.get(ch) for ch in row] for row in rows]
-
-
-def greyed(image):
-    out = [[None] * SIZE for _ in range(SIZE)]
-    for y in range(SIZE - 1):
-        for x in range(SIZE - 1):
-            if image[y][x] is not None:
-                out[y + 1][x + 1] = WHITE
-    for y in range(SIZE):
-        for x in range(SIZE):
-            if image[y][x] is not None:
-                out[y][x] = SHADOW
-    return out
-
-
-def write_bmp(path, rows):
-    """rows: top to bottom, each a list of (r, g, b) or None for the transparent colour."""
-    height, width = len(rows), len(rows[0])
-    stride = (width * 3 + 3) & ~3
-    pixels = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        for pixel in row:
-            r, g, b = pixel or OLIVE
-            line += bytes((b, g, r))
-        pixels += line + bytes(stride - len(line))
-    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(pixels), 2835, 2835, 0, 0)
-    offset = 14 + len(header)
-    with open(path, "wb") as f:
-        f.write(struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset))
-        f.write(header)
-        f.write(pixels)
 
 
 def main():
