@@ -23,7 +23,7 @@ constexpr TKeyName kKeyNames[] = {
 constexpr struct {
     const char* prefix;
     unsigned flag;
-} kModifiers[] = {{"Shift+", 0x2000}, {"Ctrl+", 0x4000}, {"Alt+", 0x8000}};
+} kModifiers[] = {{"Shift+", kShortCutShift}, {"Ctrl+", kShortCutCtrl}, {"Alt+", kShortCutAlt}};
 
 unsigned KeyFromName(const std::string& name) {
     if (name.size() == 1) {

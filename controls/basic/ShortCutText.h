@@ -6,8 +6,10 @@
 
 namespace mw {
 
-// The shortcut value (virtual key + 0x2000 Shift, 0x4000 Ctrl, 0x8000 Alt), or 0 when the text
-// names no key.
+// The modifier bits of a shortcut value, above its virtual key.
+constexpr unsigned kShortCutShift = 0x2000, kShortCutCtrl = 0x4000, kShortCutAlt = 0x8000;
+
+// The shortcut value (virtual key + the modifier bits), or 0 when the text names no key.
 unsigned TextToShortCut(const std::string& text);
 
 }  // namespace mw

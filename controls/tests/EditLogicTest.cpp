@@ -50,6 +50,8 @@ TEST(ShortCutTextTest, ReadsModifiersAndKeyNames) {
         {"F4", 0x73},          {"f12", 0x7B},          {"Ctrl+F", 0x4046},         {"Shift+Ctrl+Del", 0x602E},
         {"alt+enter", 0x800D}, {"Ctrl+Alt+5", 0xC035}, {"PgDn", 0x22},             {"", 0},
         {"Ctrl+", 0},          {"F25", 0},             {"NoSuchKey", 0},           {"Ctrl+Fx", 0},
+        {"f24", 0x87},         {"BkSp", 0x08},         {"Ctrl+Space", 0x4020},     {"Shift+Ctrl+Alt+7", 0xE037},
+        {"Alt+Shift+Del", 0xA02E}, {"F0", 0},          {"Delete", 0},              {"Ctrl+XY", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(mw::TextToShortCut(c.text), c.shortCut) << c.text;
 }
