@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/core/Restore.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Canvas.h"
 #include "controls/foundation/MwGrafx.h"
@@ -29,20 +30,6 @@ std::string ColumnText(cl::TListItem* item, int column) {
     const int sub = column - 1;
     return sub < item->SubItems().Count() ? item->SubItems()[sub] : std::string();
 }
-
-// Restores a value when the scope ends, also by an exception.
-template <class T>
-class TRestore {
-public:
-    explicit TRestore(T& field) : field_(field), saved_(field) {}
-    ~TRestore() { field_ = saved_; }
-    TRestore(const TRestore&) = delete;
-    TRestore& operator=(const TRestore&) = delete;
-
-private:
-    T& field_;
-    T saved_;
-};
 
 class TCounterScope {
 public:
@@ -218,7 +205,7 @@ void TMwCustomListView::SortBy(int column, bool descending) {
     sortDescending_ = descending;
     UpdateHeader();
     // The class library sorts through its compare event: lend it ours for this one sort.
-    TRestore<cl::TLVCompareEvent> restore(OnCompare);
+    cl::TRestore<cl::TLVCompareEvent> restore(OnCompare);
     OnCompare = cl::TLVCompareEvent::FromFunction([this, column, descending](cl::TObject*, cl::TListItem* a, cl::TListItem* b, int,
                                                                               int& result) {
         result = CompareForSort(a, b, column);

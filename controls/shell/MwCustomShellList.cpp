@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/core/Restore.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Dialogs.h"
 #include "classlib/win/Screen.h"
@@ -90,19 +91,6 @@ bool EnumerateItems(IShellFolder* folder, HWND window, SHCONTF flags, std::vecto
     mw::OleCheck(result);
     return false;
 }
-
-template <class T>
-class TRestore {
-public:
-    explicit TRestore(T& field) : field_(field), saved_(field) {}
-    ~TRestore() { field_ = saved_; }
-    TRestore(const TRestore&) = delete;
-    TRestore& operator=(const TRestore&) = delete;
-
-private:
-    T& field_;
-    T saved_;
-};
 
 class TUpdateScope {
 public:
@@ -195,7 +183,7 @@ TMwShellListData* TMwCustomShellList::ShellData(cl::TListItem* item) const {
 // ---- window ----
 
 void TMwCustomShellList::CreateWnd() {
-    TRestore<bool> restore(inCreateWnd_);
+    cl::TRestore<bool> restore(inCreateWnd_);
     inCreateWnd_ = true;
     TMwCustomListView::CreateWnd();
     if (HasOption(mw::sloOleDrop)) RegisterDropTarget();
@@ -483,7 +471,7 @@ int TMwCustomShellList::CompareItems(cl::TListItem* a, cl::TListItem* b) const {
 
 void TMwCustomShellList::Sort() {
     if (!shown_ || ItemCount() < 2) return;
-    TRestore<cl::TLVCompareEvent> restore(OnCompare);
+    cl::TRestore<cl::TLVCompareEvent> restore(OnCompare);
     OnCompare = cl::TLVCompareEvent::FromFunction(
         [this](cl::TObject*, cl::TListItem* a, cl::TListItem* b, int, int& result) { result = CompareItems(a, b); });
     CustomSort(0);
