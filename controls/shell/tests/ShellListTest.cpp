@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "classlib/core/TextUtils.h"
+#include "classlib/tests/win/PumpMessages.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
 #include "controls/shell/MwShellDataObject.h"
@@ -29,23 +30,6 @@
 namespace {
 
 using Names = std::vector<std::string>;
-
-// Runs the message loop until done() holds or the time is up (generous: other builds share
-// the machine).
-template <class Condition>
-bool PumpUntil(Condition done, int milliseconds = 15000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
 
 int ThreadCount() {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -241,7 +225,7 @@ TEST_F(ShellListTest, LabelEditingRenamesOnDisk) {
     EXPECT_STREQ(text, "c.txt");
     SetWindowTextA(edit, "  renamed.txt ");
     SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
-    EXPECT_TRUE(PumpUntil([&] { return ListView_GetEditControl(list->Handle()) == nullptr; }));
+    EXPECT_TRUE(test::PumpMessagesUntil([&] { return ListView_GetEditControl(list->Handle()) == nullptr; }));
 
     EXPECT_TRUE(ut_test::Exists(scratch / "renamed.txt"));
     EXPECT_FALSE(ut_test::Exists(scratch / "c.txt"));
@@ -257,9 +241,9 @@ TEST_F(ShellListTest, FollowsFilesMadeAndDeletedOnDisk) {
     Show(scratch.Path());
     ASSERT_EQ(IndexOf("new.txt"), -1);
     test::WriteFileOfSize(scratch / "new.txt", 20);
-    EXPECT_TRUE(PumpUntil([&] { return IndexOf("new.txt") >= 0; })) << "a new file appears";
+    EXPECT_TRUE(test::PumpMessagesUntil([&] { return IndexOf("new.txt") >= 0; })) << "a new file appears";
     ASSERT_TRUE(DeleteFileA((scratch / "b.txt").c_str()));
-    EXPECT_TRUE(PumpUntil([&] { return IndexOf("b.txt") < 0; })) << "a deleted file goes";
+    EXPECT_TRUE(test::PumpMessagesUntil([&] { return IndexOf("b.txt") < 0; })) << "a deleted file goes";
     EXPECT_EQ(list->ItemCount(), 4);
 
     // A window made again goes on watching.
@@ -267,7 +251,7 @@ TEST_F(ShellListTest, FollowsFilesMadeAndDeletedOnDisk) {
     list->MakeWindowAgain();
     ASSERT_NE(list->Handle(), before);
     test::WriteFileOfSize(scratch / "after.txt", 20);
-    EXPECT_TRUE(PumpUntil([&] { return IndexOf("after.txt") >= 0; })) << "watching after the window was made again";
+    EXPECT_TRUE(test::PumpMessagesUntil([&] { return IndexOf("after.txt") >= 0; })) << "watching after the window was made again";
 }
 
 TEST_F(ShellListTest, EnterOpensAFolderAndBackspaceGoesBack) {
@@ -307,13 +291,13 @@ TEST_F(ShellListTest, NeverNavigateKeepsTheFolder) {
 TEST_F(ShellListTest, DestroyedWhileARefreshIsPendingEndsItsWatcher) {
     const int before = ThreadCount();
     Show(scratch.Path());
-    EXPECT_TRUE(PumpUntil([&] { return ThreadCount() > before; })) << "the watcher runs";
+    EXPECT_TRUE(test::PumpMessagesUntil([&] { return ThreadCount() > before; })) << "the watcher runs";
     test::WriteFileOfSize(scratch / "late.txt", 1);
     // The change is on its way, or its refresh is waiting for the timer, when the list goes.
-    PumpUntil([] { return false; }, 200);
+    test::PumpMessagesUntil([] { return false; }, std::chrono::milliseconds(200));
     delete list;
     list = nullptr;
-    EXPECT_TRUE(PumpUntil([&] { return ThreadCount() == before; })) << "the watcher ended";
+    EXPECT_TRUE(test::PumpMessagesUntil([&] { return ThreadCount() == before; })) << "the watcher ended";
 }
 
 TEST_F(ShellListTest, DropEffectOfSelectionIsWhatEveryItemAllows) {

@@ -13,12 +13,12 @@
 #include <shellapi.h>
 
 #include <atomic>
-#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "classlib/core/TextUtils.h"
+#include "classlib/tests/win/PumpMessages.h"
 #include "dragdrop/ComPtr.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
@@ -28,21 +28,6 @@
 #include "utils/tests/ScratchFolder.h"
 
 namespace {
-
-template <class Condition>
-bool PumpUntil(Condition done, int milliseconds = 20000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
 
 // The first file name of the data object's CF_HDROP block.
 std::string DroppedFile(IDataObject* data) {
@@ -118,9 +103,9 @@ protected:
 };
 
 TEST_F(ShellListTreeTest, AFileDraggedFromTheListDropsOnATreeNode) {
-    ASSERT_TRUE(PumpUntil([&] { return tree->GetFirstNode() && tree->GetFirstNode()->GetFirstChild(); }));
+    ASSERT_TRUE(test::PumpMessagesUntil([&] { return tree->GetFirstNode() && tree->GetFirstNode()->GetFirstChild(); }));
     ASSERT_TRUE(tree->SelectPath(scratch / "src"));
-    ASSERT_TRUE(PumpUntil([&] { return list->ItemCount() == 1; })) << "the tree hands the list its folder";
+    ASSERT_TRUE(test::PumpMessagesUntil([&] { return list->ItemCount() == 1; })) << "the tree hands the list its folder";
     int file = 0;
     for (; file < list->ItemCount(); ++file) {
         char text[MAX_PATH] = {};
@@ -158,7 +143,7 @@ TEST_F(ShellListTreeTest, AFileDraggedFromTheListDropsOnATreeNode) {
         Button(MOUSEEVENTF_LEFTUP);
         released = true;
     });
-    const bool dropped = PumpUntil([&] { return released && !tree->droppedOn.empty(); });
+    const bool dropped = test::PumpMessagesUntil([&] { return released && !tree->droppedOn.empty(); });
     hand.join();
     ASSERT_TRUE(dropped) << "no drop reached the tree";
 
