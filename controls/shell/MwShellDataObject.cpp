@@ -14,8 +14,6 @@ namespace mw {
 
 namespace {
 
-constexpr GUID kIidDataObject = {0x0000010E, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
 dragdrop::TBytes BytesOfPidl(LPCITEMIDLIST pidl) {
     static const uint8_t kEmpty[2] = {0, 0};
     if (!pidl) return dragdrop::TBytes(kEmpty, kEmpty + 2);
@@ -44,23 +42,6 @@ IDataObject* TMwShellDataObject::Create(LPCITEMIDLIST folderPidl, const std::vec
     object->formats_.Add(ShellIdListClipboardFormat(), nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL);
     object->formats_.Add(CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL);
     return object;
-}
-
-HRESULT TMwShellDataObject::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualGUID(iid, kIidUnknown) || IsEqualGUID(iid, kIidDataObject)) {
-        *object = static_cast<IDataObject*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TMwShellDataObject::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
 }
 
 const dragdrop::TBytes* TMwShellDataObject::BlockOf(CLIPFORMAT format) const {

@@ -7,21 +7,18 @@
 
 #include <vector>
 
+#include "controls/shell/ShellComObject.h"
 #include "dragdrop/FormatEtcList.h"
 #include "dragdrop/ShellFileFormats.h"
 
 namespace mw {
 
-class TMwShellDataObject : public IDataObject {
+class TMwShellDataObject : public TShellComObject<IDataObject> {
 public:
     // A new object with one reference, owned by the caller, for the items (PIDLs relative to the
     // folder) of the folder at the absolute PIDL (nullptr or empty: the desktop). Null when there
     // are no items or the folder cannot be bound.
     static IDataObject* Create(LPCITEMIDLIST folderPidl, const std::vector<LPCITEMIDLIST>& items);
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override;
     HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
@@ -35,13 +32,12 @@ public:
 
 private:
     TMwShellDataObject() = default;
-    virtual ~TMwShellDataObject() = default;
+    ~TMwShellDataObject() override = default;
     const dragdrop::TBytes* BlockOf(CLIPFORMAT format) const;
 
     dragdrop::TFormatEtcList formats_;
     dragdrop::TBytes idListArray_;
     dragdrop::TBytes dropFiles_;
-    ULONG references_ = 1;
 };
 
 }  // namespace mw

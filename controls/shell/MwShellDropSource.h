@@ -5,27 +5,24 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "controls/shell/ShellComObject.h"
 #include "controls/shell/ShellDragRules.h"
 
 namespace mw {
 
-class TMwShellDropSource : public IDropSource {
+class TMwShellDropSource : public TShellComObject<IDropSource> {
 public:
     // A new source with one reference, owned by the caller.
     static IDropSource* Create(TShellDragButton button);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keyState) override;
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
 private:
     explicit TMwShellDropSource(TShellDragButton button) : button_(button) {}
-    virtual ~TMwShellDropSource() = default;
+    ~TMwShellDropSource() override = default;
 
     TShellDragButton button_;
-    ULONG references_ = 1;
 };
 
 }  // namespace mw

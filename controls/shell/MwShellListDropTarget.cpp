@@ -2,7 +2,6 @@
 
 #include "classlib/win/Application.h"
 #include "controls/shell/MwCustomShellList.h"
-#include "controls/shell/MwShellIntf.h"
 
 namespace mw {
 
@@ -24,23 +23,6 @@ HRESULT Guarded(DWORD* effect, F&& event) {
 }  // namespace
 
 IDropTarget* TMwShellListDropTarget::Create(TMwCustomShellList& list) { return new TMwShellListDropTarget(list); }
-
-HRESULT TMwShellListDropTarget::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(iid, kIidUnknown) || IsEqualIID(iid, kIidDropTarget)) {
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TMwShellListDropTarget::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
 
 HRESULT TMwShellListDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
     return Guarded(effect, [&] { return list_.DragEnter(data, keyState, point, effect); });

@@ -5,18 +5,17 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "controls/shell/ShellComObject.h"
+
 class TMwCustomShellList;
 
 namespace mw {
 
-class TMwShellListDropTarget final : public IDropTarget {
+class TMwShellListDropTarget final : public TShellComObject<IDropTarget> {
 public:
     // A new target with one reference, owned by the caller.
     static IDropTarget* Create(TMwCustomShellList& list);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override;
@@ -24,10 +23,9 @@ public:
 
 private:
     explicit TMwShellListDropTarget(TMwCustomShellList& list) : list_(list) {}
-    ~TMwShellListDropTarget() = default;
+    ~TMwShellListDropTarget() override = default;
 
     TMwCustomShellList& list_;
-    ULONG references_ = 1;
 };
 
 }  // namespace mw

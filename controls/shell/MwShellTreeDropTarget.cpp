@@ -5,23 +5,6 @@
 
 TMwShellTreeDropTarget* TMwShellTreeDropTarget::Create(TMwCustomShellTree* tree) { return new TMwShellTreeDropTarget(tree); }
 
-HRESULT TMwShellTreeDropTarget::QueryInterface(REFIID iid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDropTarget)) {
-        *object = static_cast<IDropTarget*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG TMwShellTreeDropTarget::Release() {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-}
-
 template <class Step>
 HRESULT TMwShellTreeDropTarget::Forward(DWORD* effect, Step step) {
     if (!effect) return E_INVALIDARG;

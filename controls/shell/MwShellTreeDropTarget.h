@@ -6,17 +6,16 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include "controls/shell/ShellComObject.h"
+
 class TMwCustomShellTree;
 
-class TMwShellTreeDropTarget : public IDropTarget {
+class TMwShellTreeDropTarget : public mw::TShellComObject<IDropTarget> {
 public:
     // A new target with one reference, owned by the caller.
     static TMwShellTreeDropTarget* Create(TMwCustomShellTree* tree);
     void Detach() { tree_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override;
@@ -24,12 +23,11 @@ public:
 
 private:
     explicit TMwShellTreeDropTarget(TMwCustomShellTree* tree) : tree_(tree) {}
-    virtual ~TMwShellTreeDropTarget() = default;
+    ~TMwShellTreeDropTarget() override = default;
     // Runs the tree's step; with no tree, or when the step raises (the exception goes to the
     // application's handler), the effect is none.
     template <class Step>
     HRESULT Forward(DWORD* effect, Step step);
 
     TMwCustomShellTree* tree_;
-    ULONG references_ = 1;
 };
