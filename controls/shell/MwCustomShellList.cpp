@@ -209,7 +209,7 @@ HWND TMwCustomShellList::FormWindow() { return HandleAllocated() ? GetAncestor(H
 
 void TMwCustomShellList::RegisterDropTarget() {
     if (dropTarget_ || !HandleAllocated()) return;
-    IDropTarget* target = mw::TMwShellListDropTarget::Create(*this);
+    mw::TMwShellListDropTarget* target = mw::TMwShellListDropTarget::Create(*this);
     if (SUCCEEDED(RegisterDragDrop(Handle(), target))) dropTarget_ = target;
     else target->Release();
 }
@@ -217,6 +217,7 @@ void TMwCustomShellList::RegisterDropTarget() {
 void TMwCustomShellList::RevokeDropTarget() {
     if (!dropTarget_) return;
     if (HandleAllocated()) RevokeDragDrop(Handle());
+    dropTarget_->Detach();
     std::exchange(dropTarget_, nullptr)->Release();
 }
 

@@ -29,6 +29,9 @@
 
 class TChangeHandlerThread;
 class TMwDeviceChangeHandler;
+namespace mw {
+class TMwShellListDropTarget;
+}
 
 // (Sender, folder, its absolute list, the item's relative list, its SFGAO_ attributes, Allow):
 // a handler may refuse an item before it becomes a list item; Allow starts true.
@@ -200,7 +203,7 @@ private:
     TMwShellTreeLink* tree_ = nullptr;
     cl::TTimer refreshTimer_;
     std::unique_ptr<TChangeHandlerThread> watcher_;
-    IDropTarget* dropTarget_ = nullptr;  // ours, registered with OLE while the window lives
+    mw::TMwShellListDropTarget* dropTarget_ = nullptr;  // ours, registered with OLE while the window lives
     dragdrop::TComPtr<IDropTarget> itemTarget_;  // the shell's, during a drag over the list
     dragdrop::TComPtr<IDataObject> dragData_;
     DWORD dragButtons_ = 0;

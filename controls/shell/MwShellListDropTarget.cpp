@@ -7,12 +7,16 @@ namespace mw {
 
 namespace {
 
-// Runs one event of the list; an exception goes to the application's handler and the drag
-// sees no effect.
+// Runs one event of the list; with no list, or when the event raises (the exception goes to
+// the application's handler), the drag sees no effect.
 template <class F>
-HRESULT Guarded(DWORD* effect, F&& event) {
+HRESULT Guarded(TMwCustomShellList* list, DWORD* effect, F&& event) {
+    if (!list) {
+        if (effect) *effect = DROPEFFECT_NONE;
+        return S_OK;
+    }
     try {
-        return event();
+        return event(*list);
     } catch (...) {
         if (effect) *effect = DROPEFFECT_NONE;
         cl::TApplication::HandleCurrentException();
@@ -22,22 +26,22 @@ HRESULT Guarded(DWORD* effect, F&& event) {
 
 }  // namespace
 
-IDropTarget* TMwShellListDropTarget::Create(TMwCustomShellList& list) { return new TMwShellListDropTarget(list); }
+TMwShellListDropTarget* TMwShellListDropTarget::Create(TMwCustomShellList& list) { return new TMwShellListDropTarget(list); }
 
 HRESULT TMwShellListDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    return Guarded(effect, [&] { return list_.DragEnter(data, keyState, point, effect); });
+    return Guarded(list_, effect, [&](TMwCustomShellList& list) { return list.DragEnter(data, keyState, point, effect); });
 }
 
 HRESULT TMwShellListDropTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
-    return Guarded(effect, [&] { return list_.DragOver(keyState, point, effect); });
+    return Guarded(list_, effect, [&](TMwCustomShellList& list) { return list.DragOver(keyState, point, effect); });
 }
 
 HRESULT TMwShellListDropTarget::DragLeave() {
-    return Guarded(nullptr, [&] { return list_.DragLeave(); });
+    return Guarded(list_, nullptr, [&](TMwCustomShellList& list) { return list.DragLeave(); });
 }
 
 HRESULT TMwShellListDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    return Guarded(effect, [&] { return list_.Drop(data, keyState, point, effect); });
+    return Guarded(list_, effect, [&](TMwCustomShellList& list) { return list.Drop(data, keyState, point, effect); });
 }
 
 }  // namespace mw

@@ -300,6 +300,23 @@ TEST_F(ShellListTest, DestroyedWhileARefreshIsPendingEndsItsWatcher) {
     EXPECT_TRUE(test::PumpMessagesUntil([&] { return ThreadCount() == before; })) << "the watcher ended";
 }
 
+// A drag may still hold the list's drop target when the list goes (the system keeps the
+// target it took from the window until the drag leaves): from then on it answers "no drop".
+TEST_F(ShellListTest, ADropTargetOutlivingItsListAnswersNoDrop) {
+    Show(scratch.Path());
+    // The system keeps the registered target in this window property.
+    auto* target = static_cast<IDropTarget*>(GetPropA(list->Handle(), "OleDropTargetInterface"));
+    ASSERT_NE(target, nullptr) << "the list registers a drop target";
+    target->AddRef();
+    delete list;
+    list = nullptr;
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(target->DragOver(0, POINTL{10, 10}, &effect), S_OK);
+    EXPECT_EQ(effect, DWORD(DROPEFFECT_NONE));
+    EXPECT_EQ(target->DragLeave(), S_OK);
+    target->Release();
+}
+
 TEST_F(ShellListTest, DropEffectOfSelectionIsWhatEveryItemAllows) {
     Show(scratch.Path());
     ListView_SetItemState(list->Handle(), -1, 0, LVIS_SELECTED);
