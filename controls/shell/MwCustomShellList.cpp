@@ -114,6 +114,7 @@ TMwCustomShellList::TMwCustomShellList(cl::TComponent* owner) : TMwCustomListVie
     folder_.OnChange = cl::TNotifyEvent(this, &TMwCustomShellList::FolderChanged);
     refreshTimer_.SetEnabled(false);
     refreshTimer_.SetOnTimer(cl::TNotifyEvent(this, &TMwCustomShellList::RefreshTimerTick));
+    menu_.onPopupHint = [this](const std::string& hint) { OnPopupHint(this, hint); };
     SetOwnerData(true);
     SetMultiSelect(true);
     SetViewStyle(cl::TViewStyle::Report);
@@ -852,7 +853,6 @@ void TMwCustomShellList::WndProc(cl::TMessage& m) {
     case WM_MENUCHAR:
     case WM_MENUSELECT: {
         TMwCustomListView::WndProc(m);
-        menu_.onPopupHint = [this](const std::string& hint) { OnPopupHint(this, hint); };
         LRESULT result = 0;
         if (menu_.HandleMessage(m.msg, m.wParam, m.lParam, result)) m.result = result;
         return;
