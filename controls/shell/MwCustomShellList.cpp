@@ -225,16 +225,11 @@ void TMwCustomShellList::RevokeDropTarget() {
 // ---- filling ----
 
 void TMwCustomShellList::FolderChanged(cl::TObject*) {
-    if (busy_ > 0 || IsLoading()) return;
-    ++busy_;
-    try {
-        if (tree_) tree_->SelectPidl(folder_.GetIdList());
-        if (HandleAllocated()) Fill();
-    } catch (...) {
-        --busy_;
-        throw;
-    }
-    --busy_;
+    if (followingFolder_ || IsLoading()) return;
+    cl::TRestore<bool> restore(followingFolder_);
+    followingFolder_ = true;
+    if (tree_) tree_->SelectPidl(folder_.GetIdList());
+    if (HandleAllocated()) Fill();
 }
 
 void TMwCustomShellList::SetFolderFromNode(cl::TTreeNode* node) {

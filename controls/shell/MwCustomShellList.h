@@ -215,7 +215,7 @@ private:
     bool ignoreNextChange_ = false;
     bool inCreateWnd_ = false;
     bool editing_ = false;
-    int busy_ = 0;
+    bool followingFolder_ = false;  // a folder change is being followed: its echoes are ignored
     // Dropped with the list: a modal loop tells by it whether the list outlived the loop.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
