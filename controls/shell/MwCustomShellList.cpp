@@ -281,17 +281,10 @@ void TMwCustomShellList::FillItems(LPCITEMIDLIST pidl) {
         shown_ = std::move(next);
         SetupColumns();
         std::vector<mw::TPidlPtr> items;
-        if (EnumerateItems(FolderIntf(), FormWindow(), SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (HasOption(mw::sloShowHidden) ? SHCONTF_INCLUDEHIDDEN : 0), items)) {
-            PrepareFilter();
-            for (mw::TPidlPtr& item : items) {
-                ULONG attributes = 0;
-                if (AcceptItem(item.get(), attributes)) AddShellItem(std::move(item), attributes);
-            }
-            ClearFilter();
-            Sort();
+        if (EnumerateItems(FolderIntf(), FormWindow(), EnumFlags(), items)) {
+            if (AddAcceptedItems(items)) Sort();
         }
     } catch (...) {
-        ClearFilter();
         ClearShellItems();
         if (previous) {
             shown_ = std::move(previous);
@@ -301,6 +294,29 @@ void TMwCustomShellList::FillItems(LPCITEMIDLIST pidl) {
         throw;
     }
     DoFillComplete();
+}
+
+SHCONTF TMwCustomShellList::EnumFlags() const {
+    return SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (HasOption(mw::sloShowHidden) ? SHCONTF_INCLUDEHIDDEN : 0);
+}
+
+bool TMwCustomShellList::AddAcceptedItems(std::vector<mw::TPidlPtr>& items) {
+    PrepareFilter();
+    bool added = false;
+    try {
+        for (mw::TPidlPtr& item : items) {
+            ULONG attributes = 0;
+            if (AcceptItem(item.get(), attributes)) {
+                AddShellItem(std::move(item), attributes);
+                added = true;
+            }
+        }
+    } catch (...) {
+        ClearFilter();
+        throw;
+    }
+    ClearFilter();
+    return added;
 }
 
 bool TMwCustomShellList::AcceptItem(LPCITEMIDLIST itemPidl, ULONG& attributes) {
@@ -368,7 +384,7 @@ void TMwCustomShellList::Refresh() {
         for (int i = 0; i < ItemCount(); ++i)
             if (TMwShellListData* data = ShellData(Item(i))) existing.AddObject(const_cast<LPITEMIDLIST>(data->RelIdList()), Item(i));
         std::vector<mw::TPidlPtr> fresh;
-        if (EnumerateItems(FolderIntf(), nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS | (HasOption(mw::sloShowHidden) ? SHCONTF_INCLUDEHIDDEN : 0), fresh)) {
+        if (EnumerateItems(FolderIntf(), nullptr, EnumFlags(), fresh)) {
             for (size_t i = fresh.size(); i-- > 0;) {
                 int index = 0;
                 if (existing.Find(fresh[i].get(), index)) {
@@ -381,20 +397,9 @@ void TMwCustomShellList::Refresh() {
             existing.Clear();
             std::sort(gone.rbegin(), gone.rend());
             for (int index : gone) DeleteShellItem(index);
-            PrepareFilter();
-            bool added = false;
-            for (mw::TPidlPtr& item : fresh) {
-                ULONG attributes = 0;
-                if (AcceptItem(item.get(), attributes)) {
-                    AddShellItem(std::move(item), attributes);
-                    added = true;
-                }
-            }
-            ClearFilter();
-            if (added) Sort();
+            if (AddAcceptedItems(fresh)) Sort();
         }
     } catch (...) {
-        ClearFilter();
         DoFillComplete();
         throw;
     }

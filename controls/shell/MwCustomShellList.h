@@ -170,6 +170,10 @@ private:
     void WatcherChange();
     void WatchFolder();
     void EnterFolder(LPCITEMIDLIST absolutePidl);
+    // What the folder's enumeration is asked for: folders, files and, with the option, hidden items.
+    SHCONTF EnumFlags() const;
+    // Adds the items the list accepts (through the filter and OnAddItem); true when it added any.
+    bool AddAcceptedItems(std::vector<mw::TPidlPtr>& items);
     bool AcceptItem(LPCITEMIDLIST itemPidl, ULONG& attributes);
     cl::TListItem* AddShellItem(mw::TPidlPtr itemPidl, ULONG attributes);
     void DeleteShellItem(int index);
