@@ -1,5 +1,7 @@
 #include "controls/shell/MwShellListDropTarget.h"
 
+#include <utility>
+
 #include "classlib/win/Application.h"
 #include "controls/shell/MwCustomShellList.h"
 
@@ -24,16 +26,23 @@ HRESULT Guarded(TMwCustomShellList* list, DWORD* effect, F&& event) {
     }
 }
 
+// The events that answer with an effect: without a place for it there is nothing to ask.
+template <class F>
+HRESULT GuardedWithEffect(TMwCustomShellList* list, DWORD* effect, F&& event) {
+    if (!effect) return E_INVALIDARG;
+    return Guarded(list, effect, std::forward<F>(event));
+}
+
 }  // namespace
 
 TMwShellListDropTarget* TMwShellListDropTarget::Create(TMwCustomShellList& list) { return new TMwShellListDropTarget(list); }
 
 HRESULT TMwShellListDropTarget::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    return Guarded(list_, effect, [&](TMwCustomShellList& list) { return list.DragEnter(data, keyState, point, effect); });
+    return GuardedWithEffect(list_, effect, [&](TMwCustomShellList& list) { return list.DragEnter(data, keyState, point, effect); });
 }
 
 HRESULT TMwShellListDropTarget::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
-    return Guarded(list_, effect, [&](TMwCustomShellList& list) { return list.DragOver(keyState, point, effect); });
+    return GuardedWithEffect(list_, effect, [&](TMwCustomShellList& list) { return list.DragOver(keyState, point, effect); });
 }
 
 HRESULT TMwShellListDropTarget::DragLeave() {
@@ -41,7 +50,7 @@ HRESULT TMwShellListDropTarget::DragLeave() {
 }
 
 HRESULT TMwShellListDropTarget::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
-    return Guarded(list_, effect, [&](TMwCustomShellList& list) { return list.Drop(data, keyState, point, effect); });
+    return GuardedWithEffect(list_, effect, [&](TMwCustomShellList& list) { return list.Drop(data, keyState, point, effect); });
 }
 
 }  // namespace mw

@@ -317,6 +317,17 @@ TEST_F(ShellListTest, ADropTargetOutlivingItsListAnswersNoDrop) {
     target->Release();
 }
 
+TEST_F(ShellListTest, ADropTargetRefusesAMissingEffect) {
+    Show(scratch.Path());
+    auto* target = static_cast<IDropTarget*>(GetPropA(list->Handle(), "OleDropTargetInterface"));
+    ASSERT_NE(target, nullptr);
+    const POINTL point{10, 10};
+    EXPECT_EQ(target->DragEnter(nullptr, 0, point, nullptr), E_INVALIDARG);
+    EXPECT_EQ(target->DragOver(0, point, nullptr), E_INVALIDARG);
+    EXPECT_EQ(target->Drop(nullptr, 0, point, nullptr), E_INVALIDARG);
+    EXPECT_EQ(target->DragLeave(), S_OK);
+}
+
 TEST_F(ShellListTest, DropEffectOfSelectionIsWhatEveryItemAllows) {
     Show(scratch.Path());
     ListView_SetItemState(list->Handle(), -1, 0, LVIS_SELECTED);
