@@ -540,6 +540,12 @@ std::vector<cl::TListItem*> TMwCustomShellList::SelectedShellItems() const {
     return items;
 }
 
+std::vector<LPCITEMIDLIST> TMwCustomShellList::RelIdLists(const std::vector<cl::TListItem*>& items) const {
+    std::vector<LPCITEMIDLIST> pidls;
+    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    return pidls;
+}
+
 bool TMwCustomShellList::DblClickOpenAllowed() {
     bool handled = false;
     OnDblClickOpen(this, handled);
@@ -586,8 +592,7 @@ void TMwCustomShellList::OpenItem(cl::TListItem* item) {
 }
 
 void TMwCustomShellList::RunDefaultCommand(const std::vector<cl::TListItem*>& items) {
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    std::vector<LPCITEMIDLIST> pidls = RelIdLists(items);
     mw::TContextMenuPtr contextMenu;
     cl::TMenuHandle menu;
     if (FAILED(mw::GetContextMenu(FormWindow(), FolderIntf(), static_cast<UINT>(pidls.size()), pidls.data(), contextMenu, menu, CMF_EXPLORE,
@@ -618,10 +623,8 @@ void TMwCustomShellList::SelectAll() {
 
 HRESULT TMwCustomShellList::GetUIObjectOfSelection(REFIID iid, void** object) {
     *object = nullptr;
-    const std::vector<cl::TListItem*> items = SelectedShellItems();
-    if (items.empty() || !FolderIntf()) return E_FAIL;
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    std::vector<LPCITEMIDLIST> pidls = RelIdLists(SelectedShellItems());
+    if (pidls.empty() || !FolderIntf()) return E_FAIL;
     return FolderIntf()->GetUIObjectOf(FormWindow(), static_cast<UINT>(pidls.size()), pidls.data(), iid, nullptr, object);
 }
 

@@ -184,6 +184,8 @@ private:
     int CompareItems(cl::TListItem* a, cl::TListItem* b) const;
     void GetDisplayInfo(LVITEMA& item);
     std::vector<cl::TListItem*> SelectedShellItems() const;
+    // The items' lists relative to the shown folder; every item must be a shell item.
+    std::vector<LPCITEMIDLIST> RelIdLists(const std::vector<cl::TListItem*>& items) const;
     void BeginLabelEdit(NMLVDISPINFOA& info, LRESULT& result);
     void EndLabelEdit(const std::string& text, int index);
     void ItemMenu(cl::TPoint clientPos);

@@ -21,10 +21,8 @@ constexpr int kScrollMarginX = 26, kScrollMarginY = 20;
 // ---- drag and drop ----
 
 DWORD TMwCustomShellList::DropEffectOfSelection() {
-    const std::vector<cl::TListItem*> items = SelectedShellItems();
-    if (items.empty()) return 0;
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    std::vector<LPCITEMIDLIST> pidls = RelIdLists(SelectedShellItems());
+    if (pidls.empty()) return 0;
     ULONG attributes = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     mw::OleCheck(FolderIntf()->GetAttributesOf(static_cast<UINT>(pidls.size()), pidls.data(), &attributes));
     return attributes & (DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK);

@@ -66,10 +66,8 @@ void TMwCustomShellList::ShowItemContextMenu(cl::TPoint pos) {
 }
 
 void TMwCustomShellList::ItemMenu(cl::TPoint clientPos) {
-    const std::vector<cl::TListItem*> items = SelectedShellItems();
-    if (items.empty()) return;
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : items) pidls.push_back(ShellData(item)->RelIdList());
+    std::vector<LPCITEMIDLIST> pidls = RelIdLists(SelectedShellItems());
+    if (pidls.empty()) return;
     cl::TListItem* focused = ItemFocused();
     TMwShellListData* focusedData = focused ? ShellData(focused) : nullptr;
     UINT flags = CMF_EXPLORE;
@@ -99,8 +97,7 @@ void TMwCustomShellList::ItemMenu(cl::TPoint clientPos) {
 }
 
 IDataObject* TMwCustomShellList::SelectionDataObject() {
-    std::vector<LPCITEMIDLIST> pidls;
-    for (cl::TListItem* item : SelectedShellItems()) pidls.push_back(ShellData(item)->RelIdList());
+    std::vector<LPCITEMIDLIST> pidls = RelIdLists(SelectedShellItems());
     return pidls.empty() ? nullptr : mw::TMwShellDataObject::Create(FolderIdList(), pidls);
 }
 
