@@ -1,5 +1,5 @@
 #pragma once
-// The option bits of the shell list (its ListOptions, published as Options).
+// The option bits of the shell list (its ListOptions).
 
 #include <cstdint>
 
