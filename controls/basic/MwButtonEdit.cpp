@@ -6,6 +6,7 @@
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Actions.h"
 #include "controls/basic/ShortCutText.h"
+#include "controls/foundation/FontUtils.h"
 #include "controls/foundation/MwThemeSrv.h"
 
 using namespace mw;
@@ -13,16 +14,6 @@ using namespace mw;
 namespace {
 
 constexpr unsigned kF4 = VK_F4;
-
-int TextHeight(cl::TFont& font) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font.Handle());
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return metrics.tmHeight;
-}
 
 }  // namespace
 
@@ -132,7 +123,7 @@ bool TMwCustomButtonEdit::ReadExtraProperty(const std::string& name, const cl::T
 
 void TMwCustomButtonEdit::PositionButtonPair() {
     if (IsLoading()) return;
-    const int minHeight = TextHeight(*Font()) + 2;
+    const int minHeight = GetMinFontHeight(*Font());
     if (Height() < minHeight) {
         SetHeight(minHeight);  // the resize comes back here
         return;

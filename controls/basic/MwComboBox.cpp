@@ -7,6 +7,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Handles.h"
 #include "controls/foundation/DropDownArrows.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwThemeSrv.h"
@@ -343,12 +344,11 @@ void TMwCustomComboBox::DrawListItem(HDC dc, int index, TRect r, UINT state) {
     canvas.SetBrushColor(selected ? cl::clHighlight : Color());
     canvas.FillRect(r);
     if (index >= 0) {
-        HGDIOBJ old = SelectObject(dc, Font()->Handle());
+        const cl::TSelectObject select(dc, Font()->Handle());
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, cl::ColorToRGB(selected ? cl::clHighlightText : Font()->Color()));
         const std::string text = Items(index);
         TextOutA(dc, r.left + 2, r.top + 1, text.c_str(), static_cast<int>(text.size()));
-        SelectObject(dc, old);
     }
     if (state & ODS_FOCUS) {
         const RECT focus{r.left, r.top, r.right, r.bottom};

@@ -85,9 +85,8 @@ HBITMAP TypeMark(const char* resource) {
 }
 
 void DrawText(HDC dc, HFONT font, int x, int y, const std::string& text, const RECT* clip) {
-    HGDIOBJ old = SelectObject(dc, font);
+    const cl::TSelectObject select(dc, font);
     ExtTextOutA(dc, x, y, clip ? ETO_CLIPPED : 0, clip, text.c_str(), static_cast<UINT>(text.size()), nullptr);
-    SelectObject(dc, old);
 }
 
 }  // namespace
@@ -236,9 +235,10 @@ void TMwFontComboBox::DrawListItem(HDC dc, int index, TRect r, UINT state) {
         sample.Assign(*Font());
         sample.SetName(name);
         SIZE extent{};
-        HGDIOBJ old = SelectObject(dc, Font()->Handle());
-        GetTextExtentPoint32A(dc, "Yy", 2, &extent);
-        SelectObject(dc, old);
+        {
+            const cl::TSelectObject select(dc, Font()->Handle());
+            GetTextExtentPoint32A(dc, "Yy", 2, &extent);
+        }
         const int top = r.top + (height - extent.cy) / 2, left = r.left + 2;
         TMwShowStyle style = showStyle_;
         if (inEdit && style == TMwShowStyle::FontNameAndSample) style = TMwShowStyle::FontName;
@@ -287,10 +287,11 @@ void TMwFontComboBox::RefreshPreviewText() {
     } else if (!previewText_.empty()) {
         // Too wide a sample is cut down to a short one.
         HDC dc = GetDC(nullptr);
-        HGDIOBJ old = SelectObject(dc, preview_->Font()->Handle());
         SIZE extent{};
-        GetTextExtentPoint32A(dc, previewText_.c_str(), static_cast<int>(previewText_.size()), &extent);
-        SelectObject(dc, old);
+        {
+            const cl::TSelectObject select(dc, preview_->Font()->Handle());
+            GetTextExtentPoint32A(dc, previewText_.c_str(), static_cast<int>(previewText_.size()), &extent);
+        }
         ReleaseDC(nullptr, dc);
         if (extent.cx >= preview_->Width()) text = "AaBbYy";
     }

@@ -2,6 +2,7 @@
 
 #include "classlib/win/Handles.h"
 #include "controls/basic/MwPanel.h"
+#include "controls/foundation/FontUtils.h"
 
 namespace {
 
@@ -13,10 +14,7 @@ bool HoldsFocus(cl::TControl& client) {
 
 // Draws text turned by 90 degrees (reading upwards) with its baseline starting at (x, y).
 void TextOutUpwards(HDC dc, const cl::TFont& font, int x, int y, const std::string& text) {
-    LOGFONTA look{};
-    GetObjectA(font.Handle(), sizeof(look), &look);
-    look.lfEscapement = look.lfOrientation = 900;
-    const cl::TFontHandle turned(CreateFontIndirectA(&look));
+    const cl::TFontHandle turned = mw::CreateRotatedFont(font, 90);
     cl::TSelectObject select(dc, turned.Get());
     const UINT previous = SetTextAlign(dc, TA_BASELINE);
     SetBkMode(dc, TRANSPARENT);

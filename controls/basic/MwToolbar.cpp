@@ -361,8 +361,9 @@ void TMwToolbar::PositionControls() {
     positioning_ = true;
     try {
         std::vector<TToolbarSlot> slots;
-        for (cl::TControl* c : controls_) slots.push_back({c->Width(), c->Height(), c->Visible(), RightToLeftAlignment(biDiMode_), 0, 0});
-        const TToolbarGeometry geometry{Width(), Height(), margin_, topMargin_, rowHeight_, wrapControls_, orientation_};
+        for (cl::TControl* c : controls_) slots.push_back({c->Width(), c->Height(), c->Visible(), 0, 0});
+        const TToolbarGeometry geometry{Width(), Height(), margin_, topMargin_, rowHeight_, wrapControls_, orientation_,
+                                         RightToLeftAlignment(biDiMode_)};
         const TToolbarRows rows = PositionToolbarSlots(geometry, slots);
         for (size_t i = 0; i < controls_.size(); ++i)
             if (slots[i].visible) controls_[i]->SetBounds(slots[i].left, slots[i].top, slots[i].width, slots[i].height);

@@ -22,7 +22,7 @@ TToolbarRows PositionToolbarSlots(const TToolbarGeometry& g, std::vector<TToolba
         const int across = (result.rows - 1) * g.rowHeight;
         if (horizontal) {
             slot.top = across + g.topMargin + g.rowHeight / 2 - slot.height / 2;
-            slot.left = slot.rightToLeft ? g.width - slot.width - pos : pos;
+            slot.left = g.rightToLeft ? g.width - slot.width - pos : pos;
         } else {
             slot.left = across + g.margin + g.rowHeight / 2 - slot.width / 2;
             slot.top = pos;

@@ -13,7 +13,6 @@ struct TToolbarSlot {
     int width = 0;
     int height = 0;
     bool visible = true;
-    bool rightToLeft = false;
     int left = 0;  // results
     int top = 0;
 };
@@ -26,6 +25,7 @@ struct TToolbarGeometry {
     int rowHeight = 25;
     bool wrapControls = true;
     TOrientation orientation = TOrientation::Horizontal;
+    bool rightToLeft = false;  // rows run from the right edge
 };
 
 struct TToolbarRows {

@@ -16,6 +16,8 @@
 #include "controls/RegisterControls.h"
 #include "controls/basic/MwButtonEdit.h"
 #include "controls/basic/MwEdit.h"
+#include "dragdrop/Clipboard.h"
+#include "dragdrop/GlobalMemory.h"
 
 namespace {
 
@@ -131,13 +133,7 @@ TEST_F(ButtonEditTest, WithoutKeyEditingTheTextChangesOnlyThroughTheButtons) {
     edit->SetText("path");
     edit->SetAllowKeyEdit(false);
     edit->SetReadOnly(true);
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, 6);
-    memcpy(GlobalLock(data), "paste", 6);
-    GlobalUnlock(data);
-    SetClipboardData(CF_TEXT, data);
-    CloseClipboard();
+    ASSERT_TRUE(dragdrop::TOpenClipboard().Put(CF_TEXT, dragdrop::GlobalFromBytes({'p', 'a', 's', 't', 'e', 0})));
     SendMessageA(edit->Handle(), EM_SETSEL, 4, 4);
     Type('A', 'a');
     Type(VK_BACK, '\b');

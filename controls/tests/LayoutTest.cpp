@@ -14,7 +14,7 @@ namespace {
 
 std::vector<mw::TToolbarSlot> Slots(std::initializer_list<std::pair<int, int>> sizes) {
     std::vector<mw::TToolbarSlot> slots;
-    for (const auto& s : sizes) slots.push_back({s.first, s.second, true, false, 0, 0});
+    for (const auto& s : sizes) slots.push_back({s.first, s.second, true, 0, 0});
     return slots;
 }
 

@@ -5,8 +5,10 @@
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/ImageList.h"
+#include "dragdrop/Clipboard.h"
 #include "dragdrop/DropFileSource.h"
 #include "dragdrop/DropFileTarget.h"
+#include "dragdrop/GlobalMemory.h"
 
 namespace {
 
@@ -143,13 +145,7 @@ TEST_F(DropSourceTest, ClipboardCutAndCopyArePastedAsFilesWithTheirEffect) {
 
     // Nothing to put: the clipboard keeps what it had.
     source->Files()->Clear();
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, 3);
-    memcpy(GlobalLock(text), "hi", 3);
-    GlobalUnlock(text);
-    SetClipboardData(CF_TEXT, text);
-    CloseClipboard();
+    ASSERT_TRUE(dragdrop::TOpenClipboard().Put(CF_TEXT, dragdrop::GlobalFromBytes({'h', 'i', 0})));
     EXPECT_FALSE(source->ClipboardCopy());
     EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
     EXPECT_EQ(target->PasteClipboard(), 0);
