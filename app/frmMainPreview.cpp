@@ -225,14 +225,13 @@ void TfrmMainQuillon::ShowPicture(const std::string& source, const std::string& 
     const cl::TScopedCursor hourglass;
     pnlViewing->SetCaption("Currently Viewing: " + shownPath);
     const std::string bitmap = TempFolder() + "\\preview.bmp";
-    if (quillon::ConvertToBitmap(ImageLibrary->Calls(), source, bitmap)) {
-        imgPreview->Picture()->LoadFromFile(bitmap);
-        DeleteFileA(bitmap.c_str());
-    } else {
+    if (!quillon::ConvertToBitmap(ImageLibrary->Calls(), source, bitmap)) {
         // Never the previous file's picture or text under this file's name.
-        ClearPreview();
-        pnlViewing->SetCaption("Cannot preview: " + shownPath);
+        ShowNoPicture(shownPath);
+        return;
     }
+    imgPreview->Picture()->LoadFromFile(bitmap);
+    DeleteFileA(bitmap.c_str());
     pcPreview->SetActivePage(tsGraphic);
 }
 

@@ -35,7 +35,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kEntriesPerFolder = 20;
-constexpr char kLargeFolder[] = "objects/large";
+constexpr char kLargeFolder[] = "objects/large";       // as the archive names it
+constexpr char kLargeFolderNode[] = "objects\\large";  // as the folder tree names it
 
 std::string TempPath(const std::string& name) {
     char temp[MAX_PATH];
@@ -107,7 +108,7 @@ TScaleResult MeasureScale(cl::TApplication& app, int count, int largeFolderCount
         Settle(*form);
     });
     result.Folder = Seconds([&] {
-        form->tvFolders->GetNodeFromPath(std::string(kLargeFolder).replace(7, 1, "\\"))->SetSelected(true);
+        form->tvFolders->GetNodeFromPath(kLargeFolderNode)->SetSelected(true);
         Settle(*form);
     });
     if (form->lvFiles->ItemCount() != largeFolderCount)

@@ -10,8 +10,9 @@ namespace quillon {
 namespace {
 
 // A program loads only a DLL built for its own kind of processor.
-const std::string kWhatItIsFor = std::string("Quillon needs a ") + (sizeof(void*) == 8 ? "64-bit" : "32-bit") +
-                                 " DevIL.DLL beside its program file to preview DDS and TGA textures.";
+constexpr const char* kWhatItIsFor =
+    sizeof(void*) == 8 ? "Quillon needs a 64-bit DevIL.DLL beside its program file to preview DDS and TGA textures."
+                       : "Quillon needs a 32-bit DevIL.DLL beside its program file to preview DDS and TGA textures.";
 
 template <class Function>
 void Find(HMODULE module, const char* name, Function& function, const std::string& dllPath) {

@@ -95,8 +95,18 @@ bool IsRootFolder(const char* path)
 void ProtectedFolderRules::Add(const std::string& folder, FolderProtection protection)
 {
     std::string path = WithoutTrailingBackslashes(folder);
-    if (!path.empty())
-        folders_.push_back(ProtectedFolder{path, protection});
+    if (path.empty())
+        return;
+    // The system names most folders several ways (registry, environment, shell): one entry each
+    // keeps the guard from resolving the same folder on disk again and again.
+    for (ProtectedFolder& known : folders_) {
+        if (EqualNoCase(known.path.c_str(), path.c_str())) {
+            if (protection == kProtectFolderAndContents)
+                known.protection = kProtectFolderAndContents;
+            return;
+        }
+    }
+    folders_.push_back(ProtectedFolder{path, protection});
 }
 
 void ProtectedFolderRules::AddProfile(const std::string& root)

@@ -34,7 +34,8 @@ extern const std::size_t kProfileKnownFolderCount;
 
 class ProtectedFolderRules {
 public:
-    // Empty folders are ignored; a trailing "\" is dropped.
+    // Empty folders are ignored; a trailing "\" is dropped. A folder added again is kept once,
+    // with the stronger of its protections.
     void Add(const std::string& folder, FolderProtection protection);
     // A user profile: its root and every known folder below it.
     void AddProfile(const std::string& root);

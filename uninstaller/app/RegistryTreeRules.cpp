@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "uninstaller/app/EngineHost.h"
 #include "uninstaller/log/NameCompare.h"
 
 namespace {
-
-enum { kRootClassesRoot = 0, kRootCurrentUser = 1, kRootLocalMachine = 2, kRootUsers = 3, kRootCurrentConfig = 4 };
 
 typedef std::vector<std::string> Components;
 

@@ -138,7 +138,7 @@ bool IsPlainFileName(const char* name)
         if (CompareNoCaseN(name, device, 3) != 0)
             continue;
         const char* rest = name + 3;
-        bool numbered = device[0] == 'C' ? device[1] == 'O' && device[2] == 'M' : device[0] == 'L';
+        bool numbered = std::strcmp(device, "COM") == 0 || std::strcmp(device, "LPT") == 0;
         if (numbered && *rest >= '0' && *rest <= '9')
             ++rest;
         if (*rest == '\0' || *rest == '.')

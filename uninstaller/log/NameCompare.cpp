@@ -4,9 +4,10 @@
 
 namespace {
 
+// Built at compile time: names are compared while other files' globals are being constructed.
 struct UpperCase {
-  unsigned char table[256];
-  UpperCase() {
+  unsigned char table[256] = {};
+  constexpr UpperCase() {
     for (int c = 0; c < 256; ++c) table[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c);
   }
 };

@@ -115,6 +115,14 @@ TEST(ProtectedFolderRules, EmptyAndDuplicateEntriesAreHarmless)
     rules.Add("C:\\App\\", kProtectFolder);
     EXPECT_FALSE(rules.MaySearch("C:\\App\\"));
     EXPECT_TRUE(rules.MayRemoveTree("C:\\App\\Data"));
+    EXPECT_EQ(rules.Folders().size(), 1u);
+
+    // Named again with its contents, in another case: the contents are protected from then on.
+    rules.Add("c:\\app", kProtectFolderAndContents);
+    rules.Add("C:\\APP\\", kProtectFolder);
+    EXPECT_FALSE(rules.MayRemoveTree("C:\\App\\Data"));
+    EXPECT_FALSE(rules.MayDeleteFile("C:\\App\\WIN.INI"));
+    EXPECT_EQ(rules.Folders().size(), 1u);
 }
 
 }  // namespace
