@@ -40,7 +40,7 @@ FolderGuard::FolderGuard(EngineFiles& files, const ProtectedFolderRules& folders
         ownLog_[0] = '\0';
 }
 
-bool FolderGuard::Forms(const char* folder, char* named, char* resolved)
+bool FolderGuard::NamedForm(const char* folder, char* named)
 {
     char raw[kGuardPathSize];
     if (!IsAbsolutePath(folder) || !CopyFits(raw, folder))
@@ -51,10 +51,17 @@ bool FolderGuard::Forms(const char* folder, char* named, char* resolved)
     if (!files_.CanonicalPathOf(raw, named, kGuardPathSize) && !CopyFits(named, raw))
         return false;
     DropTrailingBackslashes(named);
+    return IsAbsolutePath(named);
+}
+
+bool FolderGuard::Forms(const char* folder, char* named, char* resolved)
+{
+    if (!NamedForm(folder, named))
+        return false;
     if (!files_.ResolvedPathOf(named, resolved, kGuardPathSize))
         std::strcpy(resolved, named);
     DropTrailingBackslashes(resolved);
-    return IsAbsolutePath(named) && IsAbsolutePath(resolved);
+    return IsAbsolutePath(resolved);
 }
 
 bool FolderGuard::MaySearch(const char* folder)
@@ -77,8 +84,8 @@ bool FolderGuard::MayDeleteFile(const char* path)
 
 bool FolderGuard::MayRemoveLink(const char* folder)
 {
-    char named[kGuardPathSize], resolved[kGuardPathSize];
-    return Forms(folder, named, resolved) && rules_.MaySearch(named);
+    char named[kGuardPathSize];
+    return NamedForm(folder, named) && rules_.MaySearch(named);
 }
 
 bool FolderGuard::HoldsOtherInstallation(const char* folder)

@@ -31,8 +31,10 @@ public:
     bool HoldsOtherInstallation(const char* folder);
 
 private:
-    // The named form (full path, long names) and the resolved form (links followed) of an
-    // absolute folder; false for anything else or a root.
+    // The named form (full path, long names) of an absolute folder; false for anything else or
+    // a root.
+    bool NamedForm(const char* folder, char* named);
+    // The named form and the resolved form (links followed).
     bool Forms(const char* folder, char* named, char* resolved);
 
     EngineFiles& files_;
