@@ -18,7 +18,7 @@
 #include "controls/shell/MwDeviceChangeHandler.h"
 #include "controls/shell/MwPidlList.h"
 #include "controls/shell/MwShellIntf.h"
-#include "controls/shell/MwShellListDropTarget.h"
+#include "controls/shell/ForwardingDropTarget.h"
 #include "controls/shell/MwShellTreeData.h"
 #include "controls/shell/PidlLayout.h"
 #include "controls/shell/QuietErrors.h"
@@ -209,7 +209,7 @@ HWND TMwCustomShellList::FormWindow() { return HandleAllocated() ? GetAncestor(H
 
 void TMwCustomShellList::RegisterDropTarget() {
     if (dropTarget_ || !HandleAllocated()) return;
-    mw::TMwShellListDropTarget* target = mw::TMwShellListDropTarget::Create(*this);
+    TDropTarget* target = TDropTarget::Create(*this);
     if (SUCCEEDED(RegisterDragDrop(Handle(), target))) dropTarget_ = target;
     else target->Release();
 }

@@ -16,7 +16,7 @@
 #include "controls/shell/MwCustomShellList.h"
 #include "controls/shell/MwIdListArray.h"
 #include "controls/shell/MwPidlList.h"
-#include "controls/shell/MwShellTreeDropTarget.h"
+#include "controls/shell/ForwardingDropTarget.h"
 #include "controls/shell/NewFolder.h"
 #include "controls/shell/QuietErrors.h"
 #include "controls/shell/ShellContextMenu.h"
@@ -838,7 +838,7 @@ void TMwCustomShellTree::Notification(cl::TComponent* component, cl::TOperation 
 
 void TMwCustomShellTree::RegisterDropTarget() {
     if (dropTarget_ || !HandleAllocated()) return;
-    auto target = dragdrop::TComPtr<TMwShellTreeDropTarget>::Adopt(TMwShellTreeDropTarget::Create(this));
+    auto target = dragdrop::TComPtr<TDropTarget>::Adopt(TDropTarget::Create(*this));
     if (SUCCEEDED(RegisterDragDrop(Handle(), target.Get()))) dropTarget_ = std::move(target);
     else target->Detach();
 }
