@@ -712,14 +712,8 @@ void TMwCustomShellList::DeviceChange(TMwDeviceChangeHandler*, cl::TMessage& mes
     if (message.wParam != DBT_DEVICEARRIVAL && message.wParam != DBT_DEVICEREMOVECOMPLETE) return;
     mw::ValidateDrives();
     if (!HandleAllocated() || !shown_ || mw::FindSpecialFolder(FolderIdList()) != CSIDL_DRIVES) return;
-    mw::SuspendValidate();
-    try {
-        Fill();
-    } catch (...) {
-        mw::ResumeValidate();
-        throw;
-    }
-    mw::ResumeValidate();
+    const mw::TSuspendValidate suspended;
+    Fill();
 }
 
 // ---- keys ----

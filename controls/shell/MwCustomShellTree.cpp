@@ -1,5 +1,6 @@
 #include "controls/shell/MwCustomShellTree.h"
 
+#include <dbt.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -576,17 +577,11 @@ void TMwCustomShellTree::AddFolderWatch(const std::string& folder) {
 void TMwCustomShellTree::FreeWatcher() { watcher_.reset(); }
 
 void TMwCustomShellTree::DeviceChange(TMwDeviceChangeHandler*, cl::TMessage& message) {
-    if (message.wParam != 0x8000 && message.wParam != 0x8004) return;  // arrival, removal complete
+    if (message.wParam != DBT_DEVICEARRIVAL && message.wParam != DBT_DEVICEREMOVECOMPLETE) return;
     if (!HandleAllocated() || IsDestroying()) return;
     mw::ValidateDrives();
-    mw::SuspendValidate();
-    try {
-        Refresh();
-    } catch (...) {
-        mw::ResumeValidate();
-        throw;
-    }
-    mw::ResumeValidate();
+    const mw::TSuspendValidate suspended;
+    Refresh();
 }
 
 void TMwCustomShellTree::Refresh() {
