@@ -549,9 +549,13 @@ void TMwCustomShellTree::WatcherChanged() {
     StartTimer(kTagRefresh, Focused() ? kRefreshDelayFocused : kRefreshDelay);
 }
 
-void TMwCustomShellTree::WatchDrives() {
+TChangeHandlerThread& TMwCustomShellTree::Watcher() {
     if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
-    watcher_->RemoveAllWatches();
+    return *watcher_;
+}
+
+void TMwCustomShellTree::WatchDrives() {
+    Watcher().RemoveAllWatches();
     const DWORD drives = GetLogicalDrives();
     for (int letter = 0; letter < 26; ++letter) {
         if (!(drives & (1u << letter))) continue;
@@ -562,16 +566,14 @@ void TMwCustomShellTree::WatchDrives() {
 }
 
 void TMwCustomShellTree::WatchDrive(const std::string& path) {
-    if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
-    if (path.empty()) watcher_->RemoveAllWatches();
-    else AddFolderWatch(mw::DriveRootOf(path));
+    if (!path.empty()) AddFolderWatch(mw::DriveRootOf(path));
+    else if (watcher_) watcher_->RemoveAllWatches();
 }
 
 void TMwCustomShellTree::AddFolderWatch(const std::string& folder) {
-    if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
     const DWORD filter = FILE_NOTIFY_CHANGE_DIR_NAME | (HasOption(stoIncludeNonFolders) ? FILE_NOTIFY_CHANGE_FILE_NAME : 0);
     int slot = -1;
-    watcher_->AddWatch(folder, filter, slot, true);
+    Watcher().AddWatch(folder, filter, slot, true);
 }
 
 void TMwCustomShellTree::FreeWatcher() { watcher_.reset(); }

@@ -188,6 +188,8 @@ private:
     void TimerTick(cl::TObject* sender);
     void StartTimer(int tag, int interval);
     void WatcherChanged();
+    // The watcher thread, started on first use.
+    TChangeHandlerThread& Watcher();
     void WatchDrives();
     void SortChildren(cl::TTreeNode* node);
     void Reconcile(cl::TTreeNode* node, cl::TTreeNode*& remembered);
