@@ -5,12 +5,6 @@
 #include "classlib/win/Application.h"
 #include "classlib/win/Screen.h"
 
-namespace {
-
-const char kBrowseForFolder[] = "Browse for Folder";
-
-}  // namespace
-
 const cl::TClassInfo& TMwCustomSelectFolderDialog::StaticClass() {
     static const auto info =
         cl::TClassBuilder<TMwCustomSelectFolderDialog>("TMwCustomSelectFolderDialog", TMwShellDialog::StaticClass()).Build();
@@ -61,7 +55,7 @@ void TMwCustomSelectFolderDialog::InitForm(TMwSelectFolderForm& form) {
     if (FormHeight() > 0) form.SetHeight(FormHeight());
     form.SetWindowState(FormWindowState());
     form.ApplyDialogOptions(options_);
-    form.SetCaption(Title().empty() ? kBrowseForFolder : Title());
+    if (!Title().empty()) form.SetCaption(Title());  // else the window's own
     form.ShellTree->SetBaseFolder(baseFolder_.get());
     form.ShellTree->SetSelectedFolder(selectedFolder_.get());
 }
