@@ -13,11 +13,11 @@
 #include "classlib/win/Screen.h"
 #include "controls/shell/DriveRoot.h"
 #include "controls/shell/DriveValidation.h"
+#include "controls/shell/ForwardingDropTarget.h"
 #include "controls/shell/MwChangeHandlerThread.h"
 #include "controls/shell/MwCustomShellList.h"
 #include "controls/shell/MwIdListArray.h"
 #include "controls/shell/MwPidlList.h"
-#include "controls/shell/ForwardingDropTarget.h"
 #include "controls/shell/NewFolder.h"
 #include "controls/shell/QuietErrors.h"
 #include "controls/shell/ShellContextMenu.h"
@@ -26,6 +26,7 @@
 #include "controls/shell/ShellErrors.h"
 #include "controls/shell/ShellFolders.h"
 #include "controls/shell/SystemImageLists.h"
+#include "dragdrop/AnsiText.h"
 
 namespace {
 
@@ -61,13 +62,6 @@ bool IsBelowOrSame(cl::TTreeNode* node, cl::TTreeNode* ancestor) {
     for (cl::TTreeNode* n = node; n; n = n->Parent())
         if (n == ancestor) return true;
     return false;
-}
-
-std::wstring ToWide(const std::string& text, size_t maxChars) {
-    std::wstring wide(maxChars + 1, L'\0');
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-    wide.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
-    return wide;
 }
 
 // A directory link (a junction or symbolic link): its contents are another folder's.
@@ -772,10 +766,10 @@ void TMwCustomShellTree::Edit(cl::TTreeNode* node, std::string text) {
     const cl::TScopedCursor hourglass;
     ignoreNextChange_ = true;
     const TBusy busy(*this);
-    const std::wstring name = ToWide(text, MAX_PATH);
+    const std::u16string name = dragdrop::AnsiToWide(text);
     LPITEMIDLIST renamed = nullptr;
-    const HRESULT result =
-        folder->SetNameOf(FormWindow(), data->RelIdList(), name.c_str(), SHGDN_INFOLDER | SHGDN_FOREDITING, &renamed);
+    const HRESULT result = folder->SetNameOf(FormWindow(), data->RelIdList(), reinterpret_cast<const wchar_t*>(name.c_str()),
+                                             SHGDN_INFOLDER | SHGDN_FOREDITING, &renamed);
     mw::TPidlPtr newPidl = mw::AdoptPidl(renamed);
     if (SUCCEEDED(result)) {
         if (newPidl) {
