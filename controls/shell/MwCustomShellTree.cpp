@@ -71,6 +71,21 @@ bool IsDirectoryLink(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
+// Gives an image list (if any) a background colour for one scope.
+class TImageListBkColor {
+public:
+    TImageListBkColor(HIMAGELIST list, COLORREF colour) : list_(list), old_(list ? ImageList_SetBkColor(list, colour) : CLR_NONE) {}
+    ~TImageListBkColor() {
+        if (list_) ImageList_SetBkColor(list_, old_);
+    }
+    TImageListBkColor(const TImageListBkColor&) = delete;
+    TImageListBkColor& operator=(const TImageListBkColor&) = delete;
+
+private:
+    HIMAGELIST list_;
+    COLORREF old_;
+};
+
 }  // namespace
 
 struct TMwCustomShellTree::TBusy {
@@ -974,20 +989,10 @@ void TMwCustomShellTree::WndProc(cl::TMessage& m) {
 
 // The icons blend with the tree's own colour while it paints.
 void TMwCustomShellTree::PaintWithBlendedImages(cl::TMessage& m) {
-    HIMAGELIST small = mw::GetSystemImageList(mw::TMwImageListSize::Small);
-    HIMAGELIST state = TreeView_GetImageList(Handle(), TVSIL_STATE);
     const COLORREF colour = cl::ColorToRGB(Color());
-    const COLORREF oldSmall = small ? ImageList_SetBkColor(small, colour) : CLR_NONE;
-    const COLORREF oldState = state ? ImageList_SetBkColor(state, colour) : CLR_NONE;
-    try {
-        TMwCustomTreeView::WndProc(m);
-    } catch (...) {
-        if (small) ImageList_SetBkColor(small, oldSmall);
-        if (state) ImageList_SetBkColor(state, oldState);
-        throw;
-    }
-    if (small) ImageList_SetBkColor(small, oldSmall);
-    if (state) ImageList_SetBkColor(state, oldState);
+    const TImageListBkColor small(mw::GetSystemImageList(mw::TMwImageListSize::Small), colour);
+    const TImageListBkColor state(TreeView_GetImageList(Handle(), TVSIL_STATE), colour);
+    TMwCustomTreeView::WndProc(m);
 }
 
 // Whole notches scroll as the system's wheel setting says: lines, or a page; only when there is
