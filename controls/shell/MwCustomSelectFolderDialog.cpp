@@ -16,8 +16,6 @@ TMwCustomSelectFolderDialog::TMwCustomSelectFolderDialog(cl::TComponent* owner)
 
 TMwCustomSelectFolderDialog::~TMwCustomSelectFolderDialog() { cl::Free(form_); }
 
-std::string TMwCustomSelectFolderDialog::GetSelectedPath() { return selectedFolder_->PathName(); }
-
 bool TMwCustomSelectFolderDialog::RunDialogForm() {
     if (form_) throw cl::Exception("TMwSelectFolderDialog form already active");
     struct TFreeForm {
