@@ -11,4 +11,13 @@ void ValidateDrives();
 void SuspendValidate();
 void ResumeValidate();
 
+// Suspends validating for one scope.
+class TSuspendValidate {
+public:
+    TSuspendValidate() { SuspendValidate(); }
+    ~TSuspendValidate() { ResumeValidate(); }
+    TSuspendValidate(const TSuspendValidate&) = delete;
+    TSuspendValidate& operator=(const TSuspendValidate&) = delete;
+};
+
 }  // namespace mw

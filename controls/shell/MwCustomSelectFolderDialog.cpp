@@ -5,12 +5,6 @@
 #include "classlib/win/Application.h"
 #include "classlib/win/Screen.h"
 
-namespace {
-
-const char kBrowseForFolder[] = "Browse for Folder";
-
-}  // namespace
-
 const cl::TClassInfo& TMwCustomSelectFolderDialog::StaticClass() {
     static const auto info =
         cl::TClassBuilder<TMwCustomSelectFolderDialog>("TMwCustomSelectFolderDialog", TMwShellDialog::StaticClass()).Build();
@@ -21,8 +15,6 @@ TMwCustomSelectFolderDialog::TMwCustomSelectFolderDialog(cl::TComponent* owner)
     : TMwShellDialog(owner), baseFolder_(std::make_unique<TMwShellLocator>()), selectedFolder_(std::make_unique<TMwShellLocator>()) {}
 
 TMwCustomSelectFolderDialog::~TMwCustomSelectFolderDialog() { cl::Free(form_); }
-
-std::string TMwCustomSelectFolderDialog::GetSelectedPath() { return selectedFolder_->PathName(); }
 
 bool TMwCustomSelectFolderDialog::RunDialogForm() {
     if (form_) throw cl::Exception("TMwSelectFolderDialog form already active");
@@ -61,7 +53,7 @@ void TMwCustomSelectFolderDialog::InitForm(TMwSelectFolderForm& form) {
     if (FormHeight() > 0) form.SetHeight(FormHeight());
     form.SetWindowState(FormWindowState());
     form.ApplyDialogOptions(options_);
-    form.SetCaption(Title().empty() ? kBrowseForFolder : Title());
+    if (!Title().empty()) form.SetCaption(Title());  // else the window's own
     form.ShellTree->SetBaseFolder(baseFolder_.get());
     form.ShellTree->SetSelectedFolder(selectedFolder_.get());
 }

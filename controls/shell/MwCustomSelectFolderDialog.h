@@ -26,8 +26,7 @@ public:
     // The folder chosen in the last confirmed run, and the folder preselected at the next.
     TMwShellLocator& SelectedFolder() { return *selectedFolder_; }
     // SelectedFolder's file-system path; "" for a folder outside the file system.
-    std::string SelectedPath() { return GetSelectedPath(); }
-    std::string GetSelectedPath();
+    std::string SelectedPath() { return selectedFolder_->PathName(); }
     // Shown in the status line when the window opens.
     const std::string& StatusText() const { return statusText_; }
     void SetStatusText(const std::string& v) { statusText_ = v; }

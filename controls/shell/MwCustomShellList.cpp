@@ -14,11 +14,11 @@
 #include "classlib/win/Dialogs.h"
 #include "classlib/win/Screen.h"
 #include "controls/shell/DriveValidation.h"
+#include "controls/shell/ForwardingDropTarget.h"
 #include "controls/shell/MwChangeHandlerThread.h"
 #include "controls/shell/MwDeviceChangeHandler.h"
 #include "controls/shell/MwPidlList.h"
 #include "controls/shell/MwShellIntf.h"
-#include "controls/shell/MwShellListDropTarget.h"
 #include "controls/shell/MwShellTreeData.h"
 #include "controls/shell/PidlLayout.h"
 #include "controls/shell/QuietErrors.h"
@@ -210,7 +210,7 @@ HWND TMwCustomShellList::FormWindow() { return HandleAllocated() ? GetAncestor(H
 
 void TMwCustomShellList::RegisterDropTarget() {
     if (dropTarget_ || !HandleAllocated()) return;
-    mw::TMwShellListDropTarget* target = mw::TMwShellListDropTarget::Create(*this);
+    TDropTarget* target = TDropTarget::Create(*this);
     if (SUCCEEDED(RegisterDragDrop(Handle(), target))) dropTarget_ = target;
     else target->Release();
 }
@@ -716,14 +716,8 @@ void TMwCustomShellList::DeviceChange(TMwDeviceChangeHandler*, cl::TMessage& mes
     if (message.wParam != DBT_DEVICEARRIVAL && message.wParam != DBT_DEVICEREMOVECOMPLETE) return;
     mw::ValidateDrives();
     if (!HandleAllocated() || !shown_ || mw::FindSpecialFolder(FolderIdList()) != CSIDL_DRIVES) return;
-    mw::SuspendValidate();
-    try {
-        Fill();
-    } catch (...) {
-        mw::ResumeValidate();
-        throw;
-    }
-    mw::ResumeValidate();
+    const mw::TSuspendValidate suspended;
+    Fill();
 }
 
 // ---- keys ----

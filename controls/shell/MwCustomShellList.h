@@ -30,7 +30,8 @@
 class TChangeHandlerThread;
 class TMwDeviceChangeHandler;
 namespace mw {
-class TMwShellListDropTarget;
+template <class Owner>
+class TForwardingDropTarget;
 }
 
 // (Sender, folder, its absolute list, the item's relative list, its SFGAO_ attributes, Allow):
@@ -209,7 +210,8 @@ private:
     TMwShellTreeLink* tree_ = nullptr;
     cl::TTimer refreshTimer_;
     std::unique_ptr<TChangeHandlerThread> watcher_;
-    mw::TMwShellListDropTarget* dropTarget_ = nullptr;  // ours, registered with OLE while the window lives
+    using TDropTarget = mw::TForwardingDropTarget<TMwCustomShellList>;
+    TDropTarget* dropTarget_ = nullptr;  // ours, registered with OLE while the window lives
     dragdrop::TComPtr<IDropTarget> itemTarget_;  // the shell's, during a drag over the list
     dragdrop::TComPtr<IDataObject> dragData_;
     DWORD dragButtons_ = 0;

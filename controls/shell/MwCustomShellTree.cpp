@@ -1,5 +1,6 @@
 #include "controls/shell/MwCustomShellTree.h"
 
+#include <dbt.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -12,11 +13,11 @@
 #include "classlib/win/Screen.h"
 #include "controls/shell/DriveRoot.h"
 #include "controls/shell/DriveValidation.h"
+#include "controls/shell/ForwardingDropTarget.h"
 #include "controls/shell/MwChangeHandlerThread.h"
 #include "controls/shell/MwCustomShellList.h"
 #include "controls/shell/MwIdListArray.h"
 #include "controls/shell/MwPidlList.h"
-#include "controls/shell/MwShellTreeDropTarget.h"
 #include "controls/shell/NewFolder.h"
 #include "controls/shell/QuietErrors.h"
 #include "controls/shell/ShellContextMenu.h"
@@ -25,6 +26,7 @@
 #include "controls/shell/ShellErrors.h"
 #include "controls/shell/ShellFolders.h"
 #include "controls/shell/SystemImageLists.h"
+#include "dragdrop/AnsiText.h"
 
 namespace {
 
@@ -62,19 +64,27 @@ bool IsBelowOrSame(cl::TTreeNode* node, cl::TTreeNode* ancestor) {
     return false;
 }
 
-std::wstring ToWide(const std::string& text, size_t maxChars) {
-    std::wstring wide(maxChars + 1, L'\0');
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-    wide.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
-    return wide;
-}
-
 // A directory link (a junction or symbolic link): its contents are another folder's.
 bool IsDirectoryLink(const std::string& path) {
     if (path.empty()) return false;
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
+
+// Gives an image list (if any) a background colour for one scope.
+class TImageListBkColor {
+public:
+    TImageListBkColor(HIMAGELIST list, COLORREF colour) : list_(list), old_(list ? ImageList_SetBkColor(list, colour) : CLR_NONE) {}
+    ~TImageListBkColor() {
+        if (list_) ImageList_SetBkColor(list_, old_);
+    }
+    TImageListBkColor(const TImageListBkColor&) = delete;
+    TImageListBkColor& operator=(const TImageListBkColor&) = delete;
+
+private:
+    HIMAGELIST list_;
+    COLORREF old_;
+};
 
 }  // namespace
 
@@ -548,9 +558,13 @@ void TMwCustomShellTree::WatcherChanged() {
     StartTimer(kTagRefresh, Focused() ? kRefreshDelayFocused : kRefreshDelay);
 }
 
-void TMwCustomShellTree::WatchDrives() {
+TChangeHandlerThread& TMwCustomShellTree::Watcher() {
     if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
-    watcher_->RemoveAllWatches();
+    return *watcher_;
+}
+
+void TMwCustomShellTree::WatchDrives() {
+    Watcher().RemoveAllWatches();
     const DWORD drives = GetLogicalDrives();
     for (int letter = 0; letter < 26; ++letter) {
         if (!(drives & (1u << letter))) continue;
@@ -561,32 +575,24 @@ void TMwCustomShellTree::WatchDrives() {
 }
 
 void TMwCustomShellTree::WatchDrive(const std::string& path) {
-    if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
-    if (path.empty()) watcher_->RemoveAllWatches();
-    else AddFolderWatch(mw::DriveRootOf(path));
+    if (!path.empty()) AddFolderWatch(mw::DriveRootOf(path));
+    else if (watcher_) watcher_->RemoveAllWatches();
 }
 
 void TMwCustomShellTree::AddFolderWatch(const std::string& folder) {
-    if (!watcher_) watcher_ = std::make_unique<TChangeHandlerThread>(Handle(), CM_MWWATCHERCHANGE);
     const DWORD filter = FILE_NOTIFY_CHANGE_DIR_NAME | (HasOption(stoIncludeNonFolders) ? FILE_NOTIFY_CHANGE_FILE_NAME : 0);
     int slot = -1;
-    watcher_->AddWatch(folder, filter, slot, true);
+    Watcher().AddWatch(folder, filter, slot, true);
 }
 
 void TMwCustomShellTree::FreeWatcher() { watcher_.reset(); }
 
 void TMwCustomShellTree::DeviceChange(TMwDeviceChangeHandler*, cl::TMessage& message) {
-    if (message.wParam != 0x8000 && message.wParam != 0x8004) return;  // arrival, removal complete
+    if (message.wParam != DBT_DEVICEARRIVAL && message.wParam != DBT_DEVICEREMOVECOMPLETE) return;
     if (!HandleAllocated() || IsDestroying()) return;
     mw::ValidateDrives();
-    mw::SuspendValidate();
-    try {
-        Refresh();
-    } catch (...) {
-        mw::ResumeValidate();
-        throw;
-    }
-    mw::ResumeValidate();
+    const mw::TSuspendValidate suspended;
+    Refresh();
 }
 
 void TMwCustomShellTree::Refresh() {
@@ -775,10 +781,10 @@ void TMwCustomShellTree::Edit(cl::TTreeNode* node, std::string text) {
     const cl::TScopedCursor hourglass;
     ignoreNextChange_ = true;
     const TBusy busy(*this);
-    const std::wstring name = ToWide(text, MAX_PATH);
+    const std::u16string name = dragdrop::AnsiToWide(text);
     LPITEMIDLIST renamed = nullptr;
-    const HRESULT result =
-        folder->SetNameOf(FormWindow(), data->RelIdList(), name.c_str(), SHGDN_INFOLDER | SHGDN_FOREDITING, &renamed);
+    const HRESULT result = folder->SetNameOf(FormWindow(), data->RelIdList(), reinterpret_cast<const wchar_t*>(name.c_str()),
+                                             SHGDN_INFOLDER | SHGDN_FOREDITING, &renamed);
     mw::TPidlPtr newPidl = mw::AdoptPidl(renamed);
     if (SUCCEEDED(result)) {
         if (newPidl) {
@@ -838,7 +844,7 @@ void TMwCustomShellTree::Notification(cl::TComponent* component, cl::TOperation 
 
 void TMwCustomShellTree::RegisterDropTarget() {
     if (dropTarget_ || !HandleAllocated()) return;
-    auto target = dragdrop::TComPtr<TMwShellTreeDropTarget>::Adopt(TMwShellTreeDropTarget::Create(this));
+    auto target = dragdrop::TComPtr<TDropTarget>::Adopt(TDropTarget::Create(*this));
     if (SUCCEEDED(RegisterDragDrop(Handle(), target.Get()))) dropTarget_ = std::move(target);
     else target->Detach();
 }
@@ -983,20 +989,10 @@ void TMwCustomShellTree::WndProc(cl::TMessage& m) {
 
 // The icons blend with the tree's own colour while it paints.
 void TMwCustomShellTree::PaintWithBlendedImages(cl::TMessage& m) {
-    HIMAGELIST small = mw::GetSystemImageList(mw::TMwImageListSize::Small);
-    HIMAGELIST state = TreeView_GetImageList(Handle(), TVSIL_STATE);
     const COLORREF colour = cl::ColorToRGB(Color());
-    const COLORREF oldSmall = small ? ImageList_SetBkColor(small, colour) : CLR_NONE;
-    const COLORREF oldState = state ? ImageList_SetBkColor(state, colour) : CLR_NONE;
-    try {
-        TMwCustomTreeView::WndProc(m);
-    } catch (...) {
-        if (small) ImageList_SetBkColor(small, oldSmall);
-        if (state) ImageList_SetBkColor(state, oldState);
-        throw;
-    }
-    if (small) ImageList_SetBkColor(small, oldSmall);
-    if (state) ImageList_SetBkColor(state, oldState);
+    const TImageListBkColor small(mw::GetSystemImageList(mw::TMwImageListSize::Small), colour);
+    const TImageListBkColor state(TreeView_GetImageList(Handle(), TVSIL_STATE), colour);
+    TMwCustomTreeView::WndProc(m);
 }
 
 // Whole notches scroll as the system's wheel setting says: lines, or a page; only when there is

@@ -29,7 +29,10 @@
 #include "dragdrop/ComPtr.h"
 
 class TChangeHandlerThread;
-class TMwShellTreeDropTarget;
+namespace mw {
+template <class Owner>
+class TForwardingDropTarget;
+}
 class TMwCustomShellList;
 
 enum TMwShellTreeOption : unsigned {
@@ -127,11 +130,11 @@ public:
     void Loaded() override;
 
     // The drop target's side of a drag over the tree (also what the registered drop target
-    // calls). Effects are DROPEFFECT_ bits.
-    virtual HRESULT DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD& effect);
-    virtual HRESULT DragOver(DWORD keyState, POINTL point, DWORD& effect);
+    // calls). Effects are DROPEFFECT_ bits; effect is never null.
+    virtual HRESULT DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect);
+    virtual HRESULT DragOver(DWORD keyState, POINTL point, DWORD* effect);
     virtual HRESULT DragLeave();
-    virtual HRESULT Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD& effect);
+    virtual HRESULT Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect);
 
     // The effects (copy 1, move 2, link 4) the node's folder allows for it; all three when it
     // cannot be asked.
@@ -185,6 +188,8 @@ private:
     void TimerTick(cl::TObject* sender);
     void StartTimer(int tag, int interval);
     void WatcherChanged();
+    // The watcher thread, started on first use.
+    TChangeHandlerThread& Watcher();
     void WatchDrives();
     void SortChildren(cl::TTreeNode* node);
     void Reconcile(cl::TTreeNode* node, cl::TTreeNode*& remembered);
@@ -215,7 +220,8 @@ private:
     std::unique_ptr<TChangeHandlerThread> watcher_;
     mw::TShellMenuHandler menuHandler_;
     mw::TShellTreeShortcuts shortcuts_;
-    dragdrop::TComPtr<TMwShellTreeDropTarget> dropTarget_;  // registered while set
+    using TDropTarget = mw::TForwardingDropTarget<TMwCustomShellTree>;
+    dragdrop::TComPtr<TDropTarget> dropTarget_;  // registered while set
     // Cleared when the tree goes: a modal loop (a drag, a menu) tells by it whether the tree
     // outlived the loop.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -79,7 +79,7 @@ void TMwCustomShellTree::BeginDrag(cl::TTreeNode* node, mw::TShellDragButton but
     if (refresh && HandleAllocated()) Refresh();
 }
 
-HRESULT TMwCustomShellTree::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD& effect) {
+HRESULT TMwCustomShellTree::DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
     const cl::TPoint client = ScreenToClient({point.x, point.y});
     dragScroll_.Start(client.x, client.y, GetTickCount());
     dragData_ = dragdrop::TComPtr<IDataObject>::Share(data);
@@ -87,35 +87,35 @@ HRESULT TMwCustomShellTree::DragEnter(IDataObject* data, DWORD keyState, POINTL 
     cl::TTreeNode* node = GetNodeAt(client.x, client.y);
     if (auto target = NodeDropTarget(node)) {
         SetDropHighlight(node);
-        DWORD answer = effect;
+        DWORD answer = *effect;
         target->DragEnter(data, keyState, point, &answer);
         target->DragLeave();
-        effect = answer;
+        *effect = answer;
     } else {
         SetDropHighlight(dragNode_);
-        effect = DROPEFFECT_NONE;
+        *effect = DROPEFFECT_NONE;
     }
     return S_OK;
 }
 
-HRESULT TMwCustomShellTree::DragOver(DWORD keyState, POINTL point, DWORD& effect) {
+HRESULT TMwCustomShellTree::DragOver(DWORD keyState, POINTL point, DWORD* effect) {
     const cl::TPoint client = ScreenToClient({point.x, point.y});
     cl::TTreeNode* node = GetNodeAt(client.x, client.y);
     auto target = dragData_ ? NodeDropTarget(node) : dragdrop::TComPtr<IDropTarget>();
     if (target) {
         SetDropHighlight(node);
-        DWORD answer = effect;
+        DWORD answer = *effect;
         target->DragEnter(dragData_.Get(), keyState, point, &answer);
-        answer = effect;
+        answer = *effect;
         target->DragOver(keyState, point, &answer);
         target->DragLeave();
-        effect = answer;
+        *effect = answer;
     } else {
         SetDropHighlight(dragNode_);
-        effect = DROPEFFECT_NONE;
+        *effect = DROPEFFECT_NONE;
     }
     DragScroll(client);
-    effect |= DROPEFFECT_SCROLL;
+    *effect |= DROPEFFECT_SCROLL;
     return S_OK;
 }
 
@@ -125,12 +125,12 @@ HRESULT TMwCustomShellTree::DragLeave() {
     return S_OK;
 }
 
-HRESULT TMwCustomShellTree::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD& effect) {
+HRESULT TMwCustomShellTree::Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) {
     const cl::TPoint client = ScreenToClient({point.x, point.y});
     cl::TTreeNode* node = GetNodeAt(client.x, client.y);
     auto target = NodeDropTarget(node);
-    const DWORD allowed = effect;
-    effect = DROPEFFECT_NONE;
+    const DWORD allowed = *effect;
+    *effect = DROPEFFECT_NONE;
     if (target) {
         // A right-button drag gets the shell's drop menu.
         const DWORD keys = keyState | (dragKeyState_ & (MK_LBUTTON | MK_RBUTTON));
@@ -143,7 +143,7 @@ HRESULT TMwCustomShellTree::Drop(IDataObject* data, DWORD keyState, POINTL point
             const cl::TScopedCursor hourglass;
             target->Drop(data, keys, point, &answer);
         }
-        effect = answer;
+        *effect = answer;
     }
     dragData_.Reset();
     SetDropHighlight(dragNode_);

@@ -138,9 +138,8 @@ void TMwSelectFolderForm::ShowFolderStatus(const std::string& path) {
 void TMwSelectFolderForm::CreateBtnClick(cl::TObject*) { ShellTree->CreateNewFolder(); }
 
 void TMwSelectFolderForm::DeleteBtnClick(cl::TObject*) {
-    // The shell asks for confirmation itself.
+    // The shell asks for confirmation itself; the tree refreshes after the command.
     ShellTree->DoCommandForNode(ShellTree->Selected(), "delete");
-    ShellTree->Refresh();
 }
 
 void TMwSelectFolderForm::SetVisible(bool visible) {

@@ -104,6 +104,16 @@ TEST_F(SelectFolderDialogTest, ReturnsTheFolderPickedAndOffersItAgainUntilCancel
     EXPECT_EQ(dialog.SelectedPath(), beta);
 }
 
+TEST_F(SelectFolderDialogTest, TheWindowIsCaptionedByTheTitleOrElseBrowseForFolder) {
+    StartAtScratch();
+    for (const std::string title : {"Pick a target", ""}) {
+        dialog.SetTitle(title);
+        std::string caption;
+        Run([&](TMwSelectFolderForm& window) { caption = window.Caption(); });
+        EXPECT_EQ(caption, title.empty() ? "Browse for Folder" : title);
+    }
+}
+
 TEST_F(SelectFolderDialogTest, TheTreeStartsAtTheBaseFolderWithoutVetoedFolders) {
     StartAtScratch();
     std::vector<std::string> asked;

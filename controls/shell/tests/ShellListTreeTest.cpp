@@ -45,12 +45,12 @@ class TRecordingTree : public TMwShellTree {
 public:
     using TMwShellTree::TMwShellTree;
 
-    HRESULT Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD& effect) override {
+    HRESULT Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override {
         const cl::TPoint client = ScreenToClient({point.x, point.y});
         cl::TTreeNode* node = GetNodeAt(client.x, client.y);
         droppedOn = node ? node->Text() : "";
         droppedFile = DroppedFile(data);
-        offered = effect;
+        offered = *effect;
         return TMwShellTree::Drop(data, keyState, point, effect);
     }
 

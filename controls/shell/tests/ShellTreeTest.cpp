@@ -486,17 +486,17 @@ TEST_F(ShellTreeTest, DragsOverFoldersAskTheirShellDropTargets) {
     // Over a folder: the folder's own answer (a copy, with Ctrl held), plus the scroll bit.
     const DWORD copyKeys = MK_LBUTTON | MK_CONTROL;
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, beta), effect);
+    tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, beta), &effect);
     EXPECT_EQ(effect, DROPEFFECT_COPY);
     EXPECT_EQ(TreeView_GetDropHilight(tree->Handle()), beta->ItemId());
     effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-    tree->DragOver(copyKeys, ScreenPointOf(tree, beta), effect);
+    tree->DragOver(copyKeys, ScreenPointOf(tree, beta), &effect);
     EXPECT_EQ(effect & ~DROPEFFECT_SCROLL, DROPEFFECT_COPY);
     EXPECT_TRUE(effect & DROPEFFECT_SCROLL);
 
     // The root takes nothing.
     effect = DROPEFFECT_COPY;
-    tree->DragOver(MK_LBUTTON, ScreenPointOf(tree, root), effect);
+    tree->DragOver(MK_LBUTTON, ScreenPointOf(tree, root), &effect);
     EXPECT_EQ(effect & ~DROPEFFECT_SCROLL, DROPEFFECT_NONE);
     EXPECT_EQ(TreeView_GetDropHilight(tree->Handle()), nullptr);
     tree->DragLeave();
@@ -507,10 +507,10 @@ TEST_F(ShellTreeTest, DragsOverFoldersAskTheirShellDropTargets) {
     cl::TTreeNode* alpha = Child(root, "Alpha");
     ASSERT_FALSE(alpha->Expanded());
     effect = DROPEFFECT_COPY;
-    tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, alpha), effect);
+    tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, alpha), &effect);
     EXPECT_TRUE(WaitFor([&] {
         DWORD over = DROPEFFECT_COPY;
-        tree->DragOver(copyKeys, ScreenPointOf(tree, alpha), over);
+        tree->DragOver(copyKeys, ScreenPointOf(tree, alpha), &over);
         return alpha->Expanded();
     }));
     EXPECT_EQ(Captions(alpha), (std::vector<std::string>{"Inner"}));
@@ -524,9 +524,9 @@ TEST_F(ShellTreeTest, DragsOverFoldersAskTheirShellDropTargets) {
     } drops[] = {{beta, DROPEFFECT_COPY}, {root, DROPEFFECT_NONE}};
     for (const auto& d : drops) {
         effect = DROPEFFECT_COPY;
-        tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, d.node), effect);
+        tree->DragEnter(data.Get(), copyKeys, ScreenPointOf(tree, d.node), &effect);
         effect = DROPEFFECT_COPY;
-        tree->Drop(data.Get(), MK_CONTROL, ScreenPointOf(tree, d.node), effect);
+        tree->Drop(data.Get(), MK_CONTROL, ScreenPointOf(tree, d.node), &effect);
         EXPECT_EQ(effect, d.effect) << d.node->Text();
     }
     EXPECT_EQ(TreeView_GetDropHilight(tree->Handle()), nullptr);
