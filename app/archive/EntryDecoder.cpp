@@ -68,7 +68,9 @@ std::optional<TSegmentFailure> TEntryDecoder::AddSegment(const uint8_t* compress
         job = &Job(open_);
     }
     if (job->Segments.empty()) {
-        const uint64_t expectedRest = expected_ > outputAdded_ ? expected_ - outputAdded_ : 0;
+        // Past the announced output (a hint: the caller may announce only a first part), blocks
+        // are full size again.
+        const uint64_t expectedRest = expected_ > outputAdded_ ? expected_ - outputAdded_ : kBlockSize;
         Reserve(*job, std::max(size_t(std::min<uint64_t>(kBlockSize, expectedRest)), uncompressedSize));
         job->Number = open_;
         job->FirstSegment = segmentsAdded_;

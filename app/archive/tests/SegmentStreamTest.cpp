@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "app/archive/BlockWriter.h"
 #include "app/archive/EntryDecoder.h"
 #include "app/archive/EntryExtraction.h"
 #include "app/archive/RFADirectory.h"
@@ -258,6 +259,30 @@ TEST(SegmentStreams, AMatchReachingBackIsCheckedAcrossBlocks) {
         }
         EXPECT_FALSE(FileExists(target));
     }
+}
+
+TEST(SegmentStreams, OutputPastTheAnnouncedSizeStillGoesOutInWholeBlocks) {
+    // Callers announce the output of the first part of a long segment table only; the output
+    // after that must not fall apart into one write per segment.
+    struct TWriteSizes : cl::TStream {
+        std::vector<size_t> Sizes;
+        size_t Read(void*, size_t) override { return 0; }
+        size_t Write(const void*, size_t count) override {
+            Sizes.push_back(count);
+            return count;
+        }
+        int64_t Seek(int64_t, cl::SeekOrigin) override { return 0; }
+    } target;
+    const std::vector<TestSegment> segments = LiteralSegments(4 * kBlock);
+    {
+        TBlockWriter writer([&]() -> cl::TStream& { return target; });
+        TEntryDecoder decoder(writer);
+        decoder.ExpectOutput(2 * kBlock);
+        for (const TestSegment& segment : segments)
+            ASSERT_FALSE(decoder.AddSegment(segment.Compressed.data(), segment.Compressed.size(), segment.UncompressedSize));
+        ASSERT_FALSE(decoder.Finish());
+    }
+    EXPECT_EQ(target.Sizes, std::vector<size_t>(4, kBlock));
 }
 
 }  // namespace
