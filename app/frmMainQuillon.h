@@ -62,6 +62,7 @@ namespace quillon {
 struct TRFAFile;
 class TDevILLibrary;
 class TArchiveInput;
+class TDecodeBuffers;
 }
 
 extern const char kMainWindowCaption[];  // "Col. Dalverin's BF1942 Quillon"
@@ -306,9 +307,10 @@ public:
     void SearchContents(const std::string& term);
     // The content search itself, run by the progress dialog once it shows.
     void RunSearch(TfrmDoSearch& dialog);
-    // Whether CurrentEntry's decoded contents hold the term; stores its SegmentCount.
-    bool FoundInFile(quillon::TArchiveInput& archive, const std::string& term,
-                     const std::function<void()>& whileReading = nullptr);
+    // Whether CurrentEntry's decoded contents hold the term; stores its SegmentCount. The
+    // buffers are kept from one entry to the next.
+    bool FoundInFile(quillon::TArchiveInput& archive, quillon::TDecodeBuffers& buffers, const std::string& term,
+                     const std::function<void()>& whileReading);
 
     // ---- settings, options, ".rfa" association, opening an archive, about box (frmMainSettings.cpp) ----
     enum class TFolderKind { Open, Save };

@@ -79,6 +79,7 @@ void TfrmMainQuillon::RunSearch(TfrmDoSearch& dialog) {
     const std::string archivePath = OpenDialog1->FileName();
     std::unique_ptr<cl::TFileStream> file;
     std::unique_ptr<quillon::TArchiveInput> archive;
+    quillon::TDecodeBuffers buffers;
     for (int i = 0; i < Entries->Count(); ++i) {
         if (!quillon::IsContentSearchable((*Entries)[i])) continue;
         // Handling the messages lets "Stop" be noticed; the entry list is read afresh after it.
@@ -93,7 +94,7 @@ void TfrmMainQuillon::RunSearch(TfrmDoSearch& dialog) {
         // "Stop" is noticed inside a large entry too; the entry is then left unsearched.
         struct TStopped {};
         try {
-            if (FoundInFile(*archive, term, [&dialog] {
+            if (FoundInFile(*archive, buffers, term, [&dialog] {
                     if (dialog.StopRequested()) throw TStopped();
                 }))
                 AddSearchResult("Found search String '" + term + "' in file: " + entryName);
@@ -103,9 +104,10 @@ void TfrmMainQuillon::RunSearch(TfrmDoSearch& dialog) {
     }
 }
 
-bool TfrmMainQuillon::FoundInFile(quillon::TArchiveInput& archive, const std::string& term,
-                                  const std::function<void()>& whileReading) {
-    const quillon::TContentMatch match = quillon::SearchEntryContents(archive, *CurrentEntry, term, whileReading);
+bool TfrmMainQuillon::FoundInFile(quillon::TArchiveInput& archive, quillon::TDecodeBuffers& buffers,
+                                  const std::string& term, const std::function<void()>& whileReading) {
+    const quillon::TContentMatch match =
+        quillon::SearchEntryContents(archive, *CurrentEntry, term, whileReading, &buffers);
     CurrentEntry->SegmentCount = match.SegmentCount;
     return match.Found;
 }

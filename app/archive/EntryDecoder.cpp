@@ -6,31 +6,11 @@
 
 namespace quillon {
 
-namespace {
-
-// The first job's buffers of the entry decoded last, kept for the next entry: fresh memory
-// costs a page fault per page at its first use, which for a run of entries (a content search)
-// costs far more than decoding them. One set is kept, so this holds a few megabytes at most.
-struct TSpareBuffers {
-    std::mutex Lock;
-    std::unique_ptr<uint8_t[]> Storage;
-    size_t Capacity = 0;
-    std::vector<uint8_t> Input;
-};
-
-TSpareBuffers& Spare() {
-    static TSpareBuffers spare;
-    return spare;
-}
-
-}  // namespace
-
-TEntryDecoder::TEntryDecoder(TBlockWriter& writer) : writer_(writer) {
-    TSpareBuffers& spare = Spare();
-    const std::lock_guard<std::mutex> lock(spare.Lock);
-    jobs_[0].Storage = std::move(spare.Storage);
-    jobs_[0].Capacity = std::exchange(spare.Capacity, 0);
-    jobs_[0].Input = std::move(spare.Input);
+TEntryDecoder::TEntryDecoder(TBlockWriter& writer, TDecodeBuffers* reuse) : writer_(writer), reuse_(reuse) {
+    if (!reuse_) return;
+    jobs_[0].Storage = std::move(reuse_->storage_);
+    jobs_[0].Capacity = std::exchange(reuse_->capacity_, 0);
+    jobs_[0].Input = std::move(reuse_->input_);
     jobs_[0].Input.clear();
 }
 
@@ -42,14 +22,12 @@ TEntryDecoder::~TEntryDecoder() {
     changed_.notify_all();
     for (std::thread& worker : workers_) worker.join();
     writer_.Stop();
-    TSpareBuffers& spare = Spare();
-    const std::lock_guard<std::mutex> lock(spare.Lock);
     // The input is kept whatever its capacity: a job's input never passes kJobInputLimit and a
     // segment, so its capacity stays within twice that.
-    if (jobs_[0].Capacity <= kBlockSize) {
-        spare.Storage = std::move(jobs_[0].Storage);
-        spare.Capacity = jobs_[0].Capacity;
-        spare.Input = std::move(jobs_[0].Input);
+    if (reuse_ && jobs_[0].Capacity <= kBlockSize) {
+        reuse_->storage_ = std::move(jobs_[0].Storage);
+        reuse_->capacity_ = jobs_[0].Capacity;
+        reuse_->input_ = std::move(jobs_[0].Input);
     }
 }
 

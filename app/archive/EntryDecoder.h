@@ -33,6 +33,17 @@
 
 namespace quillon {
 
+// The first job's buffers that one entry's decoding leaves for the next. A caller decoding many
+// entries in a row (a content search) keeps one: fresh memory costs a page fault per page at
+// its first use, which for small entries costs far more than decoding them. Buffers of more
+// than a block are not kept, so this holds a few megabytes at most.
+class TDecodeBuffers {
+    friend class TEntryDecoder;
+    std::unique_ptr<uint8_t[]> storage_;
+    size_t capacity_ = 0;
+    std::vector<uint8_t> input_;
+};
+
 struct TSegmentFailure {
     uint64_t Segment;  // from 0, in the order the segments were added
     SegmentStatus Status;
@@ -47,7 +58,8 @@ public:
     // that name is given back first, and for a slow disk.
     static constexpr size_t kJobCount = 32;
 
-    explicit TEntryDecoder(TBlockWriter& writer);
+    // reuse, when given, lends its buffers for this entry and gets them back at the end.
+    explicit TEntryDecoder(TBlockWriter& writer, TDecodeBuffers* reuse = nullptr);
     TEntryDecoder(const TEntryDecoder&) = delete;
     TEntryDecoder& operator=(const TEntryDecoder&) = delete;
     // Stops the workers, then the writer, whose writes read from the blocks.
@@ -115,6 +127,7 @@ private:
     void KeepHistory(const uint8_t* bytes, size_t count);
 
     TBlockWriter& writer_;
+    TDecodeBuffers* reuse_;
     TJob jobs_[kJobCount];
     std::vector<std::thread> workers_;
 

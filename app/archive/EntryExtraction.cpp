@@ -30,7 +30,7 @@ uint32_t LoadUInt32(const uint8_t* b) {
 
 // Decodes the entry's segments in order and hands the output to writer.
 uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWriter& writer,
-                        const std::function<void()>& betweenSegments = nullptr) {
+                        const std::function<void()>& betweenSegments = nullptr, TDecodeBuffers* reuse = nullptr) {
     const std::string entryLabel = "entry \"" + entry.FileName + "\"";
     const uint64_t tableOffset = uint64_t(entry.DataOffset) + 4;
     if (!archive.Contains(entry.DataOffset, 4))
@@ -41,7 +41,7 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
         archive.Fail(entryLabel + " claims " + std::to_string(count) + " segments, more than the file can hold");
     const uint64_t dataStart = tableOffset + uint64_t(kSegmentRecordSize) * count;
 
-    TEntryDecoder decoder(writer);
+    TEntryDecoder decoder(writer, reuse);
     const auto raise = [&](uint64_t segment, const std::string& problem) {
         archive.Fail(entryLabel + ", segment " + std::to_string(segment + 1) + " of " + std::to_string(count) + ": " +
                      problem);
@@ -98,9 +98,9 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
 }  // namespace
 
 uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target,
-                     const std::function<void()>& betweenSegments) {
+                     const std::function<void()>& betweenSegments, TDecodeBuffers* reuse) {
     TBlockWriter writer([&target]() -> cl::TStream& { return target; });
-    return DecodeSegments(archive, entry, writer, betweenSegments);
+    return DecodeSegments(archive, entry, writer, betweenSegments, reuse);
 }
 
 uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/archive/ArchiveInput.h"
+#include "app/archive/EntryDecoder.h"
 #include "app/archive/RFAFile.h"
 #include "classlib/core/Stream.h"
 
@@ -27,9 +28,10 @@ constexpr uint32_t kSegmentsBetweenChecks = 16;
 // Writes the decoded entry to target and returns its SegmentCount. A large entry is decoded
 // on worker threads and written from another; all of it is written when this returns.
 // betweenSegments, when given, runs on the calling thread after every kSegmentsBetweenChecks
-// segments; it may throw to abandon the entry (a user's "Stop").
+// segments; it may throw to abandon the entry (a user's "Stop"). reuse, when given, lends the
+// decoder buffers kept from the entry decoded before and keeps this one's for the next.
 uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target,
-                     const std::function<void()>& betweenSegments = nullptr);
+                     const std::function<void()>& betweenSegments = nullptr, TDecodeBuffers* reuse = nullptr);
 
 // Writes the decoded entry to the file targetPath (replacing it) and returns its SegmentCount,
 // which the caller stores in the entry. A large entry is decoded on worker threads, and the

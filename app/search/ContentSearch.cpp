@@ -42,11 +42,11 @@ bool IsContentSearchable(const std::string& entryString) {
 }
 
 TContentMatch SearchEntryContents(TArchiveInput& archive, const TRFAFile& entry, const std::string& term,
-                                  const std::function<void()>& betweenSegments) {
+                                  const std::function<void()>& betweenSegments, TDecodeBuffers* reuse) {
     TTermMatcher matcher(term);
     TMatchingStream stream(matcher);
     TContentMatch match;
-    match.SegmentCount = DecodeEntry(archive, entry, stream, betweenSegments);
+    match.SegmentCount = DecodeEntry(archive, entry, stream, betweenSegments, reuse);
     match.Found = matcher.Found();
     return match;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/archive/ArchiveInput.h"
+#include "app/archive/EntryDecoder.h"
 #include "app/archive/RFAFile.h"
 
 namespace quillon {
@@ -25,8 +26,10 @@ struct TContentMatch {
 // Decodes the entry and looks for the term in it, letters compared without case. A damaged
 // entry raises as extraction does (ERFAFormatError naming archive, entry and fault).
 // betweenSegments runs now and then while a large entry is read, as DecodeEntry says; what it
-// throws ends the search of the entry.
+// throws ends the search of the entry. A search over many entries passes the same reuse to
+// each, as DecodeEntry says.
 TContentMatch SearchEntryContents(TArchiveInput& archive, const TRFAFile& entry, const std::string& term,
-                                  const std::function<void()>& betweenSegments = nullptr);
+                                  const std::function<void()>& betweenSegments = nullptr,
+                                  TDecodeBuffers* reuse = nullptr);
 
 }  // namespace quillon

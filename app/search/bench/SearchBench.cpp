@@ -90,9 +90,10 @@ void DecodeBenchmark(benchmark::State& state) {
     for (auto _ : state) {
         cl::TFileStream file(archive.Path, cl::FileMode::OpenRead);
         TArchiveInput input(file, archive.Path);
+        TDecodeBuffers buffers;
         for (const TRFAFile& entry : archive.Entries) {
             TDroppingStream dropped;
-            DecodeEntry(input, entry, dropped, [] {});
+            DecodeEntry(input, entry, dropped, [] {}, &buffers);
         }
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(archive.Bytes));
@@ -103,8 +104,9 @@ void SearchBenchmark(benchmark::State& state) {
     for (auto _ : state) {
         cl::TFileStream file(archive.Path, cl::FileMode::OpenRead);
         TArchiveInput input(file, archive.Path);
+        TDecodeBuffers buffers;
         for (const TRFAFile& entry : archive.Entries)
-            if (SearchEntryContents(input, entry, kTerm, [] {}).Found) state.SkipWithError("the term was found");
+            if (SearchEntryContents(input, entry, kTerm, [] {}, &buffers).Found) state.SkipWithError("the term was found");
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(archive.Bytes));
 }
