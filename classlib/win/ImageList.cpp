@@ -35,6 +35,18 @@ TChangeLink::~TChangeLink() {
     if (sender_) sender_->UnRegisterChanges(*this);
 }
 
+void ReplaceImageList(TComponent& control, TCustomImageList*& held, TCustomImageList* images, TChangeLink& link) {
+    if (held) {
+        held->UnRegisterChanges(link);
+        control.RemoveFreeNotification(held);
+    }
+    held = images;
+    if (images) {
+        images->RegisterChanges(link);
+        control.FreeNotification(images);
+    }
+}
+
 void TCustomImageList::RegisterChanges(TChangeLink& link) {
     if (link.sender_ == this) return;
     if (link.sender_) link.sender_->UnRegisterChanges(link);

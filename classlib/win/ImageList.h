@@ -34,6 +34,10 @@ private:
     TCustomImageList* sender_ = nullptr;
 };
 
+// Points held, a control's image list property, at images: the change link and the control's
+// free notification move from the list held before to the new one (either may be null).
+void ReplaceImageList(TComponent& control, TCustomImageList*& held, TCustomImageList* images, TChangeLink& link);
+
 class TCustomImageList : public TComponent {
     CL_CLASS_INFO()
 public:

@@ -231,16 +231,8 @@ void TMwToolButton::SetFlat(bool v) {
 }
 
 void TMwToolButton::SetImages(cl::TCustomImageList* images) {
-    if (images_) {
-        images_->UnRegisterChanges(imagesLink_);
-        RemoveFreeNotification(images_);
-    }
-    images_ = images;
-    if (images) {
-        images->RegisterChanges(imagesLink_);
-        FreeNotification(images);
-        GrowToImages(*images);
-    }
+    cl::ReplaceImageList(*this, images_, images, imagesLink_);
+    if (images) GrowToImages(*images);
     Invalidate();
 }
 

@@ -161,15 +161,7 @@ void TMwToolbar::ParentChanged() {
 }
 
 void TMwToolbar::SetImages(cl::TCustomImageList* images) {
-    if (images_) {
-        images_->UnRegisterChanges(imagesLink_);
-        RemoveFreeNotification(images_);
-    }
-    images_ = images;
-    if (images) {
-        images->RegisterChanges(imagesLink_);
-        FreeNotification(images);
-    }
+    cl::ReplaceImageList(*this, images_, images, imagesLink_);
     ImagesChanged();
 }
 

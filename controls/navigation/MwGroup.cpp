@@ -326,29 +326,13 @@ void TMwGroup::FontChanged() {
 
 void TMwGroup::SetSmallImages(cl::TCustomImageList* images) {
     if (images == smallImages_) return;
-    if (smallImages_) {
-        RemoveFreeNotification(smallImages_);
-        smallImages_->UnRegisterChanges(smallImagesLink_);
-    }
-    smallImages_ = images;
-    if (images) {
-        FreeNotification(images);
-        images->RegisterChanges(smallImagesLink_);
-    }
+    cl::ReplaceImageList(*this, smallImages_, images, smallImagesLink_);
     UpdateLayout();
 }
 
 void TMwGroup::SetLargeImages(cl::TCustomImageList* images) {
     if (images == largeImages_) return;
-    if (largeImages_) {
-        RemoveFreeNotification(largeImages_);
-        largeImages_->UnRegisterChanges(largeImagesLink_);
-    }
-    largeImages_ = images;
-    if (images) {
-        FreeNotification(images);
-        images->RegisterChanges(largeImagesLink_);
-    }
+    cl::ReplaceImageList(*this, largeImages_, images, largeImagesLink_);
     UpdateLayout();
 }
 

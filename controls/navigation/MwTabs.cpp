@@ -418,15 +418,7 @@ void TMwCustomTabControl::SetCutCornerSize(int v) {
 
 void TMwCustomTabControl::SetImages(cl::TCustomImageList* images) {
     if (images == images_) return;
-    if (images_) {
-        images_->UnRegisterChanges(imageChangeLink_);
-        RemoveFreeNotification(images_);
-    }
-    images_ = images;
-    if (images_) {
-        images_->RegisterChanges(imageChangeLink_);
-        FreeNotification(images_);
-    }
+    cl::ReplaceImageList(*this, images_, images, imageChangeLink_);
     LayoutChanged();
 }
 
