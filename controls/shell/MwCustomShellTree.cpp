@@ -448,7 +448,13 @@ void TMwCustomShellTree::Fill() {
     FillFolder(folder.Get(), nullptr);
     if (selectedFolder_.GetIdList()) SelectPidl(selectedFolder_.GetIdList());
     else if (cl::TTreeNode* first = GetFirstNode()) SetSelected(first);
-    if (refreshTimer_->Tag() != 0) TimerTick(refreshTimer_.get());
+    // A pending selection change goes out now; a pending refresh is done: the tree is fresh.
+    if (refreshTimer_->Tag() == kTagRefresh) {
+        refreshTimer_->SetEnabled(false);
+        refreshTimer_->SetTag(0);
+    } else if (refreshTimer_->Tag() != 0) {
+        TimerTick(refreshTimer_.get());
+    }
     if (HasOption(stoDynamicRefresh)) WatchDrives();
 }
 
@@ -724,16 +730,21 @@ bool TMwCustomShellTree::CreateNewFolder() {
 }
 
 HRESULT TMwCustomShellTree::DoCommandForNode(cl::TTreeNode* node, const std::string& verb) {
+    const std::optional<HRESULT> result = InvokeNodeVerb(node, verb);
+    if (!result) return S_FALSE;
+    Refresh();
+    return *result;
+}
+
+std::optional<HRESULT> TMwCustomShellTree::InvokeNodeVerb(cl::TTreeNode* node, const std::string& verb) {
     TMwShellTreeData* data = ShellData(node);
-    if (!data || !node->Parent()) return S_FALSE;
+    if (!data || !node->Parent()) return std::nullopt;
     IShellFolder* folder = data->ParentFolder();
-    if (!folder) return S_FALSE;
+    if (!folder) return std::nullopt;
     LPCITEMIDLIST item = data->RelIdList();
     mw::TContextMenuPtr menu;
     mw::OleCheck(folder->GetUIObjectOf(FormWindow(), 1, &item, IID_IContextMenu, nullptr, reinterpret_cast<void**>(menu.Receive())));
-    const HRESULT result = mw::InvokeVerb(FormWindow(), menu.Get(), verb);
-    Refresh();
-    return result;
+    return mw::InvokeVerb(FormWindow(), menu.Get(), verb);
 }
 
 bool TMwCustomShellTree::ShortcutKey(WORD key, cl::TShiftState shift) {
@@ -748,12 +759,10 @@ bool TMwCustomShellTree::ShortcutKey(WORD key, cl::TShiftState shift) {
         case TShellTreeCommand::Refresh: Refresh(); break;
         case TShellTreeCommand::Cut: DoCommandForNode(node, "cut"); break;
         case TShellTreeCommand::Copy: DoCommandForNode(node, "copy"); break;
+        // These refresh also where no verb applies (the root), and only once where one does.
         case TShellTreeCommand::Paste:
-            DoCommandForNode(node, "paste");
-            Refresh();
-            break;
         case TShellTreeCommand::Delete:
-            DoCommandForNode(node, "delete");
+            InvokeNodeVerb(node, command == TShellTreeCommand::Paste ? "paste" : "delete");
             Refresh();
             break;
     }

@@ -10,6 +10,7 @@
 #include <shlobj.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -196,6 +197,8 @@ private:
     bool RefreshDeferred();
     void RefreshIfWanted();
     DWORD EnumFlags() const;
+    // DoCommandForNode without the refresh; nothing for a node that takes no verb.
+    std::optional<HRESULT> InvokeNodeVerb(cl::TTreeNode* node, const std::string& verb);
     void SetHasChildren(cl::TTreeNode* node, bool hasChildren);
     bool HasChildrenButton(cl::TTreeNode* node) const;
     void DeleteNodeData(HTREEITEM item);

@@ -17,6 +17,7 @@
 #include "classlib/win/Form.h"
 #include "classlib/win/Menus.h"
 #include "controls/RegisterControls.h"
+#include "controls/shell/MwChangeHandlerThread.h"
 #include "controls/shell/DriveRoot.h"
 #include "classlib/win/RegisterClasses.h"
 #include "controls/shell/MwDeviceChangeHandler.h"
@@ -364,6 +365,47 @@ TEST_F(ShellTreeTest, KeysEditAndRefresh) {
     MakeFolder(scratch / "Epsilon");
     tree->Perform(WM_KEYDOWN, VK_F5, 0);
     EXPECT_EQ(Child(tree->GetFirstNode(), "Epsilon"), nullptr);
+}
+
+// Each key, and a fill with a refresh pending, reads the folders once: one OnFillStart.
+TEST_F(ShellTreeTest, KeysAndFillsReadTheFoldersOnce) {
+    ASSERT_TRUE(OpenClipboard(nullptr));  // nothing for "paste" to bring in
+    EmptyClipboard();
+    CloseClipboard();
+    TMwShellTree* tree = NewTree();
+    int fills = 0;
+    tree->OnFillStart = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { ++fills; });
+    const struct {
+        const char* node;  // "" for the root
+        WORD key;
+        bool ctrl;
+    } cases[] = {
+        {"", VK_DELETE, false},  // no verb for the root: the refresh alone
+        {"", 'V', true},
+        {"Beta", 'V', true},  // the verb's refresh is the only one
+    };
+    for (const auto& c : cases) {
+        if (*c.node) ASSERT_TRUE(tree->SelectPath(scratch / c.node));
+        else tree->SetSelected(tree->GetFirstNode());
+        BYTE keys[256] = {}, saved[256] = {};
+        GetKeyboardState(saved);
+        memcpy(keys, saved, sizeof keys);
+        keys[VK_CONTROL] = c.ctrl ? 0x80 : 0;
+        SetKeyboardState(keys);
+        fills = 0;
+        tree->Perform(WM_KEYDOWN, c.key, 0);
+        SetKeyboardState(saved);
+        EXPECT_EQ(fills, 1) << c.node << " key " << c.key;
+    }
+
+    // A fill makes a refresh the watcher asked for before it needless.
+    tree->Perform(CM_MWWATCHERCHANGE, 0, 0);
+    fills = 0;
+    tree->Fill();
+    EXPECT_EQ(fills, 1);
+    WaitFor([] { return false; }, 2500);  // past the longest refresh delay
+    EXPECT_EQ(fills, 1) << "the pending refresh still ran";
+    tree->OnFillStart = cl::TNotifyEvent();
 }
 
 TEST_F(ShellTreeTest, GoesWithoutLeavingWorkBehind) {
