@@ -872,6 +872,7 @@ bool TMwCustomShellTree::Notify(NMHDR* header, LRESULT& result) {
             DeleteNodeData(reinterpret_cast<NMTREEVIEWA*>(header)->itemOld.hItem);
             break;
         case TVN_GETDISPINFOA:
+        case TVN_GETDISPINFOW:  // the same item fields as far as the icons go
             FillIconIndexes(*reinterpret_cast<NMTVDISPINFOA*>(header));
             return true;
         case TVN_ITEMEXPANDINGA:
@@ -926,8 +927,11 @@ bool TMwCustomShellTree::Notify(NMHDR* header, LRESULT& result) {
             // The caption is set here, as the shell names the item.
             cl::TTreeNode* node = NodeFromItem(info->item.hItem);
             if (node && info->item.pszText) {
+                const std::string text = header->code == TVN_ENDLABELEDITW
+                                             ? dragdrop::WideToAnsi(reinterpret_cast<const char16_t*>(info->item.pszText))
+                                             : std::string(info->item.pszText);
                 try {
-                    Edit(node, info->item.pszText);
+                    Edit(node, text);
                 } catch (...) {
                     RefreshIfWanted();
                     throw;

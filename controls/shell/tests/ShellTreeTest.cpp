@@ -408,6 +408,27 @@ TEST_F(ShellTreeTest, KeysAndFillsReadTheFoldersOnce) {
     tree->OnFillStart = cl::TNotifyEvent();
 }
 
+// The end of an edit may come as UTF-16 text when the parent asks for it.
+TEST_F(ShellTreeTest, WideEndOfEditTextRenamesTheFolder) {
+    TMwShellTree* tree = NewTree();
+    ASSERT_TRUE(tree->SelectPath(scratch / "Beta"));
+    cl::TTreeNode* node = tree->Selected();
+    ASSERT_NE(TreeView_EditLabel(tree->Handle(), node->ItemId()), nullptr);
+    wchar_t typed[] = L"Gamma";
+    NMTVDISPINFOW info{};
+    info.hdr.hwndFrom = tree->Handle();
+    info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(tree->Handle()));
+    info.hdr.code = TVN_ENDLABELEDITW;
+    info.item.mask = TVIF_TEXT;
+    info.item.hItem = node->ItemId();
+    info.item.pszText = typed;
+    SendMessageW(form->Handle(), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    TreeView_EndEditLabelNow(tree->Handle(), TRUE);
+    EXPECT_TRUE(ut_test::Exists(scratch / "Gamma"));
+    EXPECT_FALSE(ut_test::Exists(scratch / "Beta"));
+    EXPECT_EQ(node->Text(), "Gamma");
+}
+
 TEST_F(ShellTreeTest, GoesWithoutLeavingWorkBehind) {
     // Watcher running, a refresh pending, then the tree goes; a change arriving afterwards
     // reaches nothing.
