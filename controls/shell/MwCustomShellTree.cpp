@@ -535,9 +535,9 @@ void TMwCustomShellTree::Change(cl::TTreeNode* node) {
             refreshTimer_->SetTag(0);
         }
         ApplySelection(node);
-    } else {
+    } else if (refreshTimer_->Tag() != kTagRefresh) {
         StartTimer(kTagSelection, kSelectionDelay);
-    }
+    }  // else the pending refresh selects the node again, which applies it
     userSelect_ = false;
 }
 

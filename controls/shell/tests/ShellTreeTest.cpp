@@ -481,6 +481,21 @@ TEST_F(ShellTreeTest, ALinkedListShowsTheSelectedFolder) {
     EXPECT_EQ(second->ShellTree(), nullptr);
 }
 
+TEST_F(ShellTreeTest, BrowsingWithTheKeysKeepsARefreshThatIsPending) {
+    auto* list = new TMwShellList(form);
+    list->SetParent(form);
+    list->SetBounds(10, 320, 300, 60);
+    TMwShellTree* tree = NewTree();
+    tree->SetShellList(list);
+    ASSERT_TRUE(tree->SelectPath(scratch / "Alpha"));
+    MakeFolder(scratch / "Gamma");
+    tree->Perform(CM_MWWATCHERCHANGE, 0, 0);
+    tree->SetSelected(Child(tree->GetFirstNode(), "Beta"));
+    EXPECT_TRUE(WaitFor([&] { return Child(tree->GetFirstNode(), "Gamma") != nullptr; })) << "the refresh was dropped";
+    EXPECT_TRUE(WaitFor([&] { return cl::SameText(mw::PidlToPath(list->FolderIdList()), scratch / "Beta"); }))
+        << "the selection never reached the list";
+}
+
 TEST_F(ShellTreeTest, FormResourcesSetTheBaseFolderOptionsAndList) {
     cl::RegisterClassLibrary();
     RegisterQuillonControls();
