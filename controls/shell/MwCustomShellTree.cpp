@@ -703,7 +703,10 @@ bool TMwCustomShellTree::CreateNewFolder() {
     if (parent.empty()) return false;
     ignoreNextChange_ = true;
     std::string name;
-    if (!mw::CreateNewFolder(parent, name)) return false;
+    if (!mw::CreateNewFolder(parent, name)) {
+        ignoreNextChange_ = false;  // no change of ours is coming: the next one is real
+        return false;
+    }
 
     cl::TTreeNode* node = Selected();
     TMwShellTreeData* data = ShellData(node);

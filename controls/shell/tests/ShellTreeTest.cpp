@@ -14,6 +14,7 @@
 #include "classlib/core/FormReader.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Dialogs.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/Menus.h"
 #include "controls/RegisterControls.h"
@@ -322,6 +323,23 @@ TEST_F(ShellTreeTest, NewFoldersComeInLabelEditing) {
         TreeView_EndEditLabelNow(tree->Handle(), TRUE);
     }
     EXPECT_NE(Child(tree->GetFirstNode(), "New Folder (2)"), nullptr);
+}
+
+TEST_F(ShellTreeTest, ANewFolderThatFailsLeavesTheWatcherHeard) {
+    TMwShellTree* tree = NewTree();
+    ASSERT_TRUE(tree->SelectPath(scratch / "Beta"));
+    ASSERT_TRUE(RemoveDirectoryA((scratch / "Beta").c_str()));
+    std::vector<std::string> warnings;
+    cl::DialogHooks().messageBox = [&](const std::string& text, cl::TMsgDlgType, cl::TMsgDlgButtons) {
+        warnings.push_back(text);
+        return cl::mrOk;
+    };
+    EXPECT_FALSE(tree->CreateNewFolder());
+    cl::DialogHooks().messageBox = nullptr;
+    EXPECT_FALSE(warnings.empty());
+    MakeFolder(scratch / "Gamma");
+    tree->Perform(CM_MWWATCHERCHANGE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return Child(tree->GetFirstNode(), "Gamma") != nullptr; })) << "the watcher's change was dropped";
 }
 
 TEST_F(ShellTreeTest, KeysEditAndRefresh) {
