@@ -2,17 +2,13 @@
 
 #include <cctype>
 
+#include "classlib/core/TextUtils.h"
+
 namespace mw {
 
 namespace {
 
 char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 }  // namespace
 
@@ -42,7 +38,7 @@ TFileFilter::TFileFilter(const std::string& text) {
     size_t start = 0;
     while (start <= text.size()) {
         const size_t end = text.find_first_of(";,", start);
-        const std::string mask = Trimmed(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        const std::string mask = cl::Trim(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         if (!mask.empty()) masks_.push_back(mask);
         if (end == std::string::npos) break;
         start = end + 1;

@@ -31,6 +31,7 @@
 #include "controls/shell/ShellShortcut.h"
 #include "controls/shell/ShellStrRet.h"
 #include "controls/shell/SystemImageLists.h"
+#include "dragdrop/AnsiText.h"
 
 namespace {
 
@@ -668,12 +669,12 @@ void TMwCustomShellList::EndLabelEdit(const std::string& text, int index) {
     const std::string name = cl::Trim(text);
     if (!data || name.empty()) return;
     cl::TScopedCursor hourglass;
-    std::wstring wide(MAX_PATH, L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, &wide[0], MAX_PATH);
-    if (length <= 0) return;
+    const std::u16string wide = dragdrop::AnsiToWide(name);
+    if (wide.empty()) return;
     ignoreNextChange_ = true;
     LPITEMIDLIST renamed = nullptr;
-    const HRESULT result = FolderIntf()->SetNameOf(FormWindow(), data->RelIdList(), wide.c_str(), SHGDN_INFOLDER | SHGDN_FOREDITING, &renamed);
+    const HRESULT result = FolderIntf()->SetNameOf(FormWindow(), data->RelIdList(), reinterpret_cast<const wchar_t*>(wide.c_str()),
+                                                   SHGDN_INFOLDER | SHGDN_FOREDITING, &renamed);
     if (FAILED(result)) {
         mw::ShellFree(renamed);
         ignoreNextChange_ = false;
@@ -795,13 +796,8 @@ bool TMwCustomShellList::Notify(NMHDR* header, LRESULT& result) {
         const auto& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
         std::string text;
         if (item.pszText) {
-            if (header->code == LVN_ENDLABELEDITA) {
-                text = item.pszText;
-            } else {
-                char narrow[MAX_PATH * 2] = "";
-                WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWSTR>(item.pszText), -1, narrow, sizeof narrow, nullptr, nullptr);
-                text = narrow;
-            }
+            if (header->code == LVN_ENDLABELEDITA) text = item.pszText;
+            else text = dragdrop::WideToAnsi(reinterpret_cast<const char16_t*>(item.pszText));
             EndLabelEdit(text, item.iItem);
         }
         result = FALSE;

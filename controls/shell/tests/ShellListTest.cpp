@@ -237,6 +237,38 @@ TEST_F(ShellListTest, LabelEditingRenamesOnDisk) {
     EXPECT_TRUE(cl::SameText(data->PathName(), scratch / "renamed.txt"));
 }
 
+// A window that reports the edit in UTF-16: the typed name, trimmed, reaches the shell; a blank
+// one leaves the item as it was.
+TEST_F(ShellListTest, WideLabelEditsRenameOnDisk) {
+    struct Case {
+        std::string typed;
+        std::string expected;
+    };
+    const Case cases[] = {{"wide.txt", "wide.txt"}, {"  spaced name.txt ", "spaced name.txt"}, {"   ", "spaced name.txt"}};
+    Show(scratch.Path());
+    std::string current = "c.txt";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const int index = IndexOf(current);
+        ASSERT_GE(index, 0);
+        std::wstring typed(c.typed.begin(), c.typed.end());
+        NMLVDISPINFOW ended{};
+        ended.hdr.hwndFrom = list->Handle();
+        ended.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(list->Handle()));
+        ended.hdr.code = LVN_ENDLABELEDITW;
+        ended.item.iItem = index;
+        ended.item.pszText = &typed[0];
+        SendMessageA(form->Handle(), WM_NOTIFY, ended.hdr.idFrom, reinterpret_cast<LPARAM>(&ended));
+        EXPECT_TRUE(ut_test::Exists(scratch / c.expected));
+        EXPECT_GE(IndexOf(c.expected), 0);
+        if (c.expected != current) {
+            EXPECT_FALSE(ut_test::Exists(scratch / current));
+            EXPECT_EQ(IndexOf(current), -1);
+        }
+        current = c.expected;
+    }
+}
+
 TEST_F(ShellListTest, FollowsFilesMadeAndDeletedOnDisk) {
     Show(scratch.Path());
     ASSERT_EQ(IndexOf("new.txt"), -1);
