@@ -31,7 +31,6 @@ TRect TDockTree::ZoneOf(const TControl& client) const {
 bool TDockTree::SideBySide() const { return site_.Align() == TAlign::Top || site_.Align() == TAlign::Bottom; }
 
 void TDockTree::ResetBounds(const TRect& area) {
-    area_ = area;
     const auto shown = static_cast<int>(std::count_if(clients_.begin(), clients_.end(), [](TControl* c) { return c->Visible(); }));
     const int extent = SideBySide() ? area.Width() : area.Height();
     int index = 0;
@@ -93,7 +92,7 @@ bool TDockTree::MouseDown(TPoint point) {
         TControl& client = *clients_[i];
         RemoveControl(client);
         client.Hide();
-        ResetBounds(area_);
+        site_.Realign();  // lays the docked clients out again through the site
         site_.Invalidate();
         return true;
     }

@@ -56,7 +56,6 @@ private:
     int grabberSize_;
     std::vector<TControl*> clients_;
     std::vector<TRect> zones_;  // per client, from the last ResetBounds
-    TRect area_;
 };
 
 }  // namespace cl

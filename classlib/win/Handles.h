@@ -92,4 +92,17 @@ private:
     HGDIOBJ old_;
 };
 
+// The screen's device context for one scope, for measuring text and making compatible bitmaps.
+class TScreenDC {
+public:
+    TScreenDC() : dc_(GetDC(nullptr)) {}
+    ~TScreenDC() { ReleaseDC(nullptr, dc_); }
+    TScreenDC(const TScreenDC&) = delete;
+    TScreenDC& operator=(const TScreenDC&) = delete;
+    HDC Handle() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
 }  // namespace cl

@@ -130,13 +130,12 @@ void THintWindow::HoverElapsed() {
 }
 
 void THintWindow::Show() {
-    HDC screen = GetDC(nullptr);
     RECT measure{0, 0, 300, 0};
     {
-        TSelectObject font(screen, font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
-        DrawTextA(screen, text_.c_str(), static_cast<int>(text_.size()), &measure, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        const TScreenDC screen;
+        TSelectObject font(screen.Handle(), font_ ? static_cast<HGDIOBJ>(font_.Get()) : GetStockObject(DEFAULT_GUI_FONT));
+        DrawTextA(screen.Handle(), text_.c_str(), static_cast<int>(text_.size()), &measure, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     }
-    ReleaseDC(nullptr, screen);
     const int width = measure.right + 8, height = measure.bottom + 4;
     POINT cursor{};
     GetCursorPos(&cursor);

@@ -150,9 +150,7 @@ void TCustomImageList::SetBitmap(const std::vector<uint8_t>& bitmapFile) {
     const auto* file = reinterpret_cast<const BITMAPFILEHEADER*>(bitmapFile.data());
     const auto* info = reinterpret_cast<const BITMAPINFO*>(bitmapFile.data() + sizeof(BITMAPFILEHEADER));
     if (file->bfType != 0x4D42 || file->bfOffBits >= bitmapFile.size()) throw Exception("Image list " + Name() + ": not a bitmap");
-    HDC screen = GetDC(nullptr);
-    TBitmapHandle bitmap(CreateDIBitmap(screen, &info->bmiHeader, CBM_INIT, bitmapFile.data() + file->bfOffBits, info, DIB_RGB_COLORS));
-    ReleaseDC(nullptr, screen);
+    TBitmapHandle bitmap(CreateDIBitmap(TScreenDC().Handle(), &info->bmiHeader, CBM_INIT, bitmapFile.data() + file->bfOffBits, info, DIB_RGB_COLORS));
     if (!bitmap) throw Exception("Image list " + Name() + ": unreadable bitmap");
     AddStrip(bitmap.Get());
 }

@@ -212,11 +212,10 @@ bool TMenuItem::HandleOwnerDraw(TMessage& m) {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(m.lParam);
         auto* item = reinterpret_cast<TMenuItem*>(measure->itemData);
         if (measure->CtlType != ODT_MENU || !LiveItems().count(item)) return false;
-        HDC dc = GetDC(nullptr);
-        TCanvas canvas(dc);
+        const TScreenDC screen;
+        TCanvas canvas(screen.Handle());
         int width = 0, height = 0;
         item->MeasureItem(canvas, width, height);
-        ReleaseDC(nullptr, dc);
         measure->itemWidth = static_cast<UINT>(width);
         measure->itemHeight = static_cast<UINT>(height);
         m.result = TRUE;

@@ -187,16 +187,15 @@ void TMwCustomButtonGroup::ArrangeButtons() {
     in.rightToLeft = RightToLeftReading(biDiMode_);
     in.clientWidth = ClientWidth();
     in.verticalSpacing = verticalSpacing_;
-    HDC screen = GetDC(nullptr);
     {
-        cl::TSelectObject font(screen, itemFont_.Handle());
+        const cl::TScreenDC screen;
+        const cl::TSelectObject font(screen.Handle(), itemFont_.Handle());
         for (TMwCustomGlyphButton* button : buttons_) {
             SIZE size{};
-            GetTextExtentPoint32A(screen, button->Caption().data(), static_cast<int>(button->Caption().size()), &size);
+            GetTextExtentPoint32A(screen.Handle(), button->Caption().data(), static_cast<int>(button->Caption().size()), &size);
             in.captionWidths.push_back(size.cx);
         }
     }
-    ReleaseDC(nullptr, screen);
     const std::vector<cl::TRect> bounds = mw::ArrangeGroupItems(in);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i]->SetBounds(bounds[i].left, bounds[i].top, bounds[i].Width(), bounds[i].Height());

@@ -25,7 +25,7 @@ void TextOutUpwards(HDC dc, const cl::TFont& font, int x, int y, const std::stri
 
 }  // namespace
 
-TMwPanelDockManager::TMwPanelDockManager(TMwCustomPanel& panel) : cl::TDockTree(panel, kGrabberSize), panel_(panel) {
+TMwPanelDockManager::TMwPanelDockManager(TMwCustomPanel& panel) : cl::TDockTree(panel, kGrabberSize) {
     captionFont_.SetName("Verdana");
     captionFont_.SetSize(8);
     closeFont_.SetName("Marlett");
@@ -33,7 +33,7 @@ TMwPanelDockManager::TMwPanelDockManager(TMwCustomPanel& panel) : cl::TDockTree(
 }
 
 void TMwPanelDockManager::SiteMessage(UINT msg) {
-    if (msg == WM_COMMAND || msg == WM_MOUSEACTIVATE) panel_.Invalidate();
+    if (msg == WM_COMMAND || msg == WM_MOUSEACTIVATE) DockSite().Invalidate();
 }
 
 cl::TRect TMwPanelDockManager::CloseBoxRect(const cl::TRect& r) const {
@@ -42,7 +42,7 @@ cl::TRect TMwPanelDockManager::CloseBoxRect(const cl::TRect& r) const {
 }
 
 void TMwPanelDockManager::PaintDockFrame(cl::TCanvas& canvas, cl::TControl& client, const cl::TRect& r) {
-    if (!panel_.ShowDockClientCaptions()) {
+    if (!static_cast<TMwCustomPanel&>(DockSite()).ShowDockClientCaptions()) {
         cl::TDockTree::PaintDockFrame(canvas, client, r);
         return;
     }

@@ -23,7 +23,6 @@ protected:
     cl::TRect CloseBoxRect(const cl::TRect& r) const override;
 
 private:
-    TMwCustomPanel& panel_;
     cl::TFont captionFont_;
     cl::TFont closeFont_;
 };

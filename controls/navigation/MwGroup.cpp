@@ -407,8 +407,9 @@ TGroupItemsLayout TMwGroup::LayoutItems(int width) {
         facts.push_back({item->Visible(), item->IndentLevel(), item->ImageIndex() != -1, item->Caption() == "-"});
     }
 
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ oldFont = SelectObject(dc, Font()->Handle());
+    const cl::TScreenDC screen;
+    const HDC dc = screen.Handle();
+    const cl::TSelectObject font(dc, Font()->Handle());
     SIZE sample{};
     GetTextExtentPoint32A(dc, "Pp", 2, &sample);
     metrics.sampleTextHeight = sample.cy;
@@ -421,16 +422,7 @@ TGroupItemsLayout TMwGroup::LayoutItems(int width) {
                   DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | (large ? DT_CENTER : 0));
         return TItemTextExtent{line.cx, r.bottom - r.top};
     };
-    TGroupItemsLayout layout;
-    try {
-        layout = LayoutGroupItems(metrics, facts, topItemIndex_, measure);
-    } catch (...) {
-        SelectObject(dc, oldFont);
-        ReleaseDC(nullptr, dc);
-        throw;
-    }
-    SelectObject(dc, oldFont);
-    ReleaseDC(nullptr, dc);
+    const TGroupItemsLayout layout = LayoutGroupItems(metrics, facts, topItemIndex_, measure);
     for (int i = 0; i < items_.Count(); ++i) {
         const TGroupItemPlace& place = layout.items[static_cast<size_t>(i)];
         items_.Items(i)->SetHitRects(place.textRect, place.imageRect);

@@ -720,7 +720,8 @@ void TMwSplitter::DrawGhostBar(int p) {
     POINT at = orientation_ == TOrientation::Vertical ? POINT{o, o + p} : POINT{o + p, o};
     ::ClientToScreen(Handle(), &at);
     cl::TBrushHandle brush(CreatePatternBrush(checker_.Get()));
-    HDC dc = GetDC(nullptr);
+    const cl::TScreenDC screen;
+    const HDC dc = screen.Handle();
     {
         cl::TSelectObject selectBrush(dc, brush.Get());
         cl::TSelectObject selectPen(dc, GetStockObject(NULL_PEN));
@@ -731,5 +732,4 @@ void TMwSplitter::DrawGhostBar(int p) {
         SetBkColor(dc, oldBack);
         SetTextColor(dc, oldText);
     }
-    ReleaseDC(nullptr, dc);
 }

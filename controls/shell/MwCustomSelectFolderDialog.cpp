@@ -5,6 +5,15 @@
 #include "classlib/win/Application.h"
 #include "classlib/win/Screen.h"
 
+namespace {
+
+// A folder without a path on disk is no answer to "which folder".
+bool ConfirmedFolderOnDisk(TMwSelectFolderForm& form) {
+    return form.ModalResult() == cl::mrOk && !form.ShellTree->SelectedPathName().empty();
+}
+
+}  // namespace
+
 const cl::TClassInfo& TMwCustomSelectFolderDialog::StaticClass() {
     static const auto info =
         cl::TClassBuilder<TMwCustomSelectFolderDialog>("TMwCustomSelectFolderDialog", TMwShellDialog::StaticClass()).Build();
@@ -32,11 +41,9 @@ bool TMwCustomSelectFolderDialog::RunDialogForm() {
         InitForm(*form_);
         DoInitialized();
     }
-    TMwSelectFolderForm& form = *form_;
-    // A folder without a path on disk is no answer to "which folder".
-    const bool chosen = form.ShowModal() == cl::mrOk && !form.ShellTree->SelectedPathName().empty();
-    SaveFormState(form);
-    return chosen;
+    form_->ShowModal();
+    SaveFormState(*form_);
+    return ConfirmedFolderOnDisk(*form_);
 }
 
 TMwSelectFolderForm* TMwCustomSelectFolderDialog::CreateDialogForm() {
@@ -69,7 +76,5 @@ void TMwCustomSelectFolderDialog::SaveFormState(TMwSelectFolderForm& form) {
         SetFormHeight(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top);
     }
     SetFormWindowState(form.WindowState());
-    // Only a folder on disk is taken as the choice.
-    if (form.ModalResult() == cl::mrOk && !form.ShellTree->SelectedPathName().empty())
-        selectedFolder_->Assign(form.ShellTree->SelectedFolder());
+    if (ConfirmedFolderOnDisk(form)) selectedFolder_->Assign(form.ShellTree->SelectedFolder());
 }

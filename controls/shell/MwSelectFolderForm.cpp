@@ -25,19 +25,6 @@ const int kDeleteImage = 2;
 const int kMinTrackWidth = 366;
 const int kMinTrackHeight = 340;
 
-// The screen's device context for one scope.
-class TScreenDC {
-public:
-    TScreenDC() : dc_(GetDC(nullptr)) {}
-    ~TScreenDC() { ReleaseDC(nullptr, dc_); }
-    TScreenDC(const TScreenDC&) = delete;
-    TScreenDC& operator=(const TScreenDC&) = delete;
-    HDC Handle() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 }  // namespace
 
 const cl::TClassInfo& TMwSelectFolderForm::StaticClass() {
@@ -91,7 +78,7 @@ void TMwSelectFolderForm::ApplyDialogOptions(TMwSelectFolderDialogOptions option
 void TMwSelectFolderForm::ShowStatusText(const std::string& text) { MwStatusBar1->SetSimpleCaption(text); }
 
 std::string TMwSelectFolderForm::FittedPath(const std::string& path) {
-    TScreenDC dc;
+    const cl::TScreenDC dc;
     cl::TSelectObject font(dc.Handle(), MwStatusBar1->Font()->Handle());
     const auto textWidth = [&](const std::string& text) {
         SIZE size{0, 0};

@@ -15,13 +15,11 @@ namespace cl {
 class TButton;
 class TImageList;
 class TPanel;
+class TTreeNode;
 }  // namespace cl
 class TMwShellTree;
 class TMwToolButton;
 class TMwStatusBar;
-namespace cl {
-class TTreeNode;
-}
 
 // NewSel is the new folder's absolute item-ID list, valid during the call.
 using TMwFolderBrowseSelChangeEvent = cl::TEvent<cl::TObject*, LPCITEMIDLIST>;

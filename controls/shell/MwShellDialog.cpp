@@ -2,6 +2,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
+#include "classlib/core/Restore.h"
 
 namespace {
 
@@ -26,10 +27,7 @@ const cl::TClassInfo& TMwShellDialog::StaticClass() {
 
 bool TMwShellDialog::Execute() {
     if (executing_) throw cl::Exception(std::string(ClassName()) + " already executing");
+    const cl::TRestore<bool> clear(executing_);
     executing_ = true;
-    struct TClearFlag {
-        bool& flag;
-        ~TClearFlag() { flag = false; }
-    } clear{executing_};
     return RunDialogForm();
 }
