@@ -18,7 +18,8 @@ TEST(ContentSearch, SkipsAddedFilesAndTheBinaryKinds) {
         {"sound/shot.wav", false},     {"anim/run.baf", false},      {"mesh/tank.sm", false},
         {"menu/back.Tga", false},      {"mesh/tank.skn", true},      {"menu/*added.con", false},
         {"menu/*added.dds", false},    {"readme", true},             {"odd.dds/inner.txt", true},
-        {"sound/shot.wav.txt", true},  {"sound/wav", true},
+        {"sound/shot.wav.txt", true},  {"sound/wav", true},          {"odd*/inner.con", true},
+        {"*added.con", false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsContentSearchable(c.entry), c.searched) << c.entry;
 }
