@@ -1,6 +1,7 @@
 #include "app/build/BuildEntryNames.h"
 
 #include "app/archive/CaseFold.h"
+#include "app/archive/RFAFile.h"
 
 namespace quillon {
 
@@ -11,23 +12,14 @@ std::string AddedEntryName(std::string_view folder, std::string_view fileName) {
     return name;
 }
 
-namespace {
-
-// Where the last part of the name starts.
-size_t FileNameStart(std::string_view entryName) {
-    const size_t slash = entryName.rfind('/');
-    return slash == std::string_view::npos ? 0 : slash + 1;
-}
-
-}  // namespace
-
 std::string_view AddedFileName(std::string_view entryName) {
-    const std::string_view file = entryName.substr(FileNameStart(entryName));
+    const std::string_view file = EntryFileName(entryName);
     return !file.empty() && file.front() == '*' ? file.substr(1) : file;
 }
 
 std::string BuiltEntryPath(std::string_view entryName) {
-    std::string path(entryName.substr(0, FileNameStart(entryName)));
+    const std::string_view file = EntryFileName(entryName);
+    std::string path(entryName.substr(0, entryName.size() - file.size()));
     path += AddedFileName(entryName);
     return path;
 }

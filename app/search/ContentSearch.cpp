@@ -34,8 +34,9 @@ private:
 }  // namespace
 
 bool IsContentSearchable(const std::string& entryString) {
-    if (entryString.find('*') != std::string::npos) return false;
-    const std::string extension = cl::UpperCase(cl::ExtractFileExt(std::string(EntryFileName(entryString))));
+    const std::string_view fileName = EntryFileName(entryString);
+    if (!fileName.empty() && fileName.front() == '*') return false;
+    const std::string extension = cl::UpperCase(cl::ExtractFileExt(std::string(fileName)));
     for (const char* binary : {".WAV", ".DDS", ".BAF", ".SM", ".TGA"})
         if (extension == binary) return false;
     return true;

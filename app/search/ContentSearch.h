@@ -14,7 +14,8 @@
 
 namespace quillon {
 
-// False for a file added for the next build (its string holds "*") and for the binary kinds
+// False for a file added for the next build (a "*" starts its file name; an archive's folder
+// names may hold "*" too) and for the binary kinds
 // whose contents are never text: ".WAV", ".DDS", ".BAF", ".SM" and ".TGA" in any case.
 bool IsContentSearchable(const std::string& entryString);
 

@@ -28,6 +28,7 @@
 #include "app/archive/RFAFile.h"
 #include "app/archive/SegmentDecoder.h"
 #include "app/archive/bench/BenchCorpora.h"
+#include "app/archive/bench/DiscardStream.h"
 #include "classlib/core/Stream.h"
 #include "tools/rfa_writer/RfaWriter.h"
 
@@ -142,16 +143,11 @@ void ExtractEntryBenchmark(benchmark::State& state) {
 }
 
 void DecodeOnlyBenchmark(benchmark::State& state) {
-    struct TDiscard : cl::TStream {
-        size_t Read(void*, size_t) override { return 0; }
-        size_t Write(const void*, size_t count) override { return count; }
-        int64_t Seek(int64_t, cl::SeekOrigin) override { return 0; }
-    };
     const TBigEntry& big = BigEntry();
     for (auto _ : state) {
         cl::TFileStream archive(big.Archive, cl::FileMode::OpenRead);
         TArchiveInput input(archive, big.Archive);
-        TDiscard target;
+        TDiscardStream target;
         DecodeEntry(input, big.File, target);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(big.Decoded.size()));

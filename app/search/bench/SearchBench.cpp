@@ -17,6 +17,7 @@
 #include "app/archive/ArchiveInput.h"
 #include "app/archive/EntryExtraction.h"
 #include "app/archive/bench/BenchCorpora.h"
+#include "app/archive/bench/DiscardStream.h"
 #include "app/search/ContentSearch.h"
 #include "app/search/TermMatcher.h"
 #include "classlib/core/Stream.h"
@@ -71,44 +72,31 @@ const TTextArchive& TextArchive() {
     return archive;
 }
 
-// Takes the decoded bytes and keeps nothing.
-class TDroppingStream : public cl::TStream {
-public:
-    size_t Read(void*, size_t) override { return 0; }
-    size_t Write(const void*, size_t count) override {
-        written_ += int64_t(count);
-        return count;
-    }
-    int64_t Seek(int64_t, cl::SeekOrigin) override { return written_; }
-
-private:
-    int64_t written_ = 0;
-};
-
-void DecodeBenchmark(benchmark::State& state) {
+// Reads every entry in each iteration as a content search does: one open archive and one set
+// of decoder buffers for all of them.
+template <typename ReadEntry>
+void ReadEveryEntry(benchmark::State& state, const ReadEntry& read) {
     const TTextArchive& archive = TextArchive();
     for (auto _ : state) {
         cl::TFileStream file(archive.Path, cl::FileMode::OpenRead);
         TArchiveInput input(file, archive.Path);
         TDecodeBuffers buffers;
-        for (const TRFAFile& entry : archive.Entries) {
-            TDroppingStream dropped;
-            DecodeEntry(input, entry, dropped, [] {}, &buffers);
-        }
+        for (const TRFAFile& entry : archive.Entries) read(input, entry, buffers);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(archive.Bytes));
 }
 
+void DecodeBenchmark(benchmark::State& state) {
+    ReadEveryEntry(state, [](TArchiveInput& input, const TRFAFile& entry, TDecodeBuffers& buffers) {
+        TDiscardStream dropped;
+        DecodeEntry(input, entry, dropped, [] {}, &buffers);
+    });
+}
+
 void SearchBenchmark(benchmark::State& state) {
-    const TTextArchive& archive = TextArchive();
-    for (auto _ : state) {
-        cl::TFileStream file(archive.Path, cl::FileMode::OpenRead);
-        TArchiveInput input(file, archive.Path);
-        TDecodeBuffers buffers;
-        for (const TRFAFile& entry : archive.Entries)
-            if (SearchEntryContents(input, entry, kTerm, [] {}, &buffers).Found) state.SkipWithError("the term was found");
-    }
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(archive.Bytes));
+    ReadEveryEntry(state, [&state](TArchiveInput& input, const TRFAFile& entry, TDecodeBuffers& buffers) {
+        if (SearchEntryContents(input, entry, kTerm, [] {}, &buffers).Found) state.SkipWithError("the term was found");
+    });
 }
 
 void MatcherBenchmark(benchmark::State& state) {

@@ -18,7 +18,8 @@ TEST(ContentSearch, SkipsAddedFilesAndTheBinaryKinds) {
         {"sound/shot.wav", false},     {"anim/run.baf", false},      {"mesh/tank.sm", false},
         {"menu/back.Tga", false},      {"mesh/tank.skn", true},      {"menu/*added.con", false},
         {"menu/*added.dds", false},    {"readme", true},             {"odd.dds/inner.txt", true},
-        {"sound/shot.wav.txt", true},  {"sound/wav", true},
+        {"sound/shot.wav.txt", true},  {"sound/wav", true},          {"odd*/inner.con", true},
+        {"*added.con", false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsContentSearchable(c.entry), c.searched) << c.entry;
 }
@@ -61,14 +62,21 @@ TEST(ContentSearch, SearchesTheWholeDecodedEntry) {
         uint32_t segments;
     } expected[] = {{true, 1}, {true, 3}, {true, uint32_t((kBig + 1023) / 1024)}, {true, 1}, {false, 5}, {false, 0}};
 
-    cl::TMemoryStream stream(image.Bytes);
-    TArchiveInput archive(stream, "test.rfa");
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const TRFAFile entry = MakeRFAFile(entries[i].Name, 0, image.DirectoryOffset, image.Entries[i].DataOffset,
-                                           static_cast<uint32_t>(i), image.Get(rfa_test::Field::Size, i));
-        const TContentMatch match = SearchEntryContents(archive, entry, "tiger");
-        EXPECT_EQ(match.Found, expected[i].found) << entries[i].Name;
-        EXPECT_EQ(match.SegmentCount, expected[i].segments) << entries[i].Name;
+    // Each entry with fresh decoder buffers, and with one set handed from entry to entry as the
+    // main window's search does: what one entry leaves in them must not change the next's answer.
+    TDecodeBuffers kept;
+    for (TDecodeBuffers* reuse : {static_cast<TDecodeBuffers*>(nullptr), &kept}) {
+        SCOPED_TRACE(reuse ? "buffers kept between entries" : "fresh buffers");
+        cl::TMemoryStream stream(image.Bytes);
+        TArchiveInput archive(stream, "test.rfa");
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const TRFAFile entry = MakeRFAFile(entries[i].Name, 0, image.DirectoryOffset,
+                                               image.Entries[i].DataOffset, static_cast<uint32_t>(i),
+                                               image.Get(rfa_test::Field::Size, i));
+            const TContentMatch match = SearchEntryContents(archive, entry, "tiger", nullptr, reuse);
+            EXPECT_EQ(match.Found, expected[i].found) << entries[i].Name;
+            EXPECT_EQ(match.SegmentCount, expected[i].segments) << entries[i].Name;
+        }
     }
 }
 
