@@ -24,6 +24,7 @@
 #include "controls/shell/QuietErrors.h"
 #include "controls/shell/ShellDisplayNames.h"
 #include "controls/shell/ShellErrors.h"
+#include "controls/shell/ShellItemEnumeration.h"
 #include "controls/shell/ShellListColumns.h"
 #include "controls/shell/ShellListKeys.h"
 #include "controls/shell/ShellMenuCommands.h"
@@ -36,7 +37,6 @@
 namespace {
 
 constexpr ULONG kAcceptAttributes = 0x720B0000;  // file system, folder, ancestor, removable, link, share, ghosted
-constexpr HRESULT kNoMoreItems = HRESULT_FROM_WIN32(ERROR_NO_MORE_ITEMS);
 constexpr DWORD kNameChanges = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME;
 constexpr UINT kGetShellBrowser = WM_USER + 7;  // 0x0407: the shell asks for its browser
 constexpr int kMaxColumns = 64;
@@ -67,30 +67,6 @@ mw::TPidlPtr ParentPidl(LPCITEMIDLIST pidl, int levels) {
     parent.push_back(0);
     parent.push_back(0);
     return mw::PidlFromBytes(parent.data(), parent.size());
-}
-
-// Reads all items of the folder. False for a silent abort (the enumeration cannot start or
-// ends with E_FAIL); any other failure raises EMwOleError.
-bool EnumerateItems(IShellFolder* folder, HWND window, SHCONTF flags, std::vector<mw::TPidlPtr>& items) {
-    IEnumIDList* raw = nullptr;
-    if (!folder || FAILED(folder->EnumObjects(window, flags, &raw)) || !raw) return false;
-    dragdrop::TComPtr<IEnumIDList> enumerator = dragdrop::TComPtr<IEnumIDList>::Adopt(raw);
-    HRESULT result;
-    for (;;) {
-        LPITEMIDLIST item = nullptr;
-        ULONG fetched = 0;
-        result = enumerator->Next(1, &item, &fetched);
-        if (result != S_OK || fetched == 0) {
-            mw::ShellFree(item);
-            break;
-        }
-        if (items.size() == items.capacity()) items.reserve(items.size() + 500);
-        items.push_back(mw::AdoptPidl(item));
-    }
-    if (result == S_FALSE || result == kNoMoreItems || result == S_OK) return true;
-    if (result == E_FAIL) return false;
-    mw::OleCheck(result);
-    return false;
 }
 
 class TUpdateScope {
@@ -282,7 +258,7 @@ void TMwCustomShellList::FillItems(LPCITEMIDLIST pidl) {
         shown_ = std::move(next);
         SetupColumns();
         std::vector<mw::TPidlPtr> items;
-        if (EnumerateItems(FolderIntf(), FormWindow(), EnumFlags(), items)) {
+        if (mw::EnumerateShellItems(FolderIntf(), FormWindow(), EnumFlags(), items)) {
             if (AddAcceptedItems(items)) Sort();
         }
     } catch (...) {
@@ -385,7 +361,7 @@ void TMwCustomShellList::Refresh() {
         for (int i = 0; i < ItemCount(); ++i)
             if (TMwShellListData* data = ShellData(Item(i))) existing.AddObject(const_cast<LPITEMIDLIST>(data->RelIdList()), Item(i));
         std::vector<mw::TPidlPtr> fresh;
-        if (EnumerateItems(FolderIntf(), nullptr, EnumFlags(), fresh)) {
+        if (mw::EnumerateShellItems(FolderIntf(), nullptr, EnumFlags(), fresh)) {
             for (size_t i = fresh.size(); i-- > 0;) {
                 int index = 0;
                 if (existing.Find(fresh[i].get(), index)) {

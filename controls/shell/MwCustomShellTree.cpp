@@ -24,6 +24,7 @@
 #include "controls/shell/ShellControlsSetup.h"
 #include "controls/shell/ShellDisplayNames.h"
 #include "controls/shell/ShellErrors.h"
+#include "controls/shell/ShellItemEnumeration.h"
 #include "controls/shell/ShellFolders.h"
 #include "controls/shell/SystemImageLists.h"
 #include "dragdrop/AnsiText.h"
@@ -360,26 +361,19 @@ void TMwCustomShellTree::FillFolder(IShellFolder* folder, cl::TTreeNode* node) {
     TMwShellTreeData* nodeData = ShellData(node);
     LPCITEMIDLIST parentPidl = nodeData ? nodeData->AbsoluteIdList() : nullptr;
 
-    dragdrop::TComPtr<IEnumIDList> items;
-    if (folder->EnumObjects(FormWindow(), EnumFlags(), items.Receive()) != S_OK || !items) {
+    std::vector<mw::TPidlPtr> items;
+    if (!mw::EnumerateShellItems(folder, FormWindow(), EnumFlags(), items) && items.empty()) {
         // The folder cannot be listed now (a drive without a disk, say): it stays expandable.
         DoFillComplete();
         return;
     }
     bool anyAdded = false;
-    HRESULT next;
-    for (;;) {
-        LPITEMIDLIST raw = nullptr;
-        ULONG fetched = 0;
-        next = items->Next(1, &raw, &fetched);
-        mw::TPidlPtr item = mw::AdoptPidl(raw);
-        if (next != S_OK || fetched == 0) break;
+    for (const mw::TPidlPtr& item : items) {
         cl::TTreeNode* added = nullptr;
         mw::OleCheck(AddShellNode(folder, parentPidl, item.get(), node, &added));
         anyAdded = anyAdded || added;
     }
     if (!anyAdded) SetHasChildren(node, false);
-    if (next != S_FALSE && next != E_FAIL && FAILED(next)) mw::OleCheck(next);
     SortChildren(node);
     if (!node->Parent()) node->SetExpanded(true);
     DoFillComplete();
@@ -638,17 +632,9 @@ void TMwCustomShellTree::Reconcile(cl::TTreeNode* top, cl::TTreeNode*& remembere
         IShellFolder* folder = data->Folder();
         if (!folder) continue;
 
-        dragdrop::TComPtr<IEnumIDList> items;
-        if (folder->EnumObjects(nullptr, EnumFlags(), items.Receive()) != S_OK || !items) continue;
+        // A folder that cannot be listed now keeps its nodes.
         std::vector<mw::TPidlPtr> now;
-        for (;;) {
-            LPITEMIDLIST raw = nullptr;
-            ULONG fetched = 0;
-            const HRESULT next = items->Next(1, &raw, &fetched);
-            mw::TPidlPtr item = mw::AdoptPidl(raw);
-            if (next != S_OK || fetched == 0) break;
-            now.push_back(std::move(item));
-        }
+        if (!mw::EnumerateShellItems(folder, nullptr, EnumFlags(), now)) continue;
 
         TMwPidlList shown;
         shown.SetShellFolder(folder);

@@ -4,6 +4,7 @@
 #include "controls/shell/MwShellIntf.h"
 #include "controls/shell/PidlLayout.h"
 #include "controls/shell/ShellErrors.h"
+#include "controls/shell/ShellFolders.h"
 #include "controls/shell/ShellParentFolder.h"
 
 TMwShellTreeData::TMwShellTreeData(TMwShellTreeData* parent, LPCITEMIDLIST pidl) : parent_(parent) {
@@ -22,10 +23,8 @@ LPCITEMIDLIST TMwShellTreeData::AbsoluteIdList() {
 }
 
 std::string TMwShellTreeData::PathName() {
-    char path[MAX_PATH + 1] = {};
     const LPCITEMIDLIST pidl = AbsoluteIdList();
-    if (!pidl || !SHGetPathFromIDListA(pidl, path)) return {};
-    return path;
+    return pidl ? mw::PidlToPath(pidl) : std::string();
 }
 
 bool TMwShellTreeData::IsDesktop() { return mw::GetPidlSize(AbsoluteIdList()) <= mw::kPidlTerminatorSize; }
