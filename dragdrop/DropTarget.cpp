@@ -258,10 +258,13 @@ HIMAGELIST MakeTransparentImage() {
     constexpr int kSize = 32;
     HIMAGELIST images = ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, 1, 0);
     if (!images) return nullptr;
-    HDC screen = GetDC(nullptr);
-    cl::TBitmapHandle bitmap(CreateCompatibleBitmap(screen, kSize, kSize));
-    HDC dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
+    cl::TBitmapHandle bitmap;
+    HDC dc = nullptr;
+    {
+        const cl::TScreenDC screen;
+        bitmap.Reset(CreateCompatibleBitmap(screen.Handle(), kSize, kSize));
+        dc = CreateCompatibleDC(screen.Handle());
+    }
     if (dc && bitmap) {
         cl::TSelectObject select(dc, bitmap.Get());
         const RECT all{0, 0, kSize, kSize};

@@ -286,13 +286,12 @@ void TMwFontComboBox::RefreshPreviewText() {
         text = end > start ? all.substr(start, end - start) : all.substr(0, 10);
     } else if (!previewText_.empty()) {
         // Too wide a sample is cut down to a short one.
-        HDC dc = GetDC(nullptr);
         SIZE extent{};
         {
-            const cl::TSelectObject select(dc, preview_->Font()->Handle());
-            GetTextExtentPoint32A(dc, previewText_.c_str(), static_cast<int>(previewText_.size()), &extent);
+            const cl::TScreenDC dc;
+            const cl::TSelectObject select(dc.Handle(), preview_->Font()->Handle());
+            GetTextExtentPoint32A(dc.Handle(), previewText_.c_str(), static_cast<int>(previewText_.size()), &extent);
         }
-        ReleaseDC(nullptr, dc);
         if (extent.cx >= preview_->Width()) text = "AaBbYy";
     }
     preview_->SetCaption(text);

@@ -63,9 +63,7 @@ void TMwGlyph::Assign(HBITMAP bitmap) {
 
 void TMwGlyph::AssignPart(HDC source, const cl::TRect& part) {
     file_.clear();
-    HDC screen = GetDC(nullptr);
-    cl::TBitmapHandle copy(CreateCompatibleBitmap(screen, part.Width(), part.Height()));
-    ReleaseDC(nullptr, screen);
+    cl::TBitmapHandle copy(CreateCompatibleBitmap(cl::TScreenDC().Handle(), part.Width(), part.Height()));
     HDC target = CreateCompatibleDC(nullptr);
     {
         cl::TSelectObject select(target, copy.Get());
@@ -79,9 +77,8 @@ void TMwGlyph::LoadFromBitmapFile(const std::vector<uint8_t>& file) {
     const BITMAPINFO& info = CheckedBitmapFile(file);
     BITMAPFILEHEADER header;
     std::memcpy(&header, file.data(), sizeof(header));
-    HDC screen = GetDC(nullptr);
-    cl::TBitmapHandle bitmap(CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, file.data() + header.bfOffBits, &info, DIB_RGB_COLORS));
-    ReleaseDC(nullptr, screen);
+    cl::TBitmapHandle bitmap(
+        CreateDIBitmap(cl::TScreenDC().Handle(), &info.bmiHeader, CBM_INIT, file.data() + header.bfOffBits, &info, DIB_RGB_COLORS));
     if (!bitmap) InvalidBitmap();
     Take(std::move(bitmap));
     file_ = file;

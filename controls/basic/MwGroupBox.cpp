@@ -3,6 +3,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/GlyphButtonLayout.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
@@ -75,12 +76,11 @@ void TMwCustomGroupBox::FontChanged() {
 }
 
 int TMwCustomGroupBox::TextHeight(const char* sample) {
-    HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    const cl::TScreenDC dc;
+    const HGDIOBJ old = SelectObject(dc.Handle(), Font()->Handle());
     SIZE size{};
-    GetTextExtentPoint32A(dc, sample, 2, &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextExtentPoint32A(dc.Handle(), sample, 2, &size);
+    SelectObject(dc.Handle(), old);
     return size.cy;
 }
 

@@ -5,6 +5,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/ButtonCaption.h"
 #include "controls/foundation/FontUtils.h"
 #include "controls/foundation/MwBlinkingControls.h"
@@ -198,16 +199,15 @@ void TMwLabel::InitializeWnd() { AdjustBounds(); }
 void TMwLabel::AdjustBounds() {
     if (!autoSize_ || IsLoading() || adjusting_) return;
     adjusting_ = true;
-    HDC screen = GetDC(nullptr);
     RECT measured{0, 0, 0, 0};
     if (wordWrap_) measured.right = AdjustRectForBorders(TRect::FromBounds(0, 0, Width(), Height()), borders_).Width();
     {
-        cl::TSelectObject font(screen, Font()->Handle());
+        const cl::TScreenDC screen;
+        cl::TSelectObject font(screen.Handle(), Font()->Handle());
         const std::string text = GetDisplayCaption().empty() ? std::string(" ") : GetDisplayCaption();
         UINT flags = DT_CALCRECT | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0) | (showAccelChar_ ? 0 : DT_NOPREFIX);
-        DrawTextA(screen, text.data(), static_cast<int>(text.size()), &measured, flags);
+        DrawTextA(screen.Handle(), text.data(), static_cast<int>(text.size()), &measured, flags);
     }
-    ReleaseDC(nullptr, screen);
     TAutoSizeInput in;
     in.text = {measured.right - measured.left, measured.bottom - measured.top};
     in.borders = borders_;

@@ -6,6 +6,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/MwFrameController.h"
 #include "controls/basic/MwStatusBar.h"
 #include "controls/basic/StatusBarLayout.h"
@@ -142,12 +143,11 @@ void TMwCustomStatusPane::ChangePaneCaption(const std::string& text) {
 // ---- size ----
 
 int TMwCustomStatusPane::TextWidth(const std::string& text) {
-    HDC dc = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, Font()->Handle());
+    const cl::TScreenDC dc;
+    const HGDIOBJ old = SelectObject(dc.Handle(), Font()->Handle());
     RECT r{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    DrawTextA(dc.Handle(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE);
+    SelectObject(dc.Handle(), old);
     return r.right - r.left;
 }
 

@@ -49,18 +49,15 @@ int WidestMenuCaption(cl::TPopupMenu& menu) {
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     cl::TFontHandle font(CreateFontIndirectA(&metrics.lfMenuFont));
-    HDC screen = GetDC(nullptr);
+    const cl::TScreenDC screen;
     int widest = 0;
-    {
-        cl::TSelectObject selected(screen, font.Get());
-        for (int i = 0; i < menu.Items()->Count(); ++i) {
-            const std::string& caption = menu.Items()->Items(i)->Caption();
-            SIZE size{};
-            GetTextExtentPoint32A(screen, caption.data(), static_cast<int>(caption.size()), &size);
-            widest = std::max<int>(widest, size.cx);
-        }
+    cl::TSelectObject selected(screen.Handle(), font.Get());
+    for (int i = 0; i < menu.Items()->Count(); ++i) {
+        const std::string& caption = menu.Items()->Items(i)->Caption();
+        SIZE size{};
+        GetTextExtentPoint32A(screen.Handle(), caption.data(), static_cast<int>(caption.size()), &size);
+        widest = std::max<int>(widest, size.cx);
     }
-    ReleaseDC(nullptr, screen);
     return widest;
 }
 
@@ -320,13 +317,12 @@ void TMwToolButton::AnswerToolbar(UINT msg) {
 void TMwToolButton::FitToToolbar(const TMwToolbar& toolbar) {
     int w = toolbar.ButtonWidth();
     if (showCaption_) {
-        HDC dc = GetDC(nullptr);
         SIZE text{};
         {
-            cl::TSelectObject font(dc, Font()->Handle());
-            GetTextExtentPoint32A(dc, Caption().c_str(), static_cast<int>(Caption().size()), &text);
+            const cl::TScreenDC dc;
+            cl::TSelectObject font(dc.Handle(), Font()->Handle());
+            GetTextExtentPoint32A(dc.Handle(), Caption().c_str(), static_cast<int>(Caption().size()), &text);
         }
-        ReleaseDC(nullptr, dc);
         cl::TCustomImageList* list = ImagesInUse();
         const bool sideBySide = layout_ == TButtonLayout::GlyphLeft || layout_ == TButtonLayout::GlyphRight;
         w = std::max<int>(w, sideBySide ? (list ? list->Width() : 0) + text.cx + 12 : text.cx + 8);

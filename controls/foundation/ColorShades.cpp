@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "classlib/win/Font.h"
+#include "classlib/win/Handles.h"
 
 namespace mw {
 
@@ -20,10 +21,8 @@ cl::TColor MixColors(cl::TColor first, cl::TColor second, uint8_t weight) { retu
 bool HuesTooClose(cl::TColor a, cl::TColor b) { return RgbHuesTooClose(Rgb(a), Rgb(b)); }
 
 bool ScreenHasFullColor() {
-    HDC screen = GetDC(nullptr);
-    const int colors = GetDeviceCaps(screen, NUMCOLORS);
-    ReleaseDC(nullptr, screen);
-    return colors == -1;
+    const cl::TScreenDC screen;
+    return GetDeviceCaps(screen.Handle(), NUMCOLORS) == -1;
 }
 
 }  // namespace mw

@@ -7,13 +7,10 @@ namespace mw {
 namespace {
 
 TEXTMETRICA MetricsOf(const cl::TFont& font) {
-    HDC screen = GetDC(nullptr);
+    const cl::TScreenDC screen;
     TEXTMETRICA metrics{};
-    {
-        cl::TSelectObject selectFont(screen, font.Handle());
-        GetTextMetricsA(screen, &metrics);
-    }
-    ReleaseDC(nullptr, screen);
+    cl::TSelectObject selectFont(screen.Handle(), font.Handle());
+    GetTextMetricsA(screen.Handle(), &metrics);
     return metrics;
 }
 

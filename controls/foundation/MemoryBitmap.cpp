@@ -8,10 +8,9 @@ namespace mw {
 namespace {
 
 HBITMAP CompatibleBitmap(HDC dc, int width, int height) {
-    HDC screen = dc ? nullptr : GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc ? dc : screen, width, height);
-    if (screen) ReleaseDC(nullptr, screen);
-    return bitmap;
+    if (dc) return CreateCompatibleBitmap(dc, width, height);
+    const cl::TScreenDC screen;
+    return CreateCompatibleBitmap(screen.Handle(), width, height);
 }
 
 }  // namespace

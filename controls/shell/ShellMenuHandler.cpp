@@ -101,14 +101,13 @@ bool TShellMenuHandler::MeasureSendToItem(MEASUREITEMSTRUCT& item) {
     if (!IsSendToItem(item.CtlType, item.itemID)) return false;
     const TSendToEntry* entry = EntryOf(item.itemData);
     const std::string name = entry ? SendToDisplayName(entry->name) : std::string();
-    HDC screen = GetDC(nullptr);
     SIZE extent = {};
     {
+        const cl::TScreenDC screen;
         const cl::TFontHandle font = MenuFont();
-        cl::TSelectObject selected(screen, font ? font.Get() : GetStockObject(DEFAULT_GUI_FONT));
-        GetTextExtentPoint32A(screen, name.c_str(), static_cast<int>(name.size()), &extent);
+        cl::TSelectObject selected(screen.Handle(), font ? font.Get() : GetStockObject(DEFAULT_GUI_FONT));
+        GetTextExtentPoint32A(screen.Handle(), name.c_str(), static_cast<int>(name.size()), &extent);
     }
-    ReleaseDC(nullptr, screen);
     item.itemWidth = static_cast<UINT>(extent.cx + kTextLeft);
     item.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU) + 2);
     return true;
