@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "uninstaller/app/AppState.h"
@@ -12,6 +13,7 @@
 #include "uninstaller/app/ProgressView.h"
 #include "uninstaller/app/ProtectedSystemFolders.h"
 #include "uninstaller/app/RegistryRemoval.h"
+#include "uninstaller/app/RunReport.h"
 #include "uninstaller/app/SelfRegistration.h"
 #include "uninstaller/app/WindowsEngineActions.h"
 #include "uninstaller/app/WindowsEngineFiles.h"
@@ -25,14 +27,17 @@ int PerformUninstall(const char* logPath)
     if (!automatic)
         g_wizard.rollback = false;
     bool silent = g_app.commandLine.silent;
+    RunReport report;
     EngineOptions options{automatic, g_wizard.rollback, silent, g_app.shellFlag, logPath, SystemProtectedFolders(),
-                          silent ? static_cast<unsigned>(g_app.settings.silentWaitSeconds) * 1000 : kWaitWithoutLimit};
+                          silent ? static_cast<unsigned>(g_app.settings.silentWaitSeconds) * 1000 : kWaitWithoutLimit,
+                          &report};
     WindowsEngineFiles files;
     WindowsEngineRegistry registry;
     WindowsEngineActions actions;
     ProgramEngineUi ui;
     EngineHost host{files, registry, actions, ui};
     int result = RunEngine(g_itemStore, options, host);
+    std::snprintf(g_app.runReport, sizeof g_app.runReport, "%s", report.Summary(sizeof g_app.runReport - 1).c_str());
     NotifyShellOfDeletedFiles();
     return result;
 }
@@ -61,5 +66,5 @@ bool DeleteRegistryTree(const char* keyPath, int root)
 void RegisterFileWithProgress(const char* label, const char* path, bool registerIt)
 {
     ShowProgressPath(label, path);
-    SelfRegisterFile(path, registerIt);
+    SelfRegisterFile(path, registerIt, kLongestRegistrationMs);
 }

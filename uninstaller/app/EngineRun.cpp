@@ -1,6 +1,8 @@
 #include "uninstaller/app/EngineRun.h"
 
 #include "uninstaller/app/EngineSteps.h"
+#include "uninstaller/app/RepairCheck.h"
+#include "uninstaller/app/RunReport.h"
 
 EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, EngineHost& host)
     : store(store),
@@ -10,6 +12,8 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
       actions(host.actions),
       ui(host.ui),
       guard(host.files, options.protectedFolders, options.logPath),
+      places(host.files, guard, store, options.logPath),
+      registryGuard(host.registry, &places),
       automatic(options.automatic),
       rollback(options.automatic && options.rollback),
       threshold(rollback ? store.lastSection : 1),
@@ -24,6 +28,11 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
             store.systemFiles.count + store.privateFiles.count;
     if (total == 0)
         total = 1;
+    // The log's folder may be gone when the key is deleted, and with it the long form.
+    char longPath[kPathSize], key[2 * kPathSize];
+    if (options.logPath && files.LongPathOf(options.logPath, longPath, sizeof longPath) &&
+        BuildRepairKeyPath(longPath, key, sizeof key) == 0)
+        repairKey = key;
 }
 
 void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind kind)
@@ -37,6 +46,18 @@ void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind k
         ui.ServeWindows();
 }
 
+void EngineContext::Keep(const std::string& item, const char* reason)
+{
+    failed = true;
+    if (options.report)
+        options.report->Keep(item, reason);
+}
+
+unsigned EngineContext::RegistrationLimit() const
+{
+    return options.waitLimitMs == kWaitWithoutLimit ? kLongestRegistrationMs : options.waitLimitMs;
+}
+
 bool InstallationIsGone(const EngineContext& run)
 {
     return run.rollback ? run.store.truncationOffset == 0 : run.automatic;
@@ -47,6 +68,8 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
     EngineContext run(store, options, host);
     run.ui.EnterProgressView();
     run.ui.SetProgress(0, run.total);
+    // Before anything changes: whose each registry item is.
+    JudgeRegistryItems(run);
 
     typedef void (*Step)(EngineContext&);
     static const Step kSteps[] = {

@@ -4,9 +4,13 @@
 #include "uninstaller/app/EngineHost.h"
 #include "uninstaller/app/FileRemoval.h"
 #include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/InstallationPlaces.h"
 #include "uninstaller/app/LogNotes.h"
+#include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/SharedCount.h"
 #include "uninstaller/log/ItemStore.h"
+
+#include <string>
 
 // String ids of the progress texts.
 enum ProgressLabel {
@@ -36,6 +40,8 @@ struct EngineContext {
     EngineActions& actions;
     EngineUi& ui;
     FolderGuard guard;
+    InstallationPlaces places;
+    RegistryGuard registryGuard;
 
     bool automatic;
     bool rollback;
@@ -45,6 +51,8 @@ struct EngineContext {
     bool failed;
     bool aborted;
     SharedAnswerMemory sharedAnswers;
+    // The installation's Repair key, named after the log's long path while the log is there.
+    std::string repairKey;
     std::vector<LogNote> logNotes;   // counters lowered, not yet noted in the log
 
     bool Cancelled() { return ui.Cancelled(); }
@@ -62,12 +70,18 @@ struct EngineContext {
         if (result != kRemovalDone)
             failed = true;
     }
-    // A program or registration still running at the time limit was given up on.
-    void NoteWait(WaitOutcome outcome)
+    // A program or registration still running at the time limit was given up on, or crashed.
+    void NoteWait(WaitOutcome outcome, const char* what)
     {
         if (outcome == kWaitGaveUp)
-            failed = true;
+            Keep(what, "did not end in time");
+        else if (outcome == kWaitCrashed)
+            Keep(what, "crashed");
     }
+    // Something the log named is still in place, for the reason given.
+    void Keep(const std::string& item, const char* reason);
+    // The longest wait for one registration: registering code runs on the system's time.
+    unsigned RegistrationLimit() const;
 };
 
 // Programs, services, sub-system, icons and the per-user program (SystemSteps.cpp).
@@ -93,6 +107,7 @@ void RemoveDirectories(EngineContext& run);
 void CutLogBackToLastSection(EngineContext& run);
 
 // Registry (RegistrySteps.cpp).
+void JudgeRegistryItems(EngineContext& run);
 void RestoreRegistryEdits(EngineContext& run);
 void RemoveRegistryValues(EngineContext& run);
 void RemoveRegistryTrees(EngineContext& run);

@@ -55,16 +55,31 @@ SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned
                                 &run.sharedAnswers);
 }
 
+// The system's own libraries register themselves with the system: a log never unregisters one,
+// and the file stays.
+bool MayRegister(EngineContext& run, FileRecord& file)
+{
+    if (!run.files.IsSystemComponent(file.path))
+        return true;
+    run.Keep(file.path, "a component of the system");
+    file.path[0] = '\0';
+    return false;
+}
+
 // A file on its way out is first unregistered and its driver taken out of SYSTEM.INI. A
 // rollback does that only for files the last section created: an older version stays
-// registered.
-void Unregister(EngineContext& run, const FileRecord& file)
+// registered. A component of the system is neither unregistered nor deleted, whatever the log
+// says of it.
+void Unregister(EngineContext& run, FileRecord& file)
 {
     if (!file.path[0] || (run.rollback && !CreatedByLastCopy(file)))
         return;
     if (run.Reaches(file.selfRegisterSection)) {
+        if (!MayRegister(run, file))
+            return;
         run.Show(kLabelRegistration, file.path);
-        run.NoteWait(run.actions.SelfRegister(file.path, false, run.options.waitLimitMs));
+        run.NoteWait(run.actions.SelfRegister(file.path, false, run.RegistrationLimit()),
+                     (std::string("registration of ") + file.path).c_str());
     }
     if (run.Reaches(file.addDeviceSection))
         run.actions.RemoveDeviceLine(file.path);
@@ -125,11 +140,13 @@ void DeleteFiles(EngineContext& run, RecordTable<FileRecord>& files, bool system
 void RegisterRestored(EngineContext& run, RecordTable<FileRecord>& files, bool systemFiles)
 {
     for (unsigned i = 0; i < files.count && !run.Cancelled(); ++i) {
-        const FileRecord& file = *files[i];
+        FileRecord& file = *files[i];
         bool deleted = systemFiles ? SystemFileToDelete(run, file) : PrivateFileToDelete(run, file);
-        if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection)) {
+        if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection) &&
+            MayRegister(run, file)) {
             run.Show(kLabelRegistration, file.path);
-            run.NoteWait(run.actions.SelfRegister(file.path, true, run.options.waitLimitMs));
+            run.NoteWait(run.actions.SelfRegister(file.path, true, run.RegistrationLimit()),
+                         (std::string("registration of ") + file.path).c_str());
         }
     }
 }

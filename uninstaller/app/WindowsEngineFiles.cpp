@@ -10,6 +10,7 @@
 #include "uninstaller/app/InUseFiles.h"
 #include "uninstaller/app/LinkResolution.h"
 #include "uninstaller/app/ShortLongPath.h"
+#include "uninstaller/app/SystemComponents.h"
 
 bool WindowsEngineFiles::FileExists(const char* path)
 {
@@ -138,6 +139,11 @@ bool WindowsEngineFiles::IsLink(const char* path)
 {
     DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+bool WindowsEngineFiles::IsSystemComponent(const char* path)
+{
+    return ::IsSystemComponent(path);
 }
 
 bool WindowsEngineFiles::WriteIniEntry(const char* file, const char* section, const char* item, const char* value)

@@ -18,5 +18,6 @@ public:
     bool CanonicalPathOf(const char* path, char* out, std::size_t size) override;
     bool ResolvedPathOf(const char* path, char* out, std::size_t size) override;
     bool IsLink(const char* path) override;
+    bool IsSystemComponent(const char* path) override;
     bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) override;
 };

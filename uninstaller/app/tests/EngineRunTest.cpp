@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "uninstaller/app/EngineRun.h"
+#include "uninstaller/app/RunReport.h"
 #include "uninstaller/app/SharedCount.h"
 #include "uninstaller/app/tests/FakeEngineHost.h"
 #include "uninstaller/log/InstallLog.h"
@@ -124,6 +125,7 @@ protected:
         registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL", 3);
         registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL", 1);
         registry.SetString(kRootLocalMachine, kRepairKey, "C:\\App\\app.exe", "");
+        fake.actions.services["HaldenSvc"] = "\"C:\\App\\halden.exe\" -service";
         AllocateItemTables();
     }
     void TearDown() override { FreeItemStore(); }
@@ -157,7 +159,7 @@ protected:
         ProtectedFolderRules folders;
         folders.Add("C:\\WINDOWS", kProtectFolderAndContents);
         folders.Add("C:\\Program Files", kProtectFolder);
-        EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit};
+        EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit, &report};
         return RunEngine(g_itemStore, options, fake.host);
     }
 
@@ -181,6 +183,7 @@ protected:
     FakeLogUi logUi;
     std::string log;
     unsigned waitLimit = kWaitWithoutLimit;
+    RunReport report;
 };
 
 TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
@@ -550,18 +553,84 @@ TEST_F(EngineRunTest, RestoredFilesAreRegisteredAgain)
     EXPECT_EQ(fake.actions.done, std::vector<std::string>{"register C:\\App\\app.ocx"});
 }
 
-// A program or registration still running at the limit is given up on: the run goes on and
-// ends as a failure.
-TEST_F(EngineRunTest, WaitsGivenUpOnAreFailures)
+// A program or registration still running at the limit is given up on, and one that crashed
+// is over: the run goes on, ends as a failure and reports them. A registration ends even in a
+// run without a limit.
+TEST_F(EngineRunTest, WaitsGivenUpOnAndCrashesAreReportedFailures)
 {
-    fake.files.AddFile("C:\\App\\drv.386");
-    fake.files.AddFile("C:\\App\\app.ocx");
-    ReadLog(std::string(kRegisteredFiles) + "Execute Program: C:\\App\\cleanup.exe /all\n");
-    waitLimit = 5000;
-    fake.actions.waitOutcome = kWaitGaveUp;
+    const struct {
+        WaitOutcome outcome;
+        unsigned limit;
+        std::vector<unsigned> limits;   // the program's, then the registration's
+        const char* reason;
+    } cases[] = {
+        {kWaitGaveUp, 5000, {5000, 5000}, "did not end in time"},
+        {kWaitCrashed, kWaitWithoutLimit, {kWaitWithoutLimit, kLongestRegistrationMs}, "crashed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reason);
+        fake.files = FakeFiles();
+        fake.actions = FakeActions();
+        report = RunReport();
+        fake.files.AddFile("C:\\App\\drv.386");
+        fake.files.AddFile("C:\\App\\app.ocx");
+        fake.files.AddFile("C:\\App\\cleanup.exe");
+        ReadLog(std::string(kRegisteredFiles) + "Execute Program: C:\\App\\cleanup.exe /all\n");
+        waitLimit = c.limit;
+        fake.actions.waitOutcome = c.outcome;
+        EXPECT_EQ(Run(true, false, true), 1);
+        EXPECT_EQ(fake.actions.waitLimits, c.limits);
+        EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
+        ASSERT_EQ(report.Kept().size(), 2u);
+        EXPECT_EQ(report.Kept()[0].item, "program C:\\App\\cleanup.exe");
+        EXPECT_EQ(report.Kept()[1].item, "registration of C:\\App\\app.ocx");
+        EXPECT_EQ(report.Kept()[1].reason, c.reason);
+    }
+}
+
+// What the system owns stays, whatever the log says of it, and the report says why: a service
+// that runs a program of the system, a library of the system the log claims to have installed,
+// the Windows shell, a class of the system. A service that is not there is not waited for.
+TEST_F(EngineRunTest, WhatTheSystemOwnsIsKeptAndReported)
+{
+    fake.files.AddFile("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    fake.files.systemComponents.insert("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    fake.actions.services["PlugPlay"] = "C:\\WINDOWS\\SYSTEM32\\plugplay.exe";
+    const char winlogon[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+    fake.registry.SetString(kRootLocalMachine, winlogon, "Shell", "explorer.exe");
+    fake.registry.SetString(kRootClassesRoot, "CLSID\\{00000320-0000-0000-C000-000000000046}\\InprocServer32", "",
+                            "C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    ReadLog(std::string(kInstallation) +
+            "Create Service: PlugPlay\n"
+            "Create Service: NoSuchService\n"
+            "Non-System File:\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n"
+            "Self-Register: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n"
+            "RegDB Key: Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\n"
+            "RegDB Val: C:\\App\\app.exe\n"
+            "RegDB Name: Shell\n"
+            "RegDB Root: 2\n"
+            "RegDB Old: C:\\evil.exe\n"
+            "RegDB Tree: CLSID\\{00000320-0000-0000-C000-000000000046}\n");
     EXPECT_EQ(Run(true, false, true), 1);
-    EXPECT_EQ(fake.actions.waitLimits, (std::vector<unsigned>{5000, 5000}));
-    EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
+
+    EXPECT_EQ(fake.ui.waited, 3500u);
+    EXPECT_EQ(fake.actions.done, (std::vector<std::string>{"run C:\\App\\cleanup.exe|/all", "service HaldenSvc",
+                                                           "connect", "icon App", "disconnect"}));
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL"));
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, winlogon, "Shell"), "explorer.exe");
+    EXPECT_TRUE(fake.registry.HasKey(kRootClassesRoot, "CLSID\\{00000320-0000-0000-C000-000000000046}"));
+    const std::vector<std::pair<std::string, std::string>> kept = {
+        {"service PlugPlay", "runs a program not the installation's"},
+        {"C:\\WINDOWS\\SYSTEM32\\OLE32.DLL", "a component of the system"},
+        {std::string("HKLM\\") + winlogon + ": Shell", "owned by the system"},
+        {"HKCR\\CLSID\\{00000320-0000-0000-C000-000000000046}", "not the installation's"},
+    };
+    std::vector<std::pair<std::string, std::string>> reported;
+    for (const KeptItem& item : report.Kept())
+        reported.emplace_back(item.item, item.reason);
+    EXPECT_EQ(reported, kept);
+    ExpectUntouchedByAnyRun();
 }
 
 // A rollback never deletes a file it cannot put back.

@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "uninstaller/app/RunReport.h"
+
 namespace {
 
-StatusMifValues Values(RunOutcome outcome, bool rollback)
+StatusMifValues Values(RunOutcome outcome, bool rollback, const char* kept = "")
 {
-    return StatusMifValues{"Halden Games", "My Game", "1.2", "SN-42", rollback, "03/07/26 9:05", outcome};
+    return StatusMifValues{"Halden Games", "My Game", "1.2", "SN-42", rollback, "03/07/26 9:05", outcome, kept};
 }
 
 }  // namespace
@@ -30,6 +32,12 @@ TEST(StatusMifText, PlaceholdersPerOutcome)
         ASSERT_EQ(FormatStatusMif(templ, Values(c.outcome, c.rollback), out, sizeof out), 0);
         EXPECT_STREQ(out, c.expected);
     }
+    // A failed run that kept something says what and why.
+    char out[256];
+    ASSERT_EQ(FormatStatusMif("%7%|%8%", Values(kRunFailed, false, "Kept 1: service PlugPlay (owned by the system)"),
+                              out, sizeof out),
+              0);
+    EXPECT_STREQ(out, "Failed|Kept 1: service PlugPlay (owned by the system)");
     EXPECT_STREQ(StatusMifMessage(kRunSucceeded), "Uninstall successful");
     EXPECT_STREQ(StatusMifMessage(kRunCancelled), "Uninstall canceled by user");
 }
@@ -96,4 +104,15 @@ TEST(StatusMifText, ReportNamesArePlainFileNames)
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
+}
+
+TEST(RunReport, SummaryFitsTheReportAndCarriesNoQuotes)
+{
+    RunReport report;
+    EXPECT_EQ(report.Summary(255), "");
+    report.Keep("HKCR\\.lnk: (default)", "owned by the system");
+    report.Keep("C:\\a \"b\"\r\n.dll", "crashed");
+    EXPECT_EQ(report.Summary(255), "Kept 2: HKCR\\.lnk: (default) (owned by the system); C:\\a 'b'  .dll (crashed)");
+    std::string shortened = report.Summary(20);
+    EXPECT_EQ(shortened, "Kept 2: HKCR\\.lnk...");
 }
