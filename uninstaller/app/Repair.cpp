@@ -1,8 +1,12 @@
 #include "uninstaller/app/Repair.h"
 
 #include "uninstaller/app/AppState.h"
+#include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/InstallationPlaces.h"
 #include "uninstaller/app/ProgramRepairUi.h"
+#include "uninstaller/app/ProtectedSystemFolders.h"
 #include "uninstaller/app/RepairRun.h"
+#include "uninstaller/app/WindowsEngineFiles.h"
 #include "uninstaller/app/WindowsEngineRegistry.h"
 #include "uninstaller/app/WindowsRepairSystem.h"
 #include "uninstaller/log/ItemStore.h"
@@ -13,7 +17,10 @@ int RepairInstallation()
     WindowsEngineRegistry registry;
     ProgramRepairUi ui;
     RepairHost host{system, registry, ui};
-    RepairOptions options{g_app.commandLine.silent};
+    WindowsEngineFiles files;
+    FolderGuard guard(files, SystemProtectedFolders(), g_app.logPath);
+    InstallationPlaces places(files, guard, g_itemStore, g_app.logPath);
+    RepairOptions options{g_app.commandLine.silent, &places};
     switch (RunRepair(g_itemStore, options, host)) {
     case kRepairCancelled:
         g_app.cancelled = true;

@@ -20,7 +20,8 @@ unsigned CountRegistering(const RecordTable<FileRecord>& files)
     return count;
 }
 
-// Every value the installation wrote, written again; missing keys are created.
+// Every value the installation wrote, written again; missing keys are created. A value the
+// guard refuses (the system's, another program's, behind a link) is not written.
 void RewriteRegistryValues(RepairContext& run)
 {
     const RecordTable<RepairValueRecord>& values = run.store.repairValues;
@@ -32,11 +33,15 @@ void RewriteRegistryValues(RepairContext& run)
         std::size_t textSize = std::strlen(value.newValue) + 1;
         if (value.edit) {
             const RegistryEditRecord& edit = *value.edit;
-            written = WriteRegistryValue(run.registry, edit.root, edit.type, edit.keyPath, edit.valueName,
+            written = run.registryGuard.MayChangeValue(edit.root, edit.keyPath, edit.valueName, value.newValue) ==
+                          kRegistryAllowed &&
+                      WriteRegistryValue(run.registry, edit.root, edit.type, edit.keyPath, edit.valueName,
                                          value.newValue, textSize, true);
         } else if (value.key) {
             const RegistryKeyRecord& key = *value.key;
-            written = WriteRegistryValue(run.registry, key.root, value.type, key.keyPath, key.valueName,
+            written = run.registryGuard.MayChangeValue(key.root, key.keyPath, key.valueName, value.newValue) ==
+                          kRegistryAllowed &&
+                      WriteRegistryValue(run.registry, key.root, value.type, key.keyPath, key.valueName,
                                          value.newValue, textSize, true);
         }
         if (!written)
@@ -65,6 +70,7 @@ RepairContext::RepairContext(ItemStore& store, const RepairOptions& options, Rep
       registry(host.registry),
       ui(host.ui),
       lists(static_cast<unsigned>(store.lastSection) + 1),
+      registryGuard(host.registry, options.places),
       listWritten(false),
       failed(false),
       promptCancelled(false),

@@ -9,8 +9,13 @@
 #include "uninstaller/app/RepairHost.h"
 #include "uninstaller/log/ItemStore.h"
 
+class InstallationPlaces;
+
 struct RepairOptions {
     bool silent;   // nobody is asked: newer files are kept, a missing source is not looked for
+    // Where the installation's programs and folders are, for values written into the system's
+    // lists (RegistryGuard.h); without them only a product's own keys are written.
+    InstallationPlaces* places = nullptr;
 };
 
 enum RepairOutcome {

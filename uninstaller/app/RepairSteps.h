@@ -1,6 +1,7 @@
 #pragma once
 // The repair's steps and the state they share during one run (see RepairRun.h).
 
+#include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/RepairLists.h"
 #include "uninstaller/app/RepairRun.h"
 #include "uninstaller/app/SharedCount.h"
@@ -14,6 +15,7 @@ struct RepairContext {
     EngineRegistry& registry;
     RepairUi& ui;
     RepairLists lists;
+    RegistryGuard registryGuard;
 
     bool listWritten;
     bool failed;
