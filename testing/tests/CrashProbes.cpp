@@ -1,9 +1,8 @@
-// Test programs that end badly, one way per test, for the test that checks how the runner
-// judges them. Disabled: they run only when that test asks for one by name.
+// A test program whose tests end badly, one way each, for the test that checks how the runner
+// judges such runs. Disabled: each runs only when that test asks for it by name.
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <condition_variable>
 #include <cstdlib>
 #include <mutex>
@@ -24,13 +23,12 @@ __attribute__((noinline)) int Recurse(int depth) {
 TEST(CrashProbe, DISABLED_Passes) { SUCCEED(); }
 
 TEST(CrashProbe, DISABLED_StackOverflowWithAWorkerAlive) {
-    std::mutex mutex;
-    std::condition_variable never;
-    std::thread worker([&] {
+    static std::mutex mutex;
+    static std::condition_variable never;
+    std::thread([] {
         std::unique_lock<std::mutex> lock(mutex);
         never.wait(lock, [] { return false; });
-    });
-    worker.detach();
+    }).detach();
     EXPECT_NE(Recurse(0), 0);
 }
 
