@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
@@ -19,6 +20,26 @@ const TEnumNames kScrollStyleNames{{{"ssNone", 0}, {"ssHorizontal", 1}, {"ssVert
 void LoadRichEditLibrary() {
     static TModuleHandle library(LoadLibraryA("riched20.dll"));
     if (!library) throw Exception("Cannot load the rich edit library riched20.dll");
+}
+
+// Puts text into the window, in place of the selection or of everything: as plain text, so
+// that text starting "{\rtf" stays the characters it is instead of being read as RTF.
+void StreamInText(HWND window, const std::string& text, bool selection) {
+    struct TSource {
+        const std::string& text;
+        size_t done;
+    } source{text, 0};
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = [](DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) -> DWORD {
+        auto* from = reinterpret_cast<TSource*>(cookie);
+        const size_t count = std::min(static_cast<size_t>(wanted), from->text.size() - from->done);
+        std::memcpy(buffer, from->text.data() + from->done, count);
+        from->done += count;
+        *given = static_cast<LONG>(count);
+        return 0;
+    };
+    SendMessageA(window, EM_STREAMIN, SF_TEXT | (selection ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&stream));
 }
 
 // Splits text into lines at CR LF, LF or CR (a final line end starts no new line).
@@ -74,7 +95,8 @@ int TRichEditStrings::Add(const std::string& text) {
     }
     CHARRANGE end = {static_cast<LONG>(length), static_cast<LONG>(length)};
     SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
-    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
+    if (edit_.PlainText()) StreamInText(window, addition, true);
+    else SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
     return static_cast<int>(SendMessageA(window, EM_GETLINECOUNT, 0, 0)) - 2;
 }
 
@@ -145,8 +167,9 @@ void TRichEdit::InitializeWnd() {
     SendMessageA(Handle(), EM_SETEVENTMASK, 0, ENM_CHANGE);
     SendMessageA(Handle(), EM_SETREADONLY, readOnly_, 0);
     SendMessageA(Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
-    if (!pendingText_.empty()) SetWindowTextA(Handle(), pendingText_.c_str());
+    const std::string text = std::move(pendingText_);
     pendingText_.clear();
+    if (!text.empty()) SetWholeText(text);
     SendMessageA(Handle(), EM_SETMODIFY, modified_, 0);
 }
 
@@ -169,7 +192,8 @@ void TRichEdit::SetWholeText(const std::string& text) {
         pendingText_ = text;
         return;
     }
-    SetWindowTextA(Handle(), text.c_str());
+    if (plainText_) StreamInText(Handle(), text, false);
+    else SetWindowTextA(Handle(), text.c_str());
 }
 
 void TRichEdit::SetReadOnly(bool v) {
