@@ -167,3 +167,11 @@ const cl::TClassInfo& TfrmMainQuillon::StaticClass() {
 TfrmMainQuillon::TfrmMainQuillon(cl::TComponent* owner) : cl::TForm(owner) {}
 
 TfrmMainQuillon::~TfrmMainQuillon() = default;
+
+void TfrmMainQuillon::WndProc(cl::TMessage& message) {
+    if (message.msg == kSelectionChangedMessage) {
+        SelectionChangedAfterEdit();
+        return;
+    }
+    cl::TForm::WndProc(message);
+}

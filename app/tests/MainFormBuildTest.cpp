@@ -128,9 +128,11 @@ protected:
     }
     // The text of an archive entry of the selected folder, extracted.
     std::string EntryText(const std::string& caption) {
-        const int index = form->FindEntryIndex(caption);
-        if (index < 0) return "<no entry>";
-        form->CurrentEntry = static_cast<quillon::TRFAFile*>(form->Entries->Objects(index));
+        quillon::TRFAFile* entry = nullptr;
+        for (int i = 0; i < form->lvFiles->ItemCount() && !entry; ++i)
+            if (form->lvFiles->Item(i)->Caption() == caption) entry = TfrmMainQuillon::ItemEntry(form->lvFiles->Item(i));
+        if (!entry) return "<no entry>";
+        form->CurrentEntry = entry;
         const std::string file = out + "\\extracted.txt";
         form->ExtractEntry(file);
         return ReadText(file);
@@ -560,7 +562,7 @@ TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries)
     InstallBuilder();
     SelectFolder("bf1942\\levels");
     form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*trap.con", "a*b.con", "*extra.txt"}));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "a*b.con", "*trap.con", "*extra.txt"}));
     SelectFiles({"*trap.con"});
     EXPECT_EQ(form->rePreview->WholeText(), "trap\r\n");
 
