@@ -47,6 +47,8 @@ std::string ReadFile(const std::string& path) {
 const char kInitText[] = "rem level settings\r\nGame.setNumberOfTickets 1 150\r\n";
 const char kJeepText[] = "ObjectTemplate.create PlayerControlObject Jeep\r\n";
 const char kOtherInitText[] = "rem another level\r\n";
+// A text entry that a rich edit would take for RTF.
+const char kRtfText[] = "{\\rtf1\\ansi {\\b bold}}\r\nrem not formatted\r\n";
 
 const std::vector<uint8_t> kSkyTga = rfa_test::MakeTgaTexture(64, 32);
 const std::vector<uint8_t> kBeep = rfa_test::MakeWavSound(11025, 200);
@@ -66,6 +68,7 @@ std::vector<rfa_test::TestEntry> FixtureEntries() {
         rfa_test::TestEntry::FromText("textures/huge.con", "claims to be huge"),
         rfa_test::TestEntry::FromData("sound/beep.wav", kBeep),
         rfa_test::TestEntry::FromData("sound/other/beep.wav", kOtherBeep),
+        rfa_test::TestEntry::FromText("notes/rich.con", kRtfText),
     };
 }
 constexpr size_t kHugeEntry = 8;
@@ -134,6 +137,26 @@ protected:
     void Select(const std::string& folder, const std::string& caption) {
         SelectFolder(folder);
         SelectFile(caption);
+    }
+    // A click on the list item, as the user makes it: no deselection first.
+    void Click(cl::TListItem* item) {
+        RECT bounds;
+        ASSERT_TRUE(ListView_GetItemRect(form->lvFiles->Handle(), item->Index(), &bounds, LVIR_LABEL));
+        const LPARAM at = MAKELPARAM(bounds.left + 2, bounds.top + 2);
+        SendMessageA(form->lvFiles->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(form->lvFiles->Handle(), WM_LBUTTONUP, 0, at);
+        app.ProcessMessages();
+    }
+    void Click(const std::string& caption) {
+        cl::TListItem* item = form->lvFiles->FindCaption(0, caption, false, true, false);
+        ASSERT_NE(item, nullptr) << caption;
+        Click(item);
+    }
+    std::vector<std::string> SelectedCaptions() const {
+        std::vector<std::string> captions;
+        for (int i = 0; i < form->lvFiles->ItemCount(); ++i)
+            if (form->lvFiles->Item(i)->Selected()) captions.push_back(form->lvFiles->Item(i)->Caption());
+        return captions;
     }
     std::string Viewing() const { return form->pnlViewing->Caption(); }
     std::string EditorText() const { return form->rePreview->WholeText(); }
@@ -285,6 +308,77 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem other edit\r\n");
     SelectFolder("levels");
     EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+}
+
+// The edit is saved when the user clicks another file of the folder: the save takes the edited
+// entry's item out and adds the saved file's, which moves the others, and the clicked file
+// stays the one selected and shown, above or below the edited one.
+TEST_F(MainFormPreviewTest, SavingAnEditOnAClickLeavesTheClickedFileSelectedAndShown) {
+    const std::string path = TempPath("click-save.rfa");
+    rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("levels/a.con", "rem a\r\n"),
+                                  rfa_test::TestEntry::FromText("levels/b.con", "rem b\r\n"),
+                                  rfa_test::TestEntry::FromText("levels/c.con", "rem c\r\n")});
+    for (const char* edited : {"a.con", "c.con"}) {
+        SCOPED_TRACE(edited);
+        form->OpenArchiveFile(path);
+        SelectFolder("levels");
+        Click(edited);
+        form->rePreview->SetWholeText("rem edited\r\n");
+        form->rePreview->SetModified(true);
+        messages.clear();
+        answers = {cl::mrYes, cl::mrYes};
+        Click("b.con");
+        EXPECT_EQ(messages, (std::vector<std::string>{"Save your changes before viewing a new file?",
+                                                      "Do you want to replace \"levels/" + std::string(edited) + "\"?"}));
+        ASSERT_EQ(form->lvFiles->ItemCount(), 3);
+        EXPECT_NE(form->lvFiles->FindCaption(0, "*" + std::string(edited), false, true, false), nullptr);
+        EXPECT_EQ(SelectedCaptions(), std::vector<std::string>{"b.con"});
+        EXPECT_EQ(Viewing(), "Currently Viewing: levels\\b.con");
+        EXPECT_EQ(EditorText(), "rem b\r\n");
+        EXPECT_FALSE(form->rePreview->ReadOnly());
+        EXPECT_FALSE(form->rePreview->Modified());
+    }
+}
+
+// A folder whose name comes in two cases lists a file of one name twice: each item shows its
+// own entry, and saving an edit asks about each entry under its own spelling.
+TEST_F(MainFormPreviewTest, EachOfTwoSameNamedItemsShowsItsOwnEntry) {
+    const std::string path = TempPath("same-named.rfa");
+    rfa_test::WriteArchive(path, form_test::SameNamedEntries());
+    form->OpenArchiveFile(path);
+    SelectFolder("Vehicles");
+    ASSERT_EQ(form->lvFiles->Item(1)->Caption(), "tank.con");
+    const struct {
+        int item;
+        std::string text;
+    } items[] = {{1, "SECOND\r\n"}, {0, "FIRST\r\n"}, {1, "SECOND\r\n"}};
+    for (const auto& i : items) {
+        Click(form->lvFiles->Item(i.item));
+        EXPECT_EQ(EditorText(), i.text) << i.item;
+        EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\tank.con");
+    }
+
+    form->rePreview->SetWholeText("THIRD\r\n");
+    form->rePreview->SetModified(true);
+    messages.clear();
+    answers = {cl::mrYes, cl::mrYes};
+    form->actSaveChangesExecute(form->actSaveChanges);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Do you want to replace \"Vehicles/tank.con\"?",
+                                                  "Do you want to replace \"vehicles/tank.con\"?"}));
+    EXPECT_EQ(form->Entries->ToVector(), (std::vector<std::string>{"vehicles/jeep.con", "Vehicles/*tank.con"}));
+}
+
+// Text is shown as the bytes it is, whatever it starts with, and a saved edit holds exactly the
+// edited text.
+TEST_F(MainFormPreviewTest, TextThatLooksLikeRtfIsShownAndSavedAsItsCharacters) {
+    Select("notes", "rich.con");
+    EXPECT_EQ(EditorText(), kRtfText);
+    ASSERT_FALSE(form->rePreview->ReadOnly());
+    form->rePreview->Lines()->Add("rem one more");
+    form->rePreview->SetModified(true);
+    answers = {cl::mrYes};
+    form->actSaveChangesExecute(form->actSaveChanges);
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*rich.con")), std::string(kRtfText) + "rem one more\r\n");
 }
 
 // Entries whose names are no file names are shown but not offered for editing, and an edit
