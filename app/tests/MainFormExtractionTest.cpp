@@ -703,7 +703,8 @@ TEST_F(MainFormExtractionTest, EachCommandActsOnTheSelectedItemsOwnEntry) {
     // Dragged out: a press on the item, then a move.
     std::vector<std::vector<uint8_t>> dragged;
     form->DropFileSource1->OnFeedback = TFeedbackEvent::FromFunction([&](cl::TObject*, int, bool&) {
-        for (const std::string& path : form->DropFileSource1->Files()->ToVector()) dragged.push_back(ReadBytes(path));
+        if (dragged.empty())
+            for (const std::string& path : form->DropFileSource1->Files()->ToVector()) dragged.push_back(ReadBytes(path));
         SetLeftButtonState(false);
     });
     RECT bounds;
