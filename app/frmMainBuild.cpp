@@ -357,6 +357,8 @@ void TfrmMainQuillon::ImportFolder(const std::string& dir) {
             AppendAddedFile(archiveFolder, f.Source, name);
         }
     }
+    // The imported files are work no build has taken yet: "Build RFA" is offered for them, and
+    // they are not thrown away without a question.
     BuildDirty = true;
 }
 

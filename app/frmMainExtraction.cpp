@@ -335,6 +335,8 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
     const std::vector<std::string> paths = DropFileTarget1->Files()->ToVector();
     if (paths.empty()) return;
     const bool folderSelected = Folders.FolderCount() > 0 && tvFolders->Selected() != nullptr;
+    // In any case, as file names are: an archive among several files is never added as a file,
+    // however its extension is spelt.
     auto isArchive = [](const std::string& path) { return cl::UpperCase(cl::ExtractFileExt(path)) == ".RFA"; };
 
     if (paths.size() > 1 && folderSelected) {
@@ -353,6 +355,7 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
     }
     if (paths.size() == 1 && folderSelected) {
         if (isArchive(paths.front())) {
+            // Opened as "Open RFA" opens one: the caption names the archive now shown.
             if (MayDiscardBuildList()) OpenArchiveFile(paths.front());
         }
         else AddFileToBuild(paths.front());
