@@ -189,7 +189,7 @@ void TfrmMainQuillon::AppendAddedFile(const std::string& folder, const std::stri
     Entries->AddInteger(entry, SourceDirs->Add(sourceDir));
     Folders.AddEntry(entry, nullptr);
     // The file list changes with the lists only while it shows that folder.
-    if (cl::SameText(folder, CurrentFolder)) lvFiles->AddItem()->SetCaption("*" + name);
+    if (quillon::EqualsIgnoringCase(folder, CurrentFolder)) lvFiles->AddItem()->SetCaption("*" + name);
 }
 
 void TfrmMainQuillon::RemoveEntriesAndItems(std::vector<int> indexes) {
