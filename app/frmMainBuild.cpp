@@ -198,7 +198,8 @@ void TfrmMainQuillon::RemoveEntriesAndItems(std::vector<int> indexes) {
     for (auto index = indexes.rbegin(); index != indexes.rend(); ++index) {
         // The item showing the entry: an archive entry's carries it, an added file's is the
         // folder's one item of its caption.
-        const quillon::TRFAFile* entry = IsAddedFileAt(*index) ? nullptr : static_cast<quillon::TRFAFile*>(Entries->Objects(*index));
+        const quillon::TRFAFile* entry =
+            IsAddedFileAt(*index) ? nullptr : static_cast<quillon::TRFAFile*>(Entries->Objects(*index));
         const std::string name = (*Entries)[*index];
         const size_t slash = name.rfind('/');
         const std::string caption = name.substr(slash + 1);
