@@ -22,23 +22,28 @@ void LoadRichEditLibrary() {
     if (!library) throw Exception("Cannot load the rich edit library riched20.dll");
 }
 
+// The text handed to the rich edit by EM_STREAMIN, a piece at a time.
+struct TStreamSource {
+    const std::string& text;
+    size_t done;
+};
+
+DWORD CALLBACK ReadStreamSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+    auto* source = reinterpret_cast<TStreamSource*>(cookie);
+    const size_t count = std::min(static_cast<size_t>(wanted), source->text.size() - source->done);
+    std::memcpy(buffer, source->text.data() + source->done, count);
+    source->done += count;
+    *given = static_cast<LONG>(count);
+    return 0;
+}
+
 // Puts text into the window, in place of the selection or of everything: as plain text, so
 // that text starting "{\rtf" stays the characters it is instead of being read as RTF.
 void StreamInText(HWND window, const std::string& text, bool selection) {
-    struct TSource {
-        const std::string& text;
-        size_t done;
-    } source{text, 0};
+    TStreamSource source{text, 0};
     EDITSTREAM stream = {};
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
-    stream.pfnCallback = [](DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) -> DWORD {
-        auto* from = reinterpret_cast<TSource*>(cookie);
-        const size_t count = std::min(static_cast<size_t>(wanted), from->text.size() - from->done);
-        std::memcpy(buffer, from->text.data() + from->done, count);
-        from->done += count;
-        *given = static_cast<LONG>(count);
-        return 0;
-    };
+    stream.pfnCallback = &ReadStreamSource;
     SendMessageA(window, EM_STREAMIN, SF_TEXT | (selection ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&stream));
 }
 
