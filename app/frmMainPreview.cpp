@@ -416,8 +416,8 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
     }
     const std::string path = TempFolder() + "\\edits\\" + *relative;
     ut::CreateFolderPath(cl::ExtractFilePath(path));
-    std::string text = rePreview->WholeText();
-    if (!text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0)) text += "\r\n";
+    // Exactly the text the user sees, each line ended as the editor ends it (CR LF).
+    const std::string text = rePreview->WholeText();
     {
         cl::TFileStream file(path, cl::FileMode::Create);
         file.WriteBuffer(text.data(), text.size());

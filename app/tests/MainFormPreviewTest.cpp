@@ -279,7 +279,7 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     EXPECT_EQ(form->Entries->IndexOf("levels/*init.con"), -1);
     EXPECT_FALSE(form->BuildDirty);
 
-    // Yes: the entry is replaced by an added file that holds the edit, its lines ended.
+    // Yes: the entry is replaced by an added file that holds exactly the edit.
     editInitCon("rem edited\r\nline two");
     answers = {cl::mrYes, cl::mrYes};
     viewOtherInitCon();
@@ -291,11 +291,11 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     std::vector<std::string> captions;
     for (int i = 0; i < form->lvFiles->ItemCount(); ++i) captions.push_back(form->lvFiles->Item(i)->Caption());
     EXPECT_EQ(captions, std::vector<std::string>{"*init.con"});
-    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two");
     // The added file previews from its disk copy, read-only.
     SelectFile("*init.con");
     EXPECT_EQ(Viewing(), "Currently Viewing: init.con");
-    EXPECT_EQ(EditorText(), "rem edited\r\nline two\r\n");
+    EXPECT_EQ(EditorText(), "rem edited\r\nline two");
     EXPECT_TRUE(form->rePreview->ReadOnly());
 
     // An edit of the other folder's init.con is kept apart from the first.
@@ -307,7 +307,7 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     form->actSaveChangesExecute(form->actSaveChanges);
     EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem other edit\r\n");
     SelectFolder("levels");
-    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two");
 }
 
 // The edit is saved when the user clicks another file of the folder: the save takes the edited
