@@ -9,13 +9,14 @@
 #include <optional>
 #include <vector>
 
+#include "app/FileSystemNames.h"
 #include "app/archive/CaseFold.h"
 #include "app/archive/RFAFile.h"
 #include "app/build/BuildEntryNames.h"
 #include "app/build/BuildInputFiles.h"
 #include "app/build/FolderImport.h"
 #include "app/build/StagingPlan.h"
-#include "app/extraction/ExtractionTargets.h"
+#include "app/extraction/FileNameRules.h"
 #include "app/frmMainQuillon.h"
 #include "app/frmMakeRFAPath.h"
 #include "classlib/core/Exception.h"
@@ -256,7 +257,7 @@ void TfrmMainQuillon::NewFolder() {
     if (name.empty()) return;
     // The name becomes a folder below the staging folder at the build: it may not lead
     // elsewhere, nor split into several folders.
-    if (!quillon::IsSafeFileName(name)) {
+    if (!quillon::IsSafeFileName(name, quillon::FileSystemNameRules())) {
         cl::MessageDlg("Sorry, \"" + name + "\" cannot be the name of a folder.", cl::TMsgDlgType::Warning, cl::mbOK);
         return;
     }
@@ -433,12 +434,18 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
     CollectFolderPaths(root, folders);
     std::vector<quillon::TBuildListEntry> buildList;
     for (int i = 0; i < Entries->Count(); ++i) buildList.push_back({(*Entries)[i], IsAddedFileAt(i)});
-    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList);
+    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList, quillon::FileSystemNameRules());
     if (!plan) {
         cl::MessageDlg("The RFA was not built: \"" + root->Text() + "\" cannot be the name of a folder.",
                        cl::TMsgDlgType::Error, cl::mbOK);
         return false;
     }
+
+    uint64_t claimed = 0;
+    for (const quillon::TStagedEntry& staged : plan->Entries)
+        if (!IsAddedFileAt(staged.EntryIndex))
+            claimed += static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex))->Size;
+    if (!MayDecode(claimed, "Staging them could fill the disk.\r\rBuild anyway?")) return false;
 
     const std::string staging = programFolder + quillon::kBuildFolderName;
     const std::string stagedRoot = staging + "\\" + plan->RootPath;

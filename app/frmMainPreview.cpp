@@ -7,8 +7,9 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/FileSystemNames.h"
 #include "app/archive/RFAFile.h"
-#include "app/extraction/ExtractionTargets.h"
+#include "app/extraction/FileNameRules.h"
 #include "app/frmMainQuillon.h"
 #include "app/preview/DevILLibrary.h"
 #include "app/preview/ImageConversion.h"
@@ -159,7 +160,7 @@ void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alrea
                     ExtractEntry(text);
                 }
                 // An entry whose name is no file name could not keep its edits: it is shown only.
-                const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName).has_value();
+                const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName, quillon::FileSystemNameRules()).has_value();
                 if (ShowText(text, shownPath, editable) && editable) {
                     EditedFolder = CurrentFolder;
                     EditedFileName = fileName;
@@ -317,6 +318,7 @@ void TfrmMainQuillon::actPlayWavExecute(cl::TObject*) {
                     return;
                 }
                 CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
+                if (!MayDecode(CurrentEntry->Size, "Writing it could fill the disk.\r\rPlay it anyway?")) return;
                 ExtractEntry(tempWav);
             }
         }
@@ -381,7 +383,7 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
     // One folder per archive folder: edits of files with the same name in different folders
     // are kept apart, and launch or drag-out copies named after an entry do not overwrite them.
     // The names come from the archive: one that would lead out of the edits folder is refused.
-    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName);
+    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName, quillon::FileSystemNameRules());
     if (!relative) {
         cl::MessageDlg("Your changes cannot be saved: \"" + EditedFolder + EditedFileName +
                            "\" is not a name a file can have.",

@@ -245,10 +245,10 @@ TEST_F(MainFormExtractionTest, AFolderIsWrittenWithItsSubfoldersAndNothingOutsid
     EXPECT_FALSE(Exists(target + "\\other"));
     EXPECT_FALSE(Exists(target + "\\escape.txt"));
     EXPECT_FALSE(Exists(out + "\\escape.txt"));
-    ASSERT_EQ(messages.size(), 2u);
+    // Not "Done saving.": some files were not saved, and they are named.
+    ASSERT_EQ(messages.size(), 1u);
     for (const char* name : {"\rLevels/INIT.CON", "\rlevels/../../escape.txt", "\rlevels/CON"})
         EXPECT_NE(messages[0].find(name), std::string::npos) << name << " in " << messages[0];
-    EXPECT_EQ(messages[1], "Done saving.");
     // Progress rises while entries are written and is reset at the end.
     ASSERT_GE(percents.size(), 2u);
     EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end() - 1));
@@ -256,30 +256,95 @@ TEST_F(MainFormExtractionTest, AFolderIsWrittenWithItsSubfoldersAndNothingOutsid
     EXPECT_EQ(percents.back(), 0);
     EXPECT_EQ(cl::Screen().Cursor(), cl::crDefault);
 
-    // Cancelled, it still ends with the message.
+    // Cancelled, nothing was saved, and nothing is said.
     messages.clear();
     AnswerFolderDialog(false, target);
     form->actExtractDir->Execute();
+    EXPECT_TRUE(messages.empty());
+
+    // A folder written whole is done.
+    SelectFolder("sound");
+    AnswerFolderDialog(true, target);
+    form->actExtractDir->Execute();
+    ExpectFile(target + "\\sound\\beep.wav", kBeep);
     EXPECT_EQ(messages, std::vector<std::string>{"Done saving."});
 }
 
-TEST_F(MainFormExtractionTest, ADamagedEntryIsNamedAtTheEndAndTheRestOfTheFolderIsWritten) {
-    // levels/init.con (the first entry) points its segment past the end of the file.
-    rfa_test::ArchiveImage image = rfa_test::BuildArchive({kInit, kBig, kDeep});
+// The files of a folder, as a sorted list of names.
+std::vector<std::string> FolderFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    ut::CollectFolderEntries(folder + "\\*", ut::kAnyFileAttributes, names);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(MainFormExtractionTest, AFailingEntryHarmsNoFileThereAndTheOthersAreWrittenAndNamed) {
+    // levels/init.con (the first entry) points its segment past the end of the file; a folder
+    // path too long for the file system comes after it.
+    const std::string deepFolder = "levels/" + std::string(120, 'd') + "/" + std::string(120, 'e');
+    const rfa_test::TestEntry tooDeep = rfa_test::TestEntry::FromText(deepFolder + "/x.con", "deep");
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({kInit, kBig, kDeep, tooDeep});
     image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 0);
     image.Save(archive);
     form->OpenArchiveFile(archive);
+    form->optPreview = false;  // the damaged text is only extracted
     SelectFolder("levels");
-    AnswerFolderDialog(true, target);
-    form->actExtractDir->Execute();
-
-    EXPECT_FALSE(Exists(target + "\\levels\\init.con"));
-    ExpectFile(target + "\\levels\\big.bin", kBig);
+    auto precious = [&](const std::string& folder) {
+        ut::CreateFolderPath(folder);
+        WriteText(folder + "\\init.con", "precious");
+        return folder + "\\init.con";
+    };
+    const std::string failedName = "init.con: ";
+    const struct {
+        const char* command;
+        std::string folder;  // where the files go
+        std::function<void()> run;
+        std::vector<std::string> written;
+    } commands[] = {
+        {"extract directory", target + "\\levels",
+         [&] {
+             AnswerFolderDialog(true, target);
+             form->actExtractDir->Execute();
+         },
+         {"big.bin", std::string(120, 'd'), "init.con", "other"}},
+        {"extract selected", out + "\\several",
+         [&] {
+             SelectFiles({"init.con", "big.bin"});
+             AnswerFolderDialog(true, out + "\\several");
+             form->actExtractFile->Execute();
+         },
+         {"big.bin", "init.con"}},
+        {"extract one", out + "\\one",
+         [&] {
+             SelectFiles({"init.con"});
+             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+                 dialog.SetFileName(out + "\\one\\init.con");
+                 return true;
+             };
+             form->actExtractFile->Execute();
+         },
+         {"init.con"}},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        const std::string kept = precious(c.folder);
+        messages.clear();
+        c.run();
+        EXPECT_EQ(ReadBytes(kept), std::vector<uint8_t>({'p', 'r', 'e', 'c', 'i', 'o', 'u', 's'}));
+        EXPECT_EQ(FolderFiles(c.folder), c.written);  // nothing left over beside them
+        if (std::count(c.written.begin(), c.written.end(), "big.bin")) ExpectFile(c.folder + "\\big.bin", kBig);
+        // Every failure is named, and nothing claims success.
+        ASSERT_EQ(messages.size(), 1u) << testing::PrintToString(messages);
+        EXPECT_EQ(messages[0].rfind("These files could not be saved:\r\r", 0), 0u) << messages[0];
+        EXPECT_NE(messages[0].find(failedName), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find("is damaged"), std::string::npos) << messages[0];
+        if (std::string(c.command) == "extract directory") {
+            EXPECT_NE(messages[0].find("/: the path is too long"), std::string::npos) << messages[0];
+        }
+    }
+    // The folder path over the limit is named and left unmade; the folder after it is written.
     ExpectFile(target + "\\levels\\other\\deep.con", kDeep);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].rfind("These files could not be saved:\r\rlevels/init.con: ", 0), 0u) << messages[0];
-    EXPECT_NE(messages[0].find("is damaged"), std::string::npos) << messages[0];
-    EXPECT_EQ(messages[1], "Done saving.");
+    EXPECT_TRUE(FolderFiles(target + "\\levels\\" + std::string(120, 'd')).empty());
 }
 
 // Names that would lead out of the chosen folder or "~Quillon_Temp" on Windows: refused by
@@ -373,7 +438,7 @@ TEST_F(MainFormExtractionTest, ARightClickedFolderIsTheOneItsPopupMenuExtracts) 
     EXPECT_EQ(offered[2], "Extract Directory");
     ExpectFile(target + "\\levels\\other\\deep.con", kDeep);
     EXPECT_FALSE(Exists(target + "\\tools"));
-    EXPECT_EQ(messages.back(), "Done saving.");
+    EXPECT_NE(messages.back().find("\rlevels/CON"), std::string::npos);  // what "levels" could not write
 }
 
 TEST_F(MainFormExtractionTest, LaunchOpensACopyOrTheAddedFileOrTellsThereIsNoProgram) {
