@@ -615,6 +615,28 @@ TEST_F(MainFormBuildTest, NamesThatAreOneFileOnDiskAreStagedOnce) {
     EXPECT_EQ(log.find(".con 14\r\n"), std::string::npos) << log;
 }
 
+// An archive entry that cannot be staged (damaged) is named, and nothing is built.
+TEST_F(MainFormBuildTest, AnEntryThatCannotBeStagedIsNamedAndNothingIsBuilt) {
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({kInit, kTerrain});
+    image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 0);
+    image.Save(archive);
+    form->OpenArchiveFile(archive);
+    form->optPreview = false;
+    InstallBuilder();
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+
+    messages.clear();
+    answers = {cl::mrYes};
+    BuildThroughTheDialog(out + "\\built", 1);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].rfind("The RFA was not built: these files could not be staged:\r\rbf1942/levels/init.con: ", 0), 0u)
+        << messages[1];
+    EXPECT_FALSE(Exists(out + "\\built.RFA"));
+    EXPECT_FALSE(Exists(TfrmMainQuillon::ProgramFolder() + "~RFA_BUILD"));
+    EXPECT_TRUE(form->BuildDirty);
+}
+
 // A build that cannot run, fails or is cancelled says so, and opens nothing.
 TEST_F(MainFormBuildTest, ABuildWithoutItsBuilderOrThatFailsOrIsCancelledIsNotReportedAsBuilt) {
     const std::string program = TfrmMainQuillon::ProgramFolder();
