@@ -131,6 +131,9 @@ bool TfrmMainQuillon::WriteEntries(const std::vector<TExtractionJob>& jobs, std:
     struct TStopped {};
     uint64_t done = 0;  // output the entries before the current one claim
     bool stopped = false;
+    // The target's folder, looked at once for the entries of one folder in a row.
+    std::string folder;
+    bool folderExists = false, inProgramFolder = false;
     auto write = [&](TfrmExtracting* dialog) {
         for (const TExtractionJob& job : jobs) {
             if (dialog && dialog->StopRequested(job.Name, done)) {
@@ -138,9 +141,14 @@ bool TfrmMainQuillon::WriteEntries(const std::vector<TExtractionJob>& jobs, std:
                 return;
             }
             if (job.Percent >= 0) pbAction->SetPercent(job.Percent);
-            if (!ut::FolderExists(cl::ExtractFilePath(job.Target))) {
+            if (cl::ExtractFilePath(job.Target) != folder) {
+                folder = cl::ExtractFilePath(job.Target);
+                folderExists = ut::FolderExists(folder);
+                inProgramFolder = folderExists && quillon::LiesDirectlyIn(job.Target, programFolder);
+            }
+            if (!folderExists) {
                 failed.push_back(job.Name + ": its folder could not be made");
-            } else if (quillon::LiesDirectlyIn(job.Target, programFolder)) {
+            } else if (inProgramFolder) {
                 failed.push_back(job.Name + ": " + kInProgramFolder);
             } else {
                 CurrentEntry = job.Entry;
@@ -184,7 +192,8 @@ std::string TfrmMainQuillon::SaveDialogFolder() const {
     if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents)) &&
         ut::FolderExists(documents) && !quillon::IsSameFolder(documents, programFolder))
         return ut::AddTrailingBackslash(documents);
-    return programFolder.substr(0, 3);  // the drive's root
+    // The drive's root; a save into the program's folder is refused all the same.
+    return programFolder.size() > 2 && programFolder[1] == ':' ? programFolder.substr(0, 3) : std::string();
 }
 
 // ---- the two extraction commands ----
