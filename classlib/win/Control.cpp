@@ -342,9 +342,10 @@ void TControl::WndProc(TMessage& m) {
             }
             break;
         }
-        case WM_DRAWITEM:
-            if (m.wParam != 0) {
-                const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+        case WM_DRAWITEM: {
+            // Our controls are made with id 0, like menus: the item's type tells them apart.
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+            if (item.CtlType != ODT_MENU) {
                 TControl* child = FromHandle(item.hwndItem);
                 if (child && child != this && child->DrawItem(item)) {
                     m.result = TRUE;
@@ -353,8 +354,9 @@ void TControl::WndProc(TMessage& m) {
                 break;
             }
             [[fallthrough]];
+        }
         case WM_MEASUREITEM:
-            if (m.wParam == 0 && TMenuItem::HandleOwnerDraw(m)) return;
+            if (TMenuItem::HandleOwnerDraw(m)) return;
             break;
         case WM_SIZE:
             DefaultHandler(m);

@@ -344,6 +344,40 @@ TEST_F(FontComboBoxTest, EntriesShowTypeMarkAndNameAndTheLastRecentOneAnUnderlin
     EXPECT_GT(differing(*other, {0, 15, 150, 16}, text), 0) << "no separator under other entries";
 }
 
+// The pixels of a window as it shows them now, counted by colour.
+int CountPixels(HWND window, const RECT& r, COLORREF color) {
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) count += GetPixel(dc, x, y) == color ? 1 : 0;
+    ReleaseDC(window, dc);
+    return count;
+}
+
+TEST_F(FontComboBoxTest, TheSelectionFieldAndTheOpenListShowTheFontNames) {
+    ASSERT_GT(fonts->ItemCount(), 3);
+    fonts->SetFontName(fonts->Items(2));
+    RedrawWindow(fonts->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const COLORREF text = cl::ColorToRGB(cl::clWindowText);
+    RECT field;
+    GetClientRect(fonts->Handle(), &field);
+    field.left += 26;
+    field.right -= GetSystemMetrics(SM_CXVSCROLL) + 2;
+    EXPECT_GT(CountPixels(fonts->Handle(), field, text), 10) << "the selected name";
+
+    fonts->SetDroppedDown(true);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(fonts->Handle(), &info));
+    RECT list;
+    GetClientRect(info.hwndList, &list);
+    list.left += 26;
+    list.top = fonts->ItemHeight() * 3;  // below the selected (highlighted) entry
+    EXPECT_GT(CountPixels(info.hwndList, list, text), 30) << "the names in the list";
+    fonts->SetDroppedDown(false);
+}
+
 TEST_F(FontComboBoxTest, PreviewPanelOpensBesideTheListAndHidesWhenItCloses) {
     fonts->SetShowStyle(TMwShowStyle::FontPreview);
     fonts->SetPreviewText("Battlefield 1942");
