@@ -165,6 +165,10 @@ protected:
         Base::ColorChanged();
         if (this->HandleAllocated()) ApplyBackgroundColor();
     }
+    void ParentColorChanged() override {
+        Base::ParentColorChanged();
+        if (frameVisible_ && !UseThemes()) RepaintFrame();
+    }
     void Notification(cl::TComponent* component, cl::TOperation operation) override {
         Base::Notification(component, operation);
         if (operation == cl::TOperation::Remove && component == frameController_) frameController_ = nullptr;
