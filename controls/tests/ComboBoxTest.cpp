@@ -331,6 +331,20 @@ TEST_F(EditableComboBoxTest, TypingBackspaceAndTheCaretShapeTheCompletedText) {
     EXPECT_EQ(combo->beeps, 0);
 }
 
+TEST_F(EditableComboBoxTest, CompletingInTheEditWritesTheRestAsTyped) {
+    combo->SetCompleteInEdit(true);
+    const struct {
+        char key;
+        const char* text;
+        const char* selection;
+    } steps[] = {{'a', "apple", "1-5"}, {'r', "arial", "2-5"}, {'\b', "apple", "1-5"}, {'\b', "", "0-0"}};
+    for (const auto& step : steps) {
+        Type(step.key);
+        EXPECT_EQ(combo->Text(), step.text) << step.key;
+        EXPECT_EQ(Selection(), step.selection) << step.key;
+    }
+}
+
 TEST_F(EditableComboBoxTest, EscapeWithTheListClosedClearsTheChoice) {
     Type('b');
     ASSERT_EQ(combo->Text(), "Banana");
