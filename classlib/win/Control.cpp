@@ -169,8 +169,7 @@ TControl::~TControl() {
     if (drag_) drag_->SourceGone();
     // Child controls die with their parent, whoever owns them.
     while (!controls_.empty()) Free(controls_.back());
-    if (parent_) SetParent(nullptr);
-    if (floatHost_) floatHost_->ClientGone();
+    if (parent_) SetParent(nullptr);  // a floating form goes with it
     DestroyHandle();
 }
 
@@ -191,6 +190,12 @@ void TControl::SetParent(TControl* parent) {
         parent_ = nullptr;
         docked_ = false;
         if (old->dockManager_) old->dockManager_->RemoveControl(*this);
+        if (old == floatHost_) {
+            // Whatever took the control out of its floating form, the empty form goes.
+            TFloatHostForm* host = floatHost_;
+            floatHost_ = nullptr;
+            host->ClientGone();
+        }
         if (handle_ && !(parent && parent->HandleAllocated())) DestroyHandle();
         if (!old->IsDestroying()) {
             old->ControlListChanged(this, false);
@@ -809,8 +814,6 @@ TPoint TControl::UndockSize() const {
 
 void TControl::DockInto(TControl& site, TPoint point, TPoint topLeft) {
     if (!docked_) undockSize_ = {Width(), Height()};
-    TFloatHostForm* oldHost = floatHost_;
-    floatHost_ = nullptr;
     TDockTree* manager = site.dockManager_.get();
     const int index = manager ? manager->InsertIndexAt(*this, point) : -1;
     SetAlign(TAlign::None);
@@ -821,7 +824,6 @@ void TControl::DockInto(TControl& site, TPoint point, TPoint topLeft) {
     SetVisible(true);
     site.Realign();
     site.Invalidate();
-    if (oldHost) oldHost->ClientGone();
 }
 
 void TControl::FloatInto(const TRect& rect) {

@@ -187,7 +187,8 @@ public:
     TDockTree* DockManager() const { return dockManager_.get(); }
     // The dock site this control is docked in (null when it is not docked).
     TControl* HostDockSite() const { return docked_ ? parent_ : nullptr; }
-    // The form this control floats in since it was undocked (null when it does not float).
+    // The form this control floats in since it was undocked (null when it does not float);
+    // the form goes when the control leaves it.
     TFloatHostForm* FloatHost() const { return floatHost_; }
     // Docks the control in a site from code (last in its order), as a drop there would, with
     // the old site's OnUnDock and the new one's OnDockDrop; false when the old site refused.
@@ -334,7 +335,7 @@ private:
     // Makes the dock manager when the control needs one and drops it when it no longer does.
     void UpdateDockManager();
     // Moves the control into site: at the place in the manager's order that point (site
-    // coordinates) picks, or without a manager to topLeft. The float host it leaves goes.
+    // coordinates) picks, or without a manager to topLeft.
     void DockInto(TControl& site, TPoint point, TPoint topLeft);
     // Moves the control into its float host form, made when needed, at rect (screen).
     void FloatInto(const TRect& rect);

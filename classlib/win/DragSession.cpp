@@ -79,8 +79,14 @@ void TDragSession::Run(bool immediate, int threshold, bool releaseToSource) {
     GetCursorPos(&p);
     press_ = pointer_ = {p.x, p.y};
     threshold_ = threshold >= 0 ? threshold : std::max(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
-    // The floating form keeps the pointer where it held the dragged window.
-    const TRect from = WindowRectOf(source_->FloatHost() ? static_cast<TControl&>(*source_->FloatHost()) : *source_);
+    // The floating form keeps the pointer where it held the dragged window: the float host,
+    // the zone of a docked client with its grabber, or the control itself.
+    TRect from = WindowRectOf(source_->FloatHost() ? static_cast<TControl&>(*source_->FloatHost()) : *source_);
+    if (TControl* site = source_->HostDockSite(); site && site->DockManager()) {
+        const TRect zone = site->DockManager()->ZoneOf(*source_);
+        const TPoint origin = site->ClientToScreen({zone.left, zone.top});
+        from = TRect::FromBounds(origin.x, origin.y, zone.Width(), zone.Height());
+    }
     grabOffset_ = {press_.x - from.left, press_.y - from.top};
     SetCapture(window_);
     if (immediate) {
