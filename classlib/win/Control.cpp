@@ -456,6 +456,22 @@ void TControl::WndProc(TMessage& m) {
             DefaultHandler(m);
             OnExit(this);
             return;
+        case WM_PAINT:
+            // A window of ours that paints nothing else still shows its docked clients' grabbers.
+            if (dockManager_ && defaultProc_ == DefWindowProcA && !m.wParam) {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(handle_, &ps);
+                TCanvas canvas(dc);
+                try {
+                    dockManager_->PaintSite(canvas);
+                } catch (...) {
+                    EndPaint(handle_, &ps);
+                    throw;
+                }
+                EndPaint(handle_, &ps);
+                return;
+            }
+            break;
         case WM_ERASEBKGND:
             if (defaultProc_ == DefWindowProcA) {
                 RECT rc;

@@ -59,7 +59,7 @@ bool IsMouseOrKeyInput(UINT msg) {
 }  // namespace
 
 TDragSession::TDragSession(TControl& source, TDragKind kind)
-    : source_(&source), kind_(kind), dragObject_(&source), dockObject_(&source) {}
+    : source_(&source), kind_(kind), dockObject_(&source) {}
 
 TDragSession::~TDragSession() {
     // An exception from a handler ends the drag too.
@@ -184,12 +184,12 @@ bool TDragSession::AskDragTarget(TControl& target, TDragState state) {
 }
 
 void TDragSession::MoveDrag(TPoint screen) {
-    dragObject_.SetDragPos(screen);
+    if (userObject_) userObject_->SetDragPos(screen);
     TControl* target = ControlAtScreen(screen);
     if (target != target_) {
         if (target_) AskDragTarget(*target_, TDragState::DragLeave);
         target_ = target;
-        dragObject_.SetDragTarget(target);
+        if (userObject_) userObject_->SetDragTarget(target);
         accepted_ = target && AskDragTarget(*target, TDragState::DragEnter);
     } else if (target) {
         accepted_ = AskDragTarget(*target, TDragState::DragMove);

@@ -92,7 +92,6 @@ private:
     TPoint pointer_;
     TPoint grabOffset_;  // the pointer's offset from the dragged window's corner at the press
     int threshold_ = 0;
-    TDragObject dragObject_;
     TDragDockObject dockObject_;
     TDragObject* userObject_ = nullptr;      // supplied by OnStartDrag
     TDragDockObject* dockEventObject_ = nullptr;  // the one OnStartDock left
