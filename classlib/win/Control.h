@@ -170,7 +170,8 @@ public:
     void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
     // Drags the control (to drop or to dock, by DragKind) while the left button is held: at
     // once, or when the pointer has moved threshold pixels (-1: the system's distance) from
-    // where it is now; a release before then is handed back as the click it was. Returns
+    // where it was at the message in hand (the press); a release before then is handed back
+    // as the click it was. Returns
     // when the drag is over: released, cancelled by Escape or the right button, or ended by
     // EndDrag.
     void BeginDrag(bool immediate, int threshold = -1);

@@ -75,9 +75,9 @@ void TDragSession::SourceGone() {
 void TDragSession::Run(bool immediate, int threshold, bool releaseToSource) {
     window_ = source_->Handle();
     hadCapture_ = GetCapture() == window_;
-    POINT p;
-    GetCursorPos(&p);
-    press_ = pointer_ = {p.x, p.y};
+    // Where the press was (the message in hand), wherever the pointer has got to since.
+    const DWORD pressed = GetMessagePos();
+    press_ = pointer_ = {GET_X_LPARAM(pressed), GET_Y_LPARAM(pressed)};
     threshold_ = threshold >= 0 ? threshold : std::max(GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG));
     // The floating form keeps the pointer where it held the dragged window: the float host,
     // the zone of a docked client with its grabber, or the control itself.
