@@ -92,6 +92,7 @@ void TfrmMainQuillon::tvFoldersChange(cl::TObject*, cl::TTreeNode* node) {
         for (cl::TTreeNode* n = node; n; n = n->Parent()) path = n->Text() + (path.empty() ? "" : "/" + path);
         CurrentFolder = path + "/";
         lvFiles->ClearItems();
+        ShownItem = nullptr;
         const quillon::TFolderModel::FolderId folder = node ? Folders.FindFolder(path) : quillon::TFolderModel::kNoFolder;
         if (folder != quillon::TFolderModel::kNoFolder) {
             for (const quillon::TFolderModel::TFolderEntry& entry : Folders.EntriesIn(folder)) {
@@ -107,6 +108,8 @@ void TfrmMainQuillon::tvFoldersChange(cl::TObject*, cl::TTreeNode* node) {
                 }
                 item->SetImageIndex(image);
                 item->SetCaption(entry.File->FileName);
+                // The item stands for this entry, not for its name: a folder may list one name twice.
+                item->SetData(const_cast<TRFAFile*>(entry.File));
                 item->SubItems().Add(cl::IntToStr(entry.File->Size));
                 item->SubItems().Add(cl::IntToStr(entry.File->ArchiveSize));
                 item->SubItems().Add(cl::IntToStr(entry.File->DataOffset));

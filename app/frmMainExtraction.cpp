@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <unordered_map>
 #include <vector>
 
 #include "app/archive/CaseFold.h"
@@ -98,8 +97,8 @@ std::string WithoutAccelerators(const std::string& caption) {
 // ---- the two extraction commands ----
 
 void TfrmMainQuillon::actExtractFileUpdate(cl::TObject*) {
-    const cl::TListItem* item = lvFiles->Selected();
-    actExtractFile->SetEnabled(item && item->Caption().rfind('*', 0) != 0);
+    // An archive entry's name may start with "*" too: what the item shows decides.
+    actExtractFile->SetEnabled(ItemEntry(lvFiles->Selected()) != nullptr);
 }
 
 void TfrmMainQuillon::actExtractFileExecute(cl::TObject*) {
@@ -110,9 +109,7 @@ void TfrmMainQuillon::actExtractFileExecute(cl::TObject*) {
 void TfrmMainQuillon::ExtractSelectedFile() {
     // The selected entry, not whatever was previewed last: a double-click may come with an
     // added file or nothing selected, and then there is nothing to extract.
-    const cl::TListItem* item = lvFiles->Selected();
-    if (!item || IsAddedFileCaption(item->Caption())) return;
-    quillon::TRFAFile* entry = CurrentFolderEntries()[item->Caption()];
+    quillon::TRFAFile* entry = ItemEntry(lvFiles->Selected());
     if (!entry) return;
     CurrentEntry = entry;
     SaveDialog1->SetFileName(entry->FileName);
@@ -132,14 +129,13 @@ void TfrmMainQuillon::ExtractSelectedFile() {
 void TfrmMainQuillon::ExtractSelectedFiles() {
     if (!SelectFolderDialog1->Execute()) return;
     const std::string folder = ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath());
-    std::unordered_map<std::string, quillon::TRFAFile*> entries = CurrentFolderEntries();
     quillon::TExtractionTargets targets;
     std::vector<std::string> notWritten;
     {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            quillon::TRFAFile* entry = entries[caption];  // none for an added file
+            quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
             if (!entry) continue;
             const std::optional<std::string> name = targets.AddFile(caption);
             if (!name) {
@@ -235,22 +231,6 @@ std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& r
     return notWritten;
 }
 
-std::unordered_map<std::string, quillon::TRFAFile*> TfrmMainQuillon::CurrentFolderEntries() const {
-    // As the preview finds an entry: spelt as the tree spells its folder first, then in any case.
-    std::unordered_map<std::string, quillon::TRFAFile*> entries;
-    for (const bool exactCase : {true, false}) {
-        for (int i = 0; i < Entries->Count(); ++i) {
-            const std::string& name = (*Entries)[i];
-            const size_t slash = name.rfind('/');
-            if (IsAddedFileAt(i) || slash == std::string::npos || slash + 1 != CurrentFolder.size()) continue;
-            const std::string_view folder = std::string_view(name).substr(0, slash + 1);
-            if (exactCase ? folder == CurrentFolder : quillon::EqualsIgnoringCase(folder, CurrentFolder))
-                entries.emplace(name.substr(slash + 1), static_cast<quillon::TRFAFile*>(Entries->Objects(i)));
-        }
-    }
-    return entries;
-}
-
 // ---- opening in the associated program, double-click ----
 
 void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
@@ -258,11 +238,10 @@ void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
     if (!item) return;
     const std::string caption = item->Caption();
     std::string file;
-    if (IsAddedFileCaption(caption)) {
+    quillon::TRFAFile* entry = ItemEntry(item);
+    if (!entry) {
         file = AddedFileSource(caption);
     } else {
-        quillon::TRFAFile* entry = CurrentFolderEntries()[caption];
-        if (!entry) return;
         // Below a folder of its own, named as in the archive: the file keeps its name (its
         // extension picks the program), and entries of one name in different folders, or named
         // like the preview's files, do not overwrite each other's copies.
@@ -332,13 +311,12 @@ void TfrmMainQuillon::DragOutSelection() {
 
     cl::TStringList* files = DropFileSource1->Files();
     files->Clear();
-    std::unordered_map<std::string, quillon::TRFAFile*> entries = CurrentFolderEntries();
     quillon::TExtractionTargets targets;
     {
         const cl::TScopedCursor hourglass;
         for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
             const std::string& caption = item->Caption();
-            quillon::TRFAFile* entry = entries[caption];  // none for an added file
+            quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
             const std::optional<std::string> name = entry ? targets.AddFile(caption) : std::nullopt;
             if (!name) continue;
             CurrentEntry = entry;
@@ -357,6 +335,8 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
     const std::vector<std::string> paths = DropFileTarget1->Files()->ToVector();
     if (paths.empty()) return;
     const bool folderSelected = Folders.FolderCount() > 0 && tvFolders->Selected() != nullptr;
+    // In any case, as file names are: an archive among several files is never added as a file,
+    // however its extension is spelt.
     auto isArchive = [](const std::string& path) { return cl::UpperCase(cl::ExtractFileExt(path)) == ".RFA"; };
 
     if (paths.size() > 1 && folderSelected) {
@@ -375,6 +355,7 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
     }
     if (paths.size() == 1 && folderSelected) {
         if (isArchive(paths.front())) {
+            // Opened as "Open RFA" opens one: the caption names the archive now shown.
             if (MayDiscardBuildList()) OpenArchiveFile(paths.front());
         }
         else AddFileToBuild(paths.front());

@@ -128,9 +128,11 @@ protected:
     }
     // The text of an archive entry of the selected folder, extracted.
     std::string EntryText(const std::string& caption) {
-        const int index = form->FindEntryIndex(caption);
-        if (index < 0) return "<no entry>";
-        form->CurrentEntry = static_cast<quillon::TRFAFile*>(form->Entries->Objects(index));
+        quillon::TRFAFile* entry = nullptr;
+        for (int i = 0; i < form->lvFiles->ItemCount() && !entry; ++i)
+            if (form->lvFiles->Item(i)->Caption() == caption) entry = TfrmMainQuillon::ItemEntry(form->lvFiles->Item(i));
+        if (!entry) return "<no entry>";
+        form->CurrentEntry = entry;
         const std::string file = out + "\\extracted.txt";
         form->ExtractEntry(file);
         return ReadText(file);
@@ -550,6 +552,36 @@ TEST_F(MainFormBuildTest, ABuildStagesTheRootFolderRunsTheBuilderAndOpensItsArch
     EXPECT_EQ(EntryText("extra.txt"), "extra\r\n");
 }
 
+// A folder that lists "tank.con" twice (the name under two spellings of the folder): removing
+// one item removes its own entry, and the build takes the other's contents.
+TEST_F(MainFormBuildTest, RemovingOneOfTwoSameNamedItemsBuildsTheOther) {
+    rfa_test::WriteArchive(archive, form_test::SameNamedEntries());
+    InstallBuilder();
+    const struct {
+        int removed;  // list position
+        std::string keptName;
+        std::string keptText;
+    } cases[] = {{1, "Vehicles/tank.con", "FIRST\r\n"}, {0, "vehicles/tank.con", "SECOND\r\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.removed);
+        form->OpenArchiveFile(archive);
+        SelectFolder("Vehicles");
+        ASSERT_EQ(Captions(), (std::vector<std::string>{"tank.con", "tank.con", "jeep.con"}));
+        form->lvFiles->SetSelected(form->lvFiles->Item(c.removed));
+        answers = {cl::mrYes};
+        form->RemoveSelectedFiles();
+        EXPECT_EQ(EntryNames(), (std::vector<std::string>{c.keptName, "vehicles/jeep.con"}));
+        EXPECT_EQ(Captions(), (std::vector<std::string>{"tank.con", "jeep.con"}));
+        EXPECT_EQ(EntryText("tank.con"), c.keptText);
+
+        answers = {cl::mrYes};  // opened once built
+        BuildThroughTheDialog(out + "\\built.rfa", 1);
+        ASSERT_EQ(form->OpenDialog1->FileName(), out + "\\built.rfa");
+        SelectFolder("Vehicles");
+        EXPECT_EQ(EntryText("tank.con"), c.keptText);
+    }
+}
+
 // Archive names may hold "*" as added files do: such entries are still archive entries, shown
 // as themselves and left out of a build (no file can have their name), never mistaken for a
 // disk file.
@@ -560,7 +592,7 @@ TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries)
     InstallBuilder();
     SelectFolder("bf1942\\levels");
     form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*trap.con", "a*b.con", "*extra.txt"}));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "a*b.con", "*trap.con", "*extra.txt"}));
     SelectFiles({"*trap.con"});
     EXPECT_EQ(form->rePreview->WholeText(), "trap\r\n");
 

@@ -666,4 +666,56 @@ TEST_F(MainFormExtractionTest, PopupItemsAreDrawnOnTheMenusBlueAndTheViewMenuSwi
     }
 }
 
+// A folder that lists "tank.con" twice (the name under two spellings of the folder): each command
+// acts on the selected item's own entry, the second one here.
+TEST_F(MainFormExtractionTest, EachCommandActsOnTheSelectedItemsOwnEntry) {
+    rfa_test::WriteArchive(archive, form_test::SameNamedEntries());
+    form->OpenArchiveFile(archive);
+    SelectFolder("Vehicles");
+    ASSERT_EQ(form->lvFiles->Item(0)->Caption(), "tank.con");
+    ASSERT_EQ(form->lvFiles->Item(1)->Caption(), "tank.con");
+    const std::vector<uint8_t> second = form_test::SameNamedEntries()[1].Data;
+    auto selectSecond = [&](bool andJeep) {
+        form->lvFiles->SetSelected(form->lvFiles->Item(1));
+        if (andJeep) Item("jeep.con")->SetSelected(true);
+    };
+
+    // One selected file, saved where the dialog says.
+    selectSecond(false);
+    cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+        dialog.SetFileName(target + "\\one.con");
+        return true;
+    };
+    form->actExtractFile->Execute();
+    EXPECT_EQ(ReadBytes(target + "\\one.con"), second);
+
+    // Several selected files, into the chosen folder.
+    selectSecond(true);
+    AnswerFolderDialog(true, target);
+    form->actExtractFile->Execute();
+    EXPECT_EQ(ReadBytes(target + "\\tank.con"), second);
+
+    // Opened in its program: the copy handed over.
+    selectSecond(false);
+    form->actLaunchFile->Execute();
+    EXPECT_EQ(ReadBytes(form->Launcher->FileName()), second);
+
+    // Dragged out: a press on the item, then a move.
+    std::vector<std::vector<uint8_t>> dragged;
+    form->DropFileSource1->OnFeedback = TFeedbackEvent::FromFunction([&](cl::TObject*, int, bool&) {
+        if (dragged.empty())
+            for (const std::string& path : form->DropFileSource1->Files()->ToVector()) dragged.push_back(ReadBytes(path));
+        SetLeftButtonState(false);
+    });
+    RECT bounds;
+    ASSERT_TRUE(ListView_GetItemRect(form->lvFiles->Handle(), 1, &bounds, LVIR_LABEL));
+    const int x = bounds.left + 2, y = bounds.top + 2;
+    SetLeftButtonState(true);
+    SendMessageA(form->lvFiles->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(form->lvFiles->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 10));
+    SendMessageA(form->lvFiles->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y + 10));
+    SetLeftButtonState(false);
+    EXPECT_EQ(dragged, std::vector<std::vector<uint8_t>>{second});
+}
+
 }  // namespace

@@ -232,6 +232,22 @@ TEST_F(MainFormSearchTest, AContentSearchReadsEveryTextEntryWholeAndSkipsBinaryK
     EXPECT_TRUE(DialogsGone());
 }
 
+// Entries of one name in folders that differ only in case: each is searched in its own
+// contents and named under its own spelling.
+TEST_F(MainFormSearchTest, SameNamedEntriesAreEachFoundInTheirOwnContents) {
+    Open(rfa_test::BuildArchive(form_test::SameNamedEntries()));
+    const struct {
+        const char* term;
+        std::string found;
+    } cases[] = {{"FIRST", "Vehicles/tank.con"}, {"SECOND", "vehicles/tank.con"}};
+    for (const auto& c : cases) {
+        form->SearchContents(c.term);
+        EXPECT_EQ(Results(), Lines{"Found search String '" + std::string(c.term) + "' in file: " + c.found});
+    }
+    form->SearchNames("TANK");
+    EXPECT_EQ(Results(), (Lines{"Vehicles/tank.con", "vehicles/tank.con"}));
+}
+
 // Enter in each edit, and the answer to the question a content search asks first.
 TEST_F(MainFormSearchTest, EnterInAnEditActsLikeItsSearchButton) {
     struct TCase {
