@@ -155,10 +155,14 @@ protected:
     int Run(bool automatic, bool rollback, bool silent = false)
     {
         ProtectedFolderRules folders;
-        folders.Add("C:\\WINDOWS", kProtectFolderAndContents);
+        if (windowsProtected)
+            folders.Add("C:\\WINDOWS", kProtectWindowsFolder);
         folders.Add("C:\\Program Files", kProtectFolder);
         EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit};
-        return RunEngine(g_itemStore, options, fake.host);
+        KeptItems keptItems;
+        int result = RunEngine(g_itemStore, options, fake.host, &keptItems);
+        kept = keptItems.Summary(200);
+        return result;
     }
 
     std::string Ini(const char* key) const
@@ -180,14 +184,19 @@ protected:
     FakeLogSystem logSystem;
     FakeLogUi logUi;
     std::string log;
+    std::string kept;   // the run's report of what it kept
     unsigned waitLimit = kWaitWithoutLimit;
+    bool windowsProtected = true;
 };
 
 TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
 {
     ReadLog(std::string(kInstallation) + kUpgrade);
     fake.ui.sharedAnswers = {kChoiceYes, kChoiceYes};
-    EXPECT_EQ(Run(true, false), 0);
+    // The system files lie in the Windows folder: they are the system's. The one the log
+    // preselects is kept and reported; the counted one is kept as if the user had said No.
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     const Shown expected = {
         {57, "Clean up"},
@@ -196,13 +205,11 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
         {34, "C:\\WINDOWS\\WIN.INI"},
         {29, "C:\\App\\shared.ocx"},
         {40, "C:\\App\\shared.ocx"},
-        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {29, "C:\\App\\app.exe"},
         {29, "C:\\App\\readme.txt"},
         {29, "C:\\App\\Data\\data.bin"},
         {29, "C:\\App\\shared.ocx"},
         {29, "C:\\App\\new.dll"},
-        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {30, "C:\\WINDOWS\\SYSTEM32\\MARKED.DLL"},
         {32, "C:\\App"},
         {31, "C:\\App\\Logs"},
@@ -222,20 +229,22 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
                                               "icon Tools", "disconnect"};
     EXPECT_EQ(fake.actions.done, actions);
 
-    // Both counted copies of shared.ocx are taken off: it was asked for, as was SOLO.DLL;
+    // Both counted copies of shared.ocx are taken off: it was asked for. SOLO.DLL's counter
+    // reached 0 too, but it lies in the Windows folder: nobody is asked about a file that stays.
     // HALDEN.DLL stays for the program that counts it too.
-    ASSERT_EQ(fake.ui.questions.size(), 2u);
+    ASSERT_EQ(fake.ui.questions.size(), 1u);
     EXPECT_NE(fake.ui.questions[0].find("C:\\App\\shared.ocx"), std::string::npos);
-    EXPECT_NE(fake.ui.questions[1].find("SOLO.DLL"), std::string::npos);
     // The progress text names the file while the question is up.
-    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}, {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"}}));
+    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}}));
+    EXPECT_EQ(Counter("C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"), "");
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"), "1");
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"));
 
     for (const char* path : {"C:\\App\\app.exe", "C:\\App\\readme.txt", "C:\\App\\Data\\data.bin",
-                             "C:\\App\\shared.ocx", "C:\\App\\new.dll", "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL",
-                             "C:\\App\\app.ini", "C:\\App\\Logs\\a.log", "C:\\App\\Data", "C:\\App\\Logs", kLogPath})
+                             "C:\\App\\shared.ocx", "C:\\App\\new.dll", "C:\\App\\app.ini", "C:\\App\\Logs\\a.log",
+                             "C:\\App\\Data", "C:\\App\\Logs", kLogPath})
         EXPECT_FALSE(fake.files.Has(path)) << path;
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"));
     // Backups stay, and with them the folders that hold them.
     EXPECT_EQ(fake.files.files["C:\\App\\Backup\\app.exe"], "v1");
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\old.txt"));
@@ -304,8 +313,10 @@ TEST_F(EngineRunTest, CustomRunTakesOnlyTheSelection)
     store.privateFiles[1]->selected = 1;   // readme.txt
     store.directories[1]->selected = 1;    // C:\App\Logs\ (with its files)
     store.registryTrees[0]->selected = 1;
-    // A rollback asked for on the command line does not apply to a Custom run.
-    EXPECT_EQ(Run(false, true), 0);
+    // A rollback asked for on the command line does not apply to a Custom run. The system file
+    // the log preselects lies in the Windows folder: it stays.
+    EXPECT_EQ(Run(false, true), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.files.Has("C:\\App\\Logs"));
@@ -346,7 +357,8 @@ TEST_F(EngineRunTest, RollbackOfTheOnlySectionEndsTheInstallation)
 {
     fake.registry.SetString(kRootLocalMachine, "Software\\Halden Solutions\\SelmUser", "Path", "C:\\Selm\\selm.exe");
     ReadLog(std::string(kInstallation) + "Per-User ID: user 7\n");
-    EXPECT_EQ(Run(true, true), 0);
+    EXPECT_EQ(Run(true, true), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_FALSE(fake.files.FileExists(kLogPath));
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
@@ -398,7 +410,8 @@ TEST_F(EngineRunTest, FilesDeletedAtTheNextRestartAreNoFailures)
 {
     ReadLog(kInstallation);
     fake.files.inUse.insert("C:\\App\\readme.txt");
-    EXPECT_EQ(Run(true, false, true), 0);
+    EXPECT_EQ(Run(true, false, true), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_EQ(fake.files.scheduled, std::vector<std::string>{"C:\\App\\readme.txt"});
 }
 
@@ -443,6 +456,8 @@ TEST_F(EngineRunTest, CountersAreLoweredOnceAcrossRuns)
         // The rollback did not touch SOLO.DLL: the uninstall takes its only copy off.
         {"rollback cancelled, then an uninstall", true, 2, "2", "2", false, "1", "1", true},
     };
+    // The counters' bookkeeping, apart from where the files lie.
+    windowsProtected = false;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fake.files = FakeFiles{};
@@ -491,6 +506,7 @@ TEST_F(EngineRunTest, LoweredCountersAreNotedOnTheirLines)
     const std::string kept = "Kept by uninstall: ";
     const std::string ignored = "Shared DLL counter ignored:\n";
     const std::string log = Log(shared, solo, shared);
+    windowsProtected = false;   // the notes, apart from where the files lie
     fake.files.AddFile("C:\\App\\Backup\\shared.ocx");
     fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\App\\shared.ocx", 5);
     const struct {
