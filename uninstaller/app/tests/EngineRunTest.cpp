@@ -155,8 +155,11 @@ protected:
     int Run(bool automatic, bool rollback, bool silent = false)
     {
         ProtectedFolderRules folders;
-        if (windowsProtected)
+        if (windowsProtected) {
             folders.Add("C:\\WINDOWS", kProtectWindowsFolder);
+            folders.Add("C:\\WINDOWS\\SYSTEM32", kProtectFolderAndContents);
+            folders.Add("C:\\WINDOWS\\Fonts", kProtectFolderAndContents);
+        }
         folders.Add("C:\\Program Files", kProtectFolder);
         EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit};
         KeptItems keptItems;
@@ -596,6 +599,101 @@ TEST_F(EngineRunTest, RollbackWithMissingBackupsKeepsTheFiles)
     EXPECT_EQ(Run(true, true), 1);
     EXPECT_EQ(fake.files.files["C:\\App\\app.exe"], "v2");
     EXPECT_EQ(fake.files.files["C:\\App\\lib.dll"], "v2");
+}
+
+// Inside the Windows folder only a folder the installation made goes, with its files: one its
+// log names, that is none of the system's folders, and that holds nothing the log does not list.
+// The Windows folder's own folders and files stay, whatever the log says.
+TEST_F(EngineRunTest, OnlyFoldersTheInstallationMadeGoFromTheWindowsFolder)
+{
+    for (const char* path : {"C:\\WINDOWS\\MyGameHelper\\helper.dll", "C:\\WINDOWS\\MyGameHelper\\Data\\help.dat",
+                             "C:\\WINDOWS\\Fonts\\tahoma.ttf", "C:\\WINDOWS\\Media\\ding.wav",
+                             "C:\\WINDOWS\\Media\\chord.wav", "C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts",
+                             "C:\\WINDOWS\\notepad.exe"})
+        fake.files.AddFile(path);
+    ReadLog("***  Installation ***\n"
+            "Title: Test Application\n"
+            "Made Dir: C:\\WINDOWS\\MyGameHelper\n"
+            "File Copy: C:\\WINDOWS\\MyGameHelper\\helper.dll\n"
+            "File Copy: C:\\WINDOWS\\MyGameHelper\\Data\\help.dat\n"
+            "File Tree: C:\\WINDOWS\\MyGameHelper\n"
+            // A system folder named as made, and one holding a file the log does not list.
+            "Made Dir: C:\\WINDOWS\\Fonts\n"
+            "File Copy: C:\\WINDOWS\\Fonts\\tahoma.ttf\n"
+            "File Tree: C:\\WINDOWS\\Fonts\n"
+            "Made Dir: C:\\WINDOWS\\Media\n"
+            "File Copy: C:\\WINDOWS\\Media\\ding.wav\n"
+            "File Tree: C:\\WINDOWS\\Media\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts\n"
+            "File Copy: C:\\WINDOWS\\notepad.exe\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_FALSE(fake.files.Has("C:\\WINDOWS\\MyGameHelper"));
+    for (const char* path : {"C:\\WINDOWS\\Fonts\\tahoma.ttf", "C:\\WINDOWS\\Media\\ding.wav",
+                             "C:\\WINDOWS\\Media\\chord.wav", "C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts",
+                             "C:\\WINDOWS\\notepad.exe"})
+        EXPECT_TRUE(fake.files.FileExists(path)) << path;
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\Fonts\\tahoma.ttf (the system's own) and 4 more");
+}
+
+// INI entries are written only into the installation's INI files, in sections that hold nothing
+// but entries its log records; a refused entry is kept and the run goes on.
+TEST_F(EngineRunTest, IniEntriesOnlyInTheInstallationsOwnSections)
+{
+    fake.files.AddFile("C:\\Users\\ann\\letter.txt", "Dear ...");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "windows", "load", "");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "windows", "run", "other.exe");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "Halden", "Path", "C:\\App");
+    fake.files.SetIni("C:\\App\\app.ini", "Main", "Mode", "new");
+    fake.files.SetIni("C:\\App\\app.ini", "Main", "Added", "1");
+    const auto Entry = [](const char* file, const char* section, const char* item, const char* old) {
+        return std::string("INI File: ") + file + "\nINI Sect: " + section + "\nINI Item: " + item + "\nINI Val: x\n" +
+               (old ? std::string("INI Old: ") + old + "\n" : "");
+    };
+    ReadLog("***  Installation ***\nTitle: Test Application\n" + Entry("C:\\WINDOWS\\WIN.INI", "windows", "load", "evil.exe") +
+            Entry("C:\\WINDOWS\\WIN.INI", "Halden", "Path", nullptr) + Entry("C:\\App\\app.ini", "Main", "Mode", "old") +
+            Entry("C:\\App\\app.ini", "Main", "Added", nullptr) +
+            Entry("C:\\App\\app.ini", "Missing", "Made", "a section the log would have to make") +
+            Entry("C:\\Users\\ann\\letter.txt", "Main", "Mode", "x"));
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|WINDOWS|LOAD"), "");
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|WINDOWS|RUN"), "other.exe");
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|HALDEN|PATH"), "<none>");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|MODE"), "old");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|ADDED"), "<none>");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MISSING|MADE"), "<none>");
+    EXPECT_EQ(Ini("C:\\USERS\\ANN\\LETTER.TXT|MAIN|MODE"), "<none>");
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\WIN.INI [windows] load (not an INI section of this installation) and 2 more");
+}
+
+// What the log owns and the run leaves is no success: a log that cannot be deleted (a
+// read-only drive), a path that has no exact name on this system.
+TEST_F(EngineRunTest, WhatTheLogOwnsAndStaysIsReported)
+{
+    const struct {
+        const char* name;
+        const char* lines;
+        bool logStays;
+        const char* kept;
+    } cases[] = {
+        {"the log cannot be deleted", "File Copy: C:\\App\\app.exe\n", true,
+         "kept C:\\App\\INSTALL.LOG (could not be removed)"},
+        {"a name with no exact form", "File Copy: C:\\App\\\x81pp.exe\n", false,
+         "kept C:\\App\\\x81pp.exe (no exact name on this system)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.files = FakeFiles{};
+        fake.files.AddFile("C:\\App\\app.exe");
+        fake.files.AddFile("C:\\App\\\x81pp.exe");
+        ReadLog(std::string("***  Installation ***\nTitle: Test Application\n") + c.lines);
+        if (c.logStays) {
+            fake.files.inUse.insert(kLogPath);
+            fake.files.scheduleInUse = false;
+        }
+        EXPECT_EQ(Run(true, false, true), 1);
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(fake.files.FileExists(kLogPath), c.logStays);
+    }
 }
 
 }  // namespace
