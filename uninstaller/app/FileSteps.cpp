@@ -7,6 +7,8 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "uninstaller/app/EngineSteps.h"
 #include "uninstaller/app/PathNames.h"
@@ -367,6 +369,8 @@ void DeleteLogFile(EngineContext& run)
 void RemoveDirectories(EngineContext& run)
 {
     RecordTable<DirectoryRecord>& directories = run.store.directories;
+    // Folders that stayed only because a later record's tree was still in them.
+    std::vector<std::pair<std::string, std::string>> leftBehind;   // logged, named
     for (unsigned i = 0; i < directories.count && !run.Cancelled(); ++i) {
         const DirectoryRecord& record = *directories[i];
         if (!run.Taken(record.selected) || !run.Reaches(record.namedSection)) {
@@ -381,9 +385,17 @@ void RemoveDirectories(EngineContext& run)
             folder[length - 1] = '\0';
         run.Advance(withFiles ? kLabelDirectory : kLabelEmptyDirectories, folder);
         std::string path;
-        if (run.PathOf(folder, &path))
-            run.Note(RemoveDirectoryTree(run.files, run.guard, path, withFiles), folder);
+        if (!run.PathOf(folder, &path))
+            continue;
+        RemovalOutcome outcome = RemoveDirectoryTree(run.files, run.guard, path, withFiles);
+        run.Note(outcome, folder);
+        if (outcome.result == kRemovalDone && !std::strpbrk(folder, "*?") &&
+            run.files.KindOf(path.c_str()) != kEntryMissing)
+            leftBehind.emplace_back(folder, path);
     }
+    for (auto folder = leftBehind.rbegin(); folder != leftBehind.rend() && !run.Cancelled(); ++folder)
+        if (run.files.KindOf(folder->second.c_str()) != kEntryMissing)
+            run.Note(RemoveDirectoryTree(run.files, run.guard, folder->second, false), folder->first.c_str());
 }
 
 void CutLogBackToLastSection(EngineContext& run)

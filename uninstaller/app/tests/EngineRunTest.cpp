@@ -696,4 +696,16 @@ TEST_F(EngineRunTest, WhatTheLogOwnsAndStaysIsReported)
     }
 }
 
+// A folder that stays only because a later record's tree was still in it goes once that tree is
+// gone.
+TEST_F(EngineRunTest, AFolderEmptiedByALaterTreeGoesToo)
+{
+    fake.files.AddFile("C:\\Game\\game.exe");
+    fake.files.AddFile("C:\\Game\\Saves\\one.sav");
+    ReadLog("***  Installation ***\nTitle: Test Application\nMade Dir: C:\\Game\n"
+            "File Copy: C:\\Game\\game.exe\nFile Tree: C:\\Game\\Saves\n");
+    EXPECT_EQ(Run(true, false), 0);
+    EXPECT_FALSE(fake.files.Has("C:\\Game"));
+}
+
 }  // namespace
