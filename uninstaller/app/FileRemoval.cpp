@@ -126,11 +126,12 @@ RemovalOutcome RemoveLink(EngineFiles& files, const JudgedPath& link)
 struct Tree {
     std::vector<JudgedPath> folders;   // parents before their subfolders
     std::vector<JudgedPath> links;     // links to folders
+    std::vector<JudgedPath> files;     // links to files among them
     RemovalOutcome outcome;
 };
 
-// Every folder below root that is not another installation's, and the links to folders met,
-// without following any link. Files, links to files among them, are deleted folder by folder.
+// Every folder, file and link to a folder below root that is not another installation's,
+// without following any link.
 void CollectTree(EngineFiles& files, FolderGuard& guard, const JudgedPath& root, Tree* tree)
 {
     tree->folders.push_back(root);
@@ -147,6 +148,8 @@ void CollectTree(EngineFiles& files, FolderGuard& guard, const JudgedPath& root,
                 tree->outcome.Add(kRemovalRefused, refusal);
             } else if (entry.directory) {
                 (entry.link ? tree->links : tree->folders).push_back(below);
+            } else {
+                tree->files.push_back(below);
             }
         }
     }
@@ -243,12 +246,14 @@ RemovalOutcome RemoveDirectoryTree(EngineFiles& files, FolderGuard& guard, const
     Tree tree;
     CollectTree(files, guard, root, &tree);
     RemovalOutcome outcome = tree.outcome;
-    if (withFiles) {
+    if (withFiles && patterned) {
         for (const JudgedPath& below : tree.folders)
             outcome.Add(DeleteMatchingFiles(files, guard, below, pattern));
-        if (!patterned)
-            for (const JudgedPath& link : tree.links)
-                outcome.Add(RemoveLink(files, link));
+    } else if (withFiles) {
+        for (const JudgedPath& file : tree.files)
+            outcome.Add(RemoveFileWithHelpIndex(files, file));
+        for (const JudgedPath& link : tree.links)
+            outcome.Add(RemoveLink(files, link));
     }
     for (auto below = tree.folders.rbegin(); below != tree.folders.rend(); ++below)
         outcome.Add(RemoveEmptiedFolder(files, *below));

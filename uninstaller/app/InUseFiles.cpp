@@ -88,8 +88,12 @@ SetFileInformationProc SetFileInformationFunction()
     return function;
 }
 
+// The long form of path; a path without "~" has no other long form, which spares a search of
+// every folder on the way for each file deleted.
 std::wstring LongFormOf(const std::wstring& path)
 {
+    if (path.find(L'~') == std::wstring::npos)
+        return path;
     DWORD length = GetLongPathNameW(path.c_str(), nullptr, 0);
     if (length == 0)
         return path;
@@ -98,19 +102,23 @@ std::wstring LongFormOf(const std::wstring& path)
     return length > 0 && length < buffer.size() ? std::wstring(buffer.data(), length) : path;
 }
 
+// The program's own path in its long form, as start-up noted it (the tests name it there), or,
+// when that has no exact form, as the system names it.
+std::wstring OwnProgramPath()
+{
+    std::wstring own;
+    if (!g_app.modulePath[0] || !WideFromAnsiExact(g_app.modulePath, &own)) {
+        wchar_t module[MAX_PATH];
+        DWORD length = GetModuleFileNameW(g_app.instance, module, MAX_PATH);
+        own = length > 0 && length < MAX_PATH ? std::wstring(module, length) : std::wstring();
+    }
+    return own.empty() ? own : LongFormOf(own);
+}
+
 bool IsOwnProgramFile(const std::wstring& path)
 {
-    // The program's path as start-up noted it, or, when that has no exact form, as the system
-    // names it.
-    std::wstring ownPath;
-    if (!g_app.modulePath[0] || !WideFromAnsiExact(g_app.modulePath, &ownPath)) {
-        wchar_t own[MAX_PATH];
-        DWORD length = GetModuleFileNameW(g_app.instance, own, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH)
-            return false;
-        ownPath.assign(own, length);
-    }
-    return SamePathName(LongFormOf(WithoutExactPrefix(path)), LongFormOf(ownPath));
+    std::wstring own = OwnProgramPath();
+    return !own.empty() && SamePathName(LongFormOf(WithoutExactPrefix(path)), own);
 }
 
 // The open entry is the one expected: it leads to leadsTo.
@@ -132,18 +140,20 @@ bool IsGone(DWORD error)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-// Read-only, hidden and system entries lose those attributes before they are deleted.
-void MakeNormal(HANDLE handle, SetFileInformationProc setInformation)
+// Takes the read-only, hidden and system attributes off; false when there were none to take.
+// (Reading an entry's attributes through its handle is slow under Wine in a large folder, so it
+// is only done for an entry that would not go.)
+bool MakeNormal(HANDLE handle, SetFileInformationProc setInformation)
 {
     BY_HANDLE_FILE_INFORMATION information;
     const DWORD kBlocking = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if (!GetFileInformationByHandle(handle, &information) || !(information.dwFileAttributes & kBlocking))
-        return;
+        return false;
     FILE_BASIC_INFO basic{};
     basic.FileAttributes = information.dwFileAttributes & ~kBlocking;
     if (basic.FileAttributes == 0)
         basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-    setInformation(handle, FileBasicInfo, &basic, sizeof basic);
+    return setInformation(handle, FileBasicInfo, &basic, sizeof basic) != FALSE;
 }
 
 enum DeleteResult { kDeleted, kDeleteGone, kDeleteElsewhere, kDeleteRefused };
@@ -167,10 +177,12 @@ DeleteResult DeleteExpected(const std::wstring& path, const std::wstring& leadsT
         entry.handle = INVALID_HANDLE_VALUE;
         return (folder ? RemoveDirectoryW(exact.c_str()) : DeleteFileW(exact.c_str())) ? kDeleted : kDeleteRefused;
     }
-    MakeNormal(entry.handle, setInformation);
     FILE_DISPOSITION_INFO disposition{TRUE};
-    return setInformation(entry.handle, FileDispositionInfo, &disposition, sizeof disposition) ? kDeleted
-                                                                                               : kDeleteRefused;
+    if (setInformation(entry.handle, FileDispositionInfo, &disposition, sizeof disposition) ||
+        (MakeNormal(entry.handle, setInformation) &&
+         setInformation(entry.handle, FileDispositionInfo, &disposition, sizeof disposition)))
+        return kDeleted;
+    return kDeleteRefused;
 }
 
 // A name "~VZUnnnn.TMP" in folder that no file has yet; the counter goes on from run to run of

@@ -86,8 +86,10 @@ void OtherInstallations::LookAround(const std::string& folder)
         if (!looked_.insert(Key(at)).second)
             return;
         std::string log = JoinPath(at, kLogName);
-        if (files_.KindOf(log.c_str()) == kEntryFile && !SameName(log, ownLog_))
+        if (files_.KindOf(log.c_str()) == kEntryFile && !SameName(log, ownLog_)) {
+            logFolders_.insert(Key(at));
             Learn(log);
+        }
         if (IsRootFolder(at.c_str()))
             return;
     }
@@ -96,8 +98,7 @@ void OtherInstallations::LookAround(const std::string& folder)
 bool OtherInstallations::HoldsLog(const std::string& folder)
 {
     LookAround(folder);
-    std::string log = JoinPath(WithoutTrailingBackslashes(folder), kLogName);
-    return files_.KindOf(log.c_str()) == kEntryFile && !SameName(log, ownLog_);
+    return logFolders_.count(Key(folder)) != 0;
 }
 
 void OtherInstallations::Learn(const std::string& log)

@@ -35,7 +35,10 @@ private:
 
     EngineFiles& files_;
     std::string ownLog_;
-    std::set<std::string> looked_;    // folders whose log was looked for
+    // A name looked for and missing costs a search of its whole folder under Wine: each folder
+    // is asked once.
+    std::set<std::string> looked_;       // folders whose log was looked for
+    std::set<std::string> logFolders_;   // those that hold another installation's log
     std::set<std::string> ownedFiles_;
     std::set<std::string> folders_;   // made by another installation, or holding its log
     std::set<std::string> trees_;     // removed with their contents by another installation
