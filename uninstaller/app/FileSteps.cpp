@@ -52,11 +52,11 @@ bool SystemFileToDelete(const EngineContext& run, const FileRecord& file)
            (file.selected || (run.rollback && HasBackupFrom(file, run.threshold)));
 }
 
-// A file the guard keeps whatever the user says.
-bool IsRefused(EngineContext& run, const FileRecord& file)
+// A file the guard keeps (or, with kFileWrite, does not put back) whatever the user says.
+bool IsRefused(EngineContext& run, const FileRecord& file, FileUse use = kFileDelete)
 {
     std::string path;
-    return !run.files.PathFromAnsi(file.path, &path) || !run.guard.File(path, kFileDelete).Allowed();
+    return !run.files.PathFromAnsi(file.path, &path) || !run.guard.File(path, use).Allowed();
 }
 
 // progressLabel names the file while the user is asked about it. Nobody is asked about a file
@@ -73,10 +73,10 @@ SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned
 
 // A file on its way out is first unregistered and its driver taken out of SYSTEM.INI. A
 // rollback does that only for files the last section created: an older version stays
-// registered.
+// registered. A file the guard keeps is not on its way out.
 void Unregister(EngineContext& run, const FileRecord& file)
 {
-    if (!file.path[0] || (run.rollback && !CreatedByLastCopy(file)))
+    if (!file.path[0] || (run.rollback && !CreatedByLastCopy(file)) || IsRefused(run, file))
         return;
     if (run.Reaches(file.selfRegisterSection)) {
         run.Show(kLabelRegistration, file.path);
@@ -162,7 +162,8 @@ void RegisterRestored(EngineContext& run, RecordTable<FileRecord>& files, bool s
     for (unsigned i = 0; i < files.count && !run.Cancelled(); ++i) {
         const FileRecord& file = *files[i];
         bool deleted = systemFiles ? SystemFileToDelete(run, file) : PrivateFileToDelete(run, file);
-        if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection)) {
+        if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection) &&
+            !IsRefused(run, file, kFileWrite)) {
             run.Show(kLabelRegistration, file.path);
             run.NoteWait(run.actions.SelfRegister(file.path, true, run.options.waitLimitMs));
         }

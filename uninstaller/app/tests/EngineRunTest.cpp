@@ -552,6 +552,20 @@ TEST_F(EngineRunTest, RemovedFilesAreUnregisteredFirst)
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
 }
 
+// A file the guard keeps is not on its way out: it is neither unregistered nor taken out of
+// SYSTEM.INI.
+TEST_F(EngineRunTest, FilesTheGuardKeepsStayRegistered)
+{
+    fake.files.AddFile("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    ReadLog("***  Installation ***\nTitle: Test Application\nNon-System File:\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\nSelf-Register: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n"
+            "Add Device: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_TRUE(fake.actions.done.empty());
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL"));
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\OLE32.DLL (the system's own)");
+}
+
 // A rollback that puts an older version back registers it again, and leaves the registration
 // and device lines of what the last section did not create alone.
 TEST_F(EngineRunTest, RestoredFilesAreRegisteredAgain)
