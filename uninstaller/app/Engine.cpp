@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/EngineRun.h"
@@ -13,7 +14,6 @@
 #include "uninstaller/app/ProgressView.h"
 #include "uninstaller/app/ProtectedSystemFolders.h"
 #include "uninstaller/app/RegistryRemoval.h"
-#include "uninstaller/app/RunReport.h"
 #include "uninstaller/app/SelfRegistration.h"
 #include "uninstaller/app/WindowsEngineActions.h"
 #include "uninstaller/app/WindowsEngineFiles.h"
@@ -27,18 +27,17 @@ int PerformUninstall(const char* logPath)
     if (!automatic)
         g_wizard.rollback = false;
     bool silent = g_app.commandLine.silent;
-    RunReport report;
     EngineOptions options{automatic, g_wizard.rollback, silent, g_app.shellFlag, logPath, SystemProtectedFolders(),
-                          silent ? static_cast<unsigned>(g_app.settings.silentWaitSeconds) * 1000 : kWaitWithoutLimit,
-                          &report};
+                          silent ? static_cast<unsigned>(g_app.settings.silentWaitSeconds) * 1000 : kWaitWithoutLimit};
     WindowsEngineFiles files;
     WindowsEngineRegistry registry;
     WindowsEngineActions actions;
     ProgramEngineUi ui;
     EngineHost host{files, registry, actions, ui};
-    int result = RunEngine(g_itemStore, options, host);
-    std::snprintf(g_app.runReport, sizeof g_app.runReport, "%s", report.Summary(sizeof g_app.runReport - 1).c_str());
+    KeptItems kept;
+    int result = RunEngine(g_itemStore, options, host, &kept);
     NotifyShellOfDeletedFiles();
+    std::snprintf(g_app.keptReport, sizeof g_app.keptReport, "%s", kept.Summary(sizeof g_app.keptReport - 1).c_str());
     return result;
 }
 
@@ -46,7 +45,9 @@ void RemoveDirectoryTree(const char* folder, bool withFiles)
 {
     WindowsEngineFiles files;
     FolderGuard guard(files, SystemProtectedFolders());
-    RemoveDirectoryTree(files, guard, folder, withFiles);
+    std::string path;
+    if (files.PathFromAnsi(folder, &path))
+        RemoveDirectoryTree(files, guard, path, withFiles);
 }
 
 bool WriteRegistryValue(int root, int type, const char* keyPath, const char* valueName, const char* valueText,

@@ -2,7 +2,6 @@
 
 #include "uninstaller/app/EngineSteps.h"
 #include "uninstaller/app/RepairCheck.h"
-#include "uninstaller/app/RunReport.h"
 
 EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, EngineHost& host)
     : store(store),
@@ -11,7 +10,7 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
       registry(host.registry),
       actions(host.actions),
       ui(host.ui),
-      guard(host.files, options.protectedFolders, options.logPath),
+      guard(host.files, options.protectedFolders, options.logPath, &store),
       places(host.files, guard, store, options.logPath),
       registryGuard(host.registry, &places),
       automatic(options.automatic),
@@ -28,6 +27,8 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
             store.systemFiles.count + store.privateFiles.count;
     if (total == 0)
         total = 1;
+    if (!files.PathFromAnsi(options.logPath, &logFile))
+        logFile.clear();
     // The log's folder may be gone when the key is deleted, and with it the long form.
     char longPath[kPathSize], key[2 * kPathSize];
     if (options.logPath && files.LongPathOf(options.logPath, longPath, sizeof longPath) &&
@@ -46,13 +47,6 @@ void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind k
         ui.ServeWindows();
 }
 
-void EngineContext::Keep(const std::string& item, const char* reason)
-{
-    failed = true;
-    if (options.report)
-        options.report->Keep(item, reason);
-}
-
 unsigned EngineContext::RegistrationLimit() const
 {
     return options.waitLimitMs == kWaitWithoutLimit ? kLongestRegistrationMs : options.waitLimitMs;
@@ -63,7 +57,7 @@ bool InstallationIsGone(const EngineContext& run)
     return run.rollback ? run.store.truncationOffset == 0 : run.automatic;
 }
 
-int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
+int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host, KeptItems* kept)
 {
     EngineContext run(store, options, host);
     run.ui.EnterProgressView();
@@ -103,5 +97,7 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
     }
     // Counters lowered before a Cancel are noted all the same.
     NoteLoweredCountersInLog(run);
+    if (kept)
+        *kept = run.kept;
     return run.aborted || run.failed ? 1 : 0;
 }

@@ -5,6 +5,7 @@
 #include "uninstaller/app/FileRemoval.h"
 #include "uninstaller/app/FolderGuard.h"
 #include "uninstaller/app/InstallationPlaces.h"
+#include "uninstaller/app/KeptItems.h"
 #include "uninstaller/app/LogNotes.h"
 #include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/SharedCount.h"
@@ -54,6 +55,8 @@ struct EngineContext {
     // The installation's Repair key, named after the log's long path while the log is there.
     std::string repairKey;
     std::vector<LogNote> logNotes;   // counters lowered, not yet noted in the log
+    KeptItems kept;                  // what the log names and the run left, with the reason
+    std::string logFile;             // the log in the file system's names; "" when it has none
 
     bool Cancelled() { return ui.Cancelled(); }
     bool Reaches(Section section) const { return section >= threshold; }
@@ -65,21 +68,34 @@ struct EngineContext {
     {
         ui.ShowProgressItem(label, item, kind);
     }
-    void Note(RemovalResult result)
+    // A logged item left in place: the run fails, and its report says why.
+    void Keep(const std::string& item, KeepReason reason)
     {
-        if (result != kRemovalDone)
-            failed = true;
+        failed = true;
+        kept.Add(item, reason);
+    }
+    void Note(const RemovalOutcome& outcome, const char* item)
+    {
+        if (outcome.result != kRemovalDone)
+            Keep(item, outcome.reason != kKeptNothing ? outcome.reason : kKeptNotRemovable);
+    }
+    // The logged (ANSI) path in the file system's names; a path without an exact form there is
+    // kept.
+    bool PathOf(const char* logged, std::string* path)
+    {
+        if (files.PathFromAnsi(logged, path))
+            return true;
+        Keep(logged, kKeptNoExactName);
+        return false;
     }
     // A program or registration still running at the time limit was given up on, or crashed.
-    void NoteWait(WaitOutcome outcome, const char* what)
+    void NoteWait(WaitOutcome outcome, const std::string& what)
     {
         if (outcome == kWaitGaveUp)
-            Keep(what, "did not end in time");
+            Keep(what, kKeptTimedOut);
         else if (outcome == kWaitCrashed)
-            Keep(what, "crashed");
+            Keep(what, kKeptCrashed);
     }
-    // Something the log named is still in place, for the reason given.
-    void Keep(const std::string& item, const char* reason);
     // The longest wait for one registration: registering code runs on the system's time.
     unsigned RegistrationLimit() const;
 };

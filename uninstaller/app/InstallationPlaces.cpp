@@ -1,30 +1,14 @@
 #include "uninstaller/app/InstallationPlaces.h"
 
 #include <cstring>
-#include <vector>
 
-#include "uninstaller/log/NameCompare.h"
+#include "uninstaller/app/PathNames.h"
 
 namespace {
 
 // Paths in a text end at these; a space may end one too, or lie inside it.
 const char kPathEnds[] = "\",;|";
 const std::size_t kMaxCandidates = 32;
-
-std::string Upper(const std::string& text)
-{
-    std::string upper(text);
-    for (char& c : upper)
-        c = static_cast<char>(UpperCaseOf(c));
-    return upper;
-}
-
-std::string WithoutTrailingBackslashes(std::string path)
-{
-    while (path.size() > 3 && path.back() == '\\')
-        path.pop_back();
-    return path;
-}
 
 bool IsLetter(char c)
 {
@@ -45,98 +29,106 @@ bool StartsPath(const char* text, std::size_t at)
     return (IsLetter(p[0]) && p[1] == ':' && p[2] == '\\') || (p[0] == '\\' && p[1] == '\\' && at == 0);
 }
 
+std::string PlaceKey(const std::string& named)
+{
+    return NameKey(WithoutTrailingBackslashes(named));
+}
+
 }  // namespace
 
 InstallationPlaces::InstallationPlaces(EngineFiles& files, FolderGuard& guard, const ItemStore& store,
                                        const char* logPath)
     : files_(files), guard_(guard), store_(store)
 {
-    if (!logPath)
+    std::string log, named;
+    if (!logPath || !files_.PathFromAnsi(logPath, &log))
         return;
-    char form[kPathSize];
-    if (!files_.CanonicalPathOf(logPath, form, sizeof form))
+    if (!files_.CanonicalPathOf(log.c_str(), &named))
+        named = log;
+    std::string folder = ParentPath(named);
+    if (folder.empty() || !guard_.Tree(folder).Allowed())
         return;
-    char* last = std::strrchr(form, '\\');
-    if (!last)
-        return;
-    *last = '\0';
-    if (!guard_.MayRemoveTree(form))
-        return;
-    logFolder_.insert(Upper(form));
+    logFolder_.insert(PlaceKey(folder));
+    // The short form is the system's to tell while the folder is there.
+    const char* last = std::strrchr(logPath, '\\');
     char shortForm[kPathSize];
-    if (files_.ShortPathOf(form, shortForm, sizeof shortForm))
-        logFolder_.insert(Upper(WithoutTrailingBackslashes(shortForm)));
+    std::string shortNamed;
+    if (last && static_cast<std::size_t>(last - logPath) < sizeof shortForm) {
+        std::string ansiFolder(logPath, last);
+        if (files_.ShortPathOf(ansiFolder.c_str(), shortForm, sizeof shortForm) &&
+            files_.PathFromAnsi(shortForm, &shortNamed))
+            logFolder_.insert(PlaceKey(shortNamed));
+    }
 }
 
 void InstallationPlaces::CollectFromLog()
 {
     collected_ = true;
+    std::string named;
     for (unsigned i = 0; i < store_.directories.count; ++i) {
         const char* path = store_.directories[i]->path;
-        if (!std::strpbrk(path, "*?"))
-            madeFolders_.emplace(Upper(WithoutTrailingBackslashes(path)), kNotJudged);
+        if (!std::strpbrk(path, "*?") && files_.PathFromAnsi(path, &named))
+            madeFolders_.emplace(PlaceKey(named), kNotJudged);
     }
     for (const RecordTable<FileRecord>* table : {&store_.privateFiles, &store_.systemFiles}) {
         for (unsigned i = 0; i < table->count; ++i) {
             const FileRecord& file = *(*table)[i];
-            if (file.createdByInstallation && file.path[0])
-                createdFiles_.emplace(Upper(file.path), kNotJudged);
+            if (file.createdByInstallation && file.path[0] && files_.PathFromAnsi(file.path, &named))
+                createdFiles_.emplace(PlaceKey(named), kNotJudged);
         }
     }
 }
 
-bool InstallationPlaces::IsCreatedFile(const std::string& upper)
+bool InstallationPlaces::IsCreatedFile(const std::string& named)
 {
-    auto found = createdFiles_.find(upper);
+    auto found = createdFiles_.find(NameKey(named));
     if (found == createdFiles_.end())
         return false;
     if (found->second == kNotJudged)
-        found->second = files_.IsSystemComponent(upper.c_str()) ? kNoPlace : kPlace;
+        found->second = files_.IsSystemComponent(named.c_str()) || guard_.OtherInstallationHas(named) ? kNoPlace
+                                                                                                      : kPlace;
     return found->second == kPlace;
 }
 
-bool InstallationPlaces::IsMadeFolder(const std::string& upper)
+bool InstallationPlaces::IsMadeFolder(const std::string& named)
 {
-    auto found = madeFolders_.find(upper);
+    auto found = madeFolders_.find(NameKey(named));
     if (found == madeFolders_.end())
         return false;
     if (found->second == kNotJudged)
-        found->second = guard_.MayRemoveTree(upper.c_str()) ? kPlace : kNoPlace;
+        found->second = guard_.IsInstallationsFolder(named) ? kPlace : kNoPlace;
     return found->second == kPlace;
 }
 
 // A whole run of the text may name a file or lie in a folder of the installation; a run cut at
 // a space only names a file ("C:\App\app.exe" of "C:\App\app.exe /tray"), so that
 // "C:\App Data\x" never passes for something in "C:\App".
-bool InstallationPlaces::NamesForm(const std::string& upper, bool wholeRun)
+bool InstallationPlaces::NamesForm(const std::string& named, bool wholeRun)
 {
-    if (IsCreatedFile(upper))
+    if (IsCreatedFile(named))
         return true;
     if (!wholeRun)
         return false;
-    for (std::size_t end = upper.size();;) {
-        std::string folder = upper.substr(0, end);
-        if (logFolder_.count(folder) || IsMadeFolder(folder))
+    for (std::string folder = named; folder.size() > 3; folder = ParentPath(folder)) {
+        if (logFolder_.count(NameKey(folder)) || IsMadeFolder(folder))
             return true;
-        std::size_t slash = folder.rfind('\\');
-        if (slash == std::string::npos || slash < 3)
-            return false;
-        end = slash;
     }
+    return false;
 }
 
-bool InstallationPlaces::NamesPath(const std::string& path, bool wholeRun)
+bool InstallationPlaces::NamesPath(const std::string& text, bool wholeRun)
 {
-    std::string trimmed = path;
+    std::string trimmed = text;
     while (!trimmed.empty() && trimmed.back() == ' ')
         trimmed.pop_back();
-    if (trimmed.size() <= 3)
+    std::string named, canonical;
+    if (trimmed.size() <= 3 || !files_.PathFromAnsi(trimmed.c_str(), &named))
         return false;
-    if (NamesForm(Upper(WithoutTrailingBackslashes(trimmed)), wholeRun))
+    named = WithoutTrailingBackslashes(named);
+    if (NamesForm(named, wholeRun))
         return true;
-    char canonical[kPathSize];
-    return files_.CanonicalPathOf(trimmed.c_str(), canonical, sizeof canonical) &&
-           NamesForm(Upper(WithoutTrailingBackslashes(canonical)), wholeRun);
+    return files_.CanonicalPathOf(named.c_str(), &canonical) && !SameName(canonical, named) &&
+           NamesForm(WithoutTrailingBackslashes(canonical), wholeRun);
 }
 
 bool InstallationPlaces::Names(const char* text)

@@ -1,12 +1,16 @@
 #pragma once
 // Where the installation's own programs and files are, for telling whose a registry item or a
 // service is: the log's own folder, the folders the log made, and the files the log created.
-// Folders the system protects (ProtectedFolderRules.h) are nobody's place, and a file the
-// system ships (EngineFiles::IsSystemComponent) is not the installation's whatever the log says.
+// Each is judged by the run's FolderGuard: a folder is a place of the installation only when
+// the guard would let it go with its contents and it holds nothing the log does not list (a
+// "Made Dir" of the system, of a shared folder, of another installation or of another product
+// is nobody's place); a file the log created is not the installation's when the system ships
+// it (EngineFiles::IsSystemComponent) or another installation's log lists it.
 //
 // The log's folder is taken in its long and short forms when the engine starts, while it
 // still exists; the rest is compared by name, so that a place still counts after its files
-// were deleted.
+// were deleted. Texts are the log's and the registry's (ANSI); they are compared in the file
+// system's names (EngineHost.h).
 
 #include <string>
 #include <unordered_map>
@@ -27,18 +31,19 @@ public:
     bool Names(const char* text);
 
 private:
-    bool NamesPath(const std::string& path, bool wholeRun);
-    bool NamesForm(const std::string& upper, bool wholeRun);
-    bool IsCreatedFile(const std::string& upper);
-    bool IsMadeFolder(const std::string& upper);
+    enum Judgement { kNotJudged, kPlace, kNoPlace };
+
+    bool NamesPath(const std::string& text, bool wholeRun);
+    bool NamesForm(const std::string& named, bool wholeRun);
+    bool IsCreatedFile(const std::string& named);
+    bool IsMadeFolder(const std::string& named);
     void CollectFromLog();
 
     EngineFiles& files_;
     FolderGuard& guard_;
     const ItemStore& store_;
-    std::unordered_set<std::string> logFolder_;   // upper-cased forms, without a trailing "\"
+    std::unordered_set<std::string> logFolder_;   // NameKey forms, without a trailing "\"
     bool collected_ = false;
-    enum Judgement { kNotJudged, kPlace, kNoPlace };
-    std::unordered_map<std::string, Judgement> madeFolders_;    // upper-cased, without a trailing "\"
-    std::unordered_map<std::string, Judgement> createdFiles_;   // upper-cased
+    std::unordered_map<std::string, Judgement> madeFolders_;    // by NameKey, without a trailing "\"
+    std::unordered_map<std::string, Judgement> createdFiles_;   // by NameKey
 };

@@ -166,40 +166,40 @@ void RegistryGuard::JudgeItemOf(int root, const char* key)
         OwnsItem(root, item);
 }
 
-RegistryVerdict RegistryGuard::MayDeleteTree(int root, const char* key)
+KeepReason RegistryGuard::MayDeleteTree(int root, const char* key)
 {
     char normal[kKeySize], item[kKeySize];
     if (!NormaliseRegistryKey(key, normal, sizeof normal))
-        return kRegistrySystemOwned;
+        return kKeptSystem;
     RegistryArea area = AreaOfRegistryKey(root, normal, item, sizeof item);
     if (area == kAreaSystem)
-        return kRegistrySystemOwned;
+        return kKeptSystem;
     if (LeadsThroughLink(root, normal, false))
-        return kRegistryThroughLink;
+        return kKeptThroughLink;
     if (area == kAreaFree || registry_.StateOf(root, normal) == kKeyMissing)
-        return kRegistryAllowed;
-    return OwnsItem(root, item) ? kRegistryAllowed : kRegistryNotOwned;
+        return kKeptNothing;
+    return OwnsItem(root, item) ? kKeptNothing : kKeptNotInstallations;
 }
 
-RegistryVerdict RegistryGuard::MayChangeValue(int root, const char* key, const char* valueName, const char* text)
+KeepReason RegistryGuard::MayChangeValue(int root, const char* key, const char* valueName, const char* text)
 {
     char normal[kKeySize], item[kKeySize];
     if (!NormaliseRegistryKey(key, normal, sizeof normal))
-        return kRegistrySystemOwned;
+        return kKeptSystem;
     if (LeadsThroughLink(root, normal, true))
-        return kRegistryThroughLink;
+        return kKeptThroughLink;
     RegistryValueKind kind = KindOfRegistryValue(root, normal, valueName);
     if (kind == kValueSystem)
-        return kRegistrySystemOwned;
+        return kKeptSystem;
     if (kind == kValueLaunch && text && text[0] && !Names(text))
-        return kRegistryForeignProgram;
+        return kKeptForeignProgram;
     switch (AreaOfRegistryKey(root, normal, item, sizeof item)) {
     case kAreaFree:
-        return kRegistryAllowed;
+        return kKeptNothing;
     case kAreaItem:
         if (registry_.StateOf(root, item) == kKeyMissing)
-            return !text || Names(text) ? kRegistryAllowed : kRegistryNotOwned;
-        return OwnsItem(root, item) ? kRegistryAllowed : kRegistryNotOwned;
+            return !text || Names(text) ? kKeptNothing : kKeptNotInstallations;
+        return OwnsItem(root, item) ? kKeptNothing : kKeptNotInstallations;
     case kAreaSystem:
         break;
     }
@@ -209,8 +209,8 @@ RegistryVerdict RegistryGuard::MayChangeValue(int root, const char* key, const c
     unsigned type = 0, budget = kItemValueBudget;
     if (registry_.ReadValue(root, normal, valueName, &type, data, &size) &&
         DataNamesInstallation(valueName, type, data, size, true, &budget))
-        return kRegistryAllowed;
-    return kRegistrySystemOwned;
+        return kKeptNothing;
+    return kKeptSystem;
 }
 
 bool RegistryGuard::MayDeleteEmptyKey(int root, const char* key)
@@ -220,13 +220,14 @@ bool RegistryGuard::MayDeleteEmptyKey(int root, const char* key)
            AreaOfRegistryKey(root, normal) != kAreaSystem && !LeadsThroughLink(root, normal, true);
 }
 
-const char* RegistryVerdictText(RegistryVerdict verdict)
+std::string RegistryKeyItem(int root, const char* key)
 {
-    switch (verdict) {
-    case kRegistryThroughLink: return "reached through a registry link";
-    case kRegistrySystemOwned: return "owned by the system";
-    case kRegistryNotOwned: return "not the installation's";
-    case kRegistryForeignProgram: return "would start a program not the installation's";
-    default: return "";
-    }
+    static const char* const kRootNames[] = {"HKCR", "HKCU", "HKLM", "HKU", "HKCC"};
+    const char* rootName = root >= 0 && root <= 4 ? kRootNames[root] : "?";
+    return std::string(rootName) + "\\" + key;
+}
+
+std::string RegistryValueItem(int root, const char* key, const char* valueName)
+{
+    return RegistryKeyItem(root, key) + ": " + (valueName[0] ? valueName : "(default)");
 }

@@ -21,16 +21,9 @@
 #include <string>
 
 #include "uninstaller/app/EngineHost.h"
+#include "uninstaller/app/KeptItems.h"
 
 class InstallationPlaces;
-
-enum RegistryVerdict {
-    kRegistryAllowed,
-    kRegistryThroughLink,     // the key lies behind a registry link
-    kRegistrySystemOwned,     // the system's own key or value
-    kRegistryNotOwned,        // an item that names another program than the installation's
-    kRegistryForeignProgram   // a value that starts programs would start another program
-};
 
 class RegistryGuard {
 public:
@@ -39,10 +32,13 @@ public:
     RegistryGuard(const RegistryGuard&) = delete;
     RegistryGuard& operator=(const RegistryGuard&) = delete;
 
-    RegistryVerdict MayDeleteTree(int root, const char* key);
+    // kKeptNothing when the change may be made, else why it may not: kKeptThroughLink,
+    // kKeptSystem, kKeptNotInstallations (an item of a system list that is not the
+    // installation's) or kKeptForeignProgram.
+    KeepReason MayDeleteTree(int root, const char* key);
     // Writing text into the value (log types as in RegistryValueData.h), or deleting it when text
     // is null.
-    RegistryVerdict MayChangeValue(int root, const char* key, const char* valueName, const char* text);
+    KeepReason MayChangeValue(int root, const char* key, const char* valueName, const char* text);
     // A key left empty by the run may go: it is not the system's and no link is on its way.
     bool MayDeleteEmptyKey(int root, const char* key);
 
@@ -63,5 +59,7 @@ private:
     std::map<std::string, bool> items_;   // "root\ITEM KEY" -> the installation's
 };
 
-// The text of a refusal, for the run's report.
-const char* RegistryVerdictText(RegistryVerdict verdict);
+// How the run's report names a key and a value: "HKLM\Software\X", "HKLM\Software\X: Name"
+// ("(default)" for the default value).
+std::string RegistryKeyItem(int root, const char* key);
+std::string RegistryValueItem(int root, const char* key, const char* valueName);

@@ -81,7 +81,7 @@ bool DeleteKeyTree(EngineRegistry& registry, int root, const char* keyPath)
 bool DeleteRegistryTree(EngineRegistry& registry, int root, const char* key)
 {
     RegistryGuard guard(registry, nullptr);
-    return guard.MayDeleteTree(root, key) == kRegistryAllowed && DeleteKeyTree(registry, root, key);
+    return guard.MayDeleteTree(root, key) == kKeptNothing && DeleteKeyTree(registry, root, key);
 }
 
 void RemoveEmptyKeys(EngineRegistry& registry, RegistryGuard& guard, int root, const char* key)

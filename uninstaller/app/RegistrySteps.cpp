@@ -8,24 +8,11 @@
 
 namespace {
 
-const char* const kRootNames[] = {"HKCR", "HKCU", "HKLM", "HKU", "HKCC"};
-
-std::string KeyText(int root, const char* key)
-{
-    const char* rootName = root >= 0 && root <= 4 ? kRootNames[root] : "?";
-    return std::string(rootName) + "\\" + key;
-}
-
-std::string ValueText(int root, const char* key, const char* valueName)
-{
-    return KeyText(root, key) + ": " + (valueName[0] ? valueName : "(default)");
-}
-
 // A refused change is reported when there is something it would have changed.
-void KeepRefused(EngineContext& run, RegistryVerdict verdict, int root, const char* key, const std::string& item)
+void KeepRefused(EngineContext& run, KeepReason refusal, int root, const char* key, const std::string& item)
 {
     if (run.registry.StateOf(root, key) != kKeyMissing)
-        run.Keep(item, RegistryVerdictText(verdict));
+        run.Keep(item, refusal);
 }
 
 // Taken and of the run's sections.
@@ -63,9 +50,9 @@ void RestoreRegistryEdits(EngineContext& run)
         run.Advance(kLabelRegistryEdit, edit.keyPath, kProgressKey);
         // Both lists hold the value as it was: before the first run, or before the last one.
         const char* value = run.rollback ? edit.rollbackOldValue : edit.oldValues;
-        RegistryVerdict verdict = run.registryGuard.MayChangeValue(edit.root, edit.keyPath, edit.valueName, value);
-        if (verdict != kRegistryAllowed) {
-            KeepRefused(run, verdict, edit.root, edit.keyPath, ValueText(edit.root, edit.keyPath, edit.valueName));
+        KeepReason refusal = run.registryGuard.MayChangeValue(edit.root, edit.keyPath, edit.valueName, value);
+        if (refusal != kKeptNothing) {
+            KeepRefused(run, refusal, edit.root, edit.keyPath, RegistryValueItem(edit.root, edit.keyPath, edit.valueName));
             continue;
         }
         WriteRegistryValue(run.registry, edit.root, edit.type, edit.keyPath, edit.valueName, value,
@@ -83,10 +70,10 @@ void RemoveRegistryValues(EngineContext& run)
             continue;
         }
         run.Advance(kLabelRegistryValue, record.keyPath, kProgressName);
-        RegistryVerdict verdict = run.registryGuard.MayChangeValue(record.root, record.keyPath, record.valueName, nullptr);
-        if (verdict != kRegistryAllowed) {
-            KeepRefused(run, verdict, record.root, record.keyPath,
-                        ValueText(record.root, record.keyPath, record.valueName));
+        KeepReason refusal = run.registryGuard.MayChangeValue(record.root, record.keyPath, record.valueName, nullptr);
+        if (refusal != kKeptNothing) {
+            KeepRefused(run, refusal, record.root, record.keyPath,
+                        RegistryValueItem(record.root, record.keyPath, record.valueName));
             continue;
         }
         RemoveValueAndEmptyKeys(run.registry, run.registryGuard, record.root, record.keyPath, record.valueName);
@@ -121,9 +108,9 @@ void RemoveRegistryTrees(EngineContext& run)
             continue;
         }
         run.Advance(kLabelRegistryTree, record.keyPath, kProgressKey);
-        RegistryVerdict verdict = run.registryGuard.MayDeleteTree(record.root, record.keyPath);
-        if (verdict != kRegistryAllowed) {
-            KeepRefused(run, verdict, record.root, record.keyPath, KeyText(record.root, record.keyPath));
+        KeepReason refusal = run.registryGuard.MayDeleteTree(record.root, record.keyPath);
+        if (refusal != kKeptNothing) {
+            KeepRefused(run, refusal, record.root, record.keyPath, RegistryKeyItem(record.root, record.keyPath));
             continue;
         }
         if (!DeleteKeyTree(run.registry, record.root, record.keyPath))

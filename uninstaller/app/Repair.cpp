@@ -1,8 +1,8 @@
 #include "uninstaller/app/Repair.h"
 
+#include <cstdio>
+
 #include "uninstaller/app/AppState.h"
-#include "uninstaller/app/FolderGuard.h"
-#include "uninstaller/app/InstallationPlaces.h"
 #include "uninstaller/app/ProgramRepairUi.h"
 #include "uninstaller/app/ProtectedSystemFolders.h"
 #include "uninstaller/app/RepairRun.h"
@@ -16,12 +16,13 @@ int RepairInstallation()
     WindowsRepairSystem system;
     WindowsEngineRegistry registry;
     ProgramRepairUi ui;
-    RepairHost host{system, registry, ui};
     WindowsEngineFiles files;
-    FolderGuard guard(files, SystemProtectedFolders(), g_app.logPath);
-    InstallationPlaces places(files, guard, g_itemStore, g_app.logPath);
-    RepairOptions options{g_app.commandLine.silent, &places};
-    switch (RunRepair(g_itemStore, options, host)) {
+    RepairHost host{system, registry, ui, files};
+    RepairOptions options{g_app.commandLine.silent, SystemProtectedFolders(), g_app.logPath};
+    KeptItems kept;
+    RepairOutcome outcome = RunRepair(g_itemStore, options, host, &kept);
+    std::snprintf(g_app.keptReport, sizeof g_app.keptReport, "%s", kept.Summary(sizeof g_app.keptReport - 1).c_str());
+    switch (outcome) {
     case kRepairCancelled:
         g_app.cancelled = true;
         return 0;

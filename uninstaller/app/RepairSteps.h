@@ -1,6 +1,11 @@
 #pragma once
 // The repair's steps and the state they share during one run (see RepairRun.h).
 
+#include <string>
+
+#include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/InstallationPlaces.h"
+#include "uninstaller/app/KeptItems.h"
 #include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/RepairLists.h"
 #include "uninstaller/app/RepairRun.h"
@@ -14,8 +19,12 @@ struct RepairContext {
     RepairSystem& system;
     EngineRegistry& registry;
     RepairUi& ui;
-    RepairLists lists;
+    EngineFiles& files;
+    FolderGuard guard;
+    InstallationPlaces places;
     RegistryGuard registryGuard;
+    RepairLists lists;
+    KeptItems kept;
 
     bool listWritten;
     bool failed;
@@ -25,6 +34,12 @@ struct RepairContext {
     unsigned total;
 
     bool Stopped() { return promptCancelled || ui.Cancelled(); }
+    // A logged item left unwritten: the repair fails, and its report says why.
+    void Keep(const std::string& item, KeepReason reason)
+    {
+        failed = true;
+        kept.Add(item, reason);
+    }
     // One more item of the progress total.
     void Advance();
     // The "Source: " text of the section, or null.

@@ -2,92 +2,92 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
 #include <vector>
-
-#include "uninstaller/app/Handles.h"
 
 namespace {
 
-typedef BOOL(WINAPI* SfcIsFileProtectedProc)(HANDLE server, LPCWSTR path);
-
-const char kSystemMaker[] = "Microsoft";
-
-bool IsProtectedBySystem(const char* path)
-{
-    LibraryHandle sfc(LoadLibraryA("sfc.dll"));
-    auto isProtected = sfc.module ? reinterpret_cast<SfcIsFileProtectedProc>(reinterpret_cast<void*>(
-                                        GetProcAddress(sfc.module, "SfcIsFileProtected")))
-                                  : nullptr;
-    wchar_t wide[MAX_PATH];
-    return isProtected && MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) > 0 &&
-           isProtected(nullptr, wide) != FALSE;
-}
+const wchar_t kSystemMaker[] = L"Microsoft";
 
 // The full path in long form, as far as it exists.
-bool LongFullPath(const char* path, char* out, DWORD size)
+std::wstring LongFullPath(const std::wstring& path)
 {
-    char full[MAX_PATH];
-    DWORD length = GetFullPathNameA(path, sizeof full, full, nullptr);
-    if (length == 0 || length >= sizeof full)
-        return false;
-    length = GetLongPathNameA(full, out, size);
-    if (length == 0 || length >= size)
-        lstrcpynA(out, full, static_cast<int>(size));
-    return true;
+    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (length == 0)
+        return std::wstring();
+    std::vector<wchar_t> full(length + 1);
+    length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size())
+        return std::wstring();
+    std::vector<wchar_t> longForm(full.size() + MAX_PATH);
+    DWORD longLength = GetLongPathNameW(full.data(), longForm.data(), static_cast<DWORD>(longForm.size()));
+    return longLength > 0 && longLength < longForm.size() ? std::wstring(longForm.data(), longLength)
+                                                          : std::wstring(full.data(), length);
 }
 
-bool LiesInWindowsFolder(const char* path)
+bool LiesInWindowsFolder(const std::wstring& path)
 {
-    char windows[MAX_PATH], longWindows[MAX_PATH], longPath[MAX_PATH];
-    UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length >= sizeof windows || !LongFullPath(windows, longWindows, sizeof longWindows) ||
-        !LongFullPath(path, longPath, sizeof longPath))
+    wchar_t windows[MAX_PATH];
+    UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
         return false;
-    std::size_t folderLength = std::strlen(longWindows);
-    while (folderLength > 0 && longWindows[folderLength - 1] == '\\')
-        longWindows[--folderLength] = '\0';
-    return std::strlen(longPath) > folderLength + 1 && longPath[folderLength] == '\\' &&
-           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, longPath, static_cast<int>(folderLength), longWindows,
-                          static_cast<int>(folderLength)) == CSTR_EQUAL;
+    std::wstring folder = LongFullPath(windows), file = LongFullPath(path);
+    while (!folder.empty() && folder.back() == L'\\')
+        folder.pop_back();
+    return !folder.empty() && file.size() > folder.size() + 1 && file[folder.size()] == L'\\' &&
+           CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, file.c_str(), static_cast<int>(folder.size()),
+                          folder.c_str(), static_cast<int>(folder.size())) == CSTR_EQUAL;
 }
 
 // The company its version resource names.
-bool MadeBySystemMaker(const char* path)
+bool MadeBySystemMaker(const std::wstring& path)
 {
     DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     if (size == 0)
         return false;
     std::vector<char> info(size);
-    if (!GetFileVersionInfoA(path, 0, size, info.data()))
+    if (!GetFileVersionInfoW(path.c_str(), 0, size, info.data()))
         return false;
     struct Translation {
         WORD language, codePage;
     } * translations = nullptr;
     UINT translationsSize = 0;
     std::vector<Translation> tried;
-    if (VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
+    if (VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translations),
                        &translationsSize))
         tried.assign(translations, translations + translationsSize / sizeof(Translation));
     tried.push_back(Translation{0x0409, 0x04B0});
     tried.push_back(Translation{0x0409, 0x04E4});
     for (const Translation& translation : tried) {
-        char query[64];
-        wsprintfA(query, "\\StringFileInfo\\%04x%04x\\CompanyName", translation.language, translation.codePage);
-        char* company = nullptr;
+        wchar_t query[64];
+        std::swprintf(query, 64, L"\\StringFileInfo\\%04x%04x\\CompanyName", translation.language,
+                      translation.codePage);
+        wchar_t* company = nullptr;
         UINT companyLength = 0;
-        if (VerQueryValueA(info.data(), query, reinterpret_cast<void**>(&company), &companyLength) && company)
-            return std::strncmp(company, kSystemMaker, sizeof kSystemMaker - 1) == 0;
+        if (VerQueryValueW(info.data(), query, reinterpret_cast<void**>(&company), &companyLength) && company)
+            return std::wcsncmp(company, kSystemMaker, sizeof kSystemMaker / sizeof kSystemMaker[0] - 1) == 0;
     }
     return false;
 }
 
 }  // namespace
 
-bool IsSystemComponent(const char* path)
+bool SystemComponents::IsProtectedBySystem(const std::wstring& path)
 {
-    if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES)
+    if (!loaded_) {
+        loaded_ = true;
+        sfc_.module = LoadLibraryA("sfc.dll");
+        if (sfc_.module)
+            isProtected_ = reinterpret_cast<IsFileProtectedProc>(
+                reinterpret_cast<void*>(GetProcAddress(sfc_.module, "SfcIsFileProtected")));
+    }
+    return isProtected_ && isProtected_(nullptr, path.c_str()) != FALSE;
+}
+
+bool SystemComponents::Includes(const std::wstring& path)
+{
+    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
         return false;
     return IsProtectedBySystem(path) || (LiesInWindowsFolder(path) && MadeBySystemMaker(path));
 }

@@ -31,7 +31,7 @@ void RunExternalPrograms(EngineContext& run)
         if (SplitExternalCommand(run.files, command, run.automatic, program, sizeof program, arguments,
                                  sizeof arguments))
             run.NoteWait(run.actions.RunAndWait(program, arguments, run.options.waitLimitMs),
-                         (std::string("program ") + program).c_str());
+                         std::string("program ") + program);
     }
 }
 
@@ -52,11 +52,11 @@ void DeleteServices(EngineContext& run)
             continue;
         std::string item = std::string("service ") + record.name;
         if (!run.places.Names(program)) {
-            run.Keep(item, "runs a program not the installation's");
+            run.Keep(item, kKeptNotInstallations);
             continue;
         }
         if (!run.actions.DeleteService(record.name)) {
-            run.Keep(item, "could not be deleted");
+            run.Keep(item, kKeptNotRemovable);
             continue;
         }
         run.ui.Wait(kServiceSettleMilliseconds);

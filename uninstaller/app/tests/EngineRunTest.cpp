@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "uninstaller/app/EngineRun.h"
-#include "uninstaller/app/RunReport.h"
 #include "uninstaller/app/SharedCount.h"
 #include "uninstaller/app/tests/FakeEngineHost.h"
 #include "uninstaller/log/InstallLog.h"
@@ -157,10 +156,17 @@ protected:
     int Run(bool automatic, bool rollback, bool silent = false)
     {
         ProtectedFolderRules folders;
-        folders.Add("C:\\WINDOWS", kProtectFolderAndContents);
+        if (windowsProtected) {
+            folders.Add("C:\\WINDOWS", kProtectWindowsFolder);
+            folders.Add("C:\\WINDOWS\\SYSTEM32", kProtectFolderAndContents);
+            folders.Add("C:\\WINDOWS\\Fonts", kProtectFolderAndContents);
+        }
         folders.Add("C:\\Program Files", kProtectFolder);
-        EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit, &report};
-        return RunEngine(g_itemStore, options, fake.host);
+        EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit};
+        report = KeptItems();
+        int result = RunEngine(g_itemStore, options, fake.host, &report);
+        kept = report.Summary(255);
+        return result;
     }
 
     std::string Ini(const char* key) const
@@ -182,15 +188,20 @@ protected:
     FakeLogSystem logSystem;
     FakeLogUi logUi;
     std::string log;
+    std::string kept;   // the run's report of what it kept
     unsigned waitLimit = kWaitWithoutLimit;
-    RunReport report;
+    KeptItems report;   // what it kept, item by item
+    bool windowsProtected = true;
 };
 
 TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
 {
     ReadLog(std::string(kInstallation) + kUpgrade);
     fake.ui.sharedAnswers = {kChoiceYes, kChoiceYes};
-    EXPECT_EQ(Run(true, false), 0);
+    // The system files lie in the Windows folder: they are the system's. The one the log
+    // preselects is kept and reported; the counted one is kept as if the user had said No.
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     const Shown expected = {
         {57, "Clean up"},
@@ -199,13 +210,11 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
         {34, "C:\\WINDOWS\\WIN.INI"},
         {29, "C:\\App\\shared.ocx"},
         {40, "C:\\App\\shared.ocx"},
-        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {29, "C:\\App\\app.exe"},
         {29, "C:\\App\\readme.txt"},
         {29, "C:\\App\\Data\\data.bin"},
         {29, "C:\\App\\shared.ocx"},
         {29, "C:\\App\\new.dll"},
-        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {30, "C:\\WINDOWS\\SYSTEM32\\MARKED.DLL"},
         {32, "C:\\App"},
         {31, "C:\\App\\Logs"},
@@ -225,20 +234,22 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
                                               "icon Tools", "disconnect"};
     EXPECT_EQ(fake.actions.done, actions);
 
-    // Both counted copies of shared.ocx are taken off: it was asked for, as was SOLO.DLL;
+    // Both counted copies of shared.ocx are taken off: it was asked for. SOLO.DLL's counter
+    // reached 0 too, but it lies in the Windows folder: nobody is asked about a file that stays.
     // HALDEN.DLL stays for the program that counts it too.
-    ASSERT_EQ(fake.ui.questions.size(), 2u);
+    ASSERT_EQ(fake.ui.questions.size(), 1u);
     EXPECT_NE(fake.ui.questions[0].find("C:\\App\\shared.ocx"), std::string::npos);
-    EXPECT_NE(fake.ui.questions[1].find("SOLO.DLL"), std::string::npos);
     // The progress text names the file while the question is up.
-    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}, {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"}}));
+    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}}));
+    EXPECT_EQ(Counter("C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"), "");
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"), "1");
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"));
 
     for (const char* path : {"C:\\App\\app.exe", "C:\\App\\readme.txt", "C:\\App\\Data\\data.bin",
-                             "C:\\App\\shared.ocx", "C:\\App\\new.dll", "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL",
-                             "C:\\App\\app.ini", "C:\\App\\Logs\\a.log", "C:\\App\\Data", "C:\\App\\Logs", kLogPath})
+                             "C:\\App\\shared.ocx", "C:\\App\\new.dll", "C:\\App\\app.ini", "C:\\App\\Logs\\a.log",
+                             "C:\\App\\Data", "C:\\App\\Logs", kLogPath})
         EXPECT_FALSE(fake.files.Has(path)) << path;
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"));
     // Backups stay, and with them the folders that hold them.
     EXPECT_EQ(fake.files.files["C:\\App\\Backup\\app.exe"], "v1");
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\old.txt"));
@@ -307,8 +318,10 @@ TEST_F(EngineRunTest, CustomRunTakesOnlyTheSelection)
     store.privateFiles[1]->selected = 1;   // readme.txt
     store.directories[1]->selected = 1;    // C:\App\Logs\ (with its files)
     store.registryTrees[0]->selected = 1;
-    // A rollback asked for on the command line does not apply to a Custom run.
-    EXPECT_EQ(Run(false, true), 0);
+    // A rollback asked for on the command line does not apply to a Custom run. The system file
+    // the log preselects lies in the Windows folder: it stays.
+    EXPECT_EQ(Run(false, true), 1);
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.files.Has("C:\\App\\Logs"));
@@ -349,7 +362,8 @@ TEST_F(EngineRunTest, RollbackOfTheOnlySectionEndsTheInstallation)
 {
     fake.registry.SetString(kRootLocalMachine, "Software\\Halden Solutions\\SelmUser", "Path", "C:\\Selm\\selm.exe");
     ReadLog(std::string(kInstallation) + "Per-User ID: user 7\n");
-    EXPECT_EQ(Run(true, true), 0);
+    EXPECT_EQ(Run(true, true), 1);
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_FALSE(fake.files.FileExists(kLogPath));
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
@@ -401,7 +415,8 @@ TEST_F(EngineRunTest, FilesDeletedAtTheNextRestartAreNoFailures)
 {
     ReadLog(kInstallation);
     fake.files.inUse.insert("C:\\App\\readme.txt");
-    EXPECT_EQ(Run(true, false, true), 0);
+    EXPECT_EQ(Run(true, false, true), 1);
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_EQ(fake.files.scheduled, std::vector<std::string>{"C:\\App\\readme.txt"});
 }
 
@@ -446,6 +461,8 @@ TEST_F(EngineRunTest, CountersAreLoweredOnceAcrossRuns)
         // The rollback did not touch SOLO.DLL: the uninstall takes its only copy off.
         {"rollback cancelled, then an uninstall", true, 2, "2", "2", false, "1", "1", true},
     };
+    // The counters' bookkeeping, apart from where the files lie.
+    windowsProtected = false;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fake.files = FakeFiles{};
@@ -494,6 +511,7 @@ TEST_F(EngineRunTest, LoweredCountersAreNotedOnTheirLines)
     const std::string kept = "Kept by uninstall: ";
     const std::string ignored = "Shared DLL counter ignored:\n";
     const std::string log = Log(shared, solo, shared);
+    windowsProtected = false;   // the notes, apart from where the files lie
     fake.files.AddFile("C:\\App\\Backup\\shared.ocx");
     fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\App\\shared.ocx", 5);
     const struct {
@@ -536,6 +554,20 @@ TEST_F(EngineRunTest, RemovedFilesAreUnregisteredFirst)
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
 }
 
+// A file the guard keeps is not on its way out: it is neither unregistered nor taken out of
+// SYSTEM.INI.
+TEST_F(EngineRunTest, FilesTheGuardKeepsStayRegistered)
+{
+    fake.files.AddFile("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    ReadLog("***  Installation ***\nTitle: Test Application\nNon-System File:\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\nSelf-Register: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n"
+            "Add Device: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_TRUE(fake.actions.done.empty());
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL"));
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL (the system's own)");
+}
+
 // A rollback that puts an older version back registers it again, and leaves the registration
 // and device lines of what the last section did not create alone.
 TEST_F(EngineRunTest, RestoredFilesAreRegisteredAgain)
@@ -562,16 +594,15 @@ TEST_F(EngineRunTest, WaitsGivenUpOnAndCrashesAreReportedFailures)
         WaitOutcome outcome;
         unsigned limit;
         std::vector<unsigned> limits;   // the program's, then the registration's
-        const char* reason;
+        KeepReason reason;
     } cases[] = {
-        {kWaitGaveUp, 5000, {5000, 5000}, "did not end in time"},
-        {kWaitCrashed, kWaitWithoutLimit, {kWaitWithoutLimit, kLongestRegistrationMs}, "crashed"},
+        {kWaitGaveUp, 5000, {5000, 5000}, kKeptTimedOut},
+        {kWaitCrashed, kWaitWithoutLimit, {kWaitWithoutLimit, kLongestRegistrationMs}, kKeptCrashed},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.reason);
+        SCOPED_TRACE(KeepReasonText(c.reason));
         fake.files = FakeFiles();
         fake.actions = FakeActions();
-        report = RunReport();
         fake.files.AddFile("C:\\App\\drv.386");
         fake.files.AddFile("C:\\App\\app.ocx");
         fake.files.AddFile("C:\\App\\cleanup.exe");
@@ -581,10 +612,10 @@ TEST_F(EngineRunTest, WaitsGivenUpOnAndCrashesAreReportedFailures)
         EXPECT_EQ(Run(true, false, true), 1);
         EXPECT_EQ(fake.actions.waitLimits, c.limits);
         EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
-        ASSERT_EQ(report.Kept().size(), 2u);
-        EXPECT_EQ(report.Kept()[0].item, "program C:\\App\\cleanup.exe");
-        EXPECT_EQ(report.Kept()[1].item, "registration of C:\\App\\app.ocx");
-        EXPECT_EQ(report.Kept()[1].reason, c.reason);
+        ASSERT_EQ(report.Items().size(), 2u);
+        EXPECT_EQ(report.Items()[0].item, "program C:\\App\\cleanup.exe");
+        EXPECT_EQ(report.Items()[1].item, "registration of C:\\App\\app.ocx");
+        EXPECT_EQ(report.Items()[1].reason, c.reason);
     }
 }
 
@@ -593,6 +624,10 @@ TEST_F(EngineRunTest, WaitsGivenUpOnAndCrashesAreReportedFailures)
 // the Windows shell, a class of the system. A service that is not there is not waited for.
 TEST_F(EngineRunTest, WhatTheSystemOwnsIsKeptAndReported)
 {
+    // A file the system protects outside the Windows folder.
+    const std::string browser = "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE";
+    fake.files.AddFile(browser);
+    fake.files.systemComponents.insert(browser);
     fake.files.AddFile("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
     fake.files.systemComponents.insert("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
     fake.actions.services["PlugPlay"] = "C:\\WINDOWS\\SYSTEM32\\plugplay.exe";
@@ -611,25 +646,30 @@ TEST_F(EngineRunTest, WhatTheSystemOwnsIsKeptAndReported)
             "RegDB Name: Shell\n"
             "RegDB Root: 2\n"
             "RegDB Old: C:\\evil.exe\n"
-            "RegDB Tree: CLSID\\{00000320-0000-0000-C000-000000000046}\n");
+            "RegDB Tree: CLSID\\{00000320-0000-0000-C000-000000000046}\n"
+            "File Copy: " + browser + "\n"
+            "Self-Register: " + browser + "\n");
     EXPECT_EQ(Run(true, false, true), 1);
 
     EXPECT_EQ(fake.ui.waited, 3500u);
     EXPECT_EQ(fake.actions.done, (std::vector<std::string>{"run C:\\App\\cleanup.exe|/all", "service HaldenSvc",
                                                            "connect", "icon App", "disconnect"}));
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL"));
+    EXPECT_TRUE(fake.files.FileExists(browser.c_str()));
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, winlogon, "Shell"), "explorer.exe");
     EXPECT_TRUE(fake.registry.HasKey(kRootClassesRoot, "CLSID\\{00000320-0000-0000-C000-000000000046}"));
-    const std::vector<std::pair<std::string, std::string>> kept = {
-        {"service PlugPlay", "runs a program not the installation's"},
-        {"C:\\WINDOWS\\SYSTEM32\\OLE32.DLL", "a component of the system"},
-        {std::string("HKLM\\") + winlogon + ": Shell", "owned by the system"},
-        {"HKCR\\CLSID\\{00000320-0000-0000-C000-000000000046}", "not the installation's"},
+    const std::vector<std::pair<std::string, KeepReason>> expected = {
+        {"service PlugPlay", kKeptNotInstallations},
+        {browser, kKeptSystem},
+        {"C:\\WINDOWS\\SYSTEM32\\MARKED.DLL", kKeptSystem},
+        {"C:\\WINDOWS\\SYSTEM32\\OLE32.DLL", kKeptSystem},
+        {std::string("HKLM\\") + winlogon + ": Shell", kKeptSystem},
+        {"HKCR\\CLSID\\{00000320-0000-0000-C000-000000000046}", kKeptNotInstallations},
     };
-    std::vector<std::pair<std::string, std::string>> reported;
-    for (const KeptItem& item : report.Kept())
+    std::vector<std::pair<std::string, KeepReason>> reported;
+    for (const KeptItem& item : report.Items())
         reported.emplace_back(item.item, item.reason);
-    EXPECT_EQ(reported, kept);
+    EXPECT_EQ(reported, expected);
     ExpectUntouchedByAnyRun();
 }
 
@@ -649,6 +689,117 @@ TEST_F(EngineRunTest, RollbackWithMissingBackupsKeepsTheFiles)
     EXPECT_EQ(Run(true, true), 1);
     EXPECT_EQ(fake.files.files["C:\\App\\app.exe"], "v2");
     EXPECT_EQ(fake.files.files["C:\\App\\lib.dll"], "v2");
+}
+
+// Inside the Windows folder only a folder the installation made goes, with its files: one its
+// log names, that is none of the system's folders, and that holds nothing the log does not list.
+// The Windows folder's own folders and files stay, whatever the log says.
+TEST_F(EngineRunTest, OnlyFoldersTheInstallationMadeGoFromTheWindowsFolder)
+{
+    for (const char* path : {"C:\\WINDOWS\\MyGameHelper\\helper.dll", "C:\\WINDOWS\\MyGameHelper\\Data\\help.dat",
+                             "C:\\WINDOWS\\Fonts\\tahoma.ttf", "C:\\WINDOWS\\Media\\ding.wav",
+                             "C:\\WINDOWS\\Media\\chord.wav", "C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts",
+                             "C:\\WINDOWS\\notepad.exe"})
+        fake.files.AddFile(path);
+    ReadLog("***  Installation ***\n"
+            "Title: Test Application\n"
+            "Made Dir: C:\\WINDOWS\\MyGameHelper\n"
+            "File Copy: C:\\WINDOWS\\MyGameHelper\\helper.dll\n"
+            "File Copy: C:\\WINDOWS\\MyGameHelper\\Data\\help.dat\n"
+            "File Tree: C:\\WINDOWS\\MyGameHelper\n"
+            // A system folder named as made, and one holding a file the log does not list.
+            "Made Dir: C:\\WINDOWS\\Fonts\n"
+            "File Copy: C:\\WINDOWS\\Fonts\\tahoma.ttf\n"
+            "File Tree: C:\\WINDOWS\\Fonts\n"
+            "Made Dir: C:\\WINDOWS\\Media\n"
+            "File Copy: C:\\WINDOWS\\Media\\ding.wav\n"
+            "File Tree: C:\\WINDOWS\\Media\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts\n"
+            "File Copy: C:\\WINDOWS\\notepad.exe\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_FALSE(fake.files.Has("C:\\WINDOWS\\MyGameHelper"));
+    for (const char* path : {"C:\\WINDOWS\\Fonts\\tahoma.ttf", "C:\\WINDOWS\\Media\\ding.wav",
+                             "C:\\WINDOWS\\Media\\chord.wav", "C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts",
+                             "C:\\WINDOWS\\notepad.exe"})
+        EXPECT_TRUE(fake.files.FileExists(path)) << path;
+    EXPECT_EQ(kept, "Kept 5: C:\\WINDOWS\\Fonts\\tahoma.ttf (the system's own); C:\\WINDOWS\\Media\\ding.wav (the system's "
+                    "own); C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts (the system's own); C:\\WINDOWS\\Fonts (the "
+                    "system's own); C:\\WINDOWS\\Media (the system's own)");
+}
+
+// INI entries are written only into the installation's INI files, in sections that hold nothing
+// but entries its log records; a refused entry is kept and the run goes on.
+TEST_F(EngineRunTest, IniEntriesOnlyInTheInstallationsOwnSections)
+{
+    fake.files.AddFile("C:\\Users\\ann\\letter.txt", "Dear ...");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "windows", "load", "");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "windows", "run", "other.exe");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "Halden", "Path", "C:\\App");
+    fake.files.SetIni("C:\\App\\app.ini", "Main", "Mode", "new");
+    fake.files.SetIni("C:\\App\\app.ini", "Main", "Added", "1");
+    const auto Entry = [](const char* file, const char* section, const char* item, const char* old) {
+        return std::string("INI File: ") + file + "\nINI Sect: " + section + "\nINI Item: " + item + "\nINI Val: x\n" +
+               (old ? std::string("INI Old: ") + old + "\n" : "");
+    };
+    ReadLog("***  Installation ***\nTitle: Test Application\n" + Entry("C:\\WINDOWS\\WIN.INI", "windows", "load", "evil.exe") +
+            Entry("C:\\WINDOWS\\WIN.INI", "Halden", "Path", nullptr) + Entry("C:\\App\\app.ini", "Main", "Mode", "old") +
+            Entry("C:\\App\\app.ini", "Main", "Added", nullptr) +
+            Entry("C:\\App\\app.ini", "Missing", "Made", "a section the log would have to make") +
+            Entry("C:\\Users\\ann\\letter.txt", "Main", "Mode", "x"));
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|WINDOWS|LOAD"), "");
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|WINDOWS|RUN"), "other.exe");
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|HALDEN|PATH"), "<none>");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|MODE"), "old");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|ADDED"), "<none>");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MISSING|MADE"), "<none>");
+    EXPECT_EQ(Ini("C:\\USERS\\ANN\\LETTER.TXT|MAIN|MODE"), "<none>");
+    EXPECT_EQ(kept, "Kept 3: C:\\WINDOWS\\WIN.INI [windows] load (not an INI section of this installation); "
+                    "C:\\App\\app.ini [Missing] Made (not an INI section of this installation); "
+                    "C:\\Users\\ann\\letter.txt [Main] Mode (not an INI section of this installation)");
+}
+
+// What the log owns and the run leaves is no success: a log that cannot be deleted (a
+// read-only drive), a path that has no exact name on this system.
+TEST_F(EngineRunTest, WhatTheLogOwnsAndStaysIsReported)
+{
+    const struct {
+        const char* name;
+        const char* lines;
+        bool logStays;
+        const char* kept;
+    } cases[] = {
+        {"the log cannot be deleted", "File Copy: C:\\App\\app.exe\n", true,
+         "Kept 1: C:\\App\\INSTALL.LOG (could not be removed)"},
+        {"a name with no exact form", "File Copy: C:\\App\\\x81pp.exe\n", false,
+         "Kept 1: C:\\App\\\x81pp.exe (no exact name on this system)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.files = FakeFiles{};
+        fake.files.AddFile("C:\\App\\app.exe");
+        fake.files.AddFile("C:\\App\\\x81pp.exe");
+        ReadLog(std::string("***  Installation ***\nTitle: Test Application\n") + c.lines);
+        if (c.logStays) {
+            fake.files.inUse.insert(kLogPath);
+            fake.files.scheduleInUse = false;
+        }
+        EXPECT_EQ(Run(true, false, true), 1);
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(fake.files.FileExists(kLogPath), c.logStays);
+    }
+}
+
+// A folder that stays only because a later record's tree was still in it goes once that tree is
+// gone.
+TEST_F(EngineRunTest, AFolderEmptiedByALaterTreeGoesToo)
+{
+    fake.files.AddFile("C:\\Game\\game.exe");
+    fake.files.AddFile("C:\\Game\\Saves\\one.sav");
+    ReadLog("***  Installation ***\nTitle: Test Application\nMade Dir: C:\\Game\n"
+            "File Copy: C:\\Game\\game.exe\nFile Tree: C:\\Game\\Saves\n");
+    EXPECT_EQ(Run(true, false), 0);
+    EXPECT_FALSE(fake.files.Has("C:\\Game"));
 }
 
 }  // namespace

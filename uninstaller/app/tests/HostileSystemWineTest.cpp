@@ -310,7 +310,7 @@ TEST_F(HostileSystemWineTest, RegistryLinksAreDeletedAsLinksNeverFollowed)
         EXPECT_FALSE(LinkExists(productKey + link)) << link;
     ExpectInstallationRemoved();
     ExpectSentinelsSurvive();
-    EXPECT_NE(Report().find("registry link"), std::string::npos) << Report();
+    EXPECT_NE(Report().find("(reached through a link)"), std::string::npos) << Report();
 }
 
 // Trees and values the system owns stay, whatever the log says of them, and the report says
@@ -330,7 +330,12 @@ TEST_F(HostileSystemWineTest, SystemRegistryTreesAndValuesStay)
         {"0", ".chm"},
         {"2", "SYSTEM\\CurrentControlSet\\Control\\Print\\Monitors\\Local Port"},
     };
-    std::string lines;
+    // Another product's folder claimed as made by the installation makes none of its items the
+    // installation's (App Paths\iexplore.exe names a program in it).
+    std::string browserFolder = ShellFolder(CSIDL_PROGRAM_FILES) + "\\Internet Explorer";
+    ASSERT_NE(Value(HKEY_LOCAL_MACHINE, kAppPaths + std::string("iexplore.exe"), "").find("Internet Explorer"),
+              std::string::npos);
+    std::string lines = "Made Dir: " + browserFolder + "\r\n";
     for (const auto& tree : trees)
         lines += std::string("RegDB Tree: ") + tree[1] + "\r\nRegDB Root: " + tree[0] + "\r\n";
     // Old values written back and created values deleted ("*" names the other program's Run
@@ -355,10 +360,11 @@ TEST_F(HostileSystemWineTest, SystemRegistryTreesAndValuesStay)
     ASSERT_NE(took, -1) << "the run did not end";
     ExpectInstallationRemoved();
     ExpectSentinelsSurvive();
+    EXPECT_TRUE(Exists(browserFolder + "\\iexplore.exe"));
     std::string report = Report();
     EXPECT_NE(report.find("\"Failed\""), std::string::npos) << report;
     EXPECT_NE(report.find("Kept "), std::string::npos) << report;
-    EXPECT_NE(report.find("owned by the system"), std::string::npos) << report;
+    EXPECT_NE(report.find("(the system's own)"), std::string::npos) << report;
 }
 
 // Services of the system are neither stopped nor deleted; services that are not there cost no
@@ -387,7 +393,7 @@ TEST_F(HostileSystemWineTest, SystemLibrariesAreNeitherUnregisteredNorDeleted)
     ASSERT_NE(Run(installation + lines), -1) << "the run did not end";
     ExpectInstallationRemoved();
     ExpectSentinelsSurvive();
-    EXPECT_NE(Report().find("a component of the system"), std::string::npos) << Report();
+    EXPECT_NE(Report().find("ole32.dll (the system's own)"), std::string::npos) << Report();
 }
 
 // A library that never returns from DllMain and one that crashes while unregistering take only

@@ -105,7 +105,7 @@ protected:
     FakeLogSystem logSystem;
     FakeLogUi logUi;
     ProtectedFolderRules folders = Folders();
-    FolderGuard folderGuard{fake.files, folders, kLogPath};
+    FolderGuard folderGuard{fake.files, folders, kLogPath, &g_itemStore};
     InstallationPlaces places{fake.files, folderGuard, g_itemStore, kLogPath};
     RegistryGuard guard{fake.registry, &places};
 };
@@ -115,33 +115,33 @@ TEST_F(RegistryGuardTest, TreesGoWhenTheyAreTheInstallations)
     const struct {
         int root;
         std::string key;
-        RegistryVerdict verdict;
+        KeepReason verdict;
     } cases[] = {
-        {kRootLocalMachine, "Software\\Vendor\\Product", kRegistryAllowed},
-        {kRootLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", kRegistrySystemOwned},
+        {kRootLocalMachine, "Software\\Vendor\\Product", kKeptNothing},
+        {kRootLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion", kKeptSystem},
         // Classes by the program they start, the class they name, or the file type they serve.
-        {kRootClassesRoot, std::string("CLSID\\") + kOwnClass, kRegistryAllowed},
-        {kRootClassesRoot, std::string("CLSID\\") + kOwnClass + "\\InprocServer32", kRegistryAllowed},
-        {kRootClassesRoot, std::string("CLSID\\") + kSystemClass, kRegistryNotOwned},
-        {kRootClassesRoot, "CLSID\\{33333333-3333-3333-3333-333333333333}", kRegistryAllowed},
-        {kRootClassesRoot, "CLSID\\{44444444-4444-4444-4444-444444444444}", kRegistryNotOwned},
-        {kRootClassesRoot, "Interface\\{55555555-5555-5555-5555-555555555555}", kRegistryAllowed},
-        {kRootClassesRoot, ".own", kRegistryAllowed},
-        {kRootClassesRoot, "Own.Document", kRegistryAllowed},
-        {kRootClassesRoot, ".wri", kRegistryNotOwned},
-        {kRootClassesRoot, "wrifile", kRegistryNotOwned},
-        {kRootClassesRoot, ".missing", kRegistryAllowed},
+        {kRootClassesRoot, std::string("CLSID\\") + kOwnClass, kKeptNothing},
+        {kRootClassesRoot, std::string("CLSID\\") + kOwnClass + "\\InprocServer32", kKeptNothing},
+        {kRootClassesRoot, std::string("CLSID\\") + kSystemClass, kKeptNotInstallations},
+        {kRootClassesRoot, "CLSID\\{33333333-3333-3333-3333-333333333333}", kKeptNothing},
+        {kRootClassesRoot, "CLSID\\{44444444-4444-4444-4444-444444444444}", kKeptNotInstallations},
+        {kRootClassesRoot, "Interface\\{55555555-5555-5555-5555-555555555555}", kKeptNothing},
+        {kRootClassesRoot, ".own", kKeptNothing},
+        {kRootClassesRoot, "Own.Document", kKeptNothing},
+        {kRootClassesRoot, ".wri", kKeptNotInstallations},
+        {kRootClassesRoot, "wrifile", kKeptNotInstallations},
+        {kRootClassesRoot, ".missing", kKeptNothing},
         // Services, monitors, uninstall entries and paths by the program they name.
-        {kRootLocalMachine, std::string(kServices) + "OwnSvc", kRegistryAllowed},
-        {kRootLocalMachine, std::string(kServices) + "PlugPlay", kRegistryNotOwned},
-        {kRootLocalMachine, std::string(kMonitors) + "App Port", kRegistryAllowed},
-        {kRootLocalMachine, std::string(kMonitors) + "Local Port", kRegistryNotOwned},
-        {kRootLocalMachine, std::string(kAppPaths) + "app.exe", kRegistryAllowed},
-        {kRootLocalMachine, std::string(kAppPaths) + "iexplore.exe", kRegistryNotOwned},
-        {kRootLocalMachine, std::string(kUninstall) + "Own", kRegistryAllowed},
+        {kRootLocalMachine, std::string(kServices) + "OwnSvc", kKeptNothing},
+        {kRootLocalMachine, std::string(kServices) + "PlugPlay", kKeptNotInstallations},
+        {kRootLocalMachine, std::string(kMonitors) + "App Port", kKeptNothing},
+        {kRootLocalMachine, std::string(kMonitors) + "Local Port", kKeptNotInstallations},
+        {kRootLocalMachine, std::string(kAppPaths) + "app.exe", kKeptNothing},
+        {kRootLocalMachine, std::string(kAppPaths) + "iexplore.exe", kKeptNotInstallations},
+        {kRootLocalMachine, std::string(kUninstall) + "Own", kKeptNothing},
         {kRootLocalMachine, "Software\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList\\S-1-5-21-1",
-         kRegistryNotOwned},
-        {kRootLocalMachine, "Software\\Microsoft\\Addin", kRegistryAllowed},
+         kKeptNotInstallations},
+        {kRootLocalMachine, "Software\\Microsoft\\Addin", kKeptNothing},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.key);
@@ -157,32 +157,32 @@ TEST_F(RegistryGuardTest, ValuesChangeWhenTheyAreTheInstallations)
         std::string key;
         const char* value;
         const char* text;   // null: delete
-        RegistryVerdict verdict;
+        KeepReason verdict;
     } cases[] = {
-        {"a product's own value", kRootLocalMachine, "Software\\Vendor\\Product", "Path", "C:\\x", kRegistryAllowed},
-        {"the product's Run entry", kRootLocalMachine, kRunKey, "Own", nullptr, kRegistryAllowed},
+        {"a product's own value", kRootLocalMachine, "Software\\Vendor\\Product", "Path", "C:\\x", kKeptNothing},
+        {"the product's Run entry", kRootLocalMachine, kRunKey, "Own", nullptr, kKeptNothing},
         {"its Run entry put back to its older program", kRootLocalMachine, kRunKey, "Own", "C:\\App\\old.exe",
-         kRegistryAllowed},
+         kKeptNothing},
         {"its Run entry put back to another program", kRootLocalMachine, kRunKey, "Own", "C:\\evil.exe",
-         kRegistryForeignProgram},
-        {"another program's Run entry", kRootLocalMachine, kRunKey, "Other", nullptr, kRegistrySystemOwned},
+         kKeptForeignProgram},
+        {"another program's Run entry", kRootLocalMachine, kRunKey, "Other", nullptr, kKeptSystem},
         {"a Run entry that is not there", kRootLocalMachine, kRunKey, "Evil", "C:\\App\\app.exe",
-         kRegistrySystemOwned},
-        {"the Windows shell", kRootLocalMachine, kWinlogon, "Shell", nullptr, kRegistrySystemOwned},
+         kKeptSystem},
+        {"the Windows shell", kRootLocalMachine, kWinlogon, "Shell", nullptr, kKeptSystem},
         {"the Windows shell put back", kRootLocalMachine, kWinlogon, "Shell", "C:\\App\\app.exe",
-         kRegistrySystemOwned},
-        {"the user's path", kRootCurrentUser, "Environment", "Path", nullptr, kRegistrySystemOwned},
-        {"the product's variable", kRootCurrentUser, "Environment", "OWN_HOME", nullptr, kRegistryAllowed},
+         kKeptSystem},
+        {"the user's path", kRootCurrentUser, "Environment", "Path", nullptr, kKeptSystem},
+        {"the product's variable", kRootCurrentUser, "Environment", "OWN_HOME", nullptr, kKeptNothing},
         {"a value of the system", kRootLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion",
-         "ProgramFilesDir", nullptr, kRegistrySystemOwned},
-        {"a shortcut type", kRootClassesRoot, ".lnk", "", nullptr, kRegistrySystemOwned},
-        {"a common type handed to the product, put back", kRootClassesRoot, ".txt", "", "txtfile", kRegistryAllowed},
+         "ProgramFilesDir", nullptr, kKeptSystem},
+        {"a shortcut type", kRootClassesRoot, ".lnk", "", nullptr, kKeptSystem},
+        {"a common type handed to the product, put back", kRootClassesRoot, ".txt", "", "txtfile", kKeptNothing},
         {"its service's program", kRootLocalMachine, std::string(kServices) + "OwnSvc", "ImagePath",
-         "C:\\App\\svc2.exe", kRegistryAllowed},
+         "C:\\App\\svc2.exe", kKeptNothing},
         {"its service pointed elsewhere", kRootLocalMachine, std::string(kServices) + "OwnSvc", "ImagePath",
-         "C:\\evil.exe", kRegistryForeignProgram},
+         "C:\\evil.exe", kKeptForeignProgram},
         {"a system service pointed at the product", kRootLocalMachine, std::string(kServices) + "PlugPlay",
-         "ImagePath", "C:\\App\\svc.exe", kRegistryNotOwned},
+         "ImagePath", "C:\\App\\svc.exe", kKeptNotInstallations},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -201,8 +201,46 @@ TEST_F(RegistryGuardTest, ItemsAreJudgedBeforeTheRunChangesThem)
     guard.JudgeItemOf(kRootClassesRoot, ".own");
     fake.registry.DeleteValue(kRootLocalMachine, entry.c_str(), "UninstallString");
     EXPECT_TRUE(DeleteKeyTree(fake.registry, kRootClassesRoot, "Own.Document"));
-    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, entry.c_str(), "DisplayName", nullptr), kRegistryAllowed);
-    EXPECT_EQ(guard.MayDeleteTree(kRootClassesRoot, ".own"), kRegistryAllowed);
+    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, entry.c_str(), "DisplayName", nullptr), kKeptNothing);
+    EXPECT_EQ(guard.MayDeleteTree(kRootClassesRoot, ".own"), kKeptNothing);
+}
+
+// A folder the log claims to have made is a place of the installation only when the file
+// guard would let it go with its contents and it holds nothing the log does not list: another
+// product's folder, one holding another installation's log, a folder of the system or a link
+// gives no item in it away.
+TEST_F(RegistryGuardTest, OnlyFoldersTheInstallationMadeArePlaces)
+{
+    fake.files.AddFile("C:\\Game\\game.dat");
+    fake.files.AddFile("C:\\Program Files\\Internet Explorer\\iexplore.exe");
+    fake.files.AddFile("C:\\Other\\INSTALL.LOG", "***  Installation Started ***\r\nFile Copy: C:\\Other\\o.exe\r\n");
+    fake.files.AddLink("C:\\Linked", "C:\\Elsewhere");
+    const struct {
+        const char* folder;
+        bool place;
+    } cases[] = {
+        {"C:\\Game", true},
+        {"C:\\Program Files\\Internet Explorer", false},
+        {"C:\\Other", false},
+        {"C:\\WINDOWS", false},
+        {"C:\\Linked", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        FreeItemStore();
+        AllocateItemTables();
+        std::string text = std::string("***  Installation Started ***\r\nTitle: Test Application\r\nMade Dir: ") +
+                           c.folder + "\r\nFile Copy: C:\\Game\\game.dat\r\n";
+        MemoryLogInput input(text.data(), text.size());
+        ASSERT_EQ(ReadInstallLogFrom(input, kLogPath, logSystem, logUi), 0);
+        std::string key = std::string(kAppPaths) + "tool" + std::to_string(&c - cases) + ".exe";
+        fake.registry.SetString(kRootLocalMachine, key, "", std::string(c.folder) + "\\tool.exe");
+        FolderGuard files(fake.files, folders, kLogPath, &g_itemStore);
+        InstallationPlaces madeFolders(fake.files, files, g_itemStore, kLogPath);
+        RegistryGuard registry(fake.registry, &madeFolders);
+        EXPECT_EQ(registry.MayDeleteTree(kRootLocalMachine, key.c_str()),
+                  c.place ? kKeptNothing : kKeptNotInstallations);
+    }
 }
 
 }  // namespace

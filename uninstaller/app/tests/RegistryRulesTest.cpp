@@ -225,7 +225,7 @@ TEST(RegistryRemoval, LinksAreDeletedAsLinksAndNeverFollowed)
     registry.SetString(kRootLocalMachine, "Software\\Microsoft\\Cryptography\\Defaults", "x", "1");
 
     RegistryGuard guard(registry, nullptr);
-    EXPECT_EQ(guard.MayDeleteTree(kRootLocalMachine, product.c_str()), kRegistryAllowed);
+    EXPECT_EQ(guard.MayDeleteTree(kRootLocalMachine, product.c_str()), kKeptNothing);
     EXPECT_TRUE(DeleteKeyTree(registry, kRootLocalMachine, product.c_str()));
     EXPECT_FALSE(registry.HasKey(kRootLocalMachine, "Software\\Halden\\Product"));
     EXPECT_TRUE(registry.HasKey(kRootLocalMachine, "Software\\Microsoft\\Cryptography\\Defaults"));
@@ -234,9 +234,9 @@ TEST(RegistryRemoval, LinksAreDeletedAsLinksAndNeverFollowed)
 
     registry.AddLink(kRootLocalMachine, product + "\\Linked", "\\Registry\\Machine\\Software\\Microsoft\\Cryptography");
     const std::string behind = product + "\\Linked\\Defaults";
-    EXPECT_EQ(guard.MayDeleteTree(kRootLocalMachine, behind.c_str()), kRegistryThroughLink);
-    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, behind.c_str(), "x", nullptr), kRegistryThroughLink);
-    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, (product + "\\Linked").c_str(), "x", "1"), kRegistryThroughLink);
+    EXPECT_EQ(guard.MayDeleteTree(kRootLocalMachine, behind.c_str()), kKeptThroughLink);
+    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, behind.c_str(), "x", nullptr), kKeptThroughLink);
+    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, (product + "\\Linked").c_str(), "x", "1"), kKeptThroughLink);
     EXPECT_FALSE(guard.MayDeleteEmptyKey(kRootLocalMachine, behind.c_str()));
     EXPECT_FALSE(DeleteRegistryTree(registry, kRootLocalMachine, behind.c_str()));
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "uninstaller/app/RunReport.h"
+#include "uninstaller/app/KeptItems.h"
 
 namespace {
 
@@ -22,22 +22,21 @@ TEST(StatusMifText, PlaceholdersPerOutcome)
         RunOutcome outcome;
         bool rollback;
         const char* expected;
+        const char* kept;
     } cases[] = {
-        {kRunSucceeded, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Success||%9%|%%|%1"},
-        {kRunCancelled, true, "Halden Games|My Game|1.2|SN-42|Rollback|03/07/26 9:05|Failed|Canceled by user|%9%|%%|%1"},
-        {kRunFailed, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|Uninstall failed|%9%|%%|%1"},
+        {kRunSucceeded, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Success||%9%|%%|%1", nullptr},
+        {kRunCancelled, true, "Halden Games|My Game|1.2|SN-42|Rollback|03/07/26 9:05|Failed|Canceled by user|%9%|%%|%1", nullptr},
+        {kRunFailed, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|Uninstall failed|%9%|%%|%1", nullptr},
+        // A run that kept something of its log says what and why.
+        {kRunFailed, false,
+         "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|Kept 1: C:\\WINDOWS\\WIN.INI (the system's own)|%9%|%%|%1",
+         "Kept 1: C:\\WINDOWS\\WIN.INI (the system's own)"},
     };
     for (const auto& c : cases) {
         char out[256];
-        ASSERT_EQ(FormatStatusMif(templ, Values(c.outcome, c.rollback), out, sizeof out), 0);
+        ASSERT_EQ(FormatStatusMif(templ, Values(c.outcome, c.rollback, c.kept ? c.kept : ""), out, sizeof out), 0);
         EXPECT_STREQ(out, c.expected);
     }
-    // A failed run that kept something says what and why.
-    char out[256];
-    ASSERT_EQ(FormatStatusMif("%7%|%8%", Values(kRunFailed, false, "Kept 1: service PlugPlay (owned by the system)"),
-                              out, sizeof out),
-              0);
-    EXPECT_STREQ(out, "Failed|Kept 1: service PlugPlay (owned by the system)");
     EXPECT_STREQ(StatusMifMessage(kRunSucceeded), "Uninstall successful");
     EXPECT_STREQ(StatusMifMessage(kRunCancelled), "Uninstall canceled by user");
 }
@@ -106,13 +105,13 @@ TEST(StatusMifText, ReportNamesArePlainFileNames)
         EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
 }
 
-TEST(RunReport, SummaryFitsTheReportAndCarriesNoQuotes)
+TEST(KeptItems, SummaryFitsTheReportAndCarriesNoQuotes)
 {
-    RunReport report;
+    KeptItems report;
     EXPECT_EQ(report.Summary(255), "");
-    report.Keep("HKCR\\.lnk: (default)", "owned by the system");
-    report.Keep("C:\\a \"b\"\r\n.dll", "crashed");
-    EXPECT_EQ(report.Summary(255), "Kept 2: HKCR\\.lnk: (default) (owned by the system); C:\\a 'b'  .dll (crashed)");
+    report.Add("HKCR\\.lnk: (default)", kKeptSystem);
+    report.Add("C:\\a \"b\"\r\n.dll", kKeptCrashed);
+    EXPECT_EQ(report.Summary(255), "Kept 2: HKCR\\.lnk: (default) (the system's own); C:\\a 'b'  .dll (crashed)");
     std::string shortened = report.Summary(20);
     EXPECT_EQ(shortened, "Kept 2: HKCR\\.lnk...");
 }
