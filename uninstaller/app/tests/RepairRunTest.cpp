@@ -210,7 +210,8 @@ protected:
         folders.AddProfile("C:\\Users\\ann");
         RepairOptions options{silent, folders, kLogPath};
         RepairHost host{system, registry, ui, files};
-        return RunRepair(g_itemStore, options, host);
+        kept = KeptItems();
+        return RunRepair(g_itemStore, options, host, &kept);
     }
 
     static std::string WithCrLf(const std::string& text)
@@ -228,6 +229,7 @@ protected:
 
     FakeRepairSystem system;
     FakeFiles files;   // where shortcuts are judged
+    KeptItems kept;    // what the last run left unwritten
     FakeRegistry registry;
     FakeRepairUi ui;
     FakeLogSystem logSystem;
@@ -439,6 +441,9 @@ TEST_F(RepairRunTest, ValuesShortcutsAndRegistration)
     EXPECT_EQ(registry.Text(kRootLocalMachine, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "Shell"),
               "");
     EXPECT_FALSE(registry.HasKey(kRootLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run"));
+    EXPECT_EQ(kept.Summary(255), "Kept 2: HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon: Shell "
+                                 "(the system's own); HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run: Evil "
+                                 "(would start a program not the installation's)");
     EXPECT_EQ(system.registered, std::vector<std::string>{"C:\\App\\server.dll"});
     EXPECT_TRUE(ui.progressView);
     EXPECT_EQ(ui.total, 9u);   // four files, four values, one registration
