@@ -199,6 +199,8 @@ public:
     // Shows the archive at path in place of the build list; the caption names it.
     void OpenArchiveFile(const std::string& path);
     void AddFolderPath(const std::string& entryName);
+    // Makes the tree nodes of new folders, given parents before children.
+    void AddFolderNodes(const std::vector<quillon::TFolderModel::FolderId>& folders);
     cl::TTreeNode* FindParentFolderNode(const std::string& folderPath) const;
     void AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
                   uint32_t index, uint32_t size);
