@@ -55,7 +55,7 @@ void TfrmMainQuillon::LoadArchive() {
         for (uint32_t i = 0; i < count; ++i) {
             const quillon::TRFADirectoryEntry& entry = directory.Entries[i];
             for (const quillon::TFolderModel::FolderId folder : Folders.AddFolderPath(entry.Name)) newFolders.push_back(folder);
-            AddEntry(entry.Name, entry.ArchiveSize, directory.DirectoryOffset, entry.DataOffset, i, entry.Size);
+            AddEntry(std::string(entry.Name), entry.ArchiveSize, directory.DirectoryOffset, entry.DataOffset, i, entry.Size);
             pbAction->SetPercent(static_cast<int>(uint64_t(i) * 100 / count));
         }
         AddFolderNodes(newFolders);
