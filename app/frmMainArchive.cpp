@@ -108,7 +108,7 @@ cl::TTreeNode* TfrmMainQuillon::FindParentFolderNode(const std::string& folderPa
 
 void TfrmMainQuillon::AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
                                uint32_t index, uint32_t size) {
-    auto* file = new TRFAFile(quillon::MakeRFAFile(name, archiveSize, directoryOffset, dataOffset, index, size));
+    TRFAFile* file = ArchiveFiles.Add(quillon::MakeRFAFile(name, archiveSize, directoryOffset, dataOffset, index, size));
     Entries->AddObject(name, file);
     Folders.AddEntry(name, file);
 }

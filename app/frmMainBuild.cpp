@@ -213,8 +213,7 @@ void TfrmMainQuillon::RemoveEntryAt(int index) {
     } else {
         auto* entry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
         Folders.RemoveEntry(name, entry);
-        if (CurrentEntry == entry) CurrentEntry = nullptr;
-        delete entry;
+        if (CurrentEntry == entry) CurrentEntry = nullptr;  // the store keeps it until it is cleared
     }
     Entries->Delete(index);
 }

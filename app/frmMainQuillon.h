@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/archive/FolderModel.h"
+#include "app/archive/RFAFileStore.h"
 #include "classlib/core/Geometry.h"
 #include "classlib/core/StringList.h"
 #include "classlib/win/Form.h"
@@ -136,8 +137,9 @@ public:
 
     // ---- own state ----
     // Every archive entry (its full name, with its TRFAFile) and every file added for the next
-    // build ("folder/*name"); Folders mirrors it per folder.
+    // build ("folder/*name"); Folders mirrors it per folder. ArchiveFiles holds the TRFAFiles.
     std::unique_ptr<cl::TStringList> Entries;
+    quillon::TRFAFileStore ArchiveFiles;
     // The archive's folders, looked up by path without regard to case, and their tree nodes.
     quillon::TFolderModel Folders;
     std::vector<cl::TTreeNode*> FolderNodes;
