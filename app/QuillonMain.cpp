@@ -4,14 +4,15 @@
 #include <commctrl.h>
 
 #include "app/InstanceGuard.h"
+#include "app/ProgramUnits.h"
 #include "app/QuillonClasses.h"
 #include "app/frmMainQuillon.h"
 #include "classlib/win/Application.h"
-#include "utils/UtStartup.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     try {
-        ut::InitializeUtilities();
+        // Made first and gone last: the application and its windows live inside the units' run.
+        const quillon::TProgramUnits units;
         RegisterQuillonClasses();
         if (ActivatePreviousInstance(kInstanceMutexName, "TfrmMainQuillon", kMainWindowCaption)) return 0;
         cl::TApplication application;

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/archive/EntryExtraction.h"
+#include "app/ReplacingExtraction.h"
 #include "app/archive/FileListSort.h"
 #include "app/archive/RFADirectory.h"
 #include "app/archive/RFAFile.h"
@@ -120,6 +120,7 @@ void TfrmMainQuillon::tvFoldersChange(cl::TObject*, cl::TTreeNode* node) {
         for (cl::TTreeNode* n = node; n; n = n->Parent()) path = n->Text() + (path.empty() ? "" : "/" + path);
         CurrentFolder = path + "/";
         lvFiles->ClearItems();
+        ShownItem = nullptr;
         const quillon::TFolderModel::FolderId folder = node ? Folders.FindFolder(path) : quillon::TFolderModel::kNoFolder;
         if (folder != quillon::TFolderModel::kNoFolder) {
             for (const quillon::TFolderModel::TFolderEntry& entry : Folders.EntriesIn(folder)) {
@@ -135,6 +136,8 @@ void TfrmMainQuillon::tvFoldersChange(cl::TObject*, cl::TTreeNode* node) {
                 }
                 item->SetImageIndex(image);
                 item->SetCaption(entry.File->FileName);
+                // The item stands for this entry, not for its name: a folder may list one name twice.
+                item->SetData(const_cast<TRFAFile*>(entry.File));
                 item->SubItems().Add(cl::IntToStr(entry.File->Size));
                 item->SubItems().Add(cl::IntToStr(entry.File->ArchiveSize));
                 item->SubItems().Add(cl::IntToStr(entry.File->DataOffset));
@@ -203,6 +206,7 @@ void TfrmMainQuillon::lvFilesCompare(cl::TObject*, cl::TListItem* item1, cl::TLi
 
 void TfrmMainQuillon::lvFilesChanging(cl::TObject*, cl::TListItem*, cl::TItemChange, bool&) {}
 
-void TfrmMainQuillon::ExtractEntry(const std::string& targetPath) {
-    CurrentEntry->SegmentCount = quillon::ExtractEntry(OpenDialog1->FileName(), *CurrentEntry, targetPath);
+void TfrmMainQuillon::ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t)>& progress) {
+    CurrentEntry->SegmentCount =
+        quillon::ExtractEntryReplacing(OpenDialog1->FileName(), *CurrentEntry, targetPath, progress);
 }

@@ -5,17 +5,20 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "app/FileSystemNames.h"
 #include "app/archive/CaseFold.h"
 #include "app/archive/RFAFile.h"
 #include "app/build/BuildEntryNames.h"
 #include "app/build/BuildInputFiles.h"
 #include "app/build/FolderImport.h"
 #include "app/build/StagingPlan.h"
-#include "app/extraction/ExtractionTargets.h"
+#include "app/extraction/ExtractionReport.h"
+#include "app/extraction/FileNameRules.h"
 #include "app/frmMainQuillon.h"
 #include "app/frmMakeRFAPath.h"
 #include "classlib/core/Exception.h"
@@ -42,15 +45,6 @@ namespace {
 // system and archive.
 constexpr unsigned kImportedFileAttributes = 47;
 
-void DeleteListItem(cl::TListView& list, const std::string& caption) {
-    for (int i = 0; i < list.ItemCount(); ++i) {
-        if (list.Item(i)->Caption() == caption) {
-            list.DeleteItem(i);
-            return;
-        }
-    }
-}
-
 // A node's folder path as the tree spells it, "/" separated, without a trailing "/".
 std::string NodeFolderPath(const cl::TTreeNode* node) {
     std::string path;
@@ -63,13 +57,6 @@ void CollectFolderPaths(const cl::TTreeNode* node, std::vector<std::string>& pat
     paths.push_back(NodeFolderPath(node));
     for (const cl::TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling())
         CollectFolderPaths(child, paths);
-}
-
-// The entry of that name, one spelt exactly so before one that differs in case.
-int IndexOfEntry(const cl::TStringList& entries, const std::string& name) {
-    for (int i = 0; i < entries.Count(); ++i)
-        if (entries[i] == name) return i;
-    return entries.IndexOf(name);
 }
 
 bool ListSubfolders(const std::string& folder, std::vector<std::string>& names) {
@@ -136,15 +123,9 @@ private:
     TMwProgressBar& progress_;
 };
 
-// Tells which entries the build leaves out, after the reason. A long list is cut short: the
-// box must fit on the screen.
+// Tells which entries the build leaves out, after the reason, in a box that fits the screen.
 void ReportLeftOut(const std::string& reason, const std::vector<std::string>& names) {
-    if (names.empty()) return;
-    constexpr size_t kShown = 20;
-    std::string text = reason + "\r";
-    for (size_t i = 0; i < names.size() && i < kShown; ++i) text += "\r" + names[i];
-    if (names.size() > kShown) text += "\r... and " + cl::IntToStr(static_cast<int64_t>(names.size() - kShown)) + " more.";
-    cl::MessageDlg(text, cl::TMsgDlgType::Warning, cl::mbOK);
+    if (!names.empty()) cl::MessageDlg(quillon::ListMessage(reason, names), cl::TMsgDlgType::Warning, cl::mbOK);
 }
 
 template <class T>
@@ -164,28 +145,38 @@ void TfrmMainQuillon::AddFileToBuild(const std::string& diskPath) {
 
 void TfrmMainQuillon::AddFileToBuildFolder(const std::string& folder, const std::string& diskPath) {
     const std::string name = cl::ExtractFileName(diskPath);
-    // Every question first: a No leaves the lists as they were.
-    const std::vector<std::string> namesakes = FolderNamesakes(folder, name);
-    for (const std::string& entry : namesakes)
-        if (!Confirmed("Do you want to replace \"" + entry + "\"?")) return;
-    for (const std::string& entry : namesakes) RemoveEntryNamed(entry);
+    // Every question first, each naming the entry as it is spelt: a No leaves the lists as
+    // they were.
+    const std::vector<int> namesakes = FolderNamesakes(folder, name);
+    for (const int index : namesakes)
+        if (!Confirmed("Do you want to replace \"" + (*Entries)[index] + "\"?")) return;
+    RemoveEntriesAndItems(namesakes);
     AppendAddedFile(folder, cl::ExtractFilePath(diskPath), name);
     BuildDirty = true;
 }
 
-std::vector<std::string> TfrmMainQuillon::FolderNamesakes(const std::string& folder, const std::string& name) const {
-    // Added files first, then archive entries; names that differ only in case are one file on
-    // disk, and so in the built archive.
-    std::vector<std::string> namesakes;
+std::vector<int> TfrmMainQuillon::FolderNamesakes(const std::string& folder, const std::string& name) const {
+    // Names that differ only in case are one file on disk, and so in the built archive.
+    std::vector<int> namesakes;
     if (folder.empty()) return namesakes;
-    const quillon::TFolderModel::FolderId id = Folders.FindFolder(std::string_view(folder).substr(0, folder.size() - 1));
-    for (const bool added : {true, false}) {
-        for (const quillon::TFolderModel::TFolderEntry& entry : Folders.EntriesIn(id)) {
-            const bool isAdded = entry.File == nullptr;
-            if (isAdded == added && quillon::EqualsIgnoringCase(std::string_view(entry.Name).substr(added ? 1 : 0), name))
-                namesakes.push_back(folder + entry.Name);
-        }
+    const std::string_view folderPath = std::string_view(folder).substr(0, folder.size() - 1);
+    const quillon::TFolderModel::FolderId id = Folders.FindFolder(folderPath);
+    if (id == quillon::TFolderModel::kNoFolder) return namesakes;
+    std::vector<const quillon::TRFAFile*> archiveNamesakes;
+    bool addedNamesake = false;
+    for (const quillon::TFolderModel::TFolderEntry& entry : Folders.EntriesIn(id)) {
+        const bool added = entry.File == nullptr;
+        if (!quillon::EqualsIgnoringCase(std::string_view(entry.Name).substr(added ? 1 : 0), name)) continue;
+        if (added) addedNamesake = true;
+        else archiveNamesakes.push_back(entry.File);
     }
+    // Added files first, then archive entries.
+    if (addedNamesake) {
+        const std::string addedName = folder + "*" + name;
+        for (int i = 0; i < Entries->Count(); ++i)
+            if (IsAddedFileAt(i) && quillon::EqualsIgnoringCase((*Entries)[i], addedName)) namesakes.push_back(i);
+    }
+    for (const quillon::TRFAFile* file : archiveNamesakes) namesakes.push_back(Entries->IndexOfObject(file));
     return namesakes;
 }
 
@@ -194,16 +185,32 @@ void TfrmMainQuillon::AppendAddedFile(const std::string& folder, const std::stri
     Entries->AddInteger(entry, SourceDirs->Add(sourceDir));
     Folders.AddEntry(entry, nullptr);
     // The file list changes with the lists only while it shows that folder.
-    if (cl::SameText(folder, CurrentFolder)) lvFiles->AddItem()->SetCaption("*" + name);
+    if (quillon::EqualsIgnoringCase(folder, CurrentFolder)) lvFiles->AddItem()->SetCaption("*" + name);
 }
 
-void TfrmMainQuillon::RemoveEntryNamed(const std::string& entryName) {
-    const int index = IndexOfEntry(*Entries, entryName);
-    if (index < 0) return;
-    RemoveEntryAt(index);
-    const size_t slash = entryName.rfind('/');
-    if (slash != std::string::npos && cl::SameText(entryName.substr(0, slash + 1), CurrentFolder))
-        DeleteListItem(*lvFiles, entryName.substr(slash + 1));
+void TfrmMainQuillon::RemoveEntriesAndItems(std::vector<int> indexes) {
+    // From the last, so that the indexes still to come stay right.
+    std::sort(indexes.begin(), indexes.end());
+    for (auto index = indexes.rbegin(); index != indexes.rend(); ++index) {
+        // The item showing the entry: an archive entry's carries it, an added file's is the
+        // folder's one item of its caption.
+        const quillon::TRFAFile* entry =
+            IsAddedFileAt(*index) ? nullptr : static_cast<quillon::TRFAFile*>(Entries->Objects(*index));
+        const std::string name = (*Entries)[*index];
+        const size_t slash = name.rfind('/');
+        const std::string caption = name.substr(slash + 1);
+        const bool listed = slash != std::string::npos &&
+                            quillon::EqualsIgnoringCase(std::string_view(name).substr(0, slash + 1), CurrentFolder);
+        for (int i = lvFiles->ItemCount() - 1; listed && i >= 0; --i) {
+            const cl::TListItem* item = lvFiles->Item(i);
+            if (ItemEntry(item) == entry && (entry || item->Caption() == caption)) {
+                if (item == ShownItem) ShownItem = nullptr;
+                lvFiles->DeleteItem(i);
+                break;
+            }
+        }
+        RemoveEntryAt(*index);
+    }
 }
 
 void TfrmMainQuillon::RemoveEntryAt(int index) {
@@ -213,7 +220,17 @@ void TfrmMainQuillon::RemoveEntryAt(int index) {
     } else {
         auto* entry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
         Folders.RemoveEntry(name, entry);
-        if (CurrentEntry == entry) CurrentEntry = nullptr;  // the store keeps it until it is cleared
+        // Nothing may point at the entry once it is off the list (the store keeps it until the
+        // list is cleared).
+        if (CurrentEntry == entry) CurrentEntry = nullptr;
+        if (CurrentWavFile == entry) {
+            CurrentWav.clear();
+            CurrentWavFile = nullptr;
+        }
+        if (LastWavFile == entry) {
+            LastWav.clear();
+            LastWavFile = nullptr;
+        }
     }
     Entries->Delete(index);
 }
@@ -225,9 +242,11 @@ void TfrmMainQuillon::RemoveSelectedFiles() {
                               : "Are you sure you want to remove the " + cl::IntToStr(count) + " selected files?"))
         return;
     BuildDirty = true;
+    ShownItem = nullptr;
     for (int i = lvFiles->ItemCount() - 1; i >= 0; --i) {
         if (!lvFiles->Item(i)->Selected()) continue;
-        const int entry = FindEntryIndex(lvFiles->Item(i)->Caption());
+        // Each item's own entry, whatever other entries share its name.
+        const int entry = ItemEntryIndex(lvFiles->Item(i));
         if (entry >= 0) RemoveEntryAt(entry);
         lvFiles->DeleteItem(i);
     }
@@ -255,7 +274,7 @@ void TfrmMainQuillon::NewFolder() {
     if (name.empty()) return;
     // The name becomes a folder below the staging folder at the build: it may not lead
     // elsewhere, nor split into several folders.
-    if (!quillon::IsSafeFileName(name)) {
+    if (!quillon::IsSafeFileName(name, quillon::FileSystemNameRules())) {
         cl::MessageDlg("Sorry, \"" + name + "\" cannot be the name of a folder.", cl::TMsgDlgType::Warning, cl::mbOK);
         return;
     }
@@ -288,6 +307,9 @@ void TfrmMainQuillon::actDeleteFolderExecute(cl::TObject*) {
         EditedFolder.clear();
         EditedFileName.clear();
     }
+    // The list shows the folder: its items go with their entries.
+    lvFiles->ClearItems();
+    ShownItem = nullptr;
     for (int i = Entries->Count() - 1; i >= 0; --i)
         if (quillon::IsEntryBelow((*Entries)[i], path)) RemoveEntryAt(i);
     for (const quillon::TFolderModel::FolderId folder : Folders.RemoveFolderTree(path))
@@ -328,10 +350,12 @@ void TfrmMainQuillon::ImportFolder(const std::string& dir) {
         ut::CollectFolderEntries(f.Source + "*", kImportedFileAttributes, files);
         for (const std::string& name : files) {
             // One entry per name: the imported file takes the place of those there before.
-            for (const std::string& entry : FolderNamesakes(archiveFolder, name)) RemoveEntryNamed(entry);
+            RemoveEntriesAndItems(FolderNamesakes(archiveFolder, name));
             AppendAddedFile(archiveFolder, f.Source, name);
         }
     }
+    // The imported files are work no build has taken yet: "Build RFA" is offered for them, and
+    // they are not thrown away without a question.
     BuildDirty = true;
 }
 
@@ -343,7 +367,9 @@ void TfrmMainQuillon::ClearBuildList() {
     // Nothing may point into the entries about to be freed.
     CurrentEntry = nullptr;
     CurrentWav.clear();
-    CurrentWavEntry.clear();
+    CurrentWavFile = nullptr;
+    LastWav.clear();
+    LastWavFile = nullptr;
     EditedFolder.clear();
     EditedFileName.clear();
     tvFolders->BeginUpdate();
@@ -432,12 +458,18 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
     CollectFolderPaths(root, folders);
     std::vector<quillon::TBuildListEntry> buildList;
     for (int i = 0; i < Entries->Count(); ++i) buildList.push_back({(*Entries)[i], IsAddedFileAt(i)});
-    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList);
+    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList, quillon::FileSystemNameRules());
     if (!plan) {
         cl::MessageDlg("The RFA was not built: \"" + root->Text() + "\" cannot be the name of a folder.",
                        cl::TMsgDlgType::Error, cl::mbOK);
         return false;
     }
+
+    uint64_t claimed = 0;
+    for (const quillon::TStagedEntry& staged : plan->Entries)
+        if (!IsAddedFileAt(staged.EntryIndex))
+            claimed += static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex))->Size;
+    if (!MayDecode(claimed, "Staging them could fill the disk.\r\rBuild anyway?")) return false;
 
     const std::string staging = programFolder + quillon::kBuildFolderName;
     const std::string stagedRoot = staging + "\\" + plan->RootPath;
@@ -452,22 +484,36 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
         createFolder(stagedRoot);
         for (const std::string& folder : plan->Folders) createFolder(staging + "\\" + folder);
 
+        // The added files are copied; the archive entries are extracted after them, with
+        // progress and "Stop" when that takes long.
         const int count = Entries->Count();
+        std::vector<TExtractionJob> extractions;
         for (const quillon::TStagedEntry& staged : plan->Entries) {
-            pbAction->SetPercent(static_cast<int>(int64_t(staged.EntryIndex) * 100 / count));
+            const int percent = static_cast<int>(int64_t(staged.EntryIndex) * 100 / count);
             const std::string file = staging + "\\" + staged.RelativePath;
             createFolder(cl::ExtractFilePath(file));
             const std::string name = (*Entries)[staged.EntryIndex];
             if (IsAddedFileAt(staged.EntryIndex)) {
+                pbAction->SetPercent(percent);
                 const std::string source = (*SourceDirs)[static_cast<int>(Entries->Integers(staged.EntryIndex))] +
                                            std::string(quillon::AddedFileName(name));
                 if (!CopyFileA(source.c_str(), file.c_str(), FALSE))
                     throw cl::EFCreateError("Cannot copy \"" + source + "\" to \"" + file + "\"");
                 SetFileAttributesA(file.c_str(), GetFileAttributesA(file.c_str()) & ~FILE_ATTRIBUTE_READONLY);
             } else {
-                CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex));
-                ExtractEntry(file);
+                extractions.push_back(
+                    {name, static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex)), file, percent});
             }
+        }
+        std::vector<std::string> failed;
+        if (!WriteEntries(extractions, failed)) {
+            cl::MessageDlg("Cancelled build.", cl::TMsgDlgType::Information, cl::mbOK);
+            return false;
+        }
+        if (!failed.empty()) {
+            cl::MessageDlg(quillon::ListMessage("The RFA was not built: these files could not be staged:", failed),
+                           cl::TMsgDlgType::Error, cl::mbOK);
+            return false;
         }
         WriteTextFile(programFolder + quillon::kBuildParameterFile,
                       quillon::BuildParameterText(stagedRoot, root->Text(), target, compression == 'Y'));

@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/FileSystemNames.h"
+#include "app/archive/CaseFold.h"
 #include "app/archive/RFAFile.h"
-#include "app/extraction/ExtractionTargets.h"
+#include "app/extraction/FileNameRules.h"
 #include "app/frmMainQuillon.h"
 #include "app/preview/DevILLibrary.h"
 #include "app/preview/ImageConversion.h"
@@ -44,49 +46,70 @@ std::string ReadWholeFile(const std::string& path) {
     return std::string(stream.Bytes().begin(), stream.Bytes().end());
 }
 
-int IndexOfExactly(const cl::TStringList& list, const std::string& text) {
-    for (int i = 0; i < list.Count(); ++i)
-        if (list[i] == text) return i;
-    return -1;
-}
-
 }  // namespace
 
 // ---- selecting a file ----
 
 void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
-    const bool edited = rePreview->Modified();
-    if (edited) {
-        if (cl::MessageDlg("Save your changes before viewing a new file?", cl::TMsgDlgType::Confirmation, cl::mbYesNo) == cl::mrYes)
+    if (SelectionChangePending) return;  // the posted call shows the selection as it is then
+    if (!rePreview->Modified()) {
+        ShowSelectedFile();
+        return;
+    }
+    // Saving the edit takes the edited entry's item out of the list and adds another, while the
+    // list view may still be handling the click that changed the selection: it would then
+    // select whatever item has moved to the clicked place. The question waits until it is done.
+    SelectionChangePending = true;
+    PostMessageA(Handle(), kSelectionChangedMessage, 0, 0);
+}
+
+void TfrmMainQuillon::SelectionChangedAfterEdit() {
+    SelectionChangePending = false;
+    if (rePreview->Modified()) {
+        // The item the user selected, known by what it shows: the save moves the list's items.
+        const cl::TListItem* selected = lvFiles->Selected();
+        const void* data = selected ? selected->Data() : nullptr;
+        const std::string caption = selected ? selected->Caption() : std::string();
+        if (cl::MessageDlg("Save your changes before viewing a new file?", cl::TMsgDlgType::Confirmation, cl::mbYesNo) ==
+            cl::mrYes)
             actSaveChangesExecute(actSaveChanges);
         else
             rePreview->SetModified(false);
+        ShownItem = nullptr;
+        if (selected && (!lvFiles->Selected() || lvFiles->Selected()->Data() != data ||
+                         lvFiles->Selected()->Caption() != caption)) {
+            cl::TListItem* again = nullptr;
+            for (int i = 0; i < lvFiles->ItemCount() && !again; ++i)
+                if (lvFiles->Item(i)->Data() == data && lvFiles->Item(i)->Caption() == caption) again = lvFiles->Item(i);
+            // Selecting it shows it (or nothing, when the save took its entry away).
+            lvFiles->SetSelected(again);
+            if (again) again->MakeVisible();
+            return;
+        }
     }
+    ShowSelectedFile();
+}
+
+void TfrmMainQuillon::ShowSelectedFile() {
     if (Playing) actStopWavExecute(actStopWav);
     cl::TListItem* item = lvFiles->Selected();
     // A change comes for every item when many are selected at once, while the first selected
     // item stays the one shown: that item is not extracted and loaded again each time. It is
     // after the selection was empty (the user's way to show a file anew) or an edit of it
     // was dropped.
-    if (!item) {
-        ++PreviewGeneration;
-        return;
-    }
-    const bool shown = !edited && item->Data() == reinterpret_cast<void*>(PreviewGeneration);
-    const std::string caption = item->Caption();
-    if (IsAddedFileCaption(caption)) {
-        if (!shown) PreviewAddedFile(caption);
-    } else {
-        PreviewArchiveEntry(caption, shown);
-    }
-    item->SetData(reinterpret_cast<void*>(++PreviewGeneration));
+    const bool shown = item && item == ShownItem;
+    ShownItem = nullptr;
+    if (!item) return;
+    if (quillon::TRFAFile* entry = ItemEntry(item)) PreviewArchiveEntry(entry, shown);
+    else if (!shown) PreviewAddedFile(item->Caption());
+    ShownItem = item;
 }
 
 void TfrmMainQuillon::PreviewAddedFile(const std::string& caption) {
     const std::string source = AddedFileSource(caption);
     if (source.empty()) return;
     CurrentWav.clear();
-    CurrentWavEntry.clear();
+    CurrentWavFile = nullptr;
     const std::string name = cl::ExtractFileName(source);
     switch (quillon::PreviewKindOf(source)) {
         case TPreviewKind::Sound:
@@ -112,17 +135,15 @@ void TfrmMainQuillon::PreviewAddedFile(const std::string& caption) {
     ShowNoPreview(source);
 }
 
-void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alreadyShown) {
-    const int index = FindEntryIndex(caption);
-    if (index < 0) return;
-    CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
+void TfrmMainQuillon::PreviewArchiveEntry(quillon::TRFAFile* entry, bool alreadyShown) {
+    CurrentEntry = entry;
     if (alreadyShown) return;
     const std::string fileName = CurrentEntry->FileName;
     const std::string shownPath = tvFolders->GetPathFromNode(tvFolders->Selected()) + fileName;
     switch (quillon::PreviewKindOf(fileName)) {
         case TPreviewKind::Sound:
             CurrentWav = fileName;
-            CurrentWavEntry = (*Entries)[index];
+            CurrentWavFile = entry;
             ClearPreview();
             pnlViewing->SetCaption("Cannot preview: " + fileName);
             actPlayWav->SetHint("Play: " + fileName);
@@ -159,7 +180,7 @@ void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alrea
                     ExtractEntry(text);
                 }
                 // An entry whose name is no file name could not keep its edits: it is shown only.
-                const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName).has_value();
+                const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName, quillon::FileSystemNameRules()).has_value();
                 if (ShowText(text, shownPath, editable) && editable) {
                     EditedFolder = CurrentFolder;
                     EditedFileName = fileName;
@@ -174,17 +195,25 @@ void TfrmMainQuillon::PreviewArchiveEntry(const std::string& caption, bool alrea
     ShowNoPreview(fileName);
 }
 
-int TfrmMainQuillon::FindEntryIndex(const std::string& caption) const {
-    const std::string name = CurrentFolder + caption;
-    // The list shows a folder's entries whatever the case their folder is spelt in, so an
-    // entry whose name differs from the tree's spelling only in case is the next best match.
-    const int exact = IndexOfExactly(*Entries, name);
-    return exact >= 0 ? exact : Entries->IndexOf(name);
+quillon::TRFAFile* TfrmMainQuillon::ItemEntry(const cl::TListItem* item) {
+    return item ? static_cast<quillon::TRFAFile*>(item->Data()) : nullptr;
+}
+
+int TfrmMainQuillon::ItemEntryIndex(const cl::TListItem* item) const {
+    if (!item) return -1;
+    if (const quillon::TRFAFile* entry = ItemEntry(item)) return Entries->IndexOfObject(entry);
+    // A folder holds one added file of a name, whatever case its folder is spelt in.
+    const std::string name = CurrentFolder + item->Caption();
+    for (int i = 0; i < Entries->Count(); ++i)
+        if (IsAddedFileAt(i) && quillon::EqualsIgnoringCase((*Entries)[i], name)) return i;
+    return -1;
 }
 
 std::string TfrmMainQuillon::AddedFileSource(const std::string& caption) {
-    const std::string folder = cl::StringReplace(tvFolders->GetPathFromNode(tvFolders->Selected()), "\\", "/");
-    const int index = Entries->IndexOf(folder + caption);
+    const std::string name = CurrentFolder + caption;
+    int index = -1;
+    for (int i = 0; i < Entries->Count() && index < 0; ++i)
+        if (IsAddedFileAt(i) && quillon::EqualsIgnoringCase((*Entries)[i], name)) index = i;
     if (index < 0) return std::string();
     const intptr_t sourceDir = Entries->Integers(index);
     if (sourceDir < 0 || sourceDir >= SourceDirs->Count()) return std::string();
@@ -248,7 +277,7 @@ void TfrmMainQuillon::ShowTooLarge(const std::string& shownPath) {
 
 void TfrmMainQuillon::ShowNoPreview(const std::string& name) {
     CurrentWav.clear();
-    CurrentWavEntry.clear();
+    CurrentWavFile = nullptr;
     actPlayWav->SetEnabled(false);
     ClearPreview();
     pnlViewing->SetCaption((optPreview ? "Cannot preview: " : "Auto preview option de-selected, cannot preview: ") + name);
@@ -266,6 +295,7 @@ void TfrmMainQuillon::ClearEditor() {
     rePreview->SetModified(false);
     EditedFolder.clear();
     EditedFileName.clear();
+    ShownItem = nullptr;
 }
 
 void TfrmMainQuillon::tsGraphicResize(cl::TObject*) {
@@ -294,33 +324,31 @@ bool TfrmMainQuillon::InitImageLibrary() {
 
 void TfrmMainQuillon::actPlayWavExecute(cl::TObject*) {
     const std::string tempWav = TempFolder() + "\\temp.wav";
-    // An archive sound is told apart by its full entry name: sounds of the same name in
-    // different folders are different sounds.
-    const std::string sound = CurrentWavEntry.empty() ? CurrentWav : CurrentWavEntry;
-    if (LastWav == sound && ut::FileIsPresent(tempWav) && MediaPlayer1->IsOpen()) {
+    // An archive sound is told apart by its entry: sounds of the same name, in different
+    // folders or in one, are different sounds.
+    const bool sameSound = LastWav == CurrentWav && LastWavFile == CurrentWavFile;
+    if (sameSound && ut::FileIsPresent(tempWav) && MediaPlayer1->IsOpen()) {
         MediaPlayer1->Rewind();
         MediaPlayer1->Play();
     } else {
-        LastWav.clear();  // until "temp.wav" holds this sound
+        // Until "temp.wav" holds this sound.
+        LastWav.clear();
+        LastWavFile = nullptr;
         MediaPlayer1->Close();
         {
             const cl::TScopedCursor hourglass;
-            if (CurrentWavEntry.empty()) {
+            if (!CurrentWavFile) {
                 if (!CopyFileA(CurrentWav.c_str(), tempWav.c_str(), FALSE))
                     throw cl::EFOpenError("Cannot copy \"" + CurrentWav + "\" to \"" + tempWav + "\" (error " +
                                           cl::IntToStr(GetLastError()) + ")");
             } else {
-                const int index = IndexOfExactly(*Entries, CurrentWavEntry);
-                if (index < 0) {  // removed from the build list since it was selected
-                    CurrentWav.clear();
-                    CurrentWavEntry.clear();
-                    return;
-                }
-                CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
+                CurrentEntry = CurrentWavFile;
+                if (!MayDecode(CurrentEntry->Size, "Writing it could fill the disk.\r\rPlay it anyway?")) return;
                 ExtractEntry(tempWav);
             }
         }
-        LastWav = sound;
+        LastWav = CurrentWav;
+        LastWavFile = CurrentWavFile;
         MediaPlayer1->SetFileName(tempWav);
         cl::Application()->ProcessMessages();
         MediaPlayer1->SetNotify(true);
@@ -381,7 +409,7 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
     // One folder per archive folder: edits of files with the same name in different folders
     // are kept apart, and launch or drag-out copies named after an entry do not overwrite them.
     // The names come from the archive: one that would lead out of the edits folder is refused.
-    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName);
+    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName, quillon::FileSystemNameRules());
     if (!relative) {
         cl::MessageDlg("Your changes cannot be saved: \"" + EditedFolder + EditedFileName +
                            "\" is not a name a file can have.",
@@ -390,8 +418,8 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
     }
     const std::string path = TempFolder() + "\\edits\\" + *relative;
     ut::CreateFolderPath(cl::ExtractFilePath(path));
-    std::string text = rePreview->WholeText();
-    if (!text.empty() && (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0)) text += "\r\n";
+    // Exactly the text the user sees, each line ended as the editor ends it (CR LF).
+    const std::string text = rePreview->WholeText();
     {
         cl::TFileStream file(path, cl::FileMode::Create);
         file.WriteBuffer(text.data(), text.size());

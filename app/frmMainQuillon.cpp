@@ -1,5 +1,6 @@
 #include "app/frmMainQuillon.h"
 
+#include "app/ProgramUnits.h"
 #include "app/archive/RFAFile.h"
 #include "app/preview/DevILLibrary.h"
 #include "classlib/core/ClassBuilder.h"
@@ -167,3 +168,16 @@ const cl::TClassInfo& TfrmMainQuillon::StaticClass() {
 TfrmMainQuillon::TfrmMainQuillon(cl::TComponent* owner) : cl::TForm(owner) {}
 
 TfrmMainQuillon::~TfrmMainQuillon() = default;
+
+void TfrmMainQuillon::WndProc(cl::TMessage& message) {
+    static const UINT unitStateMessage = RegisterWindowMessageA(quillon::kUnitStateMessageName);
+    if (message.msg == kSelectionChangedMessage) {
+        SelectionChangedAfterEdit();
+        return;
+    }
+    if (message.msg == unitStateMessage) {
+        message.result = quillon::UnitState();
+        return;
+    }
+    cl::TForm::WndProc(message);
+}

@@ -151,6 +151,8 @@ public:
     quillon::TRFAFile* CurrentEntry = nullptr;
     std::string CurrentWav;
     std::string LastWav;
+    // The archive sound LastWav names (temp.wav holds its bytes); none for an added file's.
+    const quillon::TRFAFile* LastWavFile = nullptr;
     bool Playing = false;
     bool BuildDirty = false;
     int ArchiveEntryCount = 0;  // archive entries in Entries when the archive was loaded
@@ -166,8 +168,8 @@ public:
     std::string SaveFolder;
     std::string ImportRootParent;
     std::string ImportBase;
-    // The full entry name of the archive sound in CurrentWav; empty for an added file's sound.
-    std::string CurrentWavEntry;
+    // The archive entry of the sound in CurrentWav; none for an added file's sound.
+    quillon::TRFAFile* CurrentWavFile = nullptr;
     // While the editor holds an archive entry's text for editing: that entry's folder ("/"
     // separators, trailing "/") and file name, where a save puts the edit.
     std::string EditedFolder;
@@ -191,8 +193,11 @@ public:
     void ClearEntries();
     // A file added for the next build, not an archive entry (whose name may hold "*" too).
     bool IsAddedFileAt(int index) const;
-    // Whether the current folder's list item of this caption is an added file.
-    bool IsAddedFileCaption(const std::string& caption) const;
+    // The archive entry a list item shows: its own, whatever other entries share its name;
+    // none for a file added for the next build.
+    static quillon::TRFAFile* ItemEntry(const cl::TListItem* item);
+    // The Entries index of what a list item shows (archive entry or added file), or -1.
+    int ItemEntryIndex(const cl::TListItem* item) const;
     void MwPanel1Click(cl::TObject* Sender);
     void imgPreviewClick(cl::TObject* Sender);
 
@@ -214,17 +219,20 @@ public:
     void lvFilesColumnClick(cl::TObject* Sender, cl::TListColumn* Column);
     void lvFilesCompare(cl::TObject* Sender, cl::TListItem* Item1, cl::TListItem* Item2, int Data, int& Compare);
     void lvFilesChanging(cl::TObject* Sender, cl::TListItem* Item, cl::TItemChange Change, bool& AllowChange);
-    // Writes the decoded CurrentEntry to the file, replacing it; damaged data raises and leaves no file.
-    void ExtractEntry(const std::string& targetPath);
+    // Writes the decoded CurrentEntry to the file, replacing it only once the whole entry is
+    // written: damaged data raises and leaves a file that was there as it was. progress, when
+    // given, runs now and then with the output so far and may throw to abandon the entry.
+    void ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t output)>& progress = nullptr);
 
     // ---- preview and editor (frmMainPreview.cpp) ----
     void lvFiles1SelectItem(cl::TObject* Sender, cl::TListItem* Item, bool Selected);
+    // After a selection change while the editor held changes: asks to save them, then shows
+    // the file the user selected. Runs once the list view is done with the click.
+    void SelectionChangedAfterEdit();
     void tsGraphicResize(cl::TObject* Sender);
     // Loads DevIL.DLL from the program's folder when it is not loaded yet and calls ilInit;
     // false, after telling the user once, when the DLL is missing or unusable.
     bool InitImageLibrary();
-    // The Entries index of the archive entry a list caption names in the current folder, or -1.
-    int FindEntryIndex(const std::string& caption) const;
     // The disk file of an added file's list caption ("*" and its name) in the selected
     // folder; empty when there is none.
     std::string AddedFileSource(const std::string& caption);
@@ -344,15 +352,23 @@ public:
     void actOpenRFAExecute(cl::TObject* Sender);
     void actHelpExecute(cl::TObject* Sender);
 
+protected:
+    void WndProc(cl::TMessage& message) override;
+
 private:
+    // Posted to the window by a selection change that waits for SelectionChangedAfterEdit.
+    static constexpr UINT kSelectionChangedMessage = WM_APP + 1;
+
     // ---- settings steps (frmMainSettings.cpp) ----
     // Reads the six options (and sets up the tray icon) from the open settings file.
     void ReadOptions(const cl::TIniFile& settings);
 
     // ---- preview steps (frmMainPreview.cpp) ----
+    // Stops a sound and shows the list's (first) selected file, unless it is shown already.
+    void ShowSelectedFile();
     void PreviewAddedFile(const std::string& caption);
     // Makes the entry current and, unless it is shown already, shows it.
-    void PreviewArchiveEntry(const std::string& caption, bool alreadyShown);
+    void PreviewArchiveEntry(quillon::TRFAFile* entry, bool alreadyShown);
     // Shows a text file in the editor; true when it may be edited there.
     bool ShowText(const std::string& file, const std::string& shownPath, bool editable);
     void ShowPicture(const std::string& source, const std::string& shownPath);
@@ -365,9 +381,12 @@ private:
     // Item 0 of "File Actions" offers playing or stopping.
     void ShowSoundAction(cl::TAction* action, int imageIndex);
 
-    // Counts previews and empty selections; the list item shown last carries the count as
-    // its data. It starts at 1, which no fresh item's data (null) equals.
-    intptr_t PreviewGeneration = 1;
+    // The list item shown last, until the selection is empty, the list changes or the edit of
+    // it is dropped: extending a selection does not show its first item again. Compared, never
+    // followed.
+    const cl::TListItem* ShownItem = nullptr;
+    // A selection change waits for SelectionChangedAfterEdit.
+    bool SelectionChangePending = false;
 
     // ---- search steps (frmMainSearch.cpp) ----
     // Asks to save an edit in the editor before search results replace it.
@@ -378,25 +397,49 @@ private:
     // ---- build-list steps (frmMainBuild.cpp) ----
     // Appends an added file's entry ("folder/*name") with its disk folder.
     void AppendAddedFile(const std::string& folder, const std::string& sourceDir, const std::string& name);
-    // The entries of a folder ("/" separators, trailing "/") that a disk file of that name
-    // would coincide with: added files, then archive entries, each named without regard to case.
-    std::vector<std::string> FolderNamesakes(const std::string& folder, const std::string& name) const;
-    // Removes the entry of that exact name, with its list item when the list shows it.
-    void RemoveEntryNamed(const std::string& entryName);
-    // Removes the entry from the lists, freeing an archive entry.
+    // The Entries indexes of the entries of a folder ("/" separators, trailing "/") that a disk
+    // file of that name would coincide with: added files, then archive entries, each named
+    // without regard to case.
+    std::vector<int> FolderNamesakes(const std::string& folder, const std::string& name) const;
+    // Removes the entries at these indexes, with the list items showing them.
+    void RemoveEntriesAndItems(std::vector<int> indexes);
+    // Removes the entry from the lists, freeing an archive entry; its list item stays.
     void RemoveEntryAt(int index);
     // Empties the tree, the list and every list of entries and folders.
     void ClearBuildList();
 
     // ---- extraction steps (frmMainExtraction.cpp) ----
+public:
+    // One entry to write: its name as the user knows it, the entry, the target file, and the
+    // percent pbAction shows while it is written (-1: as it is).
+    struct TExtractionJob {
+        std::string Name;
+        quillon::TRFAFile* Entry = nullptr;
+        std::string Target;
+        int Percent = -1;
+    };
+    // Before entries are written or searched that claim more output than the open archive can
+    // hold: true when they claim no more, or the user agrees. action ends the question.
+    bool MayDecode(uint64_t claimed, const std::string& action);
+    // Writes the jobs in order, each file replaced only once it is complete, and goes on past
+    // one that fails: the failed ones, with their reasons, go to failed, as do targets outside
+    // an existing folder or in the program's own folder. A long extraction runs in the progress
+    // dialog, whose "Stop" ends it: false then.
+    bool WriteEntries(const std::vector<TExtractionJob>& jobs, std::vector<std::string>& failed);
+
+private:
     void ExtractSelectedFile();
     void ExtractSelectedFiles();
-    // Writes the node's folder, its subfolders and their entries below root (with a trailing
-    // "\"); returns the entries and folders not written because of their names. Entries whose
-    // extraction fails go to failed, with the reason, and the others are written on.
-    std::vector<std::string> ExtractFolderTree(const std::string& root, cl::TTreeNode* node,
-                                               std::vector<std::string>& failed);
-    // The archive entries of the current folder by file name.
-    std::unordered_map<std::string, quillon::TRFAFile*> CurrentFolderEntries() const;
+    // The folder the save dialog starts in: the last one used, never the program's own.
+    std::string SaveDialogFolder() const;
+    // What writing the node's folder below root (with a trailing "\") takes: its folders and
+    // theirs ("\" paths below root, parents first) and the entries below it. Folders and
+    // entries whose names cannot be written go to notWritten.
+    std::vector<TExtractionJob> PlanFolderExtraction(const std::string& root, cl::TTreeNode* node,
+                                                     std::vector<std::string>& folders,
+                                                     std::vector<std::string>& notWritten);
+    // Makes the folders below root; one that cannot be made is told, and the others are made.
+    void CreateTargetFolders(const std::string& root, const std::vector<std::string>& folders,
+                             std::vector<std::string>& notWritten, std::vector<std::string>& failed);
     void DragOutSelection();
 };

@@ -86,11 +86,6 @@ void TfrmMainQuillon::ClearEntries() {
 
 bool TfrmMainQuillon::IsAddedFileAt(int index) const { return Entries->Objects(index) == nullptr; }
 
-bool TfrmMainQuillon::IsAddedFileCaption(const std::string& caption) const {
-    const int index = FindEntryIndex(caption);
-    return index >= 0 && IsAddedFileAt(index);
-}
-
 void TfrmMainQuillon::MwPanel1Click(cl::TObject*) {}
 
 void TfrmMainQuillon::imgPreviewClick(cl::TObject*) { cl::ShowMessage("*Click*"); }

@@ -2,6 +2,8 @@
 
 #include <ole2.h>
 
+#include "utils/UtInitializationCount.h"
+
 namespace dragdrop {
 
 namespace {
@@ -23,9 +25,25 @@ private:
 
 CLIPFORMAT Register(const char* name) { return static_cast<CLIPFORMAT>(RegisterClipboardFormatA(name)); }
 
+ut::InitializationCount unitStarts;
+bool unitOle = false;  // only a successful OleInitialize is balanced
+
 }  // namespace
 
+void InitializeDragDrop() {
+    if (!unitStarts.Enter()) return;
+    ClipboardFormats();
+    unitOle = SUCCEEDED(OleInitialize(nullptr));
+}
+
+void FinalizeDragDrop() {
+    if (!unitStarts.Leave()) return;
+    if (unitOle) OleUninitialize();
+    unitOle = false;
+}
+
 bool EnsureOleInitialized() {
+    if (unitOle) return true;
     static const TOleSession session;
     return session.Started();
 }

@@ -1,16 +1,22 @@
 #pragma once
 // OLE for the drag-and-drop components and the clipboard formats they use.
 //
-// OLE is started once for the process, on the UI thread, by the first drag-and-drop component
-// made (the form reader makes them while the main window is read, before any drag can start),
-// and stopped when the process exits. Starting it again does nothing.
+// The program starts the unit before it makes any window (InitializeDragDrop) and finishes it
+// at the end: OLE is then started and stopped once, on the UI thread. Where the unit was not
+// started (tests that make the components alone), the first component made starts OLE for the
+// rest of the process.
 
 #include <windows.h>
 #include <objidl.h>
 
 namespace dragdrop {
 
-// Calls OleInitialize the first time; true when OLE is usable on this thread.
+// Registers the clipboard formats and starts OLE; nested calls only count.
+void InitializeDragDrop();
+// The call that balances the first InitializeDragDrop stops OLE.
+void FinalizeDragDrop();
+
+// True when OLE is usable on this thread: started by the unit, or else now, once.
 bool EnsureOleInitialized();
 
 struct TClipboardFormats {

@@ -8,8 +8,10 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "classlib/win/Control.h"
+#include "tools/rfa_writer/RfaWriter.h"
 
 namespace form_test {
 
@@ -20,6 +22,14 @@ inline std::string TempPath(const std::string& name) {
 }
 
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// One file name in two folders that differ only in case, which the tree shows as one folder
+// "Vehicles" listing "tank.con" twice: FIRST's item before SECOND's.
+inline std::vector<rfa_test::TestEntry> SameNamedEntries() {
+    return {rfa_test::TestEntry::FromText("Vehicles/tank.con", "FIRST\r\n"),
+            rfa_test::TestEntry::FromText("vehicles/tank.con", "SECOND\r\n"),
+            rfa_test::TestEntry::FromText("vehicles/jeep.con", "JEEP\r\n")};
+}
 
 struct TWindowSearch {
     const std::string& className;

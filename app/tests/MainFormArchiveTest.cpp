@@ -90,9 +90,10 @@ TEST_F(MainFormArchiveTest, FillsTheTreeOncePerFolderAndListsAFoldersOwnFiles) {
     EXPECT_EQ(ListCaptions(*form->lvFiles), std::vector<std::string>{"d.txt"});
     ASSERT_EQ(form->lvFiles->Item(0)->SubItems().Count(), 3);  // Size, Archive, Pos
     EXPECT_EQ(form->lvFiles->Item(0)->SubItems()[0], "2");
-    // Both spellings are listed under the one folder (the top-level readme under none).
+    // Both spellings are listed under the one folder (the top-level readme under none), in the
+    // list's own order: by name, last first until a column is clicked.
     Select("Objects");
-    EXPECT_EQ(ListCaptions(*form->lvFiles), (std::vector<std::string>{"x.con", "y.con"}));
+    EXPECT_EQ(ListCaptions(*form->lvFiles), (std::vector<std::string>{"y.con", "x.con"}));
     Select("a\\b");
     EXPECT_EQ(form->CurrentFolder, "a/b/");
     EXPECT_EQ(ListCaptions(*form->lvFiles), std::vector<std::string>{"c.txt"});
@@ -130,9 +131,9 @@ TEST_F(MainFormArchiveTest, TheFileListShowsALargeFolderFromItsEntriesAndEditsNo
     EXPECT_FALSE(style & LVS_EDITLABELS);
     ASSERT_EQ(ListView_GetItemCount(list), 3000);
     char text[32] = "";
-    ListView_GetItemText(list, 2999, 0, text, sizeof(text));
+    ListView_GetItemText(list, 0, 0, text, sizeof(text));  // the last name first
     EXPECT_STREQ(text, "f12999.con");
-    ListView_GetItemText(list, 2999, 1, text, sizeof(text));  // Size
+    ListView_GetItemText(list, 0, 1, text, sizeof(text));  // Size
     EXPECT_STREQ(text, std::to_string(2999 % 7).c_str());
 
     // Sorting by size keeps the selected file selected, wherever it goes.

@@ -128,9 +128,11 @@ protected:
     }
     // The text of an archive entry of the selected folder, extracted.
     std::string EntryText(const std::string& caption) {
-        const int index = form->FindEntryIndex(caption);
-        if (index < 0) return "<no entry>";
-        form->CurrentEntry = static_cast<quillon::TRFAFile*>(form->Entries->Objects(index));
+        quillon::TRFAFile* entry = nullptr;
+        for (int i = 0; i < form->lvFiles->ItemCount() && !entry; ++i)
+            if (form->lvFiles->Item(i)->Caption() == caption) entry = TfrmMainQuillon::ItemEntry(form->lvFiles->Item(i));
+        if (!entry) return "<no entry>";
+        form->CurrentEntry = entry;
         const std::string file = out + "\\extracted.txt";
         form->ExtractEntry(file);
         return ReadText(file);
@@ -550,6 +552,36 @@ TEST_F(MainFormBuildTest, ABuildStagesTheRootFolderRunsTheBuilderAndOpensItsArch
     EXPECT_EQ(EntryText("extra.txt"), "extra\r\n");
 }
 
+// A folder that lists "tank.con" twice (the name under two spellings of the folder): removing
+// one item removes its own entry, and the build takes the other's contents.
+TEST_F(MainFormBuildTest, RemovingOneOfTwoSameNamedItemsBuildsTheOther) {
+    rfa_test::WriteArchive(archive, form_test::SameNamedEntries());
+    InstallBuilder();
+    const struct {
+        int removed;  // list position
+        std::string keptName;
+        std::string keptText;
+    } cases[] = {{1, "Vehicles/tank.con", "FIRST\r\n"}, {0, "vehicles/tank.con", "SECOND\r\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.removed);
+        form->OpenArchiveFile(archive);
+        SelectFolder("Vehicles");
+        ASSERT_EQ(Captions(), (std::vector<std::string>{"tank.con", "tank.con", "jeep.con"}));
+        form->lvFiles->SetSelected(form->lvFiles->Item(c.removed));
+        answers = {cl::mrYes};
+        form->RemoveSelectedFiles();
+        EXPECT_EQ(EntryNames(), (std::vector<std::string>{c.keptName, "vehicles/jeep.con"}));
+        EXPECT_EQ(Captions(), (std::vector<std::string>{"tank.con", "jeep.con"}));
+        EXPECT_EQ(EntryText("tank.con"), c.keptText);
+
+        answers = {cl::mrYes};  // opened once built
+        BuildThroughTheDialog(out + "\\built.rfa", 1);
+        ASSERT_EQ(form->OpenDialog1->FileName(), out + "\\built.rfa");
+        SelectFolder("Vehicles");
+        EXPECT_EQ(EntryText("tank.con"), c.keptText);
+    }
+}
+
 // Archive names may hold "*" as added files do: such entries are still archive entries, shown
 // as themselves and left out of a build (no file can have their name), never mistaken for a
 // disk file.
@@ -560,7 +592,7 @@ TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries)
     InstallBuilder();
     SelectFolder("bf1942\\levels");
     form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*trap.con", "a*b.con", "*extra.txt"}));
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "a*b.con", "*trap.con", "*extra.txt"}));
     SelectFiles({"*trap.con"});
     EXPECT_EQ(form->rePreview->WholeText(), "trap\r\n");
 
@@ -583,6 +615,58 @@ TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries)
     form->RemoveSelectedFiles();
     EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*extra.txt"}));
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"bf1942/levels/init.con", "bf1942/levels/*extra.txt"}));
+}
+
+// A name in the ANSI code page, as an archive made on this system would hold it.
+std::string Ansi(const wchar_t* name) {
+    char text[64] = "";
+    WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+// Names that differ only in the case of accented letters are one staged file: the first is
+// built, the second named, never staged over it.
+TEST_F(MainFormBuildTest, NamesThatAreOneFileOnDiskAreStagedOnce) {
+    const std::string upper = Ansi(L"bf1942/levels/\u00C9T\u00C9.con"), lower = Ansi(L"bf1942/levels/\u00E9t\u00E9.con");
+    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText(upper, "summer\r\n"),
+                                     rfa_test::TestEntry::FromText(lower, "other summer\r\n")});
+    form->OpenArchiveFile(archive);
+    InstallBuilder();
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+
+    messages.clear();
+    answers = {cl::mrNo};  // built, not opened
+    BuildThroughTheDialog(out + "\\built", 1);
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_NE(messages[1].find("\r" + lower), std::string::npos) << messages[1];
+    EXPECT_EQ(messages[2], "The RFA has been built.");
+    const std::string log = ReadText(TfrmMainQuillon::ProgramFolder() + "MakeRFA.log");
+    // The builder saw the first one's 8 bytes only (it spells names in its own way).
+    EXPECT_NE(log.find(".con 8\r\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find(".con 14\r\n"), std::string::npos) << log;
+}
+
+// An archive entry that cannot be staged (damaged) is named, and nothing is built.
+TEST_F(MainFormBuildTest, AnEntryThatCannotBeStagedIsNamedAndNothingIsBuilt) {
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({kInit, kTerrain});
+    image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 0);
+    image.Save(archive);
+    form->OpenArchiveFile(archive);
+    form->optPreview = false;
+    InstallBuilder();
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+
+    messages.clear();
+    answers = {cl::mrYes};
+    BuildThroughTheDialog(out + "\\built", 1);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].rfind("The RFA was not built: these files could not be staged:\r\rbf1942/levels/init.con: ", 0), 0u)
+        << messages[1];
+    EXPECT_FALSE(Exists(out + "\\built.RFA"));
+    EXPECT_FALSE(Exists(TfrmMainQuillon::ProgramFolder() + "~RFA_BUILD"));
+    EXPECT_TRUE(form->BuildDirty);
 }
 
 // A build that cannot run, fails or is cancelled says so, and opens nothing.

@@ -47,6 +47,8 @@ std::string ReadFile(const std::string& path) {
 const char kInitText[] = "rem level settings\r\nGame.setNumberOfTickets 1 150\r\n";
 const char kJeepText[] = "ObjectTemplate.create PlayerControlObject Jeep\r\n";
 const char kOtherInitText[] = "rem another level\r\n";
+// A text entry that a rich edit would take for RTF.
+const char kRtfText[] = "{\\rtf1\\ansi {\\b bold}}\r\nrem not formatted\r\n";
 
 const std::vector<uint8_t> kSkyTga = rfa_test::MakeTgaTexture(64, 32);
 const std::vector<uint8_t> kBeep = rfa_test::MakeWavSound(11025, 200);
@@ -66,6 +68,7 @@ std::vector<rfa_test::TestEntry> FixtureEntries() {
         rfa_test::TestEntry::FromText("textures/huge.con", "claims to be huge"),
         rfa_test::TestEntry::FromData("sound/beep.wav", kBeep),
         rfa_test::TestEntry::FromData("sound/other/beep.wav", kOtherBeep),
+        rfa_test::TestEntry::FromText("notes/rich.con", kRtfText),
     };
 }
 constexpr size_t kHugeEntry = 8;
@@ -134,6 +137,26 @@ protected:
     void Select(const std::string& folder, const std::string& caption) {
         SelectFolder(folder);
         SelectFile(caption);
+    }
+    // A click on the list item, as the user makes it: no deselection first.
+    void Click(cl::TListItem* item) {
+        RECT bounds;
+        ASSERT_TRUE(ListView_GetItemRect(form->lvFiles->Handle(), item->Index(), &bounds, LVIR_LABEL));
+        const LPARAM at = MAKELPARAM(bounds.left + 2, bounds.top + 2);
+        SendMessageA(form->lvFiles->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(form->lvFiles->Handle(), WM_LBUTTONUP, 0, at);
+        app.ProcessMessages();
+    }
+    void Click(const std::string& caption) {
+        cl::TListItem* item = form->lvFiles->FindCaption(0, caption, false, true, false);
+        ASSERT_NE(item, nullptr) << caption;
+        Click(item);
+    }
+    std::vector<std::string> SelectedCaptions() const {
+        std::vector<std::string> captions;
+        for (int i = 0; i < form->lvFiles->ItemCount(); ++i)
+            if (form->lvFiles->Item(i)->Selected()) captions.push_back(form->lvFiles->Item(i)->Caption());
+        return captions;
     }
     std::string Viewing() const { return form->pnlViewing->Caption(); }
     std::string EditorText() const { return form->rePreview->WholeText(); }
@@ -211,17 +234,17 @@ TEST_F(MainFormPreviewTest, TheLastFilesTextGoesWhenASoundAFailedPreviewNewOrAno
 }
 
 TEST_F(MainFormPreviewTest, ExtendingTheSelectionKeepsThePreviewAndAnEmptySelectionRenewsIt) {
-    Select("Vehicles", "jeep.con");  // list order: tank.con, jeep.con, tank.skn, zero.con
+    Select("Vehicles", "tank.con");  // list order: zero.con, tank.skn, tank.con, jeep.con
+    ASSERT_EQ(form->lvFiles->Item(2)->Caption(), "tank.con");
     form->rePreview->SetWholeText("not reloaded");
     form->rePreview->SetModified(false);
-    // Selecting more below leaves jeep.con the first selected: it is not loaded again.
+    // Selecting more below leaves tank.con the first selected: it is not loaded again.
     form->lvFiles->Item(3)->SetSelected(true);
-    form->lvFiles->Item(2)->SetSelected(true);
     EXPECT_EQ(EditorText(), "not reloaded");
-    EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\jeep.con");
+    EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\tank.con");
     // A new first selected item is shown.
     form->lvFiles->Item(0)->SetSelected(true);
-    EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\tank.con");
+    EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\zero.con");
     // After an empty selection the same item is shown anew.
     form->rePreview->SetWholeText("not reloaded");
     form->rePreview->SetModified(false);
@@ -240,8 +263,9 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
         messages.clear();
     };
     auto viewOtherInitCon = [&] {
-        form->lvFiles->SetSelected(nullptr);  // the user's click deselects first
+        form->lvFiles->SetSelected(nullptr);
         Select("levels\\other", "init.con");
+        app.ProcessMessages();  // the question comes once the list is done with the selection
         EXPECT_EQ(Viewing(), "Currently Viewing: levels\\other\\init.con");
         EXPECT_EQ(EditorText(), kOtherInitText);
         EXPECT_FALSE(form->rePreview->Modified());
@@ -255,7 +279,7 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     EXPECT_EQ(form->Entries->IndexOf("levels/*init.con"), -1);
     EXPECT_FALSE(form->BuildDirty);
 
-    // Yes: the entry is replaced by an added file that holds the edit, its lines ended.
+    // Yes: the entry is replaced by an added file that holds exactly the edit.
     editInitCon("rem edited\r\nline two");
     answers = {cl::mrYes, cl::mrYes};
     viewOtherInitCon();
@@ -267,11 +291,11 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     std::vector<std::string> captions;
     for (int i = 0; i < form->lvFiles->ItemCount(); ++i) captions.push_back(form->lvFiles->Item(i)->Caption());
     EXPECT_EQ(captions, std::vector<std::string>{"*init.con"});
-    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two");
     // The added file previews from its disk copy, read-only.
     SelectFile("*init.con");
     EXPECT_EQ(Viewing(), "Currently Viewing: init.con");
-    EXPECT_EQ(EditorText(), "rem edited\r\nline two\r\n");
+    EXPECT_EQ(EditorText(), "rem edited\r\nline two");
     EXPECT_TRUE(form->rePreview->ReadOnly());
 
     // An edit of the other folder's init.con is kept apart from the first.
@@ -283,7 +307,78 @@ TEST_F(MainFormPreviewTest, AnEditIsSavedAsABuildFileWhenTheUserSaysSo) {
     form->actSaveChangesExecute(form->actSaveChanges);
     EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem other edit\r\n");
     SelectFolder("levels");
-    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two\r\n");
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\nline two");
+}
+
+// The edit is saved when the user clicks another file of the folder: the save takes the edited
+// entry's item out and adds the saved file's, which moves the others, and the clicked file
+// stays the one selected and shown, above or below the edited one.
+TEST_F(MainFormPreviewTest, SavingAnEditOnAClickLeavesTheClickedFileSelectedAndShown) {
+    const std::string path = TempPath("click-save.rfa");
+    rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("levels/a.con", "rem a\r\n"),
+                                  rfa_test::TestEntry::FromText("levels/b.con", "rem b\r\n"),
+                                  rfa_test::TestEntry::FromText("levels/c.con", "rem c\r\n")});
+    for (const char* edited : {"a.con", "c.con"}) {
+        SCOPED_TRACE(edited);
+        form->OpenArchiveFile(path);
+        SelectFolder("levels");
+        Click(edited);
+        form->rePreview->SetWholeText("rem edited\r\n");
+        form->rePreview->SetModified(true);
+        messages.clear();
+        answers = {cl::mrYes, cl::mrYes};
+        Click("b.con");
+        EXPECT_EQ(messages, (std::vector<std::string>{"Save your changes before viewing a new file?",
+                                                      "Do you want to replace \"levels/" + std::string(edited) + "\"?"}));
+        ASSERT_EQ(form->lvFiles->ItemCount(), 3);
+        EXPECT_NE(form->lvFiles->FindCaption(0, "*" + std::string(edited), false, true, false), nullptr);
+        EXPECT_EQ(SelectedCaptions(), std::vector<std::string>{"b.con"});
+        EXPECT_EQ(Viewing(), "Currently Viewing: levels\\b.con");
+        EXPECT_EQ(EditorText(), "rem b\r\n");
+        EXPECT_FALSE(form->rePreview->ReadOnly());
+        EXPECT_FALSE(form->rePreview->Modified());
+    }
+}
+
+// A folder whose name comes in two cases lists a file of one name twice: each item shows its
+// own entry, and saving an edit asks about each entry under its own spelling.
+TEST_F(MainFormPreviewTest, EachOfTwoSameNamedItemsShowsItsOwnEntry) {
+    const std::string path = TempPath("same-named.rfa");
+    rfa_test::WriteArchive(path, form_test::SameNamedEntries());
+    form->OpenArchiveFile(path);
+    SelectFolder("Vehicles");
+    ASSERT_EQ(form->lvFiles->Item(1)->Caption(), "tank.con");
+    const struct {
+        int item;
+        std::string text;
+    } items[] = {{1, "SECOND\r\n"}, {0, "FIRST\r\n"}, {1, "SECOND\r\n"}};
+    for (const auto& i : items) {
+        Click(form->lvFiles->Item(i.item));
+        EXPECT_EQ(EditorText(), i.text) << i.item;
+        EXPECT_EQ(Viewing(), "Currently Viewing: Vehicles\\tank.con");
+    }
+
+    form->rePreview->SetWholeText("THIRD\r\n");
+    form->rePreview->SetModified(true);
+    messages.clear();
+    answers = {cl::mrYes, cl::mrYes};
+    form->actSaveChangesExecute(form->actSaveChanges);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Do you want to replace \"Vehicles/tank.con\"?",
+                                                  "Do you want to replace \"vehicles/tank.con\"?"}));
+    EXPECT_EQ(form->Entries->ToVector(), (std::vector<std::string>{"vehicles/jeep.con", "Vehicles/*tank.con"}));
+}
+
+// Text is shown as the bytes it is, whatever it starts with, and a saved edit holds exactly the
+// edited text.
+TEST_F(MainFormPreviewTest, TextThatLooksLikeRtfIsShownAndSavedAsItsCharacters) {
+    Select("notes", "rich.con");
+    EXPECT_EQ(EditorText(), kRtfText);
+    ASSERT_FALSE(form->rePreview->ReadOnly());
+    form->rePreview->Lines()->Add("rem one more");
+    form->rePreview->SetModified(true);
+    answers = {cl::mrYes};
+    form->actSaveChangesExecute(form->actSaveChanges);
+    EXPECT_EQ(ReadFile(form->AddedFileSource("*rich.con")), std::string(kRtfText) + "rem one more\r\n");
 }
 
 // Entries whose names are no file names are shown but not offered for editing, and an edit

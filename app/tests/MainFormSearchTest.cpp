@@ -232,6 +232,22 @@ TEST_F(MainFormSearchTest, AContentSearchReadsEveryTextEntryWholeAndSkipsBinaryK
     EXPECT_TRUE(DialogsGone());
 }
 
+// Entries of one name in folders that differ only in case: each is searched in its own
+// contents and named under its own spelling.
+TEST_F(MainFormSearchTest, SameNamedEntriesAreEachFoundInTheirOwnContents) {
+    Open(rfa_test::BuildArchive(form_test::SameNamedEntries()));
+    const struct {
+        const char* term;
+        std::string found;
+    } cases[] = {{"FIRST", "Vehicles/tank.con"}, {"SECOND", "vehicles/tank.con"}};
+    for (const auto& c : cases) {
+        form->SearchContents(c.term);
+        EXPECT_EQ(Results(), Lines{"Found search String '" + std::string(c.term) + "' in file: " + c.found});
+    }
+    form->SearchNames("TANK");
+    EXPECT_EQ(Results(), (Lines{"Vehicles/tank.con", "vehicles/tank.con"}));
+}
+
 // Enter in each edit, and the answer to the question a content search asks first.
 TEST_F(MainFormSearchTest, EnterInAnEditActsLikeItsSearchButton) {
     struct TCase {
@@ -297,6 +313,26 @@ TEST_F(MainFormSearchTest, StopEndsTheContentSearchInsideOneLargeEntry) {
     EXPECT_TRUE(stop.Pressed());
     EXPECT_EQ(Results(), Lines{Found("menu/Init.con")});
     EXPECT_TRUE(DialogsGone());
+}
+
+// Entries claiming far more than the archive holds are searched only after the user agrees.
+TEST_F(MainFormSearchTest, EntriesClaimingMoreThanTheArchiveCanHoldAreSearchedOnlyAfterAQuestion) {
+    const std::vector<rfa_test::TestEntry> entries = FixtureEntries();
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive(entries);
+    for (size_t i = 0; i < entries.size(); ++i) image.Set(rfa_test::Field::Size, 0xFFFFFFFFu, i);
+    Open(image);
+    for (const cl::TModalResult answer : {cl::mrNo, cl::mrYes}) {
+        SCOPED_TRACE(answer == cl::mrYes ? "yes" : "no");
+        form->rePreview->Lines()->SetAllText("left as it was");
+        messages.clear();
+        answers = {answer};
+        TModalDriver<TfrmDoSearch> guard([](TfrmDoSearch&) {});
+        form->SearchContents("tiger");
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages[0].rfind("These entries claim ", 0), 0u) << messages[0];
+        EXPECT_NE(messages[0].find("\r\rSearch them anyway?"), std::string::npos) << messages[0];
+        EXPECT_EQ(Results().size() == 1 && Results()[0] == "left as it was", answer == cl::mrNo);
+    }
 }
 
 TEST_F(MainFormSearchTest, ADamagedEntryEndsTheContentSearchWithItsErrorAndKeepsTheResultsSoFar) {

@@ -183,6 +183,21 @@ TEST_F(QuillonProcessTest, ASecondStartBringsTheFirstForwardAndEnds) {
     EXPECT_EQ(WaitForSingleObject(first, 20000), WAIT_OBJECT_0);
 }
 
+// The program starts its units before its window: what only that start-up sets, asked of the
+// running program.
+TEST_F(QuillonProcessTest, StartsItsUnitsBeforeItsWindow) {
+    HANDLE process = Start();
+    ASSERT_TRUE(WaitFor([] { return IsWindowVisible(MainWindow()) != FALSE; }));
+    DWORD_PTR state = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(MainWindow(), RegisterWindowMessageA("Quillon.UnitState"), 0, 0, SMTO_ABORTIFHUNG,
+                                    10000, &state));
+    EXPECT_EQ(state, 3u);  // the NT family recognised, the overlay images in the system image lists
+    CloseAndWait(process);
+    DWORD code = 1;
+    GetExitCodeProcess(process, &code);
+    EXPECT_EQ(code, 0u);
+}
+
 // The first argument is opened when its extension is ".rfa" in any case; anything else starts
 // an empty window.
 TEST_F(QuillonProcessTest, AnArchiveNamedOnTheCommandLineIsOpened) {

@@ -177,7 +177,7 @@ void TControl::SetParent(TControl* parent) {
     }
     parent->controls_.push_back(this);
     if (parentFont_) ParentFontChanged();
-    if (parentColor_) ParentColorChanged();
+    if (parentColor_) AdoptParentColor();
     parent->ControlListChanged(this, true);
     if (parent->HandleAllocated()) {
         if (handle_) ::SetParent(handle_, parent->Handle());
@@ -302,7 +302,25 @@ void TControl::DefaultHandler(TMessage& message) {
                                      message.lParam);
 }
 
-void TControl::Dispatch(TMessage& message) { WndProc(message); }
+void TControl::Dispatch(TMessage& message) {
+    switch (message.msg) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK: SendCancelMode(); break;
+        default: break;
+    }
+    WndProc(message);
+}
+
+void TControl::SendCancelMode() {
+    TControl* focused = nullptr;
+    for (HWND window = GetFocus(); window && !focused; window = GetParent(window)) focused = FromHandle(window);
+    if (focused && focused != this && focused->ParentForm() == ParentForm())
+        SendMessageA(focused->handle_, CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(this));
+}
 
 HBRUSH TControl::BackgroundBrush() {
     if (!colorBrush_) colorBrush_.Reset(CreateSolidBrush(ColorToRGB(color_)));
@@ -342,9 +360,10 @@ void TControl::WndProc(TMessage& m) {
             }
             break;
         }
-        case WM_DRAWITEM:
-            if (m.wParam != 0) {
-                const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+        case WM_DRAWITEM: {
+            // Our controls are made with id 0, like menus: the item's type tells them apart.
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+            if (item.CtlType != ODT_MENU) {
                 TControl* child = FromHandle(item.hwndItem);
                 if (child && child != this && child->DrawItem(item)) {
                     m.result = TRUE;
@@ -353,8 +372,9 @@ void TControl::WndProc(TMessage& m) {
                 break;
             }
             [[fallthrough]];
+        }
         case WM_MEASUREITEM:
-            if (m.wParam == 0 && TMenuItem::HandleOwnerDraw(m)) return;
+            if (TMenuItem::HandleOwnerDraw(m)) return;
             break;
         case WM_SIZE:
             DefaultHandler(m);
@@ -398,7 +418,7 @@ void TControl::WndProc(TMessage& m) {
             break;
         case WM_CHAR: {
             char key = static_cast<char>(m.wParam);
-            OnKeyPress(this, key);
+            DoKeyPress(key);
             if (key == 0) return;
             m.wParam = static_cast<unsigned char>(key);
             break;
@@ -470,8 +490,8 @@ void TControl::HandleMouse(TMessage& m) {
 
 bool TControl::HandleKey(TMessage& m) {
     WORD key = static_cast<WORD>(m.wParam);
-    const bool down = m.msg == WM_KEYDOWN || m.msg == WM_SYSKEYDOWN;
-    (down ? OnKeyDown : OnKeyUp)(this, key, KeyboardShiftState());
+    if (m.msg == WM_KEYDOWN || m.msg == WM_SYSKEYDOWN) DoKeyDown(key, KeyboardShiftState());
+    else DoKeyUp(key, KeyboardShiftState());
     if (key == 0) return true;
     m.wParam = key;
     return false;
@@ -641,10 +661,14 @@ void TControl::SetColor(TColor color) {
 void TControl::SetParentColor(bool parentColor) {
     if (parentColor == parentColor_) return;
     parentColor_ = parentColor;
-    if (parentColor) ParentColorChanged();
+    if (parentColor) AdoptParentColor();
 }
 
 void TControl::ParentColorChanged() {
+    if (parentColor_) AdoptParentColor();
+}
+
+void TControl::AdoptParentColor() {
     if (!parent_ || parent_->color_ == color_) return;
     color_ = parent_->color_;
     ColorChanged();
@@ -653,8 +677,7 @@ void TControl::ParentColorChanged() {
 void TControl::ColorChanged() {
     colorBrush_.Reset();
     Invalidate();
-    for (TControl* c : controls_)
-        if (c->parentColor_) c->ParentColorChanged();
+    for (TControl* c : controls_) c->ParentColorChanged();
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {

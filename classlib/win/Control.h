@@ -31,6 +31,11 @@ struct TMessage {
     LRESULT result;
 };
 
+// Sent to the focused control of a form when another of its controls is pressed by a mouse
+// button (lParam: that control), so that a mode the focused control is in (an open list, a
+// floating preview) can end.
+constexpr UINT CM_CANCELMODE = 0xB004;
+
 enum class TMouseButton { Left, Right, Middle };
 using TShiftState = unsigned;
 enum : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
@@ -182,6 +187,13 @@ protected:
     virtual void Resize() { OnResize(this); }
     virtual void FontChanged();
     virtual void ColorChanged();
+    // The parent's colour changed; the control takes it when ParentColor is set.
+    virtual void ParentColorChanged();
+    // The key events: a handler that sets the key to 0 swallows it. Descendants that act on a
+    // key do so after these, so that the handler sees the key first.
+    virtual void DoKeyDown(WORD& key, TShiftState shift) { OnKeyDown(this, key, shift); }
+    virtual void DoKeyUp(WORD& key, TShiftState shift) { OnKeyUp(this, key, shift); }
+    virtual void DoKeyPress(char& key) { OnKeyPress(this, key); }
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
     // The control went to another parent (or to none).
@@ -218,7 +230,8 @@ private:
     bool HandleKey(TMessage& message);
     void UpdateBoundsFromWindow();
     void ParentFontChanged();
-    void ParentColorChanged();
+    void AdoptParentColor();
+    void SendCancelMode();
 
     TControl* parent_ = nullptr;
     std::vector<TControl*> controls_;

@@ -86,8 +86,16 @@ void TListColumn::SetAlignment(TAlignment v) {
 // ---- items ----
 
 void TListItem::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
     caption_ = caption;
     owner_->UpdateNative(this);
+    owner_->ItemChanged(true);
+}
+
+void TListItem::SetData(void* data) {
+    if (data == data_) return;
+    data_ = data;
+    owner_->ItemChanged(false);
 }
 
 void TListItem::SetSubItem(int index, const std::string& text) {
@@ -239,6 +247,19 @@ void TListView::SetOwnerData(bool v) {
     RecreateWnd();  // the style holds only from the window's creation
 }
 
+void TListView::SetSortType(TSortType v) {
+    if (v == sortType_) return;
+    sortType_ = v;
+    if (v != TSortType::None) AlphaSort();
+}
+
+void TListView::ItemChanged(bool text) {
+    const bool sorts = sortType_ == TSortType::Both || sortType_ == (text ? TSortType::Text : TSortType::Data);
+    if (!sorts) return;
+    if (updateCount_ > 0) sortPending_ = true;
+    else AlphaSort();
+}
+
 void TListView::SetSmallImages(TCustomImageList* images) {
     if (smallImages_) RemoveFreeNotification(smallImages_);
     smallImages_ = images;
@@ -376,11 +397,23 @@ void TListView::BeginUpdate() {
 
 void TListView::EndUpdate() {
     if (updateCount_ == 0) return;
-    if (--updateCount_ == 0 && HandleAllocated()) {
+    if (--updateCount_ > 0) return;
+    const auto redraw = [this] {
+        if (!HandleAllocated()) return;
         InsertPending();
         SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
         Invalidate();
+    };
+    if (sortPending_) {
+        sortPending_ = false;
+        try {
+            AlphaSort();
+        } catch (...) {
+            redraw();
+            throw;
+        }
     }
+    redraw();
 }
 
 TListItem* TListView::FindCaption(int start, const std::string& text, bool partial, bool inclusive, bool wrap) const {

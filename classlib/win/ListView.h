@@ -71,7 +71,7 @@ public:
     void SetFocused(bool focused);
     int Index() const;
     void* Data() const { return data_; }
-    void SetData(void* data) { data_ = data; }
+    void SetData(void* data);
     void MakeVisible();
     // Removes the item from its list view and frees it.
     void Delete();
@@ -137,8 +137,11 @@ public:
     // show at once. Check boxes and label edits are not kept by such a window.
     bool OwnerData() const { return ownerData_; }
     void SetOwnerData(bool v);
+    // Text and Both keep the list sorted (as AlphaSort sorts it) whenever an item's caption
+    // changes, Data and Both whenever its data changes; None leaves the order to the program.
+    // Within an update the list is sorted once, at its end.
     TSortType SortType() const { return sortType_; }
-    void SetSortType(TSortType v) { sortType_ = v; }
+    void SetSortType(TSortType v);
     TCustomImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(TCustomImageList* images);
     TCustomImageList* LargeImages() const { return largeImages_; }
@@ -167,6 +170,8 @@ private:
     void InsertPending();
     void InsertNative(int index);
     void Renumber(size_t from);
+    // An item's caption (text) or data changed: sorts again when the sort type asks for it.
+    void ItemChanged(bool text);
     void SortOwnerData(const std::function<void()>& sortHeld);
     void GetDisplayInfo(LVITEMA& item) const;
     void UpdateNative(const TListItem* item);
@@ -187,6 +192,7 @@ private:
     TCustomImageList* smallImages_ = nullptr;
     TCustomImageList* largeImages_ = nullptr;
     int updateCount_ = 0;
+    bool sortPending_ = false;  // a change during the update calls for a sort at its end
     // Items [0, nativeCount_) are in the window; later ones wait for the end of the update.
     size_t nativeCount_ = 0;
     // Set while changes the user did not make (clearing, keeping the selection over a sort)

@@ -4,6 +4,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
@@ -19,6 +20,31 @@ const TEnumNames kScrollStyleNames{{{"ssNone", 0}, {"ssHorizontal", 1}, {"ssVert
 void LoadRichEditLibrary() {
     static TModuleHandle library(LoadLibraryA("riched20.dll"));
     if (!library) throw Exception("Cannot load the rich edit library riched20.dll");
+}
+
+// The text handed to the rich edit by EM_STREAMIN, a piece at a time.
+struct TStreamSource {
+    const std::string& text;
+    size_t done;
+};
+
+DWORD CALLBACK ReadStreamSource(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+    auto* source = reinterpret_cast<TStreamSource*>(cookie);
+    const size_t count = std::min(static_cast<size_t>(wanted), source->text.size() - source->done);
+    std::memcpy(buffer, source->text.data() + source->done, count);
+    source->done += count;
+    *given = static_cast<LONG>(count);
+    return 0;
+}
+
+// Puts text into the window, in place of the selection or of everything: as plain text, so
+// that text starting "{\rtf" stays the characters it is instead of being read as RTF.
+void StreamInText(HWND window, const std::string& text, bool selection) {
+    TStreamSource source{text, 0};
+    EDITSTREAM stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+    stream.pfnCallback = &ReadStreamSource;
+    SendMessageA(window, EM_STREAMIN, SF_TEXT | (selection ? SFF_SELECTION : 0), reinterpret_cast<LPARAM>(&stream));
 }
 
 // Splits text into lines at CR LF, LF or CR (a final line end starts no new line).
@@ -74,7 +100,8 @@ int TRichEditStrings::Add(const std::string& text) {
     }
     CHARRANGE end = {static_cast<LONG>(length), static_cast<LONG>(length)};
     SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
-    SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
+    if (edit_.PlainText()) StreamInText(window, addition, true);
+    else SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(addition.c_str()));
     return static_cast<int>(SendMessageA(window, EM_GETLINECOUNT, 0, 0)) - 2;
 }
 
@@ -145,8 +172,9 @@ void TRichEdit::InitializeWnd() {
     SendMessageA(Handle(), EM_SETEVENTMASK, 0, ENM_CHANGE);
     SendMessageA(Handle(), EM_SETREADONLY, readOnly_, 0);
     SendMessageA(Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(Color())));
-    if (!pendingText_.empty()) SetWindowTextA(Handle(), pendingText_.c_str());
+    const std::string text = std::move(pendingText_);
     pendingText_.clear();
+    if (!text.empty()) SetWholeText(text);
     SendMessageA(Handle(), EM_SETMODIFY, modified_, 0);
 }
 
@@ -169,7 +197,8 @@ void TRichEdit::SetWholeText(const std::string& text) {
         pendingText_ = text;
         return;
     }
-    SetWindowTextA(Handle(), text.c_str());
+    if (plainText_) StreamInText(Handle(), text, false);
+    else SetWindowTextA(Handle(), text.c_str());
 }
 
 void TRichEdit::SetReadOnly(bool v) {

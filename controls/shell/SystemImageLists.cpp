@@ -59,4 +59,6 @@ HIMAGELIST GetSystemImageList(TMwImageListSize size) {
     return SystemList(size == TMwImageListSize::Small ? SHGFI_SMALLICON : SHGFI_LARGEICON);
 }
 
+bool SystemImageListOverlaysLoaded() { return overlaysLoaded; }
+
 }  // namespace mw

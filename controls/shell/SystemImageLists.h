@@ -17,5 +17,7 @@ int GetShellIconIndex(LPCITEMIDLIST pidl, UINT extraFlags);
 // the first call also gives both lists the shell's two overlay images (1 and 2), once per
 // process; when shell32 cannot be loaded that is tried again on the next call.
 HIMAGELIST GetSystemImageList(TMwImageListSize size);
+// Whether the overlay images were given to the system image lists.
+bool SystemImageListOverlaysLoaded();
 
 }  // namespace mw

@@ -37,6 +37,22 @@ TEST_F(EditorsTest, RichEditLinesModifiedFlagAndSearch) {
     EXPECT_EQ(edit->Lines()->Count(), 0);
 }
 
+// A plain-text rich edit takes every text as characters, RTF-looking ones too, on each way in.
+TEST_F(EditorsTest, PlainTextRichEditNeverReadsTextAsRtf) {
+    const std::string rtf = "{\\rtf1\\ansi {\\b bold}}\r\n";
+    auto* edit = new cl::TRichEdit(form);
+    edit->SetParent(form);
+    edit->SetPlainText(true);
+    edit->SetWholeText(rtf);  // before the window exists
+    form->Show();
+    EXPECT_EQ(edit->WholeText(), rtf);
+    edit->SetWholeText(rtf + "x\r\n");
+    EXPECT_EQ(edit->WholeText(), rtf + "x\r\n");
+    edit->Clear();
+    edit->Lines()->Add("{\\rtf1 {\\i line}}");
+    EXPECT_EQ(edit->Lines()->ToVector(), std::vector<std::string>{"{\\rtf1 {\\i line}}"});
+}
+
 TEST_F(EditorsTest, PictureLoadRaisesForMissingOrForeignFiles) {
     auto* image = new cl::TImage(form);
     image->SetParent(form);

@@ -147,6 +147,48 @@ TEST_F(ViewTest, ListViewFilledInOneUpdateShowsItemsAndKeepsTheSelectionOverASor
     }
 }
 
+// The sort type decides which changes keep the list in the compare event's order; items added
+// in an update are sorted once at its end, with the selection kept.
+TEST_F(ViewTest, ListViewSortTypeKeepsTheOrderAsCaptionsOrDataChange) {
+    const struct {
+        cl::TSortType type;
+        std::vector<std::string> afterCaptions;  // "b", "c", "a" added in that order
+        std::vector<std::string> afterData;      // then "c" given data that sorts it first
+    } cases[] = {
+        {cl::TSortType::None, {"b", "c", "a"}, {"b", "c", "a"}},
+        {cl::TSortType::Text, {"a", "b", "c"}, {"a", "b", "c"}},
+        {cl::TSortType::Data, {"b", "c", "a"}, {"c", "a", "b"}},
+        {cl::TSortType::Both, {"a", "b", "c"}, {"c", "a", "b"}},
+    };
+    for (const bool inUpdate : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << static_cast<int>(c.type) << (inUpdate ? " in an update" : ""));
+            auto* list = new cl::TListView(form);
+            list->SetParent(form);
+            list->SetOwnerData(inUpdate);
+            form->Show();
+            // Items with data come first, then by caption.
+            list->OnCompare = cl::TLVCompareEvent::FromFunction([](cl::TObject*, cl::TListItem* a, cl::TListItem* b, int, int& result) {
+                result = (b->Data() != nullptr) - (a->Data() != nullptr);
+                if (result == 0) result = cl::CompareText(a->Caption(), b->Caption());
+            });
+            list->SetSortType(c.type);
+            if (inUpdate) list->BeginUpdate();
+            for (const char* caption : {"b", "c", "a"}) list->AddItem()->SetCaption(caption);
+            if (inUpdate) {
+                list->Item(0)->SetSelected(true);  // "b", whichever place it takes
+                list->EndUpdate();
+                EXPECT_EQ(list->Selected()->Caption(), "b");
+                EXPECT_EQ(list->SelCount(), 1);
+            }
+            EXPECT_EQ(Captions(*list), c.afterCaptions);
+            list->FindCaption(0, "c", false, true, false)->SetData(list);
+            EXPECT_EQ(Captions(*list), c.afterData);
+            delete list;
+        }
+    }
+}
+
 TEST_F(ViewTest, TreeViewSortsByTextWalksAndFreesNodes) {
     auto* tree = new cl::TTreeView(form);
     tree->SetParent(form);
