@@ -10,8 +10,11 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
-#include "classlib/win/HintWindow.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/DockTree.h"
+#include "classlib/win/DragSession.h"
+#include "classlib/win/FloatHostForm.h"
+#include "classlib/win/HintWindow.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/Menus.h"
 #include "classlib/win/Screen.h"
@@ -37,6 +40,11 @@ TWindowRegistry& Windows() {
 thread_local TControl* creatingControl = nullptr;
 
 const TEnumNames kAlignNames{{{"alNone", 0}, {"alTop", 1}, {"alBottom", 2}, {"alLeft", 3}, {"alRight", 4}, {"alClient", 5}}};
+const TEnumNames kDragModeNames{{{"dmManual", 0}, {"dmAutomatic", 1}}};
+const TEnumNames kDragKindNames{{{"dkDrag", 0}, {"dkDock", 1}}};
+
+// The grabber of a dock site's plain dock manager.
+constexpr int kDefaultGrabberSize = 12;
 
 void RegisterOurClass(const std::string& name, UINT classStyle, WNDPROC proc) {
     static std::set<std::string> registered;  // process-wide: window classes are too
@@ -133,6 +141,21 @@ const TClassInfo& TControl::StaticClass() {
                                  .Event("OnResize", &TControl::OnResize)
                                  .Event("OnEnter", &TControl::OnEnter)
                                  .Event("OnExit", &TControl::OnExit)
+                                 .Enum<TDragMode>("DragMode", &TControl::DragMode, &TControl::SetDragMode, kDragModeNames)
+                                 .Enum<TDragKind>("DragKind", &TControl::DragKind, &TControl::SetDragKind, kDragKindNames)
+                                 .Enum<TCursor>("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, kCursorNames)
+                                 .Bool("DockSite", &TControl::DockSite, &TControl::SetDockSite)
+                                 .Bool("UseDockManager", &TControl::UseDockManager, &TControl::SetUseDockManager)
+                                 .Event("OnDragOver", &TControl::OnDragOver)
+                                 .Event("OnDragDrop", &TControl::OnDragDrop)
+                                 .Event("OnStartDrag", &TControl::OnStartDrag)
+                                 .Event("OnEndDrag", &TControl::OnEndDrag)
+                                 .Event("OnStartDock", &TControl::OnStartDock)
+                                 .Event("OnEndDock", &TControl::OnEndDock)
+                                 .Event("OnGetSiteInfo", &TControl::OnGetSiteInfo)
+                                 .Event("OnDockOver", &TControl::OnDockOver)
+                                 .Event("OnDockDrop", &TControl::OnDockDrop)
+                                 .Event("OnUnDock", &TControl::OnUnDock)
                                  .Build();
     return *info;
 }
@@ -143,9 +166,10 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
     Destroying();
+    if (drag_) drag_->SourceGone();
     // Child controls die with their parent, whoever owns them.
     while (!controls_.empty()) Free(controls_.back());
-    if (parent_) SetParent(nullptr);
+    if (parent_) SetParent(nullptr);  // a floating form goes with it
     DestroyHandle();
 }
 
@@ -164,6 +188,14 @@ void TControl::SetParent(TControl* parent) {
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
         TControl* old = parent_;
         parent_ = nullptr;
+        docked_ = false;
+        if (old->dockManager_) old->dockManager_->RemoveControl(*this);
+        if (old == floatHost_) {
+            // Whatever took the control out of its floating form, the empty form goes.
+            TFloatHostForm* host = floatHost_;
+            floatHost_ = nullptr;
+            host->ClientGone();
+        }
         if (handle_ && !(parent && parent->HandleAllocated())) DestroyHandle();
         if (!old->IsDestroying()) {
             old->ControlListChanged(this, false);
@@ -334,6 +366,13 @@ HBRUSH TControl::ControlColor(HDC dc) {
 }
 
 void TControl::WndProc(TMessage& m) {
+    if (dockManager_) {
+        dockManager_->SiteMessage(m.msg);
+        if (m.msg == WM_LBUTTONDOWN && dockManager_->MouseDown({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)})) {
+            m.result = 0;
+            return;
+        }
+    }
     switch (m.msg) {
         case WM_COMMAND:
             if (m.lParam) {
@@ -400,6 +439,12 @@ void TControl::WndProc(TMessage& m) {
             break;
         }
         case WM_LBUTTONDOWN:
+            HandleMouse(m);
+            DefaultHandler(m);
+            // After the control's own handling of the press, so that a release that turns
+            // out to be a click reaches it in order.
+            if (dragMode_ == TDragMode::Automatic && !drag_) RunControlDrag(*this, dragKind_, false, -1, true);
+            return;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_LBUTTONUP:
@@ -431,6 +476,22 @@ void TControl::WndProc(TMessage& m) {
             DefaultHandler(m);
             OnExit(this);
             return;
+        case WM_PAINT:
+            // A window of ours that paints nothing else still shows its docked clients' grabbers.
+            if (dockManager_ && defaultProc_ == DefWindowProcA && !m.wParam) {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(handle_, &ps);
+                TCanvas canvas(dc);
+                try {
+                    dockManager_->PaintSite(canvas);
+                } catch (...) {
+                    EndPaint(handle_, &ps);
+                    throw;
+                }
+                EndPaint(handle_, &ps);
+                return;
+            }
+            break;
         case WM_ERASEBKGND:
             if (defaultProc_ == DefWindowProcA) {
                 RECT rc;
@@ -571,6 +632,7 @@ void TControl::AlignControls() {
         throw;
     }
     aligning_ = false;
+    if (dockManager_) dockManager_->ResetBounds(DockArea());
 }
 
 TPoint TControl::ClientToScreen(TPoint p) {
@@ -720,6 +782,128 @@ void TControl::BringToFront() {
     if (handle_) SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// ---- dragging and docking ----
+
+void TControl::BeginDrag(bool immediate, int threshold) { RunControlDrag(*this, dragKind_, immediate, threshold, true); }
+
+void TControl::EndDrag(bool drop) {
+    if (drag_) drag_->RequestEnd(drop);
+}
+
+void TControl::DragOver(TObject* source, TPoint point, TDragState state, bool& accept) {
+    accept = static_cast<bool>(OnDragOver);
+    OnDragOver(this, source, point.x, point.y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, TPoint point) { OnDragDrop(this, source, point.x, point.y); }
+
+void TControl::DoStartDrag(TDragObject*& dragObject) { OnStartDrag(this, dragObject); }
+
+void TControl::DoEndDrag(TObject* target, TPoint point) { OnEndDrag(this, target, point.x, point.y); }
+
+void TControl::DoStartDock(TDragDockObject*& dragObject) { OnStartDock(this, dragObject); }
+
+void TControl::DoEndDock(TObject* target, TPoint point) { OnEndDock(this, target, point.x, point.y); }
+
+void TControl::GetSiteInfo(TControl* client, TRect& influence, TPoint mousePos, bool& canDock) {
+    OnGetSiteInfo(this, client, influence, mousePos, canDock);
+}
+
+void TControl::DockOver(TDragDockObject& source, TPoint point, TDragState state, bool& accept) {
+    OnDockOver(this, &source, point.x, point.y, state, accept);
+}
+
+void TControl::DockDrop(TDragDockObject& source, TPoint point) {
+    const TRect r = source.DockRect();
+    source.Control()->DockInto(*this, point, ScreenToClient({r.left, r.top}));
+    OnDockDrop(this, &source, point.x, point.y);
+}
+
+bool TControl::DoUnDock(TControl* newTarget, TControl& client) {
+    bool allow = true;
+    OnUnDock(this, &client, newTarget, allow);
+    return allow;
+}
+
+void TControl::SetDockSite(bool dockSite) {
+    if (!StoreIfChanged(dockSite_, dockSite)) return;
+    if (!dockSite)
+        for (TControl* c : controls_) c->docked_ = false;
+    UpdateDockManager();
+}
+
+void TControl::SetUseDockManager(bool use) {
+    if (StoreIfChanged(useDockManager_, use)) UpdateDockManager();
+}
+
+std::unique_ptr<TDockTree> TControl::CreateDockManager() { return std::make_unique<TDockTree>(*this, kDefaultGrabberSize); }
+
+void TControl::UpdateDockManager() {
+    const bool needed = dockSite_ && useDockManager_;
+    if (needed == (dockManager_ != nullptr)) return;
+    dockManager_ = needed ? CreateDockManager() : nullptr;
+    Realign();
+    Invalidate();
+}
+
+TPoint TControl::UndockSize() const {
+    if (docked_ && undockSize_.x > 0 && undockSize_.y > 0) return undockSize_;
+    return {Width(), Height()};
+}
+
+void TControl::DockInto(TControl& site, TPoint point, TPoint topLeft) {
+    if (!docked_) undockSize_ = {Width(), Height()};
+    TDockTree* manager = site.dockManager_.get();
+    const int index = manager ? manager->InsertIndexAt(*this, point) : -1;
+    SetAlign(TAlign::None);
+    SetParent(&site);
+    docked_ = true;
+    if (manager) manager->InsertControl(*this, index);
+    else SetBounds(topLeft.x, topLeft.y, Width(), Height());
+    SetVisible(true);
+    site.Realign();
+    site.Invalidate();
+}
+
+void TControl::FloatInto(const TRect& rect) {
+    const TPoint size = UndockSize();
+    if (!floatHost_) floatHost_ = new TFloatHostForm(Owner(), *this);
+    TFloatHostForm& host = *floatHost_;
+    host.SetBounds(rect.left, rect.top, rect.Width(), rect.Height());
+    if (parent_ != &host) {
+        host.HandleNeeded();  // so that our window moves over instead of being made again
+        SetAlign(TAlign::None);
+        SetBounds(0, 0, size.x, size.y);
+        SetParent(&host);
+        SetAlign(TAlign::Client);
+    }
+    host.SetCaption(Caption());
+    SetVisible(true);
+    host.Show();
+}
+
+bool TControl::ManualDock(TControl& site) {
+    TControl* host = HostDockSite();
+    if (host && host != &site && !host->DoUnDock(&site, *this)) return false;
+    // Past the site's far corner: the control goes last.
+    const TPoint end{site.ClientWidth(), site.ClientHeight()};
+    TDragDockObject object(this);
+    const TPoint origin = site.ClientToScreen({0, 0});
+    object.SetDragPos(site.ClientToScreen(end));
+    object.SetDragTarget(&site);
+    object.SetDockRect(TRect::FromBounds(origin.x, origin.y, Width(), Height()));
+    object.SetFloating(false);
+    site.DockDrop(object, end);
+    return true;
+}
+
+bool TControl::ManualFloat(const TRect& screenRect) {
+    TControl* host = HostDockSite();
+    if (host && !host->DoUnDock(nullptr, *this)) return false;
+    FloatInto(screenRect);
+    return true;
+}
+
 void TControl::Click() { OnClick(this); }
 
 void TControl::Loaded() {
@@ -743,6 +927,7 @@ void TCustomControl::WndProc(TMessage& m) {
         TCanvas canvas(reinterpret_cast<HDC>(m.wParam));
         canvas.Font().Assign(*Font());
         Paint(canvas);
+        if (DockManager()) DockManager()->PaintSite(canvas);
         return;
     }
     if (m.msg == WM_PAINT) {
@@ -752,6 +937,7 @@ void TCustomControl::WndProc(TMessage& m) {
             TCanvas canvas(dc);
             canvas.Font().Assign(*Font());
             Paint(canvas);
+            if (DockManager()) DockManager()->PaintSite(canvas);
         } catch (...) {
             EndPaint(Handle(), &ps);
             throw;

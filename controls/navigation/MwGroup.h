@@ -155,6 +155,10 @@ protected:
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void FontChanged() override;
     void DoContextPopup(cl::TPoint screenPoint, bool& handled) override;
+    // A drag that the group accepts makes the item under the pointer hot; the end of a drag
+    // of the group leaves every item normal and unpressed.
+    void DragOver(cl::TObject* source, cl::TPoint point, cl::TDragState state, bool& accept) override;
+    void DoEndDrag(cl::TObject* target, cl::TPoint point) override;
 
     // Painting, one painter per look; each ends with DrawItems.
     virtual void DrawItems(cl::TCanvas& canvas);
