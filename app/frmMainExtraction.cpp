@@ -456,11 +456,15 @@ void TfrmMainQuillon::DragOutSelection() {
     files->Clear();
     quillon::TExtractionTargets targets(quillon::FileSystemNameRules());
     std::vector<TExtractionJob> jobs;
+    std::vector<std::string> notWritten;
     for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
         const std::string& caption = item->Caption();
         quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
-        const std::optional<std::string> name = entry ? targets.AddFile(caption) : std::nullopt;
-        if (name) jobs.push_back({caption, entry, folder + "\\" + *name});
+        if (!entry) continue;
+        if (const std::optional<std::string> name = targets.AddFile(caption))
+            jobs.push_back({caption, entry, folder + "\\" + *name});
+        else
+            notWritten.push_back(caption);
     }
     if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
     std::vector<std::string> failed;
@@ -468,12 +472,14 @@ void TfrmMainQuillon::DragOutSelection() {
         const cl::TScopedCursor hourglass;
         if (!WriteEntries(jobs, failed)) return;
     }
-    ReportFailed(failed);
     // The folder was empty: a file there is one written whole.
     for (const TExtractionJob& job : jobs)
         if (ut::FileIsPresent(job.Target)) files->Add(job.Target);
     if (files->Count() > 0) DropFileSource1->RunDrag();
     files->Clear();
+    // Told once the drag is over: a message box now would take the button that drags.
+    ReportNotWritten(notWritten);
+    ReportFailed(failed);
 }
 
 // ---- files dropped onto the window ----

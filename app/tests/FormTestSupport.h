@@ -23,6 +23,13 @@ inline std::string TempPath(const std::string& name) {
 
 inline bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// A name in the ANSI code page, as an archive made on this system would hold it.
+inline std::string Ansi(const wchar_t* name) {
+    char text[64] = "";
+    WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
 // One file name in two folders that differ only in case, which the tree shows as one folder
 // "Vehicles" listing "tank.con" twice: FIRST's item before SECOND's.
 inline std::vector<rfa_test::TestEntry> SameNamedEntries() {

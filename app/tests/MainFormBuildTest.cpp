@@ -36,6 +36,7 @@
 
 namespace {
 
+using form_test::Ansi;
 using form_test::TempPath;
 using form_test::Exists;
 using form_test::TModalDriver;
@@ -615,13 +616,6 @@ TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries)
     form->RemoveSelectedFiles();
     EXPECT_EQ(Captions(), (std::vector<std::string>{"init.con", "*extra.txt"}));
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"bf1942/levels/init.con", "bf1942/levels/*extra.txt"}));
-}
-
-// A name in the ANSI code page, as an archive made on this system would hold it.
-std::string Ansi(const wchar_t* name) {
-    char text[64] = "";
-    WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof(text), nullptr, nullptr);
-    return text;
 }
 
 // Names that differ only in the case of accented letters are one staged file: the first is

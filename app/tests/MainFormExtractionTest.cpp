@@ -49,6 +49,7 @@
 
 namespace {
 
+using form_test::Ansi;
 using form_test::TempPath;
 using form_test::Exists;
 
@@ -400,13 +401,6 @@ TEST_F(MainFormExtractionTest, HostileEntryNamesAreWrittenNowhere) {
     ExpectFile(target + "\\data\\ok.txt", entries[0]);
 }
 
-// A name in the ANSI code page, as an archive made on this system would hold it.
-std::string Ansi(const wchar_t* name) {
-    char text[64] = "";
-    WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof(text), nullptr, nullptr);
-    return text;
-}
-
 // An entry whose file part is a path, saved as the program's own DLL: the save dialog is given
 // no path, asks before overwriting, never starts in the program's folder, and the program's
 // folder takes nothing from an archive whichever command writes.
@@ -756,11 +750,13 @@ TEST_F(MainFormExtractionTest, DraggingOutOffersCopiesOfTheSelectedEntriesAndRem
     struct TOffered {
         std::vector<std::string> names;
         std::vector<std::vector<uint8_t>> contents;
+        size_t messages = 0;  // shown before the drag began
     };
     std::vector<TOffered> drags;
     // At its first feedback the drag shows what it offers; the released button then ends it.
     form->DropFileSource1->OnFeedback = TFeedbackEvent::FromFunction([&](cl::TObject*, int, bool&) {
         TOffered offered;
+        offered.messages = messages.size();
         for (const std::string& path : form->DropFileSource1->Files()->ToVector()) {
             offered.names.push_back(path);
             offered.contents.push_back(ReadBytes(path));
@@ -786,16 +782,26 @@ TEST_F(MainFormExtractionTest, DraggingOutOffersCopiesOfTheSelectedEntriesAndRem
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SelectFiles({"init.con", "*added.txt", "big.bin"});
+        SelectFiles({"init.con", "*added.txt", "big.bin", "INIT.CON", "CON"});
         drags.clear();
+        messages.clear();
         SetLeftButtonState(true);
         SendMessageA(form->lvFiles->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
         SendMessageA(form->lvFiles->Handle(), WM_MOUSEMOVE, c.keys, MAKELPARAM(x + c.dx, y + c.dy));
         SendMessageA(form->lvFiles->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x + c.dx, y + c.dy));
         SetLeftButtonState(false);
         ASSERT_EQ(drags.empty(), !c.drags);
-        if (!c.drags) continue;
-        // The selection in list order, the added file left out, named as in the list.
+        if (!c.drags) {
+            EXPECT_TRUE(messages.empty());
+            continue;
+        }
+        // The selection in list order, the added file left out, named as in the list; the
+        // entries whose names cannot be files there (a second spelling of one, a device) are
+        // named once the drag is over, not while the button that drags is held.
+        EXPECT_EQ(drags[0].messages, 0u);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find("\rINIT.CON"), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find("\rCON"), std::string::npos) << messages[0];
         ASSERT_EQ(drags[0].names.size(), 2u);
         EXPECT_EQ(cl::ExtractFileName(drags[0].names[0]), "init.con");
         EXPECT_EQ(drags[0].contents[0], kInit.Data);

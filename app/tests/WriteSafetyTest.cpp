@@ -22,6 +22,7 @@
 
 namespace {
 
+using form_test::Ansi;
 using form_test::TempPath;
 
 std::string ReadText(const std::string& path) {
@@ -39,13 +40,6 @@ std::vector<std::string> FolderFiles(const std::string& folder) {
     ut::CollectFolderEntries(folder + "\\*", ut::kAnyFileAttributes, names);
     std::sort(names.begin(), names.end());
     return names;
-}
-
-// A name in the ANSI code page, as an archive made on this system would hold it.
-std::string Ansi(const wchar_t* name) {
-    char text[64] = "";
-    WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof(text), nullptr, nullptr);
-    return text;
 }
 
 TEST(FileSystemNamesTest, NamesFoldAsTheSystemComparesThemAndAccentedSpellingsAreOneFile) {
