@@ -406,17 +406,18 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
         rePreview->SetModified(false);
         return;
     }
-    // One folder per archive folder: edits of files with the same name in different folders
-    // are kept apart, and launch or drag-out copies named after an entry do not overwrite them.
-    // The names come from the archive: one that would lead out of the edits folder is refused.
-    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName, quillon::FileSystemNameRules());
-    if (!relative) {
+    // The names come from the archive: one that would lead out of the edits folder, or that
+    // the build could not stage, is refused.
+    if (!quillon::SafeRelativePath(EditedFolder + EditedFileName, quillon::FileSystemNameRules())) {
         cl::MessageDlg("Your changes cannot be saved: \"" + EditedFolder + EditedFileName +
                            "\" is not a name a file can have.",
                        cl::TMsgDlgType::Error, cl::mbOK);
         return;
     }
-    const std::string path = TempFolder() + "\\edits\\" + *relative;
+    // Each save in a folder of its own: edits of files of one name in different folders, or of
+    // names the file system takes for one (letters that differ in case beyond ASCII), never
+    // share a file, and an edit saved before keeps its text when the user keeps it.
+    const std::string path = TempFolder() + "\\edits\\" + cl::IntToStr(++SavedEdits) + "\\" + EditedFileName;
     ut::CreateFolderPath(cl::ExtractFilePath(path));
     // Exactly the text the user sees, each line ended as the editor ends it (CR LF).
     const std::string text = rePreview->WholeText();

@@ -174,6 +174,8 @@ public:
     // separators, trailing "/") and file name, where a save puts the edit.
     std::string EditedFolder;
     std::string EditedFileName;
+    // Edits saved in this run; each save has a folder of its own below the temporary folder.
+    int SavedEdits = 0;
     // DevIL.DLL once it is loaded; a missing or unusable DLL is reported once per run.
     std::unique_ptr<quillon::TDevILLibrary> ImageLibrary;
     bool ImageLibraryReported = false;

@@ -368,6 +368,34 @@ TEST_F(MainFormPreviewTest, EachOfTwoSameNamedItemsShowsItsOwnEntry) {
     EXPECT_EQ(form->Entries->ToVector(), (std::vector<std::string>{"vehicles/jeep.con", "Vehicles/*tank.con"}));
 }
 
+// Two entries whose names differ only in the case of accented letters are one file to the file
+// system: the saved edit of one never takes the text of the other's, whether the user lets the
+// second replace its entry or not.
+TEST_F(MainFormPreviewTest, SavedEditsOfNamesTheFileSystemTakesForOneKeepTheirOwnText) {
+    const std::string lower = form_test::Ansi(L"\u00E9t\u00E9.con"), upper = form_test::Ansi(L"\u00C9T\u00C9.con");
+    const std::string path = TempPath("one-on-disk.rfa");
+    rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("levels/" + lower, "rem summer\r\n"),
+                                  rfa_test::TestEntry::FromText("levels/" + upper, "rem SUMMER\r\n")});
+    auto saveEdit = [&](const std::string& caption, const std::string& text, cl::TModalResult replace) {
+        Select("levels", caption);
+        form->rePreview->SetWholeText(text);
+        form->rePreview->SetModified(true);
+        answers = {replace};
+        form->actSaveChangesExecute(form->actSaveChanges);
+    };
+    for (const cl::TModalResult second : {cl::mrYes, cl::mrNo}) {
+        SCOPED_TRACE(second == cl::mrYes ? "second saved" : "second declined");
+        form->OpenArchiveFile(path);
+        saveEdit(lower, "rem first edit\r\n", cl::mrYes);
+        saveEdit(upper, "rem second edit\r\n", second);
+        SelectFolder("levels");
+        EXPECT_EQ(ReadFile(form->AddedFileSource("*" + lower)), "rem first edit\r\n");
+        if (second == cl::mrYes) {
+            EXPECT_EQ(ReadFile(form->AddedFileSource("*" + upper)), "rem second edit\r\n");
+        }
+    }
+}
+
 // Text is shown as the bytes it is, whatever it starts with, and a saved edit holds exactly the
 // edited text.
 TEST_F(MainFormPreviewTest, TextThatLooksLikeRtfIsShownAndSavedAsItsCharacters) {
