@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "app/FileSystemNames.h"
 #include "app/archive/CaseFold.h"
@@ -344,7 +346,10 @@ void TfrmMainQuillon::actPlayWavExecute(cl::TObject*) {
             } else {
                 CurrentEntry = CurrentWavFile;
                 if (!MayDecode(CurrentEntry->Size, "Writing it could fill the disk.\r\rPlay it anyway?")) return;
-                ExtractEntry(tempWav);
+                // A long sound is written with progress and "Stop", as an extraction is.
+                std::vector<std::string> failed;
+                if (!WriteEntries({{CurrentWav, CurrentEntry, tempWav}}, failed)) return;
+                if (!failed.empty()) throw cl::Exception(failed.front());
             }
         }
         LastWav = CurrentWav;

@@ -13,6 +13,7 @@
 
 #include "app/tests/FormTestSupport.h"
 #include "app/QuillonClasses.h"
+#include "app/frmExtracting.h"
 #include "app/frmMainQuillon.h"
 #include "classlib/core/Stream.h"
 #include "classlib/core/TextUtils.h"
@@ -24,6 +25,7 @@
 #include "classlib/win/ListView.h"
 #include "classlib/win/MediaPlayer.h"
 #include "classlib/win/Screen.h"
+#include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwRichEdit.h"
 #include "controls/navigation/MwGroup.h"
@@ -574,6 +576,32 @@ TEST_F(MainFormPreviewTest, ASoundIsOfferedPlayedStoppedAndReplayedWithoutExtrac
     app.ProcessMessages();
     EXPECT_FALSE(form->Playing);
     EXPECT_EQ(ItemZeroAction(), form->actPlayWav);
+}
+
+// A sound that claims to be long is written with progress and can be stopped: nothing is played
+// then.
+TEST_F(MainFormPreviewTest, ALongSoundIsWrittenWithProgressAndStopMeansNothingPlays) {
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({rfa_test::TestEntry::FromData("sound/long.wav", kBeep)});
+    image.Set(rfa_test::Field::Size, 32 * 1024 * 1024, 0);
+    const std::string path = TempPath("long-sound.rfa");
+    image.Save(path);
+    form->OpenArchiveFile(path);
+    const std::string tempWav = TfrmMainQuillon::TempFolder() + "\\temp.wav";
+    for (const bool stop : {true, false}) {
+        SCOPED_TRACE(stop ? "stopped" : "let run");
+        std::vector<std::string> shown;
+        TfrmExtracting::EntryHook = [&](TfrmExtracting& dialog, const std::string& entry) {
+            shown.push_back(entry);
+            if (stop) dialog.MwBitBtn1->Click();
+        };
+        Select("sound", "long.wav");
+        answers = {cl::mrYes};  // it claims more than the archive can hold
+        form->actPlayWavExecute(form->actPlayWav);
+        TfrmExtracting::EntryHook = nullptr;
+        EXPECT_EQ(shown, std::vector<std::string>{"long.wav"});
+        EXPECT_EQ(mci.Count(MCI_PLAY), stop ? 0 : 1);
+        EXPECT_EQ(Exists(tempWav), !stop);
+    }
 }
 
 TEST_F(MainFormPreviewTest, TheEditorsToolbarFollowsTheEditorAndTheClipboard) {
