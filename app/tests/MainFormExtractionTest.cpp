@@ -479,6 +479,29 @@ TEST_F(MainFormExtractionTest, NoEntryNameChoosesAFolderAndTheProgramsFolderTake
     }
 }
 
+// A folder of the archive named like the program's folder, extracted into the folder above it:
+// nothing lands directly in the program's folder (where a DLL or a ".local" folder would change
+// what the program loads), and what is left out is named.
+TEST_F(MainFormExtractionTest, AnArchiveFolderNamedLikeTheProgramsFolderPutsNothingDirectlyInIt) {
+    const std::string program = TfrmMainQuillon::ProgramFolder();
+    const std::string parent = cl::ExtractFilePath(program.substr(0, program.size() - 1));
+    const std::string name = cl::ExtractFileName(program.substr(0, program.size() - 1));
+    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText(name + "/DevIL.DLL", "payload"),
+                                     rfa_test::TestEntry::FromText(name + "/Quillon.exe.local/comctl32.dll", "payload")});
+    form->OpenArchiveFile(archive);
+    SelectFolder(name);
+    AnswerFolderDialog(true, parent);
+    form->actExtractDir->Execute();
+
+    EXPECT_FALSE(Exists(program + "DevIL.DLL"));
+    EXPECT_FALSE(Exists(program + "Quillon.exe.local"));
+    std::string told;  // and no "Done saving."
+    for (const std::string& message : messages) told += message + "\n";
+    EXPECT_NE(told.find("\r" + name + "/DevIL.DLL"), std::string::npos) << told;
+    EXPECT_NE(told.find("\r" + name + "/Quillon.exe.local/"), std::string::npos) << told;
+    EXPECT_EQ(told.find("Done saving."), std::string::npos) << told;
+}
+
 // Names that differ only in the case of accented letters are one file to the file system: the
 // second is named to the user, never written over the first.
 TEST_F(MainFormExtractionTest, NamesThatAreOneFileOnDiskAreWrittenOnceAndTheOthersNamed) {
