@@ -40,6 +40,10 @@ using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char&>;
 
+// Handed to every control of a window tree (a form and all its controls) when one of them took
+// the focus; lParam is that control (a TControl*).
+constexpr UINT CM_FOCUSCHANGED = 0xB007;
+
 // The keyboard and mouse-button state as the mouse and key events report it.
 TShiftState ShiftStateFromKeys(WPARAM mouseKeys);
 TShiftState KeyboardShiftState();
@@ -129,6 +133,9 @@ public:
     void SetFocus();
     bool Focused();
     void BringToFront();
+    // Hands CM_FOCUSCHANGED about focused to every control of this control's window tree, the
+    // topmost parent (its form) included. Controls tell it themselves when they take the focus.
+    void BroadcastFocusChanged(TControl* focused);
 
     // Sends a message to the control's window (made first if need be).
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -219,6 +226,8 @@ private:
     void UpdateBoundsFromWindow();
     void ParentFontChanged();
     void ParentColorChanged();
+    // The focus went from this control to the window to (which may be none).
+    void FocusLeftFor(HWND to);
 
     TControl* parent_ = nullptr;
     std::vector<TControl*> controls_;
