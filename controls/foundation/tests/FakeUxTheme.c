@@ -30,6 +30,11 @@ EXPORT HRESULT WINAPI CloseThemeData(HANDLE theme) {
 
 EXPORT HRESULT WINAPI DrawThemeBackground(HANDLE theme, HDC dc, int part, int stateId, const RECT* rect, const RECT* clip) {
     INT_PTR handle = (INT_PTR)theme;
+    if (state.fillClass[0] && handle > 0 && handle < 64 && lstrcmpA(state.fillClass, state.handleClasses[handle]) == 0) {
+        HBRUSH brush = CreateSolidBrush(state.fillColor);
+        FillRect(dc, rect, brush);
+        DeleteObject(brush);
+    }
     if (state.drawnBackgrounds < 256) {
         int slot = state.drawnBackgrounds, i = 0;
         if (handle > 0 && handle < 64)

@@ -34,6 +34,10 @@ typedef struct TFakeThemeState {
         int part, state;
         RECT rect;
     } drawn[256];
+    /* A background drawn for this theme class (empty: none) is filled with fillColor, so that
+       a test can see where it went. */
+    char fillClass[16];
+    COLORREF fillColor;
 } TFakeThemeState;
 
 /* Exported as "FakeThemeState": the library's one state, zeroed at load. */
