@@ -414,6 +414,7 @@ void TControl::WndProc(TMessage& m) {
             OnExit(this);
             return;
         case CM_FOCUSCHANGED:
+        case CM_CHANGED:
             return;
         case WM_ERASEBKGND:
             if (defaultProc_ == DefWindowProcA) {
@@ -703,6 +704,11 @@ void TControl::BroadcastFocusChanged(TControl* focused) {
         c->WndProc(message);
         for (TControl* child : c->controls_) pending.push_back(child);
     }
+}
+
+void TControl::Changed() {
+    TMessage message{CM_CHANGED, 0, reinterpret_cast<LPARAM>(this), 0};
+    WndProc(message);
 }
 
 void TControl::FocusLeftFor(HWND to) {

@@ -43,6 +43,9 @@ using TKeyPressEvent = TEvent<TObject*, char&>;
 // Handed to every control of a window tree (a form and all its controls) when one of them took
 // the focus; lParam is that control (a TControl*).
 constexpr UINT CM_FOCUSCHANGED = 0xB007;
+// Handed by a control to itself when the user changed its value (before the control's click
+// event for that change); lParam is the control.
+constexpr UINT CM_CHANGED = 0xB037;
 
 // The keyboard and mouse-button state as the mouse and key events report it.
 TShiftState ShiftStateFromKeys(WPARAM mouseKeys);
@@ -194,6 +197,8 @@ protected:
     // The control went to another parent (or to none).
     virtual void ParentChanged() {}
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);
+    // Hands CM_CHANGED to this control.
+    void Changed();
     // Property writers: store a value that differs, then repaint (or realign and repaint).
     template <class T, class U>
     void StoreAndInvalidate(T& field, const U& value) {
