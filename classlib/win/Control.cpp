@@ -177,7 +177,7 @@ void TControl::SetParent(TControl* parent) {
     }
     parent->controls_.push_back(this);
     if (parentFont_) ParentFontChanged();
-    if (parentColor_) ParentColorChanged();
+    ParentColorChanged();
     parent->ControlListChanged(this, true);
     if (parent->HandleAllocated()) {
         if (handle_) ::SetParent(handle_, parent->Handle());
@@ -646,10 +646,14 @@ void TControl::SetColor(TColor color) {
 void TControl::SetParentColor(bool parentColor) {
     if (parentColor == parentColor_) return;
     parentColor_ = parentColor;
-    if (parentColor) ParentColorChanged();
+    if (parentColor) TakeParentColor();
 }
 
 void TControl::ParentColorChanged() {
+    if (parentColor_) TakeParentColor();
+}
+
+void TControl::TakeParentColor() {
     if (!parent_ || parent_->color_ == color_) return;
     color_ = parent_->color_;
     ColorChanged();
@@ -658,8 +662,7 @@ void TControl::ParentColorChanged() {
 void TControl::ColorChanged() {
     colorBrush_.Reset();
     Invalidate();
-    for (TControl* c : controls_)
-        if (c->parentColor_) c->ParentColorChanged();
+    for (TControl* c : controls_) c->ParentColorChanged();
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {

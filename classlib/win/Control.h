@@ -192,6 +192,9 @@ protected:
     virtual void Resize() { OnResize(this); }
     virtual void FontChanged();
     virtual void ColorChanged();
+    // The parent's colour changed, or the control has another parent: a ParentColor control
+    // takes the colour.
+    virtual void ParentColorChanged();
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
     // The control went to another parent (or to none).
@@ -230,7 +233,7 @@ private:
     bool HandleKey(TMessage& message);
     void UpdateBoundsFromWindow();
     void ParentFontChanged();
-    void ParentColorChanged();
+    void TakeParentColor();
     // The focus went from this control to the window to (which may be none).
     void FocusLeftFor(HWND to);
 
