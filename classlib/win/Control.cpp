@@ -159,6 +159,7 @@ void TControl::SetParent(TControl* parent) {
     if (parent == parent_) return;
     for (TControl* p = parent; p; p = p->parent_)
         if (p == this) throw EInvalidOperation("A control cannot have itself or its child as parent");
+    ValidateParent(parent);
     if (parent_) {
         auto& siblings = parent_->controls_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());

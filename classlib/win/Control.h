@@ -197,6 +197,8 @@ protected:
     virtual void ParentColorChanged();
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
+    // Throws to refuse a new parent (none included) before the control goes to it.
+    virtual void ValidateParent(TControl* parent) {}
     // The control went to another parent (or to none).
     virtual void ParentChanged() {}
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);

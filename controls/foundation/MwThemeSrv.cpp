@@ -126,6 +126,25 @@ void TThemeServices::DrawElementText(HDC dc, const TThemedElementDetails& detail
                                  static_cast<int>(wide.size()), flags, flags2, &rect);
 }
 
+bool TThemeServices::ElementColor(const TThemedElementDetails& details, int property, cl::TColor& color) {
+    COLORREF value = 0;
+    if (!library_.Api().GetThemeColor ||
+        FAILED(library_.Api().GetThemeColor(Theme(details.element), details.part, details.state, property, &value)))
+        return false;
+    color = static_cast<cl::TColor>(value);
+    return true;
+}
+
+bool TThemeServices::ElementSize(HDC dc, const TThemedElementDetails& details, SIZE& size) {
+    constexpr int kTrueSize = 1;  // TS_TRUE
+    SIZE value{};
+    if (!library_.Api().GetThemePartSize ||
+        FAILED(library_.Api().GetThemePartSize(Theme(details.element), dc, details.part, details.state, nullptr, kTrueSize, &value)))
+        return false;
+    size = value;
+    return true;
+}
+
 void TThemeServices::UpdateThemes() {
     if (useThemes_) CloseThemes();
     useThemes_ = library_.UseThemesNow() && commonControlsVersion_() > 0x5FFFF;

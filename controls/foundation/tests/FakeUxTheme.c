@@ -72,3 +72,16 @@ EXPORT HRESULT WINAPI DrawThemeParentBackground(HWND window, HDC dc, const RECT*
     state.lastParentWindow = window;
     return S_OK;
 }
+
+EXPORT HRESULT WINAPI GetThemeColor(HANDLE theme, int part, int stateId, int property, COLORREF* color) {
+    COLORREF value = property == 3802 ? state.themeFillColor : property == 3803 ? state.themeTextColor : 0;
+    if (!value) return E_FAIL;
+    *color = value;
+    return S_OK;
+}
+
+EXPORT HRESULT WINAPI GetThemePartSize(HANDLE theme, HDC dc, int part, int stateId, const RECT* rect, int kind, SIZE* size) {
+    if (state.partSize.cx == 0 && state.partSize.cy == 0) return E_FAIL;
+    *size = state.partSize;
+    return S_OK;
+}
