@@ -1,5 +1,7 @@
 #include "controls/foundation/MwThemeSrv.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "classlib/win/Application.h"
@@ -7,9 +9,6 @@
 namespace mw {
 
 namespace {
-
-// The window property that leads the hook procedure to its services.
-const char kServicesProperty[] = "QuillonThemeServices";
 
 std::wstring Widen(const std::string& text) {
     if (text.empty()) return {};
@@ -43,11 +42,10 @@ uint32_t CommonControlsVersion() {
 
 TThemeServices::TThemeServices(HWND window, TThemeLibrary& library, TVersionProbe commonControlsVersion)
     : library_(library), commonControlsVersion_(commonControlsVersion), window_(window) {
-    if (window_) {
-        SetPropA(window_, kServicesProperty, this);
-        previousProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TThemeServices::HookProc)));
-    }
+    // A subclass of the window's own, identified by the services: several services may watch
+    // one window, each called in turn.
+    if (window_) hooked_ = SetWindowSubclass(window_, &TThemeServices::HookProc, reinterpret_cast<UINT_PTR>(this),
+                                             reinterpret_cast<DWORD_PTR>(this)) != FALSE;
     themesAvailable_ = library_.Acquire();
     UpdateThemes();
 }
@@ -59,16 +57,14 @@ TThemeServices::~TThemeServices() {
 }
 
 void TThemeServices::Unhook() {
-    if (!previousProc_) return;
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-    RemovePropA(window_, kServicesProperty);
-    previousProc_ = nullptr;
+    if (!hooked_) return;
+    RemoveWindowSubclass(window_, &TThemeServices::HookProc, reinterpret_cast<UINT_PTR>(this));
+    hooked_ = false;
 }
 
-LRESULT CALLBACK TThemeServices::HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* services = static_cast<TThemeServices*>(GetPropA(window, kServicesProperty));
-    if (!services) return DefWindowProcA(window, msg, wParam, lParam);
-    const WNDPROC previous = services->previousProc_;
+LRESULT CALLBACK TThemeServices::HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data) {
+    auto* services = reinterpret_cast<TThemeServices*>(data);
     if (msg == WM_DESTROY) {
         services->Unhook();
     } else if (msg == WM_THEMECHANGED) {
@@ -79,7 +75,7 @@ LRESULT CALLBACK TThemeServices::HookProc(HWND window, UINT msg, WPARAM wParam, 
             cl::TApplication::HandleCurrentException();
         }
     }
-    return CallWindowProcA(previous, window, msg, wParam, lParam);
+    return DefSubclassProc(window, msg, wParam, lParam);
 }
 
 void TThemeServices::CloseThemes() {

@@ -69,14 +69,14 @@ public:
     cl::TNotifyEvent OnThemesChanged;
 
 private:
-    static LRESULT CALLBACK HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
     void Unhook();
     void CloseThemes();
 
     TThemeLibrary& library_;
     const TVersionProbe commonControlsVersion_;
     HWND window_;
-    WNDPROC previousProc_ = nullptr;
+    bool hooked_ = false;
     bool themesAvailable_ = false;
     bool useThemes_ = false;
     bool controlsEnabled_ = false;
