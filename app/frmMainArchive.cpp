@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/archive/EntryExtraction.h"
+#include "app/ReplacingExtraction.h"
 #include "app/archive/FileListSort.h"
 #include "app/archive/RFADirectory.h"
 #include "app/archive/RFAFile.h"
@@ -178,6 +178,7 @@ void TfrmMainQuillon::lvFilesCompare(cl::TObject*, cl::TListItem* item1, cl::TLi
 
 void TfrmMainQuillon::lvFilesChanging(cl::TObject*, cl::TListItem*, cl::TItemChange, bool&) {}
 
-void TfrmMainQuillon::ExtractEntry(const std::string& targetPath) {
-    CurrentEntry->SegmentCount = quillon::ExtractEntry(OpenDialog1->FileName(), *CurrentEntry, targetPath);
+void TfrmMainQuillon::ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t)>& progress) {
+    CurrentEntry->SegmentCount =
+        quillon::ExtractEntryReplacing(OpenDialog1->FileName(), *CurrentEntry, targetPath, progress);
 }

@@ -10,13 +10,15 @@
 #include <optional>
 #include <vector>
 
+#include "app/FileSystemNames.h"
 #include "app/archive/CaseFold.h"
 #include "app/archive/RFAFile.h"
 #include "app/build/BuildEntryNames.h"
 #include "app/build/BuildInputFiles.h"
 #include "app/build/FolderImport.h"
 #include "app/build/StagingPlan.h"
-#include "app/extraction/ExtractionTargets.h"
+#include "app/extraction/ExtractionReport.h"
+#include "app/extraction/FileNameRules.h"
 #include "app/frmMainQuillon.h"
 #include "app/frmMakeRFAPath.h"
 #include "classlib/core/Exception.h"
@@ -121,15 +123,9 @@ private:
     TMwProgressBar& progress_;
 };
 
-// Tells which entries the build leaves out, after the reason. A long list is cut short: the
-// box must fit on the screen.
+// Tells which entries the build leaves out, after the reason, in a box that fits the screen.
 void ReportLeftOut(const std::string& reason, const std::vector<std::string>& names) {
-    if (names.empty()) return;
-    constexpr size_t kShown = 20;
-    std::string text = reason + "\r";
-    for (size_t i = 0; i < names.size() && i < kShown; ++i) text += "\r" + names[i];
-    if (names.size() > kShown) text += "\r... and " + cl::IntToStr(static_cast<int64_t>(names.size() - kShown)) + " more.";
-    cl::MessageDlg(text, cl::TMsgDlgType::Warning, cl::mbOK);
+    if (!names.empty()) cl::MessageDlg(quillon::ListMessage(reason, names), cl::TMsgDlgType::Warning, cl::mbOK);
 }
 
 template <class T>
@@ -278,7 +274,7 @@ void TfrmMainQuillon::NewFolder() {
     if (name.empty()) return;
     // The name becomes a folder below the staging folder at the build: it may not lead
     // elsewhere, nor split into several folders.
-    if (!quillon::IsSafeFileName(name)) {
+    if (!quillon::IsSafeFileName(name, quillon::FileSystemNameRules())) {
         cl::MessageDlg("Sorry, \"" + name + "\" cannot be the name of a folder.", cl::TMsgDlgType::Warning, cl::mbOK);
         return;
     }
@@ -462,12 +458,18 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
     CollectFolderPaths(root, folders);
     std::vector<quillon::TBuildListEntry> buildList;
     for (int i = 0; i < Entries->Count(); ++i) buildList.push_back({(*Entries)[i], IsAddedFileAt(i)});
-    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList);
+    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList, quillon::FileSystemNameRules());
     if (!plan) {
         cl::MessageDlg("The RFA was not built: \"" + root->Text() + "\" cannot be the name of a folder.",
                        cl::TMsgDlgType::Error, cl::mbOK);
         return false;
     }
+
+    uint64_t claimed = 0;
+    for (const quillon::TStagedEntry& staged : plan->Entries)
+        if (!IsAddedFileAt(staged.EntryIndex))
+            claimed += static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex))->Size;
+    if (!MayDecode(claimed, "Staging them could fill the disk.\r\rBuild anyway?")) return false;
 
     const std::string staging = programFolder + quillon::kBuildFolderName;
     const std::string stagedRoot = staging + "\\" + plan->RootPath;
@@ -482,22 +484,36 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
         createFolder(stagedRoot);
         for (const std::string& folder : plan->Folders) createFolder(staging + "\\" + folder);
 
+        // The added files are copied; the archive entries are extracted after them, with
+        // progress and "Stop" when that takes long.
         const int count = Entries->Count();
+        std::vector<TExtractionJob> extractions;
         for (const quillon::TStagedEntry& staged : plan->Entries) {
-            pbAction->SetPercent(static_cast<int>(int64_t(staged.EntryIndex) * 100 / count));
+            const int percent = static_cast<int>(int64_t(staged.EntryIndex) * 100 / count);
             const std::string file = staging + "\\" + staged.RelativePath;
             createFolder(cl::ExtractFilePath(file));
             const std::string name = (*Entries)[staged.EntryIndex];
             if (IsAddedFileAt(staged.EntryIndex)) {
+                pbAction->SetPercent(percent);
                 const std::string source = (*SourceDirs)[static_cast<int>(Entries->Integers(staged.EntryIndex))] +
                                            std::string(quillon::AddedFileName(name));
                 if (!CopyFileA(source.c_str(), file.c_str(), FALSE))
                     throw cl::EFCreateError("Cannot copy \"" + source + "\" to \"" + file + "\"");
                 SetFileAttributesA(file.c_str(), GetFileAttributesA(file.c_str()) & ~FILE_ATTRIBUTE_READONLY);
             } else {
-                CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex));
-                ExtractEntry(file);
+                extractions.push_back(
+                    {name, static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex)), file, percent});
             }
+        }
+        std::vector<std::string> failed;
+        if (!WriteEntries(extractions, failed)) {
+            cl::MessageDlg("Cancelled build.", cl::TMsgDlgType::Information, cl::mbOK);
+            return false;
+        }
+        if (!failed.empty()) {
+            cl::MessageDlg(quillon::ListMessage("The RFA was not built: these files could not be staged:", failed),
+                           cl::TMsgDlgType::Error, cl::mbOK);
+            return false;
         }
         WriteTextFile(programFolder + quillon::kBuildParameterFile,
                       quillon::BuildParameterText(stagedRoot, root->Text(), target, compression == 'Y'));

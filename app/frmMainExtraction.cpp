@@ -4,13 +4,19 @@
 // drawing, the file list's view styles, and the keys and mouse of the tree and the list.
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "app/archive/CaseFold.h"
 #include "app/archive/RFAFile.h"
+#include "app/FileSystemNames.h"
+#include "app/FolderIdentity.h"
+#include "app/extraction/ExtractionReport.h"
 #include "app/extraction/ExtractionTargets.h"
+#include "app/frmExtracting.h"
 #include "app/frmMainQuillon.h"
 #include "app/preview/PreviewKind.h"
 #include "classlib/core/Exception.h"
@@ -51,32 +57,33 @@ std::string NodeFolderPath(const cl::TTreeNode* node) {
     return path;
 }
 
-// The message for entries that were not written. A long list is cut short: the box must fit
-// on the screen.
-std::string NotWrittenMessage(const std::vector<std::string>& names) {
-    constexpr size_t kShown = 20;
-    std::string text =
-        "These files were not saved: their names would lead outside the target folder, name a device, or "
-        "coincide with another file or folder being saved.\r";
-    for (size_t i = 0; i < names.size() && i < kShown; ++i) text += "\r" + names[i];
-    if (names.size() > kShown) text += "\r... and " + cl::IntToStr(static_cast<int64_t>(names.size() - kShown)) + " more.";
-    return text;
-}
-
+// Entries and folders left out because of their names.
 void ReportNotWritten(const std::vector<std::string>& names) {
-    if (!names.empty()) cl::MessageDlg(NotWrittenMessage(names), cl::TMsgDlgType::Warning, cl::mbOK);
+    if (names.empty()) return;
+    cl::MessageDlg(quillon::ListMessage("These files were not saved: their names would lead outside the target folder, "
+                                        "name a device, or coincide with another file or folder being saved.",
+                                        names),
+                   cl::TMsgDlgType::Warning, cl::mbOK);
 }
 
-// Entries whose extraction failed (a damaged entry, a full disk), each with its reason.
+// Entries and folders whose writing failed (a damaged entry, a full disk), each with its reason.
 void ReportFailed(const std::vector<std::string>& failures) {
     if (failures.empty()) return;
-    constexpr size_t kShown = 10;
-    std::string text = "These files could not be saved:\r";
-    for (size_t i = 0; i < failures.size() && i < kShown; ++i) text += "\r" + failures[i];
-    if (failures.size() > kShown)
-        text += "\r... and " + cl::IntToStr(static_cast<int64_t>(failures.size() - kShown)) + " more.";
-    cl::MessageDlg(text, cl::TMsgDlgType::Error, cl::mbOK);
+    cl::MessageDlg(quillon::ListMessage("These files could not be saved:", failures), cl::TMsgDlgType::Error, cl::mbOK);
 }
+
+// What the program runs and loads lives in its folder: nothing from an archive goes there.
+const char kProgramFolderRefused[] =
+    "Files from an archive are not saved in the program's own folder, where they could take the place of what the "
+    "program runs or loads. Choose another folder.";
+const char kInProgramFolder[] = "it would be in the program's own folder";
+const char kSaveAnyway[] = "Writing them could fill the disk.\r\rSave them anyway?";
+
+// An extraction that may take long enough to want progress and "Stop": more than one entry,
+// or one of this size.
+constexpr uint64_t kLongExtraction = 16 * 1024 * 1024;
+// CreateDirectory takes no longer path (room is left for a file name of 8.3 characters).
+constexpr size_t kMaxFolderPath = MAX_PATH - 12;
 
 constexpr WORD kDeleteKey = VK_DELETE;        // 46
 constexpr int kDragThreshold = 9;             // pixels the pointer may move before a drag starts
@@ -92,7 +99,101 @@ std::string WithoutAccelerators(const std::string& caption) {
     return text;
 }
 
+template <class T>
+struct TFormFree {
+    void operator()(T* form) const { cl::Free(form); }
+};
+
+uint64_t ClaimedOutput(const std::vector<TfrmMainQuillon::TExtractionJob>& jobs) {
+    uint64_t claimed = 0;
+    for (const TfrmMainQuillon::TExtractionJob& job : jobs) claimed += job.Entry->Size;
+    return claimed;
+}
+
 }  // namespace
+
+// ---- writing entries ----
+
+bool TfrmMainQuillon::MayDecode(uint64_t claimed, const std::string& action) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    const uint64_t archiveSize =
+        GetFileAttributesExA(OpenDialog1->FileName().c_str(), GetFileExInfoStandard, &data)
+            ? uint64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow
+            : 0;
+    if (claimed <= quillon::OutputBound(archiveSize)) return true;
+    return cl::MessageDlg(quillon::ExcessOutputQuestion(claimed, archiveSize, action), cl::TMsgDlgType::Warning,
+                          cl::mbYesNo) == cl::mrYes;
+}
+
+bool TfrmMainQuillon::WriteEntries(const std::vector<TExtractionJob>& jobs, std::vector<std::string>& failed) {
+    const std::string programFolder = ProgramFolder();
+    struct TStopped {};
+    uint64_t done = 0;  // output the entries before the current one claim
+    bool stopped = false;
+    // The target's folder, looked at once for the entries of one folder in a row.
+    std::string folder;
+    bool folderExists = false, inProgramFolder = false;
+    auto write = [&](TfrmExtracting* dialog) {
+        for (const TExtractionJob& job : jobs) {
+            if (dialog && dialog->StopRequested(job.Name, done)) {
+                stopped = true;
+                return;
+            }
+            if (job.Percent >= 0) pbAction->SetPercent(job.Percent);
+            if (cl::ExtractFilePath(job.Target) != folder) {
+                folder = cl::ExtractFilePath(job.Target);
+                folderExists = ut::FolderExists(folder);
+                inProgramFolder = folderExists && quillon::LiesDirectlyIn(job.Target, programFolder);
+            }
+            if (!folderExists) {
+                failed.push_back(job.Name + ": its folder could not be made");
+            } else if (inProgramFolder) {
+                failed.push_back(job.Name + ": " + kInProgramFolder);
+            } else {
+                CurrentEntry = job.Entry;
+                std::function<void(uint64_t)> progress;
+                if (dialog)
+                    progress = [&](uint64_t output) {
+                        if (dialog->StopRequested(done + output)) throw TStopped();
+                    };
+                // One entry that cannot be written does not cost the others; a stopped one
+                // leaves its file as it was.
+                try {
+                    ExtractEntry(job.Target, progress);
+                } catch (const TStopped&) {
+                    stopped = true;
+                    return;
+                } catch (const std::exception& e) {
+                    failed.push_back(job.Name + ": " + e.what());
+                }
+            }
+            done += job.Entry->Size;
+        }
+    };
+    if (jobs.size() < 2 && ClaimedOutput(jobs) < kLongExtraction) {
+        write(nullptr);
+        return true;
+    }
+    std::unique_ptr<TfrmExtracting, TFormFree<TfrmExtracting>> dialog(cl::CreateForm<TfrmExtracting>(this));
+    dialog->Total = ClaimedOutput(jobs);
+    dialog->Work = [&write](TfrmExtracting& progress) { write(&progress); };
+    dialog->ShowModal();
+    dialog->RaiseWorkError();
+    return !stopped;
+}
+
+std::string TfrmMainQuillon::SaveDialogFolder() const {
+    // Never the program's folder: a name typed in a hurry must not replace what lives there.
+    const std::string programFolder = ProgramFolder();
+    if (!SaveFolder.empty() && ut::FolderExists(SaveFolder) && !quillon::IsSameFolder(SaveFolder, programFolder))
+        return SaveFolder;
+    char documents[MAX_PATH];
+    if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents)) &&
+        ut::FolderExists(documents) && !quillon::IsSameFolder(documents, programFolder))
+        return ut::AddTrailingBackslash(documents);
+    // The drive's root; a save into the program's folder is refused all the same.
+    return programFolder.size() > 2 && programFolder[1] == ':' ? programFolder.substr(0, 3) : std::string();
+}
 
 // ---- the two extraction commands ----
 
@@ -112,16 +213,28 @@ void TfrmMainQuillon::ExtractSelectedFile() {
     quillon::TRFAFile* entry = ItemEntry(lvFiles->Selected());
     if (!entry) return;
     CurrentEntry = entry;
-    SaveDialog1->SetFileName(entry->FileName);
-    SaveDialog1->SetInitialDir(SaveFolder);
+    if (!MayDecode(entry->Size, kSaveAnyway)) return;
+    // The entry's name is offered only when it is one file name: a path there would choose
+    // the folder (and a network path would be looked up as the dialog opens).
+    SaveDialog1->SetFileName(quillon::IsSafeFileName(entry->FileName, quillon::FileSystemNameRules()) ? entry->FileName
+                                                                                                    : std::string());
+    SaveDialog1->SetInitialDir(SaveDialogFolder());
     if (!SaveDialog1->Execute()) return;
     cl::Application()->ProcessMessages();
     if (CurrentEntry != entry) return;  // another archive was opened meanwhile
     const std::string target = SaveDialog1->FileName();
+    if (quillon::LiesDirectlyIn(target, ProgramFolder())) {
+        cl::MessageDlg(kProgramFolderRefused, cl::TMsgDlgType::Warning, cl::mbOK);
+        return;
+    }
+    std::vector<std::string> failed;
+    bool complete;
     {
         const cl::TScopedCursor hourglass;
-        ExtractEntry(target);
+        complete = WriteEntries({{entry->FileName, entry, target}}, failed);
     }
+    ReportFailed(failed);
+    if (!complete || !failed.empty()) return;
     SaveFolderSetting(TFolderKind::Save, cl::ExtractFilePath(target));
     cl::MessageDlg(entry->FileName + ": Saved.", cl::TMsgDlgType::Information, cl::mbOK);
 }
@@ -129,24 +242,28 @@ void TfrmMainQuillon::ExtractSelectedFile() {
 void TfrmMainQuillon::ExtractSelectedFiles() {
     if (!SelectFolderDialog1->Execute()) return;
     const std::string folder = ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath());
-    quillon::TExtractionTargets targets;
+    if (quillon::IsSameFolder(folder, ProgramFolder())) {
+        cl::MessageDlg(kProgramFolderRefused, cl::TMsgDlgType::Warning, cl::mbOK);
+        return;
+    }
+    quillon::TExtractionTargets targets(quillon::FileSystemNameRules());
+    std::vector<TExtractionJob> jobs;
     std::vector<std::string> notWritten;
+    for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
+        const std::string& caption = item->Caption();
+        quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
+        if (!entry) continue;
+        if (const std::optional<std::string> name = targets.AddFile(caption)) jobs.push_back({caption, entry, folder + *name});
+        else notWritten.push_back(caption);
+    }
+    if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
+    std::vector<std::string> failed;
     {
         const cl::TScopedCursor hourglass;
-        for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
-            const std::string& caption = item->Caption();
-            quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
-            if (!entry) continue;
-            const std::optional<std::string> name = targets.AddFile(caption);
-            if (!name) {
-                notWritten.push_back(caption);
-                continue;
-            }
-            CurrentEntry = entry;
-            ExtractEntry(folder + *name);
-        }
+        WriteEntries(jobs, failed);
     }
     ReportNotWritten(notWritten);
+    ReportFailed(failed);
 }
 
 void TfrmMainQuillon::actExtractDirUpdate(cl::TObject*) {
@@ -163,6 +280,7 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
     SelectFolderDialog1->SetTitle("Choose a target folder...");
     std::vector<std::string> notWritten;
     std::vector<std::string> failed;
+    bool complete = false;
     {
         // However the extraction ends, the cursor and the progress bar are reset.
         struct TExtractionEnd {
@@ -172,41 +290,50 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
                 progress.SetPercent(0);
             }
         } end{*pbAction};
-        if (SelectFolderDialog1->Execute()) {
-            cl::Application()->ProcessMessages();
-            if (tvFolders->Selected() != node) return;  // another archive was opened meanwhile
-            cl::Screen().SetCursor(cl::crHourGlass);
-            notWritten = ExtractFolderTree(ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath()), node, failed);
+        if (!SelectFolderDialog1->Execute()) return;
+        cl::Application()->ProcessMessages();
+        if (tvFolders->Selected() != node) return;  // another archive was opened meanwhile
+        const std::string root = ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath());
+        if (quillon::IsSameFolder(root, ProgramFolder())) {
+            cl::MessageDlg(kProgramFolderRefused, cl::TMsgDlgType::Warning, cl::mbOK);
+            return;
         }
+        std::vector<std::string> folders;
+        const std::vector<TExtractionJob> jobs = PlanFolderExtraction(root, node, folders, notWritten);
+        if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
+        cl::Screen().SetCursor(cl::crHourGlass);
+        CreateTargetFolders(root, folders, notWritten, failed);
+        complete = WriteEntries(jobs, failed);
     }
     ReportNotWritten(notWritten);
     ReportFailed(failed);
-    cl::MessageDlg("Done saving.", cl::TMsgDlgType::Information, cl::mbOK);
+    // Only a folder written whole is done.
+    if (complete && notWritten.empty() && failed.empty())
+        cl::MessageDlg("Done saving.", cl::TMsgDlgType::Information, cl::mbOK);
 }
 
-std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& root, cl::TTreeNode* node,
-                                                            std::vector<std::string>& failed) {
-    quillon::TExtractionTargets targets;
-    std::vector<std::string> notWritten;
+std::vector<TfrmMainQuillon::TExtractionJob> TfrmMainQuillon::PlanFolderExtraction(const std::string& root,
+                                                                                   cl::TTreeNode* node,
+                                                                                   std::vector<std::string>& folders,
+                                                                                   std::vector<std::string>& notWritten) {
+    quillon::TExtractionTargets targets(quillon::FileSystemNameRules());
 
-    // The folder and every folder below it, as the tree shows them (empty ones included).
+    // The folder and every folder below it, as the tree shows them (empty ones included),
+    // parents first.
     std::vector<cl::TTreeNode*> pending{node};
     while (!pending.empty()) {
         cl::TTreeNode* folder = pending.back();
         pending.pop_back();
         const std::string path = NodeFolderPath(folder);
-        if (const std::optional<std::string> relative = targets.AddFolder(path)) {
-            if (!ut::CreateFolderPath(root + *relative))
-                throw cl::EFCreateError("Cannot create the folder \"" + root + *relative + "\"");
-        } else {
-            notWritten.push_back(path + "/");
-        }
+        if (const std::optional<std::string> relative = targets.AddFolder(path)) folders.push_back(*relative);
+        else notWritten.push_back(path + "/");
         for (cl::TTreeNode* child = folder->GetFirstChild(); child; child = child->GetNextSibling())
             pending.push_back(child);
     }
 
     // Every archive entry below the folder, in list order, each once. An entry's folders are
     // matched as the tree matches them, without case, and written as the tree spells them.
+    std::vector<TExtractionJob> jobs;
     const std::string prefix = NodeFolderPath(node) + "/";
     const int count = Entries->Count();
     for (int i = 0; i < count; ++i) {
@@ -214,21 +341,28 @@ std::vector<std::string> TfrmMainQuillon::ExtractFolderTree(const std::string& r
         if (IsAddedFileAt(i) || name.size() <= prefix.size() ||
             !quillon::EqualsIgnoringCase(std::string_view(name).substr(0, prefix.size()), prefix))
             continue;
-        pbAction->SetPercent(static_cast<int>(int64_t(i) * 100 / count));
         const std::optional<std::string> relative = targets.AddFile(prefix + name.substr(prefix.size()));
         if (!relative) {
             notWritten.push_back(name);
             continue;
         }
-        CurrentEntry = static_cast<quillon::TRFAFile*>(Entries->Objects(i));
-        // One entry that cannot be written does not cost the others.
-        try {
-            ExtractEntry(root + *relative);
-        } catch (const std::exception& e) {
-            failed.push_back(name + ": " + e.what());
-        }
+        jobs.push_back({name, static_cast<quillon::TRFAFile*>(Entries->Objects(i)), root + *relative,
+                        static_cast<int>(int64_t(i) * 100 / count)});
     }
-    return notWritten;
+    return jobs;
+}
+
+void TfrmMainQuillon::CreateTargetFolders(const std::string& root, const std::vector<std::string>& folders,
+                                          std::vector<std::string>& notWritten, std::vector<std::string>& failed) {
+    const std::string programFolder = ProgramFolder();
+    for (const std::string& relative : folders) {
+        const std::string path = root + relative;
+        const std::string name = cl::StringReplace(relative, "\\", "/") + "/";
+        // Checked before anything is made: a path too long would leave the folders above it.
+        if (path.size() > kMaxFolderPath) failed.push_back(name + ": the path is too long");
+        else if (quillon::LiesDirectlyIn(path, programFolder)) notWritten.push_back(name);
+        else if (!ut::CreateFolderPath(path)) failed.push_back(name + ": the folder could not be made");
+    }
 }
 
 // ---- opening in the associated program, double-click ----
@@ -245,16 +379,25 @@ void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
         // Below a folder of its own, named as in the archive: the file keeps its name (its
         // extension picks the program), and entries of one name in different folders, or named
         // like the preview's files, do not overwrite each other's copies.
-        const std::optional<std::string> relative = quillon::SafeRelativePath(CurrentFolder + caption);
+        const std::optional<std::string> relative =
+            quillon::SafeRelativePath(CurrentFolder + caption, quillon::FileSystemNameRules());
         if (!relative) {
             ReportNotWritten({caption});
             return;
         }
-        file = TempFolder() + "\\launch\\" + *relative;
-        const cl::TScopedCursor hourglass;
-        ut::CreateFolderPath(cl::ExtractFilePath(file));
         CurrentEntry = entry;
-        ExtractEntry(file);
+        if (!MayDecode(entry->Size, kSaveAnyway)) return;
+        file = TempFolder() + "\\launch\\" + *relative;
+        std::vector<std::string> failed;
+        {
+            const cl::TScopedCursor hourglass;
+            ut::CreateFolderPath(cl::ExtractFilePath(file));
+            if (!WriteEntries({{caption, entry, file}}, failed)) return;
+        }
+        if (!failed.empty()) {
+            ReportFailed(failed);
+            return;
+        }
     }
     if (file.empty()) return;
     Launcher->SetFileName(file);
@@ -311,20 +454,24 @@ void TfrmMainQuillon::DragOutSelection() {
 
     cl::TStringList* files = DropFileSource1->Files();
     files->Clear();
-    quillon::TExtractionTargets targets;
+    quillon::TExtractionTargets targets(quillon::FileSystemNameRules());
+    std::vector<TExtractionJob> jobs;
+    for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
+        const std::string& caption = item->Caption();
+        quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
+        const std::optional<std::string> name = entry ? targets.AddFile(caption) : std::nullopt;
+        if (name) jobs.push_back({caption, entry, folder + "\\" + *name});
+    }
+    if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
+    std::vector<std::string> failed;
     {
         const cl::TScopedCursor hourglass;
-        for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
-            const std::string& caption = item->Caption();
-            quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
-            const std::optional<std::string> name = entry ? targets.AddFile(caption) : std::nullopt;
-            if (!name) continue;
-            CurrentEntry = entry;
-            const std::string file = folder + "\\" + *name;
-            ExtractEntry(file);
-            files->Add(file);
-        }
+        if (!WriteEntries(jobs, failed)) return;
     }
+    ReportFailed(failed);
+    // The folder was empty: a file there is one written whole.
+    for (const TExtractionJob& job : jobs)
+        if (ut::FileIsPresent(job.Target)) files->Add(job.Target);
     if (files->Count() > 0) DropFileSource1->RunDrag();
     files->Clear();
 }

@@ -7,9 +7,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "app/FileSystemNames.h"
 #include "app/archive/CaseFold.h"
 #include "app/archive/RFAFile.h"
-#include "app/extraction/ExtractionTargets.h"
+#include "app/extraction/FileNameRules.h"
 #include "app/frmMainQuillon.h"
 #include "app/preview/DevILLibrary.h"
 #include "app/preview/ImageConversion.h"
@@ -179,7 +180,7 @@ void TfrmMainQuillon::PreviewArchiveEntry(quillon::TRFAFile* entry, bool already
                     ExtractEntry(text);
                 }
                 // An entry whose name is no file name could not keep its edits: it is shown only.
-                const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName).has_value();
+                const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName, quillon::FileSystemNameRules()).has_value();
                 if (ShowText(text, shownPath, editable) && editable) {
                     EditedFolder = CurrentFolder;
                     EditedFileName = fileName;
@@ -342,6 +343,7 @@ void TfrmMainQuillon::actPlayWavExecute(cl::TObject*) {
                                           cl::IntToStr(GetLastError()) + ")");
             } else {
                 CurrentEntry = CurrentWavFile;
+                if (!MayDecode(CurrentEntry->Size, "Writing it could fill the disk.\r\rPlay it anyway?")) return;
                 ExtractEntry(tempWav);
             }
         }
@@ -407,7 +409,7 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
     // One folder per archive folder: edits of files with the same name in different folders
     // are kept apart, and launch or drag-out copies named after an entry do not overwrite them.
     // The names come from the archive: one that would lead out of the edits folder is refused.
-    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName);
+    const std::optional<std::string> relative = quillon::SafeRelativePath(EditedFolder + EditedFileName, quillon::FileSystemNameRules());
     if (!relative) {
         cl::MessageDlg("Your changes cannot be saved: \"" + EditedFolder + EditedFileName +
                            "\" is not a name a file can have.",

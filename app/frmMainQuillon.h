@@ -215,8 +215,10 @@ public:
     void lvFilesColumnClick(cl::TObject* Sender, cl::TListColumn* Column);
     void lvFilesCompare(cl::TObject* Sender, cl::TListItem* Item1, cl::TListItem* Item2, int Data, int& Compare);
     void lvFilesChanging(cl::TObject* Sender, cl::TListItem* Item, cl::TItemChange Change, bool& AllowChange);
-    // Writes the decoded CurrentEntry to the file, replacing it; damaged data raises and leaves no file.
-    void ExtractEntry(const std::string& targetPath);
+    // Writes the decoded CurrentEntry to the file, replacing it only once the whole entry is
+    // written: damaged data raises and leaves a file that was there as it was. progress, when
+    // given, runs now and then with the output so far and may throw to abandon the entry.
+    void ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t output)>& progress = nullptr);
 
     // ---- preview and editor (frmMainPreview.cpp) ----
     void lvFiles1SelectItem(cl::TObject* Sender, cl::TListItem* Item, bool Selected);
@@ -403,12 +405,37 @@ private:
     void ClearBuildList();
 
     // ---- extraction steps (frmMainExtraction.cpp) ----
+public:
+    // One entry to write: its name as the user knows it, the entry, the target file, and the
+    // percent pbAction shows while it is written (-1: as it is).
+    struct TExtractionJob {
+        std::string Name;
+        quillon::TRFAFile* Entry = nullptr;
+        std::string Target;
+        int Percent = -1;
+    };
+    // Before entries are written or searched that claim more output than the open archive can
+    // hold: true when they claim no more, or the user agrees. action ends the question.
+    bool MayDecode(uint64_t claimed, const std::string& action);
+    // Writes the jobs in order, each file replaced only once it is complete, and goes on past
+    // one that fails: the failed ones, with their reasons, go to failed, as do targets outside
+    // an existing folder or in the program's own folder. A long extraction runs in the progress
+    // dialog, whose "Stop" ends it: false then.
+    bool WriteEntries(const std::vector<TExtractionJob>& jobs, std::vector<std::string>& failed);
+
+private:
     void ExtractSelectedFile();
     void ExtractSelectedFiles();
-    // Writes the node's folder, its subfolders and their entries below root (with a trailing
-    // "\"); returns the entries and folders not written because of their names. Entries whose
-    // extraction fails go to failed, with the reason, and the others are written on.
-    std::vector<std::string> ExtractFolderTree(const std::string& root, cl::TTreeNode* node,
-                                               std::vector<std::string>& failed);
+    // The folder the save dialog starts in: the last one used, never the program's own.
+    std::string SaveDialogFolder() const;
+    // What writing the node's folder below root (with a trailing "\") takes: its folders and
+    // theirs ("\" paths below root, parents first) and the entries below it. Folders and
+    // entries whose names cannot be written go to notWritten.
+    std::vector<TExtractionJob> PlanFolderExtraction(const std::string& root, cl::TTreeNode* node,
+                                                     std::vector<std::string>& folders,
+                                                     std::vector<std::string>& notWritten);
+    // Makes the folders below root; one that cannot be made is told, and the others are made.
+    void CreateTargetFolders(const std::string& root, const std::vector<std::string>& folders,
+                             std::vector<std::string>& notWritten, std::vector<std::string>& failed);
     void DragOutSelection();
 };

@@ -64,6 +64,11 @@ void TfrmMainQuillon::SearchContents(const std::string& term) {
         cl::MessageDlg(kNoContentTerm, cl::TMsgDlgType::Information, cl::mbOK);
         return;
     }
+    uint64_t claimed = 0;
+    for (int i = 0; i < Entries->Count(); ++i)
+        if (!IsAddedFileAt(i) && quillon::IsContentSearchable((*Entries)[i]))
+            claimed += static_cast<quillon::TRFAFile*>(Entries->Objects(i))->Size;
+    if (!MayDecode(claimed, "Searching them could take very long.\r\rSearch them anyway?")) return;
     OfferToSaveEdit();
     TFormPtr<TfrmDoSearch> dialog(cl::CreateForm<TfrmDoSearch>(this));
     dialog->Term = term;

@@ -60,7 +60,7 @@ function(quillon_windows_library name)
 endfunction()
 
 # quillon_test(<name> [WINDOWS_ONLY] [ISOLATED] [FROM_PREFIX] SOURCES ... LIBS ...)
-# A GoogleTest program. Portable tests run on the host with sanitizers and under Wine;
+# A GoogleTest program, run by scripts/lib/run-gtest. Portable tests run on the host with sanitizers and under Wine;
 # WINDOWS_ONLY tests run under Wine only. ISOLATED tests get a fresh copy of the Wine prefix;
 # FROM_PREFIX tests run from a copy inside the prefix (for programs that write beside themselves).
 function(quillon_test name)
@@ -72,10 +72,17 @@ function(quillon_test name)
     return()
   endif()
   add_executable(${name} ${T_SOURCES})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} quillon_test_main GTest::gmock)
   # The source folder too, so that resource scripts find the files they name.
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  # Passes only when the program finished its run (it wrote its report) and its exit code
+  # says so: a program that ends early never passes.
+  set(runner ${PROJECT_SOURCE_DIR}/scripts/lib/run-gtest)
+  if(WIN32)
+    list(APPEND runner --wine)
+  endif()
+  add_test(NAME ${name}
+           COMMAND ${runner} ${CMAKE_BINARY_DIR}/test-reports/${name}.xml $<TARGET_FILE:${name}> --gtest_brief=1)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()

@@ -46,6 +46,9 @@ std::optional<TSegmentFailure> TEntryDecoder::AddSegment(const uint8_t* compress
         job = &Job(open_);
     }
     if (job->Segments.empty()) {
+        if (uncompressedSize > kBlockSize) {
+            if (std::optional<TSegmentFailure> failure = ReleaseLargeBuffers()) return failure;
+        }
         // Past the announced output (a hint: the caller may announce only a first part), blocks
         // are full size again.
         const uint64_t expectedRest = expected_ > outputAdded_ ? expected_ - outputAdded_ : kBlockSize;
@@ -74,6 +77,33 @@ std::optional<TSegmentFailure> TEntryDecoder::Finish() {
         writer_.Finish(nullptr, 0);
     }
     return std::nullopt;
+}
+
+std::optional<TSegmentFailure> TEntryDecoder::ReleaseLargeBuffers() {
+    if (!workers_.empty()) {
+        uint64_t lastTicket = 0;
+        {
+            std::unique_lock<std::mutex> lock(mutex_);
+            changed_.wait(lock, [this] { return completed_ == open_ || failure_ || workerError_; });
+            if (workerError_) std::rethrow_exception(workerError_);
+            if (failure_) return failure_;
+            for (const TJob& job : jobs_) lastTicket = std::max(lastTicket, job.WriteTicket);
+        }
+        writer_.WaitFor(lastTicket);  // raises what a write raised
+    }
+    for (TJob& job : jobs_) {
+        if (&job != &Job(open_) && job.Capacity > kBlockSize) {
+            job.Storage.reset();
+            job.Capacity = 0;
+        }
+    }
+    return std::nullopt;
+}
+
+size_t TEntryDecoder::BufferBytes() const {
+    size_t bytes = 0;
+    for (const TJob& job : jobs_) bytes += job.Capacity;
+    return bytes;
 }
 
 void TEntryDecoder::StartWorkers() {

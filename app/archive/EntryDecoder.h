@@ -14,9 +14,10 @@
 // until every earlier job is decoded, takes the last kMaxMatchDistance bytes of the output
 // so far (kept for that as each job is done) and is decoded again.
 //
-// Memory: up to kJobCount blocks of kBlockSize (or of the largest segment when that is
-// larger), as many as the entry fills, with the compressed input of their jobs, at most
-// kJobInputLimit each.
+// Memory: up to kJobCount blocks of kBlockSize, as many as the entry fills, with the compressed
+// input of their jobs, at most kJobInputLimit each; and one job larger than a block at a time
+// (a segment may claim up to kMaxSegmentExpansion times its compressed size): before such a
+// job is filled, every job before it is decoded and written and the large blocks are given back.
 
 #include <condition_variable>
 #include <cstddef>
@@ -77,6 +78,9 @@ public:
     std::optional<TSegmentFailure> AddSegment(const uint8_t* compressed, size_t compressedSize,
                                               size_t uncompressedSize);
 
+    // Output bytes the job blocks hold now.
+    size_t BufferBytes() const;
+
     // Decodes every queued segment and returns the first damaged one: a fault found after
     // them is reported only when they are sound. The decoder must not be used further.
     std::optional<TSegmentFailure> Drain();
@@ -118,6 +122,9 @@ private:
     TJob& Job(uint64_t number) { return jobs_[number % kJobCount]; }
     void StartWorkers();
     std::optional<TSegmentFailure> QueueAndOpenNext();
+    // Waits until every job before the open one is decoded and written, and frees the blocks
+    // larger than kBlockSize of the others; the first damaged segment, if any.
+    std::optional<TSegmentFailure> ReleaseLargeBuffers();
     std::optional<TSegmentFailure> DecodeAll();
     static void Reserve(TJob& job, size_t capacity);
     void Work();

@@ -29,8 +29,9 @@ uint32_t LoadUInt32(const uint8_t* b) {
 }
 
 // Decodes the entry's segments in order and hands the output to writer.
+// betweenSegments gets the output the segments so far claim.
 uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWriter& writer,
-                        const std::function<void()>& betweenSegments = nullptr, TDecodeBuffers* reuse = nullptr) {
+                        const std::function<void(uint64_t)>& betweenSegments = nullptr, TDecodeBuffers* reuse = nullptr) {
     const std::string entryLabel = "entry \"" + entry.FileName + "\"";
     const uint64_t tableOffset = uint64_t(entry.DataOffset) + 4;
     if (!archive.Contains(entry.DataOffset, 4))
@@ -88,7 +89,7 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
             if (const std::optional<TSegmentFailure> failure =
                     decoder.AddSegment(compressed, segment.CompressedSize, segment.UncompressedSize))
                 raiseDamage(*failure);
-            if (betweenSegments && (first + j + 1) % kSegmentsBetweenChecks == 0) betweenSegments();
+            if (betweenSegments && (first + j + 1) % kSegmentsBetweenChecks == 0) betweenSegments(claimed);
         }
     }
     if (const std::optional<TSegmentFailure> failure = decoder.Finish()) raiseDamage(*failure);
@@ -100,10 +101,13 @@ uint32_t DecodeSegments(TArchiveInput& archive, const TRFAFile& entry, TBlockWri
 uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream& target,
                      const std::function<void()>& betweenSegments, TDecodeBuffers* reuse) {
     TBlockWriter writer([&target]() -> cl::TStream& { return target; });
-    return DecodeSegments(archive, entry, writer, betweenSegments, reuse);
+    std::function<void(uint64_t)> check;
+    if (betweenSegments) check = [&betweenSegments](uint64_t) { betweenSegments(); };
+    return DecodeSegments(archive, entry, writer, check, reuse);
 }
 
-uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath) {
+uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath,
+                      const std::function<void(uint64_t)>& progress) {
     cl::TFileStream archive(archivePath, cl::FileMode::OpenRead);
     // Creating the target over a large old file can take long; on the writer thread that wait
     // overlaps decoding the first blocks.
@@ -114,7 +118,7 @@ uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, con
     });
     try {
         TArchiveInput input(archive, archivePath);
-        const uint32_t segmentCount = DecodeSegments(input, entry, writer);
+        const uint32_t segmentCount = DecodeSegments(input, entry, writer, progress);
         target->Flush();  // the last buffered write can fail too (a full disk)
         target.reset();
         return segmentCount;

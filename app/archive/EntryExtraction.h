@@ -39,7 +39,10 @@ uint32_t DecodeEntry(TArchiveInput& archive, const TRFAFile& entry, cl::TStream&
 // files are closed, the target is deleted and the error is raised again: EFOpenError/
 // EFCreateError when a file cannot be opened, ERFAFormatError for a damaged archive (naming
 // its first fault), stream errors for failed reads or writes (the last buffered write
-// included).
-uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath);
+// included), and whatever progress threw.
+// progress, when given, runs on the calling thread as betweenSegments does for DecodeEntry,
+// with the output the entry's segments so far claim; it may throw to abandon the entry.
+uint32_t ExtractEntry(const std::string& archivePath, const TRFAFile& entry, const std::string& targetPath,
+                      const std::function<void(uint64_t output)>& progress = nullptr);
 
 }  // namespace quillon

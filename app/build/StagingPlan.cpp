@@ -6,8 +6,8 @@
 namespace quillon {
 
 std::optional<TStagingPlan> PlanStaging(const std::string& rootFolder, const std::vector<std::string>& folders,
-                                        const std::vector<TBuildListEntry>& entries) {
-    TExtractionTargets targets;
+                                        const std::vector<TBuildListEntry>& entries, const TFileNameRules& rules) {
+    TExtractionTargets targets(rules);
     const std::optional<std::string> root = targets.AddFolder(rootFolder);
     if (!root) return std::nullopt;
     TStagingPlan plan;

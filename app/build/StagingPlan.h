@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/extraction/FileNameRules.h"
+
 namespace quillon {
 
 // One string of the entry list. Archive names may hold "*" too, so whether an entry is an added
@@ -33,9 +35,9 @@ struct TStagingPlan {
 // The builder builds one root folder, so entries elsewhere are left out of the build, and told.
 //
 // rootFolder: the archive path of the folder built ("/" separated, no trailing "/"); folders:
-// every folder path of the archive in that form; entries: the entry list. Nothing when the root
-// folder itself cannot be staged.
+// every folder path of the archive in that form; entries: the entry list; rules: how the file
+// system sees names. Nothing when the root folder itself cannot be staged.
 std::optional<TStagingPlan> PlanStaging(const std::string& rootFolder, const std::vector<std::string>& folders,
-                                        const std::vector<TBuildListEntry>& entries);
+                                        const std::vector<TBuildListEntry>& entries, const TFileNameRules& rules);
 
 }  // namespace quillon

@@ -617,6 +617,58 @@ TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries)
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"bf1942/levels/init.con", "bf1942/levels/*extra.txt"}));
 }
 
+// A name in the ANSI code page, as an archive made on this system would hold it.
+std::string Ansi(const wchar_t* name) {
+    char text[64] = "";
+    WideCharToMultiByte(CP_ACP, 0, name, -1, text, sizeof(text), nullptr, nullptr);
+    return text;
+}
+
+// Names that differ only in the case of accented letters are one staged file: the first is
+// built, the second named, never staged over it.
+TEST_F(MainFormBuildTest, NamesThatAreOneFileOnDiskAreStagedOnce) {
+    const std::string upper = Ansi(L"bf1942/levels/\u00C9T\u00C9.con"), lower = Ansi(L"bf1942/levels/\u00E9t\u00E9.con");
+    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText(upper, "summer\r\n"),
+                                     rfa_test::TestEntry::FromText(lower, "other summer\r\n")});
+    form->OpenArchiveFile(archive);
+    InstallBuilder();
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+
+    messages.clear();
+    answers = {cl::mrNo};  // built, not opened
+    BuildThroughTheDialog(out + "\\built", 1);
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_NE(messages[1].find("\r" + lower), std::string::npos) << messages[1];
+    EXPECT_EQ(messages[2], "The RFA has been built.");
+    const std::string log = ReadText(TfrmMainQuillon::ProgramFolder() + "MakeRFA.log");
+    // The builder saw the first one's 8 bytes only (it spells names in its own way).
+    EXPECT_NE(log.find(".con 8\r\n"), std::string::npos) << log;
+    EXPECT_EQ(log.find(".con 14\r\n"), std::string::npos) << log;
+}
+
+// An archive entry that cannot be staged (damaged) is named, and nothing is built.
+TEST_F(MainFormBuildTest, AnEntryThatCannotBeStagedIsNamedAndNothingIsBuilt) {
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive({kInit, kTerrain});
+    image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 0);
+    image.Save(archive);
+    form->OpenArchiveFile(archive);
+    form->optPreview = false;
+    InstallBuilder();
+    SelectFolder("bf1942\\levels");
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+
+    messages.clear();
+    answers = {cl::mrYes};
+    BuildThroughTheDialog(out + "\\built", 1);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].rfind("The RFA was not built: these files could not be staged:\r\rbf1942/levels/init.con: ", 0), 0u)
+        << messages[1];
+    EXPECT_FALSE(Exists(out + "\\built.RFA"));
+    EXPECT_FALSE(Exists(TfrmMainQuillon::ProgramFolder() + "~RFA_BUILD"));
+    EXPECT_TRUE(form->BuildDirty);
+}
+
 // A build that cannot run, fails or is cancelled says so, and opens nothing.
 TEST_F(MainFormBuildTest, ABuildWithoutItsBuilderOrThatFailsOrIsCancelledIsNotReportedAsBuilt) {
     const std::string program = TfrmMainQuillon::ProgramFolder();

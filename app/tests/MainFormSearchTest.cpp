@@ -315,6 +315,26 @@ TEST_F(MainFormSearchTest, StopEndsTheContentSearchInsideOneLargeEntry) {
     EXPECT_TRUE(DialogsGone());
 }
 
+// Entries claiming far more than the archive holds are searched only after the user agrees.
+TEST_F(MainFormSearchTest, EntriesClaimingMoreThanTheArchiveCanHoldAreSearchedOnlyAfterAQuestion) {
+    const std::vector<rfa_test::TestEntry> entries = FixtureEntries();
+    rfa_test::ArchiveImage image = rfa_test::BuildArchive(entries);
+    for (size_t i = 0; i < entries.size(); ++i) image.Set(rfa_test::Field::Size, 0xFFFFFFFFu, i);
+    Open(image);
+    for (const cl::TModalResult answer : {cl::mrNo, cl::mrYes}) {
+        SCOPED_TRACE(answer == cl::mrYes ? "yes" : "no");
+        form->rePreview->Lines()->SetAllText("left as it was");
+        messages.clear();
+        answers = {answer};
+        TModalDriver<TfrmDoSearch> guard([](TfrmDoSearch&) {});
+        form->SearchContents("tiger");
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages[0].rfind("These entries claim ", 0), 0u) << messages[0];
+        EXPECT_NE(messages[0].find("\r\rSearch them anyway?"), std::string::npos) << messages[0];
+        EXPECT_EQ(Results().size() == 1 && Results()[0] == "left as it was", answer == cl::mrNo);
+    }
+}
+
 TEST_F(MainFormSearchTest, ADamagedEntryEndsTheContentSearchWithItsErrorAndKeepsTheResultsSoFar) {
     rfa_test::ArchiveImage image = rfa_test::BuildArchive(FixtureEntries());
     image.Set(rfa_test::Field::SegmentOffset, 0x7FFFFFF0, 4);  // objects/big.con

@@ -10,8 +10,11 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
-#include "classlib/win/HintWindow.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/DockTree.h"
+#include "classlib/win/DragSession.h"
+#include "classlib/win/FloatHostForm.h"
+#include "classlib/win/HintWindow.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/Menus.h"
 #include "classlib/win/Screen.h"
@@ -37,6 +40,11 @@ TWindowRegistry& Windows() {
 thread_local TControl* creatingControl = nullptr;
 
 const TEnumNames kAlignNames{{{"alNone", 0}, {"alTop", 1}, {"alBottom", 2}, {"alLeft", 3}, {"alRight", 4}, {"alClient", 5}}};
+const TEnumNames kDragModeNames{{{"dmManual", 0}, {"dmAutomatic", 1}}};
+const TEnumNames kDragKindNames{{{"dkDrag", 0}, {"dkDock", 1}}};
+
+// The grabber of a dock site's plain dock manager.
+constexpr int kDefaultGrabberSize = 12;
 
 void RegisterOurClass(const std::string& name, UINT classStyle, WNDPROC proc) {
     static std::set<std::string> registered;  // process-wide: window classes are too
@@ -133,6 +141,21 @@ const TClassInfo& TControl::StaticClass() {
                                  .Event("OnResize", &TControl::OnResize)
                                  .Event("OnEnter", &TControl::OnEnter)
                                  .Event("OnExit", &TControl::OnExit)
+                                 .Enum<TDragMode>("DragMode", &TControl::DragMode, &TControl::SetDragMode, kDragModeNames)
+                                 .Enum<TDragKind>("DragKind", &TControl::DragKind, &TControl::SetDragKind, kDragKindNames)
+                                 .Enum<TCursor>("DragCursor", &TControl::DragCursor, &TControl::SetDragCursor, kCursorNames)
+                                 .Bool("DockSite", &TControl::DockSite, &TControl::SetDockSite)
+                                 .Bool("UseDockManager", &TControl::UseDockManager, &TControl::SetUseDockManager)
+                                 .Event("OnDragOver", &TControl::OnDragOver)
+                                 .Event("OnDragDrop", &TControl::OnDragDrop)
+                                 .Event("OnStartDrag", &TControl::OnStartDrag)
+                                 .Event("OnEndDrag", &TControl::OnEndDrag)
+                                 .Event("OnStartDock", &TControl::OnStartDock)
+                                 .Event("OnEndDock", &TControl::OnEndDock)
+                                 .Event("OnGetSiteInfo", &TControl::OnGetSiteInfo)
+                                 .Event("OnDockOver", &TControl::OnDockOver)
+                                 .Event("OnDockDrop", &TControl::OnDockDrop)
+                                 .Event("OnUnDock", &TControl::OnUnDock)
                                  .Build();
     return *info;
 }
@@ -143,9 +166,10 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 
 TControl::~TControl() {
     Destroying();
+    if (drag_) drag_->SourceGone();
     // Child controls die with their parent, whoever owns them.
     while (!controls_.empty()) Free(controls_.back());
-    if (parent_) SetParent(nullptr);
+    if (parent_) SetParent(nullptr);  // a floating form goes with it
     DestroyHandle();
 }
 
@@ -165,6 +189,14 @@ void TControl::SetParent(TControl* parent) {
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
         TControl* old = parent_;
         parent_ = nullptr;
+        docked_ = false;
+        if (old->dockManager_) old->dockManager_->RemoveControl(*this);
+        if (old == floatHost_) {
+            // Whatever took the control out of its floating form, the empty form goes.
+            TFloatHostForm* host = floatHost_;
+            floatHost_ = nullptr;
+            host->ClientGone();
+        }
         if (handle_ && !(parent && parent->HandleAllocated())) DestroyHandle();
         if (!old->IsDestroying()) {
             old->ControlListChanged(this, false);
@@ -178,7 +210,7 @@ void TControl::SetParent(TControl* parent) {
     }
     parent->controls_.push_back(this);
     if (parentFont_) ParentFontChanged();
-    ParentColorChanged();
+    if (parentColor_) AdoptParentColor();
     parent->ControlListChanged(this, true);
     if (parent->HandleAllocated()) {
         if (handle_) ::SetParent(handle_, parent->Handle());
@@ -303,7 +335,25 @@ void TControl::DefaultHandler(TMessage& message) {
                                      message.lParam);
 }
 
-void TControl::Dispatch(TMessage& message) { WndProc(message); }
+void TControl::Dispatch(TMessage& message) {
+    switch (message.msg) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK: SendCancelMode(); break;
+        default: break;
+    }
+    WndProc(message);
+}
+
+void TControl::SendCancelMode() {
+    TControl* focused = nullptr;
+    for (HWND window = GetFocus(); window && !focused; window = GetParent(window)) focused = FromHandle(window);
+    if (focused && focused != this && focused->ParentForm() == ParentForm())
+        SendMessageA(focused->handle_, CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(this));
+}
 
 HBRUSH TControl::BackgroundBrush() {
     if (!colorBrush_) colorBrush_.Reset(CreateSolidBrush(ColorToRGB(color_)));
@@ -317,6 +367,13 @@ HBRUSH TControl::ControlColor(HDC dc) {
 }
 
 void TControl::WndProc(TMessage& m) {
+    if (dockManager_) {
+        dockManager_->SiteMessage(m.msg);
+        if (m.msg == WM_LBUTTONDOWN && dockManager_->MouseDown({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)})) {
+            m.result = 0;
+            return;
+        }
+    }
     switch (m.msg) {
         case WM_COMMAND:
             if (m.lParam) {
@@ -343,9 +400,10 @@ void TControl::WndProc(TMessage& m) {
             }
             break;
         }
-        case WM_DRAWITEM:
-            if (m.wParam != 0) {
-                const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+        case WM_DRAWITEM: {
+            // Our controls are made with id 0, like menus: the item's type tells them apart.
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.lParam);
+            if (item.CtlType != ODT_MENU) {
                 TControl* child = FromHandle(item.hwndItem);
                 if (child && child != this && child->DrawItem(item)) {
                     m.result = TRUE;
@@ -354,8 +412,9 @@ void TControl::WndProc(TMessage& m) {
                 break;
             }
             [[fallthrough]];
+        }
         case WM_MEASUREITEM:
-            if (m.wParam == 0 && TMenuItem::HandleOwnerDraw(m)) return;
+            if (TMenuItem::HandleOwnerDraw(m)) return;
             break;
         case WM_SIZE:
             DefaultHandler(m);
@@ -381,6 +440,12 @@ void TControl::WndProc(TMessage& m) {
             break;
         }
         case WM_LBUTTONDOWN:
+            HandleMouse(m);
+            DefaultHandler(m);
+            // After the control's own handling of the press, so that a release that turns
+            // out to be a click reaches it in order.
+            if (dragMode_ == TDragMode::Automatic && !drag_) RunControlDrag(*this, dragKind_, false, -1, true);
+            return;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_LBUTTONUP:
@@ -399,7 +464,7 @@ void TControl::WndProc(TMessage& m) {
             break;
         case WM_CHAR: {
             char key = static_cast<char>(m.wParam);
-            OnKeyPress(this, key);
+            DoKeyPress(key);
             if (key == 0) return;
             m.wParam = static_cast<unsigned char>(key);
             break;
@@ -417,6 +482,22 @@ void TControl::WndProc(TMessage& m) {
         case CM_FOCUSCHANGED:
         case CM_CHANGED:
             return;
+        case WM_PAINT:
+            // A window of ours that paints nothing else still shows its docked clients' grabbers.
+            if (dockManager_ && defaultProc_ == DefWindowProcA && !m.wParam) {
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(handle_, &ps);
+                TCanvas canvas(dc);
+                try {
+                    dockManager_->PaintSite(canvas);
+                } catch (...) {
+                    EndPaint(handle_, &ps);
+                    throw;
+                }
+                EndPaint(handle_, &ps);
+                return;
+            }
+            break;
         case WM_ERASEBKGND:
             if (defaultProc_ == DefWindowProcA) {
                 RECT rc;
@@ -476,8 +557,8 @@ void TControl::HandleMouse(TMessage& m) {
 
 bool TControl::HandleKey(TMessage& m) {
     WORD key = static_cast<WORD>(m.wParam);
-    const bool down = m.msg == WM_KEYDOWN || m.msg == WM_SYSKEYDOWN;
-    (down ? OnKeyDown : OnKeyUp)(this, key, KeyboardShiftState());
+    if (m.msg == WM_KEYDOWN || m.msg == WM_SYSKEYDOWN) DoKeyDown(key, KeyboardShiftState());
+    else DoKeyUp(key, KeyboardShiftState());
     if (key == 0) return true;
     m.wParam = key;
     return false;
@@ -557,6 +638,7 @@ void TControl::AlignControls() {
         throw;
     }
     aligning_ = false;
+    if (dockManager_) dockManager_->ResetBounds(DockArea());
 }
 
 TPoint TControl::ClientToScreen(TPoint p) {
@@ -647,14 +729,14 @@ void TControl::SetColor(TColor color) {
 void TControl::SetParentColor(bool parentColor) {
     if (parentColor == parentColor_) return;
     parentColor_ = parentColor;
-    if (parentColor) TakeParentColor();
+    if (parentColor) AdoptParentColor();
 }
 
 void TControl::ParentColorChanged() {
-    if (parentColor_) TakeParentColor();
+    if (parentColor_) AdoptParentColor();
 }
 
-void TControl::TakeParentColor() {
+void TControl::AdoptParentColor() {
     if (!parent_ || parent_->color_ == color_) return;
     color_ = parent_->color_;
     ColorChanged();
@@ -740,6 +822,128 @@ void TControl::BringToFront() {
     if (handle_) SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+// ---- dragging and docking ----
+
+void TControl::BeginDrag(bool immediate, int threshold) { RunControlDrag(*this, dragKind_, immediate, threshold, true); }
+
+void TControl::EndDrag(bool drop) {
+    if (drag_) drag_->RequestEnd(drop);
+}
+
+void TControl::DragOver(TObject* source, TPoint point, TDragState state, bool& accept) {
+    accept = static_cast<bool>(OnDragOver);
+    OnDragOver(this, source, point.x, point.y, state, accept);
+}
+
+void TControl::DragDrop(TObject* source, TPoint point) { OnDragDrop(this, source, point.x, point.y); }
+
+void TControl::DoStartDrag(TDragObject*& dragObject) { OnStartDrag(this, dragObject); }
+
+void TControl::DoEndDrag(TObject* target, TPoint point) { OnEndDrag(this, target, point.x, point.y); }
+
+void TControl::DoStartDock(TDragDockObject*& dragObject) { OnStartDock(this, dragObject); }
+
+void TControl::DoEndDock(TObject* target, TPoint point) { OnEndDock(this, target, point.x, point.y); }
+
+void TControl::GetSiteInfo(TControl* client, TRect& influence, TPoint mousePos, bool& canDock) {
+    OnGetSiteInfo(this, client, influence, mousePos, canDock);
+}
+
+void TControl::DockOver(TDragDockObject& source, TPoint point, TDragState state, bool& accept) {
+    OnDockOver(this, &source, point.x, point.y, state, accept);
+}
+
+void TControl::DockDrop(TDragDockObject& source, TPoint point) {
+    const TRect r = source.DockRect();
+    source.Control()->DockInto(*this, point, ScreenToClient({r.left, r.top}));
+    OnDockDrop(this, &source, point.x, point.y);
+}
+
+bool TControl::DoUnDock(TControl* newTarget, TControl& client) {
+    bool allow = true;
+    OnUnDock(this, &client, newTarget, allow);
+    return allow;
+}
+
+void TControl::SetDockSite(bool dockSite) {
+    if (!StoreIfChanged(dockSite_, dockSite)) return;
+    if (!dockSite)
+        for (TControl* c : controls_) c->docked_ = false;
+    UpdateDockManager();
+}
+
+void TControl::SetUseDockManager(bool use) {
+    if (StoreIfChanged(useDockManager_, use)) UpdateDockManager();
+}
+
+std::unique_ptr<TDockTree> TControl::CreateDockManager() { return std::make_unique<TDockTree>(*this, kDefaultGrabberSize); }
+
+void TControl::UpdateDockManager() {
+    const bool needed = dockSite_ && useDockManager_;
+    if (needed == (dockManager_ != nullptr)) return;
+    dockManager_ = needed ? CreateDockManager() : nullptr;
+    Realign();
+    Invalidate();
+}
+
+TPoint TControl::UndockSize() const {
+    if (docked_ && undockSize_.x > 0 && undockSize_.y > 0) return undockSize_;
+    return {Width(), Height()};
+}
+
+void TControl::DockInto(TControl& site, TPoint point, TPoint topLeft) {
+    if (!docked_) undockSize_ = {Width(), Height()};
+    TDockTree* manager = site.dockManager_.get();
+    const int index = manager ? manager->InsertIndexAt(*this, point) : -1;
+    SetAlign(TAlign::None);
+    SetParent(&site);
+    docked_ = true;
+    if (manager) manager->InsertControl(*this, index);
+    else SetBounds(topLeft.x, topLeft.y, Width(), Height());
+    SetVisible(true);
+    site.Realign();
+    site.Invalidate();
+}
+
+void TControl::FloatInto(const TRect& rect) {
+    const TPoint size = UndockSize();
+    if (!floatHost_) floatHost_ = new TFloatHostForm(Owner(), *this);
+    TFloatHostForm& host = *floatHost_;
+    host.SetBounds(rect.left, rect.top, rect.Width(), rect.Height());
+    if (parent_ != &host) {
+        host.HandleNeeded();  // so that our window moves over instead of being made again
+        SetAlign(TAlign::None);
+        SetBounds(0, 0, size.x, size.y);
+        SetParent(&host);
+        SetAlign(TAlign::Client);
+    }
+    host.SetCaption(Caption());
+    SetVisible(true);
+    host.Show();
+}
+
+bool TControl::ManualDock(TControl& site) {
+    TControl* host = HostDockSite();
+    if (host && host != &site && !host->DoUnDock(&site, *this)) return false;
+    // Past the site's far corner: the control goes last.
+    const TPoint end{site.ClientWidth(), site.ClientHeight()};
+    TDragDockObject object(this);
+    const TPoint origin = site.ClientToScreen({0, 0});
+    object.SetDragPos(site.ClientToScreen(end));
+    object.SetDragTarget(&site);
+    object.SetDockRect(TRect::FromBounds(origin.x, origin.y, Width(), Height()));
+    object.SetFloating(false);
+    site.DockDrop(object, end);
+    return true;
+}
+
+bool TControl::ManualFloat(const TRect& screenRect) {
+    TControl* host = HostDockSite();
+    if (host && !host->DoUnDock(nullptr, *this)) return false;
+    FloatInto(screenRect);
+    return true;
+}
+
 void TControl::Click() { OnClick(this); }
 
 void TControl::Loaded() {
@@ -763,6 +967,7 @@ void TCustomControl::WndProc(TMessage& m) {
         TCanvas canvas(reinterpret_cast<HDC>(m.wParam));
         canvas.Font().Assign(*Font());
         Paint(canvas);
+        if (DockManager()) DockManager()->PaintSite(canvas);
         return;
     }
     if (m.msg == WM_PAINT) {
@@ -772,6 +977,7 @@ void TCustomControl::WndProc(TMessage& m) {
             TCanvas canvas(dc);
             canvas.Font().Assign(*Font());
             Paint(canvas);
+            if (DockManager()) DockManager()->PaintSite(canvas);
         } catch (...) {
             EndPaint(Handle(), &ps);
             throw;

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,11 +19,18 @@
 #include "classlib/core/Geometry.h"
 #include "classlib/core/StoreIfChanged.h"
 #include "classlib/win/Font.h"
+#include "classlib/win/Screen.h"
 
 namespace cl {
 
 class TCustomForm;
 class TPopupMenu;
+class TControl;
+class TDockTree;
+class TDragObject;
+class TDragDockObject;
+class TDragSession;
+class TFloatHostForm;
 
 struct TMessage {
     UINT msg;
@@ -30,6 +38,11 @@ struct TMessage {
     LPARAM lParam;
     LRESULT result;
 };
+
+// Sent to the focused control of a form when another of its controls is pressed by a mouse
+// button (lParam: that control), so that a mode the focused control is in (an open list, a
+// floating preview) can end.
+constexpr UINT CM_CANCELMODE = 0xB004;
 
 enum class TMouseButton { Left, Right, Middle };
 using TShiftState = unsigned;
@@ -46,6 +59,34 @@ constexpr UINT CM_FOCUSCHANGED = 0xB007;
 // Handed by a control to itself when the user changed its value (before the control's click
 // event for that change); lParam is the control.
 constexpr UINT CM_CHANGED = 0xB037;
+// Dragging: a control is dragged to drop it on another (Drag) or to dock it in a dock site or
+// float it in a form of its own (Dock). Automatic dragging starts at a left-button press.
+enum class TDragMode { Manual, Automatic };
+enum class TDragKind { Drag, Dock };
+// How the pointer of a drag stands to the control asked: it came in, left, or moved inside.
+enum class TDragState { DragEnter, DragLeave, DragMove };
+
+// (Sender, Source, X, Y, State, Accept): Source is the dragged control, or the drag object its
+// OnStartDrag handler supplied; X and Y are in the Sender's client coordinates.
+using TDragOverEvent = TEvent<TObject*, TObject*, int, int, TDragState, bool&>;
+// (Sender, Source, X, Y)
+using TDragDropEvent = TEvent<TObject*, TObject*, int, int>;
+// (Sender, DragObject): the handler may supply a drag object of its own (it keeps owning it).
+using TStartDragEvent = TEvent<TObject*, TDragObject*&>;
+using TStartDockEvent = TEvent<TObject*, TDragDockObject*&>;
+// (Sender, Target, X, Y): the control it was dropped on (or docked in), null when the drag was
+// cancelled, refused or, for docking, the control floated; X and Y in the target's coordinates.
+using TEndDragEvent = TEvent<TObject*, TObject*, int, int>;
+// (Sender, DockClient, InfluenceRect, MousePos, CanDock): asked of a dock site while a control
+// is dragged to dock; the site may move its screen rectangle that catches the pointer or refuse.
+using TGetSiteInfoEvent = TEvent<TObject*, TControl*, TRect&, TPoint, bool&>;
+// (Sender, Source, X, Y, State, Accept)
+using TDockOverEvent = TEvent<TObject*, TDragDockObject*, int, int, TDragState, bool&>;
+// (Sender, Source, X, Y): after the control docked in the Sender.
+using TDockDropEvent = TEvent<TObject*, TDragDockObject*, int, int>;
+// (Sender, Client, NewTarget, Allow): a docked client is about to leave for another site
+// (NewTarget) or to float (NewTarget null); Allow false keeps it.
+using TUnDockEvent = TEvent<TObject*, TControl*, TControl*, bool&>;
 
 // The keyboard and mouse-button state as the mouse and key events report it.
 TShiftState ShiftStateFromKeys(WPARAM mouseKeys);
@@ -130,6 +171,46 @@ public:
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order) { tabOrder_ = order; }
 
+    // ---- dragging and docking ----
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind kind) { dragKind_ = kind; }
+    // The cursor while a drag of this control is over a control that accepts it.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    // Drags the control (to drop or to dock, by DragKind) while the left button is held: at
+    // once, or when the pointer has moved threshold pixels (-1: the system's distance) from
+    // where it was at the message in hand (the press); a release before then is handed back
+    // as the click it was. Returns
+    // when the drag is over: released, cancelled by Escape or the right button, or ended by
+    // EndDrag.
+    void BeginDrag(bool immediate, int threshold = -1);
+    // Ends this control's drag: dropped where the pointer is, or cancelled.
+    void EndDrag(bool drop);
+    bool Dragging() const { return drag_ != nullptr; }
+
+    // A dock site takes controls dragged onto it; with UseDockManager a dock manager lays
+    // them out.
+    bool DockSite() const { return dockSite_; }
+    void SetDockSite(bool dockSite);
+    bool UseDockManager() const { return useDockManager_; }
+    void SetUseDockManager(bool use);
+    TDockTree* DockManager() const { return dockManager_.get(); }
+    // The dock site this control is docked in (null when it is not docked).
+    TControl* HostDockSite() const { return docked_ ? parent_ : nullptr; }
+    // The form this control floats in since it was undocked (null when it does not float);
+    // the form goes when the control leaves it.
+    TFloatHostForm* FloatHost() const { return floatHost_; }
+    // Docks the control in a site from code (last in its order), as a drop there would, with
+    // the old site's OnUnDock and the new one's OnDockDrop; false when the old site refused.
+    bool ManualDock(TControl& site);
+    // Floats the control in its host form with that window rectangle (screen coordinates);
+    // false when the site it is docked in refused to let it go.
+    bool ManualFloat(const TRect& screenRect);
+    // The client size the control floats with: its size before it was last docked.
+    TPoint UndockSize() const;
+
     void Invalidate();
     void Repaint();
     void Update();
@@ -155,6 +236,16 @@ public:
     TNotifyEvent OnResize;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    TDragOverEvent OnDragOver;
+    TDragDropEvent OnDragDrop;
+    TStartDragEvent OnStartDrag;
+    TEndDragEvent OnEndDrag;
+    TStartDockEvent OnStartDock;
+    TEndDragEvent OnEndDock;
+    TGetSiteInfoEvent OnGetSiteInfo;
+    TDockOverEvent OnDockOver;
+    TDockDropEvent OnDockDrop;
+    TUnDockEvent OnUnDock;
 
     virtual void Click();
     void Loaded() override;
@@ -192,9 +283,13 @@ protected:
     virtual void Resize() { OnResize(this); }
     virtual void FontChanged();
     virtual void ColorChanged();
-    // The parent's colour changed, or the control has another parent: a ParentColor control
-    // takes the colour.
+    // The parent's colour changed; the control takes it when ParentColor is set.
     virtual void ParentColorChanged();
+    // The key events: a handler that sets the key to 0 swallows it. Descendants that act on a
+    // key do so after these, so that the handler sees the key first.
+    virtual void DoKeyDown(WORD& key, TShiftState shift) { OnKeyDown(this, key, shift); }
+    virtual void DoKeyUp(WORD& key, TShiftState shift) { OnKeyUp(this, key, shift); }
+    virtual void DoKeyPress(char& key) { OnKeyPress(this, key); }
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
     // Throws to refuse a new parent (none included) before the control goes to it.
@@ -204,6 +299,30 @@ protected:
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);
     // Hands CM_CHANGED to this control.
     void Changed();
+
+    // ---- the steps of a drag; each default runs the event of the same name ----
+    // A drag is over this control; accept starts false, or true when OnDragOver is assigned.
+    virtual void DragOver(TObject* source, TPoint point, TDragState state, bool& accept);
+    virtual void DragDrop(TObject* source, TPoint point);
+    virtual void DoStartDrag(TDragObject*& dragObject);
+    // The drag of this control ended (target null when nothing took it).
+    virtual void DoEndDrag(TObject* target, TPoint point);
+    virtual void DoStartDock(TDragDockObject*& dragObject);
+    virtual void DoEndDock(TObject* target, TPoint point);
+    // This dock site is asked whether it takes client at the pointer; influence starts as its
+    // window rectangle.
+    virtual void GetSiteInfo(TControl* client, TRect& influence, TPoint mousePos, bool& canDock);
+    // A dock drag is over this site; accept starts true.
+    virtual void DockOver(TDragDockObject& source, TPoint point, TDragState state, bool& accept);
+    // Docks the dragged control here, then OnDockDrop.
+    virtual void DockDrop(TDragDockObject& source, TPoint point);
+    // A client docked here wants to leave for newTarget (null: to float); false keeps it.
+    virtual bool DoUnDock(TControl* newTarget, TControl& client);
+    // The manager a dock site with UseDockManager gets.
+    virtual std::unique_ptr<TDockTree> CreateDockManager();
+    // The area the dock manager shares among the docked clients.
+    virtual TRect DockArea() { return ClientRect(); }
+
     // Property writers: store a value that differs, then repaint (or realign and repaint).
     template <class T, class U>
     void StoreAndInvalidate(T& field, const U& value) {
@@ -226,6 +345,9 @@ protected:
     friend class TCustomForm;
 
 private:
+    friend class TDragSession;
+    friend class TFloatHostForm;
+    friend void RunControlDrag(TControl&, TDragKind, bool, int, bool);
     friend LRESULT CALLBACK ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK InitialWindowProc(HWND, UINT, WPARAM, LPARAM);
     void AttachWindow(HWND window);
@@ -235,9 +357,17 @@ private:
     bool HandleKey(TMessage& message);
     void UpdateBoundsFromWindow();
     void ParentFontChanged();
-    void TakeParentColor();
     // The focus went from this control to the window to (which may be none).
     void FocusLeftFor(HWND to);
+    void AdoptParentColor();
+    void SendCancelMode();
+    // Makes the dock manager when the control needs one and drops it when it no longer does.
+    void UpdateDockManager();
+    // Moves the control into site: at the place in the manager's order that point (site
+    // coordinates) picks, or without a manager to topLeft.
+    void DockInto(TControl& site, TPoint point, TPoint topLeft);
+    // Moves the control into its float host form, made when needed, at rect (screen).
+    void FloatInto(const TRect& rect);
 
     TControl* parent_ = nullptr;
     std::vector<TControl*> controls_;
@@ -263,6 +393,17 @@ private:
     bool tabStop_ = false;
     int tabOrder_ = -1;
     bool mouseDownInside_ = false;
+
+    TDragMode dragMode_ = TDragMode::Manual;
+    TDragKind dragKind_ = TDragKind::Drag;
+    TCursor dragCursor_ = crDrag;
+    TDragSession* drag_ = nullptr;  // the drag of this control in progress
+    bool dockSite_ = false;
+    bool useDockManager_ = false;
+    std::unique_ptr<TDockTree> dockManager_;
+    bool docked_ = false;  // docked in the parent, a dock site
+    TFloatHostForm* floatHost_ = nullptr;
+    TPoint undockSize_{0, 0};
 };
 
 // A control of our own window class that paints itself through its canvas.

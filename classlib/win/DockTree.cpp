@@ -2,14 +2,19 @@
 
 #include <algorithm>
 
+#include "classlib/core/DockLayout.h"
+#include "classlib/win/DragSession.h"
+
 namespace cl {
 
 TDockTree::TDockTree(TControl& site, int grabberSize) : site_(site), grabberSize_(grabberSize) {}
 
-void TDockTree::InsertControl(TControl& client) {
-    if (IsDocked(client)) return;
-    clients_.push_back(&client);
-    zones_.emplace_back();
+void TDockTree::InsertControl(TControl& client, int index) {
+    RemoveControl(client);
+    const auto count = static_cast<int>(clients_.size());
+    const auto at = static_cast<size_t>(index < 0 || index > count ? count : index);
+    clients_.insert(clients_.begin() + static_cast<std::ptrdiff_t>(at), &client);
+    zones_.insert(zones_.begin() + static_cast<std::ptrdiff_t>(at), TRect{});
 }
 
 void TDockTree::RemoveControl(TControl& client) {
@@ -31,30 +36,42 @@ TRect TDockTree::ZoneOf(const TControl& client) const {
 bool TDockTree::SideBySide() const { return site_.Align() == TAlign::Top || site_.Align() == TAlign::Bottom; }
 
 void TDockTree::ResetBounds(const TRect& area) {
+    area_ = area;
     const auto shown = static_cast<int>(std::count_if(clients_.begin(), clients_.end(), [](TControl* c) { return c->Visible(); }));
-    const int extent = SideBySide() ? area.Width() : area.Height();
-    int index = 0;
+    const std::vector<TRect> shares = ShareDockArea(area, shown, SideBySide());
+    size_t next = 0;
     for (size_t i = 0; i < clients_.size(); ++i) {
         TControl& client = *clients_[i];
         if (!client.Visible()) {
             zones_[i] = {};
             continue;
         }
-        const int from = extent * index / shown;
-        const int to = extent * (index + 1) / shown;
-        ++index;
-        TRect zone = area;
-        if (SideBySide()) {
-            zone.left = area.left + from;
-            zone.right = area.left + to;
-        } else {
-            zone.top = area.top + from;
-            zone.bottom = area.top + to;
-        }
+        TRect zone = shares[next++];
         zones_[i] = zone;
         AdjustDockRect(client, zone);
         client.SetBounds(zone.left, zone.top, std::max(0, zone.Width()), std::max(0, zone.Height()));
     }
+}
+
+int TDockTree::InsertIndexAt(const TControl& client, TPoint point) const {
+    std::vector<const TControl*> order;  // the clients without the one that is dropped
+    std::vector<const TControl*> shown;
+    for (const TControl* c : clients_) {
+        if (c == &client) continue;
+        order.push_back(c);
+        if (c->Visible()) shown.push_back(c);
+    }
+    const int k = DockInsertIndex(ShareDockArea(area_, static_cast<int>(shown.size()), SideBySide()), point, SideBySide());
+    if (k == static_cast<int>(shown.size())) return static_cast<int>(order.size());
+    return static_cast<int>(std::find(order.begin(), order.end(), shown[static_cast<size_t>(k)]) - order.begin());
+}
+
+TRect TDockTree::DropZone(const TControl& client, TPoint point) const {
+    const auto others = static_cast<int>(std::count_if(clients_.begin(), clients_.end(),
+                                                       [&client](TControl* c) { return c != &client && c->Visible(); }));
+    const std::vector<TRect> shares = ShareDockArea(area_, others, SideBySide());
+    const int k = DockInsertIndex(shares, point, SideBySide());
+    return ShareDockArea(area_, others + 1, SideBySide())[static_cast<size_t>(k)];
 }
 
 void TDockTree::AdjustDockRect(TControl&, TRect& r) {
@@ -88,12 +105,20 @@ TRect TDockTree::CloseBoxRect(const TRect& r) const {
 
 bool TDockTree::MouseDown(TPoint point) {
     for (size_t i = 0; i < clients_.size(); ++i) {
-        if (!clients_[i]->Visible() || !CloseBoxRect(zones_[i]).Contains(point)) continue;
+        if (!clients_[i]->Visible()) continue;
+        const TRect& zone = zones_[i];
+        const TRect grabber = SideBySide() ? TRect{zone.left, zone.top, zone.left + grabberSize_, zone.bottom}
+                                           : TRect{zone.left, zone.top, zone.right, zone.top + grabberSize_};
+        if (!grabber.Contains(point)) continue;
         TControl& client = *clients_[i];
-        RemoveControl(client);
-        client.Hide();
-        site_.Realign();  // lays the docked clients out again through the site
-        site_.Invalidate();
+        if (CloseBoxRect(zone).Contains(point)) {
+            RemoveControl(client);
+            client.Hide();
+            site_.Realign();  // lays the docked clients out again through the site
+            site_.Invalidate();
+        } else {
+            RunControlDrag(client, TDragKind::Dock, false);
+        }
         return true;
     }
     return false;

@@ -2,7 +2,8 @@
 // The layout of the controls docked in a dock site. Each docked client gets an equal share of
 // the site's dock area: stacked top to bottom, or side by side in a site aligned to the top or
 // bottom. A grabber strip along each zone (at its top, or at its left in a top- or bottom-
-// aligned site) carries a close box; pressing it undocks the client, which is hidden.
+// aligned site) carries a close box; pressing the box undocks the client, which is hidden,
+// and dragging the strip drags the client out to another site or to float.
 // A dock site with a manager owns one; the site hands it its children, its area, its paint
 // and its mouse presses.
 
@@ -23,8 +24,8 @@ public:
 
     TControl& DockSite() const { return site_; }
     int GrabberSize() const { return grabberSize_; }
-    // Docks a child of the site (once); undocking forgets it.
-    void InsertControl(TControl& client);
+    // Docks a child of the site (once) at a place in the order (-1: last); undocking forgets it.
+    void InsertControl(TControl& client, int index = -1);
     void RemoveControl(TControl& client);
     bool IsDocked(const TControl& client) const;
     const std::vector<TControl*>& Clients() const { return clients_; }
@@ -33,10 +34,14 @@ public:
 
     // Shares area among the visible clients and places each inside its zone, past its grabber.
     void ResetBounds(const TRect& area);
+    // Where in the order a client dropped at a point of the site goes, and the zone it would
+    // take there (site coordinates), with the other visible clients sharing the area as well.
+    int InsertIndexAt(const TControl& client, TPoint point) const;
+    TRect DropZone(const TControl& client, TPoint point) const;
     // Paints the grabber of every visible client.
     void PaintSite(TCanvas& canvas);
-    // A press at a point of the site: true when it hit a close box, whose client is undocked
-    // and hidden.
+    // A press at a point of the site: true when it hit a grabber. A press on a close box
+    // undocks and hides its client; elsewhere on the grabber it starts dragging the client.
     bool MouseDown(TPoint point);
     // Every message of the site passes here first.
     virtual void SiteMessage(UINT msg) {}
@@ -52,10 +57,14 @@ protected:
     virtual TRect CloseBoxRect(const TRect& r) const;
 
 private:
+    // The visible clients other than skip, in order, with their zones.
+    std::vector<TRect> ZonesWithout(const TControl* skip) const;
+
     TControl& site_;
     int grabberSize_;
     std::vector<TControl*> clients_;
     std::vector<TRect> zones_;  // per client, from the last ResetBounds
+    TRect area_;                // the area of the last ResetBounds
 };
 
 }  // namespace cl

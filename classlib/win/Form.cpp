@@ -100,10 +100,10 @@ void TCustomForm::ReadFormResource() {
 
 void TCustomForm::DoCreate() { OnCreate(this); }
 
-DWORD TCustomForm::WindowStyle() const {
+DWORD TCustomForm::WindowStyleFor(TFormBorderStyle borderStyle, unsigned borderIcons) {
     DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-    const bool sysMenu = borderIcons_ & biSystemMenu;
-    switch (borderStyle_) {
+    const bool sysMenu = borderIcons & biSystemMenu;
+    switch (borderStyle) {
         case TFormBorderStyle::None: return style | WS_POPUP;
         case TFormBorderStyle::Single: style |= WS_CAPTION | WS_BORDER; break;
         case TFormBorderStyle::Sizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
@@ -112,23 +112,29 @@ DWORD TCustomForm::WindowStyle() const {
         case TFormBorderStyle::SizeToolWin: return style | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
     }
     if (sysMenu) style |= WS_SYSMENU;
-    if (borderIcons_ & biMinimize) style |= WS_MINIMIZEBOX;
-    if (borderIcons_ & biMaximize) style |= WS_MAXIMIZEBOX;
+    if (borderIcons & biMinimize) style |= WS_MINIMIZEBOX;
+    if (borderIcons & biMaximize) style |= WS_MAXIMIZEBOX;
     return style;
 }
 
-DWORD TCustomForm::WindowExStyle() const {
+DWORD TCustomForm::WindowExStyleFor(TFormBorderStyle borderStyle) {
     DWORD ex = WS_EX_CONTROLPARENT;
-    if (borderStyle_ == TFormBorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
-    if (borderStyle_ == TFormBorderStyle::ToolWindow || borderStyle_ == TFormBorderStyle::SizeToolWin) ex |= WS_EX_TOOLWINDOW;
+    if (borderStyle == TFormBorderStyle::Dialog) ex |= WS_EX_DLGMODALFRAME;
+    if (borderStyle == TFormBorderStyle::ToolWindow || borderStyle == TFormBorderStyle::SizeToolWin) ex |= WS_EX_TOOLWINDOW;
     return ex;
 }
 
-TRect TCustomForm::FrameExtra() const {
+DWORD TCustomForm::WindowStyle() const { return WindowStyleFor(borderStyle_, borderIcons_); }
+
+DWORD TCustomForm::WindowExStyle() const { return WindowExStyleFor(borderStyle_); }
+
+TRect TCustomForm::FrameExtraOf(TFormBorderStyle borderStyle, unsigned borderIcons) {
     RECT r = {0, 0, 0, 0};
-    AdjustWindowRectEx(&r, WindowStyle(), FALSE, WindowExStyle());
+    AdjustWindowRectEx(&r, WindowStyleFor(borderStyle, borderIcons), FALSE, WindowExStyleFor(borderStyle));
     return {-r.left, -r.top, r.right, r.bottom};
 }
+
+TRect TCustomForm::FrameExtra() const { return FrameExtraOf(borderStyle_, borderIcons_); }
 
 TRect TCustomForm::ClientRect() {
     if (HandleAllocated()) return TControl::ClientRect();

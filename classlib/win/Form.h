@@ -81,7 +81,13 @@ protected:
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
 
+    // The widths of the frame round the client area (left, top, right, bottom) of a form
+    // with that border style and those border icons.
+    static TRect FrameExtraOf(TFormBorderStyle borderStyle, unsigned borderIcons);
+
 private:
+    static DWORD WindowStyleFor(TFormBorderStyle borderStyle, unsigned borderIcons);
+    static DWORD WindowExStyleFor(TFormBorderStyle borderStyle);
     DWORD WindowStyle() const;
     DWORD WindowExStyle() const;
     void ApplyPosition();

@@ -2,9 +2,17 @@
 
 #include <algorithm>
 
+#include "classlib/core/ClassInfo.h"
 #include "classlib/win/Form.h"
 
 namespace cl {
+
+const TEnumNames kCursorNames{{{"crDefault", crDefault}, {"crNone", crNone}, {"crArrow", crArrow}, {"crCross", crCross},
+                               {"crIBeam", crIBeam}, {"crSizeNESW", crSizeNESW}, {"crSizeNS", crSizeNS},
+                               {"crSizeNWSE", crSizeNWSE}, {"crSizeWE", crSizeWE}, {"crUpArrow", crUpArrow},
+                               {"crHourGlass", crHourGlass}, {"crDrag", crDrag}, {"crNoDrop", crNoDrop},
+                               {"crHSplit", crHSplit}, {"crVSplit", crVSplit}, {"crNo", crNo}, {"crAppStart", crAppStart},
+                               {"crHelp", crHelp}, {"crHandPoint", crHandPoint}, {"crSizeAll", crSizeAll}}};
 
 TScreen& Screen() {
     static TScreen screen;

@@ -10,6 +10,7 @@
 namespace cl {
 
 class TCustomForm;
+struct TEnumNames;
 
 using TCursor = int;
 enum : TCursor {
@@ -34,6 +35,9 @@ enum : TCursor {
     crHandPoint = -21,
     crSizeAll = -22,
 };
+
+// The names of the cursors in form resources ("crDrag").
+extern const TEnumNames kCursorNames;
 
 class TScreen {
 public:

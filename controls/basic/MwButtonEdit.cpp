@@ -7,6 +7,7 @@
 #include "classlib/win/Actions.h"
 #include "controls/basic/ShortCutText.h"
 #include "controls/foundation/FontUtils.h"
+#include "controls/foundation/MwGrafx.h"
 #include "controls/foundation/MwThemeSrv.h"
 
 using namespace mw;
@@ -213,34 +214,80 @@ bool TMwCustomButtonEdit::ClickByShortCut(unsigned shortCut) {
     return false;
 }
 
+void TMwCustomButtonEdit::DoKeyDown(WORD& key, cl::TShiftState shift) {
+    shortCutClicked_ = false;
+    TMwEdit::DoKeyDown(key, shift);
+    if (key == 0) return;
+    if (!allowKeyEdit_ && key == VK_DELETE) {
+        MessageBeep(0);
+        key = 0;
+        return;
+    }
+    if (ClickByShortCut(cl::ShortCutFromKey(key, shift))) {
+        shortCutClicked_ = true;
+        key = 0;
+    }
+}
+
+void TMwCustomButtonEdit::DoKeyPress(char& key) {
+    TMwEdit::DoKeyPress(key);
+    if (key == 0) return;
+    if (shortCutClicked_) {
+        key = 0;
+    } else if (!allowKeyEdit_ && (static_cast<unsigned char>(key) >= 32 || key == VK_BACK)) {
+        MessageBeep(0);
+        key = 0;
+    }
+}
+
+cl::TRect TMwCustomButtonEdit::FrameRect() {
+    cl::TRect r = TMwEdit::FrameRect();
+    if (const int pairWidth = PairWidth(); pairWidth > 0) {
+        if (RightToLeftReading(biDiMode_)) r.left += pairWidth + 2;
+        else r.right -= pairWidth + 2;
+    }
+    return r;
+}
+
+void TMwCustomButtonEdit::PaintBesideFrame() {
+    const cl::TRect frame = FrameRect();
+    const cl::TRect beside = frame.left > 0 ? cl::TRect{0, 0, frame.left, Height()} : cl::TRect{frame.right, 0, Width(), Height()};
+    if (beside.Width() <= 0) return;
+    RECT client;
+    GetClientRect(Handle(), &client);
+    MapWindowPoints(Handle(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    OffsetRect(&client, -window.left, -window.top);
+    HDC dc = GetWindowDC(Handle());
+    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    mw::FillSolid(dc, beside, Parent() ? Parent()->Color() : cl::clBtnFace);
+    ReleaseDC(Handle(), dc);
+}
+
 void TMwCustomButtonEdit::WndProc(cl::TMessage& m) {
     switch (m.msg) {
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN: {
-            shortCutClicked_ = false;
-            if (!allowKeyEdit_ && m.wParam == VK_DELETE) {
-                MessageBeep(0);
-                return;
-            }
-            const unsigned shortCut = cl::ShortCutFromKey(static_cast<unsigned short>(m.wParam), cl::KeyboardShiftState());
-            if (shortCut && ClickByShortCut(shortCut)) {
-                shortCutClicked_ = true;
-                return;
-            }
-            break;
-        }
-        case WM_CHAR:
         case WM_SYSCHAR:
             if (shortCutClicked_) return;
-            if (!allowKeyEdit_ && (m.wParam >= 32 || m.wParam == VK_BACK)) {
-                MessageBeep(0);
-                return;
-            }
             break;
         case WM_PASTE:
         case WM_CUT:
             if (!allowKeyEdit_ || ReadOnly()) return;
             break;
+        case WM_CLEAR:
+        case WM_UNDO:
+        case EM_UNDO:
+            if (!allowKeyEdit_) return;
+            break;
+        case WM_NCPAINT:
+            TMwEdit::WndProc(m);
+            if (FrameVisible() && !UseThemes()) PaintBesideFrame();
+            return;
+        case WM_PAINT:
+            // The frame's inner side runs through the text's margin, which the edit paints over.
+            TMwEdit::WndProc(m);
+            if (FrameVisible() && !UseThemes() && PairWidth() > 0) PaintFrame();
+            return;
         case WM_SETFOCUS:
             SetEditMargins();
             if (AutoSelect() && GetKeyState(VK_LBUTTON) >= 0) SendMessageA(Handle(), EM_SETSEL, 0, -1);

@@ -80,6 +80,11 @@ protected:
     void Resize() override;
     void FontChanged() override;
     void UpdateFrame(bool viaMouse, bool inFocus) override;
+    // The shortcuts and the refused keys act after the key events' handlers.
+    void DoKeyDown(WORD& key, cl::TShiftState shift) override;
+    void DoKeyPress(char& key) override;
+    // The frame surrounds the text area, not the buttons.
+    cl::TRect FrameRect() override;
 
     // Places the pair inside the right edge and keeps the text clear of it.
     void PositionButtonPair();
@@ -102,6 +107,8 @@ private:
     // Clicks the visible, enabled button whose shortcut this is.
     bool ClickByShortCut(unsigned shortCut);
     int PairWidth() const;
+    // The border round the buttons, outside the frame, in the parent's colour.
+    void PaintBesideFrame();
 
     TMwButtonPair* pair_;
     TButtonState buttons_[2];

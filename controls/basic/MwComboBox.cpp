@@ -20,18 +20,6 @@ namespace {
 const cl::TEnumNames kComboStyleNames{{{"csDropDown", 0}, {"csSimple", 1}, {"csDropDownList", 2}, {"csOwnerDrawFixed", 3},
                                        {"csOwnerDrawVariable", 4}}};
 
-bool IsLeadByte(const std::string& text, size_t index) {
-    return IsDBCSLeadByte(static_cast<BYTE>(text[index])) != FALSE;
-}
-
-// Removes the last character (both bytes of a double-byte one).
-void RemoveLastCharacter(std::string& text) {
-    if (text.empty()) return;
-    size_t last = 0;
-    for (size_t i = 0; i < text.size(); i += IsLeadByte(text, i) && i + 1 < text.size() ? 2 : 1) last = i;
-    text.erase(last);
-}
-
 }  // namespace
 
 const cl::TClassInfo& TMwCustomComboBox::StaticClass() {
@@ -51,6 +39,7 @@ const cl::TClassInfo& TMwCustomComboBox::StaticClass() {
             .Bool("Sorted", &C::Sorted, &C::SetSorted)
             .Enum<TComboBoxStyle>("Style", &C::Style, &C::SetStyle, kComboStyleNames)
             .Int("ItemHeight", &C::ItemHeight, &C::SetItemHeight)
+            .Int("MaxLength", &C::MaxLength, &C::SetMaxLength)
             .Event("OnChange", &C::OnChange)
             .Event("OnDropDown", &C::OnDropDown)
             .Event("OnCloseUp", &C::OnCloseUp);
@@ -91,85 +80,17 @@ void TMwCustomComboBox::InitializeWnd() {
         SendMessageA(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight_);
         SendMessageA(Handle(), CB_SETITEMHEIGHT, 0, itemHeight_);
     }
+    objects_.clear();
     FillItems();
     ApplyListHeight();
     if (dropDownWidth_ > 0) SendMessageA(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(dropDownWidth_), 0);
     edit_ = ListStyle() ? nullptr : GetWindow(Handle(), GW_CHILD);
     if (!edit_) return;
+    SendMessageA(Handle(), CB_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
     if (readOnly_) SendMessageA(edit_, EM_SETREADONLY, TRUE, 0);
     SetPropA(edit_, "MwComboBox", this);
     editProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMwCustomComboBox::EditWindowProc)));
-}
-
-LRESULT CALLBACK TMwCustomComboBox::EditWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* combo = static_cast<TMwCustomComboBox*>(GetPropA(window, "MwComboBox"));
-    WNDPROC proc = combo ? combo->editProc_ : DefWindowProcA;
-    try {
-        if (msg == WM_NCDESTROY && combo) {
-            RemovePropA(window, "MwComboBox");
-            combo->edit_ = nullptr;
-        } else if (combo && combo->EditKey(window, msg, wParam)) {
-            return 0;
-        }
-    } catch (...) {
-        cl::TApplication::HandleCurrentException();
-        return 0;
-    }
-    return CallWindowProcA(proc, window, msg, wParam, lParam);
-}
-
-bool TMwCustomComboBox::AutoCompleteText(const std::string& search) {
-    const int index = FindString(search);
-    if (index < 0) return false;
-    SetItemIndex(index);
-    Click();
-    OnChange(this);
-    SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(search.size(), -1));
-    OnAutoComplete(this);
-    return true;
-}
-
-bool TMwCustomComboBox::EditKey(HWND edit, UINT msg, WPARAM wParam) {
-    if (readOnly_) {
-        if (msg == WM_KEYDOWN) return wParam == VK_PRIOR || wParam == VK_NEXT || wParam == VK_UP || wParam == VK_DOWN || wParam == VK_F4;
-        if (msg == WM_SYSKEYDOWN) return true;
-        if (msg == WM_CHAR) return wParam != 3;  // only Ctrl+C copies
-        return false;
-    }
-    if (msg == WM_KEYDOWN && (wParam == VK_PRIOR || wParam == VK_NEXT || wParam == VK_UP || wParam == VK_DOWN)) search_.clear();
-    if (msg != WM_CHAR) return false;
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::string text = Text();
-    if (wParam == VK_BACK) {
-        if (start == end && start == 0) {
-            InvalidKeyBeep();
-            return true;
-        }
-        search_ = text.substr(0, start == end ? start - 1 : start);
-        if (search_.empty()) {
-            SetItemIndex(-1);
-            Click();
-            OnChange(this);
-            return false;
-        }
-        if (!AutoCompleteText(search_)) return false;
-        return true;
-    }
-    if (wParam < 32 || wParam > 255) return false;
-    const std::string previous = text.substr(0, start) + text.substr(std::min<size_t>(end, text.size()));
-    search_ = text.substr(0, start) + static_cast<char>(wParam);
-    if (AutoCompleteText(search_)) return true;
-    if (allowFreeText_) {
-        // The typed text stands as it is; the platform adds the character.
-        SetWindowTextA(edit, previous.c_str());
-        SendMessageA(edit, EM_SETSEL, start, start);
-        return false;
-    }
-    InvalidKeyBeep();
-    search_ = text.substr(0, start);
-    return true;
 }
 
 void TMwCustomComboBox::ApplyListHeight() {
@@ -188,6 +109,13 @@ void TMwCustomComboBox::SetBounds(int left, int top, int width, int height) {
 void TMwCustomComboBox::SetDropDownCount(int v) {
     dropDownCount_ = v;
     ApplyListHeight();
+}
+
+void TMwCustomComboBox::SetMaxLength(int v) {
+    v = std::max(0, v);
+    if (v == maxLength_) return;
+    maxLength_ = v;
+    if (edit_) SendMessageA(Handle(), CB_LIMITTEXT, static_cast<WPARAM>(v), 0);
 }
 
 void TMwCustomComboBox::SetDropDownWidth(int v) {
@@ -251,6 +179,28 @@ void TMwCustomComboBox::InsertItem(int index, const std::string& text, LPARAM da
     if (at >= 0) SendMessageA(Handle(), CB_SETITEMDATA, static_cast<WPARAM>(at), data);
 }
 
+int TMwCustomComboBox::AddObject(const std::string& text, cl::TObject* object) {
+    const int index = AddItem(text, reinterpret_cast<LPARAM>(object));
+    if (index >= 0 && object) objects_.insert(reinterpret_cast<LPARAM>(object));
+    return index;
+}
+
+void TMwCustomComboBox::InsertObject(int index, const std::string& text, cl::TObject* object) {
+    const auto count = ItemCount();
+    InsertItem(index, text, reinterpret_cast<LPARAM>(object));
+    if (ItemCount() > count && object) objects_.insert(reinterpret_cast<LPARAM>(object));
+}
+
+cl::TObject* TMwCustomComboBox::Objects(int index) {
+    const LPARAM data = ItemData(index);
+    return objects_.count(data) ? reinterpret_cast<cl::TObject*>(data) : nullptr;
+}
+
+void TMwCustomComboBox::ForgetObject(int index) {
+    const auto at = objects_.find(ItemData(index));
+    if (at != objects_.end()) objects_.erase(at);
+}
+
 void TMwCustomComboBox::DeleteItem(int index) { SendMessageA(Handle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0); }
 
 LPARAM TMwCustomComboBox::ItemData(int index) {
@@ -288,7 +238,9 @@ bool TMwCustomComboBox::CommandNotification(WORD code) {
         case CBN_CLOSEUP: CloseUp(); return true;
         case CBN_SELENDOK: OnSelectionConfirmed(this); return true;
         case CBN_SELENDCANCEL: OnSelectionCancelled(this); return true;
+        case CBN_EDITCHANGE: EditChanged(); return true;
         case CBN_KILLFOCUS:
+            search_.clear();
             if (style_ == TComboBoxStyle::DropDown) {
                 const std::string text = Text();
                 if (!text.empty() && IndexOfItem(text) < 0) OnExitUnlistedText(this, text);
@@ -308,25 +260,6 @@ void TMwCustomComboBox::ReleaseItemData(int index) {
 void TMwCustomComboBox::CloseUp() {
     OnCloseUp(this);
     Invalidate();
-}
-
-void TMwCustomComboBox::InvalidKeyBeep() {
-    if (beepOnInvalidKey_) MessageBeep(0);
-}
-
-void TMwCustomComboBox::SelectAndNotify(int index) {
-    SetItemIndex(index);
-    Click();
-    OnChange(this);
-}
-
-void TMwCustomComboBox::SelectMatchingItem(const std::string& search) {
-    const int index = FindString(search);
-    if (index < 0) {
-        InvalidKeyBeep();
-        return;
-    }
-    SelectAndNotify(index);
 }
 
 // ---- owner drawing ----
@@ -356,56 +289,7 @@ void TMwCustomComboBox::DrawListItem(HDC dc, int index, TRect r, UINT state) {
     }
 }
 
-// ---- keys, mouse and painting ----
-
-bool TMwCustomComboBox::ReadOnlyKey(const cl::TMessage& m) const {
-    if (!readOnly_) return false;
-    if (m.msg == WM_KEYDOWN || m.msg == WM_SYSKEYDOWN) {
-        switch (m.wParam) {
-            case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME: case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN:
-            case VK_F4: return true;
-            default: return m.msg == WM_SYSKEYDOWN;
-        }
-    }
-    // Only the copy key (Ctrl+C) gets through as a character.
-    return (m.msg == WM_CHAR || m.msg == WM_SYSCHAR) && m.wParam != 3;
-}
-
-bool TMwCustomComboBox::TypeAheadKey(cl::TMessage& m) {
-    if (m.msg == WM_KEYDOWN) {
-        if (m.wParam == VK_ESCAPE) escapeClosedList_ = DroppedDown();
-        if (m.wParam == VK_ESCAPE || (m.wParam >= VK_PRIOR && m.wParam <= VK_DOWN)) search_.clear();
-        return false;
-    }
-    if (m.msg != WM_CHAR) return false;
-    const auto key = static_cast<unsigned>(m.wParam);
-    if (key == VK_BACK) {
-        if (search_.empty()) {
-            InvalidKeyBeep();
-            SelectMatchingItem(search_);
-            return true;
-        }
-        RemoveLastCharacter(search_);
-        if (!search_.empty()) {
-            SelectMatchingItem(search_);
-            return true;
-        }
-        SelectAndNotify(0);
-        return false;
-    }
-    if (key == VK_ESCAPE) {
-        if (!escapeClosedList_) SelectAndNotify(0);
-        escapeClosedList_ = false;
-        return true;
-    }
-    if (key >= 32 && key <= 255) {
-        search_ += static_cast<char>(key);
-        SelectMatchingItem(search_);
-        SetTimer(Handle(), kTypeAheadTimer, kTypeAheadMilliseconds, nullptr);
-        return true;
-    }
-    return false;
-}
+// ---- messages and painting ----
 
 void TMwCustomComboBox::WndProc(cl::TMessage& m) {
     switch (m.msg) {
@@ -432,9 +316,11 @@ void TMwCustomComboBox::WndProc(cl::TMessage& m) {
             break;
         case WM_MOUSEWHEEL: Wheel(m); return;
         case CB_DELETESTRING:
+            ForgetObject(static_cast<int>(m.wParam));
             if (OnDeleteItem) ReleaseItemData(static_cast<int>(m.wParam));
             break;
         case CB_RESETCONTENT:
+            objects_.clear();
             if (OnDeleteItem)
                 for (int i = 0, count = ItemCount(); i < count; ++i) ReleaseItemData(i);
             break;

@@ -84,6 +84,19 @@ void TMwCustomEdit::PaintDropButton() {
         RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOERASE);
 }
 
+// A flat or themed drop button follows focus and the pointer; with hot tracking the whole frame
+// is repainted already.
+void TMwCustomEdit::UpdateFrame(bool viaMouse, bool inFocus) {
+    TMwFramedControl<cl::TEdit>::UpdateFrame(viaMouse, inFocus);
+    if (!dropButtonVisible_ || !HandleAllocated() || FrameHotTrack() || buttonState_ == TButtonState::Down) return;
+    if (!FlatButtons() && !ThemeServices().ThemesEnabled()) return;
+    RECT strip;
+    GetWindowRect(Handle(), &strip);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&strip), 2);
+    strip.left = strip.right - GetSystemMetrics(SM_CXVSCROLL) - 2;
+    RedrawWindow(Handle(), &strip, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_NOERASE | RDW_INVALIDATE);
+}
+
 void TMwCustomEdit::DrawDropButton(cl::TCanvas& canvas, const cl::TRect& r) {
     const bool down = buttonState_ == TButtonState::Down;
     const bool hot = Focused() || MouseOver();

@@ -47,6 +47,7 @@ protected:
 
     void CreateParams(TCreateParams& params) override;
     void WndProc(cl::TMessage& message) override;
+    void UpdateFrame(bool viaMouse, bool inFocus) override;
     virtual void DropDown() { OnDropDown(this); }
     virtual void CloseUp() { OnCloseUp(this); }
     virtual void DrawDropButton(cl::TCanvas& canvas, const cl::TRect& r);

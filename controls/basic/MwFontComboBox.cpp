@@ -321,7 +321,13 @@ void TMwFontComboBox::CloseUp() {
 
 void TMwFontComboBox::WndProc(cl::TMessage& m) {
     TMwCustomComboBox::WndProc(m);
-    if (m.msg == CM_HIDEFONTPREVIEW || (m.msg == WM_CANCELMODE && showStyle_ == TMwShowStyle::FontPreview)) HidePreview();
+    const bool otherTookTheMouse = m.msg == cl::CM_CANCELMODE && reinterpret_cast<cl::TControl*>(m.lParam) != this;
+    if (m.msg == CM_HIDEFONTPREVIEW || (otherTookTheMouse && showStyle_ == TMwShowStyle::FontPreview)) HidePreview();
+}
+
+void TMwFontComboBox::FontChanged() {
+    TMwCustomComboBox::FontChanged();
+    Reload();
 }
 
 void TMwFontComboBox::SetPreviewEdit(cl::TControl* edit) {

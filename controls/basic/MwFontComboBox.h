@@ -63,6 +63,8 @@ protected:
     void DropDown() override;
     void CloseUp() override;
     void WndProc(cl::TMessage& message) override;
+    // A new font makes the window again.
+    void FontChanged() override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
 
     virtual void ShowPreview();

@@ -155,6 +155,26 @@ protected:
     bool UseThemes() const {
         return framingPreference_ == TFramingPreference::XPThemes && mw::ThemeServices().ThemesEnabled();
     }
+    // Where the frame goes, in window coordinates: the whole window unless a descendant keeps
+    // part of it for something else.
+    virtual cl::TRect FrameRect() { return {0, 0, this->Width(), this->Height()}; }
+    // Draws the frame now, over whatever the window shows.
+    void PaintFrame() {
+        const bool hot = frameHotTrack_ && (this->Focused() || mouseOver_);
+        const cl::TRect r = FrameRect();
+        HWND window = this->Handle();
+        HDC dc = GetWindowDC(window);
+        try {
+            SetViewportOrgEx(dc, r.left, r.top, nullptr);
+            cl::TCanvas canvas(dc);
+            mw::DrawControlFrame(canvas, r.Width(), r.Height(), false, frameSides_, hot ? frameHotColor_ : frameColor_, Color(),
+                                 hot ? frameHotStyle_ : frameStyle_);
+        } catch (...) {
+            ReleaseDC(window, dc);
+            throw;
+        }
+        ReleaseDC(window, dc);
+    }
     bool MouseOver() const { return mouseOver_; }
     virtual void MouseEnter() { OnMouseEnter(this); }
     virtual void MouseLeave() { OnMouseLeave(this); }
@@ -164,6 +184,10 @@ protected:
     void ColorChanged() override {
         Base::ColorChanged();
         if (this->HandleAllocated()) ApplyBackgroundColor();
+    }
+    void ParentColorChanged() override {
+        Base::ParentColorChanged();
+        if (frameVisible_ && !UseThemes()) RepaintFrame();
     }
     void Notification(cl::TComponent* component, cl::TOperation operation) override {
         Base::Notification(component, operation);
@@ -215,21 +239,6 @@ private:
         if (field == value) return;
         field = value;
         RepaintFrame();
-    }
-
-    void PaintFrame() {
-        const bool hot = frameHotTrack_ && (this->Focused() || mouseOver_);
-        HWND window = this->Handle();
-        HDC dc = GetWindowDC(window);
-        try {
-            cl::TCanvas canvas(dc);
-            mw::DrawControlFrame(canvas, this->Width(), this->Height(), false, frameSides_, hot ? frameHotColor_ : frameColor_,
-                                 Color(), hot ? frameHotStyle_ : frameStyle_);
-        } catch (...) {
-            ReleaseDC(window, dc);
-            throw;
-        }
-        ReleaseDC(window, dc);
     }
 
     bool frameVisible_ = false;

@@ -4,8 +4,7 @@
 #include "controls/basic/MwComboBox.h"
 
 TMwImageComboBoxItem* GetImageComboItem(TMwCustomComboBox& combo, int index) {
-    const LPARAM data = combo.ItemData(index);
-    auto* item = data == 0 || data == CB_ERR ? nullptr : dynamic_cast<TMwImageComboBoxItem*>(reinterpret_cast<cl::TObject*>(data));
+    auto* item = dynamic_cast<TMwImageComboBoxItem*>(combo.Objects(index));
     if (!item) throw cl::EInvalidCast("Invalid class typecast");
     return item;
 }

@@ -18,5 +18,6 @@ private:
     cl::TObject* data_ = nullptr;
 };
 
-// The object of entry index as an image combo item; EInvalidCast when the entry holds none.
+// The object of entry index as an image combo item; EInvalidCast when the entry holds none, or
+// holds data or an object of another class. Entries get their items through AddObject.
 TMwImageComboBoxItem* GetImageComboItem(TMwCustomComboBox& combo, int index);

@@ -48,8 +48,6 @@ const cl::TClassInfo& TMwCustomPanel::StaticClass() {
             .Int("BevelWidth", &P::BevelWidth, &P::SetBevelWidth)
             .Int("BorderWidth", &P::BorderWidth, &P::SetBorderWidth)
             .Bool("FullRepaint", &P::FullRepaint, &P::SetFullRepaint)
-            .Bool("DockSite", &P::DockSite, &P::SetDockSite)
-            .Bool("UseDockManager", &P::UseDockManager, &P::SetUseDockManager)
             .Event("OnMouseEnter", &P::OnMouseEnter)
             .Event("OnMouseLeave", &P::OnMouseLeave)
             .Event("OnPaint", &P::OnPaint)
@@ -62,7 +60,10 @@ const cl::TClassInfo& TMwPanel::StaticClass() {
     return *info;
 }
 
-TMwCustomPanel::TMwCustomPanel(cl::TComponent* owner) : cl::TCustomControl(owner) { SetBounds(0, 0, 185, 41); }
+TMwCustomPanel::TMwCustomPanel(cl::TComponent* owner) : cl::TCustomControl(owner) {
+    SetBounds(0, 0, 185, 41);
+    SetUseDockManager(true);  // a panel that becomes a dock site lays its clients out
+}
 
 TMwCustomPanel::~TMwCustomPanel() {
     if (frameController_) frameController_->UnregisterControl(this);
@@ -132,38 +133,12 @@ cl::TRect TMwCustomPanel::AlignArea() { return AdjustRectForBorders(ClientRect()
 
 void TMwCustomPanel::AlignControls() {
     AlignChildrenIn(*this, AlignArea(), aligning_);
-    if (dockManager_) dockManager_->ResetBounds(AlignArea());
+    if (DockManager()) DockManager()->ResetBounds(AlignArea());
 }
 
 // ---- docking ----
 
-void TMwCustomPanel::SetDockSite(bool v) {
-    if (!cl::StoreIfChanged(dockSite_, v)) return;
-    UpdateDockManager();
-}
-
-void TMwCustomPanel::SetUseDockManager(bool v) {
-    if (!cl::StoreIfChanged(useDockManager_, v)) return;
-    UpdateDockManager();
-}
-
 std::unique_ptr<cl::TDockTree> TMwCustomPanel::CreateDockManager() { return std::make_unique<TMwPanelDockManager>(*this); }
-
-void TMwCustomPanel::UpdateDockManager() {
-    const bool needed = dockSite_ && useDockManager_;
-    if (needed == (dockManager_ != nullptr)) return;
-    dockManager_ = needed ? CreateDockManager() : nullptr;
-    Realign();
-    Invalidate();
-}
-
-void TMwCustomPanel::DockClient(cl::TControl& client) {
-    if (!dockManager_) return;
-    client.SetParent(this);
-    dockManager_->InsertControl(client);
-    Realign();
-    Invalidate();
-}
 
 // ---- enabled state of the children ----
 
@@ -194,7 +169,6 @@ void TMwCustomPanel::RestoreChildren() {
 void TMwCustomPanel::ControlListChanged(cl::TControl* control, bool inserted) {
     cl::TCustomControl::ControlListChanged(control, inserted);
     // A record must not outlive its child: a new child at the same address would inherit it.
-    if (!inserted && dockManager_) dockManager_->RemoveControl(*control);
     if (!inserted)
         childEnabled_.erase(std::remove_if(childEnabled_.begin(), childEnabled_.end(),
                                            [control](const auto& entry) { return entry.first == control; }),
@@ -208,13 +182,6 @@ void TMwCustomPanel::WndProc(cl::TMessage& m) {
         case TMouseTracking::TChange::Entered: OnMouseEnter(this); break;
         case TMouseTracking::TChange::Left: OnMouseLeave(this); break;
         case TMouseTracking::TChange::None: break;
-    }
-    if (dockManager_) {
-        dockManager_->SiteMessage(m.msg);
-        if (m.msg == WM_LBUTTONDOWN && dockManager_->MouseDown({GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)})) {
-            m.result = 0;
-            return;
-        }
     }
     switch (m.msg) {
         case WM_CREATE: {
@@ -277,7 +244,6 @@ void TMwCustomPanel::Paint(cl::TCanvas& canvas) {
     const cl::TRect r = PaintFrameAndBackground(canvas);
     if (showGrid_) DrawGrid(canvas, r);
     DrawCaption(canvas, r);
-    if (dockManager_) dockManager_->PaintSite(canvas);
     OnPaint(this);
 }
 

@@ -83,16 +83,6 @@ public:
     // The dock manager paints caption strips with a close glyph for the docked clients.
     bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
     void SetShowDockClientCaptions(bool v) { StoreAndInvalidate(showDockClientCaptions_, v); }
-    // A dock site with UseDockManager lays its docked clients out through a dock manager.
-    bool DockSite() const { return dockSite_; }
-    void SetDockSite(bool v);
-    bool UseDockManager() const { return useDockManager_; }
-    void SetUseDockManager(bool v);
-    cl::TDockTree* DockManager() const { return dockManager_.get(); }
-    // Docks a control in this panel (it becomes a child) and lays the docked clients out again;
-    // nothing happens while the panel has no dock manager.
-    void DockClient(cl::TControl& client);
-
     // The pointer's position in client coordinates.
     virtual cl::TPoint GetCursorClientPos();
     // The rectangle inside the borders (and, with includeBand, inside the BorderWidth band).
@@ -124,7 +114,8 @@ protected:
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     // The area the children align in.
     virtual cl::TRect AlignArea();
-    virtual std::unique_ptr<cl::TDockTree> CreateDockManager();
+    // Dock sites get the manager with caption strips.
+    std::unique_ptr<cl::TDockTree> CreateDockManager() override;
     // Paints the borders and the background and returns the rectangle inside the borders.
     cl::TRect PaintFrameAndBackground(cl::TCanvas& canvas);
     // A border of the panel's style: fsFlat and fsFlatBold in the shaded FlatColor, fsStatus
@@ -141,8 +132,6 @@ private:
     void RepaintAfterResize(const WINDOWPOS& position);
     void RememberAndDisableChildren();
     void RestoreChildren();
-    // Makes the dock manager when the panel needs one and frees it when it no longer does.
-    void UpdateDockManager();
 
     TAlignmentVertical alignmentVertical_ = TAlignmentVertical::Center;
     cl::TAlignment alignment_ = cl::TAlignment::Center;
@@ -162,9 +151,6 @@ private:
     bool themeAware_ = true;
     bool fullRepaint_ = true;
     bool showDockClientCaptions_ = true;
-    bool dockSite_ = false;
-    bool useDockManager_ = false;
-    std::unique_ptr<cl::TDockTree> dockManager_;
 
     bool aligning_ = false;
     mw::TMouseTracking mouse_;

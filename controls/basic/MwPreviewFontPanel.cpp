@@ -49,7 +49,9 @@ void TMwPreviewFontPanel::WndProc(cl::TMessage& m) {
         case WM_MOUSEACTIVATE:
             m.result = MA_NOACTIVATE;
             return;
-        case WM_CANCELMODE:
+        case cl::CM_CANCELMODE:
+            if (reinterpret_cast<cl::TControl*>(m.lParam) != this) AskComboToHide();
+            return;
         case WM_KILLFOCUS:
             cl::TCustomControl::WndProc(m);
             AskComboToHide();

@@ -1,7 +1,9 @@
 #pragma once
 // A speed button that repeats its click while the left mouse button holds it down: the first
 // repeat after InitialDelay, then one every Delay milliseconds, as long as the pointer stays
-// on it. It can draw a scroll arrow as its glyph (ScrollStyle). It takes no focus.
+// on it. It can draw a scroll-arrow glyph by itself (ScrollStyle). Like any speed button it can
+// latch down as one of a group (GroupIndex), be flat until the pointer is over it, and show a
+// caption beside its glyph. It takes no focus.
 
 #include <windows.h>
 
@@ -10,6 +12,7 @@
 
 #include "classlib/win/Control.h"
 #include "controls/basic/ClickRepeater.h"
+#include "controls/basic/MouseTracking.h"
 #include "controls/basic/MwGlyph.h"
 #include "controls/foundation/FrameModel.h"
 
@@ -41,8 +44,23 @@ public:
     bool ShowFocusRect() const { return showFocusRect_; }
     void SetShowFocusRect(bool v) { StoreAndInvalidate(showFocusRect_, v); }
 
-    // Held down with the pointer on it.
-    bool IsDown() const { return down_; }
+    // Latched down. Only a button of a group (GroupIndex not 0) goes down, and going down
+    // releases the group's other buttons; a latched button of a group comes up only with
+    // AllowAllUp. A click on a button of a group latches it, or releases it.
+    bool Down() const { return down_; }
+    void SetDown(bool v);
+    // The buttons of one parent with the same GroupIndex form a group.
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int v);
+    // Shared by the whole group.
+    bool AllowAllUp() const { return allowAllUp_; }
+    void SetAllowAllUp(bool v);
+    // No border unless the pointer is over the button or it is pressed or down.
+    bool Flat() const { return flat_; }
+    void SetFlat(bool v) { StoreAndInvalidate(flat_, v); }
+
+    // Held down by the mouse with the pointer on it.
+    bool Pressed() const { return pressed_; }
 
     void SetEnabled(bool enabled) override;
 
@@ -53,6 +71,11 @@ protected:
 
 private:
     void BuildArrowGlyph();
+    // Tells the other buttons of the group that this one went down or changed its group.
+    void UpdateGroup();
+    void GroupButtonPressed(const TMwRapidFireButton& sender);
+    void PaintFace(cl::TCanvas& canvas, const cl::TRect& client);
+    void PaintCaption(cl::TCanvas& canvas, const cl::TRect& r);
 
     uint16_t initialDelay_ = 400;
     uint16_t delay_ = 100;
@@ -60,7 +83,12 @@ private:
     TMwGlyph glyph_;
     bool repeatClicks_ = true;
     bool showFocusRect_ = false;
+    int groupIndex_ = 0;
+    bool allowAllUp_ = false;
+    bool flat_ = false;
     bool dragging_ = false;  // the left button went down on the button and is still held
+    bool pressed_ = false;
     bool down_ = false;
+    mw::TMouseTracking mouse_;
     mw::TClickRepeater repeater_;
 };

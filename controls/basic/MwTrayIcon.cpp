@@ -19,10 +19,10 @@ const cl::TEnumNames kClickNames{{{"ticNone", 0}, {"ticLeftClick", 1}, {"ticLeft
                                   {"ticRightClick", 4}, {"ticRightDblClick", 5}, {"ticRightClickUp", 6}}};
 
 const char kWindowClass[] = "TMwTrayIconWindow";
-// Record sizes of the shell's two layouts: up to version 4 the tooltip holds 64 characters,
-// from version 5 on 128 and balloon fields follow.
-constexpr DWORD kOldRecordSize = 88;
-constexpr DWORD kNewRecordSize = 488;
+// Record sizes of the shell's two layouts, for this build's pointer width: up to version 4 the
+// tooltip holds 64 characters, from version 5 on 128 and balloon fields follow.
+constexpr DWORD kOldRecordSize = NOTIFYICONDATAA_V1_SIZE;
+constexpr DWORD kNewRecordSize = NOTIFYICONDATAA_V2_SIZE;
 // A hint must fit the old layout's tooltip.
 constexpr size_t kHintLimit = 64;
 constexpr UINT kBalloonHidden = WM_USER + 3;

@@ -601,6 +601,24 @@ void TMwGroup::MouseLeft() {
     Invalidate();
 }
 
+void TMwGroup::DragOver(cl::TObject* source, cl::TPoint point, cl::TDragState state, bool& accept) {
+    cl::TCustomControl::DragOver(source, point, state, accept);
+    if (!accept) return;
+    for (int i = 0; i < items_.Count(); ++i) items_.Items(i)->SetState(TMwItemState::Normal);
+    if (ClientRect().Contains(point))
+        if (TMwGroupItem* item = ItemAt(point)) item->SetState(TMwItemState::Hot);
+    Invalidate();
+}
+
+void TMwGroup::DoEndDrag(cl::TObject* target, cl::TPoint point) {
+    cl::TCustomControl::DoEndDrag(target, point);
+    for (int i = 0; i < items_.Count(); ++i) {
+        items_.Items(i)->SetState(TMwItemState::Normal);
+        items_.Items(i)->SetPressedMark(false);
+    }
+    Invalidate();
+}
+
 void TMwGroup::DoContextPopup(cl::TPoint screenPoint, bool& handled) {
     const cl::TPoint p = ScreenToClient(screenPoint);
     for (int i = 0; i < items_.Count(); ++i) {

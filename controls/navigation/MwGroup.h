@@ -158,6 +158,10 @@ protected:
     // Only a group bar (or none) can hold a group; the group leaves its bar with it.
     void ValidateParent(cl::TControl* parent) override;
     void ParentChanged() override;
+    // A drag that the group accepts makes the item under the pointer hot; the end of a drag
+    // of the group leaves every item normal and unpressed.
+    void DragOver(cl::TObject* source, cl::TPoint point, cl::TDragState state, bool& accept) override;
+    void DoEndDrag(cl::TObject* target, cl::TPoint point) override;
 
     // Painting, one painter per look; each ends with DrawItems.
     virtual void DrawItems(cl::TCanvas& canvas);

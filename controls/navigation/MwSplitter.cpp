@@ -164,6 +164,14 @@ const cl::TClassInfo& TMwSplitter::StaticClass() {
             .Event("OnChange", &S::OnChange)
             .Event("OnChanging", &S::OnChanging)
             .Event("OnHotSpotClick", &S::OnHotSpotClick)
+            .Event("OnULGetSiteInfo", &S::OnULGetSiteInfo)
+            .Event("OnULDockOver", &S::OnULDockOver)
+            .Event("OnULDockDrop", &S::OnULDockDrop)
+            .Event("OnULUnDock", &S::OnULUnDock)
+            .Event("OnLRGetSiteInfo", &S::OnLRGetSiteInfo)
+            .Event("OnLRDockOver", &S::OnLRDockOver)
+            .Event("OnLRDockDrop", &S::OnLRDockDrop)
+            .Event("OnLRUnDock", &S::OnLRUnDock)
             .Build();
     return *info;
 }
@@ -175,6 +183,10 @@ TMwSplitter::TMwSplitter(cl::TComponent* owner) : TMwCustomPanel(owner), checker
         panes_[i] = new TMwSplitterPane(this);
         data_[i] = std::make_unique<TMwPaneData>(*panes_[i]);
     }
+    ForwardDockEvents(*panes_[0], &TMwSplitter::OnULGetSiteInfo, &TMwSplitter::OnULDockOver, &TMwSplitter::OnULDockDrop,
+                      &TMwSplitter::OnULUnDock);
+    ForwardDockEvents(*panes_[1], &TMwSplitter::OnLRGetSiteInfo, &TMwSplitter::OnLRDockOver, &TMwSplitter::OnLRDockDrop,
+                      &TMwSplitter::OnLRUnDock);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     for (int i = 0; i < 4; ++i)
         cursors_[i].Reset(static_cast<HCURSOR>(LoadImageA(instance, kCursorNames[i], IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE)));
@@ -183,6 +195,26 @@ TMwSplitter::TMwSplitter(cl::TComponent* owner) : TMwCustomPanel(owner), checker
 }
 
 TMwSplitter::~TMwSplitter() = default;
+
+void TMwSplitter::ForwardDockEvents(TMwSplitterPane& pane, cl::TGetSiteInfoEvent TMwSplitter::*getSiteInfo,
+                                    cl::TDockOverEvent TMwSplitter::*dockOver, cl::TDockDropEvent TMwSplitter::*dockDrop,
+                                    cl::TUnDockEvent TMwSplitter::*unDock) {
+    pane.OnGetSiteInfo = cl::TGetSiteInfoEvent::FromFunction(
+        [this, getSiteInfo](cl::TObject*, cl::TControl* client, cl::TRect& influence, cl::TPoint mouse, bool& canDock) {
+            (this->*getSiteInfo)(this, client, influence, mouse, canDock);
+        });
+    pane.OnDockOver = cl::TDockOverEvent::FromFunction(
+        [this, dockOver](cl::TObject*, cl::TDragDockObject* source, int x, int y, cl::TDragState state, bool& accept) {
+            (this->*dockOver)(this, source, x, y, state, accept);
+        });
+    pane.OnDockDrop = cl::TDockDropEvent::FromFunction([this, dockDrop](cl::TObject*, cl::TDragDockObject* source, int x, int y) {
+        (this->*dockDrop)(this, source, x, y);
+    });
+    pane.OnUnDock = cl::TUnDockEvent::FromFunction(
+        [this, unDock](cl::TObject*, cl::TControl* client, cl::TControl* newTarget, bool& allow) {
+            (this->*unDock)(this, client, newTarget, allow);
+        });
+}
 
 // ---- position ----
 

@@ -158,6 +158,15 @@ public:
     cl::TNotifyEvent OnChange;
     TPositionChangingEvent OnChanging;
     cl::TNotifyEvent OnHotSpotClick;
+    // The docking events of the upper-left and the lower-right pane, with the splitter as sender.
+    cl::TGetSiteInfoEvent OnULGetSiteInfo;
+    cl::TDockOverEvent OnULDockOver;
+    cl::TDockDropEvent OnULDockDrop;
+    cl::TUnDockEvent OnULUnDock;
+    cl::TGetSiteInfoEvent OnLRGetSiteInfo;
+    cl::TDockOverEvent OnLRDockOver;
+    cl::TDockDropEvent OnLRDockDrop;
+    cl::TUnDockEvent OnLRUnDock;
 
 protected:
     void AlignControls() override;
@@ -183,6 +192,10 @@ private:
     void RememberFixedSize();
     void UpdateHotSpotRect();
     void ReparentNamedControls();
+    // Raises a pane's docking events as the splitter's UL or LR events.
+    void ForwardDockEvents(TMwSplitterPane& pane, cl::TGetSiteInfoEvent TMwSplitter::*getSiteInfo,
+                           cl::TDockOverEvent TMwSplitter::*dockOver, cl::TDockDropEvent TMwSplitter::*dockDrop,
+                           cl::TUnDockEvent TMwSplitter::*unDock);
 
     void MouseDown(cl::TPoint p);
     void MouseMove(cl::TPoint p);

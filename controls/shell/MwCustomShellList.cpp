@@ -101,10 +101,11 @@ TMwCustomShellList::TMwCustomShellList(cl::TComponent* owner) : TMwCustomListVie
 TMwCustomShellList::~TMwCustomShellList() {
     mw::DeviceChangeHandler()->RemoveListener(TMwDeviceChangeEvent(this, &TMwCustomShellList::DeviceChange));
     Destroying();
-    // The window asks for texts from the records: it goes first.
+    // What the window's destruction does (a list in its destructor no longer hears it), while
+    // the window is still there to revoke the target of and to read the widths from.
+    WindowGoing();
+    // The window asks for texts from the records: it goes before them.
     DestroyHandle();
-    RevokeDropTarget();
-    watcher_.reset();
     refreshTimer_.SetEnabled(false);
     ClearShellItems();
     // The linked tree hears of the list's end through the free notification and lets go.
@@ -190,6 +191,12 @@ void TMwCustomShellList::RegisterDropTarget() {
     TDropTarget* target = TDropTarget::Create(*this);
     if (SUCCEEDED(RegisterDragDrop(Handle(), target))) dropTarget_ = target;
     else target->Release();
+}
+
+void TMwCustomShellList::WindowGoing() {
+    if (fileSystemColumns_) SaveColumnWidths();
+    watcher_.reset();
+    RevokeDropTarget();
 }
 
 void TMwCustomShellList::RevokeDropTarget() {
@@ -833,9 +840,7 @@ void TMwCustomShellList::WndProc(cl::TMessage& m) {
         }
         break;
     case WM_DESTROY:
-        if (fileSystemColumns_) SaveColumnWidths();
-        watcher_.reset();
-        RevokeDropTarget();
+        WindowGoing();
         break;
     case kGetShellBrowser: {
         m.result = 0;

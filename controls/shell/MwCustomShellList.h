@@ -196,6 +196,8 @@ private:
     HRESULT TargetAt(POINTL point, IDropTarget** target, bool& overItem);
     void RegisterDropTarget();
     void RevokeDropTarget();
+    // Before the window goes: keeps the column widths, ends the watcher, revokes the target.
+    void WindowGoing();
     HWND FormWindow();
 
     TMwShellLocator folder_;

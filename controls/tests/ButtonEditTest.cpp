@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,7 @@ protected:
     TMwButtonEdit* edit = nullptr;
     TMwEdit* other = nullptr;
     std::vector<std::string> clicks;
+    bool swallow = false;
 };
 
 TEST_F(ButtonEditTest, ButtonsStandInsideTheRightEdgeAndKeepTheTextClearOfThem) {
@@ -131,20 +133,92 @@ TEST_F(ButtonEditTest, ShortcutsClickTheirButtonAndTypeNothing) {
 
 TEST_F(ButtonEditTest, WithoutKeyEditingTheTextChangesOnlyThroughTheButtons) {
     edit->SetText("path");
-    edit->SetAllowKeyEdit(false);
-    edit->SetReadOnly(true);
-    ASSERT_TRUE(dragdrop::TOpenClipboard().Put(CF_TEXT, dragdrop::GlobalFromBytes({'p', 'a', 's', 't', 'e', 0})));
     SendMessageA(edit->Handle(), EM_SETSEL, 4, 4);
-    Type('A', 'a');
-    Type(VK_BACK, '\b');
-    Type(VK_DELETE, 0);
-    SendMessageA(edit->Handle(), WM_PASTE, 0, 0);
-    SendMessageA(edit->Handle(), EM_SETSEL, 0, -1);
-    SendMessageA(edit->Handle(), WM_CUT, 0, 0);
-    EXPECT_EQ(edit->Text(), "path");
+    SendMessageA(edit->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("x"));  // one the user could undo
+    edit->SetAllowKeyEdit(false);
+    ASSERT_TRUE(dragdrop::TOpenClipboard().Put(CF_TEXT, dragdrop::GlobalFromBytes({'p', 'a', 's', 't', 'e', 0})));
+    auto send = [&](UINT msg) { return [this, msg] { SendMessageA(edit->Handle(), msg, 0, 0); }; };
+    const struct {
+        const char* attempt;
+        std::function<void()> action;
+    } attempts[] = {
+        {"typing", [&] { Type('A', 'a'); }},
+        {"Backspace", [&] { Type(VK_BACK, '\b'); }},
+        {"Delete", [&] { Type(VK_DELETE, 0); }},
+        {"Ctrl+V", [&] { Type('V', 0x16); }},
+        {"Ctrl+X", [&] { Type('X', 0x18); }},
+        {"Ctrl+Z", [&] { Type('Z', 0x1A); }},
+        {"paste", send(WM_PASTE)},
+        {"cut", send(WM_CUT)},
+        {"the context menu's Delete", send(WM_CLEAR)},
+        {"the context menu's Undo", send(WM_UNDO)},
+        {"undo", send(EM_UNDO)},
+    };
+    for (const auto& attempt : attempts) {
+        SendMessageA(edit->Handle(), EM_SETSEL, 0, -1);
+        attempt.action();
+        EXPECT_EQ(edit->Text(), "pathx") << attempt.attempt;
+    }
+    edit->SetReadOnly(true);
     Type(VK_F4, 0);
     ClickButton(edit->ButtonPair()->Button());
     EXPECT_EQ(clicks, (std::vector<std::string>{"button", "button"})) << "a read-only edit's button still works";
+}
+
+TEST_F(ButtonEditTest, TheKeyDownHandlerSeesTheKeysBeforeTheButtonsAndCanSwallowThem) {
+    edit->OnKeyDown = cl::TKeyEvent::FromFunction([this](cl::TObject*, WORD& key, cl::TShiftState) {
+        clicks.push_back("key " + std::to_string(key));
+        if (swallow) key = 0;
+    });
+    edit->SetText("path");
+    const struct {
+        WORD key;
+        bool allowKeyEdit, swallowed;
+        std::vector<std::string> events;
+        const char* text;
+    } cases[] = {
+        {VK_F4, true, false, {"key 115", "button"}, "path"},
+        {VK_F4, true, true, {"key 115"}, "path"},
+        {VK_DELETE, false, false, {"key 46"}, "path"},
+        {VK_DELETE, true, true, {"key 46"}, "path"},
+        {VK_DELETE, true, false, {"key 46"}, "ath"},
+    };
+    for (const auto& c : cases) {
+        clicks.clear();
+        swallow = c.swallowed;
+        edit->SetAllowKeyEdit(c.allowKeyEdit);
+        SendMessageA(edit->Handle(), EM_SETSEL, 0, 0);
+        Type(c.key, 0);
+        EXPECT_EQ(clicks, c.events) << c.key << " " << c.swallowed;
+        EXPECT_EQ(edit->Text(), c.text) << c.key << " " << c.swallowed;
+    }
+}
+
+TEST_F(ButtonEditTest, TheFrameSurroundsTheTextAreaOnly) {
+    constexpr cl::TColor kRed = 0x0000F0;
+    const COLORREF red = cl::ColorToRGB(kRed);
+    edit->SetFramingPreference(TFramingPreference::CustomFraming);
+    edit->SetFrameColor(kRed);
+    edit->SetFrameVisible(true);
+    edit->SetText("some text");
+    const int width = edit->Width(), height = edit->Height(), pairWidth = edit->ButtonPair()->Width();
+    const struct {
+        TBiDiMode mode;
+        int frameSide;  // the column of the frame's side next to the buttons
+        int beside;     // a column of the border beside the buttons
+    } cases[] = {{TBiDiMode::LeftToRight, width - pairWidth - 3, width - 1}, {TBiDiMode::RightToLeft, pairWidth + 2, 0}};
+    for (const auto& c : cases) {
+        edit->SetBiDiMode(c.mode);
+        RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        InvalidateRect(edit->Handle(), nullptr, TRUE);  // the text area painted again
+        UpdateWindow(edit->Handle());
+        HDC dc = GetWindowDC(edit->Handle());
+        EXPECT_EQ(GetPixel(dc, c.frameSide, height / 2), red) << "between the text and the buttons";
+        EXPECT_EQ(GetPixel(dc, (c.frameSide + width - c.beside) / 2, 0), red) << "along the top of the text";
+        EXPECT_NE(GetPixel(dc, c.beside, height / 2), red) << "none beside the buttons";
+        EXPECT_NE(GetPixel(dc, c.beside, 0), red) << "none above them";
+        ReleaseDC(edit->Handle(), dc);
+    }
 }
 
 TEST_F(ButtonEditTest, AMouseClickFocusesTheEditFirst) {

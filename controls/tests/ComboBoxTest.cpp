@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@
 #include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwGrafx.h"
 #include "controls/tests/FakeThemes.h"
+#include "dragdrop/Clipboard.h"
+#include "dragdrop/GlobalMemory.h"
 
 namespace {
 
@@ -250,14 +253,232 @@ TEST_F(ComboBoxTest, UnderThemesTheButtonIsTheThemesAndTheFrameIsLeftToIt) {
     EXPECT_EQ(corner(), cl::ColorToRGB(kRed));
 }
 
+// ---- the editable style's auto-completion ----
+
+class EditableComboBoxTest : public ComboBoxTest {
+protected:
+    void SetUp() override {
+        ComboBoxTest::SetUp();
+        combo->SetStyle(TComboBoxStyle::DropDown);
+        combo->SetSorted(true);
+        for (const char* item : {"Apple", "Arial", "Arrow", "Banana"}) combo->AddItem(item);
+        combo->OnClick = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { ++clicks; });
+        edit = GetWindow(combo->Handle(), GW_CHILD);
+        ASSERT_NE(edit, nullptr);
+        combo->SetFocus();
+    }
+    void Type(char c) { SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(c), 0); }
+    void Press(WORD key, char c = 0) {
+        SendMessageA(edit, WM_KEYDOWN, key, 0);
+        if (c) Type(c);
+    }
+    void Select(int start, int end) { SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(start), end); }
+    std::string Selection() {
+        DWORD start = 0, end = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return std::to_string(start) + "-" + std::to_string(end);
+    }
+    void PutOnClipboard(const std::string& text) {
+        std::vector<uint8_t> bytes(text.begin(), text.end());
+        bytes.push_back(0);
+        ASSERT_TRUE(dragdrop::TOpenClipboard().Put(CF_TEXT, dragdrop::GlobalFromBytes(bytes)));
+    }
+    // A key with Shift held, as the edit reads the keyboard.
+    void PressShifted(WORD key) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        const BYTE shift = keys[VK_SHIFT];
+        keys[VK_SHIFT] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageA(edit, WM_KEYDOWN, key, 0);
+        keys[VK_SHIFT] = shift;
+        SetKeyboardState(keys);
+    }
+
+    HWND edit = nullptr;
+    int clicks = 0;
+};
+
+TEST_F(EditableComboBoxTest, TypingBackspaceAndTheCaretShapeTheCompletedText) {
+    const struct {
+        const char* step;
+        std::function<void()> action;
+        const char* text;
+        const char* selection;
+        const char* search;
+    } steps[] = {
+        {"a", [&] { Type('a'); }, "Apple", "1-5", "a"},
+        {"r", [&] { Type('r'); }, "Arial", "2-5", "ar"},
+        {"Backspace over the completed rest", [&] { Press(VK_BACK, '\b'); }, "Apple", "1-5", "a"},
+        {"Backspace again", [&] { Press(VK_BACK, '\b'); }, "", "0-0", ""},
+        {"k", [&] { Type('k'); }, "k", "1-1", "k"},
+        {"i", [&] { Type('i'); }, "ki", "2-2", "ki"},
+        {"w", [&] { Type('w'); }, "kiw", "3-3", "kiw"},
+        {"i", [&] { Type('i'); }, "kiwi", "4-4", "kiwi"},
+        {"x in the middle", [&] { Select(2, 2), Type('x'); }, "kixwi", "3-3", "kixwi"},
+        {"over a part", [&] { Select(1, 3), Type('y'); }, "kywi", "2-2", "kywi"},
+        {"over all", [&] { Select(0, -1), Type('b'); }, "Banana", "1-6", "b"},
+        {"Backspace in free text", [&] { Select(0, -1), Type('q'), Type('z'), Press(VK_BACK, '\b'); }, "q", "1-1", "q"},
+        {"Backspace completing again", [&] { Select(0, -1), Type('a'), Type('r'), Type('r'), Type('x'), Press(VK_BACK, '\b'); },
+         "Arrow", "3-5", "Arr"},
+    };
+    for (const auto& step : steps) {
+        step.action();
+        EXPECT_EQ(combo->Text(), step.text) << step.step;
+        EXPECT_EQ(Selection(), step.selection) << step.step;
+        EXPECT_EQ(combo->SearchText(), step.search) << step.step;
+    }
+    EXPECT_EQ(combo->beeps, 0);
+}
+
+TEST_F(EditableComboBoxTest, CompletingInTheEditWritesTheRestAsTyped) {
+    combo->SetCompleteInEdit(true);
+    const struct {
+        char key;
+        const char* text;
+        const char* selection;
+    } steps[] = {{'a', "apple", "1-5"}, {'r', "arial", "2-5"}, {'\b', "apple", "1-5"}, {'\b', "", "0-0"}};
+    for (const auto& step : steps) {
+        Type(step.key);
+        EXPECT_EQ(combo->Text(), step.text) << step.key;
+        EXPECT_EQ(Selection(), step.selection) << step.key;
+    }
+}
+
+TEST_F(EditableComboBoxTest, EscapeWithTheListClosedClearsTheChoice) {
+    Type('b');
+    ASSERT_EQ(combo->Text(), "Banana");
+    clicks = changes = 0;
+    Press(VK_ESCAPE, '\x1b');
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(combo->Text(), "");
+    EXPECT_EQ(combo->SearchText(), "");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(EditableComboBoxTest, WithoutFreeTextNothingLeavesATextOfNoItem) {
+    combo->SetAllowFreeText(false);
+    Type('a');
+    Type('r');
+    ASSERT_EQ(combo->Text(), "Arial");
+    PutOnClipboard("Zzzz");
+    const struct {
+        const char* attempt;
+        int selStart, selEnd;
+        std::function<void()> action;
+    } attempts[] = {
+        {"paste", 0, 0, [&] { SendMessageA(edit, WM_PASTE, 0, 0); }},
+        {"Ctrl+V", 0, 0, [&] { Press('V', 0x16); }},
+        {"Shift+Insert", 0, 0, [&] { PressShifted(VK_INSERT); }},
+        {"cut", 0, 2, [&] { SendMessageA(edit, WM_CUT, 0, 0); }},
+        {"Ctrl+X", 0, 2, [&] { Press('X', 0x18); }},
+        {"Shift+Delete", 0, 2, [&] { PressShifted(VK_DELETE); }},
+        {"the context menu's Delete", 1, 3, [&] { SendMessageA(edit, WM_CLEAR, 0, 0); }},
+        {"Delete of the completed rest", 2, 5, [&] { Press(VK_DELETE); }},
+        {"a letter of no item", 2, 5, [&] { Type('q'); }},
+    };
+    for (const auto& attempt : attempts) {
+        Select(attempt.selStart, attempt.selEnd);
+        attempt.action();
+        EXPECT_EQ(combo->Text(), "Arial") << attempt.attempt;
+    }
+    EXPECT_EQ(combo->beeps, 1) << "the refused letter";
+    Select(0, -1);
+    Press(VK_DELETE);
+    EXPECT_EQ(combo->Text(), "") << "the whole text may go";
+}
+
+TEST_F(EditableComboBoxTest, TextChangedOtherwiseIsTakenUpAsTyped) {
+    PutOnClipboard("Ban");
+    SendMessageA(edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(combo->Text(), "Banana") << "pasted text is completed";
+    EXPECT_EQ(Selection(), "3-6");
+    EXPECT_EQ(combo->SearchText(), "Ban");
+    Press(VK_DELETE);
+    EXPECT_EQ(combo->Text(), "Ban") << "deleting the completed rest is not undone";
+    EXPECT_EQ(combo->SearchText(), "Ban");
+    Select(0, -1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Arrow"));
+    EXPECT_EQ(combo->Items(combo->ItemIndex()), "Arrow") << "text that names an item selects it";
+    EXPECT_EQ(combo->SearchText(), "Arrow");
+    changes = 0;
+    SendMessageA(edit, EM_UNDO, 0, 0);
+    EXPECT_EQ(combo->SearchText(), combo->Text());
+    EXPECT_EQ(changes, 1);
+    Press(VK_DOWN);
+    EXPECT_EQ(combo->SearchText(), "");
+    SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(combo->SearchText(), combo->Text()) << "a click takes the text as typed";
+}
+
+TEST_F(EditableComboBoxTest, TheKeyPressEventSeesTypedKeysFirst) {
+    std::string seen;
+    combo->OnKeyPress = cl::TKeyPressEvent::FromFunction([&](cl::TObject*, char& key) {
+        seen += key;
+        if (key == 'z') key = 'b';
+        if (key == '!') key = 0;
+    });
+    Type('z');
+    EXPECT_EQ(combo->Text(), "Banana") << "the handler's key is typed";
+    Select(0, -1);
+    Type('!');
+    EXPECT_EQ(combo->Text(), "Banana") << "a dropped key types nothing";
+    // The character after a system key is the edit's own.
+    SendMessageA(edit, WM_SYSKEYDOWN, VK_NUMPAD1, 1 << 29);
+    Type('q');
+    EXPECT_EQ(seen, "z!");
+    EXPECT_EQ(combo->beeps, 0);
+}
+
+TEST_F(EditableComboBoxTest, AtItsMaximumLengthTheTextRefusesKeysWithABeep) {
+    combo->SetMaxLength(3);
+    for (char c : {'k', 'i', 'w', 'i'}) Type(c);
+    EXPECT_EQ(combo->Text(), "kiw");
+    EXPECT_EQ(combo->beeps, 1);
+    Select(0, 1);
+    Type('p');
+    EXPECT_EQ(combo->Text(), "piw") << "a selection may be typed over";
+    combo->SetBeepOnInvalidKey(false);
+    Type('x');
+    EXPECT_EQ(combo->beeps, 1);
+}
+
+TEST_F(EditableComboBoxTest, EnterMovesOnLikeTabWithTabOnEnter) {
+    auto* next = new TMwEdit(form);
+    next->SetParent(form);
+    next->SetBounds(10, 60, 100, 21);
+    combo->SetTabOnEnter(true);
+    combo->SetFocus();
+    Press(VK_RETURN, '\r');
+    app.ProcessMessages();
+    EXPECT_EQ(GetFocus(), next->Handle());
+}
+
+TEST_F(ComboBoxTest, TypeAheadRunsTheKeyPressEventForAMatch) {
+    std::string seen;
+    combo->OnKeyPress = cl::TKeyPressEvent::FromFunction([&](cl::TObject*, char& key) { seen += key; });
+    for (char c : {'b', 'q', 'a'}) Char(c);
+    EXPECT_EQ(seen, "b") << "'q' matched nothing and 'a' made \"bqa\"";
+}
+
 TEST_F(ComboBoxTest, ImageComboEntriesHoldTheirItemObjects) {
-    TMwImageComboBoxItem item;
+    TMwImageComboBoxItem item, plain;
     item.SetIndent(2);
-    combo->AddItem("Desktop", reinterpret_cast<LPARAM>(static_cast<cl::TObject*>(&item)));
-    const int index = combo->IndexOfItem("Desktop");
-    EXPECT_EQ(GetImageComboItem(*combo, index), &item);
-    EXPECT_EQ(GetImageComboItem(*combo, index)->Indent(), 2);
-    EXPECT_THROW(GetImageComboItem(*combo, combo->IndexOfItem("Apple")), cl::EInvalidCast);
+    cl::TObject other;
+    combo->AddObject("Desktop", &item);
+    combo->AddObject("Other", &other);
+    combo->AddItem("Number", 7);
+    combo->AddItem("Pointer", reinterpret_cast<LPARAM>(static_cast<cl::TObject*>(&plain)));
+    EXPECT_EQ(GetImageComboItem(*combo, combo->IndexOfItem("Desktop")), &item);
+    EXPECT_EQ(GetImageComboItem(*combo, combo->IndexOfItem("Desktop"))->Indent(), 2);
+    for (const char* entry : {"Apple", "Other", "Number", "Pointer"})
+        EXPECT_THROW(GetImageComboItem(*combo, combo->IndexOfItem(entry)), cl::EInvalidCast) << entry;
+    combo->DeleteItem(combo->IndexOfItem("Desktop"));
+    combo->AddItem("Desktop again", reinterpret_cast<LPARAM>(static_cast<cl::TObject*>(&item)));
+    EXPECT_THROW(GetImageComboItem(*combo, combo->IndexOfItem("Desktop again")), cl::EInvalidCast)
+        << "the deleted entry's object is forgotten";
 }
 
 class FontComboBoxTest : public ::testing::Test {
@@ -344,6 +565,40 @@ TEST_F(FontComboBoxTest, EntriesShowTypeMarkAndNameAndTheLastRecentOneAnUnderlin
     EXPECT_GT(differing(*other, {0, 15, 150, 16}, text), 0) << "no separator under other entries";
 }
 
+// The pixels of a window as it shows them now, counted by colour.
+int CountPixels(HWND window, const RECT& r, COLORREF color) {
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) count += GetPixel(dc, x, y) == color ? 1 : 0;
+    ReleaseDC(window, dc);
+    return count;
+}
+
+TEST_F(FontComboBoxTest, TheSelectionFieldAndTheOpenListShowTheFontNames) {
+    ASSERT_GT(fonts->ItemCount(), 3);
+    fonts->SetFontName(fonts->Items(2));
+    RedrawWindow(fonts->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const COLORREF text = cl::ColorToRGB(cl::clWindowText);
+    RECT field;
+    GetClientRect(fonts->Handle(), &field);
+    field.left += 26;
+    field.right -= GetSystemMetrics(SM_CXVSCROLL) + 2;
+    EXPECT_GT(CountPixels(fonts->Handle(), field, text), 10) << "the selected name";
+
+    fonts->SetDroppedDown(true);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetComboBoxInfo(fonts->Handle(), &info));
+    RECT list;
+    GetClientRect(info.hwndList, &list);
+    list.left += 26;
+    list.top = fonts->ItemHeight() * 3;  // below the selected (highlighted) entry
+    EXPECT_GT(CountPixels(info.hwndList, list, text), 30) << "the names in the list";
+    fonts->SetDroppedDown(false);
+}
+
 TEST_F(FontComboBoxTest, PreviewPanelOpensBesideTheListAndHidesWhenItCloses) {
     fonts->SetShowStyle(TMwShowStyle::FontPreview);
     fonts->SetPreviewText("Battlefield 1942");
@@ -372,6 +627,31 @@ TEST_F(FontComboBoxTest, PreviewPanelOpensBesideTheListAndHidesWhenItCloses) {
     EXPECT_FALSE(panel->PanelShowing());
     EXPECT_EQ(panel->Caption(), "AaBbYy");
     Notify(CBN_CLOSEUP);
+}
+
+TEST_F(FontComboBoxTest, ThePreviewHidesWhenAnotherControlTakesTheMouse) {
+    auto* other = new TMwEdit(form);
+    other->SetParent(form);
+    other->SetBounds(10, 60, 100, 21);
+    fonts->SetShowStyle(TMwShowStyle::FontPreview);
+    fonts->SetItemIndex(0);
+    fonts->SetFocus();
+    TMwPreviewFontPanel* panel = fonts->PreviewPanel();
+    Notify(CBN_DROPDOWN);
+    ASSERT_TRUE(panel->PanelShowing());
+    SendMessageA(other->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_FALSE(panel->PanelShowing());
+    SendMessageA(other->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+TEST_F(FontComboBoxTest, ANewFontMakesTheWindowAgainAndKeepsTheChoice) {
+    ASSERT_GT(fonts->ItemCount(), 3);
+    const std::string name = fonts->Items(3);
+    fonts->SetFontName(name);
+    const HWND before = fonts->Handle();
+    fonts->Font()->SetSize(14);
+    EXPECT_NE(fonts->Handle(), before);
+    EXPECT_EQ(fonts->FontName(), name);
 }
 
 TEST_F(FontComboBoxTest, FiltersByTypeAndSymbolSetAndKeepsTheSelection) {

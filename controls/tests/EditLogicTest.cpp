@@ -1,9 +1,10 @@
 // The one reader of the retired frame properties that every framed class shares, the
-// shortcut texts of older button edits, and edit masks.
+// shortcut texts of older button edits, edit masks, and the typed text of the editable combo box.
 
 #include <gtest/gtest.h>
 
 #include "classlib/core/Exception.h"
+#include "controls/basic/ComboSearchText.h"
 #include "controls/basic/EditMask.h"
 #include "controls/basic/RetiredFrameProperties.h"
 #include "controls/basic/ShortCutText.h"
@@ -87,6 +88,51 @@ TEST(EditMaskTest, CompletenessAndValueFollowRequiredSlotsAndSavedLiterals) {
         EXPECT_EQ(mask.Value(c.display), c.value) << c.mask << " " << c.display;
     }
     EXPECT_TRUE(mw::TEditMask("").Empty());
+}
+
+// '\x81' begins a double-byte character, as in the Japanese code page.
+bool TestLeadByte(char byte) { return byte == '\x81'; }
+
+TEST(ComboSearchTextTest, TypingReplacesTheSelectedPartAndInsertsAtTheCaret) {
+    const struct {
+        const char* search;
+        size_t start, end;
+        const char* result;
+    } cases[] = {
+        {"ar", 2, 5, "arr"},    // over the completed rest of an item
+        {"Kiwi", 2, 2, "Kirwi"},  // in the middle: what follows stays
+        {"Kiwi", 1, 3, "Kri"},
+        {"Banana", 0, 6, "r"},
+        {"ar", 4, 4, "arr"},    // a caret beyond the typed text types at its end
+        {"", 0, 0, "r"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(mw::TypeIntoSearch(c.search, c.start, c.end, "r"), c.result) << c.search << " " << c.start << "-" << c.end;
+}
+
+TEST(ComboSearchTextTest, BackspaceAndDeleteShortenTheTypedText) {
+    const struct {
+        const char* search;
+        size_t start, end;
+        const char* backspace;
+        const char* del;
+    } cases[] = {
+        {"ar", 2, 5, "a", "ar"},       // the completed rest selected: Backspace takes the last typed letter
+        {"ar", 2, 2, "a", "ar"},
+        {"Kiwi", 2, 2, "Kwi", "Kii"},
+        {"Kiwi", 1, 3, "Ki", "Ki"},
+        {"Kiwi", 0, 0, "Kiwi", "iwi"},
+        {"Kiwi", 0, 4, "", ""},
+        {"a\x81\x40", 3, 3, "a", "a\x81\x40"},   // both bytes of a double-byte character
+        {"a\x81\x40" "b", 1, 1, "\x81\x40" "b", "ab"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(mw::BackspaceInSearch(c.search, c.start, c.end, TestLeadByte), c.backspace) << c.search << " " << c.start;
+        EXPECT_EQ(mw::DeleteInSearch(c.search, c.start, c.end, TestLeadByte), c.del) << c.search << " " << c.start;
+    }
+    EXPECT_EQ(mw::WithoutLastCharacter("ab\x81\x40", TestLeadByte), "ab");
+    EXPECT_EQ(mw::WithoutLastCharacter("\x81", TestLeadByte), "");
+    EXPECT_EQ(mw::WithoutLastCharacter("", TestLeadByte), "");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,51 @@ TEST_F(EditTest, FrameIsDrawnOverTheBorderAndTurnsHotWithFocus) {
     EXPECT_EQ(first->Color(), kYellow);
     second->SetFocus();
     EXPECT_EQ(first->Color(), cl::clWindow);
+}
+
+TEST_F(EditTest, AFlatDropButtonFollowsFocusAndThePointerWithoutHotTracking) {
+    second->SetFocus();
+    first->SetDropButtonVisible(true);
+    first->SetFlatButtons(true);
+    first->SetFlatButtonColor(kRed);
+    RedrawWindow(first->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    // What the button shows now, without asking the edit to paint.
+    auto buttonFace = [&] {
+        HDC dc = GetWindowDC(first->Handle());
+        const COLORREF pixel = GetPixel(dc, first->Width() - 6, 4);
+        ReleaseDC(first->Handle(), dc);
+        return pixel;
+    };
+    const COLORREF idle = cl::ColorToRGB(cl::clWindow), raised = cl::ColorToRGB(kRed);
+    ASSERT_EQ(buttonFace(), idle);
+    const struct {
+        const char* step;
+        std::function<void()> action;
+        COLORREF face;
+    } steps[] = {
+        {"focus", [&] { first->SetFocus(); }, raised},
+        {"focus gone", [&] { second->SetFocus(); }, idle},
+        {"pointer in", [&] { SendMessageA(first->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }, raised},
+        {"pointer out", [&] { SendMessageA(first->Handle(), WM_MOUSELEAVE, 0, 0); }, idle},
+    };
+    for (const auto& step : steps) {
+        step.action();
+        EXPECT_EQ(buttonFace(), step.face) << step.step;
+    }
+}
+
+TEST_F(EditTest, TheFrameTakesTheParentsNewColour) {
+    first->SetFramingPreference(TFramingPreference::CustomFraming);
+    first->SetFrameVisible(true);
+    first->SetFrameColor(kRed);
+    first->SetParentColor(true);
+    RedrawWindow(first->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    form->SetColor(kYellow);
+    EXPECT_EQ(first->Color(), kYellow);
+    HDC dc = GetWindowDC(first->Handle());
+    EXPECT_EQ(GetPixel(dc, 0, 0), cl::ColorToRGB(kRed)) << "the flat frame line";
+    EXPECT_EQ(GetPixel(dc, 1, 5), cl::ColorToRGB(kYellow)) << "the ring inside it, in the control's colour";
+    ReleaseDC(first->Handle(), dc);
 }
 
 TEST_F(EditTest, FormResourcesReadTheRetiredFramePropertiesOfTheEditAndTheRichEdit) {

@@ -304,6 +304,7 @@ end
     EXPECT_TRUE(fresh.FullRepaint());
     EXPECT_TRUE(fresh.ThemeAware());
     EXPECT_TRUE(fresh.ShowDockClientCaptions());
+    EXPECT_TRUE(fresh.UseDockManager()) << "a panel made a dock site lays its clients out";
 }
 
 // ---- spacer ----
@@ -320,14 +321,15 @@ TEST_F(PanelTest, ADockSiteStacksItsClientsPastTheirCaptionStripsAlongItsAlignme
         TMwPanel* site = NewPanel(form, 120, 80);
         site->SetAlign(c.align);
         site->SetBorderOuter(TFrameStyle::None);
+        site->SetUseDockManager(false);
         site->SetDockSite(true);
         EXPECT_EQ(site->DockManager(), nullptr) << "only with UseDockManager";
         site->SetUseDockManager(true);
         ASSERT_NE(site->DockManager(), nullptr);
         auto* one = new TMwPanel(form);
         auto* two = new TMwPanel(form);
-        site->DockClient(*one);
-        site->DockClient(*two);
+        one->ManualDock(*site);
+        two->ManualDock(*site);
         const TRect area = site->ClientRect();
         if (c.sideBySide) {
             const int half = area.Width() / 2;
@@ -358,8 +360,8 @@ TEST_F(PanelTest, DockedClientsShowCaptionStripsInTheFocusColoursAndCloseFromThe
     auto* one = new TMwPanel(form);
     auto* two = new TMwPanel(form);
     one->SetCaption("One");
-    site->DockClient(*one);
-    site->DockClient(*two);
+    one->ManualDock(*site);
+    two->ManualDock(*site);
     two->SetFocus();
     const int stripY = 13, twoStripY = 40 + 13, emptyX = 90;  // below the text, left of the close box
 

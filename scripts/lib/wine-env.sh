@@ -47,8 +47,10 @@ wineserver -w
 cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 # Without a window manager (our Xvfb) or in tests, Wine should not wait for one: a managed
-# window's destruction waits two seconds for a manager that never answers.
+# window's destruction waits two seconds for a manager that never answers. Nobody answers the
+# crash dialog either: a program that crashes ends at once, its backtrace on the standard error.
 if [ -n "$quillon_xvfb_pid" ] || [ "${QUILLON_TEST:-0}" = 1 ]; then
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
 fi

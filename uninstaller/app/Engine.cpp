@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/EngineRun.h"
@@ -32,8 +34,10 @@ int PerformUninstall(const char* logPath)
     WindowsEngineActions actions;
     ProgramEngineUi ui;
     EngineHost host{files, registry, actions, ui};
-    int result = RunEngine(g_itemStore, options, host);
+    KeptItems kept;
+    int result = RunEngine(g_itemStore, options, host, &kept);
     NotifyShellOfDeletedFiles();
+    std::snprintf(g_app.keptReport, sizeof g_app.keptReport, "%s", kept.Summary(sizeof g_app.keptReport - 1).c_str());
     return result;
 }
 
@@ -41,7 +45,9 @@ void RemoveDirectoryTree(const char* folder, bool withFiles)
 {
     WindowsEngineFiles files;
     FolderGuard guard(files, SystemProtectedFolders());
-    RemoveDirectoryTree(files, guard, folder, withFiles);
+    std::string path;
+    if (files.PathFromAnsi(folder, &path))
+        RemoveDirectoryTree(files, guard, path, withFiles);
 }
 
 bool WriteRegistryValue(int root, int type, const char* keyPath, const char* valueName, const char* valueText,

@@ -5,12 +5,16 @@
 // tests pass fakes. Every rule of the engine lives on this side of the interfaces, so the
 // interfaces stay dumb: each call is one system operation.
 //
-// Strings are ANSI. Functions that fill a buffer return false when they have no answer or the
-// answer does not fit.
+// Strings are ANSI, except the paths of EngineFiles: those carry the file system's own (UTF-16)
+// names as UTF-8, so that no name changes on the way (a conversion to the ANSI code page maps
+// characters it lacks to look-alikes: U+FF3C to "\", U+FF0E to "."). A log path is converted to
+// them once, exactly (EngineFiles::PathFromAnsi). Functions that fill a buffer return false when
+// they have no answer or the answer does not fit.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "uninstaller/app/ProtectedFolderRules.h"
 
@@ -38,13 +42,29 @@ enum FileRemoval {
     kFileRemoved,     // deleted
     kFileScheduled,   // in use: deleted at the next restart
     kFileMissing,     // there was nothing to delete
-    kFileKept         // could be neither deleted nor scheduled
+    kFileKept,        // could be neither deleted nor scheduled
+    kFileElsewhere    // the opened entry is not the one expected (a link on the way): untouched
+};
+
+enum EntryKind {
+    kEntryMissing,
+    kEntryFile,
+    kEntryFolder,
+    kEntryLink   // a junction or symbolic link (the link itself, not where it leads)
 };
 
 struct FoundEntry {
-    const char* name;
+    const char* name;   // UTF-8; empty when the name has no exact UTF-8 form
     bool directory;
     bool link;   // a junction or symbolic link: never descended into
+};
+
+// Where a backup went when it was put back.
+enum BackupCopy {
+    kBackupCopied,        // the target holds the backup's contents
+    kBackupAtRestart,     // the target is in use: a copy beside it replaces it at the next restart
+    kBackupNotCopied,     // no copy could be made at all
+    kBackupNotScheduled   // the target is in use and its replacement could not be scheduled
 };
 
 // Returns false to stop the enumeration.
@@ -53,33 +73,47 @@ typedef bool (*EntryVisitor)(void* context, const FoundEntry& entry);
 class EngineFiles {
 public:
     virtual ~EngineFiles() = default;
-    // An existing file (not a folder).
+
+    // The log's and the program's ANSI texts.
+    // The ANSI path in the file system's names; false when it has no exact form there (a
+    // character of no meaning in the code page, or one that would come back as another).
+    virtual bool PathFromAnsi(const char* ansi, std::string* path) = 0;
+    // An existing file (not a folder), named in ANSI.
     virtual bool FileExists(const char* path) = 0;
-    // Sets the file's attributes to normal and deletes it; a file in use is scheduled for
-    // deletion at the next restart when the log allows it.
-    virtual FileRemoval RemoveFile(const char* path) = 0;
-    // Copies the backup over the target (at the next restart when the target is in use) and
-    // deletes the backup. False when the target could not be restored.
-    virtual bool PutBackupBack(const char* backup, const char* target) = 0;
-    // Every entry that matches pattern (FindFirstFile), "." and ".." excluded.
-    virtual void ForEachEntry(const char* pattern, EntryVisitor visit, void* context) = 0;
-    // Sets the folder's attributes to normal and removes it when empty.
-    virtual bool RemoveFolder(const char* folder) = 0;
-    virtual bool TruncateFile(const char* path, std::uint64_t length) = 0;
-    virtual bool ReadWholeFile(const char* path, std::string* contents) = 0;
-    // Replaces the file's contents as one step: a failure leaves the old contents.
-    virtual bool ReplaceWholeFile(const char* path, const std::string& contents) = 0;
     virtual bool ShortPathOf(const char* path, char* out, std::size_t size) = 0;
     virtual bool LongPathOf(const char* path, char* out, std::size_t size) = 0;
-    // The full path in long form, "." and ".." resolved, without a trailing "\".
-    virtual bool CanonicalPathOf(const char* path, char* out, std::size_t size) = 0;
-    // The full path with every link and junction on the way followed, without a trailing "\";
-    // for a path that does not exist, its deepest existing folder is resolved.
-    virtual bool ResolvedPathOf(const char* path, char* out, std::size_t size) = 0;
-    // The folder itself is a junction or symbolic link.
-    virtual bool IsLink(const char* path) = 0;
     // WritePrivateProfileString; a null value deletes the entry.
     virtual bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) = 0;
+    // The names of the section's entries; none when the file or the section is missing.
+    virtual void IniEntryNames(const char* file, const char* section, std::vector<std::string>* names) = 0;
+
+    // The file system's names (UTF-8). Paths given to the functions that change something are
+    // full and in their long form (CanonicalPathOf), or such a folder joined with a name found
+    // in it; they are used exactly as given.
+    virtual EntryKind KindOf(const char* path) = 0;
+    // Deletes the entry at path (read-only or not) once it is known to be the one expected:
+    // opened without following a link at its end, its final path (every link on the way
+    // followed) must be leadsTo, else it is left (kFileElsewhere). A file in use is scheduled
+    // for deletion at the next restart when the log allows it.
+    virtual FileRemoval RemoveFile(const char* path, const char* leadsTo) = 0;
+    // The same for an empty folder, or for a link to a folder (the link goes, not what it leads
+    // to). False when it is still there.
+    virtual bool RemoveFolder(const char* folder, const char* leadsTo) = 0;
+    // Copies the backup over the target (at the next restart when the target is in use).
+    virtual BackupCopy CopyBackup(const char* backup, const char* target) = 0;
+    // Every entry that matches pattern (FindFirstFile), "." and ".." excluded.
+    virtual void ForEachEntry(const char* pattern, EntryVisitor visit, void* context) = 0;
+    virtual bool TruncateFile(const char* path, std::uint64_t length) = 0;
+    virtual bool ReadWholeFile(const char* path, std::string* contents) = 0;
+    // At most count bytes from the start of the file.
+    virtual bool ReadFileStart(const char* path, std::size_t count, std::string* start) = 0;
+    // Replaces the file's contents as one step: a failure leaves the old contents.
+    virtual bool ReplaceWholeFile(const char* path, const std::string& contents) = 0;
+    // The full path in long form, "." and ".." resolved, without a trailing "\".
+    virtual bool CanonicalPathOf(const char* path, std::string* out) = 0;
+    // The full path with every link and junction on the way followed, without a trailing "\";
+    // for a path that does not exist, its deepest existing folder is resolved.
+    virtual bool ResolvedPathOf(const char* path, std::string* out) = 0;
 };
 
 enum RegistryKeyState {

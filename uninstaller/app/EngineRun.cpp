@@ -9,7 +9,7 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
       registry(host.registry),
       actions(host.actions),
       ui(host.ui),
-      guard(host.files, options.protectedFolders, options.logPath),
+      guard(host.files, options.protectedFolders, options.logPath, &store),
       automatic(options.automatic),
       rollback(options.automatic && options.rollback),
       threshold(rollback ? store.lastSection : 1),
@@ -24,6 +24,8 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
             store.systemFiles.count + store.privateFiles.count;
     if (total == 0)
         total = 1;
+    if (!files.PathFromAnsi(options.logPath, &logFile))
+        logFile.clear();
 }
 
 void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind kind)
@@ -42,7 +44,7 @@ bool InstallationIsGone(const EngineContext& run)
     return run.rollback ? run.store.truncationOffset == 0 : run.automatic;
 }
 
-int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
+int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host, KeptItems* kept)
 {
     EngineContext run(store, options, host);
     run.ui.EnterProgressView();
@@ -80,5 +82,7 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host)
     }
     // Counters lowered before a Cancel are noted all the same.
     NoteLoweredCountersInLog(run);
+    if (kept)
+        *kept = run.kept;
     return run.aborted || run.failed ? 1 : 0;
 }

@@ -7,10 +7,12 @@
 // steps after it do not run, and nothing done before is undone.
 
 #include "uninstaller/app/EngineHost.h"
+#include "uninstaller/app/KeptItems.h"
 #include "uninstaller/log/ItemStore.h"
 
 // 0 when done or cancelled; 1 when the user aborted, or when something the run was to delete
 // or restore is still in place (refused, in use without a restart allowed, or failing).
 // Records are changed on the way: paths of files that are kept are emptied, and system files
-// the user agreed to remove are marked selected.
-int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host);
+// the user agreed to remove are marked selected. kept (may be null) receives what the log names
+// and the run left in place, with the reason.
+int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host, KeptItems* kept = nullptr);

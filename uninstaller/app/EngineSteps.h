@@ -4,6 +4,7 @@
 #include "uninstaller/app/EngineHost.h"
 #include "uninstaller/app/FileRemoval.h"
 #include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/KeptItems.h"
 #include "uninstaller/app/LogNotes.h"
 #include "uninstaller/app/SharedCount.h"
 #include "uninstaller/log/ItemStore.h"
@@ -46,6 +47,8 @@ struct EngineContext {
     bool aborted;
     SharedAnswerMemory sharedAnswers;
     std::vector<LogNote> logNotes;   // counters lowered, not yet noted in the log
+    KeptItems kept;                  // what the log names and the run left, with the reason
+    std::string logFile;             // the log in the file system's names; "" when it has none
 
     bool Cancelled() { return ui.Cancelled(); }
     bool Reaches(Section section) const { return section >= threshold; }
@@ -57,10 +60,25 @@ struct EngineContext {
     {
         ui.ShowProgressItem(label, item, kind);
     }
-    void Note(RemovalResult result)
+    // A logged item left in place: the run fails, and its report says why.
+    void Keep(const char* item, KeepReason reason)
     {
-        if (result != kRemovalDone)
-            failed = true;
+        failed = true;
+        kept.Add(item, reason);
+    }
+    void Note(const RemovalOutcome& outcome, const char* item)
+    {
+        if (outcome.result != kRemovalDone)
+            Keep(item, outcome.reason != kKeptNothing ? outcome.reason : kKeptNotRemovable);
+    }
+    // The logged (ANSI) path in the file system's names; a path without an exact form there is
+    // kept.
+    bool PathOf(const char* logged, std::string* path)
+    {
+        if (files.PathFromAnsi(logged, path))
+            return true;
+        Keep(logged, kKeptNoExactName);
+        return false;
     }
     // A program or registration still running at the time limit was given up on.
     void NoteWait(WaitOutcome outcome)

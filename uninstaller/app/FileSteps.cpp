@@ -4,9 +4,15 @@
 // of its first copy and moves only with a later backup, so a record without a backup whose
 // backup section equals its last copy section was created by that copy.
 #include <cstring>
+#include <map>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "uninstaller/app/EngineSteps.h"
+#include "uninstaller/app/PathNames.h"
+#include "uninstaller/log/NameCompare.h"
 
 namespace {
 
@@ -46,21 +52,31 @@ bool SystemFileToDelete(const EngineContext& run, const FileRecord& file)
            (file.selected || (run.rollback && HasBackupFrom(file, run.threshold)));
 }
 
-// progressLabel names the file while the user is asked about it.
+// A file the guard keeps (or, with kFileWrite, does not put back) whatever the user says.
+bool IsRefused(EngineContext& run, const FileRecord& file, FileUse use = kFileDelete)
+{
+    std::string path;
+    return !run.files.PathFromAnsi(file.path, &path) || !run.guard.File(path, use).Allowed();
+}
+
+// progressLabel names the file while the user is asked about it. Nobody is asked about a file
+// the guard keeps anyway (the system's own, another installation's): it is kept as if the
+// answer were No.
 SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned progressLabel)
 {
     if (!run.Reaches(file.lastCountedCopySection))
         return kNotCounted;
+    SharedAnswerMemory unasked{true, false};
     return DecrementSharedCount(run.registry, run.ui, CountRun(run, progressLabel), file.path, file.countedCopies,
-                                &run.sharedAnswers);
+                                IsRefused(run, file) ? &unasked : &run.sharedAnswers);
 }
 
 // A file on its way out is first unregistered and its driver taken out of SYSTEM.INI. A
 // rollback does that only for files the last section created: an older version stays
-// registered.
+// registered. A file the guard keeps is not on its way out.
 void Unregister(EngineContext& run, const FileRecord& file)
 {
-    if (!file.path[0] || (run.rollback && !CreatedByLastCopy(file)))
+    if (!file.path[0] || (run.rollback && !CreatedByLastCopy(file)) || IsRefused(run, file))
         return;
     if (run.Reaches(file.selfRegisterSection)) {
         run.Show(kLabelRegistration, file.path);
@@ -96,6 +112,25 @@ void KeepStillUsedFile(EngineContext& run, FileRecord& file)
         file.path[0] = '\0';
 }
 
+// Deletes the file, or with restore puts its backup back in its place.
+void RemoveLoggedFile(EngineContext& run, const char* path, const char* backupPath, bool restore)
+{
+    std::string file, backup;
+    if (!run.PathOf(path, &file) || (restore && backupPath[0] && !run.PathOf(backupPath, &backup)))
+        return;
+    run.Note(RemoveFiles(run.files, run.guard, file, backup, restore), path);
+}
+
+// The log goes when the run is done with it; one left behind (a read-only drive) is no success.
+void RemoveLog(EngineContext& run)
+{
+    JudgedPath log = run.guard.Chosen(run.logFile);
+    if (run.logFile.empty() || !log.Allowed())
+        run.Keep(run.options.logPath, run.logFile.empty() ? kKeptNoExactName : log.refusal);
+    else
+        run.Note(RemoveFileWithHelpIndex(run.files, log), run.options.logPath);
+}
+
 void RestoreFromBackups(EngineContext& run, RecordTable<FileChangeRecord>& records)
 {
     if (!run.rollback)
@@ -103,7 +138,7 @@ void RestoreFromBackups(EngineContext& run, RecordTable<FileChangeRecord>& recor
     for (unsigned i = 0; i < records.count && !run.Cancelled(); ++i) {
         const FileChangeRecord& record = *records[i];
         if (run.Reaches(record.section) && record.backupPath[0] && run.files.FileExists(record.backupPath))
-            run.Note(RemoveFiles(run.files, run.guard, record.path, record.backupPath, true));
+            RemoveLoggedFile(run, record.path, record.backupPath, true);
     }
 }
 
@@ -117,7 +152,7 @@ void DeleteFiles(EngineContext& run, RecordTable<FileRecord>& files, bool system
             continue;
         }
         bool restore = run.rollback && file.backupSection == run.threshold;
-        run.Note(RemoveFiles(run.files, run.guard, file.path, file.backupPath, restore));
+        RemoveLoggedFile(run, file.path, file.backupPath, restore);
         run.Advance(systemFiles ? kLabelSystemFile : kLabelFile, file.path);
     }
 }
@@ -127,7 +162,8 @@ void RegisterRestored(EngineContext& run, RecordTable<FileRecord>& files, bool s
     for (unsigned i = 0; i < files.count && !run.Cancelled(); ++i) {
         const FileRecord& file = *files[i];
         bool deleted = systemFiles ? SystemFileToDelete(run, file) : PrivateFileToDelete(run, file);
-        if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection)) {
+        if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection) &&
+            !IsRefused(run, file, kFileWrite)) {
             run.Show(kLabelRegistration, file.path);
             run.NoteWait(run.actions.SelfRegister(file.path, true, run.options.waitLimitMs));
         }
@@ -156,14 +192,81 @@ void RemoveIniFiles(EngineContext& run)
             continue;
         }
         run.Advance(kLabelIniFile, record.path);
-        run.Note(run.guard.MayDeleteFile(record.path) ? RemoveFileWithHelpIndex(run.files, record.path)
-                                                       : kRemovalRefused);
+        std::string path;
+        if (!run.PathOf(record.path, &path))
+            continue;
+        JudgedPath judged = run.guard.File(path, kFileDelete);
+        if (judged.Allowed())
+            run.Note(RemoveFileWithHelpIndex(run.files, judged), record.path);
+        else
+            run.Keep(record.path, judged.refusal);
     }
 }
+
+namespace {
+
+std::string UpperText(const std::string& text)
+{
+    std::string upper = text;
+    for (char& c : upper)
+        c = static_cast<char>(UpperCaseOf(c));
+    return upper;
+}
+
+std::string SectionKey(const char* file, const char* section)
+{
+    return UpperText(file) + "|" + UpperText(section);
+}
+
+// The entries the log records, by file and section.
+typedef std::map<std::string, std::set<std::string>> LoggedIniEntries;
+
+LoggedIniEntries EntriesOfLog(const RecordTable<IniItemRecord>& items)
+{
+    LoggedIniEntries entries;
+    for (unsigned i = 0; i < items.count; ++i)
+        entries[SectionKey(items[i]->file, items[i]->sectionName)].insert(UpperText(items[i]->itemName));
+    return entries;
+}
+
+bool IsCreatedIniFile(const EngineContext& run, const char* file)
+{
+    for (unsigned i = 0; i < run.store.iniFiles.count; ++i)
+        if (EqualNoCase(run.store.iniFiles[i]->path, file))
+            return true;
+    return false;
+}
+
+// An entry is written only into an INI file of the installation's, in a section that holds
+// nothing but entries the log records: a section shared with others (WIN.INI's [windows]) or one
+// that would first have to be made is not the installation's.
+KeepReason IniEntryRefusal(EngineContext& run, const IniItemRecord& item, const LoggedIniEntries& logged)
+{
+    std::string path;
+    if (!run.files.PathFromAnsi(item.file, &path))
+        return kKeptNoExactName;
+    JudgedPath judged = run.guard.IniFile(path);
+    if (!judged.Allowed())
+        return judged.refusal;
+    if (!HasExtension(path, ".INI") && !IsCreatedIniFile(run, item.file))
+        return kKeptNotOwnIni;
+    std::vector<std::string> names;
+    run.files.IniEntryNames(item.file, item.sectionName, &names);
+    auto own = logged.find(SectionKey(item.file, item.sectionName));
+    if (names.empty() || own == logged.end())
+        return kKeptNotOwnIni;
+    for (const std::string& name : names)
+        if (!own->second.count(UpperText(name)))
+            return kKeptNotOwnIni;
+    return kKeptNothing;
+}
+
+}  // namespace
 
 void RestoreIniEntries(EngineContext& run)
 {
     RecordTable<IniItemRecord>& items = run.store.iniItems;
+    const LoggedIniEntries logged = EntriesOfLog(items);
     for (unsigned i = 0; i < items.count && !run.Cancelled(); ++i) {
         const IniItemRecord& item = *items[i];
         if (!run.Taken(item.selected) || !run.Reaches(item.section) || !run.files.FileExists(item.file)) {
@@ -171,6 +274,11 @@ void RestoreIniEntries(EngineContext& run)
             continue;
         }
         run.Advance(kLabelIniEntry, item.file);
+        KeepReason refusal = IniEntryRefusal(run, item, logged);
+        if (refusal != kKeptNothing) {
+            run.Keep((std::string(item.file) + " [" + item.sectionName + "] " + item.itemName).c_str(), refusal);
+            continue;
+        }
         const char* value = run.rollback ? item.latestOldValue : item.firstOldValue;
         run.files.WriteIniEntry(item.file, item.sectionName, item.itemName, value[0] ? value : nullptr);
     }
@@ -229,9 +337,9 @@ void NoteLoweredCountersInLog(EngineContext& run)
     if (run.logNotes.empty())
         return;
     std::string text, annotated;
-    if (run.files.ReadWholeFile(run.options.logPath, &text) &&
+    if (!run.logFile.empty() && run.files.ReadWholeFile(run.logFile.c_str(), &text) &&
         AddLogNotes(text, run.logNotes, &annotated, &run.store.truncationOffset))
-        run.files.ReplaceWholeFile(run.options.logPath, annotated);
+        run.files.ReplaceWholeFile(run.logFile.c_str(), annotated);
     run.logNotes.clear();
 }
 
@@ -256,12 +364,14 @@ void RegisterRestoredFiles(EngineContext& run)
 void DeleteLogFile(EngineContext& run)
 {
     if (run.automatic && !run.rollback)
-        run.files.RemoveFile(run.options.logPath);
+        RemoveLog(run);
 }
 
 void RemoveDirectories(EngineContext& run)
 {
     RecordTable<DirectoryRecord>& directories = run.store.directories;
+    // Folders that stayed only because a later record's tree was still in them.
+    std::vector<std::pair<std::string, std::string>> leftBehind;   // logged, named
     for (unsigned i = 0; i < directories.count && !run.Cancelled(); ++i) {
         const DirectoryRecord& record = *directories[i];
         if (!run.Taken(record.selected) || !run.Reaches(record.namedSection)) {
@@ -275,8 +385,18 @@ void RemoveDirectories(EngineContext& run)
         if (length && folder[length - 1] == '\\')
             folder[length - 1] = '\0';
         run.Advance(withFiles ? kLabelDirectory : kLabelEmptyDirectories, folder);
-        run.Note(RemoveDirectoryTree(run.files, run.guard, folder, withFiles));
+        std::string path;
+        if (!run.PathOf(folder, &path))
+            continue;
+        RemovalOutcome outcome = RemoveDirectoryTree(run.files, run.guard, path, withFiles);
+        run.Note(outcome, folder);
+        if (outcome.result == kRemovalDone && !std::strpbrk(folder, "*?") &&
+            run.files.KindOf(path.c_str()) != kEntryMissing)
+            leftBehind.emplace_back(folder, path);
     }
+    for (auto folder = leftBehind.rbegin(); folder != leftBehind.rend() && !run.Cancelled(); ++folder)
+        if (run.files.KindOf(folder->second.c_str()) != kEntryMissing)
+            run.Note(RemoveDirectoryTree(run.files, run.guard, folder->second, false), folder->first.c_str());
 }
 
 void CutLogBackToLastSection(EngineContext& run)
@@ -284,9 +404,9 @@ void CutLogBackToLastSection(EngineContext& run)
     if (!run.rollback)
         return;
     if (run.store.truncationOffset != 0) {
-        if (!run.files.TruncateFile(run.options.logPath, run.store.truncationOffset))
-            run.failed = true;
+        if (run.logFile.empty() || !run.files.TruncateFile(run.logFile.c_str(), run.store.truncationOffset))
+            run.Keep(run.options.logPath, kKeptNotRemovable);
     } else {
-        run.files.RemoveFile(run.options.logPath);
+        RemoveLog(run);
     }
 }

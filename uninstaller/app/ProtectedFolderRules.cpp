@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "uninstaller/log/NameCompare.h"
+#include "uninstaller/app/PathNames.h"
 
 namespace {
 
@@ -11,18 +11,9 @@ bool IsLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-std::string WithoutTrailingBackslashes(std::string path)
+bool ProtectsContents(FolderProtection protection)
 {
-    while (!path.empty() && path.back() == '\\')
-        path.pop_back();
-    return path;
-}
-
-// text is folder or lies inside it.
-bool IsSameOrInside(const std::string& text, const std::string& folder)
-{
-    return text.size() >= folder.size() && CompareNoCaseN(text.c_str(), folder.c_str(), folder.size()) == 0 &&
-           (text.size() == folder.size() || text[folder.size()] == '\\');
+    return protection != kProtectFolder;
 }
 
 }  // namespace
@@ -100,9 +91,9 @@ void ProtectedFolderRules::Add(const std::string& folder, FolderProtection prote
     // The system names most folders several ways (registry, environment, shell): one entry each
     // keeps the guard from resolving the same folder on disk again and again.
     for (ProtectedFolder& known : folders_) {
-        if (EqualNoCase(known.path.c_str(), path.c_str())) {
-            if (protection == kProtectFolderAndContents)
-                known.protection = kProtectFolderAndContents;
+        if (SameName(known.path, path)) {
+            if (protection > known.protection)
+                known.protection = protection;
             return;
         }
     }
@@ -119,48 +110,48 @@ void ProtectedFolderRules::AddProfile(const std::string& root)
         Add(path + "\\" + kProfileKnownFolders[i], kProtectFolder);
 }
 
+const ProtectedFolder* ProtectedFolderRules::ContentsHolder(const std::string& path) const
+{
+    const ProtectedFolder* holder = nullptr;
+    for (const ProtectedFolder& guarded : folders_)
+        if (ProtectsContents(guarded.protection) && IsInside(path, guarded.path) &&
+            (!holder || guarded.path.size() > holder->path.size()))
+            holder = &guarded;
+    return holder;
+}
+
+bool ProtectedFolderRules::IsProtected(const std::string& path) const
+{
+    for (const ProtectedFolder& guarded : folders_)
+        if (SameName(path, guarded.path))
+            return true;
+    return false;
+}
+
+bool ProtectedFolderRules::HoldsProtected(const std::string& path) const
+{
+    for (const ProtectedFolder& guarded : folders_)
+        if (IsInside(guarded.path, path))
+            return true;
+    return false;
+}
+
 bool ProtectedFolderRules::MaySearch(const char* folder) const
 {
     std::string path = WithoutTrailingBackslashes(folder);
-    if (!IsAbsolutePath(folder) || IsRootFolder(path.c_str()))
-        return false;
-    for (const ProtectedFolder& guarded : folders_) {
-        if (EqualNoCase(path.c_str(), guarded.path.c_str()))
-            return false;
-        if (guarded.protection == kProtectFolderAndContents && IsSameOrInside(path, guarded.path))
-            return false;
-    }
-    return true;
+    return IsAbsolutePath(folder) && !IsRootFolder(path.c_str()) && !IsProtected(path) && !ContentsHolder(path);
 }
 
 bool ProtectedFolderRules::MayDeleteFile(const char* path) const
 {
-    static const char* const kSystemFiles[] = {"WIN.INI", "SYSTEM.INI", "CONTROL.INI", "PROTOCOL.INI", "BOOT.INI",
-                                               "CONFIG.SYS", "AUTOEXEC.BAT", "NTLDR", "BOOTMGR"};
     if (!IsAbsolutePath(path))
         return false;
-    const char* name = std::strrchr(path, '\\') + 1;
-    bool systemFile = false;
-    for (const char* file : kSystemFiles)
-        systemFile |= EqualNoCase(name, file);
-    if (!systemFile)
-        return true;
-    std::string folder(path, name - 1 - path);
-    if (IsRootFolder(folder.c_str()))
-        return false;
-    for (const ProtectedFolder& guarded : folders_)
-        if (guarded.protection == kProtectFolderAndContents && EqualNoCase(folder.c_str(), guarded.path.c_str()))
-            return false;
-    return true;
+    std::string file = path;
+    std::string folder = ParentPath(file);
+    return !IsRootFolder(folder.c_str()) && !ContentsHolder(file);
 }
 
 bool ProtectedFolderRules::MayRemoveTree(const char* folder) const
 {
-    if (!MaySearch(folder))
-        return false;
-    std::string path = WithoutTrailingBackslashes(folder);
-    for (const ProtectedFolder& guarded : folders_)
-        if (IsSameOrInside(guarded.path, path))
-            return false;
-    return true;
+    return MaySearch(folder) && !HoldsProtected(WithoutTrailingBackslashes(folder));
 }

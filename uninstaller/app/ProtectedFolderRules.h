@@ -3,17 +3,22 @@
 // drive and share roots, the Windows folder and everything in it, and the system's shared
 // folders themselves (Program Files, Common Files, ProgramData, the users folder, each user
 // profile and its known folders). A folder an installation made inside one of the shared
-// folders stays removable.
+// folders stays removable. Single files are judged by where they lie: none in a drive's root
+// or inside a folder protected with its contents is deleted or written.
 //
-// The rules compare folder names only; the caller gives them in full absolute form, every
-// component resolved (FolderGuard.h does that on the running system).
+// The rules compare folder names only (PathNames.h); the caller gives them in full absolute
+// form, every component resolved (FolderGuard.h does that on the running system).
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
+// In order of strength.
 enum FolderProtection {
     kProtectFolder,              // the folder itself
+    // The Windows folder: the folder and everything in it, except a folder an installation made
+    // there (FolderGuard tells those)
+    kProtectWindowsFolder,
     kProtectFolderAndContents    // the folder and everything in it
 };
 
@@ -46,9 +51,17 @@ public:
     // lies inside it.
     bool MayRemoveTree(const char* folder) const;
 
-    // A single file may be deleted: not one of the system's own start-up and settings files
-    // (WIN.INI, SYSTEM.INI, ...) in a drive's root or a folder protected with its contents.
+    // A single file may be deleted or written: it lies neither in a drive's root nor inside a
+    // folder protected with its contents.
     bool MayDeleteFile(const char* path) const;
+
+    // The innermost folder protected with its contents that path lies inside (at any depth);
+    // null when there is none.
+    const ProtectedFolder* ContentsHolder(const std::string& path) const;
+    // path is one of the protected folders.
+    bool IsProtected(const std::string& path) const;
+    // A protected folder lies inside path.
+    bool HoldsProtected(const std::string& path) const;
 
     const std::vector<ProtectedFolder>& Folders() const { return folders_; }
 

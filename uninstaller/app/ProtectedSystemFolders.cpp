@@ -7,86 +7,106 @@
 
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/Handles.h"
+#include "uninstaller/app/WideText.h"
 
 namespace {
 
-typedef UINT(WINAPI* SystemWow64DirectoryProc)(LPSTR buffer, UINT size);
+typedef UINT(WINAPI* SystemWow64DirectoryProc)(LPWSTR buffer, UINT size);
 
-const char kCurrentVersion[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-const char kProfileList[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
+const wchar_t kCurrentVersion[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+const wchar_t kProfileList[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList";
+
+// The folder in the file system's names (UTF-8); "" when it has none.
+std::string Named(const std::wstring& folder)
+{
+    std::string named;
+    return Utf8FromWide(folder, &named) ? named : std::string();
+}
 
 // A REG_SZ or REG_EXPAND_SZ value, expanded; "" when missing.
-std::string ReadFolderValue(HKEY key, const char* name)
+std::wstring ReadFolderValue(HKEY key, const wchar_t* name)
 {
-    char value[MAX_PATH], expanded[MAX_PATH];
-    DWORD type = 0, size = sizeof value - 1;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
+    wchar_t value[MAX_PATH], expanded[MAX_PATH];
+    DWORD type = 0, size = sizeof value - sizeof(wchar_t);
+    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
-        return "";
-    value[size] = '\0';
-    DWORD length = ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
-    return length > 0 && length <= sizeof expanded ? expanded : value;
+        return L"";
+    value[size / sizeof(wchar_t)] = L'\0';
+    DWORD length = ExpandEnvironmentStringsW(value, expanded, MAX_PATH);
+    return length > 0 && length <= MAX_PATH ? expanded : value;
+}
+
+void Add(ProtectedFolderRules& rules, const std::wstring& folder, FolderProtection protection)
+{
+    rules.Add(Named(folder), protection);
+}
+
+void AddProfile(ProtectedFolderRules& rules, const std::wstring& root)
+{
+    rules.AddProfile(Named(root));
 }
 
 // The Program Files and Common Files folders as both views of a 64-bit system name them.
 void AddProgramFiles(ProtectedFolderRules& rules)
 {
-    static const char* const kValues[] = {"ProgramFilesDir", "ProgramFilesDir (x86)", "ProgramW6432Dir",
-                                          "CommonFilesDir", "CommonFilesDir (x86)", "CommonW6432Dir"};
+    static const wchar_t* const kValues[] = {L"ProgramFilesDir", L"ProgramFilesDir (x86)", L"ProgramW6432Dir",
+                                             L"CommonFilesDir", L"CommonFilesDir (x86)", L"CommonW6432Dir"};
     for (REGSAM view : {static_cast<REGSAM>(0), static_cast<REGSAM>(KEY_WOW64_64KEY),
                         static_cast<REGSAM>(KEY_WOW64_32KEY)}) {
         RegistryKey key;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kCurrentVersion, 0, KEY_READ | view, &key.key) != ERROR_SUCCESS)
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kCurrentVersion, 0, KEY_READ | view, &key.key) != ERROR_SUCCESS)
             continue;
-        for (const char* name : kValues)
-            rules.Add(ReadFolderValue(key.key, name), kProtectFolder);
+        for (const wchar_t* name : kValues)
+            Add(rules, ReadFolderValue(key.key, name), kProtectFolder);
     }
-    rules.Add(g_app.protectedProgramFiles, kProtectFolder);
+    std::wstring programFiles;
+    if (WideFromAnsiExact(g_app.protectedProgramFiles, &programFiles))
+        Add(rules, programFiles, kProtectFolder);
 }
 
 void AddEnvironmentFolders(ProtectedFolderRules& rules)
 {
-    static const char* const kShared[] = {"ProgramFiles", "ProgramFiles(x86)", "ProgramW6432", "CommonProgramFiles",
-                                          "CommonProgramFiles(x86)", "CommonProgramW6432", "ProgramData",
-                                          "ALLUSERSPROFILE", "PUBLIC", "APPDATA", "LOCALAPPDATA", "TEMP", "TMP"};
-    for (const char* name : kShared) {
-        char value[MAX_PATH];
-        DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-        if (length > 0 && length < sizeof value)
-            rules.Add(value, kProtectFolder);
+    static const wchar_t* const kShared[] = {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432",
+                                             L"CommonProgramFiles", L"CommonProgramFiles(x86)", L"CommonProgramW6432",
+                                             L"ProgramData", L"ALLUSERSPROFILE", L"PUBLIC", L"APPDATA",
+                                             L"LOCALAPPDATA", L"TEMP", L"TMP"};
+    wchar_t value[MAX_PATH];
+    for (const wchar_t* name : kShared) {
+        DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+        if (length > 0 && length < MAX_PATH)
+            Add(rules, value, kProtectFolder);
     }
-    for (const char* name : {"SystemRoot", "windir"}) {
-        char value[MAX_PATH];
-        DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-        if (length > 0 && length < sizeof value)
-            rules.Add(value, kProtectFolderAndContents);
+    for (const wchar_t* name : {L"SystemRoot", L"windir"}) {
+        DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+        if (length > 0 && length < MAX_PATH)
+            Add(rules, value, kProtectWindowsFolder);
     }
 }
 
 void AddSystemFolders(ProtectedFolderRules& rules)
 {
-    char folder[MAX_PATH];
-    UINT length = GetWindowsDirectoryA(folder, sizeof folder);
-    if (length > 0 && length < sizeof folder)
-        rules.Add(folder, kProtectFolderAndContents);
-    length = GetSystemWindowsDirectoryA(folder, sizeof folder);
-    if (length > 0 && length < sizeof folder)
-        rules.Add(folder, kProtectFolderAndContents);
-    length = GetSystemDirectoryA(folder, sizeof folder);
-    if (length > 0 && length < sizeof folder)
-        rules.Add(folder, kProtectFolderAndContents);
+    wchar_t folder[MAX_PATH];
+    UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        Add(rules, folder, kProtectWindowsFolder);
+    length = GetSystemWindowsDirectoryW(folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        Add(rules, folder, kProtectWindowsFolder);
+    length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length > 0 && length < MAX_PATH)
+        Add(rules, folder, kProtectFolderAndContents);
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     auto wow64Directory = kernel ? reinterpret_cast<SystemWow64DirectoryProc>(reinterpret_cast<void*>(
-                                       GetProcAddress(kernel, "GetSystemWow64DirectoryA")))
+                                       GetProcAddress(kernel, "GetSystemWow64DirectoryW")))
                                  : nullptr;
     if (wow64Directory) {
-        length = wow64Directory(folder, sizeof folder);
-        if (length > 0 && length < sizeof folder)
-            rules.Add(folder, kProtectFolderAndContents);
+        length = wow64Directory(folder, MAX_PATH);
+        if (length > 0 && length < MAX_PATH)
+            Add(rules, folder, kProtectFolderAndContents);
     }
-    length = GetTempPathA(sizeof folder, folder);
-    if (length > 0 && length < sizeof folder)
-        rules.Add(folder, kProtectFolder);
+    length = GetTempPathW(MAX_PATH, folder);
+    if (length > 0 && length < MAX_PATH)
+        Add(rules, folder, kProtectFolder);
 }
 
 // The shell's special folders of this user and of all users.
@@ -102,60 +122,58 @@ void AddShellFolders(ProtectedFolderRules& rules)
         CSIDL_PROFILE, CSIDL_PROGRAM_FILES, CSIDL_PROGRAM_FILES_COMMON, CSIDL_PROGRAM_FILES_COMMONX86,
         CSIDL_PROGRAM_FILESX86, CSIDL_PROGRAMS, CSIDL_RECENT, CSIDL_SENDTO, CSIDL_STARTMENU, CSIDL_STARTUP,
         CSIDL_TEMPLATES};
-    for (int id : kFolders) {
-        char folder[MAX_PATH];
-        if (SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, folder) == S_OK)
-            rules.Add(folder, kProtectFolder);
-    }
-    char fonts[MAX_PATH];
-    if (SHGetFolderPathA(nullptr, CSIDL_FONTS, nullptr, SHGFP_TYPE_CURRENT, fonts) == S_OK)
-        rules.Add(fonts, kProtectFolderAndContents);
+    wchar_t folder[MAX_PATH];
+    for (int id : kFolders)
+        if (SHGetFolderPathW(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, folder) == S_OK)
+            Add(rules, folder, kProtectFolder);
+    if (SHGetFolderPathW(nullptr, CSIDL_FONTS, nullptr, SHGFP_TYPE_CURRENT, folder) == S_OK)
+        Add(rules, folder, kProtectFolderAndContents);
 }
 
 // Every profile the system lists, every folder of the users folder, and the users folder.
 void AddProfiles(ProtectedFolderRules& rules)
 {
-    std::string usersFolder;
+    std::wstring usersFolder;
     RegistryKey list;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kProfileList, 0, KEY_READ, &list.key) == ERROR_SUCCESS) {
-        usersFolder = ReadFolderValue(list.key, "ProfilesDirectory");
-        for (const char* name : {"AllUsersProfile", "Default", "DefaultUserProfile", "Public"}) {
-            std::string profile = ReadFolderValue(list.key, name);
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kProfileList, 0, KEY_READ, &list.key) == ERROR_SUCCESS) {
+        usersFolder = ReadFolderValue(list.key, L"ProfilesDirectory");
+        for (const wchar_t* name : {L"AllUsersProfile", L"Default", L"DefaultUserProfile", L"Public"}) {
+            std::wstring profile = ReadFolderValue(list.key, name);
             if (!profile.empty())
-                rules.AddProfile(profile.find('\\') == std::string::npos && !usersFolder.empty()
-                                     ? usersFolder + "\\" + profile
-                                     : profile);
+                AddProfile(rules, profile.find(L'\\') == std::wstring::npos && !usersFolder.empty()
+                                      ? usersFolder + L"\\" + profile
+                                      : profile);
         }
-        char sid[256];
+        wchar_t sid[256];
         for (DWORD index = 0;; ++index) {
-            DWORD size = sizeof sid;
-            if (RegEnumKeyExA(list.key, index, sid, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+            DWORD size = 256;
+            if (RegEnumKeyExW(list.key, index, sid, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
                 break;
             RegistryKey profile;
-            if (RegOpenKeyExA(list.key, sid, 0, KEY_READ, &profile.key) == ERROR_SUCCESS)
-                rules.AddProfile(ReadFolderValue(profile.key, "ProfileImagePath"));
+            if (RegOpenKeyExW(list.key, sid, 0, KEY_READ, &profile.key) == ERROR_SUCCESS)
+                AddProfile(rules, ReadFolderValue(profile.key, L"ProfileImagePath"));
         }
     }
-    char own[MAX_PATH];
-    if (SHGetFolderPathA(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, own) == S_OK) {
-        rules.AddProfile(own);
+    wchar_t own[MAX_PATH];
+    if (SHGetFolderPathW(nullptr, CSIDL_PROFILE, nullptr, SHGFP_TYPE_CURRENT, own) == S_OK) {
+        AddProfile(rules, own);
         if (usersFolder.empty()) {
             usersFolder = own;
-            size_t last = usersFolder.rfind('\\');
-            usersFolder = last == std::string::npos ? "" : usersFolder.substr(0, last);
+            size_t last = usersFolder.rfind(L'\\');
+            usersFolder = last == std::wstring::npos ? L"" : usersFolder.substr(0, last);
         }
     }
     if (usersFolder.empty())
         return;
-    rules.Add(usersFolder, kProtectFolder);
-    WIN32_FIND_DATAA found;
-    FindHandle find(FindFirstFileA((usersFolder + "\\*").c_str(), &found));
+    Add(rules, usersFolder, kProtectFolder);
+    WIN32_FIND_DATAW found;
+    FindHandle find(FindFirstFileW((usersFolder + L"\\*").c_str(), &found));
     if (find.handle == INVALID_HANDLE_VALUE)
         return;
     do {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && found.cFileName[0] != '.')
-            rules.AddProfile(usersFolder + "\\" + found.cFileName);
-    } while (FindNextFileA(find.handle, &found));
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && found.cFileName[0] != L'.')
+            AddProfile(rules, usersFolder + L"\\" + found.cFileName);
+    } while (FindNextFileW(find.handle, &found));
 }
 
 }  // namespace

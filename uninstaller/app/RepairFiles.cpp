@@ -2,7 +2,9 @@
 // files that need repair are listed for the installation source of their section. Files with
 // link info are shortcuts, which are simply made again.
 #include <cstring>
+#include <string>
 
+#include "uninstaller/app/PathNames.h"
 #include "uninstaller/app/RepairSteps.h"
 
 namespace {
@@ -126,10 +128,40 @@ void CheckFile(RepairContext& run, const char* path, const char* repairData, Sec
     ListForRepair(run, path, logged, section);
 }
 
+// A shell link file starts with its header size (0x4C) and the shell link class.
+bool IsShortcutData(const std::string& start)
+{
+    static const unsigned char kHeader[20] = {0x4C, 0, 0, 0, 0x01, 0x14, 0x02, 0, 0, 0,
+                                              0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
+    return start.size() == sizeof kHeader && std::memcmp(start.data(), kHeader, sizeof kHeader) == 0;
+}
+
+// A shortcut is written only as a ".lnk" file where the installation's files may be, and only
+// over nothing or over a shortcut.
+KeepReason ShortcutRefusal(RepairContext& run, const char* path)
+{
+    std::string named;
+    if (!run.files.PathFromAnsi(path, &named))
+        return kKeptNoExactName;
+    if (!HasExtension(named, ".LNK"))
+        return kKeptNotShortcut;
+    JudgedPath judged = run.guard.File(named, kFileShortcut);
+    if (!judged.Allowed())
+        return judged.refusal;
+    std::string start;
+    if (run.files.KindOf(judged.named.c_str()) != kEntryMissing &&
+        (!run.files.ReadFileStart(judged.named.c_str(), 20, &start) || !IsShortcutData(start)))
+        return kKeptNotShortcut;
+    return kKeptNothing;
+}
+
 void RecreateShortcut(RepairContext& run, const char* path, const char* linkInfo)
 {
+    KeepReason refusal = ShortcutRefusal(run, path);
     ShortcutInfo link;
-    if (!ParseLinkInfo(linkInfo, &link) || !run.system.SaveShortcut(path, link))
+    if (refusal != kKeptNothing)
+        run.Keep(path, refusal);
+    else if (!ParseLinkInfo(linkInfo, &link) || !run.system.SaveShortcut(path, link))
         run.failed = true;
 }
 

@@ -70,4 +70,5 @@ struct RepairHost {
     RepairSystem& system;
     EngineRegistry& registry;
     RepairUi& ui;
+    EngineFiles& files;   // where shortcuts may be written
 };

@@ -64,6 +64,8 @@ RepairContext::RepairContext(ItemStore& store, const RepairOptions& options, Rep
       system(host.system),
       registry(host.registry),
       ui(host.ui),
+      files(host.files),
+      guard(host.files, options.protectedFolders, options.logPath, &store),
       lists(static_cast<unsigned>(store.lastSection) + 1),
       listWritten(false),
       failed(false),
@@ -91,7 +93,7 @@ const char* RepairContext::SourceOf(Section section) const
     return section < store.sourceSlots ? store.sourceBySection[section] : nullptr;
 }
 
-RepairOutcome RunRepair(ItemStore& store, const RepairOptions& options, RepairHost& host)
+RepairOutcome RunRepair(ItemStore& store, const RepairOptions& options, RepairHost& host, KeptItems* kept)
 {
     RepairContext run(store, options, host);
     if (!run.lists.Ready())
@@ -106,6 +108,8 @@ RepairOutcome RunRepair(ItemStore& store, const RepairOptions& options, RepairHo
     RunSources(run);
     // A cancelled repair runs no source; no list outlives the run.
     DeleteRemainingLists(run);
+    if (kept)
+        *kept = run.kept;
 
     if (run.Stopped())
         return kRepairCancelled;

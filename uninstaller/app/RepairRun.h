@@ -6,11 +6,16 @@
 // its list ("/X=" and the list file), once it has been found where the log says or where the
 // user points.
 
+#include "uninstaller/app/KeptItems.h"
+#include "uninstaller/app/ProtectedFolderRules.h"
 #include "uninstaller/app/RepairHost.h"
 #include "uninstaller/log/ItemStore.h"
 
 struct RepairOptions {
     bool silent;   // nobody is asked: newer files are kept, a missing source is not looked for
+    // Shortcuts are written only where the installation's files may be (FolderGuard.h).
+    ProtectedFolderRules protectedFolders;
+    const char* logPath = nullptr;
 };
 
 enum RepairOutcome {
@@ -19,4 +24,5 @@ enum RepairOutcome {
     kRepairFailed       // something could not be repaired (a list, shortcut, value or source failed)
 };
 
-RepairOutcome RunRepair(ItemStore& store, const RepairOptions& options, RepairHost& host);
+// kept (may be null) receives what the repair left unwritten, and why.
+RepairOutcome RunRepair(ItemStore& store, const RepairOptions& options, RepairHost& host, KeptItems* kept = nullptr);

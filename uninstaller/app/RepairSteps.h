@@ -1,6 +1,8 @@
 #pragma once
 // The repair's steps and the state they share during one run (see RepairRun.h).
 
+#include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/KeptItems.h"
 #include "uninstaller/app/RepairLists.h"
 #include "uninstaller/app/RepairRun.h"
 #include "uninstaller/app/SharedCount.h"
@@ -13,7 +15,10 @@ struct RepairContext {
     RepairSystem& system;
     EngineRegistry& registry;
     RepairUi& ui;
+    EngineFiles& files;
+    FolderGuard guard;
     RepairLists lists;
+    KeptItems kept;
 
     bool listWritten;
     bool failed;
@@ -23,6 +28,12 @@ struct RepairContext {
     unsigned total;
 
     bool Stopped() { return promptCancelled || ui.Cancelled(); }
+    // A logged item left unwritten: the repair fails, and its report says why.
+    void Keep(const char* item, KeepReason reason)
+    {
+        failed = true;
+        kept.Add(item, reason);
+    }
     // One more item of the progress total.
     void Advance();
     // The "Source: " text of the section, or null.

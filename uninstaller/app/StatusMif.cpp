@@ -62,7 +62,7 @@ void WriteMifFile(RunOutcome outcome, bool rollback)
     FormatMifDateTime(now.wMonth, now.wDay, now.wYear, now.wHour, now.wMinute, dateTime, sizeof dateTime);
     const ItemStore& store = g_itemStore;
     StatusMifValues values{store.manufacturer, store.product, store.versionNumber, store.serialNumber,
-                           rollback, dateTime, outcome};
+                           rollback, dateTime, outcome, g_app.keptReport};
 
     // Each three-character placeholder grows to at most 127 characters.
     size_t size = std::strlen(templ) * 43 + 1;

@@ -85,8 +85,9 @@ const char* PlaceholderValue(const StatusMifValues& values, int number)
     case 6: return values.dateTime;
     case 7: return values.outcome == kRunSucceeded ? "Success" : "Failed";
     default:
-        return values.outcome == kRunCancelled ? "Canceled by user"
-             : values.outcome == kRunFailed ? "Uninstall failed" : "";
+        if (values.outcome == kRunFailed)
+            return values.kept && values.kept[0] ? values.kept : "Uninstall failed";
+        return values.outcome == kRunCancelled ? "Canceled by user" : "";
     }
 }
 

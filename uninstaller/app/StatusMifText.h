@@ -14,6 +14,7 @@ struct StatusMifValues {
     bool rollback;              // %5%: "Rollback" or "Uninstall"
     const char* dateTime;       // %6%
     RunOutcome outcome;         // %7% status, %8% description
+    const char* kept;           // a failed run's description: what it kept and why ("" for none)
 };
 
 // The DMTF component text used when the INI file gives no template.

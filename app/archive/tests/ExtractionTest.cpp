@@ -241,6 +241,26 @@ TEST(Extraction, WriteErrorsReachTheCaller) {
     }
 }
 
+// Segments may each claim up to kMaxSegmentExpansion times their compressed size, and a damaged
+// table can make every segment such a one: the decoder then holds one such block at a time, not
+// one per job in flight.
+TEST(Extraction, SegmentsClaimingMuchOutputAreHeldOneAtATime) {
+    // One zero, then a run of it (token 32 with its length in zero bytes, distance 1): about
+    // 255 output bytes per compressed byte.
+    const size_t zeroBytes = 49000;
+    const Bytes segment = Cat({FirstRun(1), {0, 32}, Bytes(zeroBytes, 0), {1, 0, 0}, kEndMarker});
+    const size_t output = 1 + 33 + 255 * zeroBytes + 1;
+    ASSERT_LE(output, kMaxSegmentExpansion * segment.size());
+    TFillingStream target(SIZE_MAX);
+    TBlockWriter writer([&target]() -> cl::TStream& { return target; });
+    TEntryDecoder decoder(writer);
+    const size_t count = 12;
+    decoder.ExpectOutput(count * output);
+    for (size_t i = 0; i < count; ++i) ASSERT_FALSE(decoder.AddSegment(segment.data(), segment.size(), output));
+    EXPECT_FALSE(decoder.Finish());
+    EXPECT_LE(decoder.BufferBytes(), output + TEntryDecoder::kJobCount * TEntryDecoder::kBlockSize);
+}
+
 TEST(Extraction, UncreatableTargetRaisesCreateErrorEvenForADamagedArchive) {
     // The target is created while decoding goes on; its error still comes first, also when
     // the archive turns out damaged before the create has failed.

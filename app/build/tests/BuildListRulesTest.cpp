@@ -12,10 +12,13 @@
 #include "app/build/BuildInputFiles.h"
 #include "app/build/FolderImport.h"
 #include "app/build/StagingPlan.h"
+#include "app/extraction/tests/Latin1NameRules.h"
 
 namespace {
 
 using namespace quillon;
+
+const TFileNameRules kRules = quillon_test::Latin1NameRules();
 
 TEST(BuildEntryNamesTest, EntriesBelowAFolderMatchWholeFolderNamesInAnyCase) {
     const struct {
@@ -64,27 +67,30 @@ TEST(StagingPlanTest, StagesTheRootFoldersTreeAndRefusesNamesThatCannotBeWritten
         {"bf1942/../../escape.txt"},
         {"bf1942/levels/CON"},
         {"bf1942/levels/INIT.CON"},      // the same file as init.con to the file system
+        {"bf1942/levels/\xE9t\xE9.con"},
+        {"bf1942/levels/\xC9T\xC9.con"},  // so is this as the one before
         {"bf1942/levels/empty/x/y.con"},
         {"bf1942/levels/*new.txt"},      // an archive entry named like an added file: no file can have its name
         {"bf1942/levels/a*b.con"},
     };
-    const std::optional<TStagingPlan> plan = PlanStaging("bf1942", folders, entries);
+    const std::optional<TStagingPlan> plan = PlanStaging("bf1942", folders, entries, kRules);
     ASSERT_TRUE(plan);
     EXPECT_EQ(plan->RootPath, "bf1942\\");
     EXPECT_EQ(plan->Folders, (std::vector<std::string>{"bf1942\\levels", "bf1942\\levels\\empty"}));
     std::vector<std::string> staged;
     for (const TStagedEntry& e : plan->Entries) staged.push_back(std::to_string(e.EntryIndex) + " " + e.RelativePath);
     EXPECT_EQ(staged, (std::vector<std::string>{"0 bf1942\\levels\\init.con", "1 bf1942\\levels\\new.txt",
-                                                "5 BF1942\\Levels\\upper.con",
-                                                "9 bf1942\\levels\\empty\\x\\y.con"}));
+                                                "5 BF1942\\Levels\\upper.con", "9 bf1942\\levels\\\xE9t\xE9.con",
+                                                "11 bf1942\\levels\\empty\\x\\y.con"}));
     EXPECT_EQ(plan->Refused, (std::vector<std::string>{"bf1942/a:b/", "bf1942/../../escape.txt", "bf1942/levels/CON",
-                                                       "bf1942/levels/INIT.CON", "bf1942/levels/*new.txt",
+                                                       "bf1942/levels/INIT.CON", "bf1942/levels/\xC9T\xC9.con",
+                                                       "bf1942/levels/*new.txt",
                                                        "bf1942/levels/a*b.con"}));
     EXPECT_EQ(plan->Outside, (std::vector<std::string>{"bf1942x/not.con", "other/not.con", "readme.txt"}));
 
     // A root folder that cannot be a folder below the staging folder builds nothing.
-    EXPECT_FALSE(PlanStaging("..", {".."}, {{"../x.con"}}));
-    EXPECT_FALSE(PlanStaging("", {}, {{"x.con"}}));
+    EXPECT_FALSE(PlanStaging("..", {".."}, {{"../x.con"}}, kRules));
+    EXPECT_FALSE(PlanStaging("", {}, {{"x.con"}}, kRules));
 }
 
 TEST(BuildInputFilesTest, TheParameterAndBatchFilesHoldExactlyTheBuildersAnswers) {

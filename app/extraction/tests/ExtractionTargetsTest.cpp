@@ -7,11 +7,14 @@
 #include <string>
 
 #include "app/extraction/ExtractionTargets.h"
+#include "app/extraction/tests/Latin1NameRules.h"
 
 namespace {
 
 using quillon::SafeRelativePath;
 using quillon::TExtractionTargets;
+
+const quillon::TFileNameRules kRules = quillon_test::Latin1NameRules("\x81");
 
 TEST(SafeRelativePathTest, KeepsPlainPathsAndRefusesWhatCouldLeaveTheFolder) {
     const struct {
@@ -46,16 +49,22 @@ TEST(SafeRelativePathTest, KeepsPlainPathsAndRefusesWhatCouldLeaveTheFolder) {
         {"a/conout$", std::nullopt},
         {"a/b?.txt", std::nullopt},
         {"a/b\x01.txt", std::nullopt},
+        // What the file system receives counts: the superscript digits name devices too, and a
+        // byte that does not convert has no name at all.
+        {"a/COM\xB9.txt", std::nullopt},
+        {"a/lpt\xB3", std::nullopt},
+        {"a/COM\xB4.txt", "a\\COM\xB4.txt"},
+        {"a/b\x81.txt", std::nullopt},
         // Empty parts.
         {"", std::nullopt},
         {"a//b.txt", std::nullopt},
         {"a/", std::nullopt},
     };
-    for (const auto& c : cases) EXPECT_EQ(SafeRelativePath(c.archivePath), c.relative) << c.archivePath;
+    for (const auto& c : cases) EXPECT_EQ(SafeRelativePath(c.archivePath, kRules), c.relative) << c.archivePath;
 }
 
 TEST(ExtractionTargetsTest, TakesEachPathOnceWhateverItsCase) {
-    TExtractionTargets targets;
+    TExtractionTargets targets(kRules);
     EXPECT_EQ(targets.AddFolder("Objects"), "Objects");
     EXPECT_EQ(targets.AddFolder("objects"), "objects");  // the same folder may be named again
     EXPECT_EQ(targets.AddFile("Objects/x.con"), "Objects\\x.con");
@@ -63,16 +72,23 @@ TEST(ExtractionTargetsTest, TakesEachPathOnceWhateverItsCase) {
     EXPECT_EQ(targets.AddFile("Objects/x.con"), std::nullopt);  // a duplicate entry
     EXPECT_EQ(targets.AddFile("Objects/y.con"), "Objects\\y.con");
     EXPECT_EQ(targets.AddFile("../y.con"), std::nullopt);
+    // Every letter folds, not only ASCII ones: accented names and folders coincide too.
+    EXPECT_EQ(targets.AddFile("Objects/\xC9T\xC9.txt"), "Objects\\\xC9T\xC9.txt");
+    EXPECT_EQ(targets.AddFile("objects/\xE9t\xE9.txt"), std::nullopt);
+    EXPECT_EQ(targets.AddFile("Objects/\xFF.txt"), "Objects\\\xFF.txt");
+    EXPECT_EQ(targets.AddFile("Objects/\xE4/\xFF.txt"), "Objects\\\xE4\\\xFF.txt");
+    EXPECT_EQ(targets.AddFile("objects/\xC4/\xFF.TXT"), std::nullopt);
+    EXPECT_EQ(targets.AddFolder("objects/\xC4"), "objects\\\xC4");  // a folder may be named again
 }
 
 TEST(ExtractionTargetsTest, AFileAndAFolderNeverShareAPath) {
-    TExtractionTargets folderFirst;
+    TExtractionTargets folderFirst(kRules);
     ASSERT_TRUE(folderFirst.AddFolder("a/b"));
     EXPECT_EQ(folderFirst.AddFile("a/b"), std::nullopt);
     EXPECT_EQ(folderFirst.AddFile("A"), std::nullopt);  // a parent folder
     EXPECT_TRUE(folderFirst.AddFile("a/b/c"));
 
-    TExtractionTargets fileFirst;
+    TExtractionTargets fileFirst(kRules);
     ASSERT_TRUE(fileFirst.AddFile("a/b"));
     EXPECT_EQ(fileFirst.AddFolder("a/B"), std::nullopt);
     EXPECT_EQ(fileFirst.AddFolder("a/b/c"), std::nullopt);

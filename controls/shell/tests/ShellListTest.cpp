@@ -58,6 +58,9 @@ protected:
         test::WriteFileOfSize(scratch / "c.txt", 1);
         ut_test::MakeFolder(scratch / "sub");
         test::WriteFileOfSize(scratch / "sub\\inner.dat", 5);
+        MakeFormAndList();
+    }
+    void MakeFormAndList() {
         form = new cl::TForm(&app);
         form->SetBounds(50, 50, 600, 400);
         form->Show();
@@ -347,6 +350,35 @@ TEST_F(ShellListTest, ADropTargetOutlivingItsListAnswersNoDrop) {
     EXPECT_EQ(effect, DWORD(DROPEFFECT_NONE));
     EXPECT_EQ(target->DragLeave(), S_OK);
     target->Release();
+}
+
+// However it goes, alone or with its form, a list revokes its drop target (the system holds
+// references to a registered one) and leaves its column widths to the next list.
+TEST_F(ShellListTest, AFreedListRevokesItsDropTargetAndKeepsItsColumnWidths) {
+    const struct {
+        const char* how;
+        bool withForm;
+        int width;
+    } cases[] = {{"alone", false, 271}, {"with its form", true, 293}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        Show(scratch.Path());
+        ListView_SetColumnWidth(list->Handle(), 0, c.width);
+        auto* target = static_cast<IDropTarget*>(GetPropA(list->Handle(), "OleDropTargetInterface"));
+        ASSERT_NE(target, nullptr);
+        target->AddRef();
+        if (c.withForm) delete form;
+        else delete list;
+        EXPECT_EQ(target->Release(), 0u) << "only this test's reference is left";
+
+        if (c.withForm) MakeFormAndList();
+        else {
+            list = new TRecreatableList(form);
+            list->SetParent(form);
+        }
+        Show(scratch.Path());
+        EXPECT_EQ(ListView_GetColumnWidth(list->Handle(), 0), c.width);
+    }
 }
 
 TEST_F(ShellListTest, ADropTargetRefusesAMissingEffect) {

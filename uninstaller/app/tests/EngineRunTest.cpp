@@ -155,10 +155,17 @@ protected:
     int Run(bool automatic, bool rollback, bool silent = false)
     {
         ProtectedFolderRules folders;
-        folders.Add("C:\\WINDOWS", kProtectFolderAndContents);
+        if (windowsProtected) {
+            folders.Add("C:\\WINDOWS", kProtectWindowsFolder);
+            folders.Add("C:\\WINDOWS\\SYSTEM32", kProtectFolderAndContents);
+            folders.Add("C:\\WINDOWS\\Fonts", kProtectFolderAndContents);
+        }
         folders.Add("C:\\Program Files", kProtectFolder);
         EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit};
-        return RunEngine(g_itemStore, options, fake.host);
+        KeptItems keptItems;
+        int result = RunEngine(g_itemStore, options, fake.host, &keptItems);
+        kept = keptItems.Summary(200);
+        return result;
     }
 
     std::string Ini(const char* key) const
@@ -180,14 +187,19 @@ protected:
     FakeLogSystem logSystem;
     FakeLogUi logUi;
     std::string log;
+    std::string kept;   // the run's report of what it kept
     unsigned waitLimit = kWaitWithoutLimit;
+    bool windowsProtected = true;
 };
 
 TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
 {
     ReadLog(std::string(kInstallation) + kUpgrade);
     fake.ui.sharedAnswers = {kChoiceYes, kChoiceYes};
-    EXPECT_EQ(Run(true, false), 0);
+    // The system files lie in the Windows folder: they are the system's. The one the log
+    // preselects is kept and reported; the counted one is kept as if the user had said No.
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     const Shown expected = {
         {57, "Clean up"},
@@ -196,13 +208,11 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
         {34, "C:\\WINDOWS\\WIN.INI"},
         {29, "C:\\App\\shared.ocx"},
         {40, "C:\\App\\shared.ocx"},
-        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {29, "C:\\App\\app.exe"},
         {29, "C:\\App\\readme.txt"},
         {29, "C:\\App\\Data\\data.bin"},
         {29, "C:\\App\\shared.ocx"},
         {29, "C:\\App\\new.dll"},
-        {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"},
         {30, "C:\\WINDOWS\\SYSTEM32\\MARKED.DLL"},
         {32, "C:\\App"},
         {31, "C:\\App\\Logs"},
@@ -222,20 +232,22 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
                                               "icon Tools", "disconnect"};
     EXPECT_EQ(fake.actions.done, actions);
 
-    // Both counted copies of shared.ocx are taken off: it was asked for, as was SOLO.DLL;
+    // Both counted copies of shared.ocx are taken off: it was asked for. SOLO.DLL's counter
+    // reached 0 too, but it lies in the Windows folder: nobody is asked about a file that stays.
     // HALDEN.DLL stays for the program that counts it too.
-    ASSERT_EQ(fake.ui.questions.size(), 2u);
+    ASSERT_EQ(fake.ui.questions.size(), 1u);
     EXPECT_NE(fake.ui.questions[0].find("C:\\App\\shared.ocx"), std::string::npos);
-    EXPECT_NE(fake.ui.questions[1].find("SOLO.DLL"), std::string::npos);
     // The progress text names the file while the question is up.
-    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}, {30, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"}}));
+    EXPECT_EQ(fake.ui.shownWhenAsked, (Shown{{29, "C:\\App\\shared.ocx"}}));
+    EXPECT_EQ(Counter("C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"), "");
     EXPECT_EQ(fake.registry.Text(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"), "1");
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL"));
 
     for (const char* path : {"C:\\App\\app.exe", "C:\\App\\readme.txt", "C:\\App\\Data\\data.bin",
-                             "C:\\App\\shared.ocx", "C:\\App\\new.dll", "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL",
-                             "C:\\App\\app.ini", "C:\\App\\Logs\\a.log", "C:\\App\\Data", "C:\\App\\Logs", kLogPath})
+                             "C:\\App\\shared.ocx", "C:\\App\\new.dll", "C:\\App\\app.ini", "C:\\App\\Logs\\a.log",
+                             "C:\\App\\Data", "C:\\App\\Logs", kLogPath})
         EXPECT_FALSE(fake.files.Has(path)) << path;
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\SOLO.DLL"));
     // Backups stay, and with them the folders that hold them.
     EXPECT_EQ(fake.files.files["C:\\App\\Backup\\app.exe"], "v1");
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\old.txt"));
@@ -304,8 +316,10 @@ TEST_F(EngineRunTest, CustomRunTakesOnlyTheSelection)
     store.privateFiles[1]->selected = 1;   // readme.txt
     store.directories[1]->selected = 1;    // C:\App\Logs\ (with its files)
     store.registryTrees[0]->selected = 1;
-    // A rollback asked for on the command line does not apply to a Custom run.
-    EXPECT_EQ(Run(false, true), 0);
+    // A rollback asked for on the command line does not apply to a Custom run. The system file
+    // the log preselects lies in the Windows folder: it stays.
+    EXPECT_EQ(Run(false, true), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.files.Has("C:\\App\\Logs"));
@@ -346,7 +360,8 @@ TEST_F(EngineRunTest, RollbackOfTheOnlySectionEndsTheInstallation)
 {
     fake.registry.SetString(kRootLocalMachine, "Software\\Halden Solutions\\SelmUser", "Path", "C:\\Selm\\selm.exe");
     ReadLog(std::string(kInstallation) + "Per-User ID: user 7\n");
-    EXPECT_EQ(Run(true, true), 0);
+    EXPECT_EQ(Run(true, true), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_FALSE(fake.files.FileExists(kLogPath));
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
@@ -398,7 +413,8 @@ TEST_F(EngineRunTest, FilesDeletedAtTheNextRestartAreNoFailures)
 {
     ReadLog(kInstallation);
     fake.files.inUse.insert("C:\\App\\readme.txt");
-    EXPECT_EQ(Run(true, false, true), 0);
+    EXPECT_EQ(Run(true, false, true), 1);
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_EQ(fake.files.scheduled, std::vector<std::string>{"C:\\App\\readme.txt"});
 }
 
@@ -443,6 +459,8 @@ TEST_F(EngineRunTest, CountersAreLoweredOnceAcrossRuns)
         // The rollback did not touch SOLO.DLL: the uninstall takes its only copy off.
         {"rollback cancelled, then an uninstall", true, 2, "2", "2", false, "1", "1", true},
     };
+    // The counters' bookkeeping, apart from where the files lie.
+    windowsProtected = false;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fake.files = FakeFiles{};
@@ -491,6 +509,7 @@ TEST_F(EngineRunTest, LoweredCountersAreNotedOnTheirLines)
     const std::string kept = "Kept by uninstall: ";
     const std::string ignored = "Shared DLL counter ignored:\n";
     const std::string log = Log(shared, solo, shared);
+    windowsProtected = false;   // the notes, apart from where the files lie
     fake.files.AddFile("C:\\App\\Backup\\shared.ocx");
     fake.registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\App\\shared.ocx", 5);
     const struct {
@@ -531,6 +550,20 @@ TEST_F(EngineRunTest, RemovedFilesAreUnregisteredFirst)
     EXPECT_EQ(fake.actions.done, (std::vector<std::string>{"device C:\\App\\drv.386", "unregister C:\\App\\app.ocx"}));
     EXPECT_EQ(fake.ui.Items(40), std::vector<std::string>{"C:\\App\\app.ocx"});
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
+}
+
+// A file the guard keeps is not on its way out: it is neither unregistered nor taken out of
+// SYSTEM.INI.
+TEST_F(EngineRunTest, FilesTheGuardKeepsStayRegistered)
+{
+    fake.files.AddFile("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    ReadLog("***  Installation ***\nTitle: Test Application\nNon-System File:\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\nSelf-Register: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n"
+            "Add Device: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_TRUE(fake.actions.done.empty());
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL"));
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\OLE32.DLL (the system's own)");
 }
 
 // A rollback that puts an older version back registers it again, and leaves the registration
@@ -580,6 +613,113 @@ TEST_F(EngineRunTest, RollbackWithMissingBackupsKeepsTheFiles)
     EXPECT_EQ(Run(true, true), 1);
     EXPECT_EQ(fake.files.files["C:\\App\\app.exe"], "v2");
     EXPECT_EQ(fake.files.files["C:\\App\\lib.dll"], "v2");
+}
+
+// Inside the Windows folder only a folder the installation made goes, with its files: one its
+// log names, that is none of the system's folders, and that holds nothing the log does not list.
+// The Windows folder's own folders and files stay, whatever the log says.
+TEST_F(EngineRunTest, OnlyFoldersTheInstallationMadeGoFromTheWindowsFolder)
+{
+    for (const char* path : {"C:\\WINDOWS\\MyGameHelper\\helper.dll", "C:\\WINDOWS\\MyGameHelper\\Data\\help.dat",
+                             "C:\\WINDOWS\\Fonts\\tahoma.ttf", "C:\\WINDOWS\\Media\\ding.wav",
+                             "C:\\WINDOWS\\Media\\chord.wav", "C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts",
+                             "C:\\WINDOWS\\notepad.exe"})
+        fake.files.AddFile(path);
+    ReadLog("***  Installation ***\n"
+            "Title: Test Application\n"
+            "Made Dir: C:\\WINDOWS\\MyGameHelper\n"
+            "File Copy: C:\\WINDOWS\\MyGameHelper\\helper.dll\n"
+            "File Copy: C:\\WINDOWS\\MyGameHelper\\Data\\help.dat\n"
+            "File Tree: C:\\WINDOWS\\MyGameHelper\n"
+            // A system folder named as made, and one holding a file the log does not list.
+            "Made Dir: C:\\WINDOWS\\Fonts\n"
+            "File Copy: C:\\WINDOWS\\Fonts\\tahoma.ttf\n"
+            "File Tree: C:\\WINDOWS\\Fonts\n"
+            "Made Dir: C:\\WINDOWS\\Media\n"
+            "File Copy: C:\\WINDOWS\\Media\\ding.wav\n"
+            "File Tree: C:\\WINDOWS\\Media\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts\n"
+            "File Copy: C:\\WINDOWS\\notepad.exe\n");
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_FALSE(fake.files.Has("C:\\WINDOWS\\MyGameHelper"));
+    for (const char* path : {"C:\\WINDOWS\\Fonts\\tahoma.ttf", "C:\\WINDOWS\\Media\\ding.wav",
+                             "C:\\WINDOWS\\Media\\chord.wav", "C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts",
+                             "C:\\WINDOWS\\notepad.exe"})
+        EXPECT_TRUE(fake.files.FileExists(path)) << path;
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\Fonts\\tahoma.ttf (the system's own) and 4 more");
+}
+
+// INI entries are written only into the installation's INI files, in sections that hold nothing
+// but entries its log records; a refused entry is kept and the run goes on.
+TEST_F(EngineRunTest, IniEntriesOnlyInTheInstallationsOwnSections)
+{
+    fake.files.AddFile("C:\\Users\\ann\\letter.txt", "Dear ...");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "windows", "load", "");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "windows", "run", "other.exe");
+    fake.files.SetIni("C:\\WINDOWS\\WIN.INI", "Halden", "Path", "C:\\App");
+    fake.files.SetIni("C:\\App\\app.ini", "Main", "Mode", "new");
+    fake.files.SetIni("C:\\App\\app.ini", "Main", "Added", "1");
+    const auto Entry = [](const char* file, const char* section, const char* item, const char* old) {
+        return std::string("INI File: ") + file + "\nINI Sect: " + section + "\nINI Item: " + item + "\nINI Val: x\n" +
+               (old ? std::string("INI Old: ") + old + "\n" : "");
+    };
+    ReadLog("***  Installation ***\nTitle: Test Application\n" + Entry("C:\\WINDOWS\\WIN.INI", "windows", "load", "evil.exe") +
+            Entry("C:\\WINDOWS\\WIN.INI", "Halden", "Path", nullptr) + Entry("C:\\App\\app.ini", "Main", "Mode", "old") +
+            Entry("C:\\App\\app.ini", "Main", "Added", nullptr) +
+            Entry("C:\\App\\app.ini", "Missing", "Made", "a section the log would have to make") +
+            Entry("C:\\Users\\ann\\letter.txt", "Main", "Mode", "x"));
+    EXPECT_EQ(Run(true, false), 1);
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|WINDOWS|LOAD"), "");
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|WINDOWS|RUN"), "other.exe");
+    EXPECT_EQ(Ini("C:\\WINDOWS\\WIN.INI|HALDEN|PATH"), "<none>");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|MODE"), "old");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|ADDED"), "<none>");
+    EXPECT_EQ(Ini("C:\\APP\\APP.INI|MISSING|MADE"), "<none>");
+    EXPECT_EQ(Ini("C:\\USERS\\ANN\\LETTER.TXT|MAIN|MODE"), "<none>");
+    EXPECT_EQ(kept, "kept C:\\WINDOWS\\WIN.INI [windows] load (not an INI section of this installation) and 2 more");
+}
+
+// What the log owns and the run leaves is no success: a log that cannot be deleted (a
+// read-only drive), a path that has no exact name on this system.
+TEST_F(EngineRunTest, WhatTheLogOwnsAndStaysIsReported)
+{
+    const struct {
+        const char* name;
+        const char* lines;
+        bool logStays;
+        const char* kept;
+    } cases[] = {
+        {"the log cannot be deleted", "File Copy: C:\\App\\app.exe\n", true,
+         "kept C:\\App\\INSTALL.LOG (could not be removed)"},
+        {"a name with no exact form", "File Copy: C:\\App\\\x81pp.exe\n", false,
+         "kept C:\\App\\\x81pp.exe (no exact name on this system)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fake.files = FakeFiles{};
+        fake.files.AddFile("C:\\App\\app.exe");
+        fake.files.AddFile("C:\\App\\\x81pp.exe");
+        ReadLog(std::string("***  Installation ***\nTitle: Test Application\n") + c.lines);
+        if (c.logStays) {
+            fake.files.inUse.insert(kLogPath);
+            fake.files.scheduleInUse = false;
+        }
+        EXPECT_EQ(Run(true, false, true), 1);
+        EXPECT_EQ(kept, c.kept);
+        EXPECT_EQ(fake.files.FileExists(kLogPath), c.logStays);
+    }
+}
+
+// A folder that stays only because a later record's tree was still in it goes once that tree is
+// gone.
+TEST_F(EngineRunTest, AFolderEmptiedByALaterTreeGoesToo)
+{
+    fake.files.AddFile("C:\\Game\\game.exe");
+    fake.files.AddFile("C:\\Game\\Saves\\one.sav");
+    ReadLog("***  Installation ***\nTitle: Test Application\nMade Dir: C:\\Game\n"
+            "File Copy: C:\\Game\\game.exe\nFile Tree: C:\\Game\\Saves\n");
+    EXPECT_EQ(Run(true, false), 0);
+    EXPECT_FALSE(fake.files.Has("C:\\Game"));
 }
 
 }  // namespace

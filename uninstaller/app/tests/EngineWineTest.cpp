@@ -156,7 +156,7 @@ protected:
         std::string arguments = switches + " \"" + logPath + "\"";
         ASSERT_EQ(StartUninstaller(GetModuleHandleA(nullptr), arguments.c_str()), kStartReady);
         RunUninstall();
-        EXPECT_FALSE(g_app.runFailed);
+        EXPECT_FALSE(g_app.runFailed) << g_app.keptReport;
         EndUninstaller();
     }
 
@@ -176,15 +176,18 @@ protected:
         EXPECT_EQ(Value(HKEY_CURRENT_USER, softwareKey + "\\Keep", "Mine"), "x");
     }
 
-    // Everything of both sections is undone; the shared files stay as their counters say.
-    void ExpectUninstalled()
+    // Everything of both sections is undone; the shared files stay as their counters say (the
+    // shared library's counter is sharedCounter after the run, "<none>" when it went); the
+    // system file, in the System folder, is the system's and stays.
+    void ExpectUninstalled(const char* sharedCounter = "2")
     {
         for (const char* name : {"app.exe", "readme.txt", "Data\\data.bin", "new.dll", "app.ini", "drv.386",
                                  "reg.exe", "Data", "INSTALL.LOG"})
             EXPECT_FALSE(Exists(app + "\\" + name)) << name;
-        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "2");
-        EXPECT_EQ(ReadFile(app + "\\shared.dll"), "shared.dll");
+        EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), sharedCounter);
+        EXPECT_EQ(Exists(app + "\\shared.dll"), std::string(sharedCounter) != "<none>");
         EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll), "<none>");
+        EXPECT_EQ(ReadFile(systemDll), "system");
         // The backups are left, and with them the folder that holds them.
         EXPECT_EQ(ReadFile(app + "\\Backup\\app.exe"), "v1");
 
@@ -233,24 +236,24 @@ protected:
     std::string firstSection, upgrade;
 };
 
+// The shared library's last use goes with the user's Yes; nobody is asked about the system
+// file, which stays.
 TEST_F(EngineWineTest, AutomaticUninstallInProcess)
 {
     SetSharedFileHook(AnswerYes);
     SetMessageBoxHook(AnswerOk);
+    SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll", 1);
     RunInProcess("/A");
-    ExpectUninstalled();
+    ExpectUninstalled("<none>");
     EXPECT_EQ(sharedQuestions, 1);
-    EXPECT_EQ(progressWhenAsked, "\r\n\r\nRemoving System File:\r\n" + systemDll);
-    EXPECT_FALSE(Exists(systemDll));
+    EXPECT_EQ(progressWhenAsked, "\r\n\r\nRemoving File:\r\n" + app + "\\shared.dll");
     EXPECT_NE(Upper(ReadFile(app + "\\reg.exe.txt")).find("/UNREGSERVER"), std::string::npos);
 }
 
-// Silent: nobody is asked, so the system file whose counter reached 0 stays.
 TEST_F(EngineWineTest, SilentUninstallByTheProgram)
 {
     RunProgram("/S");
     ExpectUninstalled();
-    EXPECT_TRUE(Exists(systemDll));
 }
 
 // A run cancelled after it lowered the counters leaves a log that does not lower them again.
@@ -258,6 +261,7 @@ TEST_F(EngineWineTest, CountersAreLoweredOnceAcrossRuns)
 {
     SetSharedFileHook(AnswerNoAndCancel);
     SetMessageBoxHook(AnswerOk);
+    SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\readme.txt", 1);
     std::string arguments = "/A \"" + logPath + "\"";
     ASSERT_EQ(StartUninstaller(GetModuleHandleA(nullptr), arguments.c_str()), kStartReady);
     RunUninstall();
@@ -270,10 +274,10 @@ TEST_F(EngineWineTest, CountersAreLoweredOnceAcrossRuns)
     RunInProcess("/A");
     EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "2");
     EXPECT_EQ(ReadFile(app + "\\shared.dll"), "shared.dll");
-    // The system file the user kept is neither asked about again nor deleted.
+    // The file the user kept is neither asked about again nor deleted.
     EXPECT_EQ(sharedQuestions, 1);
-    EXPECT_TRUE(Exists(systemDll));
-    EXPECT_FALSE(Exists(app + "\\readme.txt"));
+    EXPECT_TRUE(Exists(app + "\\readme.txt"));
+    EXPECT_FALSE(Exists(app + "\\new.dll"));
 }
 
 // The product's key goes once the tree and the value below it are gone; a key the log does not
@@ -321,6 +325,10 @@ TEST_F(EngineWineTest, EmptyFolderRemoval)
 {
     CreateDirectoryA((app + "\\Empty").c_str(), nullptr);
     CreateDirectoryA((app + "\\Empty\\Inner").c_str(), nullptr);
+    // Until its log is gone, the folder is an installation's that this copy knows nothing of.
+    RemoveDirectoryTree(app.c_str(), false);
+    EXPECT_TRUE(Exists(app + "\\Empty\\Inner"));
+    DeleteFileA(logPath.c_str());
     RemoveDirectoryTree(app.c_str(), false);
     EXPECT_FALSE(Exists(app + "\\Empty"));
     EXPECT_TRUE(Exists(app + "\\Data\\data.bin"));

@@ -2,6 +2,7 @@
 // A system in memory for the engine's tests: files and folders, the registry, the other
 // actions (recorded as text lines) and a scripted user interface.
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -53,16 +54,18 @@ inline bool MatchesPattern(const char* pattern, const char* name)
     return same && MatchesPattern(pattern + 1, name + 1);
 }
 
+// Paths are ASCII, which the file system's names and ANSI share. A byte 0x81 has no meaning in
+// the fake's code page: a log path holding one has no exact name.
 struct FakeFiles : EngineFiles {
     std::map<std::string, std::string, NoCaseLess> files;   // path -> contents
     std::set<std::string, NoCaseLess> folders;
     std::set<std::string, NoCaseLess> inUse;                 // cannot be deleted now
-    std::set<std::string, NoCaseLess> links;                 // folders that are junctions
+    std::set<std::string, NoCaseLess> links;                 // folders and files that are links
     std::map<std::string, std::string, NoCaseLess> linkTargets;   // link -> where it leads
     bool scheduleInUse = true;
     std::vector<std::string> scheduled;
     std::map<std::string, std::string, NoCaseLess> canonical;   // path -> canonical form
-    std::map<std::string, std::string> ini;                      // "file|section|item" -> value
+    std::map<std::string, std::string> ini;                      // "FILE|SECTION|ITEM" -> value
     std::vector<std::string> searches;                           // patterns searched
 
     // A file and every folder above it.
@@ -77,13 +80,69 @@ struct FakeFiles : EngineFiles {
         for (std::string f = folder; f.size() > 2; f = ParentOf(f))
             folders.insert(f);
     }
+    // A link to a folder (or, with file, to a file) that leads to target.
+    void AddLink(const std::string& link, const std::string& target, bool file = false)
+    {
+        if (file)
+            AddFile(link);
+        else
+            AddFolder(link);
+        links.insert(link);
+        linkTargets[link] = target;
+    }
+    void SetIni(const std::string& file, const std::string& section, const std::string& item, const std::string& value)
+    {
+        ini[UpperText(file + "|" + section + "|" + item)] = value;
+    }
     bool Has(const std::string& path) const { return files.count(path) || folders.count(path); }
 
+    bool PathFromAnsi(const char* ansi, std::string* path) override
+    {
+        if (std::strchr(ansi, '\x81'))
+            return false;
+        *path = ansi;
+        return true;
+    }
     bool FileExists(const char* path) override { return files.count(path) != 0; }
-    FileRemoval RemoveFile(const char* path) override
+    bool ShortPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
+    bool LongPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
+    bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) override
+    {
+        std::string key = UpperText(std::string(file) + "|" + section + "|" + item);
+        if (value)
+            ini[key] = value;
+        else
+            ini.erase(key);
+        return true;
+    }
+    void IniEntryNames(const char* file, const char* section, std::vector<std::string>* names) override
+    {
+        names->clear();
+        std::string prefix = UpperText(std::string(file) + "|" + section + "|");
+        for (const auto& entry : ini)
+            if (entry.first.compare(0, prefix.size(), prefix) == 0)
+                names->push_back(entry.first.substr(prefix.size()));
+    }
+
+    EntryKind KindOf(const char* path) override
+    {
+        if (links.count(path))
+            return kEntryLink;
+        return files.count(path) ? kEntryFile : folders.count(path) ? kEntryFolder : kEntryMissing;
+    }
+    // Opened without following a link at its end, the entry leads where its folder leads.
+    bool IsExpected(const std::string& path, const std::string& leadsTo)
+    {
+        std::string folder;
+        ResolvedPathOf(ParentOf(path).c_str(), &folder);
+        return UpperText(folder + "\\" + path.substr(path.rfind('\\') + 1)) == UpperText(leadsTo);
+    }
+    FileRemoval RemoveFile(const char* path, const char* leadsTo) override
     {
         if (!files.count(path))
             return kFileMissing;
+        if (!IsExpected(path, leadsTo))
+            return kFileElsewhere;
         if (inUse.count(path)) {
             if (!scheduleInUse)
                 return kFileKept;
@@ -91,16 +150,40 @@ struct FakeFiles : EngineFiles {
             return kFileScheduled;
         }
         files.erase(path);
+        links.erase(path);
+        linkTargets.erase(path);
         return kFileRemoved;
     }
-    bool PutBackupBack(const char* backup, const char* target) override
+    bool RemoveFolder(const char* folder, const char* leadsTo) override
+    {
+        if (!folders.count(folder))
+            return true;
+        if (!IsExpected(folder, leadsTo))
+            return false;
+        // A link goes by itself; what it leads to stays.
+        if (links.count(folder)) {
+            links.erase(folder);
+            linkTargets.erase(folder);
+            folders.erase(folder);
+            return true;
+        }
+        std::string prefix = UpperText(folder) + "\\";
+        for (const auto& file : files)
+            if (UpperText(file.first).compare(0, prefix.size(), prefix) == 0)
+                return false;
+        for (const auto& sub : folders)
+            if (UpperText(sub).compare(0, prefix.size(), prefix) == 0)
+                return false;
+        folders.erase(folder);
+        return true;
+    }
+    BackupCopy CopyBackup(const char* backup, const char* target) override
     {
         auto found = files.find(backup);
         if (found == files.end())
-            return false;
+            return kBackupNotCopied;
         files[target] = found->second;
-        files.erase(backup);
-        return true;
+        return kBackupCopied;
     }
     void ForEachEntry(const char* pattern, EntryVisitor visit, void* context) override
     {
@@ -123,27 +206,6 @@ struct FakeFiles : EngineFiles {
                 return;
         }
     }
-    bool RemoveFolder(const char* folder) override
-    {
-        if (!folders.count(folder))
-            return false;
-        // A link goes by itself; what it leads to stays.
-        if (links.count(folder)) {
-            links.erase(folder);
-            linkTargets.erase(folder);
-            folders.erase(folder);
-            return true;
-        }
-        std::string prefix = UpperText(folder) + "\\";
-        for (const auto& file : files)
-            if (UpperText(file.first).compare(0, prefix.size(), prefix) == 0)
-                return false;
-        for (const auto& sub : folders)
-            if (UpperText(sub).compare(0, prefix.size(), prefix) == 0)
-                return false;
-        folders.erase(folder);
-        return true;
-    }
     bool TruncateFile(const char* path, std::uint64_t length) override
     {
         auto found = files.find(path);
@@ -160,39 +222,43 @@ struct FakeFiles : EngineFiles {
         *contents = found->second;
         return true;
     }
+    bool ReadFileStart(const char* path, std::size_t count, std::string* start) override
+    {
+        if (!ReadWholeFile(path, start))
+            return false;
+        start->resize(std::min(count, start->size()));
+        return true;
+    }
     bool ReplaceWholeFile(const char* path, const std::string& contents) override
     {
         files[path] = contents;
         return true;
     }
-    bool ShortPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
-    bool LongPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
-    bool CanonicalPathOf(const char* path, char* out, std::size_t size) override
+    bool CanonicalPathOf(const char* path, std::string* out) override
     {
         auto found = canonical.find(path);
-        return Put(found != canonical.end() ? found->second : std::string(path), out, size);
+        *out = found != canonical.end() ? found->second : std::string(path);
+        while (out->size() > 3 && out->back() == '\\')
+            out->pop_back();
+        return true;
     }
     // A link's target replaces the link's part of the path.
-    bool ResolvedPathOf(const char* path, char* out, std::size_t size) override
+    bool ResolvedPathOf(const char* path, std::string* out) override
     {
         std::string resolved = path;
-        for (const auto& target : linkTargets) {
-            std::string prefix = UpperText(target.first);
-            std::string upper = UpperText(resolved);
-            if (upper.compare(0, prefix.size(), prefix) == 0 &&
-                (upper.size() == prefix.size() || upper[prefix.size()] == '\\'))
-                resolved = target.second + resolved.substr(prefix.size());
+        for (int round = 0, followed = 1; followed && round < 16; ++round) {
+            followed = 0;
+            for (const auto& target : linkTargets) {
+                std::string prefix = UpperText(target.first);
+                std::string upper = UpperText(resolved);
+                if (upper.compare(0, prefix.size(), prefix) == 0 &&
+                    (upper.size() == prefix.size() || upper[prefix.size()] == '\\')) {
+                    resolved = target.second + resolved.substr(prefix.size());
+                    followed = 1;
+                }
+            }
         }
-        return Put(resolved, out, size);
-    }
-    bool IsLink(const char* path) override { return links.count(path) != 0; }
-    bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) override
-    {
-        std::string key = UpperText(std::string(file) + "|" + section + "|" + item);
-        if (value)
-            ini[key] = value;
-        else
-            ini.erase(key);
+        *out = resolved;
         return true;
     }
 

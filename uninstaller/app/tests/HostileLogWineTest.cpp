@@ -36,32 +36,10 @@ std::string ParentOf(const std::string& path)
     return path.substr(0, path.rfind('\\'));
 }
 
-typedef char*(CDECL* UnixFileNameProc)(LPCWSTR dosName);
-
-std::wstring Wide(const std::string& text)
-{
-    return std::wstring(text.begin(), text.end());
-}
-
 // A directory symbolic link: under Wine a host link, which Wine shows as a reparse point.
 bool MakeFolderLink(const std::string& link, const std::string& target)
 {
-    auto unixName = reinterpret_cast<UnixFileNameProc>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!unixName)
-        return CreateSymbolicLinkA(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY) &&
-               (GetFileAttributesA(link.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
-    char* unixTarget = unixName(Wide(target).c_str());
-    char* unixLink = unixName(Wide(link).c_str());
-    if (!unixTarget || !unixLink)
-        return false;
-    Child ln(std::string("Z:\\bin\\ln -s \"") + unixTarget + "\" \"" + unixLink + "\"");
-    HeapFree(GetProcessHeap(), 0, unixTarget);
-    HeapFree(GetProcessHeap(), 0, unixLink);
-    return ln.Started() && WaitUntil([&] {
-               DWORD attributes = GetFileAttributesA(link.c_str());
-               return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-           }, 30000);
+    return MakeLink(link, target, true);
 }
 
 void EndProgramsNamed(const std::string& upperName)

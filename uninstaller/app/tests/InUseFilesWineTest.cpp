@@ -12,12 +12,25 @@
 
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/InUseFiles.h"
+#include "uninstaller/app/WideText.h"
 #include "uninstaller/app/tests/PendingOperations.h"
 #include "uninstaller/log/ItemStore.h"
 
 using namespace wine_test;
 
 namespace {
+
+std::wstring Wide(const std::string& path)
+{
+    std::wstring wide;
+    WideFromAnsiExact(path.c_str(), &wide);
+    return wide;
+}
+
+FileRemoval Delete(const std::string& path)
+{
+    return DeleteFileOrSchedule(Wide(path), Wide(path));
+}
 
 class InUseFilesTest : public testing::Test {
 protected:
@@ -75,7 +88,7 @@ TEST_F(InUseFilesTest, DeletionOfFilesInUse)
         if (!c.locked)
             lock.Release();
 
-        EXPECT_EQ(DeleteFileOrSchedule(path.c_str()), c.result);
+        EXPECT_EQ(Delete(path), c.result);
         EXPECT_EQ(PendingOperation(path, ""), c.scheduled);
         EXPECT_EQ(g_app.restartNeeded, c.scheduled);
         EXPECT_EQ(g_app.ownFileDeleted, c.own);
@@ -92,11 +105,27 @@ TEST_F(InUseFilesTest, DeletionThroughWininitElsewhere)
     WriteFile(second, "2");
     LockedFile firstLock(first), secondLock(second);
 
-    EXPECT_EQ(DeleteFileOrSchedule(first.c_str()), kFileScheduled);
-    EXPECT_EQ(DeleteFileOrSchedule(second.c_str()), kFileScheduled);
+    EXPECT_EQ(Delete(first), kFileScheduled);
+    EXPECT_EQ(Delete(second), kFileScheduled);
     EXPECT_TRUE(g_app.restartNeeded);
     EXPECT_EQ(ReadFile(WininitPath()), "[rename]\r\nNUL=" + ShortPath(first) + "\r\nNUL=" + ShortPath(second) + "\r\n");
     EXPECT_FALSE(PendingOperation(first, ""));
+}
+
+// A file is deleted only as the file its path was judged to lead to; in use, it is not even
+// scheduled then.
+TEST_F(InUseFilesTest, AFileThatLeadsElsewhereIsLeft)
+{
+    g_itemStore.deleteInUseFiles = 1;
+    std::string path = folder + "\\Judged.dll";
+    WriteFile(path, "data");
+    const std::wstring elsewhere = Wide(folder + "\\Other.dll");
+    EXPECT_EQ(DeleteFileOrSchedule(Wide(path), elsewhere), kFileElsewhere);
+    EXPECT_TRUE(Exists(path));
+    LockedFile lock(path);
+    EXPECT_EQ(DeleteFileOrSchedule(Wide(path), elsewhere), kFileElsewhere);
+    EXPECT_FALSE(PendingOperation(path, ""));
+    EXPECT_FALSE(g_app.restartNeeded);
 }
 
 TEST_F(InUseFilesTest, BackupPutBack)
@@ -104,9 +133,8 @@ TEST_F(InUseFilesTest, BackupPutBack)
     std::string target = folder + "\\Shared Library.dll", backup = folder + "\\Backup.dll";
     WriteFile(target, "new");
     WriteFile(backup, "old");
-    EXPECT_TRUE(PutBackupBack(backup.c_str(), target.c_str()));
+    EXPECT_EQ(CopyBackupOver(Wide(backup), Wide(target)), kBackupCopied);
     EXPECT_EQ(ReadFile(target), "old");
-    EXPECT_FALSE(Exists(backup));
     EXPECT_FALSE(g_app.restartNeeded);
 }
 
@@ -139,13 +167,12 @@ TEST_F(InUseFilesTest, BackupReplacesAFileInUseAtRestart)
     WriteFile(backup1, "old");
     LockedFile lock1(target1);
 
-    ASSERT_TRUE(PutBackupBack(backup1.c_str(), target1.c_str()));
+    ASSERT_EQ(CopyBackupOver(Wide(backup1), Wide(target1)), kBackupAtRestart);
     unsigned number = 0;
     std::string temporary1 = FindTemporary(sub1, &number);
     ASSERT_NE(temporary1, "");
     EXPECT_EQ(ReadFile(temporary1), "old");
     EXPECT_TRUE(Exists(target1));
-    EXPECT_FALSE(Exists(backup1));
     EXPECT_TRUE(g_app.restartNeeded);
     EXPECT_TRUE(PendingOperation(target1, ""));
     EXPECT_TRUE(PendingOperation(temporary1, target1));
@@ -156,7 +183,7 @@ TEST_F(InUseFilesTest, BackupReplacesAFileInUseAtRestart)
     WriteFile(target2, "new");
     WriteFile(backup2, "old 2");
     LockedFile lock2(target2);
-    ASSERT_TRUE(PutBackupBack(backup2.c_str(), target2.c_str()));
+    ASSERT_EQ(CopyBackupOver(Wide(backup2), Wide(target2)), kBackupAtRestart);
     std::string temporary2 = sub2 + "\\" + TemporaryName(number + 2);
     EXPECT_EQ(ReadFile(temporary2), "old 2");
     EXPECT_TRUE(PendingOperation(temporary2, target2));
@@ -170,14 +197,13 @@ TEST_F(InUseFilesTest, BackupReplacesAFileInUseThroughWininitElsewhere)
     WriteFile(backup, "old");
     LockedFile lock(target);
 
-    ASSERT_TRUE(PutBackupBack(backup.c_str(), target.c_str()));
+    ASSERT_EQ(CopyBackupOver(Wide(backup), Wide(target)), kBackupAtRestart);
     unsigned number = 0;
     std::string temporary = FindTemporary(folder, &number);
     ASSERT_NE(temporary, "");
     char value[MAX_PATH] = "";
     GetPrivateProfileStringA("rename", ShortPath(target).c_str(), "", value, sizeof value, WininitPath().c_str());
     EXPECT_EQ(Upper(value), Upper(ShortPath(temporary)));
-    EXPECT_FALSE(Exists(backup));
     EXPECT_TRUE(g_app.restartNeeded);
 }
 
@@ -185,8 +211,9 @@ std::vector<std::string> shellEvents;
 
 void WINAPI RecordShellEvent(LONG event, UINT, LPCVOID item, LPCVOID)
 {
-    shellEvents.push_back((event == SHCNE_UPDATEDIR ? "update " : event == SHCNE_DELETE ? "delete " : "other ") +
-                          std::string(static_cast<const char*>(item)));
+    std::string path;
+    AnsiFromWideExact(static_cast<const wchar_t*>(item), &path);
+    shellEvents.push_back((event == SHCNE_UPDATEDIR ? "update " : event == SHCNE_DELETE ? "delete " : "other ") + path);
 }
 
 // The shell hears once per folder of the files deleted in it.
@@ -199,9 +226,9 @@ TEST_F(InUseFilesTest, ShellHearsOfDeletionsOncePerFolder)
     CreateDirectoryA(other.c_str(), nullptr);
     for (const std::string& path : {folder + "\\a.txt", folder + "\\b.txt", other + "\\c.txt", folder + "\\d.txt"}) {
         WriteFile(path, "x");
-        EXPECT_EQ(DeleteFileOrSchedule(path.c_str()), kFileRemoved);
+        EXPECT_EQ(Delete(path), kFileRemoved);
     }
-    EXPECT_EQ(DeleteFileOrSchedule((folder + "\\missing.txt").c_str()), kFileMissing);
+    EXPECT_EQ(Delete(folder + "\\missing.txt"), kFileMissing);
     NotifyShellOfDeletedFiles();
     NotifyShellOfDeletedFiles();
     EXPECT_EQ(shellEvents, (std::vector<std::string>{"update " + folder, "update " + other, "update " + folder}));

@@ -83,6 +83,7 @@ TEST(ProtectedFolderRules, FoldersThatMayBeSearchedAndRemoved)
     }
 }
 
+// Judged by where they lie, not by their names.
 TEST(ProtectedFolderRules, TheSystemsOwnFilesAreNeverDeleted)
 {
     const struct {
@@ -92,12 +93,17 @@ TEST(ProtectedFolderRules, TheSystemsOwnFilesAreNeverDeleted)
         {"C:\\WINDOWS\\WIN.INI", false},
         {"c:\\windows\\system.ini", false},
         {"C:\\WINDOWS\\system32\\CONTROL.INI", false},
+        {"C:\\WINDOWS\\system32\\kernel32.dll", false},
+        {"C:\\WINDOWS\\system32\\drivers\\etc\\hosts", false},
+        {"C:\\WINDOWS\\Fonts\\tahoma.ttf", false},
+        {"C:\\WINDOWS\\VENDOR.INI", false},
+        {"C:\\WINDOWS\\system32\\vendor.dll", false},
         {"C:\\AUTOEXEC.BAT", false},
-        {"C:\\config.sys", false},
-        {"C:\\WINDOWS\\VENDOR.INI", true},
-        {"C:\\WINDOWS\\system32\\vendor.dll", true},
+        {"C:\\vendor.bat", false},
+        {"\\\\server\\share\\vendor.txt", false},
         {"C:\\App\\WIN.INI", true},
         {"C:\\App\\app.exe", true},
+        {"C:\\WINDOWSAPP\\app.exe", true},
         {"app.exe", false},
     };
     ProtectedFolderRules rules = SystemLikeFolders();

@@ -183,6 +183,7 @@ protected:
     {
         TearDown();
         system = FakeRepairSystem{};
+        files = FakeFiles{};
         registry = FakeRegistry{};
         ui = FakeRepairUi{};
         logSystem = FakeLogSystem{};
@@ -204,8 +205,11 @@ protected:
 
     RepairOutcome Run(bool silent = false)
     {
-        RepairOptions options{silent};
-        RepairHost host{system, registry, ui};
+        ProtectedFolderRules folders;
+        folders.Add("C:\\WINDOWS", kProtectWindowsFolder);
+        folders.AddProfile("C:\\Users\\ann");
+        RepairOptions options{silent, folders, kLogPath};
+        RepairHost host{system, registry, ui, files};
         return RunRepair(g_itemStore, options, host);
     }
 
@@ -223,6 +227,7 @@ protected:
     std::string SourceLine() const { return std::string(kSource) + " | " + kSourceIdentity; }
 
     FakeRepairSystem system;
+    FakeFiles files;   // where shortcuts are judged
     FakeRegistry registry;
     FakeRepairUi ui;
     FakeLogSystem logSystem;
@@ -443,6 +448,37 @@ TEST_F(RepairRunTest, ValuesShortcutsAndRegistration)
     EXPECT_EQ(Run(), kRepairFailed);
     EXPECT_EQ(system.runs.size(), 1u);
     EXPECT_TRUE(system.lists.empty());
+}
+
+// A shortcut is made again only as a ".lnk" file where the installation's files may be, over
+// nothing or over a shortcut; anything else the log names as a shortcut is kept as it is.
+TEST_F(RepairRunTest, ShortcutsAreWrittenOnlyAsShortcutsOfTheInstallation)
+{
+    const std::string shortcutData("\x4C\0\0\0\x01\x14\x02\0\0\0\0\0\xC0\0\0\0\0\0\0\x46 rest", 25);
+    const struct {
+        const char* name;
+        const char* path;
+        std::string existing;   // "" for no file
+        bool written;
+    } cases[] = {
+        {"a new shortcut in the start menu", "C:\\Menu\\App.lnk", "", true},
+        {"over a shortcut on the desktop", "C:\\Users\\ann\\Desktop\\App.lnk", shortcutData, true},
+        {"the system's settings", "C:\\WINDOWS\\WIN.INI", "[windows]", false},
+        {"a shortcut in the Windows folder", "C:\\WINDOWS\\App.lnk", "", false},
+        {"a document named as a shortcut", "C:\\Users\\ann\\Documents\\Letter\\letter.lnk", "letter", false},
+        {"a shortcut through a link into Windows", "C:\\Menu\\Via\\App.lnk", "", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        files.AddLink("C:\\Menu\\Via", "C:\\WINDOWS");
+        if (!c.existing.empty())
+            files.AddFile(c.path, c.existing);
+        ReadLog(Section(SourceLine(), std::string("Shell Link: ") + c.path +
+                                          "\nLink Info: C:\\App\\app.exe|C:\\App|C:\\App\\app.exe|1|3|0|-v\n"));
+        EXPECT_EQ(Run(), c.written ? kRepairDone : kRepairFailed);
+        EXPECT_EQ(system.shortcuts.count(c.path), c.written ? 1u : 0u);
+    }
 }
 
 }  // namespace

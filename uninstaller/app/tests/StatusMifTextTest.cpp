@@ -6,9 +6,9 @@
 
 namespace {
 
-StatusMifValues Values(RunOutcome outcome, bool rollback)
+StatusMifValues Values(RunOutcome outcome, bool rollback, const char* kept = "")
 {
-    return StatusMifValues{"Halden Games", "My Game", "1.2", "SN-42", rollback, "03/07/26 9:05", outcome};
+    return StatusMifValues{"Halden Games", "My Game", "1.2", "SN-42", rollback, "03/07/26 9:05", outcome, kept};
 }
 
 }  // namespace
@@ -20,14 +20,19 @@ TEST(StatusMifText, PlaceholdersPerOutcome)
         RunOutcome outcome;
         bool rollback;
         const char* expected;
+        const char* kept;
     } cases[] = {
-        {kRunSucceeded, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Success||%9%|%%|%1"},
-        {kRunCancelled, true, "Halden Games|My Game|1.2|SN-42|Rollback|03/07/26 9:05|Failed|Canceled by user|%9%|%%|%1"},
-        {kRunFailed, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|Uninstall failed|%9%|%%|%1"},
+        {kRunSucceeded, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Success||%9%|%%|%1", nullptr},
+        {kRunCancelled, true, "Halden Games|My Game|1.2|SN-42|Rollback|03/07/26 9:05|Failed|Canceled by user|%9%|%%|%1", nullptr},
+        {kRunFailed, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|Uninstall failed|%9%|%%|%1", nullptr},
+        // A run that kept something of its log says what and why.
+        {kRunFailed, false,
+         "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|kept C:\\WINDOWS\\WIN.INI (the system's own)|%9%|%%|%1",
+         "kept C:\\WINDOWS\\WIN.INI (the system's own)"},
     };
     for (const auto& c : cases) {
         char out[256];
-        ASSERT_EQ(FormatStatusMif(templ, Values(c.outcome, c.rollback), out, sizeof out), 0);
+        ASSERT_EQ(FormatStatusMif(templ, Values(c.outcome, c.rollback, c.kept ? c.kept : ""), out, sizeof out), 0);
         EXPECT_STREQ(out, c.expected);
     }
     EXPECT_STREQ(StatusMifMessage(kRunSucceeded), "Uninstall successful");

@@ -129,6 +129,74 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
+typedef char*(CDECL* UnixFileNameProc)(LPCWSTR dosName);
+
+inline UnixFileNameProc UnixFileNameFunction()
+{
+    return reinterpret_cast<UnixFileNameProc>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+}
+
+inline std::wstring WideOf(const std::string& text)
+{
+    std::wstring wide(text.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+    return wide;
+}
+
+// A symbolic link to a folder (directory) or a file, made under Wine as a host link with
+// "ln -s" (Wine shows a link to a folder as a reparse point, a link to a file as a plain file),
+// elsewhere by the system. False when it could not be made.
+inline bool MakeLink(const std::string& link, const std::string& target, bool directory)
+{
+    UnixFileNameProc unixName = UnixFileNameFunction();
+    if (!unixName)
+        return CreateSymbolicLinkA(link.c_str(), target.c_str(), directory ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) != 0;
+    char* unixTarget = unixName(WideOf(target).c_str());
+    char* unixLink = unixName(WideOf(link).c_str());
+    if (!unixTarget || !unixLink)
+        return false;
+    Child ln(std::string("Z:\\bin\\ln -s \"") + unixTarget + "\" \"" + unixLink + "\"");
+    HeapFree(GetProcessHeap(), 0, unixTarget);
+    HeapFree(GetProcessHeap(), 0, unixLink);
+    return ln.Started() && WaitUntil([&] {
+               DWORD attributes = GetFileAttributesA(link.c_str());
+               return attributes != INVALID_FILE_ATTRIBUTES &&
+                      (!directory || (attributes & FILE_ATTRIBUTE_REPARSE_POINT));
+           }, 30000);
+}
+
+// A folder outside the Wine prefix (beside it, in the test session's folder); under Windows, a
+// folder of the temporary folder. Made when missing.
+inline std::string FolderOutsidePrefix(const std::string& name)
+{
+    std::string folder;
+    UnixFileNameProc unixName = UnixFileNameFunction();
+    char* drive = unixName ? unixName(L"C:\\") : nullptr;
+    if (drive) {
+        std::string unixPath = drive;
+        HeapFree(GetProcessHeap(), 0, drive);
+        while (!unixPath.empty() && unixPath.back() == '/')
+            unixPath.pop_back();
+        // ".../prefix/drive_c" or ".../prefix/dosdevices/c:": the prefix's parent.
+        for (int up = 0; up < 2; ++up)
+            unixPath = unixPath.substr(0, unixPath.rfind('/'));
+        if (unixPath.size() > 3 && unixPath.substr(unixPath.size() - 7) == "/prefix")
+            unixPath = unixPath.substr(0, unixPath.size() - 7);
+        for (char& c : unixPath)
+            if (c == '/')
+                c = '\\';
+        folder = "Z:" + unixPath + "\\" + name;
+    } else {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        folder = std::string(temp) + name;
+    }
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
 // Names of running programs, upper-cased.
 inline std::vector<std::string> RunningPrograms()
 {
