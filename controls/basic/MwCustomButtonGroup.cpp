@@ -15,7 +15,6 @@ const cl::TClassInfo& TMwCustomButtonGroup::StaticClass() {
             .Strings("Items", &G::Items)
             .Int("Columns", &G::Columns, &G::SetColumns)
             .Bool("SpaceEvenly", &G::SpaceEvenly, &G::SetSpaceEvenly)
-            .Enum<TBiDiMode>("BiDiMode", &G::BiDiMode, &G::SetBiDiMode, kBiDiModeNames)
             .Int("StartXPos", &G::StartXPos, &G::SetStartXPos)
             .Int("StartYPos", &G::StartYPos, &G::SetStartYPos)
             .Int("VerticalSpacing", &G::VerticalSpacing, &G::SetVerticalSpacing)
@@ -98,6 +97,11 @@ void TMwCustomButtonGroup::Resize() {
     ArrangeButtons();
 }
 
+void TMwCustomButtonGroup::BiDiModeChanged() {
+    TMwCustomGroupBox::BiDiModeChanged();
+    ArrangeButtons();
+}
+
 void TMwCustomButtonGroup::FontChanged() {
     TMwCustomGroupBox::FontChanged();
     if (!itemFontCustomised_) {
@@ -161,7 +165,8 @@ void TMwCustomButtonGroup::ApplyItemLook(TMwCustomGlyphButton& b) {
     b.SetHighlightColor(itemHighlightColor_);
     b.SetHotTrackColor(itemHotTrackColor_);
     b.SetHotTrackColorType(itemHotTrackColorType_);
-    b.SetAlignment(RightToLeftReading(biDiMode_) ? cl::TAlignment::LeftJustify : cl::TAlignment::RightJustify);
+    b.SetBiDiMode(BiDiMode());
+    b.SetAlignment(UseRightToLeftReading() ? cl::TAlignment::LeftJustify : cl::TAlignment::RightJustify);
 }
 
 void TMwCustomButtonGroup::ArrangeButtons() {
@@ -184,7 +189,7 @@ void TMwCustomButtonGroup::ArrangeButtons() {
     in.borderWidth = BorderWidth();
     in.firstRowTop = mw::GroupFirstRowTop(top);
     in.itemHeight = itemHeight_;
-    in.rightToLeft = RightToLeftReading(biDiMode_);
+    in.rightToLeft = UseRightToLeftReading();
     in.clientWidth = ClientWidth();
     in.verticalSpacing = verticalSpacing_;
     {

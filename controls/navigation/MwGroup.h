@@ -94,9 +94,6 @@ public:
     int GroupIndex() const;
     virtual void SetGroupIndex(int index);
 
-    TBiDiMode BiDiMode() const { return biDiMode_; }
-    virtual void SetBiDiMode(TBiDiMode v) { StoreAndLayout(biDiMode_, v); }
-
     TMwGroupBar* GroupBar() const { return bar_; }
     virtual void SetGroupBar(TMwGroupBar* bar);
     // The bar is going away.
@@ -154,6 +151,8 @@ protected:
     void Paint(cl::TCanvas& canvas) override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void FontChanged() override;
+    // Right-to-left reading mirrors the caption and the items.
+    void BiDiModeChanged() override { UpdateLayout(); }
     void DoContextPopup(cl::TPoint screenPoint, bool& handled) override;
     // A drag that the group accepts makes the item under the pointer hot; the end of a drag
     // of the group leaves every item normal and unpressed.
@@ -179,7 +178,6 @@ private:
     }
     TMwGroupBarStyle BarStyle() const;
     cl::TRect CaptionRect() { return cl::TRect::FromBounds(0, 0, ClientWidth(), captionHeight_); }
-    bool RightToLeft() const { return biDiMode_ != TBiDiMode::LeftToRight; }
     bool GradientsOn() const;
     void RecomputePressedColors();
     // The caption's background colour and text colour in the caption's state.
@@ -234,7 +232,6 @@ private:
     cl::TCustomImageList* largeImages_ = nullptr;
     cl::TChangeLink smallImagesLink_;
     cl::TChangeLink largeImagesLink_;
-    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
     cl::TColor pressedCaptionColor_ = cl::clBtnShadow;
     cl::TColor pressedItemColor_ = cl::clBtnShadow;
 
