@@ -374,6 +374,14 @@ void TControl::Dispatch(TMessage& message) {
                 return;
             }
             break;
+        case WM_ERASEBKGND:
+            // The erase of the window itself (BeginPaint's, say) is left to the off-screen
+            // one, which comes with its device context in both parameters.
+            if (doubleBuffered_ && message.lParam != static_cast<LPARAM>(message.wParam)) {
+                message.result = 1;
+                return;
+            }
+            break;
         default: break;
     }
     WndProc(message);
@@ -387,7 +395,7 @@ void TControl::PaintBuffered() {
         GetClientRect(handle_, &client);
         const TPaintBuffer buffer(dc, std::max(1L, client.right), std::max(1L, client.bottom));
         const WPARAM bufferDC = reinterpret_cast<WPARAM>(buffer.DC());
-        TMessage erase{WM_ERASEBKGND, bufferDC, 0, 0};
+        TMessage erase{WM_ERASEBKGND, bufferDC, static_cast<LPARAM>(bufferDC), 0};
         WndProc(erase);
         TMessage paint{WM_PAINT, bufferDC, 0, 0};
         WndProc(paint);
