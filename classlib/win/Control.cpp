@@ -208,6 +208,7 @@ void TControl::SetParent(TControl* parent) {
     if (parent == parent_) return;
     for (TControl* p = parent; p; p = p->parent_)
         if (p == this) throw EInvalidOperation("A control cannot have itself or its child as parent");
+    if (parent) parent->ValidateInsert(*this);
     if (parent_) {
         auto& siblings = parent_->controls_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
@@ -375,9 +376,9 @@ void TControl::Dispatch(TMessage& message) {
             }
             break;
         case WM_ERASEBKGND:
-            // The erase of the window itself (BeginPaint's, say) is left to the off-screen
-            // one, which comes with its device context in both parameters.
-            if (doubleBuffered_ && message.lParam != static_cast<LPARAM>(message.wParam)) {
+            // An erase on the window itself (BeginPaint's, say) is left to the off-screen one;
+            // erases into other device contexts (a child painting us behind it) go ahead.
+            if (doubleBuffered_ && WindowFromDC(reinterpret_cast<HDC>(message.wParam)) == handle_) {
                 message.result = 1;
                 return;
             }
@@ -395,7 +396,7 @@ void TControl::PaintBuffered() {
         GetClientRect(handle_, &client);
         const TPaintBuffer buffer(dc, std::max(1L, client.right), std::max(1L, client.bottom));
         const WPARAM bufferDC = reinterpret_cast<WPARAM>(buffer.DC());
-        TMessage erase{WM_ERASEBKGND, bufferDC, static_cast<LPARAM>(bufferDC), 0};
+        TMessage erase{WM_ERASEBKGND, bufferDC, 0, 0};
         WndProc(erase);
         TMessage paint{WM_PAINT, bufferDC, 0, 0};
         WndProc(paint);

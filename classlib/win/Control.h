@@ -312,6 +312,8 @@ protected:
     // inch over those it was designed at): the control scales its position and size, and its
     // font when the resource gave it one of its own. Classes scale what else they keep in pixels.
     virtual void ChangeScale(int m, int d);
+    // child is about to be put into this control; an exception refuses it.
+    virtual void ValidateInsert(TControl& /*child*/) {}
     // Show was asked of child, a child control (or of a control inside it); the default passes
     // it on to the parent.
     virtual void ShowControl(TControl* child);

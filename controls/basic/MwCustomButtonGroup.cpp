@@ -97,6 +97,15 @@ void TMwCustomButtonGroup::Resize() {
     ArrangeButtons();
 }
 
+void TMwCustomButtonGroup::ChangeScale(int m, int d) {
+    TMwCustomGroupBox::ChangeScale(m, d);
+    if (itemFontCustomised_) itemFont_.SetHeight(MulDiv(itemFont_.Height(), m, d));
+    verticalSpacing_ = MulDiv(verticalSpacing_, m, d);
+    itemHeight_ = MulDiv(itemHeight_, m, d);
+    startY_ = MulDiv(startY_, m, d);
+    ArrangeButtons();
+}
+
 void TMwCustomButtonGroup::BiDiModeChanged() {
     TMwCustomGroupBox::BiDiModeChanged();
     ArrangeButtons();

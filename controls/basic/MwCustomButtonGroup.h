@@ -103,6 +103,9 @@ protected:
     void FontChanged() override;
     // Right-to-left reading mirrors the columns and puts each item's glyph at its right edge.
     void BiDiModeChanged() override;
+    // The spacing, the item height, the first row's offset and an item font of the group's
+    // own scale with the form; the columns' start (StartXPos) does not.
+    void ChangeScale(int m, int d) override;
     void WndProc(cl::TMessage& message) override;
 
     template <class T>

@@ -250,6 +250,11 @@ void TMwGroup::SetCanClose(bool v) {
     StoreAndInvalidate(canClose_, v);
 }
 
+void TMwGroup::ChangeScale(int m, int d) {
+    cl::TCustomControl::ChangeScale(m, d);
+    SetOpenedHeight(MulDiv(openedHeight_, m, d));
+}
+
 void TMwGroup::SetOpenedHeight(int v) {
     openedHeight_ = v;
     if (!opened_) return;

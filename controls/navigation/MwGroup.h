@@ -151,6 +151,8 @@ protected:
     void Paint(cl::TCanvas& canvas) override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void FontChanged() override;
+    // The opened height scales with the form.
+    void ChangeScale(int m, int d) override;
     // Right-to-left reading mirrors the caption and the items.
     void BiDiModeChanged() override { UpdateLayout(); }
     void DoContextPopup(cl::TPoint screenPoint, bool& handled) override;

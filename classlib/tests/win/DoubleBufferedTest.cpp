@@ -71,6 +71,24 @@ TEST_F(DoubleBufferedTest, EraseAndPaintGoOffScreenAndOnlyTheFinishedImageReache
     }
 }
 
+// A see-through child paints its parent's image behind itself by sending the parent an erase
+// and a paint into its own device context: a double-buffered parent must not skip that erase.
+TEST_F(DoubleBufferedTest, AnEraseIntoAnotherDeviceContextStillPaints) {
+    control->SetDoubleBuffered(true);
+    control->SetColor(cl::clBlue);
+    form->Show();
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 60, 40);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    EXPECT_NE(SendMessageA(control->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0), 0);
+    EXPECT_EQ(GetPixel(memory, 30, 20), RGB(0, 0, 255));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
 TEST_F(DoubleBufferedTest, TheSettingIsReadFromFormResources) {
     auto* read = new cl::TForm(&app);
     cl::ReadFormResource(*read, "object Form: TForm\n  object Buffered: TPanel\n    DoubleBuffered = True\n  end\n  object Plain: TPanel\n  end\nend\n",
