@@ -4,6 +4,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "app/ReplacingExtraction.h"
 #include "app/archive/FileListSort.h"
 #include "app/archive/RFADirectory.h"
@@ -45,12 +49,16 @@ void TfrmMainQuillon::LoadArchive() {
         cl::Application()->ProcessMessages();
         pbAction->SetPercent(0);
         const uint32_t count = static_cast<uint32_t>(directory.Entries.size());
+        // The folders' nodes are made once all folders are known, each folder's children in
+        // one batch.
+        std::vector<quillon::TFolderModel::FolderId> newFolders;
         for (uint32_t i = 0; i < count; ++i) {
             const quillon::TRFADirectoryEntry& entry = directory.Entries[i];
-            AddFolderPath(entry.Name);
-            AddEntry(entry.Name, entry.ArchiveSize, directory.DirectoryOffset, entry.DataOffset, i, entry.Size);
+            for (const quillon::TFolderModel::FolderId folder : Folders.AddFolderPath(entry.Name)) newFolders.push_back(folder);
+            AddEntry(std::string(entry.Name), entry.ArchiveSize, directory.DirectoryOffset, entry.DataOffset, i, entry.Size);
             pbAction->SetPercent(static_cast<int>(uint64_t(i) * 100 / count));
         }
+        AddFolderNodes(newFolders);
         pbAction->SetPercent(0);
         ArchiveEntryCount = Entries->Count();
     } catch (...) {
@@ -62,14 +70,34 @@ void TfrmMainQuillon::LoadArchive() {
     cl::Screen().SetCursor(cl::crDefault);
 }
 
-void TfrmMainQuillon::AddFolderPath(const std::string& entryName) {
-    for (quillon::TFolderModel::FolderId folder : Folders.AddFolderPath(entryName)) {
-        cl::TTreeNode* node = tvFolders->AddChild(FindParentFolderNode(Folders.FolderPath(folder)),
-                                                  std::string(Folders.FolderName(folder)));
-        node->SetImageIndex(0);
-        node->SetSelectedIndex(1);
-        if (FolderNodes.size() <= folder) FolderNodes.resize(folder + 1, nullptr);
-        FolderNodes[folder] = node;
+void TfrmMainQuillon::AddFolderPath(const std::string& entryName) { AddFolderNodes(Folders.AddFolderPath(entryName)); }
+
+void TfrmMainQuillon::AddFolderNodes(const std::vector<quillon::TFolderModel::FolderId>& folders) {
+    if (folders.empty()) return;
+    // By parent, the top level first: a folder's id is above its parent's, so every parent's
+    // node is made before its children's batch.
+    using quillon::TFolderModel;
+    std::vector<std::pair<uint64_t, TFolderModel::FolderId>> byParent;  // (parent + 1 or 0, folder)
+    byParent.reserve(folders.size());
+    TFolderModel::FolderId last = 0;
+    for (const TFolderModel::FolderId folder : folders) {
+        const TFolderModel::FolderId parent = Folders.ParentFolder(folder);
+        byParent.emplace_back(parent == TFolderModel::kNoFolder ? 0 : uint64_t(parent) + 1, folder);
+        last = std::max(last, folder);
+    }
+    std::stable_sort(byParent.begin(), byParent.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (FolderNodes.size() <= last) FolderNodes.resize(last + 1, nullptr);
+    std::vector<std::string> names;
+    for (size_t start = 0; start < byParent.size();) {
+        size_t end = start;
+        names.clear();
+        for (; end < byParent.size() && byParent[end].first == byParent[start].first; ++end)
+            names.emplace_back(Folders.FolderName(byParent[end].second));
+        const std::vector<cl::TTreeNode*> nodes =
+            tvFolders->AddChildren(FindParentFolderNode(Folders.FolderPath(byParent[start].second)), names, 0, 1);
+        for (size_t i = start; i < end; ++i) FolderNodes[byParent[i].second] = nodes[i - start];
+        start = end;
     }
 }
 
@@ -80,7 +108,7 @@ cl::TTreeNode* TfrmMainQuillon::FindParentFolderNode(const std::string& folderPa
 
 void TfrmMainQuillon::AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
                                uint32_t index, uint32_t size) {
-    auto* file = new TRFAFile(quillon::MakeRFAFile(name, archiveSize, directoryOffset, dataOffset, index, size));
+    TRFAFile* file = ArchiveFiles.Add(quillon::MakeRFAFile(name, archiveSize, directoryOffset, dataOffset, index, size));
     Entries->AddObject(name, file);
     Folders.AddEntry(name, file);
 }

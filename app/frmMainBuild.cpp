@@ -220,7 +220,8 @@ void TfrmMainQuillon::RemoveEntryAt(int index) {
     } else {
         auto* entry = static_cast<quillon::TRFAFile*>(Entries->Objects(index));
         Folders.RemoveEntry(name, entry);
-        // Nothing may point at the entry once it is freed.
+        // Nothing may point at the entry once it is off the list (the store keeps it until the
+        // list is cleared).
         if (CurrentEntry == entry) CurrentEntry = nullptr;
         if (CurrentWavFile == entry) {
             CurrentWav.clear();
@@ -230,7 +231,6 @@ void TfrmMainQuillon::RemoveEntryAt(int index) {
             LastWav.clear();
             LastWavFile = nullptr;
         }
-        delete entry;
     }
     Entries->Delete(index);
 }

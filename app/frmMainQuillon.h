@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/archive/FolderModel.h"
+#include "app/archive/RFAFileStore.h"
 #include "classlib/core/Geometry.h"
 #include "classlib/core/StringList.h"
 #include "classlib/win/Form.h"
@@ -136,8 +137,9 @@ public:
 
     // ---- own state ----
     // Every archive entry (its full name, with its TRFAFile) and every file added for the next
-    // build ("folder/*name"); Folders mirrors it per folder.
+    // build ("folder/*name"); Folders mirrors it per folder. ArchiveFiles holds the TRFAFiles.
     std::unique_ptr<cl::TStringList> Entries;
+    quillon::TRFAFileStore ArchiveFiles;
     // The archive's folders, looked up by path without regard to case, and their tree nodes.
     quillon::TFolderModel Folders;
     std::vector<cl::TTreeNode*> FolderNodes;
@@ -204,6 +206,8 @@ public:
     // Shows the archive at path in place of the build list; the caption names it.
     void OpenArchiveFile(const std::string& path);
     void AddFolderPath(const std::string& entryName);
+    // Makes the tree nodes of new folders, given parents before children.
+    void AddFolderNodes(const std::vector<quillon::TFolderModel::FolderId>& folders);
     cl::TTreeNode* FindParentFolderNode(const std::string& folderPath) const;
     void AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
                   uint32_t index, uint32_t size);

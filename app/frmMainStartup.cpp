@@ -80,16 +80,8 @@ void TfrmMainQuillon::ClearEntries() {
     Folders.Clear();
     FolderNodes.clear();
     if (!Entries) return;
-    // Archive entries own their TRFAFile; a file added for the next build carries a folder
-    // index instead.
-    for (int i = 0; i < Entries->Count(); ++i) {
-        if (IsAddedFileAt(i)) continue;
-        try {
-            delete static_cast<quillon::TRFAFile*>(Entries->Objects(i));
-        } catch (...) {
-        }
-    }
     Entries->Clear();
+    ArchiveFiles.Clear();
 }
 
 bool TfrmMainQuillon::IsAddedFileAt(int index) const { return Entries->Objects(index) == nullptr; }

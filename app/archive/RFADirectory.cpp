@@ -1,5 +1,6 @@
 #include "app/archive/RFADirectory.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/archive/ArchiveInput.h"
@@ -13,6 +14,10 @@ uint32_t LoadUInt32(const uint8_t* b) {
 }
 
 std::string EntryLabel(uint32_t index) { return "entry " + std::to_string(index); }
+
+// The names buffer is reserved up to this from the start (a directory that is not the end of
+// its file can leave no useful bound).
+constexpr uint64_t kNamesReserveLimit = uint64_t(64) << 20;
 
 }  // namespace
 
@@ -37,6 +42,13 @@ TRFADirectory ReadRFADirectory(cl::TStream& archive, const std::string& archiveN
                    std::to_string(size - position) + " bytes after the directory offset can hold");
 
     directory.Entries.resize(count);
+    // The names take what the directory's records leave of the rest of the file when, as the
+    // builder writes it, the directory comes last; never more than the longest names allow.
+    const uint64_t namesBound = std::min<uint64_t>(size - position - uint64_t(count) * kDirectoryEntryFixedSize,
+                                                   uint64_t(count) * kMaxEntryNameLength);
+    directory.Names.reserve(size_t(std::min<uint64_t>(namesBound, kNamesReserveLimit)));
+    // Each entry's name length while the names buffer may still grow; the views are set at the end.
+    std::vector<uint16_t> nameLengths(count);
     for (uint32_t i = 0; i < count; ++i) {
         if (!input.Contains(position, 4)) input.Fail(EntryLabel(i) + " is cut off by the end of the file");
         const uint32_t nameLength = input.UInt32At(position);
@@ -50,16 +62,22 @@ TRFADirectory ReadRFADirectory(cl::TStream& archive, const std::string& archiveN
         const char* name = reinterpret_cast<const char*>(record + 4);
         const void* zero = std::memchr(name, 0, nameLength);
         TRFADirectoryEntry& entry = directory.Entries[i];
-        entry.Name.assign(name, zero ? static_cast<const char*>(zero) - name : nameLength);
+        nameLengths[i] = uint16_t(zero ? static_cast<const char*>(zero) - name : nameLength);
+        directory.Names.insert(directory.Names.end(), name, name + nameLengths[i]);
         const uint8_t* values = record + 4 + nameLength;
         entry.ArchiveSize = LoadUInt32(values);
         entry.Size = LoadUInt32(values + 4);
         entry.DataOffset = LoadUInt32(values + 8);
         if (!input.Contains(entry.DataOffset, 4))
-            input.Fail(EntryLabel(i) + " (\"" + entry.Name + "\") has its data at offset " +
+            input.Fail(EntryLabel(i) + " (\"" + std::string(name, nameLengths[i]) + "\") has its data at offset " +
                        std::to_string(entry.DataOffset) + ", beyond the end of the file" + sizeText);
         position += recordSize;
         if (progress) progress(i, count);
+    }
+    const char* names = directory.Names.data();
+    for (uint32_t i = 0; i < count; ++i) {
+        directory.Entries[i].Name = std::string_view(names, nameLengths[i]);
+        names += nameLengths[i];
     }
     return directory;
 }

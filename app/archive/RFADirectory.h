@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "classlib/core/Stream.h"
@@ -24,15 +25,24 @@ constexpr uint32_t kMaxEntryNameLength = 512;
 constexpr uint32_t kDirectoryEntryFixedSize = 28;
 
 struct TRFADirectoryEntry {
-    std::string Name;  // the full entry name, up to its first zero byte
+    std::string_view Name;  // the full entry name, up to its first zero byte; held by the directory
     uint32_t ArchiveSize = 0;
     uint32_t Size = 0;
     uint32_t DataOffset = 0;
 };
 
+// The entries' names are held back to back in one buffer (a large directory would otherwise
+// cost an allocation per name), so a directory can be moved but not copied.
 struct TRFADirectory {
+    TRFADirectory() = default;
+    TRFADirectory(TRFADirectory&&) = default;
+    TRFADirectory& operator=(TRFADirectory&&) = default;
+    TRFADirectory(const TRFADirectory&) = delete;
+    TRFADirectory& operator=(const TRFADirectory&) = delete;
+
     uint32_t DirectoryOffset = 0;
     std::vector<TRFADirectoryEntry> Entries;  // in directory order: the index is the position
+    std::vector<char> Names;
 };
 
 // Called after each entry is read, with its index and the entry count.

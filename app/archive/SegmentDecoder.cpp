@@ -89,6 +89,61 @@ inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* e
     return SegmentStatus::Ok;
 }
 
+// The tokens 33..255, by far the commonest, in the form the main loop uses them: the length
+// from a table, and for 64..255 (one distance byte) the part of the distance in the token.
+struct TLongMatchTables {
+    uint8_t Length[256];
+    uint8_t ShortDistance[256];  // 64..255: 1 + the three distance bits of the token
+};
+
+constexpr TLongMatchTables MakeLongMatchTables() {
+    TLongMatchTables tables{};
+    for (int t = 33; t < 256; ++t) {
+        tables.Length[t] = uint8_t(t >= 64 ? (t >> 5) + 1 : (t & 31) + 2);
+        tables.ShortDistance[t] = uint8_t(t >= 64 ? ((t >> 2) & 7) + 1 : 0);
+    }
+    return tables;
+}
+
+constexpr TLongMatchTables kLongMatch = MakeLongMatchTables();
+
+// What decoding a 33..255 token needs to go on: where the next token (or a literal run) starts
+// if no run follows, the literals the token carries, the match distance and the byte after the
+// token (a run's length byte, when there is one).
+struct TTokenStep {
+    const uint8_t* Next;
+    size_t Count;
+    size_t Distance;
+    size_t After;
+};
+
+// Takes `oneByte` (a 64..255 token, one distance byte) over `twoBytes` (33..63) by conditional
+// moves: the two kinds come in no predictable order, and a mispredicted branch here costs more
+// than working out both.
+inline TTokenStep PickTokenStep(size_t t, const TTokenStep& oneByte, TTokenStep twoBytes) {
+#if defined(__GNUC__) && defined(__x86_64__)
+    __asm__("cmp $63, %[t]\n\t"
+            "cmova %[n1], %[n2]\n\t"
+            "cmova %[c1], %[c2]\n\t"
+            "cmova %[d1], %[d2]\n\t"
+            "cmova %[a1], %[a2]"
+            : [n2] "+r"(twoBytes.Next), [c2] "+r"(twoBytes.Count), [d2] "+r"(twoBytes.Distance),
+              [a2] "+r"(twoBytes.After)
+            : [n1] "r"(oneByte.Next), [c1] "r"(oneByte.Count), [d1] "r"(oneByte.Distance), [a1] "r"(oneByte.After),
+              [t] "r"(t)
+            : "cc");
+    return twoBytes;
+#else
+    // The same by masks, which compilers keep free of branches.
+    const size_t mask = size_t(0) - size_t(t >= 64);
+    twoBytes.Next += (oneByte.Next - twoBytes.Next) & ptrdiff_t(mask);
+    twoBytes.Count ^= (oneByte.Count ^ twoBytes.Count) & mask;
+    twoBytes.Distance ^= (oneByte.Distance ^ twoBytes.Distance) & mask;
+    twoBytes.After ^= (oneByte.After ^ twoBytes.After) & mask;
+    return twoBytes;
+#endif
+}
+
 }  // namespace
 
 const char* DescribeSegmentStatus(SegmentStatus status) {
@@ -108,6 +163,11 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     uint8_t* op = out;
     uint8_t* const outEnd = out + outSize;
     const uint8_t* const outStart = out - history;
+    // Before these, a token of the commonest forms (no length extension) and up to 18 literals
+    // after it can neither read past the input nor write past the output, so the loop takes
+    // them without those checks; everything else goes through the checked path below.
+    const uint8_t* const inFast = inSize > 32 ? inEnd - 32 : in;
+    uint8_t* const outFast = outSize > 64 ? outEnd - 64 : out;
 
     // The literals copied just before the current token; once a token's bytes are read, the
     // two bits that give the literals after it.
@@ -120,14 +180,74 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     op += count;
     ip += count;
 
-    // Each pass decodes one token. ip and op may stand up to 3 bytes past their ends after the
-    // short literal copy at the bottom; the checks at the top of the next pass catch that
-    // before anything read there is used.
     for (;;) {
-        if (ip >= inEnd) return SegmentStatus::InputOverrun;
-        const size_t t = *ip++;
         size_t len;
         size_t dist;
+        if (ip < inFast && op < outFast && size_t(ip[0]) - 16 > 16) {
+            // A token other than 16..32. Its end, the literals after it and the next token's
+            // place are worked out from the token's bytes alone, and the run check from the
+            // byte after it, so the next token's place is known a few cycles after this one's
+            // bytes arrive.
+            const size_t t = ip[0];
+            const size_t b0 = ip[1];
+            TTokenStep step;
+            if (t > 32) {
+                uint16_t distanceBytes;
+                std::memcpy(&distanceBytes, ip + 1, 2);
+                step = PickTokenStep(t, {ip + 2 + (t & 3), t & 3, (b0 << 3) + kLongMatch.ShortDistance[t], ip[2]},
+                                     {ip + 3 + (b0 & 3), b0 & 3, size_t(distanceBytes >> 2) + 1, ip[3]});
+                len = kLongMatch.Length[t];
+            } else {
+                // 0..15, only ever right after literals (see the checked path).
+                const size_t afterRun = count >= 4;
+                step = {ip + 2 + (t & 3), t & 3, 1 + (afterRun << 11) + (b0 << 2) + (t >> 2), ip[2]};
+                len = 2 + afterRun;
+            }
+            dist = step.Distance;
+            count = step.Count;
+            const uint8_t* const tokenEnd = step.Next - count;
+            if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
+            const uint8_t* const from = op - dist;
+            if (dist >= 8) {
+                // len is at most 33 here.
+                Copy8(op, from);
+                Copy8(op + 8, from + 8);
+                Copy8(op + 16, from + 16);
+                Copy8(op + 24, from + 24);
+                if (len > 32) Copy8(op + 32, from + 32);
+            } else {
+                CopyMatch(op, dist, len);
+            }
+            op += len;
+            if ((count | (step.After >> 4)) != 0) {
+                // 0..3 literals; the next token follows.
+                std::memcpy(op, tokenEnd, 4);
+                op += count;
+                ip = step.Next;
+                continue;
+            }
+            ip = tokenEnd + 1;
+            if (step.After != 0) {
+                count = step.After + 3;
+                Copy16(op, ip);
+                Copy16(op + 16, ip + 16);
+            } else {
+                status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
+                if (status != SegmentStatus::Ok) return status;
+                if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
+                if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
+                WildCopy(op, ip, count);
+            }
+            op += count;
+            ip += count;
+            continue;
+        }
+
+        // Every other token, and any token near the ends, with all checks. ip and op may stand
+        // up to 3 bytes past their ends after the short literal copy at the bottom; the checks
+        // at the top of the next pass catch that before anything read there is used.
+        if (ip >= inEnd) return SegmentStatus::InputOverrun;
+        const size_t t = *ip++;
         if (t > 32) {
             // The two commonest tokens, 64..255 (1 distance byte) and 33..63 (2 distance
             // bytes), decoded without branches: mispredicted branches dominate the cost here.

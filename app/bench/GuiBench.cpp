@@ -5,8 +5,9 @@
 //   folder:  the largest folder selected, the file list filled and painted;
 //   search:  a content search over every entry, through the progress dialog;
 // and prints each with its ratio to the 1,000-entry archive, so that growth can be seen to
-// be linear (a ratio near 10 and 100). Two further rows show a folder of 100,000 entries and
-// the content search's throughput over 64 text entries of 1 MiB.
+// be linear (a ratio near 10 and 100). Further rows show a folder of 100,000 entries, an
+// archive whose one folder holds 30,000 subfolders, and the content search's throughput over
+// 64 text entries of 1 MiB.
 //
 //   quillon_gui_bench [--quick | --search]
 //     --quick: 1,000 and 10,000 entries only; --search: the content search's throughput only
@@ -68,6 +69,20 @@ std::string WriteScaleArchive(int count, int largeFolderCount) {
     return path;
 }
 
+// count entries, each in a subfolder of its own: "objects/f00012/file0000012.con".
+std::string WriteSubfolderArchive(int count) {
+    std::vector<rfa_test::TestEntry> entries;
+    entries.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        char name[96];
+        std::snprintf(name, sizeof(name), "objects/f%05d/file%07d.con", i, i);
+        entries.push_back(rfa_test::TestEntry::FromText(name, SmallText(i)));
+    }
+    const std::string path = TempPath("quillon-gui-bench-subfolders-" + std::to_string(count) + ".rfa");
+    rfa_test::WriteArchive(path, entries);
+    return path;
+}
+
 std::string WriteLargeTextArchive(int count, size_t size) {
     std::vector<rfa_test::TestEntry> entries;
     std::string text;
@@ -123,6 +138,22 @@ TScaleResult MeasureScale(cl::TApplication& app, int count, int largeFolderCount
     return result;
 }
 
+double MeasureSubfolderOpen(cl::TApplication& app, int count) {
+    const std::string path = WriteSubfolderArchive(count);
+    TfrmMainQuillon* form = nullptr;
+    const double seconds = Seconds([&] {
+        form = app.CreateForm<TfrmMainQuillon>();
+        form->Show();
+        form->OpenArchiveFile(path);
+        Settle(*form);
+    });
+    if (form->tvFolders->GetFirstNode()->Count() != count)
+        std::fprintf(stderr, "the folder holds %d subfolders, not %d\n", form->tvFolders->GetFirstNode()->Count(), count);
+    cl::Free(form);
+    DeleteFileA(path.c_str());
+    return seconds;
+}
+
 double MeasureSearchThroughput(cl::TApplication& app, int count, size_t size) {
     const std::string path = WriteLargeTextArchive(count, size);
     TfrmMainQuillon* form = app.CreateForm<TfrmMainQuillon>();
@@ -169,6 +200,7 @@ int main(int argc, char** argv) {
                 const TScaleResult flat = MeasureScale(app, count, count, false);
                 std::printf("one folder of %d entries: shown in %.3f s\n", count, flat.Folder);
             }
+            std::printf("one folder of 30000 subfolders: opened in %.3f s\n", MeasureSubfolderOpen(app, 30000));
             std::printf("content search over 64 entries of 1 MiB: %.0f MB/s\n", MeasureSearchThroughput(app, 64, 1 << 20));
         }
     } catch (const std::exception& e) {

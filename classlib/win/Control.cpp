@@ -208,6 +208,7 @@ void TControl::SetParent(TControl* parent) {
     if (parent == parent_) return;
     for (TControl* p = parent; p; p = p->parent_)
         if (p == this) throw EInvalidOperation("A control cannot have itself or its child as parent");
+    ValidateParent(parent);
     if (parent) parent->ValidateInsert(*this);
     if (parent_) {
         auto& siblings = parent_->controls_;
@@ -532,11 +533,16 @@ void TControl::WndProc(TMessage& m) {
         }
         case WM_SETFOCUS:
             DefaultHandler(m);
+            BroadcastFocusChanged(this);
             OnEnter(this);
             return;
         case WM_KILLFOCUS:
             DefaultHandler(m);
+            FocusLeftFor(reinterpret_cast<HWND>(m.wParam));
             OnExit(this);
+            return;
+        case CM_FOCUSCHANGED:
+        case CM_CHANGED:
             return;
         case WM_PAINT:
             // A window of ours that paints nothing else still shows its docked clients' grabbers.
@@ -892,6 +898,40 @@ void TControl::Update() {
 void TControl::SetFocus() { ::SetFocus(Handle()); }
 
 bool TControl::Focused() { return handle_ && GetFocus() == handle_; }
+
+void TControl::BroadcastFocusChanged(TControl* focused) {
+    TControl* root = this;
+    while (root->parent_) root = root->parent_;
+    TMessage message{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused), 0};
+    std::vector<TControl*> pending{root};
+    while (!pending.empty()) {
+        TControl* c = pending.back();
+        pending.pop_back();
+        c->WndProc(message);
+        for (TControl* child : c->controls_) pending.push_back(child);
+    }
+}
+
+void TControl::Changed() {
+    TMessage message{CM_CHANGED, 0, reinterpret_cast<LPARAM>(this), 0};
+    WndProc(message);
+}
+
+void TControl::FocusLeftFor(HWND to) {
+    // A control of ours tells of itself when it takes the focus; a window inside one that is no
+    // control of ours (a combo box's edit) leaves it to us.
+    if (!to || FromHandle(to)) return;
+    for (HWND w = GetParent(to); w; w = GetParent(w)) {
+        TControl* owner = FromHandle(w);
+        if (!owner) continue;
+        const TControl* root = this;
+        while (root->parent_) root = root->parent_;
+        const TControl* ownerRoot = owner;
+        while (ownerRoot->parent_) ownerRoot = ownerRoot->parent_;
+        if (ownerRoot == root) BroadcastFocusChanged(owner);
+        return;
+    }
+}
 
 void TControl::BringToFront() {
     if (parent_) {

@@ -54,6 +54,12 @@ using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
 using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char&>;
 
+// Handed to every control of a window tree (a form and all its controls) when one of them took
+// the focus; lParam is that control (a TControl*).
+constexpr UINT CM_FOCUSCHANGED = 0xB007;
+// Handed by a control to itself when the user changed its value (before the control's click
+// event for that change); lParam is the control.
+constexpr UINT CM_CHANGED = 0xB037;
 // Dragging: a control is dragged to drop it on another (Drag) or to dock it in a dock site or
 // float it in a form of its own (Dock). Automatic dragging starts at a left-button press.
 enum class TDragMode { Manual, Automatic };
@@ -234,6 +240,9 @@ public:
     void SetFocus();
     bool Focused();
     void BringToFront();
+    // Hands CM_FOCUSCHANGED about focused to every control of this control's window tree, the
+    // topmost parent (its form) included. Controls tell it themselves when they take the focus.
+    void BroadcastFocusChanged(TControl* focused);
 
     // Sends a message to the control's window (made first if need be).
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -306,14 +315,16 @@ protected:
     virtual void DoKeyPress(char& key) { OnKeyPress(this, key); }
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
+    // Throws to refuse a new parent (none included) before the control goes to it.
+    virtual void ValidateParent(TControl* parent) {}
+    // Throws to refuse a new child before it is put into this control.
+    virtual void ValidateInsert(TControl& /*child*/) {}
     // The control went to another parent (or to none).
     virtual void ParentChanged() {}
     // The form resource this control was read from is scaled by m / d (the screen's pixels per
     // inch over those it was designed at): the control scales its position and size, and its
     // font when the resource gave it one of its own. Classes scale what else they keep in pixels.
     virtual void ChangeScale(int m, int d);
-    // child is about to be put into this control; an exception refuses it.
-    virtual void ValidateInsert(TControl& /*child*/) {}
     // Show was asked of child, a child control (or of a control inside it); the default passes
     // it on to the parent.
     virtual void ShowControl(TControl* child);
@@ -321,6 +332,8 @@ protected:
     // default repaints.
     virtual void BiDiModeChanged() { Invalidate(); }
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);
+    // Hands CM_CHANGED to this control.
+    void Changed();
 
     // ---- the steps of a drag; each default runs the event of the same name ----
     // A drag is over this control; accept starts false, or true when OnDragOver is assigned.
@@ -383,6 +396,8 @@ private:
     bool HandleKey(TMessage& message);
     void UpdateBoundsFromWindow();
     void ParentFontChanged();
+    // The focus went from this control to the window to (which may be none).
+    void FocusLeftFor(HWND to);
     void AdoptParentColor();
     void AdoptParentBiDiMode();
     void ApplyBiDiMode(TBiDiMode mode);

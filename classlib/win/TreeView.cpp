@@ -1,5 +1,9 @@
 #include "classlib/win/TreeView.h"
 
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/Exception.h"
 #include "classlib/win/ImageList.h"
@@ -206,32 +210,74 @@ void TTreeView::SetRowSelect(bool v) {
     ApplyStyle();
 }
 
-TTreeNode* TTreeView::InsertNode(HTREEITEM parent, HTREEITEM after, const std::string& text) {
+TTreeNode* TTreeView::InsertNode(HTREEITEM parent, HTREEITEM after, const std::string& text, int imageIndex,
+                                 int selectedIndex) {
     TVINSERTSTRUCTA insert = {};
     insert.hParent = parent;
-    insert.hInsertAfter = (sortType_ == TSortType::Text || sortType_ == TSortType::Both) ? TVI_SORT : after;
+    insert.hInsertAfter = after;
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.pszText = const_cast<char*>(text.c_str());
-    insert.item.iImage = -1;
-    insert.item.iSelectedImage = -1;
+    insert.item.iImage = imageIndex;
+    insert.item.iSelectedImage = selectedIndex;
     auto node = std::make_unique<TTreeNode>(this, nullptr);
     insert.item.lParam = reinterpret_cast<LPARAM>(node.get());
     HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageA(Handle(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!item) throw Exception("Cannot add the node " + text + " to " + Name());
     node->item_ = item;
     node->text_ = text;
+    node->imageIndex_ = imageIndex;
+    node->selectedIndex_ = selectedIndex;
     TTreeNode* result = node.get();
     nodes_[item] = std::move(node);
     return result;
 }
 
 TTreeNode* TTreeView::AddChild(TTreeNode* parent, const std::string& text) {
-    return InsertNode(parent ? parent->item_ : TVI_ROOT, TVI_LAST, text);
+    return InsertNode(parent ? parent->item_ : TVI_ROOT, SortedByText() ? TVI_SORT : TVI_LAST, text);
 }
 
 TTreeNode* TTreeView::Add(TTreeNode* sibling, const std::string& text) {
     TTreeNode* parent = sibling ? sibling->Parent() : nullptr;
-    return InsertNode(parent ? parent->item_ : TVI_ROOT, TVI_LAST, text);
+    return InsertNode(parent ? parent->item_ : TVI_ROOT, SortedByText() ? TVI_SORT : TVI_LAST, text);
+}
+
+std::vector<TTreeNode*> TTreeView::AddChildren(TTreeNode* parent, const std::vector<std::string>& texts, int imageIndex,
+                                               int selectedIndex) {
+    const HTREEITEM parentItem = parent ? parent->item_ : TVI_ROOT;
+    std::vector<TTreeNode*> nodes(texts.size());
+    if (!SortedByText()) {
+        for (size_t i = 0; i < texts.size(); ++i) nodes[i] = InsertNode(parentItem, TVI_LAST, texts[i], imageIndex, selectedIndex);
+        return nodes;
+    }
+    // The control's own order for TVI_SORT: by lstrcmpi, a new node before the siblings equal
+    // to it, so of equal texts the one added last comes first.
+    // Sorted by the texts' sort keys, which order as lstrcmpi does, at a small part of its cost.
+    std::vector<std::string> keys(texts.size());
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const int length = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, texts[i].c_str(), -1, nullptr, 0);
+        keys[i].resize(size_t(std::max(length, 1)));
+        LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, texts[i].c_str(), -1, &keys[i][0], length);
+    }
+    std::vector<size_t> order(texts.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const int compare = std::strcmp(keys[a].c_str(), keys[b].c_str());
+        return compare != 0 ? compare < 0 : a > b;
+    });
+    HTREEITEM after = TVI_FIRST;
+    HTREEITEM next = parent ? TreeView_GetChild(Handle(), parentItem) : TreeView_GetRoot(Handle());
+    for (const size_t i : order) {
+        for (; next; next = TreeView_GetNextSibling(Handle(), next)) {
+            const TTreeNode* sibling = NodeFromItem(next);
+            if (sibling && lstrcmpiA(sibling->text_.c_str(), texts[i].c_str()) >= 0) break;
+            after = next;
+        }
+        // Past the children there already, TVI_LAST: the control checks a given item by a
+        // search through all its items.
+        nodes[i] = InsertNode(parentItem, next ? after : TVI_LAST, texts[i], imageIndex, selectedIndex);
+        after = nodes[i]->item_;
+    }
+    return nodes;
 }
 
 void TTreeView::ClearNodes() {

@@ -46,6 +46,7 @@ const cl::TClassInfo& TMwBitBtn::StaticClass() {
 
 TMwBitBtn::TMwBitBtn(cl::TComponent* owner) : TMwButton(owner) {
     glyph_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { GlyphChanged(); });
+    imagesLink_.OnChange = cl::TNotifyEvent::FromFunction([this](cl::TObject*) { Repaint(); });
 }
 
 // ---- glyph and kind ----
@@ -104,9 +105,7 @@ void TMwBitBtn::SetNumGlyphs(int v) { StoreAndInvalidate(numGlyphs_, std::clamp(
 
 void TMwBitBtn::SetImages(cl::TCustomImageList* images) {
     if (images == images_) return;
-    if (images_) RemoveFreeNotification(images_);
-    images_ = images;
-    if (images) FreeNotification(images);
+    cl::ReplaceImageList(*this, images_, images, imagesLink_);
     Invalidate();
 }
 

@@ -77,4 +77,5 @@ private:
     int imageIndex_ = -1;
     int disabledIndex_ = -1;
     cl::TCustomImageList* images_ = nullptr;
+    cl::TChangeLink imagesLink_;  // a change of the list repaints at once
 };

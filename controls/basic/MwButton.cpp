@@ -116,20 +116,7 @@ void TMwButton::SetDefault(bool v) {
     cl::TCustomForm* form = ParentForm();
     if (!HandleAllocated() || !form) return;
     cl::TControl* focused = cl::TControl::FromHandle(GetFocus());
-    BroadcastFocusChanged(*form, focused && focused->ParentForm() == form ? focused : nullptr);
-}
-
-void TMwButton::BroadcastFocusChanged(cl::TControl& control, cl::TControl* focused) {
-    cl::TControl* root = control.ParentForm();
-    if (!root) root = &control;
-    cl::TMessage message{CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(focused), 0};
-    std::vector<cl::TControl*> pending{root};
-    while (!pending.empty()) {
-        cl::TControl* c = pending.back();
-        pending.pop_back();
-        if (auto* button = dynamic_cast<TMwButton*>(c)) button->WndProc(message);
-        for (int i = 0; i < c->ControlCount(); ++i) pending.push_back(c->Controls(i));
-    }
+    form->BroadcastFocusChanged(focused && focused->ParentForm() == form ? focused : nullptr);
 }
 
 void TMwButton::FocusChanged(cl::TControl* focused) {
@@ -157,7 +144,8 @@ bool TMwButton::IsDialogButton(bool defaultButton) const {
 void TMwButton::SetDown(bool v) {
     if (groupIndex_ == 0) v = false;
     if (v == down_) return;
-    if (down_ && !allowAllUp_) return;  // released only by another button of the group
+    // Released only by another button of the group; one that left its group lets go.
+    if (down_ && !allowAllUp_ && groupIndex_ != 0) return;
     down_ = v;
     Invalidate();
     if (v) BroadcastGroupPressed();
@@ -244,21 +232,15 @@ void TMwButton::ActionFreed(cl::TAction& action) {
 
 void TMwButton::WndProc(cl::TMessage& m) {
     switch (m.msg) {
-        case CM_FOCUSCHANGED:
+        case cl::CM_FOCUSCHANGED:
             FocusChanged(reinterpret_cast<cl::TControl*>(m.lParam));
             return;
         case CM_BUTTONGROUPPRESSED:
             GroupPressed(static_cast<int>(m.wParam), reinterpret_cast<TMwButton*>(m.lParam));
             return;
-        case WM_SETFOCUS:
-            TMwCustomButton::WndProc(m);
-            BroadcastFocusChanged(*this, this);
-            return;
         case WM_KILLFOCUS:
             spaceArmed_ = false;
-            TMwCustomButton::WndProc(m);
-            BroadcastFocusChanged(*this, cl::TControl::FromHandle(reinterpret_cast<HWND>(m.wParam)));
-            return;
+            break;
         case WM_GETDLGCODE:
             // The dialog manager sends Enter to the focused button that says it is the default
             // one, and clicks a button (BM_CLICK) whose caption's accelerator was typed.

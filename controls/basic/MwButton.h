@@ -9,9 +9,6 @@
 #include "classlib/win/Panel.h"
 #include "controls/basic/MwCustomButton.h"
 
-// Sent to the buttons of a form when the focus moved; lParam is the control that has it now
-// (a cl::TControl*, or null).
-constexpr UINT CM_FOCUSCHANGED = 0xB007;
 // Sent to the buttons beside a latching button that went down; wParam is its group index,
 // lParam the button (a TMwButton*).
 constexpr UINT CM_BUTTONGROUPPRESSED = 0x2421;
@@ -75,8 +72,6 @@ protected:
     virtual void ActionChange(const cl::TAction& action, bool checkDefaults);
 
 private:
-    // Sends CM_FOCUSCHANGED to every button of the form of control.
-    static void BroadcastFocusChanged(cl::TControl& control, cl::TControl* focused);
     void BroadcastGroupPressed();
     void FocusChanged(cl::TControl* focused);
     void GroupPressed(int groupIndex, TMwButton* sender);

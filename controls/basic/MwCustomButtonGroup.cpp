@@ -74,6 +74,11 @@ void TMwCustomButtonGroup::SetTransparent(bool v) {
     ArrangeButtons();
 }
 
+void TMwCustomButtonGroup::SetGroupStyle(TMwGroupBoxStyle style) {
+    TMwCustomGroupBox::SetGroupStyle(style);
+    ArrangeButtons();
+}
+
 void TMwCustomButtonGroup::SetEnabled(bool enabled) {
     TMwCustomGroupBox::SetEnabled(enabled);
     for (TMwCustomGlyphButton* button : buttons_) button->SetEnabled(enabled);

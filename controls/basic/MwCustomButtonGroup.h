@@ -81,6 +81,8 @@ public:
     // Whether the user may change the items now (mouse and key changes are dropped otherwise).
     virtual bool CanModify() const { return true; }
 
+    // The style decides where the items start.
+    void SetGroupStyle(TMwGroupBoxStyle style) override;
     void SetEnabled(bool enabled) override;
     void Loaded() override;
     // Older form resources carry "Flat", which is ItemHotTrack now.

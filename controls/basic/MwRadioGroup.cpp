@@ -83,12 +83,24 @@ void TMwCustomRadioGroup::ItemClicked(cl::TObject* sender) {
     OnChanging(this, index, allow);
     if (allow) {
         itemIndex_ = index;
+        Changed();
         Click();
         return;
     }
-    // Refused: the previous choice comes back (the item has already unchecked it).
+    // Refused: the previous choice comes back (the item has already unchecked it), and with it
+    // the focus.
     settingIndex_ = true;
-    if (itemIndex_ >= 0) Item(itemIndex_)->SetChecked(true);
-    else Item(index)->SetChecked(false);
+    try {
+        if (itemIndex_ >= 0) {
+            TMwRadioButton* previous = Item(itemIndex_);
+            previous->SetChecked(true);
+            if (previous->Showing() && previous->Enabled()) previous->SetFocus();
+        } else {
+            Item(index)->SetChecked(false);
+        }
+    } catch (...) {
+        settingIndex_ = false;
+        throw;
+    }
     settingIndex_ = false;
 }

@@ -13,6 +13,7 @@
 #include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwGrafx.h"
 #include "controls/foundation/MwThemeSrv.h"
+#include "controls/foundation/ParentBackground.h"
 #include "controls/foundation/WorkArea.h"
 #include "controls/basic/MwToolbar.h"
 
@@ -67,6 +68,7 @@ const cl::TClassInfo& TMwToolButton::StaticClass() {
     using B = TMwToolButton;
     static const auto info = cl::TClassBuilder<B>("TMwToolButton", cl::TCustomControl::StaticClass())
                                  .Creatable()
+                                 .Enum<TMwAboutInfo>("About", &B::About, &B::SetAbout, kAboutInfoNames)
                                  .Ref<cl::TAction>("Action", &B::Action, &B::SetAction)
                                  .Bool("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp)
                                  .Int("DisabledIndex", &B::DisabledIndex, &B::SetDisabledIndex)
@@ -483,6 +485,13 @@ void TMwToolButton::WndProc(cl::TMessage& m) {
             OnMouseUp(this, cl::TMouseButton::Left, cl::ShiftStateFromKeys(m.wParam), point.x, point.y);
             m.result = 0;
             return;
+        case WM_ERASEBKGND:
+            if (transparent_) {
+                PaintParentBackground(*this, reinterpret_cast<HDC>(m.wParam));
+                m.result = 1;
+                return;
+            }
+            break;
         case WM_CAPTURECHANGED:
             if (dragging_ && reinterpret_cast<HWND>(m.lParam) != Handle()) {
                 dragging_ = false;

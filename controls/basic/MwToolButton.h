@@ -61,7 +61,7 @@ public:
     void SetDropDownMenu(cl::TPopupMenu* menu);
     bool Flat() const { return flat_; }
     void SetFlat(bool v);
-    // Leaves the face unfilled, so that the parent's image shows.
+    // The parent's image (a toolbar's tiled background or themed band) shows behind the face.
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool v) { StoreAndInvalidate(transparent_, v); }
     TButtonLayout Layout() const { return layout_; }
@@ -78,6 +78,8 @@ public:
     void SetUseToolbarButtonSize(bool v);
     bool UseToolbarShowCaption() const { return useToolbarShowCaption_; }
     void SetUseToolbarShowCaption(bool v);
+    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
+    void SetAbout(TMwAboutInfo) {}
 
     // The image list in use: its own, else its toolbar's.
     cl::TCustomImageList* ImagesInUse() const;

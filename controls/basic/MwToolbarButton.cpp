@@ -8,6 +8,8 @@
 #include "classlib/win/Canvas.h"
 #include "controls/basic/BitBtnLayout.h"
 #include "controls/basic/GlyphButtonLayout.h"
+#include "classlib/win/ImageList.h"
+#include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
 
@@ -17,6 +19,7 @@ const cl::TClassInfo& TMwToolbarButton::StaticClass() {
     using B = TMwToolbarButton;
     static const auto info = cl::TClassBuilder<B>("TMwToolbarButton", cl::TCustomControl::StaticClass())
                                  .Creatable()
+                                 .Enum<TMwAboutInfo>("About", &B::About, &B::SetAbout, kAboutInfoNames)
                                  .Ref<cl::TAction>("Action", &B::Action, &B::SetAction)
                                  .Bool("AllowAllUp", &B::AllowAllUp, &B::SetAllowAllUp)
                                  .Bool("Down", &B::Down, &B::SetDown)
@@ -99,7 +102,22 @@ void TMwToolbarButton::TakeActionValues(const cl::TAction& action, bool onlyDefa
     if (!onlyDefaults || Hint().empty()) SetHint(action.Hint());
     if (!onlyDefaults || Visible()) SetVisible(action.Visible());
     if (!onlyDefaults || !down_) SetDown(action.Checked());
+    TakeActionImage(action);
     linked_ = TActionLinkValues::Of(action);
+}
+
+void TMwToolbarButton::TakeActionImage(const cl::TAction& action) {
+    cl::TCustomImageList* images = action.ActionList() ? action.ActionList()->Images() : nullptr;
+    if (!images || action.ImageIndex() < 0 || action.ImageIndex() >= images->Count()) return;
+    // On magenta, which the glyph then leaves out (from its lower-left pixel) where the image
+    // has no pixels of its own.
+    TMemoryBitmap image(nullptr, images->Width(), images->Height());
+    FillSolid(image.DC(), {0, 0, images->Width(), images->Height()}, static_cast<cl::TColor>(RGB(0xFF, 0, 0xFF)));
+    {
+        cl::TCanvas canvas(image.DC());
+        images->Draw(canvas, 0, 0, action.ImageIndex(), true);
+    }
+    glyph_.AssignPart(image.DC(), {0, 0, images->Width(), images->Height()});
 }
 
 void TMwToolbarButton::ActionChanged(cl::TAction& action) {
@@ -110,6 +128,7 @@ void TMwToolbarButton::ActionChanged(cl::TAction& action) {
     if (Hint() == linked_.hint) SetHint(action.Hint());
     if (Visible() == linked_.visible) SetVisible(action.Visible());
     if (down_ == linked_.checked) SetDown(action.Checked());
+    TakeActionImage(action);
     linked_ = TActionLinkValues::Of(action);
     Invalidate();
 }
@@ -155,6 +174,22 @@ void TMwToolbarButton::MouseLeave() {
     Repaint();
 }
 
+void TMwToolbarButton::Press() {
+    if (!Enabled()) return;
+    if (useHotGlyph_) swapPending_ = true;
+    dragging_ = pressed_ = true;
+    SetCapture(Handle());
+    Invalidate();
+}
+
+void TMwToolbarButton::TrackPress(cl::TPoint p) {
+    // Dragged off while held, the button looks released; back on it, pressed again.
+    const bool inside = p.x >= 0 && p.x < ClientWidth() && p.y >= 0 && p.y < ClientHeight();
+    if (!dragging_ || inside == pressed_) return;
+    pressed_ = inside;
+    Invalidate();
+}
+
 void TMwToolbarButton::Release(cl::TPoint p) {
     if (!dragging_) return;
     dragging_ = pressed_ = false;
@@ -174,14 +209,16 @@ void TMwToolbarButton::WndProc(cl::TMessage& m) {
     const cl::TPoint point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
     switch (m.msg) {
         case WM_LBUTTONDOWN:
-            if (Enabled()) {
-                if (useHotGlyph_) swapPending_ = true;
-                dragging_ = pressed_ = true;
-                SetCapture(Handle());
-                Invalidate();
-            }
+            Press();
             m.result = 0;
             return;
+        case WM_LBUTTONDBLCLK:
+            // The second press of a double click is a press (and a click) of its own.
+            Press();
+            break;
+        case WM_MOUSEMOVE:
+            TrackPress(point);
+            break;
         case WM_LBUTTONUP:
             Release(point);
             m.result = 0;

@@ -15,6 +15,7 @@
 #include "controls/basic/ButtonLayout.h"
 #include "controls/basic/MouseTracking.h"
 #include "controls/basic/MwGlyph.h"
+#include "controls/foundation/FrameModel.h"
 
 class TMwToolbarButton : public cl::TCustomControl, public cl::TActionClient {
     CL_CLASS_INFO()
@@ -57,6 +58,8 @@ public:
     bool Down() const { return down_; }
     // Without a group never down; going down releases the group's other buttons.
     void SetDown(bool v);
+    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
+    void SetAbout(TMwAboutInfo) {}
 
     // The glyph drawn now (the hot glyph while it has taken the glyph's place).
     bool ShowsHotGlyph() const { return hotSwapped_; }
@@ -74,6 +77,10 @@ protected:
 
 private:
     void TakeActionValues(const cl::TAction& action, bool onlyDefaults);
+    // The action's image from its list's images becomes the glyph.
+    void TakeActionImage(const cl::TAction& action);
+    void Press();
+    void TrackPress(cl::TPoint point);
     void MouseEnter();
     void MouseLeave();
     void Release(cl::TPoint point);

@@ -1,5 +1,7 @@
 #include "controls/foundation/MwThemeSrv.h"
 
+#include <commctrl.h>
+
 #include <vector>
 
 #include "classlib/win/Application.h"
@@ -7,9 +9,6 @@
 namespace mw {
 
 namespace {
-
-// The window property that leads the hook procedure to its services.
-const char kServicesProperty[] = "QuillonThemeServices";
 
 std::wstring Widen(const std::string& text) {
     if (text.empty()) return {};
@@ -43,11 +42,10 @@ uint32_t CommonControlsVersion() {
 
 TThemeServices::TThemeServices(HWND window, TThemeLibrary& library, TVersionProbe commonControlsVersion)
     : library_(library), commonControlsVersion_(commonControlsVersion), window_(window) {
-    if (window_) {
-        SetPropA(window_, kServicesProperty, this);
-        previousProc_ = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TThemeServices::HookProc)));
-    }
+    // A subclass of the window's own, identified by the services: several services may watch
+    // one window, each called in turn.
+    if (window_) hooked_ = SetWindowSubclass(window_, &TThemeServices::HookProc, reinterpret_cast<UINT_PTR>(this),
+                                             reinterpret_cast<DWORD_PTR>(this)) != FALSE;
     themesAvailable_ = library_.Acquire();
     UpdateThemes();
 }
@@ -59,16 +57,14 @@ TThemeServices::~TThemeServices() {
 }
 
 void TThemeServices::Unhook() {
-    if (!previousProc_) return;
-    SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-    RemovePropA(window_, kServicesProperty);
-    previousProc_ = nullptr;
+    if (!hooked_) return;
+    RemoveWindowSubclass(window_, &TThemeServices::HookProc, reinterpret_cast<UINT_PTR>(this));
+    hooked_ = false;
 }
 
-LRESULT CALLBACK TThemeServices::HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* services = static_cast<TThemeServices*>(GetPropA(window, kServicesProperty));
-    if (!services) return DefWindowProcA(window, msg, wParam, lParam);
-    const WNDPROC previous = services->previousProc_;
+LRESULT CALLBACK TThemeServices::HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data) {
+    auto* services = reinterpret_cast<TThemeServices*>(data);
     if (msg == WM_DESTROY) {
         services->Unhook();
     } else if (msg == WM_THEMECHANGED) {
@@ -79,7 +75,7 @@ LRESULT CALLBACK TThemeServices::HookProc(HWND window, UINT msg, WPARAM wParam, 
             cl::TApplication::HandleCurrentException();
         }
     }
-    return CallWindowProcA(previous, window, msg, wParam, lParam);
+    return DefSubclassProc(window, msg, wParam, lParam);
 }
 
 void TThemeServices::CloseThemes() {
@@ -124,6 +120,25 @@ void TThemeServices::DrawElementText(HDC dc, const TThemedElementDetails& detail
     const RECT rect = ToRECT(r);
     library_.Api().DrawThemeText(Theme(details.element), dc, details.part, details.state, wide.c_str(),
                                  static_cast<int>(wide.size()), flags, flags2, &rect);
+}
+
+bool TThemeServices::ElementColor(const TThemedElementDetails& details, int property, cl::TColor& color) {
+    COLORREF value = 0;
+    if (!library_.Api().GetThemeColor ||
+        FAILED(library_.Api().GetThemeColor(Theme(details.element), details.part, details.state, property, &value)))
+        return false;
+    color = static_cast<cl::TColor>(value);
+    return true;
+}
+
+bool TThemeServices::ElementSize(HDC dc, const TThemedElementDetails& details, SIZE& size) {
+    constexpr int kTrueSize = 1;  // TS_TRUE
+    SIZE value{};
+    if (!library_.Api().GetThemePartSize ||
+        FAILED(library_.Api().GetThemePartSize(Theme(details.element), dc, details.part, details.state, nullptr, kTrueSize, &value)))
+        return false;
+    size = value;
+    return true;
 }
 
 void TThemeServices::UpdateThemes() {

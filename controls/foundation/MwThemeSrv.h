@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+#include "classlib/core/Colors.h"
 #include "classlib/core/Event.h"
 #include "classlib/core/Geometry.h"
 #include "classlib/core/Object.h"
@@ -53,6 +54,12 @@ public:
                               const cl::TRect* r = nullptr);
     void DrawElementText(HDC dc, const TThemedElementDetails& details, const std::string& text, const cl::TRect& r,
                          DWORD flags, DWORD flags2);
+    // A colour property of the element (kThemeFillColor, kThemeTextColor); false when the theme
+    // has none, color unchanged.
+    bool ElementColor(const TThemedElementDetails& details, int property, cl::TColor& color);
+    // The element's true size as the theme draws it into dc; false when the theme cannot tell,
+    // size unchanged.
+    bool ElementSize(HDC dc, const TThemedElementDetails& details, SIZE& size);
 
     // Reads the desktop's theme state again (after a theme change), closing the open handles.
     void UpdateThemes();
@@ -62,14 +69,14 @@ public:
     cl::TNotifyEvent OnThemesChanged;
 
 private:
-    static LRESULT CALLBACK HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK HookProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
     void Unhook();
     void CloseThemes();
 
     TThemeLibrary& library_;
     const TVersionProbe commonControlsVersion_;
     HWND window_;
-    WNDPROC previousProc_ = nullptr;
+    bool hooked_ = false;
     bool themesAvailable_ = false;
     bool useThemes_ = false;
     bool controlsEnabled_ = false;

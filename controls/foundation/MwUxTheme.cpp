@@ -41,7 +41,9 @@ bool TThemeLibrary::Acquire() {
             Resolve(module_, "CloseThemeData", api_.CloseThemeData);
             Resolve(module_, "DrawThemeBackground", api_.DrawThemeBackground);
             Resolve(module_, "DrawThemeText", api_.DrawThemeText);
+            Resolve(module_, "GetThemePartSize", api_.GetThemePartSize);
             Resolve(module_, "IsThemeBackgroundPartiallyTransparent", api_.IsThemeBackgroundPartiallyTransparent);
+            Resolve(module_, "GetThemeColor", api_.GetThemeColor);
             Resolve(module_, "DrawThemeParentBackground", api_.DrawThemeParentBackground);
             Resolve(module_, "IsThemeActive", api_.IsThemeActive);
             Resolve(module_, "IsAppThemed", api_.IsAppThemed);

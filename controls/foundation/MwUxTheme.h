@@ -14,6 +14,9 @@ using HTHEME = HANDLE;
 
 // GetThemeAppProperties: themed controls are allowed.
 constexpr DWORD kThemeAllowsControls = 2;
+// Theme colour properties (GetThemeColor).
+constexpr int kThemeFillColor = 3802;  // TMT_FILLCOLOR
+constexpr int kThemeTextColor = 3803;  // TMT_TEXTCOLOR
 
 // The entry points the library uses, resolved by name; each is null while the library is not
 // loaded or when it lacks that function.
@@ -24,7 +27,10 @@ struct TUxThemeApi {
                                          const RECT* clip) = nullptr;
     HRESULT(WINAPI* DrawThemeText)(HTHEME theme, HDC dc, int part, int state, LPCWSTR text, int length, DWORD flags,
                                    DWORD flags2, const RECT* rect) = nullptr;
+    HRESULT(WINAPI* GetThemePartSize)(HTHEME theme, HDC dc, int part, int state, const RECT* rect, int sizeKind,
+                                      SIZE* size) = nullptr;
     BOOL(WINAPI* IsThemeBackgroundPartiallyTransparent)(HTHEME theme, int part, int state) = nullptr;
+    HRESULT(WINAPI* GetThemeColor)(HTHEME theme, int part, int state, int property, COLORREF* color) = nullptr;
     HRESULT(WINAPI* DrawThemeParentBackground)(HWND window, HDC dc, const RECT* rect) = nullptr;
     BOOL(WINAPI* IsThemeActive)() = nullptr;
     BOOL(WINAPI* IsAppThemed)() = nullptr;

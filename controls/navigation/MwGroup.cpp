@@ -20,6 +20,7 @@ using namespace mw;
 namespace {
 
 const cl::TEnumNames kItemStyleNames{{{"isSmall", 0}, {"isLarge", 1}}};
+const char kPlacementError[] = "TMwGroup components can only be placed in a TMwGroupBar component";
 
 cl::TColor DefaultCaptionColor(TMwGroupBarStyle style) {
     switch (style) {
@@ -121,15 +122,30 @@ TMwGroup::~TMwGroup() {
 void TMwGroup::SetParentComponent(cl::TComponent* parent) {
     if (!parent) return;
     auto* bar = dynamic_cast<TMwGroupBar*>(parent);
-    if (!bar) throw EMwGroupBarError("TMwGroup components can only be placed in a TMwGroupBar component");
+    if (!bar) throw EMwGroupBarError(kPlacementError);
     SetGroupBar(bar);
+}
+
+void TMwGroup::ValidateParent(cl::TControl* parent) {
+    if (parent && !dynamic_cast<TMwGroupBar*>(parent)) throw EMwGroupBarError(kPlacementError);
 }
 
 void TMwGroup::SetGroupBar(TMwGroupBar* bar) {
     if (bar == bar_) return;
+    if (Parent() != bar) SetParent(bar);
+    else FollowParent();
+}
+
+void TMwGroup::ParentChanged() {
+    cl::TCustomControl::ParentChanged();
+    FollowParent();
+}
+
+void TMwGroup::FollowParent() {
+    auto* bar = dynamic_cast<TMwGroupBar*>(Parent());
+    if (bar == bar_) return;
     if (bar_) bar_->RemoveGroup(this);
     bar_ = bar;
-    SetParent(bar);
     if (bar) bar->AddGroup(this);
 }
 
@@ -153,7 +169,7 @@ void TMwGroup::ApplyBarStyle(TMwGroupBarStyle style) {
         if (captionColorDefault_) captionColor_ = DefaultCaptionColor(style);
         switch (style) {
             case TMwGroupBarStyle::CategoryView:
-                if (colorDefault_) SetColor(cl::clBtnFace);
+                if (colorDefault_) SetColor(CategoryViewColor());
                 if (!captionFontChanged_) {
                     captionFont_.SetStyle(cl::fsBold);
                     captionFont_.SetColor(cl::clHighlight);
@@ -289,11 +305,20 @@ void TMwGroup::SetColorDefault(bool v) {
     colorDefault_ = v;
     if (!v) return;
     switch (BarStyle()) {
-        case TMwGroupBarStyle::CategoryView: SetColor(cl::clBtnFace); break;
+        case TMwGroupBarStyle::CategoryView: SetColor(CategoryViewColor()); break;
         case TMwGroupBarStyle::TaskList: SetParentColor(true); break;
         case TMwGroupBarStyle::Outlook: SetColor(cl::clBtnShadow); break;
     }
     colorDefault_ = true;
+}
+
+bool TMwGroup::CategoryThemed() const { return bar_ && bar_->ThemeAware() && ThemeServices().ThemesEnabled(); }
+
+cl::TColor TMwGroup::CategoryViewColor() const {
+    cl::TColor color = cl::clBtnFace;
+    if (CategoryThemed())
+        ThemeServices().ElementColor(ThemeElementDetails(TThemedExplorerBar::NormalGroupBackground), kThemeFillColor, color);
+    return color;
 }
 
 void TMwGroup::SetCaptionHotColor(cl::TColor v) {
@@ -719,7 +744,7 @@ void TMwGroup::Paint(cl::TCanvas& canvas) {
     FillSolid(canvas.Handle(), ClientRect(), Color());
     switch (style_) {
         case TMwGroupBarStyle::CategoryView:
-            if (bar_->ThemeAware() && ThemeServices().ThemesEnabled()) PaintCategoryThemed(canvas);
+            if (CategoryThemed()) PaintCategoryThemed(canvas);
             else PaintCategoryClassic(canvas);
             break;
         case TMwGroupBarStyle::TaskList: PaintTaskList(canvas); break;
@@ -848,8 +873,10 @@ void TMwGroup::PaintCategoryThemed(cl::TCanvas& canvas) {
         if (special_) button = opened_ ? TThemedExplorerBar::SpecialGroupCollapseNormal : TThemedExplorerBar::SpecialGroupExpandNormal;
         else button = opened_ ? TThemedExplorerBar::NormalGroupCollapseNormal : TThemedExplorerBar::NormalGroupExpandNormal;
         button = static_cast<TThemedExplorerBar>(static_cast<int>(button) + state);
-        constexpr int kButtonSize = 16;  // the explorer bar's collapse and expand glyphs
-        const cl::TRect r = cl::TRect::FromBounds(width - kButtonSize - 2, (captionHeight_ - kButtonSize) / 2, kButtonSize, kButtonSize);
+        // The theme tells the glyph's size; the explorer bar's usual one when it cannot.
+        SIZE size{16, 16};
+        themes.ElementSize(dc, ThemeElementDetails(button), size);
+        const cl::TRect r = cl::TRect::FromBounds(width - size.cx - 2, (captionHeight_ - size.cy) / 2, size.cx, size.cy);
         themes.DrawElement(dc, ThemeElementDetails(button), r);
     }
     themes.DrawElement(dc,
@@ -907,11 +934,11 @@ void TMwGroup::DrawItemImage(cl::TCanvas& canvas, cl::TCustomImageList& images, 
     else images.Draw(canvas, at.x, at.y, item.ImageIndex(), true);
 }
 
-cl::TColor TMwGroup::ReadableItemColor(cl::TColor state) {
+cl::TColor TMwGroup::ReadableItemColor(cl::TColor state, cl::TColor normal) {
     // A hot colour that would not stand out on the body (a pale system hot-tracking colour)
     // would make the item look disabled: it keeps its own colour, the hover shows by the
     // underline or the box round its image.
-    return HuesTooClose(state, Color()) ? Font()->Color() : state;
+    return HuesTooClose(state, Color()) ? normal : state;
 }
 
 void TMwGroup::DrawItems(cl::TCanvas& canvas) {
@@ -920,6 +947,11 @@ void TMwGroup::DrawItems(cl::TCanvas& canvas) {
     const bool rtl = UseRightToLeftReading();
     cl::TCustomImageList* images = large ? LargeImageList() : SmallImageList();
     const TGroupItemsLayout layout = LayoutItems(width);
+    cl::TColor normalText = Font()->Color();
+    if (style_ == TMwGroupBarStyle::CategoryView && CategoryThemed())
+        ThemeServices().ElementColor(ThemeElementDetails(special_ ? TThemedExplorerBar::SpecialGroupBackground
+                                                                  : TThemedExplorerBar::NormalGroupBackground),
+                                     kThemeTextColor, normalText);
     for (int i = 0; i < items_.Count(); ++i) {
         const TGroupItemPlace& place = layout.items[static_cast<size_t>(i)];
         if (!place.shown) continue;
@@ -929,8 +961,9 @@ void TMwGroup::DrawItems(cl::TCanvas& canvas) {
         if (!item.Enabled()) {
             canvas.Font().SetColor(Color() == cl::clBtnShadow ? cl::clBtnFace : cl::clBtnShadow);
         } else {
-            if (hot) canvas.Font().SetColor(ReadableItemColor(itemHotColor_));
-            if (pressed) canvas.Font().SetColor(ReadableItemColor(pressedItemColor_));
+            canvas.Font().SetColor(normalText);
+            if (hot) canvas.Font().SetColor(ReadableItemColor(itemHotColor_, normalText));
+            if (pressed) canvas.Font().SetColor(ReadableItemColor(pressedItemColor_, normalText));
             if (!large && (hot || pressed)) canvas.Font().SetStyle(canvas.Font().Style() | cl::fsUnderline);
         }
         const std::string text = WithoutAccelerators(item.Caption());

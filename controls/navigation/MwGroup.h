@@ -156,6 +156,9 @@ protected:
     // Right-to-left reading mirrors the caption and the items.
     void BiDiModeChanged() override { UpdateLayout(); }
     void DoContextPopup(cl::TPoint screenPoint, bool& handled) override;
+    // Only a group bar (or none) can hold a group; the group leaves its bar with it.
+    void ValidateParent(cl::TControl* parent) override;
+    void ParentChanged() override;
     // A drag that the group accepts makes the item under the pointer hot; the end of a drag
     // of the group leaves every item normal and unpressed.
     void DragOver(cl::TObject* source, cl::TPoint point, cl::TDragState state, bool& accept) override;
@@ -163,8 +166,9 @@ protected:
 
     // Painting, one painter per look; each ends with DrawItems.
     virtual void DrawItems(cl::TCanvas& canvas);
-    // The colour of a hot or pressed item's text: state, or the font's when state would not show.
-    cl::TColor ReadableItemColor(cl::TColor state);
+    // The colour of a hot or pressed item's text: state, or the normal one when state would not
+    // show.
+    cl::TColor ReadableItemColor(cl::TColor state, cl::TColor normal);
     virtual void DrawOpenCloseButton(HDC dc, bool opened, int x, cl::TColor chevron, cl::TColor outline, int y);
     virtual void PaintCategoryClassic(cl::TCanvas& canvas);
     virtual void PaintCategoryThemed(cl::TCanvas& canvas);
@@ -172,6 +176,12 @@ protected:
     virtual void PaintTaskList(cl::TCanvas& canvas);
 
 private:
+    // Joins the bar that is the parent now (none: leaves its bar).
+    void FollowParent();
+    // The category view draws in the theme (the bar's ThemeAware, themes enabled).
+    bool CategoryThemed() const;
+    // The body colour the category view gives a group: the theme's group fill when themed.
+    cl::TColor CategoryViewColor() const;
     template <class T>
     void StoreAndLayout(T& field, T value) {
         if (field == value) return;

@@ -383,8 +383,22 @@ void TMwGroupBar::PaintNonClient() {
     ReleaseDC(window, dc);
 }
 
+void TMwGroupBar::FocusChanged(cl::TControl* focused) {
+    // A control of a closed group that takes the focus (by Tab) opens its group and shows it.
+    if (!Parent()) return;
+    cl::TControl* c = focused;
+    while (c && c->Parent() != this) c = c->Parent();
+    auto* group = dynamic_cast<TMwGroup*>(c);
+    if (!group || IndexOfGroup(group) < 0) return;
+    group->Open();
+    ScrollGroupInView(group);
+}
+
 void TMwGroupBar::WndProc(cl::TMessage& m) {
     switch (m.msg) {
+        case cl::CM_FOCUSCHANGED:
+            FocusChanged(reinterpret_cast<cl::TControl*>(m.lParam));
+            break;
         case WM_NCCALCSIZE: {
             auto* r = reinterpret_cast<RECT*>(m.lParam);  // the first rectangle of NCCALCSIZE_PARAMS too
             const cl::TRect inside = InsideBorders({r->left, r->top, r->right, r->bottom});

@@ -116,6 +116,7 @@ private:
         RedrawFrame();
     }
     void AlignFor(TMwGroup* aligned);
+    void FocusChanged(cl::TControl* focused);
     int ContentHeight();
     mw::TScrollRange ScrollRange();
     void CloseBottomGap();

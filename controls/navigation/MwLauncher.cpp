@@ -56,6 +56,7 @@ const cl::TClassInfo& TMwLauncher::StaticClass() {
     using L = TMwLauncher;
     static const auto info = cl::TClassBuilder<L>("TMwLauncher", cl::TComponent::StaticClass())
                                  .Creatable()
+                                 .Enum<TMwAboutInfo>("About", &L::About, &L::SetAbout, mw::kAboutInfoNames)
                                  .Str("Action", &L::Action, &L::SetAction)
                                  .Str("FileName", &L::FileName, &L::SetFileName)
                                  .Str("Parameters", &L::Parameters, &L::SetParameters)

@@ -13,6 +13,7 @@
 #include "classlib/core/Component.h"
 #include "classlib/core/Event.h"
 #include "classlib/win/Handles.h"
+#include "controls/foundation/FrameModel.h"
 
 enum class TShowMode { Normal, Maximized, Minimized, Hide };
 enum class TMwWaitType { FullStop, ProcessMessages };
@@ -29,6 +30,8 @@ public:
     // destructor waits for their workers, at most one 100 ms step.
     ~TMwLauncher() override;
 
+    TMwAboutInfo About() const { return TMwAboutInfo::MerrowComponents; }
+    void SetAbout(TMwAboutInfo) {}
     const std::string& Action() const { return action_; }
     void SetAction(const std::string& v) { action_ = v; }
     const std::string& FileName() const { return fileName_; }

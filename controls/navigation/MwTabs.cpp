@@ -480,6 +480,13 @@ void TMwCustomTabControl::SetParentBackgroundColor(bool v) {
     RepaintControl();
 }
 
+void TMwCustomTabControl::ParentColorChanged() {
+    cl::TCustomControl::ParentColorChanged();
+    if (!parentBackgroundColor_ || !Parent()) return;
+    backgroundColor_ = Parent()->Color();
+    RepaintControl();
+}
+
 void TMwCustomTabControl::SetFlatColor(cl::TColor v) {
     if (!cl::StoreIfChanged(flatColor_, v)) return;
     UpdateButtonColors();

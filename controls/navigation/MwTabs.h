@@ -220,6 +220,8 @@ protected:
     void AlignControls() override;
     void CreateParams(TCreateParams& params) override;
     void FontChanged() override;
+    // With ParentBackgroundColor the strip shows the parent's new colour.
+    void ParentColorChanged() override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void Paint(cl::TCanvas& canvas) override;
     void WndProc(cl::TMessage& message) override;

@@ -277,12 +277,8 @@ void TMwCustomTabControl::DrawCard(cl::TCanvas& canvas, int row) {
     bool handled = false;
     PaintCardBackground(canvas, row, fill, handled);
     if (!handled) {
-        cl::TColor color = Color();
-        if (useColoredTabs_ && tabIndex_ >= 0 && tabIndex_ < tabs_.Count()) {
-            color = tabs_[tabIndex_].color;
-            SetColor(color);
-        }
-        mw::FillSolid(canvas.Handle(), fill, color);
+        const bool coloured = useColoredTabs_ && tabIndex_ >= 0 && tabIndex_ < tabs_.Count();
+        mw::FillSolid(canvas.Handle(), fill, coloured ? tabs_[tabIndex_].color : Color());
     }
     if (!ShowCardFrame()) return;
 

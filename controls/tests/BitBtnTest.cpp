@@ -189,6 +189,42 @@ TEST_F(BitBtnTest, ImageListEntriesStandInForTheGlyph) {
     EXPECT_NE(s.At(12, 12), kBlue);
 }
 
+// Counts its paints, to show when the button repaints.
+class TCountingBitBtn : public TMwBitBtn {
+public:
+    using TMwBitBtn::TMwBitBtn;
+    int paints = 0;
+
+protected:
+    void Paint(cl::TCanvas& canvas) override {
+        ++paints;
+        TMwBitBtn::Paint(canvas);
+    }
+};
+
+TEST_F(BitBtnTest, AChangeOfItsImageListRepaintsTheButtonAtOnce) {
+    auto* counting = new TCountingBitBtn(form);
+    counting->SetParent(form);
+    counting->SetBounds(100, 10, 75, 25);
+    auto* first = new cl::TImageList(form);
+    auto* second = new cl::TImageList(form);
+    const cl::TBitmapHandle strip = Strip(32, 16);
+    counting->SetImages(first);
+    counting->SetImageIndex(0);
+    counting->Update();
+
+    const auto paintsAfterAChangeOf = [&](cl::TImageList* list) {
+        counting->paints = 0;
+        list->AddMasked(strip.Get(), static_cast<cl::TColor>(kOlive));
+        return counting->paints;  // without a message loop in between
+    };
+    EXPECT_EQ(paintsAfterAChangeOf(first), 1);
+    counting->SetImages(second);
+    counting->Update();
+    EXPECT_EQ(paintsAfterAChangeOf(first), 0) << "the list given up";
+    EXPECT_EQ(paintsAfterAChangeOf(second), 1);
+}
+
 TEST_F(BitBtnTest, FormResourceSetsKindGlyphAndRetiredProperties) {
     const std::string glyph = Hex(BitmapFile(16, 16, kBlue));
     auto* dialog = new cl::TForm(&app);

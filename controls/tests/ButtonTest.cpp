@@ -12,6 +12,7 @@
 
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Button.h"
 #include "classlib/win/Edit.h"
 #include "classlib/win/Form.h"
 #include "controls/basic/ButtonFace.h"
@@ -172,6 +173,11 @@ TEST_F(ButtonTest, LatchedButtonsOfAGroupReleaseEachOther) {
     EXPECT_FALSE(other->AllowAllUp());
     Click(b);
     EXPECT_FALSE(b->Down());
+
+    // A latched button taken out of its group no longer waits for the group to release it.
+    other->SetGroupIndex(0);
+    other->SetDown(false);
+    EXPECT_FALSE(other->Down());
 }
 
 TEST_F(ButtonTest, EnterClicksTheActiveButtonAndEscapeTheCancelButton) {
@@ -220,6 +226,15 @@ TEST_F(ButtonTest, TheDefaultFrameFollowsTheFocus) {
     edit->SetFocus();
     EXPECT_TRUE(ok->Active());
     EXPECT_FALSE(other->Active());
+
+    // A platform push button takes the frame as well, and gives it back when it loses the focus.
+    auto* platform = new cl::TButton(form);
+    platform->SetParent(form);
+    platform->SetBounds(250, 10, 75, 25);
+    platform->SetFocus();
+    EXPECT_FALSE(ok->Active());
+    edit->SetFocus();
+    EXPECT_TRUE(ok->Active());
 
     // Changing Default tells every button at once.
     other->SetDefault(true);

@@ -12,6 +12,7 @@
 
 #include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Edit.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/ImageList.h"
 #include "classlib/win/RegisterClasses.h"
@@ -22,6 +23,7 @@
 #include "controls/navigation/MwGroup.h"
 #include "controls/navigation/MwGroupBar.h"
 #include "controls/navigation/MwGroupItem.h"
+#include "controls/tests/FakeThemes.h"
 #include "controls/tests/PaintSurface.h"
 
 namespace {
@@ -172,6 +174,51 @@ TEST_F(GroupBarTest, InvisibleGroupsTakeNoSpaceAndOpeningScrollsAGroupIntoView) 
     last->Open();  // would end below the bottom: the bar scrolls it up to end a gap above it
     EXPECT_EQ(last->BoundsRect().bottom, 200 - 8);
     EXPECT_GT(bar->ScrollPosition(), 0);
+}
+
+TEST_F(GroupBarTest, AControlOfAClosedGroupThatTakesTheFocusOpensItsGroupIntoView) {
+    form->Show();
+    AddGroup("One", 150);
+    TMwGroup* closed = AddGroup("Two", 120);
+    auto* edit = new cl::TEdit(form);
+    edit->SetParent(closed);
+    edit->SetBounds(10, 30, 80, 21);
+    closed->Close();
+    log.clear();
+
+    edit->SetFocus();  // as Tab would
+    EXPECT_TRUE(closed->Opened());
+    EXPECT_EQ(log, std::vector<std::string>{"open Two"});
+    EXPECT_EQ(closed->BoundsRect().bottom, 200 - 8) << "scrolled up to end a gap above the bottom";
+}
+
+TEST_F(GroupBarTest, AGroupGoesOnlyToAnotherBarAndLeavesItsOwnWhenItDoes) {
+    TMwGroup* one = AddGroup("One");
+    TMwGroup* two = AddGroup("Two");
+    auto* panel = new cl::TCustomControl(form);
+    panel->SetParent(form);
+    EXPECT_THROW(two->SetParent(panel), EMwGroupBarError);
+    EXPECT_EQ(two->Parent(), bar);
+    EXPECT_EQ(bar->GroupCount(), 2);
+
+    auto* other = new TMwGroupBar(form);
+    other->SetAlign(cl::TAlign::None);
+    other->SetParent(form);
+    other->SetBounds(200, 0, 160, 200);
+    two->SetParent(other);
+    EXPECT_EQ(two->GroupBar(), other);
+    EXPECT_EQ(two->GroupIndex(), 0);
+    EXPECT_EQ(bar->GroupCount(), 1);
+    EXPECT_EQ(bar->Groups(0), one);
+    EXPECT_EQ(two->Top(), 8) << "placed by its new bar";
+
+    two->SetParent(nullptr);
+    EXPECT_EQ(two->GroupBar(), nullptr);
+    EXPECT_EQ(other->GroupCount(), 0);
+    two->SetBounds(1, 2, 30, 40);
+    other->Realign();
+    bar->Realign();
+    EXPECT_EQ(two->BoundsRect(), TRect::FromBounds(1, 2, 30, 40)) << "no bar places it any more";
 }
 
 TEST_F(GroupBarTest, ExclusiveModeKeepsOneCategoryGroupOpen) {
@@ -599,6 +646,58 @@ TEST_F(GroupPaintTest, DisabledItemsShowTheirDisabledImage) {
         EXPECT_EQ(s.At(image.left + 8, image.top + 8), c.expected) << c.enabled;
     }
     cl::Free(images);
+}
+
+TEST_F(GroupBarTest, ThemedCategoryViewTakesItsColoursAndButtonSizeFromTheTheme) {
+    constexpr cl::TColor kFill = 0xC08060, kThemeText = 0x2040A0;
+    TFakeThemes themes;
+    ASSERT_TRUE(themes.Loaded());
+    themes.State().themeFillColor = kFill;
+    themes.State().themeTextColor = kThemeText;
+    themes.State().partSize = {20, 18};
+    TMwGroup* group = AddGroup("Themed", 60);
+    EXPECT_EQ(group->Color(), kFill) << "the theme's group fill";
+    TMwGroupItem* item = AddItem(group, "Item");
+    const int w = group->ClientWidth();
+
+    // The explorer bar's parts: 0 root, 5 and 9 group backgrounds, 6 and 10 collapse, 7 and 11
+    // expand, 8 and 12 heads.
+    const struct {
+        const char* name;
+        bool special, opened, canClose;
+        std::vector<int> parts;
+    } cases[] = {
+        {"open", false, true, true, {0, 8, 6, 5}},
+        {"closed", false, false, true, {0, 8, 7, 5}},
+        {"special", true, true, true, {0, 12, 10, 9}},
+        {"fixed open", false, true, false, {0, 8, 5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        group->SetCanClose(true);
+        group->SetSpecial(c.special);
+        if (c.opened) group->Open();
+        else group->Close();
+        group->SetCanClose(c.canClose);
+        themes.Forget();
+        TPaintSurface s(w, group->ClientHeight());
+        s.Paint(*group);
+        std::vector<int> parts;
+        for (const TDrawnElement& drawn : themes.Drawn()) {
+            EXPECT_EQ(drawn.themeClass, "explorerbar");
+            parts.push_back(drawn.part);
+            if (drawn.part == 6 || drawn.part == 7 || drawn.part == 10) {
+                EXPECT_EQ((TRect{drawn.rect.left, drawn.rect.top, drawn.rect.right, drawn.rect.bottom}),
+                          TRect::FromBounds(w - 20 - 2, (20 - 18) / 2, 20, 18))
+                    << "the button in the size the theme gives it";
+            }
+        }
+        EXPECT_EQ(parts, c.parts);
+        if (c.opened) {
+            EXPECT_GT(s.Count(kThemeText, item->TextRect()), 0) << "items in the theme's text colour";
+            EXPECT_EQ(s.Count(group->Font()->Color(), item->TextRect()), 0);
+        }
+    }
 }
 
 }  // namespace

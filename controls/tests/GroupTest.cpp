@@ -23,13 +23,28 @@
 
 namespace {
 
+// Logs the changed notification that it hands itself.
+class TLoggingRadioGroup : public TMwRadioGroup {
+public:
+    TLoggingRadioGroup(cl::TComponent* owner, std::vector<std::string>& log) : TMwRadioGroup(owner), log_(log) {}
+
+protected:
+    void WndProc(cl::TMessage& m) override {
+        if (m.msg == cl::CM_CHANGED) log_.push_back("changed");
+        TMwRadioGroup::WndProc(m);
+    }
+
+private:
+    std::vector<std::string>& log_;
+};
+
 class GroupTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form = new cl::TForm(&app);
         form->SetBounds(0, 0, 400, 300);
         form->Show();
-        group = new TMwRadioGroup(form);
+        group = new TLoggingRadioGroup(form, log);
         group->SetParent(form);
         group->SetBounds(10, 10, 330, 120);
         group->SetCaption("Choice");
@@ -84,13 +99,14 @@ TEST_F(GroupTest, TheUserChoosesUnlessOnChangingRefuses) {
     ClickItem(1);
     EXPECT_EQ(group->ItemIndex(), 1);
     EXPECT_EQ(Checks(), (std::vector<bool>{false, true, false}));
-    EXPECT_EQ(log, std::vector<std::string>{"click"});
+    EXPECT_EQ(log, (std::vector<std::string>{"changed", "click"}));
 
     allow = false;
     ClickItem(2);
     EXPECT_EQ(group->ItemIndex(), 1);
     EXPECT_EQ(Checks(), (std::vector<bool>{false, true, false})) << "the previous choice is back";
-    EXPECT_EQ(log.size(), 1u) << "no click for a refused change";
+    EXPECT_TRUE(group->Item(1)->Focused()) << "and the focus with it";
+    EXPECT_EQ(log.size(), 2u) << "nothing for a refused change";
     EXPECT_EQ(asked, (std::vector<int>{1, 2}));
 }
 
@@ -109,6 +125,19 @@ TEST_F(GroupTest, ItemsFillTheirColumnsBelowTheTitle) {
     EXPECT_EQ(group->Item(1)->Top(), group->Item(0)->Top()) << "one row";
     EXPECT_GT(group->Item(1)->Left(), group->Item(0)->Left() + group->Item(0)->Width());
     EXPECT_GT(group->Item(0)->Top(), 10) << "below the title";
+}
+
+TEST_F(GroupTest, ItemsMoveWithTheGroupStyle) {
+    auto* standard = new TMwRadioGroup(form);
+    standard->SetParent(form);
+    standard->SetBounds(10, 140, 330, 120);
+    standard->SetCaption("Choice");
+    standard->SetGroupStyle(TMwGroupBoxStyle::Standard);
+    standard->Items()->Add("First");
+    ASSERT_NE(group->Item(0)->Top(), standard->Item(0)->Top()) << "the styles start their items apart";
+
+    group->SetGroupStyle(TMwGroupBoxStyle::Standard);
+    EXPECT_EQ(group->Item(0)->Top(), standard->Item(0)->Top()) << "as if it had always had that style";
 }
 
 TEST_F(GroupTest, RightToLeftReadingStartsTheColumnsAtTheRightWithTheGlyphsThere) {

@@ -13,8 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "classlib/core/ClassInfo.h"
+#include "classlib/core/FormReader.h"
 #include "classlib/tests/win/PumpMessages.h"
 #include "classlib/win/Application.h"
+#include "classlib/win/Form.h"
 #include "classlib/win/Handles.h"
 #include "controls/navigation/MwLaunchThread.h"
 #include "controls/navigation/MwLauncher.h"
@@ -128,6 +131,26 @@ TEST_F(LauncherTest, WithoutAFileNothingStartsAndNothingIsRaised) {
         EXPECT_EQ(launcher->LaunchNoWait(), 0u);
     }
     EXPECT_TRUE(raised.empty());
+}
+
+TEST_F(LauncherTest, AFormResourceSetsItsPropertiesAndMayStoreAbout) {
+    cl::TClassRegistry::Register(TMwLauncher::StaticClass());
+    auto* form = new cl::TForm(&app);
+    cl::ReadFormResource(*form,
+                         "object Main: TForm\n"
+                         "  object Launcher: TMwLauncher\n"
+                         "    About = aiMerrowComponents\n"
+                         "    Timeout = 2000\n"
+                         "    WaitType = wtProcessMessages\n"
+                         "    WaitUntilFinished = True\n"
+                         "  end\n"
+                         "end\n",
+                         "MAIN");
+    auto* stored = dynamic_cast<TMwLauncher*>(form->FindComponent("Launcher"));
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->Timeout(), 2000);
+    EXPECT_EQ(stored->WaitType(), TMwWaitType::ProcessMessages);
+    EXPECT_TRUE(stored->WaitUntilFinished());
 }
 
 TEST_F(LauncherTest, EachModeReportsTheExitCodeOnTheUiThread) {

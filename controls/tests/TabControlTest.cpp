@@ -572,11 +572,12 @@ TEST_F(TabPaintTest, ColouredTabsGiveTheirColourToTheCard) {
     const TSurface s = Painted();
     EXPECT_EQ(s.At(150, 80), kGreen);
     EXPECT_EQ(s.At(80, 2), kRed);  // an unselected tab in its own colour
-    EXPECT_EQ(tabs->Color(), kGreen);
 
     tabs->SetTabIndex(1);
+    tabs->Update();
+    EXPECT_FALSE(GetUpdateRect(tabs->Handle(), nullptr, FALSE)) << "one paint for a change of tab, not a second one";
     EXPECT_EQ(Painted().At(150, 80), kRed);
-    EXPECT_EQ(tabs->Color(), kRed);
+    EXPECT_EQ(tabs->Color(), kCardColor) << "painting leaves the control's own colour alone";
 }
 
 TEST_F(TabPaintTest, PaintEventsReplaceTheBackgroundsTheyHandle) {
@@ -609,6 +610,11 @@ TEST_F(TabPaintTest, TransparentControlsShowTheParentBehindTheStrip) {
     tabs->SetParentBackgroundColor(true);
     tabs->SetTransparent(false);
     EXPECT_EQ(Painted().At(250, 10), kFormColor);
+
+    tabs->Update();
+    form->SetColor(kGreen);
+    EXPECT_TRUE(GetUpdateRect(tabs->Handle(), nullptr, FALSE)) << "a new parent colour repaints the strip";
+    EXPECT_EQ(Painted().At(250, 10), kGreen);
 }
 
 TEST_F(TabPaintTest, EverySideAndStylePaintsItsTabsWhereTheyAreHit) {

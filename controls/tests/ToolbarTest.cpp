@@ -6,10 +6,13 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/core/FormReader.h"
+#include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/ImageList.h"
@@ -26,7 +29,8 @@ namespace {
 
 using cl::TRect;
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0), kOlive = RGB(128, 128, 0);
+constexpr COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kGreen = RGB(0, 255, 0), kOlive = RGB(128, 128, 0),
+                   kMagenta = RGB(255, 0, 255);
 
 // A bitmap of 16 x 16 images side by side in the given colours, each with an olive lower-left
 // pixel (the list's mask colour).
@@ -444,6 +448,120 @@ TEST_F(ToolbarTest, AToolbarButtonKeepsAHiddenCaptionAndSwapsInItsHotGlyph) {
     EXPECT_EQ(SendMessageA(button->Handle(), cl::CM_DIALOGCHAR, 'g', 0), 1);
     EXPECT_TRUE(button->Down());
     EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(ToolbarTest, ATransparentButtonShowsTheToolbarBehindItsFace) {
+    toolbar->SetAlign(cl::TAlign::None);
+    toolbar->SetBounds(0, 0, 100, 40);
+    const cl::TBitmapHandle tile = Strip({kBlue});
+    toolbar->SetBackground(tile.Get());
+    TMwToolButton* button = AddButton();
+    button->SetColor(static_cast<cl::TColor>(kRed));
+    for (const bool transparent : {true, false}) {
+        button->SetTransparent(transparent);
+        TPaintSurface s(25, 25);
+        s.EraseAndPaint(*button);
+        EXPECT_EQ(s.At(12, 12), transparent ? kBlue : kRed) << "the tiled background, or the button's colour";
+    }
+
+    TFakeThemes themes;
+    ASSERT_TRUE(themes.Loaded());
+    std::strcpy(themes.State().fillClass, "rebar");
+    themes.State().fillColor = kGreen;
+    button->SetTransparent(true);
+    TPaintSurface s(25, 25);
+    s.EraseAndPaint(*button);
+    themes.State().fillClass[0] = 0;
+    EXPECT_EQ(s.At(12, 12), kGreen) << "the themed band";
+}
+
+// The colour of a pixel of a glyph's bitmap.
+COLORREF GlyphPixel(const TMwGlyph& glyph, int x, int y) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    COLORREF color;
+    {
+        cl::TSelectObject select(dc, glyph.Handle());
+        color = GetPixel(dc, x, y);
+    }
+    DeleteDC(dc);
+    return color;
+}
+
+TEST_F(ToolbarTest, AToolbarButtonTakesItsActionsImageAsItsGlyph) {
+    auto* images = new cl::TImageList(form);
+    const cl::TBitmapHandle strip = Strip({kRed, kBlue});
+    images->AddMasked(strip.Get(), static_cast<cl::TColor>(kOlive));
+    auto* actions = new cl::TActionList(form);
+    actions->SetImages(images);
+    auto* action = new cl::TAction(form);
+    action->SetActionList(actions);
+    action->SetImageIndex(1);
+    auto* button = new TMwToolbarButton(form);
+    button->SetParent(toolbar);
+    button->SetAction(action);
+    ASSERT_FALSE(button->Glyph().Empty());
+    EXPECT_EQ(button->Glyph().Width(), 16);
+    EXPECT_EQ(button->Glyph().Height(), 16);
+    EXPECT_EQ(GlyphPixel(button->Glyph(), 8, 8), kBlue);
+    EXPECT_EQ(GlyphPixel(button->Glyph(), 0, 15), kMagenta) << "on magenta where the image leaves it out";
+
+    struct Case {
+        int imageIndex;
+        COLORREF expected;
+    };
+    for (const Case& c : {Case{0, kRed}, Case{2, kRed}, Case{-1, kRed}}) {
+        action->SetImageIndex(c.imageIndex);
+        EXPECT_EQ(GlyphPixel(button->Glyph(), 8, 8), c.expected) << "image " << c.imageIndex << ": none keeps the glyph";
+    }
+}
+
+TEST_F(ToolbarTest, AToolbarButtonLooksPressedOnlyWhileHeldOverItAndCountsBothClicksOfADoubleClick) {
+    auto* button = new TMwToolbarButton(form);
+    button->SetParent(toolbar);
+    int clicks = 0;
+    button->OnClick = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { ++clicks; });
+    const auto edge = [&] {
+        TPaintSurface s(button->Width(), button->Height());
+        s.Paint(*button);
+        return s.At(0, 10);  // a flat button's left edge: shadow while it looks pressed
+    };
+    const COLORREF shadow = cl::ColorToRGB(cl::clBtnShadow);
+
+    Press(button, 3, 3);
+    EXPECT_EQ(edge(), shadow);
+    SendMessageA(button->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 40));
+    EXPECT_NE(edge(), shadow) << "dragged off";
+    SendMessageA(button->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(3, 3));
+    EXPECT_EQ(edge(), shadow) << "back on it";
+    Release(button, 3, 3);
+    EXPECT_EQ(clicks, 1);
+
+    clicks = 0;
+    Press(button, 3, 3);
+    Release(button, 3, 3);
+    SendMessageA(button->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 3));
+    Release(button, 3, 3);
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ToolbarTest, FormResourcesMayStoreTheButtonsAbout) {
+    for (const cl::TClassInfo* info : {&TMwToolbar::StaticClass(), &TMwToolButton::StaticClass(), &TMwToolbarButton::StaticClass()})
+        cl::TClassRegistry::Register(*info);
+    auto* stored = new cl::TForm(&app);
+    cl::ReadFormResource(*stored,
+                         "object Stored: TForm\n"
+                         "  object Bar: TMwToolbar\n"
+                         "    object Tool: TMwToolButton\n"
+                         "      About = aiMerrowComponents\n"
+                         "    end\n"
+                         "    object Speed: TMwToolbarButton\n"
+                         "      About = aiMerrowComponents\n"
+                         "    end\n"
+                         "  end\n"
+                         "end\n",
+                         "STORED");
+    EXPECT_NE(dynamic_cast<TMwToolButton*>(stored->FindComponent("Tool")), nullptr);
+    EXPECT_NE(dynamic_cast<TMwToolbarButton*>(stored->FindComponent("Speed")), nullptr);
 }
 
 }  // namespace

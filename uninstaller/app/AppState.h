@@ -59,7 +59,7 @@ struct AppState {
     int quitCode;
     bool logRead;           // the log was read: the run took place
     bool runFailed;         // the engine or repair reported failure
-    char keptReport[128];   // what the run kept of what the log names, and why ("" when nothing)
+    char keptReport[256];   // what the run kept of what the log names, and why ("" when nothing)
     bool cancelled;
     bool restartNeeded;
     bool ownFileDeleted;    // the run deleted this program's own file

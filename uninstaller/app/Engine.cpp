@@ -67,5 +67,5 @@ bool DeleteRegistryTree(const char* keyPath, int root)
 void RegisterFileWithProgress(const char* label, const char* path, bool registerIt)
 {
     ShowProgressPath(label, path);
-    SelfRegisterFile(path, registerIt);
+    SelfRegisterFile(path, registerIt, kLongestRegistrationMs);
 }

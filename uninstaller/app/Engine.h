@@ -32,8 +32,9 @@ void RemoveDirectoryTree(const char* folder, bool withFiles);
 bool WriteRegistryValue(int root, int type, const char* keyPath, const char* valueName, const char* valueText,
                         bool createKey);
 
-// Deletes the key with all its subkeys (root numbered as above). The roots and the system's
-// shared trees are refused (RegistryTreeRules.h). False when the key is still there.
+// Deletes the key with all its subkeys (root numbered as above); a link below it goes as a
+// link. Only a product's own key is deleted (RegistryTreeRules.h), never one reached through a
+// link. False when the key is still there.
 bool DeleteRegistryTree(const char* keyPath, int root);
 
 // Shows label and the path as the progress text, then registers (or unregisters) the file.

@@ -114,6 +114,9 @@ public:
     // The full path with every link and junction on the way followed, without a trailing "\";
     // for a path that does not exist, its deepest existing folder is resolved.
     virtual bool ResolvedPathOf(const char* path, std::string* out) = 0;
+    // A file the system ships, whatever a log says of it: one the system protects, or a
+    // program or library of the system's maker in the Windows folder.
+    virtual bool IsSystemComponent(const char* path) = 0;
 };
 
 enum RegistryKeyState {
@@ -122,6 +125,8 @@ enum RegistryKeyState {
     kKeyInUse      // holds values or subkeys
 };
 
+// A key is opened without following a link at its end: a link key is read, changed and
+// deleted as itself, never as the key it leads to.
 class EngineRegistry {
 public:
     virtual ~EngineRegistry() = default;
@@ -137,30 +142,43 @@ public:
     // The name of the key's subkey number index (from 0); false when there is none or the key
     // cannot be opened.
     virtual bool SubkeyAt(int root, const char* key, unsigned index, char* name, std::size_t size) = 0;
-    // Deletes a key that has no subkeys.
+    // The value number index of the key (from 0): its name, type and data (size in: the
+    // buffer's size, out: the data's size). A value whose name or data does not fit is given
+    // with type 0 and no data. False when there is none or the key cannot be opened.
+    virtual bool ValueAt(int root, const char* key, unsigned index, char* name, std::size_t nameSize, unsigned* type,
+                         unsigned char* data, std::size_t* size) = 0;
+    // Deletes a key that has no subkeys, or a link key itself.
     virtual bool DeleteKey(int root, const char* key) = 0;
+    // The key is a registry link.
+    virtual bool IsLink(int root, const char* key) = 0;
 };
 
 enum WaitOutcome {
     kWaitFinished,
     kWaitNotStarted,
-    kWaitGaveUp    // still running when the time limit passed; no longer waited for
+    kWaitGaveUp,   // still running when the time limit passed; no longer waited for
+    kWaitCrashed   // ended by an exception
 };
 
 // No time limit for a wait.
 const unsigned kWaitWithoutLimit = 0;
+// The longest wait for a registration that has no limit of its own: registering code runs on
+// the system's time, and a library that never returns must not hold the run.
+const unsigned kLongestRegistrationMs = 60000;
 
 class EngineActions {
 public:
     virtual ~EngineActions() = default;
-    // Stops and deletes the service.
-    virtual void DeleteService(const char* name) = 0;
+    // The program a service runs (its command line); false when there is no such service.
+    virtual bool ServiceProgram(const char* name, char* program, std::size_t size) = 0;
+    // Stops the service and deletes it; false when it could not be deleted.
+    virtual bool DeleteService(const char* name) = 0;
     // Starts "program" arguments and waits until it ends, at most limitMs milliseconds.
     virtual WaitOutcome RunAndWait(const char* program, const char* arguments, unsigned limitMs) = 0;
     // Starts a command line without waiting.
     virtual void StartProgram(const char* commandLine) = 0;
-    // Calls the file's registering (or unregistering) entry point, waiting at most limitMs
-    // milliseconds for it.
+    // Calls the file's registering (or unregistering) entry point outside this process, waiting
+    // at most limitMs milliseconds for it; one still running then is ended.
     virtual WaitOutcome SelfRegister(const char* path, bool registerIt, unsigned limitMs) = 0;
     virtual bool WindowOfClassExists(const char* className) = 0;
     // Comments out the file's "device=" line in SYSTEM.INI.

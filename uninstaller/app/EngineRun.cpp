@@ -1,6 +1,7 @@
 #include "uninstaller/app/EngineRun.h"
 
 #include "uninstaller/app/EngineSteps.h"
+#include "uninstaller/app/RepairCheck.h"
 
 EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, EngineHost& host)
     : store(store),
@@ -10,6 +11,8 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
       actions(host.actions),
       ui(host.ui),
       guard(host.files, options.protectedFolders, options.logPath, &store),
+      places(host.files, guard, store, options.logPath),
+      registryGuard(host.registry, &places),
       automatic(options.automatic),
       rollback(options.automatic && options.rollback),
       threshold(rollback ? store.lastSection : 1),
@@ -26,6 +29,11 @@ EngineContext::EngineContext(ItemStore& store, const EngineOptions& options, Eng
         total = 1;
     if (!files.PathFromAnsi(options.logPath, &logFile))
         logFile.clear();
+    // The log's folder may be gone when the key is deleted, and with it the long form.
+    char longPath[kPathSize], key[2 * kPathSize];
+    if (options.logPath && files.LongPathOf(options.logPath, longPath, sizeof longPath) &&
+        BuildRepairKeyPath(longPath, key, sizeof key) == 0)
+        repairKey = key;
 }
 
 void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind kind)
@@ -39,6 +47,11 @@ void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind k
         ui.ServeWindows();
 }
 
+unsigned EngineContext::RegistrationLimit() const
+{
+    return options.waitLimitMs == kWaitWithoutLimit ? kLongestRegistrationMs : options.waitLimitMs;
+}
+
 bool InstallationIsGone(const EngineContext& run)
 {
     return run.rollback ? run.store.truncationOffset == 0 : run.automatic;
@@ -49,6 +62,8 @@ int RunEngine(ItemStore& store, const EngineOptions& options, EngineHost& host, 
     EngineContext run(store, options, host);
     run.ui.EnterProgressView();
     run.ui.SetProgress(0, run.total);
+    // Before anything changes: whose each registry item is.
+    JudgeRegistryItems(run);
 
     typedef void (*Step)(EngineContext&);
     static const Step kSteps[] = {

@@ -4,10 +4,14 @@
 #include "uninstaller/app/EngineHost.h"
 #include "uninstaller/app/FileRemoval.h"
 #include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/InstallationPlaces.h"
 #include "uninstaller/app/KeptItems.h"
 #include "uninstaller/app/LogNotes.h"
+#include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/SharedCount.h"
 #include "uninstaller/log/ItemStore.h"
+
+#include <string>
 
 // String ids of the progress texts.
 enum ProgressLabel {
@@ -37,6 +41,8 @@ struct EngineContext {
     EngineActions& actions;
     EngineUi& ui;
     FolderGuard guard;
+    InstallationPlaces places;
+    RegistryGuard registryGuard;
 
     bool automatic;
     bool rollback;
@@ -46,6 +52,8 @@ struct EngineContext {
     bool failed;
     bool aborted;
     SharedAnswerMemory sharedAnswers;
+    // The installation's Repair key, named after the log's long path while the log is there.
+    std::string repairKey;
     std::vector<LogNote> logNotes;   // counters lowered, not yet noted in the log
     KeptItems kept;                  // what the log names and the run left, with the reason
     std::string logFile;             // the log in the file system's names; "" when it has none
@@ -61,7 +69,7 @@ struct EngineContext {
         ui.ShowProgressItem(label, item, kind);
     }
     // A logged item left in place: the run fails, and its report says why.
-    void Keep(const char* item, KeepReason reason)
+    void Keep(const std::string& item, KeepReason reason)
     {
         failed = true;
         kept.Add(item, reason);
@@ -80,12 +88,16 @@ struct EngineContext {
         Keep(logged, kKeptNoExactName);
         return false;
     }
-    // A program or registration still running at the time limit was given up on.
-    void NoteWait(WaitOutcome outcome)
+    // A program or registration still running at the time limit was given up on, or crashed.
+    void NoteWait(WaitOutcome outcome, const std::string& what)
     {
         if (outcome == kWaitGaveUp)
-            failed = true;
+            Keep(what, kKeptTimedOut);
+        else if (outcome == kWaitCrashed)
+            Keep(what, kKeptCrashed);
     }
+    // The longest wait for one registration: registering code runs on the system's time.
+    unsigned RegistrationLimit() const;
 };
 
 // Programs, services, sub-system, icons and the per-user program (SystemSteps.cpp).
@@ -111,6 +123,7 @@ void RemoveDirectories(EngineContext& run);
 void CutLogBackToLastSection(EngineContext& run);
 
 // Registry (RegistrySteps.cpp).
+void JudgeRegistryItems(EngineContext& run);
 void RestoreRegistryEdits(EngineContext& run);
 void RemoveRegistryValues(EngineContext& run);
 void RemoveRegistryTrees(EngineContext& run);

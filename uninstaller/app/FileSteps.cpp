@@ -80,7 +80,8 @@ void Unregister(EngineContext& run, const FileRecord& file)
         return;
     if (run.Reaches(file.selfRegisterSection)) {
         run.Show(kLabelRegistration, file.path);
-        run.NoteWait(run.actions.SelfRegister(file.path, false, run.options.waitLimitMs));
+        run.NoteWait(run.actions.SelfRegister(file.path, false, run.RegistrationLimit()),
+                     std::string("registration of ") + file.path);
     }
     if (run.Reaches(file.addDeviceSection))
         run.actions.RemoveDeviceLine(file.path);
@@ -165,7 +166,8 @@ void RegisterRestored(EngineContext& run, RecordTable<FileRecord>& files, bool s
         if (deleted && HasBackupFrom(file, run.threshold) && run.Reaches(file.selfRegisterSection) &&
             !IsRefused(run, file, kFileWrite)) {
             run.Show(kLabelRegistration, file.path);
-            run.NoteWait(run.actions.SelfRegister(file.path, true, run.options.waitLimitMs));
+            run.NoteWait(run.actions.SelfRegister(file.path, true, run.RegistrationLimit()),
+                         std::string("registration of ") + file.path);
         }
     }
 }
@@ -276,7 +278,7 @@ void RestoreIniEntries(EngineContext& run)
         run.Advance(kLabelIniEntry, item.file);
         KeepReason refusal = IniEntryRefusal(run, item, logged);
         if (refusal != kKeptNothing) {
-            run.Keep((std::string(item.file) + " [" + item.sectionName + "] " + item.itemName).c_str(), refusal);
+            run.Keep(std::string(item.file) + " [" + item.sectionName + "] " + item.itemName, refusal);
             continue;
         }
         const char* value = run.rollback ? item.latestOldValue : item.firstOldValue;

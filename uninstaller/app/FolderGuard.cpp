@@ -244,7 +244,11 @@ JudgedPath FolderGuard::File(const std::string& path, FileUse use)
         if (!judged.Allowed())
             return judged;
     }
-    if (OtherInstallationHas(judged.named))
+    // Inside the Windows folder only a folder the installation made is left to judge, and the
+    // files there are its own whoever made them.
+    if (!rules_.ContentsHolder(judged.named) && files_.IsSystemComponent(judged.named.c_str()))
+        judged.refusal = kKeptSystem;
+    else if (OtherInstallationHas(judged.named))
         judged.refusal = kKeptOtherInstallation;
     return judged;
 }
@@ -311,4 +315,20 @@ JudgedPath FolderGuard::Chosen(const std::string& path)
     JudgedPath judged;
     judged.refusal = Resolve(path, &judged);
     return judged;
+}
+
+bool FolderGuard::IsInstallationsFolder(const std::string& folder)
+{
+    JudgedPath judged = Tree(folder);
+    if (!judged.Allowed() || judged.link)
+        return false;
+    switch (files_.KindOf(judged.named.c_str())) {
+    case kEntryMissing:
+        return true;
+    case kEntryFolder:
+        CollectInstallation();
+        return HoldsOnlyListedFiles(judged.named);
+    default:
+        return false;
+    }
 }

@@ -10,7 +10,8 @@
 // The path is then judged in both forms by the protected folders (ProtectedFolderRules.h), by
 // what other installations own (OtherInstallations.h), and inside the Windows folder by whether
 // the installation made the folder it lies in: a folder its log names, that is none of the
-// system's, and that holds nothing its log does not list.
+// system's, and that holds nothing its log does not list. A file the system ships
+// (EngineFiles::IsSystemComponent) is never the installation's, wherever it lies.
 //
 // Paths are the file system's names (EngineHost.h).
 
@@ -68,6 +69,12 @@ public:
     // elsewhere.
     JudgedPath Chosen(const std::string& path);
 
+    // A folder the log says the installation made is the installation's own: it may go with
+    // its contents, is no link, and holds nothing the log does not list (or is gone).
+    bool IsInstallationsFolder(const std::string& folder);
+    // Another installation's log lists the file, or the file's folder holds such a log.
+    bool OtherInstallationHas(const std::string& file);
+
 private:
     KeepReason Resolve(const std::string& path, JudgedPath* judged);
     std::string LeadsTo(const std::string& named) const;
@@ -82,7 +89,6 @@ private:
     KeepReason FileLocation(const std::string& path, FileUse use);
     // The entry itself is no link: it leads where its name says.
     bool LeadsWhereNamed(const JudgedPath& judged);
-    bool OtherInstallationHas(const std::string& file);
 
     EngineFiles& files_;
     ProtectedFolderRules rules_;

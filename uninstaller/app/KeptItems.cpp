@@ -12,29 +12,30 @@ const char* KeepReasonText(KeepReason reason)
     case kKeptOtherInstallation: return "another installation's";
     case kKeptNotOwnIni: return "not an INI section of this installation";
     case kKeptNotShortcut: return "not a shortcut";
+    case kKeptNotInstallations: return "not the installation's";
+    case kKeptForeignProgram: return "would start a program not the installation's";
     case kKeptNotRemovable: return "could not be removed";
+    case kKeptTimedOut: return "did not end in time";
+    case kKeptCrashed: return "crashed";
     default: return "";
     }
-}
-
-void KeptItems::Add(const std::string& item, KeepReason reason)
-{
-    items_.push_back(Item{item, reason});
 }
 
 std::string KeptItems::Summary(std::size_t limit) const
 {
     if (items_.empty())
         return "";
-    std::string more = items_.size() > 1 ? " and " + std::to_string(items_.size() - 1) + " more" : "";
-    std::string reason = std::string(" (") + KeepReasonText(items_[0].reason) + ")";
-    std::string item = items_[0].item;
-    const std::size_t fixed = 5 + reason.size() + more.size();
-    // A long path loses its middle: its start and its name tell it best.
-    if (fixed + item.size() > limit && limit > fixed + 8) {
-        std::size_t room = limit - fixed - 3;
-        item = item.substr(0, room / 2) + "..." + item.substr(item.size() - (room - room / 2));
+    std::string text = "Kept " + std::to_string(items_.size()) + ":";
+    for (std::size_t i = 0; i < items_.size() && text.size() <= limit; ++i)
+        text += (i ? "; " : " ") + items_[i].item + " (" + KeepReasonText(items_[i].reason) + ")";
+    // Names from a log carry no quote or line break into the report.
+    for (char& c : text) {
+        if (c == '"')
+            c = '\'';
+        else if (static_cast<unsigned char>(c) < ' ')
+            c = ' ';
     }
-    std::string summary = "kept " + item + reason + more;
-    return summary.size() > limit ? summary.substr(0, limit) : summary;
+    if (text.size() > limit)
+        text = limit >= 3 ? text.substr(0, limit - 3) + "..." : text.substr(0, limit);
+    return text;
 }

@@ -2,33 +2,19 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/RegistryTreeRules.h"
 #include "uninstaller/app/RegistryValueData.h"
-#include "uninstaller/log/NameCompare.h"
 
 namespace {
 
 const std::size_t kKeyBuffer = 520;
-// Subkeys looked at in one tree deletion at most: the deletion ends even on a registry that
-// keeps growing under it.
-const unsigned kMaxSubkeyVisits = 1000000;
-
-// Components of a key path, empty ones ("\\", a leading "\") not counted.
-int Depth(const char* key)
-{
-    int depth = 0;
-    for (const char* p = key; *p;) {
-        while (*p == '\\')
-            ++p;
-        if (!*p)
-            break;
-        ++depth;
-        while (*p && *p != '\\')
-            ++p;
-    }
-    return depth;
-}
+// Keys looked at in one tree deletion at most: the deletion ends even on a registry that keeps
+// growing under it.
+const unsigned kMaxKeyVisits = 1000000;
 
 struct TreeDeletion {
     EngineRegistry& registry;
@@ -36,66 +22,28 @@ struct TreeDeletion {
     unsigned visitsLeft;
 };
 
-// Deletes the key's subkeys, deepest first, then the key. Each key is tried once: one that
-// cannot be deleted is left, and the next one is taken. True when the key is gone.
+// Deletes the key's subkeys, deepest first, then the key. The subkeys are listed once before
+// any goes, so each is visited once whatever happens to it. True when the key is gone.
 bool DeleteKeyAndBelow(TreeDeletion& deletion, const char* key)
 {
-    unsigned index = 0;
+    EngineRegistry& registry = deletion.registry;
+    if (registry.IsLink(deletion.root, key))
+        return registry.DeleteKey(deletion.root, key);
+    std::vector<std::string> subkeys;
     char name[260];
-    while (deletion.visitsLeft > 0 && deletion.registry.SubkeyAt(deletion.root, key, index, name, sizeof name)) {
+    for (unsigned index = 0; deletion.visitsLeft > 0 && registry.SubkeyAt(deletion.root, key, index, name, sizeof name);
+         ++index) {
         --deletion.visitsLeft;
-        char subkey[kKeyBuffer];
-        int written = std::snprintf(subkey, sizeof subkey, "%s\\%s", key, name);
-        if (written < 0 || static_cast<std::size_t>(written) >= sizeof subkey || !DeleteKeyAndBelow(deletion, subkey))
-            ++index;
+        subkeys.push_back(name);
     }
-    return deletion.registry.DeleteKey(deletion.root, key) ||
-           deletion.registry.StateOf(deletion.root, key) == kKeyMissing;
-}
-
-}  // namespace
-
-bool IsRemovableRegistryKey(int root, const char* key)
-{
-    char normal[kKeyBuffer];
-    if (!NormaliseRegistryKey(key, normal, sizeof normal))
-        return false;
-    int depth = Depth(normal);
-    int minimum = root == kRootClassesRoot ? 1 : root == kRootUsers ? 3 : 2;
-    if (depth < minimum)
-        return false;
-    if (root == kRootLocalMachine || root == kRootCurrentUser) {
-        static const char* const kShared[] = {"Software\\Microsoft", "Software\\Classes", "Software\\Policies"};
-        for (const char* shared : kShared)
-            if (EqualNoCase(normal, shared))
-                return false;
+    for (const std::string& subkey : subkeys) {
+        char path[kKeyBuffer];
+        int written = std::snprintf(path, sizeof path, "%s\\%s", key, subkey.c_str());
+        if (written > 0 && static_cast<std::size_t>(written) < sizeof path)
+            DeleteKeyAndBelow(deletion, path);
     }
-    return true;
+    return registry.DeleteKey(deletion.root, key) || registry.StateOf(deletion.root, key) == kKeyMissing;
 }
-
-bool WriteRegistryValue(EngineRegistry& registry, int root, int logType, const char* key, const char* valueName,
-                        const char* text, std::size_t textSize, bool create)
-{
-    unsigned char data[4096];
-    std::size_t size = 0;
-    unsigned type = 0;
-    if (!EncodeRegistryValue(logType, text, textSize, data, sizeof data, &size, &type))
-        return false;
-    return registry.WriteValue(root, key, valueName, type, data, size, create);
-}
-
-bool DeleteRegistryTree(EngineRegistry& registry, int root, const char* keyPath)
-{
-    char key[kKeyBuffer];
-    if (!NormaliseRegistryKey(keyPath, key, sizeof key) || !IsRemovableRegistryTree(root, key))
-        return false;
-    if (registry.StateOf(root, key) == kKeyMissing)
-        return true;
-    TreeDeletion deletion{registry, root, kMaxSubkeyVisits};
-    return DeleteKeyAndBelow(deletion, key);
-}
-
-namespace {
 
 void CutToParent(char* path)
 {
@@ -108,12 +56,40 @@ void CutToParent(char* path)
 
 }  // namespace
 
-void RemoveEmptyKeys(EngineRegistry& registry, int root, const char* key)
+bool WriteRegistryValue(EngineRegistry& registry, int root, int logType, const char* key, const char* valueName,
+                        const char* text, std::size_t textSize, bool create)
+{
+    unsigned char data[4096];
+    std::size_t size = 0;
+    unsigned type = 0;
+    if (!EncodeRegistryValue(logType, text, textSize, data, sizeof data, &size, &type))
+        return false;
+    return registry.WriteValue(root, key, valueName, type, data, size, create);
+}
+
+bool DeleteKeyTree(EngineRegistry& registry, int root, const char* keyPath)
+{
+    char key[kKeyBuffer];
+    if (!NormaliseRegistryKey(keyPath, key, sizeof key) || !key[0])
+        return false;
+    if (registry.StateOf(root, key) == kKeyMissing)
+        return true;
+    TreeDeletion deletion{registry, root, kMaxKeyVisits};
+    return DeleteKeyAndBelow(deletion, key);
+}
+
+bool DeleteRegistryTree(EngineRegistry& registry, int root, const char* key)
+{
+    RegistryGuard guard(registry, nullptr);
+    return guard.MayDeleteTree(root, key) == kKeptNothing && DeleteKeyTree(registry, root, key);
+}
+
+void RemoveEmptyKeys(EngineRegistry& registry, RegistryGuard& guard, int root, const char* key)
 {
     char path[kKeyBuffer];
     if (!NormaliseRegistryKey(key, path, sizeof path))
         return;
-    while (path[0] && IsRemovableRegistryKey(root, path)) {
+    while (path[0] && guard.MayDeleteEmptyKey(root, path)) {
         RegistryKeyState state = registry.StateOf(root, path);
         if (state == kKeyInUse || (state == kKeyEmpty && !registry.DeleteKey(root, path)))
             return;
@@ -121,13 +97,14 @@ void RemoveEmptyKeys(EngineRegistry& registry, int root, const char* key)
     }
 }
 
-void RemoveValueAndEmptyKeys(EngineRegistry& registry, int root, const char* key, const char* valueName)
+void RemoveValueAndEmptyKeys(EngineRegistry& registry, RegistryGuard& guard, int root, const char* key,
+                             const char* valueName)
 {
     char path[kKeyBuffer];
     if (!NormaliseRegistryKey(key, path, sizeof path) || registry.StateOf(root, path) == kKeyMissing)
         return;
     registry.DeleteValue(root, path, valueName);
-    while (path[0] && IsRemovableRegistryKey(root, path) && registry.StateOf(root, path) == kKeyEmpty &&
+    while (path[0] && guard.MayDeleteEmptyKey(root, path) && registry.StateOf(root, path) == kKeyEmpty &&
            registry.DeleteKey(root, path))
         CutToParent(path);
 }

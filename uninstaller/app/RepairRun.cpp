@@ -20,7 +20,18 @@ unsigned CountRegistering(const RecordTable<FileRecord>& files)
     return count;
 }
 
-// Every value the installation wrote, written again; missing keys are created.
+// Every value the installation wrote, written again; missing keys are created. A value the
+// guard refuses (the system's, another program's, behind a link) is kept and reported.
+void RewriteValue(RepairContext& run, int root, int type, const char* key, const char* valueName,
+                  const char* text)
+{
+    KeepReason refusal = run.registryGuard.MayChangeValue(root, key, valueName, text);
+    if (refusal != kKeptNothing)
+        run.Keep(RegistryValueItem(root, key, valueName), refusal);
+    else if (!WriteRegistryValue(run.registry, root, type, key, valueName, text, std::strlen(text) + 1, true))
+        run.failed = true;
+}
+
 void RewriteRegistryValues(RepairContext& run)
 {
     const RecordTable<RepairValueRecord>& values = run.store.repairValues;
@@ -28,19 +39,15 @@ void RewriteRegistryValues(RepairContext& run)
         const RepairValueRecord& value = *values[i];
         run.Advance();
         run.ui.ServeMessages();
-        bool written = false;
-        std::size_t textSize = std::strlen(value.newValue) + 1;
         if (value.edit) {
             const RegistryEditRecord& edit = *value.edit;
-            written = WriteRegistryValue(run.registry, edit.root, edit.type, edit.keyPath, edit.valueName,
-                                         value.newValue, textSize, true);
+            RewriteValue(run, edit.root, edit.type, edit.keyPath, edit.valueName, value.newValue);
         } else if (value.key) {
             const RegistryKeyRecord& key = *value.key;
-            written = WriteRegistryValue(run.registry, key.root, value.type, key.keyPath, key.valueName,
-                                         value.newValue, textSize, true);
-        }
-        if (!written)
+            RewriteValue(run, key.root, value.type, key.keyPath, key.valueName, value.newValue);
+        } else {
             run.failed = true;
+        }
     }
 }
 
@@ -66,6 +73,8 @@ RepairContext::RepairContext(ItemStore& store, const RepairOptions& options, Rep
       ui(host.ui),
       files(host.files),
       guard(host.files, options.protectedFolders, options.logPath, &store),
+      places(host.files, guard, store, options.logPath),
+      registryGuard(host.registry, &places),
       lists(static_cast<unsigned>(store.lastSection) + 1),
       listWritten(false),
       failed(false),

@@ -13,7 +13,9 @@
 
 struct RepairOptions {
     bool silent;   // nobody is asked: newer files are kept, a missing source is not looked for
-    // Shortcuts are written only where the installation's files may be (FolderGuard.h).
+    // Shortcuts are written only where the installation's files may be (FolderGuard.h), and
+    // values into the system's lists only for the installation's programs and folders
+    // (RegistryGuard.h).
     ProtectedFolderRules protectedFolders;
     const char* logPath = nullptr;
 };

@@ -1,8 +1,12 @@
 #pragma once
 // The repair's steps and the state they share during one run (see RepairRun.h).
 
+#include <string>
+
 #include "uninstaller/app/FolderGuard.h"
+#include "uninstaller/app/InstallationPlaces.h"
 #include "uninstaller/app/KeptItems.h"
+#include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/RepairLists.h"
 #include "uninstaller/app/RepairRun.h"
 #include "uninstaller/app/SharedCount.h"
@@ -17,6 +21,8 @@ struct RepairContext {
     RepairUi& ui;
     EngineFiles& files;
     FolderGuard guard;
+    InstallationPlaces places;
+    RegistryGuard registryGuard;
     RepairLists lists;
     KeptItems kept;
 
@@ -29,7 +35,7 @@ struct RepairContext {
 
     bool Stopped() { return promptCancelled || ui.Cancelled(); }
     // A logged item left unwritten: the repair fails, and its report says why.
-    void Keep(const char* item, KeepReason reason)
+    void Keep(const std::string& item, KeepReason reason)
     {
         failed = true;
         kept.Add(item, reason);

@@ -4,16 +4,16 @@
 
 #include <cstdio>
 #include <cstring>
-#include <new>
 
 #include "uninstaller/app/Handles.h"
+#include "uninstaller/app/InUseFiles.h"
 #include "uninstaller/app/ShortLongPath.h"
+#include "uninstaller/register/RegistrationHelper.h"
 
 namespace {
 
-typedef HRESULT(WINAPI* OleInitializeProc)(LPVOID reserved);
-typedef void(WINAPI* OleUninitializeProc)();
-typedef HRESULT(STDAPICALLTYPE* RegisterServerProc)();
+// A helper that was ended is waited for this long more, so that its file can go.
+const DWORD kEndedHelperWaitMs = 5000;
 
 DWORD WaitTime(unsigned limitMs)
 {
@@ -58,69 +58,59 @@ bool IsPortableExecutable(const char* path)
     return signature[0] == 'P' && signature[1] == 'E';
 }
 
-void CallRegistrationEntry(const char* path, bool registerIt)
+// The registration helper of the resources, written to a new file of the temporary folder.
+bool WriteRegistrationHelper(char* path)
 {
-    LibraryHandle ole(LoadLibraryA("OLE32.DLL"));
-    if (!ole.module)
-        return;
-    auto initialize = reinterpret_cast<OleInitializeProc>(
-        reinterpret_cast<void*>(GetProcAddress(ole.module, "OleInitialize")));
-    auto uninitialize = reinterpret_cast<OleUninitializeProc>(
-        reinterpret_cast<void*>(GetProcAddress(ole.module, "OleUninitialize")));
-    if (!initialize)
-        return;
-    HRESULT initialized = initialize(nullptr);
-    if (initialized == S_OK) {
-        LibraryHandle library(LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
-        if (library.module) {
-            auto entry = reinterpret_cast<RegisterServerProc>(reinterpret_cast<void*>(
-                GetProcAddress(library.module, registerIt ? "DllRegisterServer" : "DllUnregisterServer")));
-            if (entry)
-                entry();
+    HMODULE self = GetModuleHandleA(nullptr);
+    HRSRC found = FindResourceA(self, MAKEINTRESOURCEA(kRegistrationHelperId), MAKEINTRESOURCEA(kHelperProgramType));
+    HGLOBAL loaded = found ? LoadResource(self, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    DWORD byteCount = found ? SizeofResource(self, found) : 0;
+    char temp[MAX_PATH];
+    DWORD tempLength = GetTempPathA(sizeof temp, temp);
+    if (!bytes || byteCount == 0 || tempLength == 0 || tempLength >= sizeof temp ||
+        GetTempFileNameA(temp, "VZR", 0, path) == 0)
+        return false;
+    DWORD written = 0;
+    bool complete;
+    {
+        FileHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        complete = file.IsOpen() && WriteFile(file.handle, bytes, byteCount, &written, nullptr) && written == byteCount;
+    }
+    if (!complete)
+        DeleteFileA(path);
+    return complete;
+}
+
+// Calls the library's entry point in the registration helper. A helper still running at the
+// time limit (a library that never returns from its DllMain) is ended.
+WaitOutcome RegisterInHelper(const char* library, bool registerIt, unsigned limitMs, const char* folder)
+{
+    char helper[MAX_PATH];
+    if (!WriteRegistrationHelper(helper))
+        return kWaitNotStarted;
+    char command[2 * MAX_PATH + 16];
+    int length = std::snprintf(command, sizeof command, "\"%s\" %s \"%s\"", helper, registerIt ? "/r" : "/u", library);
+    WaitOutcome outcome = kWaitNotStarted;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (length > 0 && static_cast<size_t>(length) < sizeof command &&
+        CreateProcessA(helper, command, nullptr, nullptr, FALSE, 0, nullptr, folder[0] ? folder : nullptr, &startup,
+                       &process)) {
+        FileHandle thread(process.hThread), running(process.hProcess);
+        if (WaitForSingleObject(running.handle, WaitTime(limitMs)) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            GetExitCodeProcess(running.handle, &code);
+            outcome = IsCrashCode(code) ? kWaitCrashed : kWaitFinished;
+        } else {
+            TerminateProcess(running.handle, 1);
+            WaitForSingleObject(running.handle, kEndedHelperWaitMs);
+            outcome = kWaitGaveUp;
         }
     }
-    // Every successful initialisation is balanced, also one that found OLE already running.
-    if (SUCCEEDED(initialized) && uninitialize)
-        uninitialize();
-}
-
-struct RegistrationJob {
-    char path[MAX_PATH];
-    bool registerIt;
-};
-
-// Owns its job: a thread given up on may finish after its caller is gone.
-DWORD WINAPI RegistrationThread(LPVOID context)
-{
-    RegistrationJob* job = static_cast<RegistrationJob*>(context);
-    try {
-        CallRegistrationEntry(job->path, job->registerIt);
-    } catch (...) {
-    }
-    delete job;
-    return 0;
-}
-
-WaitOutcome CallRegistrationEntryWithin(const char* path, bool registerIt, unsigned limitMs)
-{
-    if (limitMs == kWaitWithoutLimit) {
-        CallRegistrationEntry(path, registerIt);
-        return kWaitFinished;
-    }
-    RegistrationJob* job = new (std::nothrow) RegistrationJob{};
-    if (!job || std::strlen(path) >= sizeof job->path) {
-        delete job;
-        return kWaitNotStarted;
-    }
-    std::strcpy(job->path, path);
-    job->registerIt = registerIt;
-    HANDLE started = CreateThread(nullptr, 0, RegistrationThread, job, 0, nullptr);
-    if (!started) {
-        delete job;
-        return kWaitNotStarted;
-    }
-    FileHandle thread(started);
-    return WaitForSingleObject(thread.handle, limitMs) == WAIT_OBJECT_0 ? kWaitFinished : kWaitGaveUp;
+    DeleteFileA(helper);
+    return outcome;
 }
 
 }  // namespace
@@ -139,6 +129,8 @@ WaitOutcome SelfRegisterFile(const char* path, bool registerIt, unsigned limitMs
         bool driveRoot = last == folder + 2 && folder[1] == ':';
         last[driveRoot ? 1 : 0] = '\0';
         SetCurrentDirectoryA(folder);
+    } else {
+        folder[0] = '\0';
     }
 
     WaitOutcome outcome = kWaitNotStarted;
@@ -149,7 +141,7 @@ WaitOutcome SelfRegisterFile(const char* path, bool registerIt, unsigned limitMs
         if (written > 0 && static_cast<size_t>(written) < sizeof command)
             outcome = StartAndWait(command, limitMs);
     } else if (IsPortableExecutable(path)) {
-        outcome = CallRegistrationEntryWithin(path, registerIt, limitMs);
+        outcome = RegisterInHelper(path, registerIt, limitMs, folder);
     }
 
     if (remembered)

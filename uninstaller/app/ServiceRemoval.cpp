@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace {
 
 struct ServiceHandle {
@@ -18,15 +20,34 @@ struct ServiceHandle {
 
 }  // namespace
 
-void StopAndDeleteService(const char* name)
+bool ServiceProgramOf(const char* name, char* program, std::size_t size)
+{
+    ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
+    if (!manager.handle || size == 0)
+        return false;
+    ServiceHandle service(OpenServiceA(manager.handle, name, SERVICE_QUERY_CONFIG));
+    if (!service.handle)
+        return false;
+    DWORD needed = 0;
+    QueryServiceConfigA(service.handle, nullptr, 0, &needed);
+    std::vector<unsigned char> buffer(needed ? needed : sizeof(QUERY_SERVICE_CONFIGA));
+    auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGA*>(buffer.data());
+    program[0] = '\0';
+    if (QueryServiceConfigA(service.handle, config, static_cast<DWORD>(buffer.size()), &needed) &&
+        config->lpBinaryPathName)
+        lstrcpynA(program, config->lpBinaryPathName, static_cast<int>(size));
+    return true;
+}
+
+bool StopAndDeleteService(const char* name)
 {
     ServiceHandle manager(OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT));
     if (!manager.handle)
-        return;
+        return false;
     ServiceHandle service(OpenServiceA(manager.handle, name, DELETE | SERVICE_STOP));
     if (!service.handle)
-        return;
+        return false;
     SERVICE_STATUS status;
     ControlService(service.handle, SERVICE_CONTROL_STOP, &status);
-    DeleteService(service.handle);
+    return DeleteService(service.handle) != FALSE;
 }

@@ -64,8 +64,9 @@ void WriteMifFile(RunOutcome outcome, bool rollback)
     StatusMifValues values{store.manufacturer, store.product, store.versionNumber, store.serialNumber,
                            rollback, dateTime, outcome, g_app.keptReport};
 
-    // Each three-character placeholder grows to at most 127 characters.
-    size_t size = std::strlen(templ) * 43 + 1;
+    // Each three-character placeholder grows to at most 255 characters: the description (what
+    // the run kept) holds up to 255, the log's fields up to 127.
+    size_t size = std::strlen(templ) * 85 + 1;
     HeapText text{static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size))};
     if (!text.text || FormatStatusMif(templ, values, text.text, size) != 0)
         return;

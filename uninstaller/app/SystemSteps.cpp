@@ -2,6 +2,7 @@
 // the per-user program.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "uninstaller/app/DatabaseEngine.h"
 #include "uninstaller/app/EngineSteps.h"
@@ -29,10 +30,13 @@ void RunExternalPrograms(EngineContext& run)
         char program[kPathSize], arguments[kPathSize];
         if (SplitExternalCommand(run.files, command, run.automatic, program, sizeof program, arguments,
                                  sizeof arguments))
-            run.NoteWait(run.actions.RunAndWait(program, arguments, run.options.waitLimitMs));
+            run.NoteWait(run.actions.RunAndWait(program, arguments, run.options.waitLimitMs),
+                         std::string("program ") + program);
     }
 }
 
+// Only a service that runs the installation's own program is stopped and deleted; a service
+// that is not there is nothing to wait for.
 void DeleteServices(EngineContext& run)
 {
     RecordTable<ServiceRecord>& services = run.store.services;
@@ -43,7 +47,18 @@ void DeleteServices(EngineContext& run)
             continue;
         }
         run.Advance(kLabelService, record.name, kProgressName);
-        run.actions.DeleteService(record.name);
+        char program[kRegistryValueSize];
+        if (!run.actions.ServiceProgram(record.name, program, sizeof program))
+            continue;
+        std::string item = std::string("service ") + record.name;
+        if (!run.places.Names(program)) {
+            run.Keep(item, kKeptNotInstallations);
+            continue;
+        }
+        if (!run.actions.DeleteService(record.name)) {
+            run.Keep(item, kKeptNotRemovable);
+            continue;
+        }
         run.ui.Wait(kServiceSettleMilliseconds);
     }
 }

@@ -8,9 +8,14 @@
 #include "uninstaller/app/SystemIniDevices.h"
 #include "uninstaller/log/ItemStore.h"
 
-void WindowsEngineActions::DeleteService(const char* name)
+bool WindowsEngineActions::ServiceProgram(const char* name, char* program, std::size_t size)
 {
-    StopAndDeleteService(name);
+    return ServiceProgramOf(name, program, size);
+}
+
+bool WindowsEngineActions::DeleteService(const char* name)
+{
+    return StopAndDeleteService(name);
 }
 
 WaitOutcome WindowsEngineActions::RunAndWait(const char* program, const char* arguments, unsigned limitMs)

@@ -6,7 +6,8 @@
 
 class WindowsEngineActions : public EngineActions {
 public:
-    void DeleteService(const char* name) override;
+    bool ServiceProgram(const char* name, char* program, std::size_t size) override;
+    bool DeleteService(const char* name) override;
     WaitOutcome RunAndWait(const char* program, const char* arguments, unsigned limitMs) override;
     void StartProgram(const char* commandLine) override;
     WaitOutcome SelfRegister(const char* path, bool registerIt, unsigned limitMs) override;

@@ -232,3 +232,9 @@ bool WindowsEngineFiles::ResolvedPathOf(const char* path, std::string* out)
     std::wstring wide, resolved;
     return WideFromUtf8(path, &wide) && ResolveLinks(WithoutExactPrefix(wide), &resolved) && ToUtf8(resolved, out);
 }
+
+bool WindowsEngineFiles::IsSystemComponent(const char* path)
+{
+    std::wstring wide;
+    return WideFromUtf8(path, &wide) && components_.Includes(wide);
+}

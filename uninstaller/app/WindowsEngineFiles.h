@@ -3,6 +3,7 @@
 // functions, the log's and the program's ANSI texts through the ANSI ones.
 
 #include "uninstaller/app/EngineHost.h"
+#include "uninstaller/app/SystemComponents.h"
 
 class WindowsEngineFiles : public EngineFiles {
 public:
@@ -24,4 +25,8 @@ public:
     bool ReplaceWholeFile(const char* path, const std::string& contents) override;
     bool CanonicalPathOf(const char* path, std::string* out) override;
     bool ResolvedPathOf(const char* path, std::string* out) override;
+    bool IsSystemComponent(const char* path) override;
+
+private:
+    SystemComponents components_;
 };

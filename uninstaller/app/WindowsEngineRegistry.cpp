@@ -31,8 +31,10 @@ HKEY RootKey(int root)
 bool Open(int root, const char* key, REGSAM access, RegistryKey* opened)
 {
     HKEY rootKey = RootKey(root);
-    return rootKey && RegOpenKeyExA(rootKey, key, 0, access, &opened->key) == ERROR_SUCCESS;
+    return rootKey && RegOpenKeyExA(rootKey, key, REG_OPTION_OPEN_LINK, access, &opened->key) == ERROR_SUCCESS;
 }
+
+typedef LONG(NTAPI* NtDeleteKeyProc)(HANDLE key);
 
 }  // namespace
 
@@ -92,8 +94,44 @@ bool WindowsEngineRegistry::SubkeyAt(int root, const char* key, unsigned index, 
     return RegEnumKeyExA(opened.key, index, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+bool WindowsEngineRegistry::ValueAt(int root, const char* key, unsigned index, char* name, std::size_t nameSize,
+                                    unsigned* type, unsigned char* data, std::size_t* size)
+{
+    RegistryKey opened;
+    if (!Open(root, key, KEY_QUERY_VALUE, &opened))
+        return false;
+    DWORD nameLength = static_cast<DWORD>(nameSize), valueType = 0, valueSize = static_cast<DWORD>(*size);
+    LONG result = RegEnumValueA(opened.key, index, name, &nameLength, nullptr, &valueType, data, &valueSize);
+    if (result == ERROR_MORE_DATA) {
+        if (nameSize)
+            name[0] = '\0';
+        *type = 0;
+        *size = 0;
+        return true;
+    }
+    if (result != ERROR_SUCCESS)
+        return false;
+    *type = valueType;
+    *size = valueSize;
+    return true;
+}
+
+// RegDeleteKey follows a link at the key's end: the key is opened as itself and deleted by
+// handle.
 bool WindowsEngineRegistry::DeleteKey(int root, const char* key)
 {
-    HKEY rootKey = RootKey(root);
-    return rootKey && RegDeleteKeyA(rootKey, key) == ERROR_SUCCESS;
+    auto deleteKey = reinterpret_cast<NtDeleteKeyProc>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")));
+    RegistryKey opened;
+    return deleteKey && Open(root, key, DELETE, &opened) && deleteKey(opened.key) >= 0;
+}
+
+bool WindowsEngineRegistry::IsLink(int root, const char* key)
+{
+    RegistryKey opened;
+    if (!Open(root, key, KEY_QUERY_VALUE, &opened))
+        return false;
+    DWORD type = 0;
+    return RegQueryValueExA(opened.key, "SymbolicLinkValue", nullptr, &type, nullptr, nullptr) == ERROR_SUCCESS &&
+           type == REG_LINK;
 }

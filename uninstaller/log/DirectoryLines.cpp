@@ -40,13 +40,19 @@ bool ReadFolder(LogReader& r, const char* value, bool pattern, char* folder) {
   return true;
 }
 
-DirectoryRecord* AddDirectory(LogReader& r, const char* folder) {
-  DirectoryRecord* record = AppendRecord(g_itemStore.directories);
+DirectoryRecord* AddDirectory(LogReader& r, const char* folder, bool fileTree) {
+  RecordTable<DirectoryRecord>& directories = g_itemStore.directories;
+  DirectoryRecord* record = AppendRecord(directories);
   if (!record) {
     FailOutOfMemory(r);
     return nullptr;
   }
   std::strcpy(record->path, folder);
+  if (fileTree) {
+    r.directories.AddFileTree(record, directories.count - 1);
+  } else {
+    r.directories.AddCreated(record, directories.count - 1);
+  }
   return record;
 }
 
@@ -76,7 +82,7 @@ void AddLogFolderDirectory(LogReader& r, const char* logPath) {
     EndWithBackslash(withSlash);
     if (StartsWithNoCase(withSlash, folder)) return;
   }
-  if (DirectoryRecord* record = AddDirectory(r, folder)) record->namedSection = kLogFolderSection;
+  if (DirectoryRecord* record = AddDirectory(r, folder, false)) record->namedSection = kLogFolderSection;
 }
 
 void HandleMadeDir(LogReader& r, const char* value) {
@@ -87,31 +93,16 @@ void HandleMadeDir(LogReader& r, const char* value) {
   // Folders nest: one record stands for a created folder and everything created inside it.
   // A File Tree record is left alone: widening a pattern deletion to a whole folder would
   // delete files the installation never made.
-  std::size_t folderLength = std::strlen(folder);
-  RecordTable<DirectoryRecord>& directories = g_itemStore.directories;
-  for (unsigned i = 0; i < directories.count; ++i) {
-    DirectoryRecord* record = directories[i];
-    if (record->fileTreeSection != 0) continue;
-    std::size_t recordLength = std::strlen(record->path);
-    std::size_t shorter = recordLength < folderLength ? recordLength : folderLength;
-    if (CompareNoCaseN(record->path, folder, shorter) == 0) {
-      record->path[shorter] = '\0';
-      record->namedSection = r.section;
-      return;
-    }
-  }
-  if (DirectoryRecord* record = AddDirectory(r, folder)) record->namedSection = r.section;
+  DirectoryRecord* record = r.directories.MergeCreatedFolder(folder);
+  if (!record) record = AddDirectory(r, folder, false);
+  if (record) record->namedSection = r.section;
 }
 
 void HandleFileTree(LogReader& r, const char* value) {
   char folder[kPathSize];
   if (!ReadFolder(r, value, true, folder)) return;
-  DirectoryRecord* record = nullptr;
-  RecordTable<DirectoryRecord>& directories = g_itemStore.directories;
-  for (unsigned i = 0; i < directories.count && !record; ++i) {
-    if (EqualNoCase(directories[i]->path, folder)) record = directories[i];
-  }
-  if (!record && !(record = AddDirectory(r, folder))) return;
+  DirectoryRecord* record = r.directories.TakeForFileTree(folder);
+  if (!record && !(record = AddDirectory(r, folder, true))) return;
   record->fileTreeSection = r.section;
   record->namedSection = r.section;
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "uninstaller/log/LogReader.h"
-#include "uninstaller/log/LookupTree.h"
+#include "uninstaller/log/LookupIndex.h"
 #include "uninstaller/log/NameCompare.h"
 #include "uninstaller/log/RecordTables.h"
 
@@ -12,22 +12,34 @@ namespace {
 // Repair data shorter than this carries no verification data.
 const std::size_t kMinRepairData = 21;
 
-TreeKey PrivateFileKey(const void* record) {
-  return TreeKey{static_cast<const FileRecord*>(record)->path, nullptr, nullptr};
+LookupKey PrivateFileKey(const void* record) {
+  return LookupKey{static_cast<const FileRecord*>(record)->path, nullptr, nullptr};
 }
+
+LookupKey RestoreOnlyKey(const void* record) {
+  return LookupKey{static_cast<const RestoreOnlyFile*>(record)->path, nullptr, nullptr};
+}
+
+LookupKey FileChangeKey(const void* record) {
+  return LookupKey{static_cast<const FileChangeRecord*>(record)->path, nullptr, nullptr};
+}
+
+LookupKey LongFormKey(const void* record) {
+  return LookupKey{static_cast<const FileRecord*>(record)->longPathCache, nullptr, nullptr};
+}
+
+LookupKey PathKey(const char* path) { return LookupKey{path, nullptr, nullptr}; }
 
 FileRecord* FindPrivateFile(const char* path) {
-  TreeKey key{path, nullptr, nullptr};
-  return const_cast<FileRecord*>(
-      static_cast<const FileRecord*>(TreeFind(g_itemStore.privateFileTree, key, PrivateFileKey)));
+  return FindRecord<FileRecord>(g_itemStore.privateFileIndex, PathKey(path), PrivateFileKey);
 }
 
-template <typename Record>
-Record* FindByPath(const RecordTable<Record>& table, const char* path) {
-  for (unsigned i = 0; i < table.count; ++i) {
-    if (EqualNoCase(table[i]->path, path)) return table[i];
-  }
-  return nullptr;
+FileRecord* FindSystemFile(const char* path) {
+  return FindRecord<FileRecord>(g_itemStore.systemFileIndex, PathKey(path), PrivateFileKey);
+}
+
+FileRecord* FindInstalledFile(const char* path, bool systemFile) {
+  return systemFile ? FindSystemFile(path) : FindPrivateFile(path);
 }
 
 // What one "File Copy: ", "Shell Link: " or "File Overwrite: " block logged.
@@ -94,6 +106,10 @@ void AddRestoreOnly(LogReader& r, const FileLine& file) {
   std::strcpy(record->repairData, file.repairData);
   record->linkInfo = file.linkInfo;
   record->section = r.section;
+  // A later record of the same path stays out of the tree: lookups find the first one.
+  if (!FindRecord<RestoreOnlyFile>(g_itemStore.restoreOnlyIndex, PathKey(file.path), RestoreOnlyKey) &&
+      IndexInsert(&g_itemStore.restoreOnlyIndex, record, RestoreOnlyKey) != 0)
+    FailOutOfMemory(r);
 }
 
 // A file that stays out of the uninstall and only matters to repair.
@@ -101,8 +117,7 @@ void RecordRestoreOnly(LogReader& r, const FileLine& file) {
   // An emptied path (another user's shortcut) would hand repair a file named "".
   if (file.path[0] == '\0') return;
   if (file.repairData[0] == '\0' && !file.linkInfo) return;
-  FileRecord* installed =
-      IsInSystemDirectory(file.path) ? FindByPath(g_itemStore.systemFiles, file.path) : FindPrivateFile(file.path);
+  FileRecord* installed = FindInstalledFile(file.path, IsInSystemDirectory(file.path));
   if (installed) {
     TakeRepairInfo(*installed, file, r.section);
     return;
@@ -111,7 +126,7 @@ void RecordRestoreOnly(LogReader& r, const FileLine& file) {
 }
 
 void RecordMissingFile(LogReader& r, const FileLine& file) {
-  RestoreOnlyFile* record = FindByPath(g_itemStore.restoreOnlyFiles, file.path);
+  RestoreOnlyFile* record = FindRecord<RestoreOnlyFile>(g_itemStore.restoreOnlyIndex, PathKey(file.path), RestoreOnlyKey);
   if (!record) {
     AddRestoreOnly(r, file);
     return;
@@ -134,7 +149,7 @@ bool AddCopyLine(LogReader& r, FileRecord& record, const FileLine& file) {
 
 void RecordInstalledFile(LogReader& r, const FileLine& file) {
   bool systemFile = IsInSystemDirectory(file.path);
-  FileRecord* record = systemFile ? FindByPath(g_itemStore.systemFiles, file.path) : FindPrivateFile(file.path);
+  FileRecord* record = FindInstalledFile(file.path, systemFile);
   if (file.backupPath[0]) g_itemStore.backupsExist = 1;
   if (record) {
     record->lastCopySection = r.section;
@@ -158,7 +173,7 @@ void RecordInstalledFile(LogReader& r, const FileLine& file) {
     return;
   }
   std::strcpy(record->path, file.path);
-  if (!systemFile && TreeInsert(&g_itemStore.privateFileTree, record, PrivateFileKey) != 0) {
+  if (IndexInsert(systemFile ? &g_itemStore.systemFileIndex : &g_itemStore.privateFileIndex, record, PrivateFileKey) != 0) {
     FailOutOfMemory(r);
     return;
   }
@@ -176,10 +191,21 @@ void RecordInstalledFile(LogReader& r, const FileLine& file) {
   AddCopyLine(r, *record, file);
 }
 
-template <typename Visit>
-void ForEachInstalledFile(Visit visit) {
-  for (unsigned i = 0; i < g_itemStore.privateFiles.count; ++i) visit(*g_itemStore.privateFiles[i]);
-  for (unsigned i = 0; i < g_itemStore.systemFiles.count; ++i) visit(*g_itemStore.systemFiles[i]);
+FileChangeRecord* FindOrAddFileChange(LogReader& r, RecordTable<FileChangeRecord>& table, LookupIndex** tree,
+                                      const char* path) {
+  FileChangeRecord* record = FindRecord<FileChangeRecord>(*tree, PathKey(path), FileChangeKey);
+  if (record) return record;
+  record = AppendRecord(table);
+  if (!record) {
+    FailOutOfMemory(r);
+    return nullptr;
+  }
+  std::strcpy(record->path, path);
+  if (IndexInsert(tree, record, FileChangeKey) != 0) {
+    FailOutOfMemory(r);
+    return nullptr;
+  }
+  return record;
 }
 
 // Only paths with "~" can have another long form.
@@ -196,11 +222,27 @@ const char* CachedLongForm(LogReader& r, FileRecord& record) {
       char longPath[kPathSize];
       LongFormOf(r, record.path, longPath);
       char* copy = ArenaCopy(longPath);
-      if (!copy) return record.path;
-      record.longPathCache = copy;
+      record.longPathCache = copy ? copy : record.path;
     }
   }
   return record.longPathCache;
+}
+
+// Adds the files recorded since the last "Self-Register: " line to the tree of long forms; files
+// of the same long form hang in a chain from the one in the tree.
+bool IndexLongForms(LogReader& r, const RecordTable<FileRecord>& files, unsigned* indexed) {
+  for (; *indexed < files.count; ++*indexed) {
+    FileRecord& record = *files[*indexed];
+    CachedLongForm(r, record);
+    FileRecord* same = FindRecord<FileRecord>(g_itemStore.longFormIndex, PathKey(record.longPathCache), LongFormKey);
+    if (same) {
+      record.nextSameLongForm = same->nextSameLongForm;
+      same->nextSameLongForm = &record;
+    } else if (IndexInsert(&g_itemStore.longFormIndex, &record, LongFormKey) != 0) {
+      return FailOutOfMemory(r);
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -236,15 +278,8 @@ void HandleFileEdit(LogReader& r, const char* value) {
   if (!backup || !CopyPath(r, backupPath, backup, r.lineCut) || !wellFormed) return;
   if (backupPath[0] == '\0' || IsOnRemovableDrive(r, path) || !r.system.FileExists(path)) return;
 
-  FileChangeRecord* record = FindByPath(g_itemStore.fileEdits, path);
-  if (!record) {
-    record = AppendRecord(g_itemStore.fileEdits);
-    if (!record) {
-      FailOutOfMemory(r);
-      return;
-    }
-    std::strcpy(record->path, path);
-  }
+  FileChangeRecord* record = FindOrAddFileChange(r, g_itemStore.fileEdits, &g_itemStore.fileEditIndex, path);
+  if (!record) return;
   std::strcpy(record->backupPath, backupPath);
   record->section = r.section;
   g_itemStore.backupsExist = 1;
@@ -257,15 +292,8 @@ void HandleFileDelete(LogReader& r, const char* value) {
   const char* backup = AcceptNext(r, "Backup Copy: ");
   if (!backup || !CopyPath(r, backupPath, backup, r.lineCut) || !wellFormed) return;
 
-  FileChangeRecord* record = FindByPath(g_itemStore.fileDeletes, path);
-  if (!record) {
-    record = AppendRecord(g_itemStore.fileDeletes);
-    if (!record) {
-      FailOutOfMemory(r);
-      return;
-    }
-    std::strcpy(record->path, path);
-  }
+  FileChangeRecord* record = FindOrAddFileChange(r, g_itemStore.fileDeletes, &g_itemStore.fileDeleteIndex, path);
+  if (!record) return;
   std::strcpy(record->backupPath, backupPath);
   record->section = r.section;
   if (backupPath[0]) g_itemStore.backupsExist = 1;
@@ -274,9 +302,9 @@ void HandleFileDelete(LogReader& r, const char* value) {
 void HandleAddDevice(LogReader& r, const char* value) {
   char path[kPathSize];
   if (!CopyPath(r, path, value, r.lineCut)) return;
-  // A path is held once among the private files (tree) and once among the system files.
+  // A path is held once among the private files and once among the system files.
   if (FileRecord* record = FindPrivateFile(path)) record->addDeviceSection = r.section;
-  if (FileRecord* record = FindByPath(g_itemStore.systemFiles, path)) record->addDeviceSection = r.section;
+  if (FileRecord* record = FindSystemFile(path)) record->addDeviceSection = r.section;
 }
 
 void HandleSelfRegister(LogReader& r, const char* value) {
@@ -284,7 +312,9 @@ void HandleSelfRegister(LogReader& r, const char* value) {
   char longPath[kPathSize];
   if (!CopyPath(r, path, value, r.lineCut)) return;
   LongFormOf(r, path, longPath);
-  ForEachInstalledFile([&](FileRecord& record) {
-    if (EqualNoCase(CachedLongForm(r, record), longPath)) record.selfRegisterSection = r.section;
-  });
+  if (!IndexLongForms(r, g_itemStore.privateFiles, &r.longFormsOfPrivateFiles) ||
+      !IndexLongForms(r, g_itemStore.systemFiles, &r.longFormsOfSystemFiles))
+    return;
+  FileRecord* record = FindRecord<FileRecord>(g_itemStore.longFormIndex, PathKey(longPath), LongFormKey);
+  for (; record; record = record->nextSameLongForm) record->selfRegisterSection = r.section;
 }

@@ -2,31 +2,32 @@
 #include <cstring>
 
 #include "uninstaller/log/LogReader.h"
-#include "uninstaller/log/LookupTree.h"
+#include "uninstaller/log/LookupIndex.h"
 #include "uninstaller/log/NameCompare.h"
 #include "uninstaller/log/RecordTables.h"
 
 namespace {
 
-TreeKey IniItemKey(const void* record) {
+LookupKey IniItemKey(const void* record) {
   const IniItemRecord* item = static_cast<const IniItemRecord*>(record);
-  return TreeKey{item->file, item->sectionName, item->itemName};
+  return LookupKey{item->file, item->sectionName, item->itemName};
+}
+
+LookupKey IniFileKey(const void* record) {
+  return LookupKey{static_cast<const IniFileRecord*>(record)->path, nullptr, nullptr};
 }
 
 void RecordIniFile(LogReader& r, const char* path) {
-  RecordTable<IniFileRecord>& files = g_itemStore.iniFiles;
-  for (unsigned i = 0; i < files.count; ++i) {
-    if (EqualNoCase(files[i]->path, path)) {
-      files[i]->section = r.section;
+  IniFileRecord* record = FindRecord<IniFileRecord>(g_itemStore.iniFileIndex, LookupKey{path, nullptr, nullptr}, IniFileKey);
+  if (!record) {
+    record = AppendRecord(g_itemStore.iniFiles);
+    if (!record) {
+      FailOutOfMemory(r);
       return;
     }
+    std::strcpy(record->path, path);
+    if (IndexInsert(&g_itemStore.iniFileIndex, record, IniFileKey) != 0) FailOutOfMemory(r);
   }
-  IniFileRecord* record = AppendRecord(files);
-  if (!record) {
-    FailOutOfMemory(r);
-    return;
-  }
-  std::strcpy(record->path, path);
   record->section = r.section;
 }
 
@@ -62,9 +63,8 @@ void HandleIniFile(LogReader& r, const char* file) {
   if ((text = AcceptNext(r, "INI Old: "))) wellFormed = CopyValue(oldValue, sizeof oldValue, text, r.lineCut) && wellFormed;
   if (!wellFormed || IsOnRemovableDrive(r, path)) return;
 
-  TreeKey key{path, sectionName, itemName};
-  IniItemRecord* item =
-      const_cast<IniItemRecord*>(static_cast<const IniItemRecord*>(TreeFind(g_itemStore.iniItemTree, key, IniItemKey)));
+  LookupKey key{path, sectionName, itemName};
+  IniItemRecord* item = FindRecord<IniItemRecord>(g_itemStore.iniItemIndex, key, IniItemKey);
   if (item) {
     // The latest run wins, as with registry edits: a rollback of it restores this value.
     std::strcpy(item->latestOldValue, oldValue);
@@ -82,5 +82,5 @@ void HandleIniFile(LogReader& r, const char* file) {
   std::strcpy(item->firstOldValue, oldValue);
   std::strcpy(item->latestOldValue, oldValue);
   item->section = r.section;
-  if (TreeInsert(&g_itemStore.iniItemTree, item, IniItemKey) != 0) FailOutOfMemory(r);
+  if (IndexInsert(&g_itemStore.iniItemIndex, item, IniItemKey) != 0) FailOutOfMemory(r);
 }

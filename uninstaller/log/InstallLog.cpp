@@ -96,22 +96,33 @@ void HandleSectionStart(LogReader& r, const char*) {
   g_itemStore.ansi = r.ansi;
 }
 
+LookupKey ServiceKey(const void* record) { return LookupKey{static_cast<const ServiceRecord*>(record)->name, nullptr, nullptr}; }
+
+LookupKey ProgramKey(const void* record) {
+  return LookupKey{static_cast<const ExternalProgramRecord*>(record)->commandLine, nullptr, nullptr};
+}
+
+LookupKey IconKey(const void* record) {
+  const IconRecord* icon = static_cast<const IconRecord*>(record);
+  return LookupKey{icon->name, icon->group, nullptr};
+}
+
 void HandleCreateService(LogReader& r, const char* value) {
   char name[kPathSize];
   if (!CopyValue(name, sizeof name, value, r.lineCut)) return;
-  RecordTable<ServiceRecord>& services = g_itemStore.services;
-  for (unsigned i = 0; i < services.count; ++i) {
-    if (EqualNoCase(services[i]->name, name)) {
-      services[i]->section = r.section;
+  ServiceRecord* record = FindRecord<ServiceRecord>(g_itemStore.serviceIndex, LookupKey{name, nullptr, nullptr}, ServiceKey);
+  if (!record) {
+    record = AppendRecord(g_itemStore.services);
+    if (!record) {
+      FailOutOfMemory(r);
+      return;
+    }
+    std::strcpy(record->name, name);
+    if (IndexInsert(&g_itemStore.serviceIndex, record, ServiceKey) != 0) {
+      FailOutOfMemory(r);
       return;
     }
   }
-  ServiceRecord* record = AppendRecord(services);
-  if (!record) {
-    FailOutOfMemory(r);
-    return;
-  }
-  std::strcpy(record->name, name);
   record->section = r.section;
 }
 
@@ -122,21 +133,20 @@ void HandleExecute(LogReader& r, const char* value) {
   if (const char* name = AcceptNext(r, "Execute Name: ")) CopyText(displayName, sizeof displayName, name);
   if (!wellFormed) return;
 
-  RecordTable<ExternalProgramRecord>& programs = g_itemStore.externalPrograms;
-  for (unsigned i = 0; i < programs.count; ++i) {
-    if (EqualNoCase(programs[i]->commandLine, commandLine)) {
-      programs[i]->section = r.section;
-      return;
-    }
+  ExternalProgramRecord* record =
+      FindRecord<ExternalProgramRecord>(g_itemStore.programIndex, LookupKey{commandLine, nullptr, nullptr}, ProgramKey);
+  if (record) {
+    record->section = r.section;
+    return;
   }
-  ExternalProgramRecord* record = AppendRecord(programs);
-  if (!record) {
+  if (!(record = AppendRecord(g_itemStore.externalPrograms))) {
     FailOutOfMemory(r);
     return;
   }
   std::strcpy(record->commandLine, commandLine);
   std::strcpy(record->displayName, displayName);
   record->section = r.section;
+  if (IndexInsert(&g_itemStore.programIndex, record, ProgramKey) != 0) FailOutOfMemory(r);
 }
 
 void HandleIconGroup(LogReader& r, const char* value) {
@@ -151,15 +161,12 @@ void HandleIconGroup(LogReader& r, const char* value) {
   wellFormed = CopyValue(command, sizeof command, text, r.lineCut) && wellFormed;
   if (!wellFormed) return;
 
-  RecordTable<IconRecord>& icons = g_itemStore.icons;
-  for (unsigned i = 0; i < icons.count; ++i) {
-    if (EqualNoCase(icons[i]->group, group) && EqualNoCase(icons[i]->name, name)) {
-      std::strcpy(icons[i]->command, command);
-      return;
-    }
+  IconRecord* record = FindRecord<IconRecord>(g_itemStore.iconIndex, LookupKey{name, group, nullptr}, IconKey);
+  if (record) {
+    std::strcpy(record->command, command);
+    return;
   }
-  IconRecord* record = AppendRecord(icons);
-  if (!record) {
+  if (!(record = AppendRecord(g_itemStore.icons))) {
     FailOutOfMemory(r);
     return;
   }
@@ -167,6 +174,7 @@ void HandleIconGroup(LogReader& r, const char* value) {
   std::strcpy(record->name, name);
   std::strcpy(record->command, command);
   record->section = r.section;
+  if (IndexInsert(&g_itemStore.iconIndex, record, IconKey) != 0) FailOutOfMemory(r);
 }
 
 void HandleSubSystem(LogReader& r, const char*) {

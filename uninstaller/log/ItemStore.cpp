@@ -4,7 +4,7 @@
 
 #include "uninstaller/log/Arena.h"
 #include "uninstaller/log/InstallLog.h"
-#include "uninstaller/log/LookupTree.h"
+#include "uninstaller/log/LookupIndex.h"
 #include "uninstaller/log/RecordTables.h"
 
 ItemStore g_itemStore;
@@ -28,6 +28,6 @@ int AllocateItemTables() {
 
 void FreeItemStore() {
   ArenaFreeAll();
-  FreeAllTreeNodes();
+  FreeAllLookupIndexes();
   std::memset(&g_itemStore, 0, sizeof g_itemStore);
 }

@@ -38,7 +38,7 @@ struct FileCopyLine {
   bool counted;
 };
 
-// Private file (tree lookup by path) and system file (list lookup by path).
+// Private file and system file (looked up by path).
 struct FileRecord {
   char path[kPathSize];
   char backupPath[kPathSize];
@@ -55,6 +55,7 @@ struct FileRecord {
   int countedCopies;
   FileCopyLine* copyLines;  // newest first
   const char* longPathCache;  // reader-internal: the long form once computed, else nullptr
+  FileRecord* nextSameLongForm;  // reader-internal: another file of the same long form
 };
 
 // A file that is only restored by repair (no longer present, overwritten without backup, ...).
@@ -87,7 +88,7 @@ struct IniFileRecord {
   Section section;
 };
 
-// Tree key: file, section name, item name.
+// Lookup key: file, section name, item name.
 struct IniItemRecord {
   char file[kPathSize];
   char sectionName[kNameSize];
@@ -98,7 +99,7 @@ struct IniItemRecord {
   Section section;  // latest run that changed it
 };
 
-// A value the installation created. Tree key: key path, value name, root text.
+// A value the installation created. Lookup key: key path, value name, root text.
 struct RegistryKeyRecord {
   char keyPath[kPathSize];
   char valueName[kNameSize];
@@ -108,7 +109,7 @@ struct RegistryKeyRecord {
   Section section;
 };
 
-// A value the installation changed. Tree key: key path, value name, root text.
+// A value the installation changed. Lookup key: key path, value name, root text.
 // Both value buffers hold a list of NUL-terminated strings closed by an empty string;
 // read as a plain C string each is its first string.
 struct RegistryEditRecord {
@@ -171,7 +172,7 @@ struct RecordTable {
   Record* operator[](unsigned index) const { return items[index]; }
 };
 
-struct LookupTreeNode;  // reader-internal
+struct LookupIndex;  // reader-internal
 
 struct ItemStore {
   RecordTable<FileRecord> privateFiles;
@@ -219,11 +220,21 @@ struct ItemStore {
   char win32sDirectory[kPathSize];
   char ntSystemDirectory[kPathSize];
 
-  // Reader-internal lookup trees.
-  LookupTreeNode* privateFileTree;
-  LookupTreeNode* iniItemTree;
-  LookupTreeNode* registryKeyTree;
-  LookupTreeNode* registryEditTree;
+  // Reader-internal lookup indexes.
+  LookupIndex* privateFileIndex;
+  LookupIndex* iniItemIndex;
+  LookupIndex* registryKeyIndex;
+  LookupIndex* registryEditIndex;
+  LookupIndex* systemFileIndex;
+  LookupIndex* restoreOnlyIndex;   // the first restore-only record of each path
+  LookupIndex* fileEditIndex;
+  LookupIndex* fileDeleteIndex;
+  LookupIndex* longFormIndex;      // installed files by long form, for "Self-Register: "
+  LookupIndex* iniFileIndex;
+  LookupIndex* serviceIndex;
+  LookupIndex* iconIndex;
+  LookupIndex* programIndex;
+  LookupIndex* registryTreeIndex;
 };
 
 extern ItemStore g_itemStore;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "uninstaller/log/DirectoryIndex.h"
 #include "uninstaller/log/ItemStore.h"
 #include "uninstaller/log/LineReader.h"
 #include "uninstaller/log/LogHost.h"
@@ -39,6 +40,11 @@ struct LogReader {
   char profileRoot[kPathSize] = {};   // every user's profiles (with a per-user id)
   char commonFolder[kPathSize] = {};  // the all-users profile
   bool failed = false;                // reading stopped; the message has been shown
+
+  DirectoryIndex directories;
+  // Installed files already in g_itemStore.longFormTree.
+  unsigned longFormsOfPrivateFiles = 0;
+  unsigned longFormsOfSystemFiles = 0;
 };
 
 // Reads the next line into r.line; false at end of file.

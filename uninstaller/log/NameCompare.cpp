@@ -43,21 +43,3 @@ bool StartsWithNoCase(const char* text, const char* prefix) {
   }
   return true;
 }
-
-int CompareFromEnd(const char* stored, std::size_t storedLength, const char* searched, std::size_t searchedLength) {
-  const char* s = stored + storedLength;
-  const char* t = searched + searchedLength;
-  while (s != stored && t != searched) {
-    --s;
-    --t;
-    int difference = Up(*s) - Up(*t);
-    if (difference != 0) return difference;
-  }
-  if (s != stored) return -1;
-  if (t != searched) return 1;
-  return 0;
-}
-
-int CompareFromEnd(const char* stored, const char* searched) {
-  return CompareFromEnd(stored, std::strlen(stored), searched, std::strlen(searched));
-}

@@ -12,10 +12,3 @@ int CompareNoCase(const char* a, const char* b);
 int CompareNoCaseN(const char* a, const char* b, std::size_t count);
 bool EqualNoCase(const char* a, const char* b);
 bool StartsWithNoCase(const char* text, const char* prefix);
-
-// The lookup trees' first-key order. Characters are taken backwards from both strings; the
-// first difference decides (stored minus searched, upper-cased). When one is a suffix of the
-// other, a longer stored string compares as -1 and a shorter one as +1.
-int CompareFromEnd(const char* stored, const char* searched);
-// The same with both lengths known.
-int CompareFromEnd(const char* stored, std::size_t storedLength, const char* searched, std::size_t searchedLength);

@@ -6,6 +6,7 @@
 
 #include "uninstaller/log/Arena.h"
 #include "uninstaller/log/ItemStore.h"
+#include "uninstaller/log/LookupIndex.h"
 
 const unsigned kInitialTableCapacity = 64;
 
@@ -27,6 +28,12 @@ Record* AppendRecord(RecordTable<Record>& table) {
   std::memset(record, 0, sizeof(Record));
   table.items[table.count++] = record;
   return record;
+}
+
+// The record of the tree with this key, or nullptr.
+template <typename Record>
+Record* FindRecord(const LookupIndex* tree, const LookupKey& key, LookupKeyOf keyOf) {
+  return const_cast<Record*>(static_cast<const Record*>(IndexFind(tree, key, keyOf)));
 }
 
 // A copy of the text in the arena, or nullptr when memory is short.

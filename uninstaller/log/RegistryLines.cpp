@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "uninstaller/log/LogReader.h"
-#include "uninstaller/log/LookupTree.h"
+#include "uninstaller/log/LookupIndex.h"
 #include "uninstaller/log/NameCompare.h"
 #include "uninstaller/log/RecordTables.h"
 
@@ -12,14 +12,22 @@ namespace {
 
 const int kRootCurrentUser = 1;
 
-TreeKey RegistryKeyKey(const void* record) {
+LookupKey RegistryKeyKey(const void* record) {
   const RegistryKeyRecord* key = static_cast<const RegistryKeyRecord*>(record);
-  return TreeKey{key->keyPath, key->valueName, key->rootText};
+  return LookupKey{key->keyPath, key->valueName, key->rootText};
 }
 
-TreeKey RegistryEditKey(const void* record) {
+// Roots 0 to 4 as the second part of a registry tree's key.
+const char* const kRootNumbers[] = {"0", "1", "2", "3", "4"};
+
+LookupKey RegistryTreeKey(const void* record) {
+  const RegistryTreeRecord* tree = static_cast<const RegistryTreeRecord*>(record);
+  return LookupKey{tree->keyPath, kRootNumbers[tree->root], nullptr};
+}
+
+LookupKey RegistryEditKey(const void* record) {
   const RegistryEditRecord* edit = static_cast<const RegistryEditRecord*>(record);
-  return TreeKey{edit->keyPath, edit->valueName, edit->rootText};
+  return LookupKey{edit->keyPath, edit->valueName, edit->rootText};
 }
 
 // A root or value type number, 0 to 4 (spaces around it allowed).
@@ -89,9 +97,8 @@ bool ReadRegistryBlock(LogReader& r, const char* keyPath, RegistryValue& value) 
 }
 
 RegistryKeyRecord* RecordCreatedValue(LogReader& r, const RegistryValue& value) {
-  TreeKey key{value.keyPath, value.valueName, value.rootText};
-  RegistryKeyRecord* record = const_cast<RegistryKeyRecord*>(
-      static_cast<const RegistryKeyRecord*>(TreeFind(g_itemStore.registryKeyTree, key, RegistryKeyKey)));
+  LookupKey key{value.keyPath, value.valueName, value.rootText};
+  RegistryKeyRecord* record = FindRecord<RegistryKeyRecord>(g_itemStore.registryKeyIndex, key, RegistryKeyKey);
   if (!record) {
     record = AppendRecord(g_itemStore.registryKeys);
     if (!record) return nullptr;
@@ -99,16 +106,15 @@ RegistryKeyRecord* RecordCreatedValue(LogReader& r, const RegistryValue& value) 
     std::strcpy(record->valueName, value.valueName);
     std::strcpy(record->rootText, value.rootText);
     record->root = value.root;
-    if (TreeInsert(&g_itemStore.registryKeyTree, record, RegistryKeyKey) != 0) return nullptr;
+    if (IndexInsert(&g_itemStore.registryKeyIndex, record, RegistryKeyKey) != 0) return nullptr;
   }
   record->section = r.section;
   return record;
 }
 
 RegistryEditRecord* RecordChangedValue(LogReader& r, const RegistryValue& value) {
-  TreeKey key{value.keyPath, value.valueName, value.rootText};
-  RegistryEditRecord* record = const_cast<RegistryEditRecord*>(
-      static_cast<const RegistryEditRecord*>(TreeFind(g_itemStore.registryEditTree, key, RegistryEditKey)));
+  LookupKey key{value.keyPath, value.valueName, value.rootText};
+  RegistryEditRecord* record = FindRecord<RegistryEditRecord>(g_itemStore.registryEditIndex, key, RegistryEditKey);
   if (!record) {
     record = AppendRecord(g_itemStore.registryEdits);
     if (!record) return nullptr;
@@ -118,7 +124,7 @@ RegistryEditRecord* RecordChangedValue(LogReader& r, const RegistryValue& value)
     record->root = value.root;
     record->type = value.type;
     std::memcpy(record->oldValues, value.oldValues, value.oldValuesSize);
-    if (TreeInsert(&g_itemStore.registryEditTree, record, RegistryEditKey) != 0) return nullptr;
+    if (IndexInsert(&g_itemStore.registryEditIndex, record, RegistryEditKey) != 0) return nullptr;
   }
   // The whole list, so that a multi-string value rolls back with all its strings.
   std::memcpy(record->rollbackOldValue, value.oldValues, value.oldValuesSize);
@@ -154,19 +160,16 @@ void HandleRegistryTree(LogReader& r, const char* keyPath) {
   if (const char* rootText = AcceptNext(r, "RegDB Root: ")) wellFormed = ParseSmallNumber(rootText, &root) && wellFormed;
   if (!wellFormed) return;
 
-  RecordTable<RegistryTreeRecord>& trees = g_itemStore.registryTrees;
-  for (unsigned i = 0; i < trees.count; ++i) {
-    if (trees[i]->root == root && EqualNoCase(trees[i]->keyPath, path)) {
-      trees[i]->section = r.section;
+  LookupKey key{path, kRootNumbers[root], nullptr};
+  RegistryTreeRecord* record = FindRecord<RegistryTreeRecord>(g_itemStore.registryTreeIndex, key, RegistryTreeKey);
+  if (!record) {
+    if (!(record = AppendRecord(g_itemStore.registryTrees))) {
+      FailOutOfMemory(r);
       return;
     }
+    std::strcpy(record->keyPath, path);
+    record->root = root;
+    if (IndexInsert(&g_itemStore.registryTreeIndex, record, RegistryTreeKey) != 0) FailOutOfMemory(r);
   }
-  RegistryTreeRecord* record = AppendRecord(trees);
-  if (!record) {
-    FailOutOfMemory(r);
-    return;
-  }
-  std::strcpy(record->keyPath, path);
-  record->root = root;
   record->section = r.section;
 }

@@ -91,8 +91,22 @@ bool WindowsLogSystem::IsRemovableDrive(char driveLetter) {
 }
 
 bool WindowsLogSystem::HasSharedDllCounter(const char* path) {
-  RegistryKey key(HKEY_LOCAL_MACHINE, kSharedDlls);
-  return key.get() && RegQueryValueExA(key.get(), path, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+  if (!countersRead_) {
+    countersRead_ = true;
+    RegistryKey key(HKEY_LOCAL_MACHINE, kSharedDlls);
+    char name[16384];
+    for (DWORD index = 0; key.get(); ++index) {
+      DWORD length = sizeof name;
+      LONG result = RegEnumValueA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+      if (result == ERROR_NO_MORE_ITEMS) break;
+      if (result != ERROR_SUCCESS) continue;
+      CharUpperBuffA(name, length);
+      counters_.emplace(name, length);
+    }
+  }
+  std::string upper(path);
+  if (!upper.empty()) CharUpperBuffA(&upper[0], static_cast<DWORD>(upper.size()));
+  return counters_.count(upper) != 0;
 }
 
 bool WindowsLogSystem::StartMenuFolder(bool common, char* out, std::size_t outSize) {

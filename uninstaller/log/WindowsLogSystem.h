@@ -1,6 +1,9 @@
 // The INSTALL.LOG reader's system queries on Windows (ANSI functions).
 #pragma once
 
+#include <string>
+#include <unordered_set>
+
 #include "uninstaller/log/LogHost.h"
 
 class WindowsLogSystem : public LogSystem {
@@ -17,6 +20,8 @@ class WindowsLogSystem : public LogSystem {
   bool WindowsDirectory(char* out, std::size_t outSize) override;
   bool SystemDirectory(char* out, std::size_t outSize) override;
   bool IsRemovableDrive(char driveLetter) override;
+  // The counters' names are read once, at the first question: a log asks for every
+  // overwritten file.
   bool HasSharedDllCounter(const char* path) override;
   bool StartMenuFolder(bool common, char* out, std::size_t outSize) override;
   bool CanManageServices() override;
@@ -26,4 +31,6 @@ class WindowsLogSystem : public LogSystem {
  private:
   bool isNt_;
   bool hasShell_;
+  bool countersRead_ = false;
+  std::unordered_set<std::string> counters_;   // upper-cased value names of SharedDLLs
 };

@@ -26,6 +26,7 @@
 #include "app/archive/FolderModel.h"
 #include "app/archive/RFADirectory.h"
 #include "app/archive/RFAFile.h"
+#include "app/archive/RFAFileStore.h"
 #include "app/archive/SegmentDecoder.h"
 #include "app/archive/bench/BenchCorpora.h"
 #include "app/archive/bench/DiscardStream.h"
@@ -186,17 +187,14 @@ void LoadDirectoryModelBenchmark(benchmark::State& state) {
     const std::string archive = DirectoryArchive(entries);
     for (auto _ : state) {
         const TRFADirectory directory = ReadRFADirectory(archive, [](uint32_t, uint32_t) {});
-        std::vector<std::unique_ptr<TRFAFile>> files;
-        files.reserve(directory.Entries.size());
+        TRFAFileStore files;
         TFolderModel folders;
         size_t nodes = 0;
         for (uint32_t i = 0; i < directory.Entries.size(); ++i) {
             const TRFADirectoryEntry& record = directory.Entries[i];
             nodes += folders.AddFolderPath(record.Name).size();
-            files.push_back(std::make_unique<TRFAFile>(MakeRFAFile(record.Name, record.ArchiveSize,
-                                                                   directory.DirectoryOffset, record.DataOffset, i,
-                                                                   record.Size)));
-            folders.AddEntry(record.Name, files.back().get());
+            folders.AddEntry(record.Name, files.Add(MakeRFAFile(record.Name, record.ArchiveSize, directory.DirectoryOffset,
+                                                                record.DataOffset, i, record.Size)));
         }
         benchmark::DoNotOptimize(nodes);
     }

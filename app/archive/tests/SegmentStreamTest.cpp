@@ -153,8 +153,18 @@ struct BadSegmentCase {
     SegmentStatus expected;
 };
 
+Bytes Repeat(const Bytes& bytes, size_t times) {
+    Bytes all;
+    for (size_t i = 0; i < times; ++i) all.insert(all.end(), bytes.begin(), bytes.end());
+    return all;
+}
+
 std::vector<BadSegmentCase> BadSegmentCases() {
     const Bytes eight = Text("abcdefgh");
+    // Away from both ends of a segment the decoder takes tokens by a quicker path: each far
+    // match below sits between 40 sound 4-byte matches (from 8 back) on either side.
+    const Bytes matches = Repeat({124, 0}, 40);
+    const auto amid = [&](const Bytes& token) { return Cat({FirstRun(100), Pattern(100), matches, token, matches, kEndMarker}); };
     return {
         {"no bytes at all", {}, 0, SegmentStatus::InputOverrun},
         {"a first literal run longer than the input", Cat({{25}, Text("ab")}), 8, SegmentStatus::InputOverrun},
@@ -178,6 +188,14 @@ std::vector<BadSegmentCase> BadSegmentCases() {
         {"a match starting one byte before the output", Cat({{19}, Text("ab"), {8, 0}, kEndMarker}), 4,
          SegmentStatus::DistanceTooFar},
         {"a first byte 17 starting a match with nothing before it", Cat({{17, 4, 0}, kEndMarker}), 3, SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 64..255 match before the start of the output", amid({124, 200}), 424,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 33..63 match before the start of the output", amid({34, 0, 100}), 424,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 0..15 match after 1..3 literals before the start of the output",
+         amid({125, 0, 'x', 4, 255}), 427, SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 0..15 match after a run before the start of the output",
+         amid({1, 'w', 'x', 'y', 'z', 0, 0}), 427, SegmentStatus::DistanceTooFar},
     };
 }
 

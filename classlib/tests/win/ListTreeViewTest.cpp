@@ -219,4 +219,56 @@ TEST_F(ViewTest, TreeViewSortsByTextWalksAndFreesNodes) {
     EXPECT_EQ(tree->GetFirstNode(), nullptr);
 }
 
+std::vector<std::string> ChildTexts(cl::TTreeView& tree, cl::TTreeNode* parent) {
+    std::vector<std::string> texts;
+    for (cl::TTreeNode* n = parent ? parent->GetFirstChild() : tree.GetFirstNode(); n; n = n->GetNextSibling())
+        texts.push_back(n->Text());
+    return texts;
+}
+
+TEST_F(ViewTest, TreeViewAddsChildrenInOneBatchWhereAddChildWouldPutThem) {
+    // Texts the control orders by its own rules (case, digits, punctuation, accented letters
+    // in the ANSI code page), some equal to each other, added beside children already there.
+    const std::vector<std::string> there = {"m", "Beta", "zz"};
+    const std::vector<std::string> batch = {"beta", "Alpha", "alpha", "_under", "10", "9", "b-c", "bc",
+                                            "Zeta", "\xC9mile", "\xE9mile", "emile", "m", "a"};
+    for (const bool sorted : {true, false}) {
+        SCOPED_TRACE(sorted ? "sorted by text" : "not sorted");
+        auto* oneByOne = new cl::TTreeView(form);
+        auto* inBatch = new cl::TTreeView(form);
+        for (cl::TTreeView* tree : {oneByOne, inBatch}) {
+            tree->SetParent(form);
+            tree->SetSortType(sorted ? cl::TSortType::Text : cl::TSortType::None);
+        }
+        form->Show();
+        for (cl::TTreeView* tree : {oneByOne, inBatch}) {
+            cl::TTreeNode* parent = tree->AddChild(nullptr, "objects");
+            for (const std::string& text : there) tree->AddChild(parent, text);
+        }
+        for (const std::string& text : batch) oneByOne->AddChild(oneByOne->GetFirstNode(), text);
+        const std::vector<cl::TTreeNode*> nodes = inBatch->AddChildren(inBatch->GetFirstNode(), batch, 3, 4);
+
+        EXPECT_EQ(ChildTexts(*inBatch, inBatch->GetFirstNode()), ChildTexts(*oneByOne, oneByOne->GetFirstNode()));
+        ASSERT_EQ(nodes.size(), batch.size());
+        for (size_t i = 0; i < batch.size(); ++i) {
+            EXPECT_EQ(nodes[i]->Text(), batch[i]);
+            EXPECT_EQ(nodes[i]->Parent(), inBatch->GetFirstNode());
+            EXPECT_EQ(nodes[i]->ImageIndex(), 3);
+            TVITEMA item = {};
+            item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+            item.hItem = nodes[i]->ItemId();
+            ASSERT_TRUE(TreeView_GetItem(inBatch->Handle(), &item));
+            EXPECT_EQ(item.iImage, 3);
+            EXPECT_EQ(item.iSelectedImage, 4);
+        }
+        // At the top level too.
+        inBatch->AddChildren(nullptr, {"b", "A"}, 0, 0);
+        oneByOne->AddChild(nullptr, "b");
+        oneByOne->AddChild(nullptr, "A");
+        EXPECT_EQ(ChildTexts(*inBatch, nullptr), ChildTexts(*oneByOne, nullptr));
+        delete oneByOne;
+        delete inBatch;
+    }
+}
+
 }  // namespace

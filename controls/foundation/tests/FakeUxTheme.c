@@ -30,6 +30,11 @@ EXPORT HRESULT WINAPI CloseThemeData(HANDLE theme) {
 
 EXPORT HRESULT WINAPI DrawThemeBackground(HANDLE theme, HDC dc, int part, int stateId, const RECT* rect, const RECT* clip) {
     INT_PTR handle = (INT_PTR)theme;
+    if (state.fillClass[0] && handle > 0 && handle < 64 && lstrcmpA(state.fillClass, state.handleClasses[handle]) == 0) {
+        HBRUSH brush = CreateSolidBrush(state.fillColor);
+        FillRect(dc, rect, brush);
+        DeleteObject(brush);
+    }
     if (state.drawnBackgrounds < 256) {
         int slot = state.drawnBackgrounds, i = 0;
         if (handle > 0 && handle < 64)
@@ -65,5 +70,18 @@ EXPORT BOOL WINAPI IsThemeBackgroundPartiallyTransparent(HANDLE theme, int part,
 EXPORT HRESULT WINAPI DrawThemeParentBackground(HWND window, HDC dc, const RECT* rect) {
     ++state.drawnParentBackgrounds;
     state.lastParentWindow = window;
+    return S_OK;
+}
+
+EXPORT HRESULT WINAPI GetThemeColor(HANDLE theme, int part, int stateId, int property, COLORREF* color) {
+    COLORREF value = property == 3802 ? state.themeFillColor : property == 3803 ? state.themeTextColor : 0;
+    if (!value) return E_FAIL;
+    *color = value;
+    return S_OK;
+}
+
+EXPORT HRESULT WINAPI GetThemePartSize(HANDLE theme, HDC dc, int part, int stateId, const RECT* rect, int kind, SIZE* size) {
+    if (state.partSize.cx == 0 && state.partSize.cy == 0) return E_FAIL;
+    *size = state.partSize;
     return S_OK;
 }

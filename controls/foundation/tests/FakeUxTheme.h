@@ -34,6 +34,15 @@ typedef struct TFakeThemeState {
         int part, state;
         RECT rect;
     } drawn[256];
+    /* A background drawn for this theme class (empty: none) is filled with fillColor, so that
+       a test can see where it went. */
+    char fillClass[16];
+    COLORREF fillColor;
+    /* What GetThemeColor answers for TMT_FILLCOLOR and TMT_TEXTCOLOR (0: the theme has no such
+       colour), and the size GetThemePartSize answers (0 x 0: it fails). */
+    COLORREF themeFillColor;
+    COLORREF themeTextColor;
+    SIZE partSize;
 } TFakeThemeState;
 
 /* Exported as "FakeThemeState": the library's one state, zeroed at load. */

@@ -213,6 +213,29 @@ TEST_F(FakeThemeTest, TheHookGoesWithTheServicesOrWithTheWindow) {
     EXPECT_EQ(Fake().closed, closedBefore);
 }
 
+TEST_F(FakeThemeTest, ServicesWatchingOneWindowEachHearOfAThemeChange) {
+    TRecordingWindow window;
+    const LONG_PTR ownProc = GetWindowLongPtrA(window.handle, GWLP_WNDPROC);
+    std::vector<std::string> heard;
+    auto older = std::make_unique<TThemeServices>(window.handle, library, CommonControls6);
+    auto newer = std::make_unique<TThemeServices>(window.handle, library, CommonControls6);
+    older->OnThemesChanged = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { heard.push_back("older"); });
+    newer->OnThemesChanged = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { heard.push_back("newer"); });
+    SendMessageA(window.handle, WM_THEMECHANGED, 0, 0);
+    EXPECT_EQ(heard, (std::vector<std::string>{"newer", "older"}));
+    EXPECT_EQ(std::count(window.messages.begin(), window.messages.end(), static_cast<UINT>(WM_THEMECHANGED)), 1);
+
+    // The older one goes first: the newer one and the window still get the message.
+    older.reset();
+    heard.clear();
+    window.messages.clear();
+    SendMessageA(window.handle, WM_THEMECHANGED, 0, 0);
+    EXPECT_EQ(heard, std::vector<std::string>{"newer"});
+    EXPECT_TRUE(window.Got(WM_THEMECHANGED));
+    newer.reset();
+    EXPECT_EQ(GetWindowLongPtrA(window.handle, GWLP_WNDPROC), ownProc);
+}
+
 TEST_F(FakeThemeTest, AnExceptionFromAListenerStaysOutOfTheWindowProcedure) {
     cl::TApplication app;
     std::vector<std::string> errors;

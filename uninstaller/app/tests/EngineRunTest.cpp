@@ -124,6 +124,7 @@ protected:
         registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\HALDEN.DLL", 3);
         registry.SetDword(kRootLocalMachine, kSharedDllsKey, "C:\\WINDOWS\\SYSTEM32\\SOLO.DLL", 1);
         registry.SetString(kRootLocalMachine, kRepairKey, "C:\\App\\app.exe", "");
+        fake.actions.services["HaldenSvc"] = "\"C:\\App\\halden.exe\" -service";
         AllocateItemTables();
     }
     void TearDown() override { FreeItemStore(); }
@@ -162,9 +163,9 @@ protected:
         }
         folders.Add("C:\\Program Files", kProtectFolder);
         EngineOptions options{automatic, rollback, silent, true, kLogPath, folders, waitLimit};
-        KeptItems keptItems;
-        int result = RunEngine(g_itemStore, options, fake.host, &keptItems);
-        kept = keptItems.Summary(200);
+        report = KeptItems();
+        int result = RunEngine(g_itemStore, options, fake.host, &report);
+        kept = report.Summary(255);
         return result;
     }
 
@@ -189,6 +190,7 @@ protected:
     std::string log;
     std::string kept;   // the run's report of what it kept
     unsigned waitLimit = kWaitWithoutLimit;
+    KeptItems report;   // what it kept, item by item
     bool windowsProtected = true;
 };
 
@@ -199,7 +201,7 @@ TEST_F(EngineRunTest, AutomaticUninstallUndoesEverySection)
     // The system files lie in the Windows folder: they are the system's. The one the log
     // preselects is kept and reported; the counted one is kept as if the user had said No.
     EXPECT_EQ(Run(true, false), 1);
-    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     const Shown expected = {
         {57, "Clean up"},
@@ -319,7 +321,7 @@ TEST_F(EngineRunTest, CustomRunTakesOnlyTheSelection)
     // A rollback asked for on the command line does not apply to a Custom run. The system file
     // the log preselects lies in the Windows folder: it stays.
     EXPECT_EQ(Run(false, true), 1);
-    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
 
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.files.Has("C:\\App\\Logs"));
@@ -361,7 +363,7 @@ TEST_F(EngineRunTest, RollbackOfTheOnlySectionEndsTheInstallation)
     fake.registry.SetString(kRootLocalMachine, "Software\\Halden Solutions\\SelmUser", "Path", "C:\\Selm\\selm.exe");
     ReadLog(std::string(kInstallation) + "Per-User ID: user 7\n");
     EXPECT_EQ(Run(true, true), 1);
-    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_FALSE(fake.files.FileExists(kLogPath));
     EXPECT_FALSE(fake.files.FileExists("C:\\App\\readme.txt"));
     EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, kRepairKey));
@@ -414,7 +416,7 @@ TEST_F(EngineRunTest, FilesDeletedAtTheNextRestartAreNoFailures)
     ReadLog(kInstallation);
     fake.files.inUse.insert("C:\\App\\readme.txt");
     EXPECT_EQ(Run(true, false, true), 1);
-    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\MARKED.DLL (the system's own)");
     EXPECT_EQ(fake.files.scheduled, std::vector<std::string>{"C:\\App\\readme.txt"});
 }
 
@@ -563,7 +565,7 @@ TEST_F(EngineRunTest, FilesTheGuardKeepsStayRegistered)
     EXPECT_EQ(Run(true, false), 1);
     EXPECT_TRUE(fake.actions.done.empty());
     EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL"));
-    EXPECT_EQ(kept, "kept C:\\WINDOWS\\SYSTEM32\\OLE32.DLL (the system's own)");
+    EXPECT_EQ(kept, "Kept 1: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL (the system's own)");
 }
 
 // A rollback that puts an older version back registers it again, and leaves the registration
@@ -583,18 +585,92 @@ TEST_F(EngineRunTest, RestoredFilesAreRegisteredAgain)
     EXPECT_EQ(fake.actions.done, std::vector<std::string>{"register C:\\App\\app.ocx"});
 }
 
-// A program or registration still running at the limit is given up on: the run goes on and
-// ends as a failure.
-TEST_F(EngineRunTest, WaitsGivenUpOnAreFailures)
+// A program or registration still running at the limit is given up on, and one that crashed
+// is over: the run goes on, ends as a failure and reports them. A registration ends even in a
+// run without a limit.
+TEST_F(EngineRunTest, WaitsGivenUpOnAndCrashesAreReportedFailures)
 {
-    fake.files.AddFile("C:\\App\\drv.386");
-    fake.files.AddFile("C:\\App\\app.ocx");
-    ReadLog(std::string(kRegisteredFiles) + "Execute Program: C:\\App\\cleanup.exe /all\n");
-    waitLimit = 5000;
-    fake.actions.waitOutcome = kWaitGaveUp;
+    const struct {
+        WaitOutcome outcome;
+        unsigned limit;
+        std::vector<unsigned> limits;   // the program's, then the registration's
+        KeepReason reason;
+    } cases[] = {
+        {kWaitGaveUp, 5000, {5000, 5000}, kKeptTimedOut},
+        {kWaitCrashed, kWaitWithoutLimit, {kWaitWithoutLimit, kLongestRegistrationMs}, kKeptCrashed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(KeepReasonText(c.reason));
+        fake.files = FakeFiles();
+        fake.actions = FakeActions();
+        fake.files.AddFile("C:\\App\\drv.386");
+        fake.files.AddFile("C:\\App\\app.ocx");
+        fake.files.AddFile("C:\\App\\cleanup.exe");
+        ReadLog(std::string(kRegisteredFiles) + "Execute Program: C:\\App\\cleanup.exe /all\n");
+        waitLimit = c.limit;
+        fake.actions.waitOutcome = c.outcome;
+        EXPECT_EQ(Run(true, false, true), 1);
+        EXPECT_EQ(fake.actions.waitLimits, c.limits);
+        EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
+        ASSERT_EQ(report.Items().size(), 2u);
+        EXPECT_EQ(report.Items()[0].item, "program C:\\App\\cleanup.exe");
+        EXPECT_EQ(report.Items()[1].item, "registration of C:\\App\\app.ocx");
+        EXPECT_EQ(report.Items()[1].reason, c.reason);
+    }
+}
+
+// What the system owns stays, whatever the log says of it, and the report says why: a service
+// that runs a program of the system, a library of the system the log claims to have installed,
+// the Windows shell, a class of the system. A service that is not there is not waited for.
+TEST_F(EngineRunTest, WhatTheSystemOwnsIsKeptAndReported)
+{
+    // A file the system protects outside the Windows folder.
+    const std::string browser = "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE";
+    fake.files.AddFile(browser);
+    fake.files.systemComponents.insert(browser);
+    fake.files.AddFile("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    fake.files.systemComponents.insert("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    fake.actions.services["PlugPlay"] = "C:\\WINDOWS\\SYSTEM32\\plugplay.exe";
+    const char winlogon[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon";
+    fake.registry.SetString(kRootLocalMachine, winlogon, "Shell", "explorer.exe");
+    fake.registry.SetString(kRootClassesRoot, "CLSID\\{00000320-0000-0000-C000-000000000046}\\InprocServer32", "",
+                            "C:\\WINDOWS\\SYSTEM32\\OLE32.DLL");
+    ReadLog(std::string(kInstallation) +
+            "Create Service: PlugPlay\n"
+            "Create Service: NoSuchService\n"
+            "Non-System File:\n"
+            "File Copy: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n"
+            "Self-Register: C:\\WINDOWS\\SYSTEM32\\OLE32.DLL\n"
+            "RegDB Key: Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\n"
+            "RegDB Val: C:\\App\\app.exe\n"
+            "RegDB Name: Shell\n"
+            "RegDB Root: 2\n"
+            "RegDB Old: C:\\evil.exe\n"
+            "RegDB Tree: CLSID\\{00000320-0000-0000-C000-000000000046}\n"
+            "File Copy: " + browser + "\n"
+            "Self-Register: " + browser + "\n");
     EXPECT_EQ(Run(true, false, true), 1);
-    EXPECT_EQ(fake.actions.waitLimits, (std::vector<unsigned>{5000, 5000}));
-    EXPECT_FALSE(fake.files.FileExists("C:\\App\\app.ocx"));
+
+    EXPECT_EQ(fake.ui.waited, 3500u);
+    EXPECT_EQ(fake.actions.done, (std::vector<std::string>{"run C:\\App\\cleanup.exe|/all", "service HaldenSvc",
+                                                           "connect", "icon App", "disconnect"}));
+    EXPECT_TRUE(fake.files.FileExists("C:\\WINDOWS\\SYSTEM32\\OLE32.DLL"));
+    EXPECT_TRUE(fake.files.FileExists(browser.c_str()));
+    EXPECT_EQ(fake.registry.Text(kRootLocalMachine, winlogon, "Shell"), "explorer.exe");
+    EXPECT_TRUE(fake.registry.HasKey(kRootClassesRoot, "CLSID\\{00000320-0000-0000-C000-000000000046}"));
+    const std::vector<std::pair<std::string, KeepReason>> expected = {
+        {"service PlugPlay", kKeptNotInstallations},
+        {browser, kKeptSystem},
+        {"C:\\WINDOWS\\SYSTEM32\\MARKED.DLL", kKeptSystem},
+        {"C:\\WINDOWS\\SYSTEM32\\OLE32.DLL", kKeptSystem},
+        {std::string("HKLM\\") + winlogon + ": Shell", kKeptSystem},
+        {"HKCR\\CLSID\\{00000320-0000-0000-C000-000000000046}", kKeptNotInstallations},
+    };
+    std::vector<std::pair<std::string, KeepReason>> reported;
+    for (const KeptItem& item : report.Items())
+        reported.emplace_back(item.item, item.reason);
+    EXPECT_EQ(reported, expected);
+    ExpectUntouchedByAnyRun();
 }
 
 // A rollback never deletes a file it cannot put back.
@@ -646,7 +722,9 @@ TEST_F(EngineRunTest, OnlyFoldersTheInstallationMadeGoFromTheWindowsFolder)
                              "C:\\WINDOWS\\Media\\chord.wav", "C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts",
                              "C:\\WINDOWS\\notepad.exe"})
         EXPECT_TRUE(fake.files.FileExists(path)) << path;
-    EXPECT_EQ(kept, "kept C:\\WINDOWS\\Fonts\\tahoma.ttf (the system's own) and 4 more");
+    EXPECT_EQ(kept, "Kept 5: C:\\WINDOWS\\Fonts\\tahoma.ttf (the system's own); C:\\WINDOWS\\Media\\ding.wav (the system's "
+                    "own); C:\\WINDOWS\\SYSTEM32\\drivers\\etc\\hosts (the system's own); C:\\WINDOWS\\Fonts (the "
+                    "system's own); C:\\WINDOWS\\Media (the system's own)");
 }
 
 // INI entries are written only into the installation's INI files, in sections that hold nothing
@@ -676,7 +754,9 @@ TEST_F(EngineRunTest, IniEntriesOnlyInTheInstallationsOwnSections)
     EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|ADDED"), "<none>");
     EXPECT_EQ(Ini("C:\\APP\\APP.INI|MISSING|MADE"), "<none>");
     EXPECT_EQ(Ini("C:\\USERS\\ANN\\LETTER.TXT|MAIN|MODE"), "<none>");
-    EXPECT_EQ(kept, "kept C:\\WINDOWS\\WIN.INI [windows] load (not an INI section of this installation) and 2 more");
+    EXPECT_EQ(kept, "Kept 3: C:\\WINDOWS\\WIN.INI [windows] load (not an INI section of this installation); "
+                    "C:\\App\\app.ini [Missing] Made (not an INI section of this installation); "
+                    "C:\\Users\\ann\\letter.txt [Main] Mode (not an INI section of this installation)");
 }
 
 // What the log owns and the run leaves is no success: a log that cannot be deleted (a
@@ -690,9 +770,9 @@ TEST_F(EngineRunTest, WhatTheLogOwnsAndStaysIsReported)
         const char* kept;
     } cases[] = {
         {"the log cannot be deleted", "File Copy: C:\\App\\app.exe\n", true,
-         "kept C:\\App\\INSTALL.LOG (could not be removed)"},
+         "Kept 1: C:\\App\\INSTALL.LOG (could not be removed)"},
         {"a name with no exact form", "File Copy: C:\\App\\\x81pp.exe\n", false,
-         "kept C:\\App\\\x81pp.exe (no exact name on this system)"},
+         "Kept 1: C:\\App\\\x81pp.exe (no exact name on this system)"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -261,6 +261,8 @@ struct FakeFiles : EngineFiles {
         *out = resolved;
         return true;
     }
+    std::set<std::string, NoCaseLess> systemComponents;
+    bool IsSystemComponent(const char* path) override { return systemComponents.count(path) != 0; }
 
 private:
     static bool EqualFolder(const std::string& a, const std::string& b) { return UpperText(a) == UpperText(b); }
@@ -275,6 +277,7 @@ struct FakeValue {
 struct FakeRegistry : EngineRegistry {
     std::map<std::string, std::map<std::string, FakeValue, NoCaseLess>, NoCaseLess> keys;
     std::set<std::string, NoCaseLess> locked;   // "root\path" of keys that cannot be deleted
+    std::map<std::string, std::string, NoCaseLess> linkTargets;   // "root\path" of a link -> where it leads
     unsigned deleteTries = 0;
 
     static std::string Key(int root, const std::string& path) { return std::to_string(root) + "\\" + path; }
@@ -368,6 +371,23 @@ struct FakeRegistry : EngineRegistry {
             return false;
         return Put(*std::next(names.begin(), index), name, size);
     }
+    bool ValueAt(int root, const char* key, unsigned index, char* name, std::size_t nameSize, unsigned* type,
+                 unsigned char* data, std::size_t* size) override
+    {
+        auto found = keys.find(Key(root, key));
+        if (found == keys.end() || index >= found->second.size())
+            return false;
+        auto value = std::next(found->second.begin(), index);
+        if (!Put(value->first, name, nameSize) || value->second.data.size() > *size) {
+            *type = 0;
+            *size = 0;
+            return true;
+        }
+        *type = value->second.type;
+        std::memcpy(data, value->second.data.data(), value->second.data.size());
+        *size = value->second.data.size();
+        return true;
+    }
     bool DeleteKey(int root, const char* key) override
     {
         ++deleteTries;
@@ -375,8 +395,16 @@ struct FakeRegistry : EngineRegistry {
         if (!keys.count(Key(root, key)) || SubkeyAt(root, key, 0, name, sizeof name) || locked.count(Key(root, key)))
             return false;
         keys.erase(Key(root, key));
+        linkTargets.erase(Key(root, key));
         return true;
     }
+    // A link key: it holds its link value and no subkeys of its own.
+    void AddLink(int root, const std::string& path, const std::string& target)
+    {
+        SetString(root, path, "SymbolicLinkValue", target, 6);
+        linkTargets[Key(root, path)] = target;
+    }
+    bool IsLink(int root, const char* key) override { return linkTargets.count(Key(root, key)) != 0; }
 };
 
 struct FakeActions : EngineActions {
@@ -384,7 +412,17 @@ struct FakeActions : EngineActions {
     std::set<std::string> windowClasses;
     bool programManager = true;
 
-    void DeleteService(const char* name) override { done.push_back(std::string("service ") + name); }
+    std::map<std::string, std::string, NoCaseLess> services;   // name -> the program it runs
+    bool ServiceProgram(const char* name, char* program, std::size_t size) override
+    {
+        auto found = services.find(name);
+        return found != services.end() && Put(found->second, program, size);
+    }
+    bool DeleteService(const char* name) override
+    {
+        done.push_back(std::string("service ") + name);
+        return services.erase(name) != 0;
+    }
     WaitOutcome waitOutcome = kWaitFinished;
     std::vector<unsigned> waitLimits;
     WaitOutcome RunAndWait(const char* program, const char* arguments, unsigned limitMs) override

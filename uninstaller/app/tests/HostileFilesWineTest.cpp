@@ -241,7 +241,7 @@ TEST_F(HostileFilesWineTest, FileLinks)
     for (const char* name : {"app.exe", "readme.txt", "Data\\data.bin", "INSTALL.LOG"})
         EXPECT_FALSE(Exists(app + "\\" + name)) << name;
     ExpectSentinelsSurvive();
-    EXPECT_NE(Status().find("kept "), std::string::npos) << Status();
+    EXPECT_NE(Status().find("Kept "), std::string::npos) << Status();
 }
 
 // A second product installed inside the first: its folder, its log and every file its log lists
@@ -306,7 +306,7 @@ TEST_F(HostileFilesWineTest, RollbackWritesIntoSystemPlaces)
     for (const auto& operation : PendingOperations())
         EXPECT_EQ(operation.second.find(Upper(windows)), std::string::npos) << operation.second;
     ExpectSentinelsSurvive();
-    EXPECT_NE(Status().find("kept "), std::string::npos) << Status();
+    EXPECT_NE(Status().find("Kept "), std::string::npos) << Status();
 }
 
 // Repair makes shortcuts again only as shortcuts of the installation: not over the system's
@@ -356,7 +356,7 @@ TEST_F(HostileFilesWineTest, RepairWritesShortcutsOnlyAsShortcuts)
     EXPECT_FALSE(Exists(windows + "\\Evil" + id + ".lnk"));
     EXPECT_FALSE(Exists(windows + "\\Linked" + id + ".lnk"));
     ExpectSentinelsSurvive();
-    EXPECT_NE(Status().find("kept "), std::string::npos) << Status();
+    EXPECT_NE(Status().find("Kept "), std::string::npos) << Status();
 }
 
 // The system's own files named by the log, singly or as a tree, are judged by where they lie:

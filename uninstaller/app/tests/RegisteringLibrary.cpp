@@ -1,13 +1,26 @@
 // A self-registering library for the tests: each registering entry point appends its name to
-// "<the library's own path>.txt".
+// "<the library's own path>.txt". Its file name picks a misbehaviour: a name containing "hang"
+// never returns from DllMain, one containing "crash" crashes in DllUnregisterServer.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 HMODULE self;
+
+bool NameHas(HMODULE module, const char* part)
+{
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(module, path, sizeof path);
+    if (length == 0 || length >= sizeof path)
+        return false;
+    CharLowerA(path);
+    const char* name = std::strrchr(path, '\\');
+    return std::strstr(name ? name : path, part) != nullptr;
+}
 
 HRESULT Note(const char* entry)
 {
@@ -28,8 +41,11 @@ HRESULT Note(const char* entry)
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {
-    if (reason == DLL_PROCESS_ATTACH)
+    if (reason == DLL_PROCESS_ATTACH) {
         self = instance;
+        while (NameHas(instance, "hang"))
+            Sleep(1000);
+    }
     return TRUE;
 }
 
@@ -40,5 +56,10 @@ extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer()
 
 extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer()
 {
-    return Note("DllUnregisterServer");
+    HRESULT noted = Note("DllUnregisterServer");
+    if (NameHas(self, "crash")) {
+        volatile int* nowhere = nullptr;
+        *nowhere = 1;
+    }
+    return noted;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "uninstaller/app/RegistryGuard.h"
 #include "uninstaller/app/RegistryRemoval.h"
 #include "uninstaller/app/RegistryValueData.h"
 #include "uninstaller/app/tests/FakeEngineHost.h"
@@ -100,7 +101,7 @@ TEST(RegistryValueData, Counters)
     }
 }
 
-TEST(RegistryRemoval, KeysThatMayBeDeleted)
+TEST(RegistryRemoval, EmptyKeysThatMayGo)
 {
     const struct {
         int root;
@@ -124,18 +125,21 @@ TEST(RegistryRemoval, KeysThatMayBeDeleted)
         {kRootUsers, ".DEFAULT\\Software\\App", true},
         {kRootCurrentConfig, "Software", false},
     };
+    FakeRegistry registry;
+    RegistryGuard guard(registry, nullptr);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.root) + ":" + c.key);
-        EXPECT_EQ(IsRemovableRegistryKey(c.root, c.key), c.removable);
+        EXPECT_EQ(guard.MayDeleteEmptyKey(c.root, c.key), c.removable);
     }
 }
 
 TEST(RegistryRemoval, ValueThenEveryKeyThatBecameEmpty)
 {
     FakeRegistry registry;
+    RegistryGuard guard(registry, nullptr);
     registry.SetString(kRootLocalMachine, "Software\\Halden\\App\\Settings", "Path", "C:\\App");
     registry.SetString(kRootLocalMachine, "Software\\Other", "Kept", "1");
-    RemoveValueAndEmptyKeys(registry, kRootLocalMachine, "Software\\Halden\\App\\Settings", "Path");
+    RemoveValueAndEmptyKeys(registry, guard, kRootLocalMachine, "Software\\Halden\\App\\Settings", "Path");
     EXPECT_FALSE(registry.HasKey(kRootLocalMachine, "Software\\Halden"));
     EXPECT_TRUE(registry.HasKey(kRootLocalMachine, "Software"));   // still holds Other
 
@@ -143,17 +147,18 @@ TEST(RegistryRemoval, ValueThenEveryKeyThatBecameEmpty)
     registry.SetString(kRootLocalMachine, "Software\\Halden", "Owner", "x");
     registry.SetString(kRootLocalMachine, "Software\\Halden\\App", "A", "1");
     registry.SetString(kRootLocalMachine, "Software\\Halden\\App", "B", "2");
-    RemoveValueAndEmptyKeys(registry, kRootLocalMachine, "Software\\Halden\\App", "A");
+    RemoveValueAndEmptyKeys(registry, guard, kRootLocalMachine, "Software\\Halden\\App", "A");
     EXPECT_EQ(registry.Text(kRootLocalMachine, "Software\\Halden\\App", "B"), "2");
     EXPECT_EQ(registry.Value(kRootLocalMachine, "Software\\Halden\\App", "A"), nullptr);
-    RemoveValueAndEmptyKeys(registry, kRootLocalMachine, "Software\\Halden\\App", "B");
+    RemoveValueAndEmptyKeys(registry, guard, kRootLocalMachine, "Software\\Halden\\App", "B");
     EXPECT_FALSE(registry.HasKey(kRootLocalMachine, "Software\\Halden\\App"));
     EXPECT_TRUE(registry.HasKey(kRootLocalMachine, "Software\\Halden"));
 
     // The climb ends below the root's shared top key, even when that became empty.
     FakeRegistry alone;
+    RegistryGuard aloneGuard(alone, nullptr);
     alone.SetString(kRootCurrentUser, "Software\\App", "", "default");
-    RemoveValueAndEmptyKeys(alone, kRootCurrentUser, "Software\\App", "");
+    RemoveValueAndEmptyKeys(alone, aloneGuard, kRootCurrentUser, "Software\\App", "");
     EXPECT_FALSE(alone.HasKey(kRootCurrentUser, "Software\\App"));
     EXPECT_TRUE(alone.HasKey(kRootCurrentUser, "Software"));
 }
@@ -192,11 +197,11 @@ TEST(RegistryRemoval, TreeDeletionTriesEachKeyOnce)
     // Inner, Locked, One, A, Two, B, C and Vendor: one try each.
     EXPECT_EQ(registry.deleteTries, 8u);
 
+    // Without the installation's places nothing but a product's own key goes.
     registry.SetString(kRootClassesRoot, "CLSID\\{1}", "", "x");
     EXPECT_FALSE(DeleteRegistryTree(registry, kRootClassesRoot, "CLSID"));
+    EXPECT_FALSE(DeleteRegistryTree(registry, kRootClassesRoot, "CLSID\\{1}"));
     EXPECT_TRUE(registry.HasKey(kRootClassesRoot, "CLSID\\{1}"));
-    EXPECT_TRUE(DeleteRegistryTree(registry, kRootClassesRoot, "CLSID\\{1}"));
-    EXPECT_TRUE(registry.HasKey(kRootClassesRoot, "CLSID"));
 }
 
 TEST(RegistryRemoval, WritingNeedsTheKeyUnlessCreating)
@@ -206,6 +211,34 @@ TEST(RegistryRemoval, WritingNeedsTheKeyUnlessCreating)
     EXPECT_FALSE(registry.HasKey(kRootCurrentUser, "Software\\App"));
     EXPECT_TRUE(WriteRegistryValue(registry, kRootCurrentUser, 3, "Software\\App", "Count", "7", 2, true));
     EXPECT_EQ(registry.Text(kRootCurrentUser, "Software\\App", "Count"), "7");
+}
+
+// A link key goes as a link; what it leads to stays, and a dangling link ends the deletion like
+// any key. Nothing is reached through a link on the way to a key.
+TEST(RegistryRemoval, LinksAreDeletedAsLinksAndNeverFollowed)
+{
+    FakeRegistry registry;
+    const std::string product = "Software\\Halden\\Product";
+    registry.SetString(kRootLocalMachine, product + "\\Options", "Level", "2");
+    registry.AddLink(kRootLocalMachine, product + "\\Linked", "\\Registry\\Machine\\Software\\Microsoft\\Cryptography");
+    registry.AddLink(kRootLocalMachine, product + "\\Dangling", "\\Registry\\Machine\\Software\\Nowhere");
+    registry.SetString(kRootLocalMachine, "Software\\Microsoft\\Cryptography\\Defaults", "x", "1");
+
+    RegistryGuard guard(registry, nullptr);
+    EXPECT_EQ(guard.MayDeleteTree(kRootLocalMachine, product.c_str()), kKeptNothing);
+    EXPECT_TRUE(DeleteKeyTree(registry, kRootLocalMachine, product.c_str()));
+    EXPECT_FALSE(registry.HasKey(kRootLocalMachine, "Software\\Halden\\Product"));
+    EXPECT_TRUE(registry.HasKey(kRootLocalMachine, "Software\\Microsoft\\Cryptography\\Defaults"));
+    // Product, Options, Linked and Dangling: one try each.
+    EXPECT_EQ(registry.deleteTries, 4u);
+
+    registry.AddLink(kRootLocalMachine, product + "\\Linked", "\\Registry\\Machine\\Software\\Microsoft\\Cryptography");
+    const std::string behind = product + "\\Linked\\Defaults";
+    EXPECT_EQ(guard.MayDeleteTree(kRootLocalMachine, behind.c_str()), kKeptThroughLink);
+    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, behind.c_str(), "x", nullptr), kKeptThroughLink);
+    EXPECT_EQ(guard.MayChangeValue(kRootLocalMachine, (product + "\\Linked").c_str(), "x", "1"), kKeptThroughLink);
+    EXPECT_FALSE(guard.MayDeleteEmptyKey(kRootLocalMachine, behind.c_str()));
+    EXPECT_FALSE(DeleteRegistryTree(registry, kRootLocalMachine, behind.c_str()));
 }
 
 }  // namespace

@@ -210,7 +210,8 @@ protected:
         folders.AddProfile("C:\\Users\\ann");
         RepairOptions options{silent, folders, kLogPath};
         RepairHost host{system, registry, ui, files};
-        return RunRepair(g_itemStore, options, host);
+        kept = KeptItems();
+        return RunRepair(g_itemStore, options, host, &kept);
     }
 
     static std::string WithCrLf(const std::string& text)
@@ -228,6 +229,7 @@ protected:
 
     FakeRepairSystem system;
     FakeFiles files;   // where shortcuts are judged
+    KeptItems kept;    // what the last run left unwritten
     FakeRegistry registry;
     FakeRepairUi ui;
     FakeLogSystem logSystem;
@@ -413,7 +415,12 @@ TEST_F(RepairRunTest, ValuesShortcutsAndRegistration)
                         "RegDB Key: Software\\Test\\Created\nRegDB Val: 42\nRegDB Name: Count\nRegDB Type: 3\n"
                         "RegDB Root: 2\n"
                         "RegDB Key: Software\\Test\\Changed\nRegDB Val: new\nRegDB Name: Mode\nRegDB Root: 1\n"
-                        "RegDB Old: old\n") +
+                        "RegDB Old: old\n"
+                        // Values of the system are never written, whatever the log says.
+                        "RegDB Key: Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\n"
+                        "RegDB Val: C:\\evil.exe\nRegDB Name: Shell\nRegDB Root: 2\nRegDB Old: explorer.exe\n"
+                        "RegDB Key: Software\\Microsoft\\Windows\\CurrentVersion\\Run\n"
+                        "RegDB Val: C:\\evil.exe\nRegDB Name: Evil\nRegDB Root: 2\n") +
             "***  Patch ***\nFile Copy: C:\\App\\patch.dll |" + RepairData("q") + "\n");
     system.Put("C:\\App\\server.dll", "s");
     system.Put("C:\\App\\plain.dll", "p");
@@ -431,9 +438,15 @@ TEST_F(RepairRunTest, ValuesShortcutsAndRegistration)
 
     EXPECT_EQ(registry.Text(kRootLocalMachine, "Software\\Test\\Created", "Count"), "42");
     EXPECT_EQ(registry.Text(kRootCurrentUser, "Software\\Test\\Changed", "Mode"), "new");
+    EXPECT_EQ(registry.Text(kRootLocalMachine, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "Shell"),
+              "");
+    EXPECT_FALSE(registry.HasKey(kRootLocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Run"));
+    EXPECT_EQ(kept.Summary(255), "Kept 2: HKLM\\Software\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon: Shell "
+                                 "(the system's own); HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run: Evil "
+                                 "(would start a program not the installation's)");
     EXPECT_EQ(system.registered, std::vector<std::string>{"C:\\App\\server.dll"});
     EXPECT_TRUE(ui.progressView);
-    EXPECT_EQ(ui.total, 7u);   // four files, two values, one registration
+    EXPECT_EQ(ui.total, 9u);   // four files, four values, one registration
     EXPECT_EQ(ui.done, ui.total);
 
     // A shortcut that cannot be saved, or a source that fails, is a failed repair.

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "uninstaller/app/KeptItems.h"
+
 namespace {
 
 StatusMifValues Values(RunOutcome outcome, bool rollback, const char* kept = "")
@@ -27,8 +29,8 @@ TEST(StatusMifText, PlaceholdersPerOutcome)
         {kRunFailed, false, "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|Uninstall failed|%9%|%%|%1", nullptr},
         // A run that kept something of its log says what and why.
         {kRunFailed, false,
-         "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|kept C:\\WINDOWS\\WIN.INI (the system's own)|%9%|%%|%1",
-         "kept C:\\WINDOWS\\WIN.INI (the system's own)"},
+         "Halden Games|My Game|1.2|SN-42|Uninstall|03/07/26 9:05|Failed|Kept 1: C:\\WINDOWS\\WIN.INI (the system's own)|%9%|%%|%1",
+         "Kept 1: C:\\WINDOWS\\WIN.INI (the system's own)"},
     };
     for (const auto& c : cases) {
         char out[256];
@@ -101,4 +103,15 @@ TEST(StatusMifText, ReportNamesArePlainFileNames)
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsPlainFileName(c.name), c.plain) << c.name;
+}
+
+TEST(KeptItems, SummaryFitsTheReportAndCarriesNoQuotes)
+{
+    KeptItems report;
+    EXPECT_EQ(report.Summary(255), "");
+    report.Add("HKCR\\.lnk: (default)", kKeptSystem);
+    report.Add("C:\\a \"b\"\r\n.dll", kKeptCrashed);
+    EXPECT_EQ(report.Summary(255), "Kept 2: HKCR\\.lnk: (default) (the system's own); C:\\a 'b'  .dll (crashed)");
+    std::string shortened = report.Summary(20);
+    EXPECT_EQ(shortened, "Kept 2: HKCR\\.lnk...");
 }

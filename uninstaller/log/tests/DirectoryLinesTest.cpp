@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cctype>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -85,6 +88,72 @@ TEST_F(DirectoryLinesTest, TopDirectoryRisesToTheHighestCreatedFolderAboveTheLog
     CASE_TRACE(c);
     ASSERT_EQ(Read(c.body, kAnsiHeader, "C:\\Program Files\\App\\Data\\INSTALL.LOG"), 0);
     EXPECT_STREQ(g_itemStore.topDirectory, c.top);
+  }
+}
+
+// Random logs against the merging rules applied record by record, in log order: "Made Dir: "
+// joins the first record that is no file tree and agrees with the folder over the shorter
+// length (cutting it to that length); "File Tree: " takes the first record of exactly its path.
+TEST_F(DirectoryLinesTest, IndexedMergingAgreesWithTheRecordByRecordRules) {
+  struct Model {
+    std::string path;
+    bool tree;
+    int named;
+  };
+  auto upper = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+  };
+  std::mt19937 random(1942);
+  const char* const parts[] = {"a", "B", "ab", "c"};
+  for (int round = 0; round < 300; ++round) {
+    std::string body;
+    std::vector<Model> model;
+    int section = 1;
+    for (int line = 0; line < 30; ++line) {
+      std::string folder = "C:\\X";
+      for (int depth = static_cast<int>(random() % 4); depth >= 0; --depth) folder += std::string("\\") + parts[random() % 4];
+      folder += "\\";
+      std::string key = upper(folder);
+      switch (random() % 5) {
+        case 0:
+          body += "*** run\n";
+          ++section;
+          break;
+        case 1:
+        case 2: {
+          body += "File Tree: " + folder.substr(0, folder.size() - 1) + "\n";
+          auto same = std::find_if(model.begin(), model.end(), [&](const Model& m) { return upper(m.path) == key; });
+          if (same == model.end()) same = model.insert(model.end(), Model{folder, false, 0});
+          same->tree = true;
+          same->named = section;
+          break;
+        }
+        default: {
+          body += "Made Dir: " + folder + "\n";
+          auto merged = std::find_if(model.begin(), model.end(), [&](const Model& m) {
+            std::size_t shorter = std::min(m.path.size(), folder.size());
+            return !m.tree && upper(m.path).compare(0, shorter, key, 0, shorter) == 0;
+          });
+          if (merged == model.end()) {
+            model.push_back(Model{folder, false, section});
+          } else {
+            merged->path.resize(std::min(merged->path.size(), folder.size()));
+            merged->named = section;
+          }
+        }
+      }
+    }
+    SCOPED_TRACE(body);
+    ASSERT_EQ(Read(body), 0);
+    ASSERT_EQ(g_itemStore.directories.count, model.size());
+    for (unsigned i = 0; i < model.size(); ++i) {
+      const DirectoryRecord& record = *g_itemStore.directories[i];
+      EXPECT_EQ(record.path, model[i].path) << i;
+      EXPECT_EQ(record.fileTreeSection != 0, model[i].tree) << i;
+      EXPECT_EQ(record.namedSection, model[i].named) << i;
+    }
+    if (HasFailure()) return;
   }
 }
 

@@ -1,4 +1,4 @@
-// Reading generated logs of 10,000 to 1,000,000 records from memory.
+// Reading generated logs of 10,000 to 1,000,000 records (or lines) from memory.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -9,11 +9,11 @@
 
 namespace {
 
-// Every file is present; nothing else is asked of a real system.
+// Every file is present but those in a "Gone" folder; nothing else is asked of a real system.
 struct BenchLogSystem : LogSystem {
   bool IsNtFamily() override { return true; }
   bool HasShell() override { return true; }
-  bool FileExists(const char*) override { return true; }
+  bool FileExists(const char* path) override { return !std::strstr(path, "\\Gone\\"); }
   bool ShortPathOf(const char* path, char* out, std::size_t outSize) override { return Copy(path, out, outSize); }
   bool LongPathOf(const char* path, char* out, std::size_t outSize) override { return Copy(path, out, outSize); }
   bool WindowsDirectory(char* out, std::size_t outSize) override { return Copy("C:\\WINDOWS", out, outSize); }
@@ -81,6 +81,58 @@ std::string SortedLog(int records) {
   return log;
 }
 
+// Lines of every kind whose lookups once walked a list (files no longer there, overwritten
+// files, file trees, registry trees, services, self-registering files), between ordinary file
+// copies and registry values; counted in lines, not records.
+std::string ListLookupLog(int lines) {
+  std::string log = kHeader;
+  const char kRepairData[] = " | 01-02-2003 | 10:11:12 | 0 | 123456 | 0badf00d\r\n";
+  int written = 2;
+  for (int i = 0; written < lines; ++i) {
+    std::string n = std::to_string(i);
+    std::string folder = "C:\\Program Files\\App\\dir" + std::to_string(i % 100);
+    switch (i % 10) {
+      case 0:
+      case 1:
+        log += "File Copy: " + folder + "\\file" + n + ".dll\r\n";
+        written += 1;
+        break;
+      case 2:
+        log += "File Copy: " + folder + "\\Gone\\file" + n + ".dll" + kRepairData;
+        written += 1;
+        break;
+      case 3:
+        log += "File Overwrite: " + folder + "\\over" + n + ".dll" + kRepairData;
+        written += 1;
+        break;
+      case 4:
+        log += "File Tree: " + folder + "\\tree" + n + "\r\nMade Dir: " + folder + "\\made" + n + "\\sub\r\n";
+        written += 2;
+        break;
+      case 5:
+        log += "RegDB Tree: Software\\Maker\\App\\Tree" + n + "\r\nRegDB Root: 2\r\n";
+        written += 2;
+        break;
+      case 6:
+        log += "RegDB Key: Software\\Maker\\App\\Key" + n + "\r\nRegDB Val: value\r\nRegDB Name: V\r\nRegDB Root: 2\r\n";
+        written += 4;
+        break;
+      case 7:
+        log += "Create Service: Service" + n + "\r\nExecute Program: " + folder + "\\setup" + n + ".exe\r\n";
+        written += 2;
+        break;
+      case 8:
+        log += "INI New: \r\nINI File: " + folder + "\\app" + n + ".ini\r\n";
+        written += 2;
+        break;
+      default:
+        log += "File Copy: " + folder + "\\server" + n + ".dll\r\nSelf-Register: " + folder + "\\server" + n + ".dll\r\n";
+        written += 2;
+    }
+  }
+  return log;
+}
+
 const std::string& CachedLog(std::string (*make)(int), int records) {
   static std::map<std::pair<std::string (*)(int), int>, std::string> logs;
   std::string& log = logs[{make, records}];
@@ -106,9 +158,12 @@ void ReadLog(benchmark::State& state, std::string (*make)(int)) {
 
 void BM_ReadMixedLog(benchmark::State& state) { ReadLog(state, MixedLog); }
 void BM_ReadSortedFileLog(benchmark::State& state) { ReadLog(state, SortedLog); }
+void BM_ReadListLookupLog(benchmark::State& state) { ReadLog(state, ListLookupLog); }
 
 BENCHMARK(BM_ReadMixedLog)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadSortedFileLog)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+// Argument: lines.
+BENCHMARK(BM_ReadListLookupLog)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

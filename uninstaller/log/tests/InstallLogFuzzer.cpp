@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "uninstaller/log/InstallLog.h"
-#include "uninstaller/log/LookupTree.h"
+#include "uninstaller/log/LookupIndex.h"
 #include "uninstaller/log/tests/FakeLogHost.h"
 
 namespace {
@@ -40,24 +40,24 @@ void CheckList(const char* list, std::size_t size) {
 
 void CheckSection(Section section) { Check(section <= g_itemStore.lastSection || section == kLogFolderSection); }
 
-TreeKey FileKey(const void* record) { return TreeKey{static_cast<const FileRecord*>(record)->path, nullptr, nullptr}; }
-TreeKey KeyKey(const void* record) {
+LookupKey FileKey(const void* record) { return LookupKey{static_cast<const FileRecord*>(record)->path, nullptr, nullptr}; }
+LookupKey KeyKey(const void* record) {
   const RegistryKeyRecord* key = static_cast<const RegistryKeyRecord*>(record);
-  return TreeKey{key->keyPath, key->valueName, key->rootText};
+  return LookupKey{key->keyPath, key->valueName, key->rootText};
 }
-TreeKey EditKey(const void* record) {
+LookupKey EditKey(const void* record) {
   const RegistryEditRecord* edit = static_cast<const RegistryEditRecord*>(record);
-  return TreeKey{edit->keyPath, edit->valueName, edit->rootText};
+  return LookupKey{edit->keyPath, edit->valueName, edit->rootText};
 }
-TreeKey IniKey(const void* record) {
+LookupKey IniKey(const void* record) {
   const IniItemRecord* item = static_cast<const IniItemRecord*>(record);
-  return TreeKey{item->file, item->sectionName, item->itemName};
+  return LookupKey{item->file, item->sectionName, item->itemName};
 }
 
-// Every record of a tree is found by its own key: merged records are unique.
+// Every record of an index is found by its own key: merged records are unique.
 template <typename Record>
-void CheckTree(const RecordTable<Record>& table, const LookupTreeNode* root, TreeKeyOf keyOf) {
-  for (unsigned i = 0; i < table.count; ++i) Check(TreeFind(root, keyOf(table[i]), keyOf) == table[i]);
+void CheckIndex(const RecordTable<Record>& table, const LookupIndex* root, LookupKeyOf keyOf) {
+  for (unsigned i = 0; i < table.count; ++i) Check(IndexFind(root, keyOf(table[i]), keyOf) == table[i]);
 }
 
 void CheckStore() {
@@ -73,7 +73,7 @@ void CheckStore() {
       Check(f.path[0] != '\0');
     }
   }
-  CheckTree(s.privateFiles, s.privateFileTree, FileKey);
+  CheckIndex(s.privateFiles, s.privateFileIndex, FileKey);
   for (unsigned i = 0; i < s.restoreOnlyFiles.count; ++i) {
     CheckText(s.restoreOnlyFiles[i]->path, kPathSize);
     Check(s.restoreOnlyFiles[i]->path[0] != '\0');
@@ -89,15 +89,15 @@ void CheckStore() {
     CheckText(item.firstOldValue, sizeof item.firstOldValue);
     CheckText(item.latestOldValue, sizeof item.latestOldValue);
   }
-  CheckTree(s.iniItems, s.iniItemTree, IniKey);
+  CheckIndex(s.iniItems, s.iniItemIndex, IniKey);
   for (unsigned i = 0; i < s.registryEdits.count; ++i) {
     const RegistryEditRecord& e = *s.registryEdits[i];
     CheckList(e.oldValues, sizeof e.oldValues);
     CheckList(e.rollbackOldValue, sizeof e.rollbackOldValue);
     Check(e.root >= 0 && e.root <= 4 && e.type >= 0 && e.type <= 4);
   }
-  CheckTree(s.registryKeys, s.registryKeyTree, KeyKey);
-  CheckTree(s.registryEdits, s.registryEditTree, EditKey);
+  CheckIndex(s.registryKeys, s.registryKeyIndex, KeyKey);
+  CheckIndex(s.registryEdits, s.registryEditIndex, EditKey);
   for (unsigned i = 0; i < s.repairValues.count; ++i) {
     const RepairValueRecord& v = *s.repairValues[i];
     Check(v.newValue && (v.changed ? v.edit != nullptr : v.key != nullptr));

@@ -92,9 +92,9 @@ TEST_F(InstallLogTest, TablesGrowPastTheirFirstCapacity) {
   EXPECT_EQ(SourceOfSection(41), nullptr);
 }
 
-// Files, created and changed registry values and INI entries are looked up through trees: a
+// Files, created and changed registry values and INI entries are looked up through indexes: a
 // second run that logs the same items in another order finds every one of them.
-TEST_F(InstallLogTest, EveryTreeFindsItsRecordsInALaterRun) {
+TEST_F(InstallLogTest, EveryIndexFindsItsRecordsInALaterRun) {
   const int count = 500;
   auto run = [&](int i) {
     std::string n = std::to_string(i * 7919 % 1000);

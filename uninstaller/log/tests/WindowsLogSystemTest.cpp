@@ -93,6 +93,9 @@ TEST_F(WindowsLogSystemTest, SharedDllCounterIsAValueNamedAsThePath) {
   ASSERT_EQ(RegSetValueExA(key, presentFile.c_str(), 0, REG_DWORD, reinterpret_cast<BYTE*>(&count), sizeof count),
             ERROR_SUCCESS);
   EXPECT_TRUE(system.HasSharedDllCounter(presentFile.c_str()));
+  std::string otherCase = presentFile;
+  CharLowerBuffA(&otherCase[0], static_cast<DWORD>(otherCase.size()));
+  EXPECT_TRUE(system.HasSharedDllCounter(otherCase.c_str()));
   EXPECT_FALSE(system.HasSharedDllCounter((folder + "\\other.dll").c_str()));
   RegDeleteValueA(key, presentFile.c_str());
   RegCloseKey(key);
