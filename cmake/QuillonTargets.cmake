@@ -59,12 +59,16 @@ function(quillon_windows_library name)
   endif()
 endfunction()
 
-# quillon_test(<name> [WINDOWS_ONLY] [ISOLATED] [FROM_PREFIX] SOURCES ... LIBS ...)
+# quillon_test(<name> [WINDOWS_ONLY] [ISOLATED [LOG_PIXELS <n>]] [FROM_PREFIX] SOURCES ... LIBS ...)
 # A GoogleTest program, run by scripts/lib/run-gtest. Portable tests run on the host with sanitizers and under Wine;
-# WINDOWS_ONLY tests run under Wine only. ISOLATED tests get a fresh copy of the Wine prefix;
+# WINDOWS_ONLY tests run under Wine only. ISOLATED tests get a fresh copy of the Wine prefix, with the
+# screen's logical pixels per inch set to LOG_PIXELS when given (96 otherwise);
 # FROM_PREFIX tests run from a copy inside the prefix (for programs that write beside themselves).
 function(quillon_test name)
-  cmake_parse_arguments(T "WINDOWS_ONLY;ISOLATED;FROM_PREFIX" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "WINDOWS_ONLY;ISOLATED;FROM_PREFIX" "TIMEOUT;LOG_PIXELS" "SOURCES;LIBS" ${ARGN})
+  if(T_LOG_PIXELS AND NOT T_ISOLATED)
+    message(FATAL_ERROR "quillon_test(${name}): LOG_PIXELS changes the Wine prefix and needs ISOLATED")
+  endif()
   if(NOT QUILLON_WITH_TESTS)
     return()
   endif()
@@ -89,6 +93,9 @@ function(quillon_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
   if(T_ISOLATED)
     set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT QUILLON_ISOLATED_PREFIX=1)
+  endif()
+  if(T_LOG_PIXELS)
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT QUILLON_LOG_PIXELS=${T_LOG_PIXELS})
   endif()
   if(T_FROM_PREFIX)
     set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT QUILLON_RUN_FROM_PREFIX=1)

@@ -50,6 +50,9 @@ public:
     bool IsDestroying() const { return destroying_; }
     void SetLoading(bool loading) { loading_ = loading; }
 
+    // Called on the root of a form resource once the whole resource has been read and every
+    // reference resolved, before any component read gets Loaded.
+    virtual void ResourceRead() {}
     // Called once the whole form resource has been read and every reference resolved.
     virtual void Loaded() { loading_ = false; }
 

@@ -27,6 +27,7 @@ public:
         ReadProperties(root_, tree.properties, tree.name);
         for (const auto& child : tree.children) ReadObject(child, &root_);
         ResolveFixups();
+        root_.ResourceRead();
         for (TComponent* component : created_) component->Loaded();
     }
 

@@ -2,7 +2,8 @@
 // Reads a text form resource into a root component (a form): the root's own properties, then
 // every nested object, created by class name and owned by the root. A control gets its parent
 // before its properties are read. Component references and event handlers are resolved by
-// name once the whole tree is read; then every component read gets Loaded, in creation order.
+// name once the whole tree is read; then the root gets ResourceRead, and every component read
+// gets Loaded, in creation order.
 
 #include <string>
 

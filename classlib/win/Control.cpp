@@ -43,6 +43,25 @@ const TEnumNames kAlignNames{{{"alNone", 0}, {"alTop", 1}, {"alBottom", 2}, {"al
 const TEnumNames kDragModeNames{{{"dmManual", 0}, {"dmAutomatic", 1}}};
 const TEnumNames kDragKindNames{{{"dkDrag", 0}, {"dkDock", 1}}};
 
+// A memory device context with a bitmap compatible with a window's, for one buffered paint.
+class TPaintBuffer {
+public:
+    TPaintBuffer(HDC dc, int width, int height)
+        : dc_(CreateCompatibleDC(dc)), bitmap_(CreateCompatibleBitmap(dc, width, height)), old_(SelectObject(dc_, bitmap_.Get())) {}
+    ~TPaintBuffer() {
+        SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    TPaintBuffer(const TPaintBuffer&) = delete;
+    TPaintBuffer& operator=(const TPaintBuffer&) = delete;
+    HDC DC() const { return dc_; }
+
+private:
+    HDC dc_;
+    TBitmapHandle bitmap_;
+    HGDIOBJ old_;
+};
+
 // The grabber of a dock site's plain dock manager.
 constexpr int kDefaultGrabberSize = 12;
 
@@ -128,8 +147,11 @@ const TClassInfo& TControl::StaticClass() {
                                  .Ref<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
                                  .Str("Hint", &TControl::Hint, &TControl::SetHint)
                                  .Bool("ShowHint", &TControl::ShowHint, &TControl::SetShowHint)
+                                 .Bool("DoubleBuffered", &TControl::DoubleBuffered, &TControl::SetDoubleBuffered)
                                  .Bool("TabStop", &TControl::TabStop, &TControl::SetTabStop)
                                  .Int("TabOrder", &TControl::TabOrder, &TControl::SetTabOrder)
+                                 .Enum<TBiDiMode>("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode, kBiDiModeNames)
+                                 .Bool("ParentBiDiMode", &TControl::ParentBiDiMode, &TControl::SetParentBiDiMode)
                                  .Event("OnClick", &TControl::OnClick)
                                  .Event("OnDblClick", &TControl::OnDblClick)
                                  .Event("OnMouseDown", &TControl::OnMouseDown)
@@ -161,7 +183,10 @@ const TClassInfo& TControl::StaticClass() {
 }
 
 TControl::TControl(TComponent* owner) : TComponent(owner) {
-    font_.OnChange = TNotifyEvent::FromFunction([this](TObject*) { FontChanged(); });
+    font_.OnChange = TNotifyEvent::FromFunction([this](TObject*) {
+        if (IsLoading()) fontFromResource_ = true;
+        FontChanged();
+    });
 }
 
 TControl::~TControl() {
@@ -184,6 +209,7 @@ void TControl::SetParent(TControl* parent) {
     for (TControl* p = parent; p; p = p->parent_)
         if (p == this) throw EInvalidOperation("A control cannot have itself or its child as parent");
     ValidateParent(parent);
+    if (parent) parent->ValidateInsert(*this);
     if (parent_) {
         auto& siblings = parent_->controls_;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
@@ -211,6 +237,7 @@ void TControl::SetParent(TControl* parent) {
     parent->controls_.push_back(this);
     if (parentFont_) ParentFontChanged();
     if (parentColor_) AdoptParentColor();
+    if (parentBiDiMode_) AdoptParentBiDiMode();
     parent->ControlListChanged(this, true);
     if (parent->HandleAllocated()) {
         if (handle_) ::SetParent(handle_, parent->Handle());
@@ -278,7 +305,7 @@ void TControl::CreateParams(TCreateParams& params) {
     if (visible_) params.style |= WS_VISIBLE;
     if (!enabled_) params.style |= WS_DISABLED;
     if (tabStop_) params.style |= WS_TABSTOP;
-    params.exStyle = WS_EX_CONTROLPARENT;
+    params.exStyle = WS_EX_CONTROLPARENT | BiDiModeExStyle();
     if (parent_) params.parentWindow = parent_->Handle();
 }
 
@@ -343,9 +370,44 @@ void TControl::Dispatch(TMessage& message) {
         case WM_LBUTTONDBLCLK:
         case WM_RBUTTONDBLCLK:
         case WM_MBUTTONDBLCLK: SendCancelMode(); break;
+        case WM_PAINT:
+            if (doubleBuffered_ && !message.wParam) {
+                PaintBuffered();
+                return;
+            }
+            break;
+        case WM_ERASEBKGND:
+            // An erase on the window itself (BeginPaint's, say) is left to the off-screen one;
+            // erases into other device contexts (a child painting us behind it) go ahead.
+            if (doubleBuffered_ && WindowFromDC(reinterpret_cast<HDC>(message.wParam)) == handle_) {
+                message.result = 1;
+                return;
+            }
+            break;
         default: break;
     }
     WndProc(message);
+}
+
+void TControl::PaintBuffered() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    try {
+        RECT client;
+        GetClientRect(handle_, &client);
+        const TPaintBuffer buffer(dc, std::max(1L, client.right), std::max(1L, client.bottom));
+        const WPARAM bufferDC = reinterpret_cast<WPARAM>(buffer.DC());
+        TMessage erase{WM_ERASEBKGND, bufferDC, 0, 0};
+        WndProc(erase);
+        TMessage paint{WM_PAINT, bufferDC, 0, 0};
+        WndProc(paint);
+        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
+               buffer.DC(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+    } catch (...) {
+        EndPaint(handle_, &ps);
+        throw;
+    }
+    EndPaint(handle_, &ps);
 }
 
 void TControl::SendCancelMode() {
@@ -484,7 +546,12 @@ void TControl::WndProc(TMessage& m) {
             return;
         case WM_PAINT:
             // A window of ours that paints nothing else still shows its docked clients' grabbers.
-            if (dockManager_ && defaultProc_ == DefWindowProcA && !m.wParam) {
+            if (dockManager_ && defaultProc_ == DefWindowProcA && m.wParam) {
+                TCanvas canvas(reinterpret_cast<HDC>(m.wParam));
+                dockManager_->PaintSite(canvas);
+                return;
+            }
+            if (dockManager_ && defaultProc_ == DefWindowProcA) {
                 PAINTSTRUCT ps;
                 HDC dc = BeginPaint(handle_, &ps);
                 TCanvas canvas(dc);
@@ -662,6 +729,16 @@ void TControl::SetVisible(bool visible) {
     if (parent_ && align_ != TAlign::None) parent_->Realign();
 }
 
+void TControl::Show() {
+    if (parent_) parent_->ShowControl(this);
+    // A container may have shown the control already.
+    if (!visible_) SetVisible(true);
+}
+
+void TControl::ShowControl(TControl* /*child*/) {
+    if (parent_) parent_->ShowControl(this);
+}
+
 bool TControl::Showing() const {
     if (!visible_) return false;
     if (parent_) return parent_->Showing();
@@ -694,6 +771,13 @@ std::string TControl::Text() {
     const int got = GetWindowTextA(handle_, text.data(), length + 1);
     text.resize(static_cast<size_t>(std::max(0, got)));
     return text;
+}
+
+void TControl::ChangeScale(int m, int d) {
+    // Edges scale, so that controls that touch go on touching.
+    const int left = MulDiv(Left(), m, d), top = MulDiv(Top(), m, d);
+    SetBounds(left, top, MulDiv(bounds_.right, m, d) - left, MulDiv(bounds_.bottom, m, d) - top);
+    if (!parentFont_ && fontFromResource_) font_.SetHeight(MulDiv(font_.Height(), m, d));
 }
 
 void TControl::SetParentFont(bool parentFont) {
@@ -746,6 +830,42 @@ void TControl::ColorChanged() {
     colorBrush_.Reset();
     Invalidate();
     for (TControl* c : controls_) c->ParentColorChanged();
+}
+
+void TControl::SetBiDiMode(TBiDiMode mode) {
+    parentBiDiMode_ = false;
+    ApplyBiDiMode(mode);
+}
+
+void TControl::SetParentBiDiMode(bool parentBiDiMode) {
+    if (parentBiDiMode == parentBiDiMode_) return;
+    parentBiDiMode_ = parentBiDiMode;
+    if (parentBiDiMode) AdoptParentBiDiMode();
+}
+
+void TControl::AdoptParentBiDiMode() {
+    if (parent_) ApplyBiDiMode(parent_->biDiMode_);
+}
+
+DWORD TControl::BiDiModeExStyle() const {
+    return (UseRightToLeftReading() ? WS_EX_RTLREADING : 0) | (UseRightToLeftScrollBar() ? WS_EX_LEFTSCROLLBAR : 0);
+}
+
+void TControl::ApplyBiDiMode(TBiDiMode mode) {
+    if (mode == biDiMode_) return;
+    biDiMode_ = mode;
+    if (handle_) {
+        const DWORD mask = WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
+        const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE));
+        if ((exStyle & mask) != BiDiModeExStyle()) {
+            SetWindowLongA(handle_, GWL_EXSTYLE, static_cast<LONG>((exStyle & ~mask) | BiDiModeExStyle()));
+            SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        }
+    }
+    BiDiModeChanged();
+    for (TControl* c : controls_)
+        if (c->parentBiDiMode_) c->ApplyBiDiMode(mode);
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {

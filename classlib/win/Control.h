@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "classlib/core/AlignLayout.h"
+#include "classlib/core/BiDiMode.h"
 #include "classlib/core/Colors.h"
 #include "classlib/core/Component.h"
 #include "classlib/core/Event.h"
@@ -139,7 +140,9 @@ public:
     // ---- state ----
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
-    void Show() { SetVisible(true); }
+    // Makes the control visible; first each parent hears of it (ShowControl), so that a
+    // container can bring it into view: a hidden page or pane it lies in is shown.
+    void Show();
     void Hide() { SetVisible(false); }
     // Visible, with every parent visible.
     bool Showing() const;
@@ -170,6 +173,21 @@ public:
     void SetTabStop(bool tabStop);
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order) { tabOrder_ = order; }
+
+    // ---- reading order ----
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    // Also switches ParentBiDiMode off.
+    void SetBiDiMode(TBiDiMode mode);
+    // The control takes its parent's BiDiMode, now and whenever the parent's changes.
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool parentBiDiMode);
+    bool UseRightToLeftReading() const { return biDiMode_ != TBiDiMode::LeftToRight; }
+    bool UseRightToLeftAlignment() const { return biDiMode_ == TBiDiMode::RightToLeft; }
+    bool UseRightToLeftScrollBar() const {
+        return biDiMode_ == TBiDiMode::RightToLeft || biDiMode_ == TBiDiMode::RightToLeftNoAlign;
+    }
+    // DT_RTLREADING when the control reads from right to left, else 0.
+    UINT DrawTextBiDiModeFlagsReadingOnly() const { return UseRightToLeftReading() ? DT_RTLREADING : 0; }
 
     // ---- dragging and docking ----
     TDragMode DragMode() const { return dragMode_; }
@@ -210,6 +228,11 @@ public:
     bool ManualFloat(const TRect& screenRect);
     // The client size the control floats with: its size before it was last docked.
     TPoint UndockSize() const;
+
+    // Erasing and painting go to an off-screen bitmap that is then copied to the window in one
+    // step, so that no state between them (a background without its drawing) ever shows.
+    bool DoubleBuffered() const { return doubleBuffered_; }
+    void SetDoubleBuffered(bool doubleBuffered) { doubleBuffered_ = doubleBuffered; }
 
     void Invalidate();
     void Repaint();
@@ -294,8 +317,20 @@ protected:
     virtual void ControlListChanged(TControl* control, bool inserted) {}
     // Throws to refuse a new parent (none included) before the control goes to it.
     virtual void ValidateParent(TControl* parent) {}
+    // Throws to refuse a new child before it is put into this control.
+    virtual void ValidateInsert(TControl& /*child*/) {}
     // The control went to another parent (or to none).
     virtual void ParentChanged() {}
+    // The form resource this control was read from is scaled by m / d (the screen's pixels per
+    // inch over those it was designed at): the control scales its position and size, and its
+    // font when the resource gave it one of its own. Classes scale what else they keep in pixels.
+    virtual void ChangeScale(int m, int d);
+    // Show was asked of child, a child control (or of a control inside it); the default passes
+    // it on to the parent.
+    virtual void ShowControl(TControl* child);
+    // BiDiMode changed (the window's reading and scroll-bar styles already follow it); the
+    // default repaints.
+    virtual void BiDiModeChanged() { Invalidate(); }
     virtual void DoContextPopup(TPoint screenPoint, bool& handled);
     // Hands CM_CHANGED to this control.
     void Changed();
@@ -336,6 +371,8 @@ protected:
     }
     void Notification(TComponent* component, TOperation operation) override;
     HBRUSH BackgroundBrush();
+    // The window's extended styles for BiDiMode: right-to-left reading, scroll bars at the left.
+    DWORD BiDiModeExStyle() const;
     // Only the stored flag: forms show and hide their windows their own way.
     void SetVisibleFlag(bool visible) { visible_ = visible; }
     // Whether this control is the form's default button (pressed by Enter) or, when
@@ -353,6 +390,8 @@ private:
     void AttachWindow(HWND window);
     void DetachWindow();
     void Dispatch(TMessage& message);
+    // Answers WM_PAINT through an off-screen bitmap (DoubleBuffered).
+    void PaintBuffered();
     void HandleMouse(TMessage& message);
     bool HandleKey(TMessage& message);
     void UpdateBoundsFromWindow();
@@ -360,6 +399,8 @@ private:
     // The focus went from this control to the window to (which may be none).
     void FocusLeftFor(HWND to);
     void AdoptParentColor();
+    void AdoptParentBiDiMode();
+    void ApplyBiDiMode(TBiDiMode mode);
     void SendCancelMode();
     // Makes the dock manager when the control needs one and drops it when it no longer does.
     void UpdateDockManager();
@@ -384,12 +425,16 @@ private:
     TFont font_;
     bool parentFont_ = true;
     bool applyingParentFont_ = false;
+    bool fontFromResource_ = false;  // the font changed while the control was being read
     TColor color_ = clBtnFace;
     bool parentColor_ = false;
     TBrushHandle colorBrush_;
+    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
+    bool parentBiDiMode_ = true;
     TPopupMenu* popupMenu_ = nullptr;
     std::string hint_;
     bool showHint_ = false;
+    bool doubleBuffered_ = false;
     bool tabStop_ = false;
     int tabOrder_ = -1;
     bool mouseDownInside_ = false;

@@ -1,6 +1,7 @@
 #include "classlib/win/Font.h"
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/win/Screen.h"
 
 namespace cl {
 
@@ -25,7 +26,7 @@ COLORREF ColorToRGB(TColor color) {
     return static_cast<COLORREF>(color) & 0xFFFFFF;
 }
 
-TFont::TFont() = default;
+TFont::TFont() : height_(-MulDiv(8, Screen().PixelsPerInch(), 72)) {}
 
 void TFont::Changed() {
     handle_.Reset();
@@ -44,9 +45,9 @@ void TFont::SetHeight(int height) {
     Changed();
 }
 
-int TFont::Size() const { return -MulDiv(height_, 72, 96); }
+int TFont::Size() const { return -MulDiv(height_, 72, Screen().PixelsPerInch()); }
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, Screen().PixelsPerInch(), 72)); }
 
 void TFont::SetStyle(unsigned style) {
     if (style == style_) return;

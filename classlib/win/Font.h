@@ -26,7 +26,7 @@ public:
     // Negative: character height in pixels; positive: cell height.
     int Height() const { return height_; }
     void SetHeight(int height);
-    // Points at 96 pixels per inch.
+    // Points at the screen's pixels per inch.
     int Size() const;
     void SetSize(int points);
     unsigned Style() const { return style_; }
@@ -48,7 +48,7 @@ private:
     void Changed();
 
     std::string name_ = "MS Sans Serif";
-    int height_ = -11;
+    int height_;  // 8 points
     unsigned style_ = 0;
     TColor color_ = clWindowText;
     int charset_ = DEFAULT_CHARSET;

@@ -53,6 +53,8 @@ const TClassInfo& TCustomForm::StaticClass() {
                                  .Enum<TPosition>("Position", &TCustomForm::Position, &TCustomForm::SetPosition, kPositionNames)
                                  .Enum<TWindowState>("WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState, kWindowStateNames)
                                  .Bool("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
+                                 .Int("PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch)
+                                 .Bool("Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled)
                                  .Event("OnCreate", &TCustomForm::OnCreate)
                                  .Event("OnShow", &TCustomForm::OnShow)
                                  .Event("OnHide", &TCustomForm::OnHide)
@@ -70,7 +72,7 @@ const TClassInfo& TForm::StaticClass() {
     return *info;
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TControl(owner) {
+TCustomForm::TCustomForm(TComponent* owner) : TControl(owner), pixelsPerInch_(Screen().PixelsPerInch()) {
     SetVisibleFlag(false);
     StoredBounds() = TRect::FromBounds(0, 0, 320, 240);
     Screen().AddForm(this);
@@ -99,6 +101,27 @@ void TCustomForm::ReadFormResource() {
 }
 
 void TCustomForm::DoCreate() { OnCreate(this); }
+
+void TCustomForm::ResourceRead() {
+    const int screen = Screen().PixelsPerInch();
+    if (!scaled_ || pixelsPerInch_ <= 0 || pixelsPerInch_ == screen) return;
+    ChangeScale(screen, pixelsPerInch_);
+    for (TControl* c : controls_) ScaleReadControls(*c, screen, pixelsPerInch_);
+    pixelsPerInch_ = screen;
+}
+
+void TCustomForm::ScaleReadControls(TControl& control, int m, int d) {
+    // Only what the resource gave: the parts that controls make for themselves size themselves.
+    if (control.IsLoading()) control.ChangeScale(m, d);
+    for (TControl* c : control.controls_) ScaleReadControls(*c, m, d);
+}
+
+void TCustomForm::ChangeScale(int m, int d) {
+    const int clientWidth = ClientWidth(), clientHeight = ClientHeight();
+    SetClientWidth(MulDiv(clientWidth, m, d));
+    SetClientHeight(MulDiv(clientHeight, m, d));
+    if (!ParentFont() && fontFromResource_) Font()->SetHeight(MulDiv(Font()->Height(), m, d));
+}
 
 DWORD TCustomForm::WindowStyleFor(TFormBorderStyle borderStyle, unsigned borderIcons) {
     DWORD style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
@@ -175,7 +198,7 @@ void TCustomForm::SetWindowState(TWindowState state) {
 void TCustomForm::CreateParams(TCreateParams& params) {
     params.windowClass = ClassName();
     params.style = WindowStyle();
-    params.exStyle = WindowExStyle();
+    params.exStyle = WindowExStyle() | BiDiModeExStyle();
     params.classStyle = CS_DBLCLKS;
     params.parentWindow = Application() ? Application()->Handle() : nullptr;  // owner, not parent
 }

@@ -47,6 +47,12 @@ public:
     bool Modal() const { return modal_; }
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool preview) { keyPreview_ = preview; }
+    // The screen's pixels per inch the form resource was designed at; after reading, a Scaled
+    // form is scaled from them to the screen's and takes the screen's value.
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int pixelsPerInch) { pixelsPerInch_ = pixelsPerInch; }
+    bool Scaled() const { return scaled_; }
+    void SetScaled(bool scaled) { scaled_ = scaled; }
 
     void SetVisible(bool visible) override;
     void SetClientWidth(int width) override;
@@ -75,11 +81,15 @@ public:
     TNotifyEvent OnDeactivate;
 
     void BeforeDestruction() override;
+    // Scales a Scaled form and the controls read with it to the screen's pixels per inch.
+    void ResourceRead() override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
+    // A form scales its client size, not its place on the screen.
+    void ChangeScale(int m, int d) override;
 
     // The widths of the frame round the client area (left, top, right, bottom) of a form
     // with that border style and those border icons.
@@ -91,6 +101,7 @@ private:
     DWORD WindowStyle() const;
     DWORD WindowExStyle() const;
     void ApplyPosition();
+    static void ScaleReadControls(TControl& control, int m, int d);
     TRect FrameExtra() const;
     bool ClickButton(bool defaultButton);
 
@@ -101,6 +112,8 @@ private:
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool keyPreview_ = false;
+    int pixelsPerInch_;
+    bool scaled_ = true;
     bool positioned_ = false;
     bool destroyDone_ = false;
 };

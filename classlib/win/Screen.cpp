@@ -48,6 +48,15 @@ HCURSOR TScreen::CursorHandle(TCursor cursor) const {
     return LoadCursorA(nullptr, id);
 }
 
+int TScreen::PixelsPerInch() const {
+    if (pixelsPerInch_ == 0) {
+        HDC dc = GetDC(nullptr);
+        pixelsPerInch_ = GetDeviceCaps(dc, LOGPIXELSY);
+        ReleaseDC(nullptr, dc);
+    }
+    return pixelsPerInch_;
+}
+
 TCustomForm* TScreen::ActiveForm() const {
     HWND active = GetActiveWindow();
     for (TCustomForm* form : forms_)

@@ -49,6 +49,8 @@ public:
     // Adds a cursor of the program's own (loaded from its resources, say) under an id.
     void RegisterCursor(TCursor id, HCURSOR cursor) { custom_[id] = cursor; }
 
+    // The screen's logical pixels per inch (96 at the usual setting), read once.
+    int PixelsPerInch() const;
     int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
     int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
 
@@ -61,6 +63,7 @@ private:
     void RemoveForm(TCustomForm* form);
 
     TCursor cursor_ = crDefault;
+    mutable int pixelsPerInch_ = 0;
     std::map<TCursor, HCURSOR> custom_;
     std::vector<TCustomForm*> forms_;
 };

@@ -14,10 +14,11 @@ cl::TRect GroupBoxClientRect(const cl::TRect& r, TMwGroupBoxStyle style, int tex
     return Inset(result, inset, inset);
 }
 
-cl::TRect GroupBoxCaptionRect(TMwGroupBoxStyle style, bool hasCaption, int textWidth, int textHeight) {
+cl::TRect GroupBoxCaptionRect(TMwGroupBoxStyle style, bool hasCaption, int textWidth, int textHeight, bool rightToLeft,
+                              int boxWidth) {
     if (!hasCaption || style == TMwGroupBoxStyle::Custom) return {};
-    const int left = style == TMwGroupBoxStyle::TopLine ? 0 : 8;
-    return cl::TRect::FromBounds(left, 0, textWidth, textHeight);
+    const int inset = style == TMwGroupBoxStyle::TopLine ? 0 : 8;
+    return cl::TRect::FromBounds(rightToLeft ? boxWidth - inset - textWidth : inset, 0, textWidth, textHeight);
 }
 
 TStrokes FlatGroupOutline(const cl::TRect& f) {

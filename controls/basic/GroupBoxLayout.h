@@ -13,9 +13,11 @@ namespace mw {
 // height of a line of the group box's font.
 cl::TRect GroupBoxClientRect(const cl::TRect& r, TMwGroupBoxStyle style, int textHeight, int borderWidth);
 
-// The title's rectangle: 8 pixels in (flush left for gsTopLine); empty without a title and
-// for gsCustom, which draws it as a panel caption.
-cl::TRect GroupBoxCaptionRect(TMwGroupBoxStyle style, bool hasCaption, int textWidth, int textHeight);
+// The title's rectangle: 8 pixels in from the left (flush left for gsTopLine), or, under
+// right-to-left alignment, as far in from the right edge of a box boxWidth wide; empty
+// without a title and for gsCustom, which draws it as a panel caption.
+cl::TRect GroupBoxCaptionRect(TMwGroupBoxStyle style, bool hasCaption, int textWidth, int textHeight, bool rightToLeft,
+                              int boxWidth);
 
 // The flat style's outline in f: four lines with the corners cut, and one pixel inside each
 // corner.

@@ -88,6 +88,12 @@ void TMwBitBtn::SetKind(TBitBtnKind kind) {
     Invalidate();
 }
 
+void TMwBitBtn::ChangeScale(int m, int d) {
+    TMwButton::ChangeScale(m, d);
+    SetMargin(MulDiv(margin_, m, d));  // a centring -1 stays -1: the writer refuses anything below
+    SetSpacing(MulDiv(spacing_, m, d));
+}
+
 void TMwBitBtn::SetMargin(int v) {
     if (v < -1) return;
     StoreAndInvalidate(margin_, v);

@@ -53,6 +53,8 @@ protected:
     cl::TRect GetCaptionRect() override;
     void DrawCaptionText(cl::TCanvas& canvas) override;
     void ActionChange(const cl::TAction& action, bool checkDefaults) override;
+    // Margin and Spacing scale with the form.
+    void ChangeScale(int m, int d) override;
 
     // The size of one image: the image list's with an image index, else the glyph's.
     void GetGlyphSize(int& width, int& height) const;

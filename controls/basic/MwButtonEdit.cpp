@@ -22,7 +22,6 @@ const cl::TClassInfo& TMwCustomButtonEdit::StaticClass() {
     using E = TMwCustomButtonEdit;
     static const auto info = cl::TClassBuilder<E>("TMwCustomButtonEdit", TMwEdit::StaticClass())
                                  .Bool("AllowKeyEdit", &E::AllowKeyEdit, &E::SetAllowKeyEdit)
-                                 .Enum<TBiDiMode>("BiDiMode", &E::BiDiMode, &E::SetBiDiMode, kBiDiModeNames)
                                  .Enum<TButtonKind>("ButtonKind", &E::ButtonKind, &E::SetButtonKind, kButtonKindNames)
                                  .Enum<TButtonKind>("AltBtnKind", &E::AltBtnKind, &E::SetAltBtnKind, kButtonKindNames)
                                  .Binary("ButtonGlyph", &E::ButtonGlyph, &E::SetButtonGlyph)
@@ -131,22 +130,22 @@ void TMwCustomButtonEdit::PositionButtonPair() {
     }
     const int pairWidth = PairWidth();
     // The edit always has a 3-D border, whose two pixels the client area leaves out.
-    const int left = RightToLeftReading(biDiMode_) ? 0 : Width() - pairWidth - 4;
+    const int left = UseRightToLeftReading() ? 0 : Width() - pairWidth - 4;
     pair_->SetBounds(left, 0, pairWidth, Height() - 3);
     pair_->PositionButtons();
     SetEditMargins();
     Invalidate();
 }
 
-void TMwCustomButtonEdit::SetBiDiMode(TBiDiMode v) {
-    if (!cl::StoreIfChanged(biDiMode_, v)) return;
+void TMwCustomButtonEdit::BiDiModeChanged() {
+    TMwEdit::BiDiModeChanged();
     PositionButtonPair();
 }
 
 void TMwCustomButtonEdit::SetEditMargins() {
     if (!HandleAllocated()) return;
     const int room = PairWidth() + 2;
-    const bool rightToLeft = RightToLeftReading(biDiMode_);
+    const bool rightToLeft = UseRightToLeftReading();
     SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN, MAKELPARAM(rightToLeft ? room : 0, 0));
     SendMessageA(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, rightToLeft ? 0 : room));
 }
@@ -243,7 +242,7 @@ void TMwCustomButtonEdit::DoKeyPress(char& key) {
 cl::TRect TMwCustomButtonEdit::FrameRect() {
     cl::TRect r = TMwEdit::FrameRect();
     if (const int pairWidth = PairWidth(); pairWidth > 0) {
-        if (RightToLeftReading(biDiMode_)) r.left += pairWidth + 2;
+        if (UseRightToLeftReading()) r.left += pairWidth + 2;
         else r.right -= pairWidth + 2;
     }
     return r;

@@ -51,11 +51,6 @@ public:
     int AltBtnWidth() const { return Button(kAlt)->Width(); }
     void SetAltBtnWidth(int v) { SetButtonWidthOf(kAlt, v); }
 
-    // Right-to-left reading puts the buttons inside the left edge, with the left margin
-    // widened for them.
-    TBiDiMode BiDiMode() const { return biDiMode_; }
-    void SetBiDiMode(TBiDiMode v);
-
     void SetFlatButtons(bool v) override;
     void SetAlignment(TEditAlignment v) override;
     void SetEnabled(bool enabled) override;
@@ -79,6 +74,9 @@ protected:
     void WndProc(cl::TMessage& message) override;
     void Resize() override;
     void FontChanged() override;
+    // Right-to-left reading puts the buttons inside the left edge, with the left margin
+    // widened for them.
+    void BiDiModeChanged() override;
     void UpdateFrame(bool viaMouse, bool inFocus) override;
     // The shortcuts and the refused keys act after the key events' handlers.
     void DoKeyDown(WORD& key, cl::TShiftState shift) override;
@@ -112,7 +110,6 @@ private:
 
     TMwButtonPair* pair_;
     TButtonState buttons_[2];
-    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
     bool allowKeyEdit_ = true;
     bool shortCutClicked_ = false;  // swallows the character of the key that clicked a button
 };

@@ -54,6 +54,7 @@ int TMwCustomButton::CaptionHeight(HDC dc, const cl::TRect& r) {
 }
 
 void TMwCustomButton::DrawCaption(cl::TCanvas& canvas, const cl::TRect& r, UINT flags) {
+    if (UseRightToLeftAlignment()) flags |= DT_RIGHT | DT_RTLREADING;
     canvas.SetBrushStyle(cl::TBrushStyle::Clear);
     canvas.Font().Assign(*Font());
     const cl::TRect placed = PlaceCaptionVertically(r, CaptionHeight(canvas.Handle(), r), alignmentVertical_);

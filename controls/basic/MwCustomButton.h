@@ -59,7 +59,7 @@ protected:
     // What hot tracking repaints when the pointer enters or leaves.
     virtual cl::TRect GetHotTrackRect() { return ClientRect(); }
     // Draws the caption in r with the DrawText flags, in the text style, placed vertically by
-    // AlignmentVertical.
+    // AlignmentVertical; right-to-left alignment aligns it right and reads it right to left.
     virtual void DrawCaption(cl::TCanvas& canvas, const cl::TRect& r, UINT flags);
     // A press released on the button.
     virtual void Toggle() = 0;

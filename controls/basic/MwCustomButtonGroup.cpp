@@ -15,7 +15,6 @@ const cl::TClassInfo& TMwCustomButtonGroup::StaticClass() {
             .Strings("Items", &G::Items)
             .Int("Columns", &G::Columns, &G::SetColumns)
             .Bool("SpaceEvenly", &G::SpaceEvenly, &G::SetSpaceEvenly)
-            .Enum<TBiDiMode>("BiDiMode", &G::BiDiMode, &G::SetBiDiMode, kBiDiModeNames)
             .Int("StartXPos", &G::StartXPos, &G::SetStartXPos)
             .Int("StartYPos", &G::StartYPos, &G::SetStartYPos)
             .Int("VerticalSpacing", &G::VerticalSpacing, &G::SetVerticalSpacing)
@@ -103,6 +102,20 @@ void TMwCustomButtonGroup::Resize() {
     ArrangeButtons();
 }
 
+void TMwCustomButtonGroup::ChangeScale(int m, int d) {
+    TMwCustomGroupBox::ChangeScale(m, d);
+    if (itemFontCustomised_) itemFont_.SetHeight(MulDiv(itemFont_.Height(), m, d));
+    verticalSpacing_ = MulDiv(verticalSpacing_, m, d);
+    itemHeight_ = MulDiv(itemHeight_, m, d);
+    startY_ = MulDiv(startY_, m, d);
+    ArrangeButtons();
+}
+
+void TMwCustomButtonGroup::BiDiModeChanged() {
+    TMwCustomGroupBox::BiDiModeChanged();
+    ArrangeButtons();
+}
+
 void TMwCustomButtonGroup::FontChanged() {
     TMwCustomGroupBox::FontChanged();
     if (!itemFontCustomised_) {
@@ -166,7 +179,8 @@ void TMwCustomButtonGroup::ApplyItemLook(TMwCustomGlyphButton& b) {
     b.SetHighlightColor(itemHighlightColor_);
     b.SetHotTrackColor(itemHotTrackColor_);
     b.SetHotTrackColorType(itemHotTrackColorType_);
-    b.SetAlignment(RightToLeftReading(biDiMode_) ? cl::TAlignment::LeftJustify : cl::TAlignment::RightJustify);
+    b.SetBiDiMode(BiDiMode());
+    b.SetAlignment(UseRightToLeftReading() ? cl::TAlignment::LeftJustify : cl::TAlignment::RightJustify);
 }
 
 void TMwCustomButtonGroup::ArrangeButtons() {
@@ -189,7 +203,7 @@ void TMwCustomButtonGroup::ArrangeButtons() {
     in.borderWidth = BorderWidth();
     in.firstRowTop = mw::GroupFirstRowTop(top);
     in.itemHeight = itemHeight_;
-    in.rightToLeft = RightToLeftReading(biDiMode_);
+    in.rightToLeft = UseRightToLeftReading();
     in.clientWidth = ClientWidth();
     in.verticalSpacing = verticalSpacing_;
     {

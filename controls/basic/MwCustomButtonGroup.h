@@ -27,9 +27,6 @@ public:
     // Columns share the width equally instead of each taking its widest caption.
     bool SpaceEvenly() const { return spaceEvenly_; }
     void SetSpaceEvenly(bool v) { StoreAndArrange(spaceEvenly_, v); }
-    // Right-to-left reading mirrors the columns and puts each item's glyph at its right edge.
-    TBiDiMode BiDiMode() const { return biDiMode_; }
-    void SetBiDiMode(TBiDiMode v) { StoreAndArrange(biDiMode_, v); }
     int StartXPos() const { return startX_; }
     void SetStartXPos(int v) { StoreAndArrange(startX_, v); }
     int StartYPos() const { return startY_; }
@@ -106,6 +103,11 @@ protected:
 
     void Resize() override;
     void FontChanged() override;
+    // Right-to-left reading mirrors the columns and puts each item's glyph at its right edge.
+    void BiDiModeChanged() override;
+    // The spacing, the item height, the first row's offset and an item font of the group's
+    // own scale with the form; the columns' start (StartXPos) does not.
+    void ChangeScale(int m, int d) override;
     void WndProc(cl::TMessage& message) override;
 
     template <class T>
@@ -119,7 +121,6 @@ private:
     cl::TStringList items_;
     std::vector<TMwCustomGlyphButton*> buttons_;
     int columns_ = 1;
-    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
     bool spaceEvenly_ = false;
     int startX_ = 8;
     int startY_ = 2;

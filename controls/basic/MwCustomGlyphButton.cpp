@@ -257,7 +257,7 @@ void TMwCustomGlyphButton::Paint(cl::TCanvas& canvas) {
     if (Focused() && !Caption().empty()) {
         offCanvas.Font().Assign(*Font());
         const int textWidth = offCanvas.TextWidth(cl::Trim(Caption()));
-        DrawDottedFocusBorder(offCanvas, GlyphFocusRect(captionRect, textWidth, false));
+        DrawDottedFocusBorder(offCanvas, GlyphFocusRect(captionRect, textWidth, UseRightToLeftAlignment()));
     }
     Copy(canvas.Handle(), 0, 0, width, height, off.DC(), 0, 0);
 }

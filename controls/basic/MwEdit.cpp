@@ -93,7 +93,8 @@ void TMwCustomEdit::UpdateFrame(bool viaMouse, bool inFocus) {
     RECT strip;
     GetWindowRect(Handle(), &strip);
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&strip), 2);
-    strip.left = strip.right - GetSystemMetrics(SM_CXVSCROLL) - 2;
+    if (UseRightToLeftReading()) strip.right = strip.left + GetSystemMetrics(SM_CXVSCROLL) + 2;
+    else strip.left = strip.right - GetSystemMetrics(SM_CXVSCROLL) - 2;
     RedrawWindow(Handle(), &strip, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_NOERASE | RDW_INVALIDATE);
 }
 
@@ -140,7 +141,9 @@ void TMwCustomEdit::WndProc(cl::TMessage& m) {
             case WM_NCCALCSIZE: {
                 TMwFramedControl<cl::TEdit>::WndProc(m);
                 auto* r = reinterpret_cast<RECT*>(m.lParam);
-                r->right -= GetSystemMetrics(SM_CXVSCROLL) - (ThemeServices().ThemesEnabled() ? 1 : 0);
+                const int room = GetSystemMetrics(SM_CXVSCROLL) - (ThemeServices().ThemesEnabled() ? 1 : 0);
+                if (UseRightToLeftReading()) r->left += room;
+                else r->right -= room;
                 return;
             }
             case WM_NCHITTEST:
@@ -151,7 +154,9 @@ void TMwCustomEdit::WndProc(cl::TMessage& m) {
             case WM_NCPAINT: {
                 TMwFramedControl<cl::TEdit>::WndProc(m);
                 const int inset = ThemeServices().ThemesEnabled() ? 1 : 2;
-                const cl::TRect r{Width() - inset - GetSystemMetrics(SM_CXVSCROLL), inset, Width() - inset, Height() - inset};
+                const int width = GetSystemMetrics(SM_CXVSCROLL);
+                const cl::TRect r = UseRightToLeftReading() ? cl::TRect{inset, inset, inset + width, Height() - inset}
+                                                            : cl::TRect{Width() - inset - width, inset, Width() - inset, Height() - inset};
                 HDC dc = GetWindowDC(Handle());
                 try {
                     cl::TCanvas canvas(dc);

@@ -34,7 +34,8 @@ public:
     virtual std::string GetDisplayText() { return Text(); }
 
     bool DropButtonVisible() const { return dropButtonVisible_; }
-    // Shows the drop-down button in a strip at the right edge, outside the text area.
+    // Shows the drop-down button in a strip at the right edge (the left one for right-to-left
+    // reading), outside the text area.
     virtual void SetDropButtonVisible(bool v);
     // Pressing the drop-down button (or Alt+Down) runs DropDown, then CloseUp.
     bool DroppedDown() const { return droppedDown_; }

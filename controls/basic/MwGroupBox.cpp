@@ -94,7 +94,7 @@ void TMwCustomGroupBox::Paint(cl::TCanvas& canvas) {
     canvas.Font().Assign(*Font());
     const bool hasCaption = !Caption().empty();
     cl::TRect captionRect = GroupBoxCaptionRect(groupStyle_, hasCaption, hasCaption ? canvas.TextWidth(Caption()) : 0,
-                                                hasCaption ? canvas.TextHeight(Caption()) : 0);
+                                                hasCaption ? canvas.TextHeight(Caption()) : 0, UseRightToLeftAlignment(), Width());
     if (ThemeAware() && ThemeServices().ThemesEnabled()) PaintThemed(canvas, captionRect);
     else if (groupStyle_ == TMwGroupBoxStyle::Custom) TMwCustomPanel::Paint(canvas);
     else PaintClassic(canvas, captionRect);
@@ -133,7 +133,8 @@ void TMwCustomGroupBox::PaintClassic(cl::TCanvas& canvas, const cl::TRect& capti
     } else {
         RECT shifted{captionRect.left + 1, captionRect.top + 1, captionRect.right + 1, captionRect.bottom + 1};
         SetTextColor(dc, cl::ColorToRGB(cl::clBtnHighlight));
-        DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &shifted, DT_SINGLELINE);
+        DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &shifted,
+                  DT_SINGLELINE | DrawTextBiDiModeFlagsReadingOnly());
         SetTextColor(dc, cl::ColorToRGB(cl::clBtnShadow));
     }
     RestoreDC(dc, saved);  // the title is drawn without the clipping
@@ -141,7 +142,7 @@ void TMwCustomGroupBox::PaintClassic(cl::TCanvas& canvas, const cl::TRect& capti
     SetBkMode(dc, TRANSPARENT);
     SelectObject(dc, Font()->Handle());
     SetTextColor(dc, cl::ColorToRGB(Enabled() ? Font()->Color() : cl::clBtnShadow));
-    DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &rc, DT_SINGLELINE);
+    DrawTextA(dc, Caption().c_str(), static_cast<int>(Caption().size()), &rc, DT_SINGLELINE | DrawTextBiDiModeFlagsReadingOnly());
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);
 }

@@ -238,6 +238,7 @@ UINT TMwLabel::DrawTextFlags() const {
         case cl::TAlignment::RightJustify: flags |= DT_RIGHT; break;
         case cl::TAlignment::Center: flags |= DT_CENTER; break;
     }
+    if (UseRightToLeftReading()) flags |= DT_RTLREADING | DT_RIGHT;
     if (wordWrap_) flags |= DT_WORDBREAK;
     if (!showAccelChar_) flags |= DT_NOPREFIX;
     return flags;
@@ -301,7 +302,7 @@ void TMwLabel::DrawPlainText(cl::TCanvas& canvas) {
         r.bottom += down;
     }
     if (textStyle_ == TTextStyle::Shadow) {
-        if (alignment_ == cl::TAlignment::RightJustify) r = {r.left - shadowDepth_, r.top, r.right - shadowDepth_, r.bottom};
+        if (flags & DT_RIGHT) r = {r.left - shadowDepth_, r.top, r.right - shadowDepth_, r.bottom};
         if (layout_ == TTextLayout::Bottom) r = {r.left, r.top - shadowDepth_, r.right, r.bottom - shadowDepth_};
     }
     for (const TCaptionPass& pass : TextPasses(textStyle_, lightTextStyle_, Enabled(), shadowDepth_, drawnColor_,

@@ -138,7 +138,11 @@ void TMwCustomPanel::AlignControls() {
 
 // ---- docking ----
 
-std::unique_ptr<cl::TDockTree> TMwCustomPanel::CreateDockManager() { return std::make_unique<TMwPanelDockManager>(*this); }
+std::unique_ptr<cl::TDockTree> TMwCustomPanel::CreateDockManager() {
+    // The caption strips are painted over the clients' area: off-screen, so they do not flicker.
+    SetDoubleBuffered(true);
+    return std::make_unique<TMwPanelDockManager>(*this);
+}
 
 // ---- enabled state of the children ----
 

@@ -114,7 +114,7 @@ protected:
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     // The area the children align in.
     virtual cl::TRect AlignArea();
-    // Dock sites get the manager with caption strips.
+    // Dock sites get the manager with caption strips, and paint double-buffered.
     std::unique_ptr<cl::TDockTree> CreateDockManager() override;
     // Paints the borders and the background and returns the rectangle inside the borders.
     cl::TRect PaintFrameAndBackground(cl::TCanvas& canvas);

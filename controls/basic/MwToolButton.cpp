@@ -650,7 +650,7 @@ void TMwToolButton::DrawCaption(cl::TCanvas& canvas, cl::TRect r) {
     if (!showCaption_) return;
     canvas.SetBrushStyle(cl::TBrushStyle::Clear);
     if (state_ == bsPressed) canvas.Font().SetColor(cl::clHighlightText);
-    UINT flags = DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER;
+    UINT flags = DT_EXPANDTABS | DT_WORDBREAK | DT_VCENTER | DT_CENTER | DrawTextBiDiModeFlagsReadingOnly();
     RECT measure{r.left, r.top, r.right, r.bottom};
     {
         cl::TSelectObject font(canvas.Handle(), canvas.Font().Handle());

@@ -75,7 +75,6 @@ const cl::TClassInfo& TMwToolbar::StaticClass() {
             .Bool("ShowDivider", &T::ShowDivider, &T::SetShowDivider)
             .Enum<TMwToolbarTextOptions>("TextOptions", &T::TextOptions, &T::SetTextOptions, kTextOptionsNames)
             .Bool("WrapControls", &T::WrapControls, &T::SetWrapControls)
-            .Enum<TBiDiMode>("BiDiMode", &T::BiDiMode, &T::SetBiDiMode, kBiDiModeNames)
             .Object("CustomizeCaptions", &T::CustomizeCaptions)
             .Ref<TMwRegIniFile>("RegIniFile", &T::RegIniFile, &T::SetRegIniFile)
             .Event("OnVisibleChanged", &T::OnVisibleChanged)
@@ -152,6 +151,11 @@ void TMwToolbar::SetAutoResize(bool v) {
     v = AdjustAutoResizeForParent(v);
     if (v == autoResize_) return;
     autoResize_ = v;
+    PositionControls();
+}
+
+void TMwToolbar::BiDiModeChanged() {
+    TMwCustomPanel::BiDiModeChanged();
     PositionControls();
 }
 
@@ -355,7 +359,7 @@ void TMwToolbar::PositionControls() {
         std::vector<TToolbarSlot> slots;
         for (cl::TControl* c : controls_) slots.push_back({c->Width(), c->Height(), c->Visible(), 0, 0});
         const TToolbarGeometry geometry{Width(), Height(), margin_, topMargin_, rowHeight_, wrapControls_, orientation_,
-                                         RightToLeftAlignment(biDiMode_)};
+                                         UseRightToLeftAlignment()};
         const TToolbarRows rows = PositionToolbarSlots(geometry, slots);
         for (size_t i = 0; i < controls_.size(); ++i)
             if (slots[i].visible) controls_[i]->SetBounds(slots[i].left, slots[i].top, slots[i].width, slots[i].height);

@@ -71,10 +71,6 @@ public:
     void SetRowHeight(int v) { StoreAndPosition(rowHeight_, v); }
     bool WrapControls() const { return wrapControls_; }
     void SetWrapControls(bool v) { StoreAndPosition(wrapControls_, v); }
-    // Right-to-left alignment places each row's controls from the right edge. The controls
-    // take the toolbar's mode: the class library gives them none of their own.
-    TBiDiMode BiDiMode() const { return biDiMode_; }
-    void SetBiDiMode(TBiDiMode v) { StoreAndPosition(biDiMode_, v); }
     // Setting any of these four directly switches TextOptions to ttoCustom.
     TButtonLayout ButtonLayout() const { return buttonLayout_; }
     void SetButtonLayout(TButtonLayout v);
@@ -114,6 +110,8 @@ protected:
     void DrawCaption(cl::TCanvas& canvas, cl::TRect r) override {}
     void Paint(cl::TCanvas& canvas) override;
     void ParentChanged() override;
+    // Right-to-left alignment places each row's controls from the right edge.
+    void BiDiModeChanged() override;
 
 private:
     template <class T>
@@ -142,7 +140,6 @@ private:
     TOrientation orientation_ = TOrientation::Horizontal;
     int rowHeight_ = 25;
     bool wrapControls_ = true;
-    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
     TButtonLayout buttonLayout_ = TButtonLayout::GlyphLeft;
     int buttonWidth_ = 25;
     int buttonHeight_ = 25;

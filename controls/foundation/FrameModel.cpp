@@ -12,8 +12,6 @@ const cl::TEnumNames kFrameStyleNames{{{"fsNone", 0}, {"fsFlat", 1}, {"fsGroove"
 const cl::TEnumNames kFramingPreferenceNames{{{"fpCustomFraming", 0}, {"fpXPThemes", 1}}};
 const cl::TEnumNames kScrollStyleNames{{{"scsNone", 0}, {"scsLeft", 1}, {"scsUp", 2}, {"scsRight", 3}, {"scsDown", 4}}};
 const cl::TEnumNames kSideNames{{{"sdLeft", 0}, {"sdTop", 1}, {"sdRight", 2}, {"sdBottom", 3}}};
-const cl::TEnumNames kBiDiModeNames{
-    {{"bdLeftToRight", 0}, {"bdRightToLeft", 1}, {"bdRightToLeftNoAlign", 2}, {"bdRightToLeftReadingOnly", 3}}};
 const cl::TEnumNames kHotTrackColorTypeNames{{{"htctComplement", 0}, {"htctActual", 1}}};
 const cl::TEnumNames kAboutInfoNames{{{"aiMerrowComponents", 0}}};
 

@@ -3,6 +3,7 @@
 // alignments, orientations and the other published enumerations, with the names that form
 // resources store them by, and the border widths that every client-rectangle rule uses.
 
+#include "classlib/core/BiDiMode.h"
 #include "classlib/core/ClassInfo.h"
 #include "classlib/core/Geometry.h"
 
@@ -16,11 +17,8 @@ enum class TFramingPreference { CustomFraming, XPThemes };
 enum class TMwScrollStyle { None, Left, Up, Right, Down };
 enum class TSide { Left, Top, Right, Bottom };
 enum class TMwHotTrackColorType { Complement, Actual };
-// Reading order and alignment: RightToLeft mirrors both, RightToLeftNoAlign and
-// RightToLeftReadingOnly only the reading.
-enum class TBiDiMode { LeftToRight, RightToLeft, RightToLeftNoAlign, RightToLeftReadingOnly };
-inline bool RightToLeftAlignment(TBiDiMode mode) { return mode == TBiDiMode::RightToLeft; }
-inline bool RightToLeftReading(TBiDiMode mode) { return mode != TBiDiMode::LeftToRight; }
+// Reading order and alignment are the class library's (a property of every control).
+using cl::TBiDiMode;
 // Type of the read-only About property that every component of the library publishes.
 enum class TMwAboutInfo { MerrowComponents };
 
@@ -40,7 +38,6 @@ extern const cl::TEnumNames kFrameStyleNames;
 extern const cl::TEnumNames kFramingPreferenceNames;
 extern const cl::TEnumNames kScrollStyleNames;
 extern const cl::TEnumNames kSideNames;
-extern const cl::TEnumNames kBiDiModeNames;
 extern const cl::TEnumNames kHotTrackColorTypeNames;
 extern const cl::TEnumNames kAboutInfoNames;
 

@@ -11,9 +11,9 @@
 #include "classlib/win/ImageList.h"
 #include "controls/basic/MwRapidFireButton.h"
 #include "controls/foundation/MwCommon.h"
+#include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwGrafx.h"
 #include "controls/foundation/MwThemeSrv.h"
-#include "controls/navigation/BufferedPaint.h"
 
 using namespace mw;
 
@@ -62,7 +62,6 @@ const cl::TClassInfo& TMwGroup::StaticClass() {
                                  .Ref<cl::TCustomImageList>("SmallImages", &G::SmallImages, &G::SetSmallImages)
                                  .Ref<cl::TCustomImageList>("LargeImages", &G::LargeImages, &G::SetLargeImages)
                                  .Int("GroupIndex", &G::GroupIndex, &G::SetGroupIndex)
-                                 .Enum<TBiDiMode>("BiDiMode", &G::BiDiMode, &G::SetBiDiMode, kBiDiModeNames)
                                  .Event("OnCanOpen", &G::OnCanOpen)
                                  .Event("OnCanClose", &G::OnCanClose)
                                  .Event("OnOpen", &G::OnOpen)
@@ -76,6 +75,7 @@ const cl::TClassInfo& TMwGroup::StaticClass() {
 TMwGroup::TMwGroup(cl::TComponent* owner) : cl::TCustomControl(owner), items_(this) {
     applyingStyle_ = true;  // the defaults are no explicit font changes
     SetBounds(0, 0, 145, 50);
+    SetDoubleBuffered(true);
     Font()->SetColor(cl::clWindowText);
     captionFont_.Assign(*Font());
     captionFont_.SetStyle(cl::fsBold);
@@ -266,6 +266,11 @@ void TMwGroup::SetCanClose(bool v) {
     StoreAndInvalidate(canClose_, v);
 }
 
+void TMwGroup::ChangeScale(int m, int d) {
+    cl::TCustomControl::ChangeScale(m, d);
+    SetOpenedHeight(MulDiv(openedHeight_, m, d));
+}
+
 void TMwGroup::SetOpenedHeight(int v) {
     openedHeight_ = v;
     if (!opened_) return;
@@ -425,7 +430,7 @@ TGroupItemsLayout TMwGroup::LayoutItems(int width) {
     metrics.imageWidth = images ? images->Width() : 0;
     metrics.imageHeight = images ? images->Height() : 0;
     metrics.itemIndent = itemIndent_;
-    metrics.rightToLeft = RightToLeft();
+    metrics.rightToLeft = UseRightToLeftReading();
     std::vector<TGroupItemFacts> facts;
     for (int i = 0; i < items_.Count(); ++i) {
         const TMwGroupItem* item = items_.Items(i);
@@ -676,14 +681,6 @@ void TMwGroup::WndProc(cl::TMessage& m) {
     const cl::TPoint point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
     switch (m.msg) {
         case WM_ERASEBKGND: m.result = 1; return;
-        case WM_PAINT:
-            if (m.wParam) break;
-            PaintBuffered(Handle(), [this](HDC dc) {
-                cl::TCanvas canvas(dc);
-                canvas.Font().Assign(*Font());
-                Paint(canvas);
-            });
-            return;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             if (Enabled()) {
@@ -768,7 +765,7 @@ void TMwGroup::DrawCaptionText(cl::TCanvas& canvas, int textStart, cl::TColor co
     canvas.Font().Assign(captionFont_);
     canvas.Font().SetColor(color);
     const int top = (captionHeight_ - canvas.TextHeight("Pp")) / 2;
-    if (RightToLeft())
+    if (UseRightToLeftReading())
         canvas.TextRect({24, top, width - textStart, captionHeight_}, Caption(), DT_SINGLELINE | DT_RIGHT | DT_RTLREADING | DT_NOPREFIX);
     else
         canvas.TextRect({textStart, top, width - 24, captionHeight_}, Caption(), DT_SINGLELINE | DT_LEFT | DT_NOPREFIX);
@@ -780,7 +777,7 @@ void TMwGroup::DrawDividerRow(cl::TCanvas& canvas, bool mirror) {
         FillSolid(canvas.Handle(), row, dividerColor_);
         return;
     }
-    const bool reversed = mirror && RightToLeft();
+    const bool reversed = mirror && UseRightToLeftReading();
     PaintGradient(canvas, row, gdHorizontal, reversed ? Color() : dividerColor_, reversed ? dividerColor_ : Color(), 0);
 }
 
@@ -805,7 +802,7 @@ void TMwGroup::DrawOpenCloseButton(HDC dc, bool opened, int x, cl::TColor chevro
 void TMwGroup::PaintCategoryClassic(cl::TCanvas& canvas) {
     HDC dc = canvas.Handle();
     const int width = ClientWidth(), height = ClientHeight();
-    const bool rtl = RightToLeft();
+    const bool rtl = UseRightToLeftReading();
     const cl::TColor corner = bar_->BackgroundColorAt({Left() - 1, Top()});
     const cl::TColor background = CaptionBackground();
     const cl::TColor text = CaptionTextColor();
@@ -860,10 +857,10 @@ void TMwGroup::PaintCategoryThemed(cl::TCanvas& canvas) {
 
     cl::TCustomImageList* images = SmallImageList();
     const int imageWidth = images ? images->Width() : 0;
-    const int textStart = DrawCaptionImage(canvas, RightToLeft() ? width - imageWidth - 28 : 8);
+    const int textStart = DrawCaptionImage(canvas, UseRightToLeftReading() ? width - imageWidth - 28 : 8);
     const TThemedElementDetails head =
         ThemeElementDetails(special_ ? TThemedExplorerBar::SpecialGroupHead : TThemedExplorerBar::NormalGroupHead);
-    if (RightToLeft())
+    if (UseRightToLeftReading())
         themes.DrawElementText(dc, head, Caption(), {0, 0, width - textStart - 20, captionHeight_},
                                DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_RTLREADING, 0);
     else
@@ -893,7 +890,7 @@ void TMwGroup::PaintTaskList(cl::TCanvas& canvas) {
     FillSolid(canvas.Handle(), CaptionRect(), Color());
     cl::TCustomImageList* images = SmallImageList();
     const int imageWidth = images ? images->Width() : 0;
-    const int textStart = DrawCaptionImage(canvas, RightToLeft() ? width - imageWidth - 8 : 8);
+    const int textStart = DrawCaptionImage(canvas, UseRightToLeftReading() ? width - imageWidth - 8 : 8);
     DrawCaptionText(canvas, textStart, CaptionTextColor());
     if (dividerVisible_) DrawDividerRow(canvas, false);
 }
@@ -947,7 +944,7 @@ cl::TColor TMwGroup::ReadableItemColor(cl::TColor state, cl::TColor normal) {
 void TMwGroup::DrawItems(cl::TCanvas& canvas) {
     const int width = ClientWidth();
     const bool large = itemStyle_ == TMwItemStyle::Large;
-    const bool rtl = RightToLeft();
+    const bool rtl = UseRightToLeftReading();
     cl::TCustomImageList* images = large ? LargeImageList() : SmallImageList();
     const TGroupItemsLayout layout = LayoutItems(width);
     cl::TColor normalText = Font()->Color();

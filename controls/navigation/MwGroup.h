@@ -94,9 +94,6 @@ public:
     int GroupIndex() const;
     virtual void SetGroupIndex(int index);
 
-    TBiDiMode BiDiMode() const { return biDiMode_; }
-    virtual void SetBiDiMode(TBiDiMode v) { StoreAndLayout(biDiMode_, v); }
-
     TMwGroupBar* GroupBar() const { return bar_; }
     virtual void SetGroupBar(TMwGroupBar* bar);
     // The bar is going away.
@@ -154,6 +151,10 @@ protected:
     void Paint(cl::TCanvas& canvas) override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void FontChanged() override;
+    // The opened height scales with the form.
+    void ChangeScale(int m, int d) override;
+    // Right-to-left reading mirrors the caption and the items.
+    void BiDiModeChanged() override { UpdateLayout(); }
     void DoContextPopup(cl::TPoint screenPoint, bool& handled) override;
     // Only a group bar (or none) can hold a group; the group leaves its bar with it.
     void ValidateParent(cl::TControl* parent) override;
@@ -189,7 +190,6 @@ private:
     }
     TMwGroupBarStyle BarStyle() const;
     cl::TRect CaptionRect() { return cl::TRect::FromBounds(0, 0, ClientWidth(), captionHeight_); }
-    bool RightToLeft() const { return biDiMode_ != TBiDiMode::LeftToRight; }
     bool GradientsOn() const;
     void RecomputePressedColors();
     // The caption's background colour and text colour in the caption's state.
@@ -244,7 +244,6 @@ private:
     cl::TCustomImageList* largeImages_ = nullptr;
     cl::TChangeLink smallImagesLink_;
     cl::TChangeLink largeImagesLink_;
-    TBiDiMode biDiMode_ = TBiDiMode::LeftToRight;
     cl::TColor pressedCaptionColor_ = cl::clBtnShadow;
     cl::TColor pressedItemColor_ = cl::clBtnShadow;
 

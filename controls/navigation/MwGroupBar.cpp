@@ -11,7 +11,6 @@
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
 #include "controls/foundation/MwThemeSrv.h"
-#include "controls/navigation/BufferedPaint.h"
 #include "controls/navigation/MwGroup.h"
 
 using namespace mw;
@@ -62,6 +61,7 @@ const cl::TClassInfo& TMwGroupBar::StaticClass() {
 
 TMwGroupBar::TMwGroupBar(cl::TComponent* owner) : cl::TCustomControl(owner) {
     SetBounds(0, 0, 160, 250);
+    SetDoubleBuffered(true);
     SetColor(cl::clBtnShadow);
     SetAlign(cl::TAlign::Left);
     // A changed image list shows at once.
@@ -413,14 +413,6 @@ void TMwGroupBar::WndProc(cl::TMessage& m) {
             return;
         case WM_NCHITTEST: m.result = DefWindowProcA(Handle(), m.msg, m.wParam, m.lParam); return;
         case WM_ERASEBKGND: m.result = 1; return;
-        case WM_PAINT:
-            if (m.wParam) break;
-            PaintBuffered(Handle(), [this](HDC dc) {
-                cl::TCanvas canvas(dc);
-                canvas.Font().Assign(*Font());
-                Paint(canvas);
-            });
-            return;
         case WM_VSCROLL:
             HandleScrollRequest(m.wParam);
             m.result = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/ImageList.h"
 #include "controls/foundation/MwGrafx.h"
@@ -106,6 +107,14 @@ void TMwPageControl::ControlListChanged(cl::TControl* control, bool inserted) {
     RebuildTabs();
 }
 
+void TMwPageControl::ValidateInsert(cl::TControl& child) {
+    // The scroller and the close button are made, and owned, by the tab control itself.
+    if (dynamic_cast<TMwTabSheet*>(&child) || child.Owner() == this) return;
+    throw cl::EInvalidOperation("A page control holds only tab sheets: " + std::string(child.ClassName()) +
+                                (child.Name().empty() ? "" : " " + child.Name()) + " cannot be put in " +
+                                (Name().empty() ? "it" : Name()));
+}
+
 void TMwPageControl::RemovePage(TMwTabSheet* sheet) {
     const auto it = std::find(pages_.begin(), pages_.end(), sheet);
     if (it == pages_.end()) return;
@@ -168,6 +177,11 @@ void TMwPageControl::SetActivePage(TMwTabSheet* sheet) {
     const int index = sheet ? sheet->TabIndex() : -1;
     if (index < 0) ShowSheet(sheet);
     SetTabIndex(index);
+}
+
+void TMwPageControl::ShowControl(cl::TControl* child) {
+    if (auto* sheet = dynamic_cast<TMwTabSheet*>(child); sheet && sheet->pageControl_ == this) SetActivePage(sheet);
+    TMwCustomTabControl::ShowControl(child);
 }
 
 void TMwPageControl::Changing(int newIndex, bool& allowChange) {

@@ -51,6 +51,10 @@ protected:
     void PaintCardBackground(cl::TCanvas& canvas, int row, const cl::TRect& rect, bool& handled) override;
     void ColorChanged() override;
     void ControlListChanged(cl::TControl* control, bool inserted) override;
+    // Only tab sheets (and the tab control's own parts) can be put in a page control.
+    void ValidateInsert(cl::TControl& child) override;
+    // A sheet to be shown (or holding a control to be shown) becomes the active page first.
+    void ShowControl(cl::TControl* child) override;
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
     void WndProc(cl::TMessage& message) override;
 

@@ -608,6 +608,20 @@ void TMwSplitter::TrackHotSpot(bool fromSetCursor) {
     }
 }
 
+void TMwSplitter::ShowControl(cl::TControl* child) {
+    auto* pane = dynamic_cast<TMwSplitterPane*>(child);
+    if (pane && pane->Splitter() == this && !IsLoading() && !pane->Visible()) {
+        // The focus may sit in the hidden pane; it comes to the splitter before the layout changes.
+        if (HandleAllocated()) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(Handle(), focus)) SetFocus();
+        }
+        pane->SetVisible(true);
+    }
+    // The splitter itself may lie in something hidden too.
+    TMwCustomPanel::ShowControl(child);
+}
+
 void TMwSplitter::WndProc(cl::TMessage& m) {
     const cl::TPoint point{GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
     switch (m.msg) {

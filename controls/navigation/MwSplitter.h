@@ -170,6 +170,8 @@ public:
 
 protected:
     void AlignControls() override;
+    // A hidden pane that is to be shown, or that holds a control to be shown, is made visible.
+    void ShowControl(cl::TControl* child) override;
     void Paint(cl::TCanvas& canvas) override;
     void WndProc(cl::TMessage& message) override;
 

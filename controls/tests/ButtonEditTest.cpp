@@ -91,7 +91,7 @@ TEST_F(ButtonEditTest, RightToLeftReadingPutsTheButtonsAtTheLeftEdgeAndWidensThe
                  {TBiDiMode::RightToLeftNoAlign, true},
                  {TBiDiMode::LeftToRight, false}};
     for (const auto& c : cases) {
-        edit->SetBiDiMode(c.mode);
+        form->SetBiDiMode(c.mode);  // the edit reads as its form does
         const LRESULT margins = SendMessageA(edit->Handle(), EM_GETMARGINS, 0, 0);
         EXPECT_EQ(pair->Left(), c.buttonsLeft ? 0 : clientWidth - 17) << static_cast<int>(c.mode);
         EXPECT_EQ(LOWORD(margins), c.buttonsLeft ? 19 : 0) << static_cast<int>(c.mode);

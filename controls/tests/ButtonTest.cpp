@@ -316,6 +316,28 @@ TEST_F(ButtonTest, CaptionIsDrawnInItsTextStyleWhereItsAlignmentPutsIt) {
     EXPECT_EQ(disabled.Count(static_cast<cl::TColor>(kText), inside), 0);
 }
 
+TEST_F(ButtonTest, RightToLeftAlignmentPutsTheCaptionAtTheRight) {
+    constexpr COLORREF kText = RGB(0xC0, 0, 0);
+    TMwButton* button = AddButton("Wide", 10);
+    button->SetBounds(10, 10, 120, 30);
+    button->SetAlignment(cl::TAlignment::LeftJustify);
+    button->Font()->SetColor(static_cast<cl::TColor>(kText));
+    const TRect inside{5, 5, 115, 25};
+    const struct {
+        TBiDiMode mode;
+        bool atRight;
+    } cases[] = {{TBiDiMode::LeftToRight, false}, {TBiDiMode::RightToLeftReadingOnly, false}, {TBiDiMode::RightToLeft, true}};
+    for (const auto& c : cases) {
+        button->SetBiDiMode(c.mode);
+        TPaintSurface s(120, 30);
+        s.EraseAndPaint(*button);
+        const TRect text = Bounds(s, kText, inside);
+        ASSERT_LT(text.left, text.right) << static_cast<int>(c.mode);
+        EXPECT_EQ(text.right > 100, c.atRight) << static_cast<int>(c.mode);
+        EXPECT_EQ(text.left < 20, !c.atRight) << static_cast<int>(c.mode);
+    }
+}
+
 TEST_F(ButtonTest, LatchedButtonShowsItsDownPattern) {
     TMwButton* button = AddButton("", 10);
     button->SetGroupIndex(1);

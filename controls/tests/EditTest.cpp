@@ -197,6 +197,36 @@ TEST_F(EditTest, TheDropButtonTakesItsStripAndRunsDropDownThenCloseUp) {
     EXPECT_EQ(events.size(), 4u);
 }
 
+TEST_F(EditTest, RightToLeftReadingPutsTheDropButtonAtTheLeftEdge) {
+    first->SetDropButtonVisible(true);
+    first->SetFlatButtons(true);
+    first->SetFlatButtonColor(kRed);
+    first->SetFocus();  // a focused flat button is raised in its colour
+    const int strip = GetSystemMetrics(SM_CXVSCROLL);
+    for (const bool rightToLeft : {true, false}) {
+        first->SetBiDiMode(rightToLeft ? TBiDiMode::RightToLeftReadingOnly : TBiDiMode::LeftToRight);
+        RedrawWindow(first->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetWindowDC(first->Handle());
+        EXPECT_EQ(GetPixel(dc, 6, 4) == cl::ColorToRGB(kRed), rightToLeft);
+        EXPECT_EQ(GetPixel(dc, first->Width() - 6, 4) == cl::ColorToRGB(kRed), !rightToLeft);
+        ReleaseDC(first->Handle(), dc);
+        // The text area stands beside the strip.
+        RECT window;
+        GetWindowRect(first->Handle(), &window);
+        POINT origin{0, 0};
+        ClientToScreen(first->Handle(), &origin);
+        EXPECT_EQ(origin.x - window.left > strip, rightToLeft);
+        EXPECT_EQ(first->ClientWidth(), first->Width() - 4 - strip);
+        // A press at the left edge is a press of the button only where the strip is.
+        int drops = 0;
+        first->OnDropDown = cl::TNotifyEvent::FromFunction([&](cl::TObject*) { ++drops; });
+        SendMessageA(first->Handle(), WM_NCHITTEST, 0, MAKELPARAM(window.left + 4, (window.top + window.bottom) / 2));
+        SendMessageA(first->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 5));
+        SendMessageA(first->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(2, 5));
+        EXPECT_EQ(drops, rightToLeft ? 1 : 0);
+    }
+}
+
 TEST_F(EditTest, AMaskEditFillsItsSlotsAndRefusesWhatDoesNotFit) {
     auto* masked = new TMwMaskEdit(form);
     masked->SetParent(form);

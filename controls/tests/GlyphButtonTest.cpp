@@ -110,6 +110,24 @@ TEST_F(GlyphButtonTest, CheckingARadioButtonUnchecksItsSiblingsOnly) {
     EXPECT_EQ(SendMessageA(two->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
+TEST_F(GlyphButtonTest, RightToLeftAlignmentPutsTheCaptionAndItsFocusRectangleAtTheRight) {
+    auto* box = Add<TMwCheckBox>("Ab", 10);
+    box->SetColor(cl::clWhite);
+    box->Font()->SetColor(cl::clRed);
+    box->SetFocus();
+    const TRect nearGlyph{20, 0, 60, 20}, farEnd{110, 0, 150, 20};  // away from the glyph
+    for (const bool rightToLeft : {false, true}) {
+        box->SetBiDiMode(rightToLeft ? TBiDiMode::RightToLeft : TBiDiMode::LeftToRight);
+        TPaintSurface s(150, 20);
+        s.Paint(*box);
+        EXPECT_EQ(s.Count(cl::clRed, farEnd) > 0, rightToLeft);
+        EXPECT_EQ(s.Count(cl::clRed, nearGlyph) > 0, !rightToLeft);
+        // The dotted focus rectangle hugs the caption.
+        EXPECT_EQ(s.Count(cl::clBlack, farEnd) > 0, rightToLeft);
+        EXPECT_EQ(s.Count(cl::clBlack, nearGlyph) > 0, !rightToLeft);
+    }
+}
+
 TEST_F(GlyphButtonTest, TheKeyboardFocusChecksARadioButtonAndAMouseClickChecksItOnce) {
     auto* one = Add<TMwRadioButton>("One", 10);
     auto* two = Add<TMwRadioButton>("&Two", 35);

@@ -97,6 +97,29 @@ TEST_F(GroupBoxTest, TitleSitsEightPixelsInExceptOnATopLine) {
     EXPECT_EQ(topLine.At(0, 40), static_cast<COLORREF>(kPaper)) << "no sides";
 }
 
+TEST_F(GroupBoxTest, RightToLeftAlignmentMirrorsTheTitleToTheRightEdge) {
+    box->SetThemeAware(false);
+    box->SetCaption("MMMM");  // wider than 30 pixels
+    box->SetGroupStyle(TMwGroupBoxStyle::Standard);
+    box->SetBorderOuter(TFrameStyle::Flat);
+    const struct {
+        TBiDiMode mode;
+        bool titleRight;
+    } cases[] = {{TBiDiMode::RightToLeft, true}, {TBiDiMode::RightToLeftReadingOnly, false}, {TBiDiMode::LeftToRight, false}};
+    for (const auto& c : cases) {
+        box->SetBiDiMode(c.mode);
+        TPaintSurface s(120, 60);
+        s.Paint(*box);
+        const TRect left{8, half, 38, half + 1}, right{82, half, 112, half + 1};
+        EXPECT_EQ(s.Count(kBlue, {0, 0, 60, 30}) > 0, !c.titleRight) << static_cast<int>(c.mode);
+        EXPECT_EQ(s.Count(kBlue, {60, 0, 120, 30}) > 0, c.titleRight) << static_cast<int>(c.mode);
+        // The title's box covers the top line where the title is, and only there.
+        EXPECT_EQ(s.Count(kRed, c.titleRight ? right : left), 0) << static_cast<int>(c.mode);
+        EXPECT_EQ(s.Count(kRed, c.titleRight ? left : right), 30) << static_cast<int>(c.mode);
+        EXPECT_EQ(s.At(c.titleRight ? 115 : 4, half), static_cast<COLORREF>(kRed)) << "8 pixels of line beyond the title";
+    }
+}
+
 TEST_F(GroupBoxTest, FlatStyleCutsTheCornersAndIgnoresTheBorderStyle) {
     box->SetThemeAware(false);
     box->SetBorderOuter(TFrameStyle::Raised);

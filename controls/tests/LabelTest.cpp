@@ -216,6 +216,26 @@ TEST_F(LabelTest, BordersAndTextStylesArePaintedInTheirColours) {
     EXPECT_EQ(clear.At(119, 29), TPaintSurface::kBackground);
 }
 
+TEST_F(LabelTest, RightToLeftReadingPutsTheTextAtTheRightEdgeWhateverItsAlignment) {
+    auto* label = AddLabel("WW");
+    label->SetColor(cl::clWhite);
+    label->Font()->SetColor(cl::clBlack);
+    const struct {
+        TBiDiMode mode;
+        bool atRight;
+    } cases[] = {{TBiDiMode::LeftToRight, false},
+                 {TBiDiMode::RightToLeftReadingOnly, true},
+                 {TBiDiMode::RightToLeftNoAlign, true},
+                 {TBiDiMode::RightToLeft, true}};
+    for (const auto& c : cases) {
+        form->SetBiDiMode(c.mode);  // the label reads as its form does
+        TPaintSurface s(120, 30);
+        s.Paint(*label);
+        EXPECT_EQ(s.Count(cl::clBlack, {0, 0, 60, 30}) > 0, !c.atRight) << static_cast<int>(c.mode);
+        EXPECT_EQ(s.Count(cl::clBlack, {60, 0, 120, 30}) > 0, c.atRight) << static_cast<int>(c.mode);
+    }
+}
+
 TEST_F(LabelTest, TurnedAndCurvedTextIsPainted) {
     auto* label = AddLabel("Round and round");
     label->SetBounds(10, 10, 120, 120);

@@ -119,6 +119,50 @@ TEST_F(PageControlTest, EachVisibleSheetMakesATabAndSelectingItShowsTheSheet) {
     EXPECT_EQ(pages->TabIndex(), 1);
 }
 
+TEST_F(PageControlTest, ShowingAControlOnAHiddenPageMakesThatPageActive) {
+    std::vector<int> changes;
+    pages->OnChanging = TMwTabChangingEvent::FromFunction([&](cl::TObject*, int newIndex, bool&) { changes.push_back(newIndex); });
+    edits[1]->Hide();
+    edits[1]->Show();  // on B, hidden behind A
+    ExpectShown(sheets[1]);
+    EXPECT_EQ(pages->TabIndex(), 1);
+    EXPECT_TRUE(edits[1]->Showing());
+    EXPECT_EQ(changes, std::vector<int>{1}) << "the change is asked like any other";
+
+    sheets[2]->Show();  // a sheet itself
+    ExpectShown(sheets[2]);
+    // With the tabs hidden the sheet is shown without a tab.
+    pages->HideAllTabs();
+    edits[0]->Show();
+    ExpectShown(sheets[0]);
+    EXPECT_EQ(pages->TabIndex(), -1);
+}
+
+TEST_F(PageControlTest, OnlyTabSheetsCanBePutInAPageControl) {
+    pages->SetName("Pages");
+    auto* stray = new cl::TEdit(form);
+    stray->SetName("Stray");
+    try {
+        stray->SetParent(pages);
+        FAIL() << "an edit was taken";
+    } catch (const cl::EInvalidOperation& e) {
+        EXPECT_STREQ(e.what(), "A page control holds only tab sheets: TEdit Stray cannot be put in Pages");
+    }
+    EXPECT_EQ(stray->Parent(), nullptr);
+    EXPECT_EQ(pages->PageCount(), 3);
+    // A form resource that puts something else there names it.
+    auto* read = new cl::TForm(&app);
+    try {
+        cl::ReadFormResource(*read, "object F: TForm\n  object P: TMwPageControl\n    object L: TMwLabel\n    end\n  end\nend\n",
+                             "Stray");
+        FAIL() << "a label was taken";
+    } catch (const cl::EFormReadError& e) {
+        EXPECT_NE(std::string(e.what()).find("A page control holds only tab sheets: TMwLabel L cannot be put in P"),
+                  std::string::npos)
+            << e.what();
+    }
+}
+
 TEST_F(PageControlTest, WithEveryTabHiddenActivePageStillSwitchesThePages) {
     int asked = 0;
     pages->OnChanging = TMwTabChangingEvent::FromFunction([&](cl::TObject*, int, bool&) { ++asked; });

@@ -104,11 +104,25 @@ TEST(GroupBoxLayoutTest, ChildrenGoBelowTheTitle) {
     for (const Case& c : cases)
         EXPECT_EQ(GroupBoxClientRect(r, c.style, c.textHeight, c.borderWidth), c.expected) << static_cast<int>(c.style);
 
-    EXPECT_EQ(GroupBoxCaptionRect(TMwGroupBoxStyle::Standard, true, 40, 13), (TRect{8, 0, 48, 13}));
-    EXPECT_EQ(GroupBoxCaptionRect(TMwGroupBoxStyle::Flat, true, 40, 13), (TRect{8, 0, 48, 13}));
-    EXPECT_EQ(GroupBoxCaptionRect(TMwGroupBoxStyle::TopLine, true, 40, 13), (TRect{0, 0, 40, 13}));
-    EXPECT_EQ(GroupBoxCaptionRect(TMwGroupBoxStyle::Custom, true, 40, 13), TRect{});
-    EXPECT_EQ(GroupBoxCaptionRect(TMwGroupBoxStyle::Standard, false, 0, 0), TRect{});
+    // The title 40 x 13 in a box 200 wide; right to left it keeps the same distance from the
+    // right edge.
+    const struct {
+        TMwGroupBoxStyle style;
+        bool hasCaption, rightToLeft;
+        TRect expected;
+    } titles[] = {
+        {TMwGroupBoxStyle::Standard, true, false, {8, 0, 48, 13}},
+        {TMwGroupBoxStyle::Flat, true, false, {8, 0, 48, 13}},
+        {TMwGroupBoxStyle::TopLine, true, false, {0, 0, 40, 13}},
+        {TMwGroupBoxStyle::Standard, true, true, {152, 0, 192, 13}},
+        {TMwGroupBoxStyle::TopLine, true, true, {160, 0, 200, 13}},
+        {TMwGroupBoxStyle::Custom, true, false, {}},
+        {TMwGroupBoxStyle::Custom, true, true, {}},
+        {TMwGroupBoxStyle::Standard, false, true, {}},
+    };
+    for (const auto& t : titles)
+        EXPECT_EQ(GroupBoxCaptionRect(t.style, t.hasCaption, 40, 13, t.rightToLeft, 200), t.expected)
+            << static_cast<int>(t.style) << " " << t.rightToLeft;
 }
 
 TEST(GroupBoxLayoutTest, FlatOutlineCutsItsCorners) {

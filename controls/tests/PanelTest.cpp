@@ -309,6 +309,39 @@ end
 
 // ---- spacer ----
 
+// A panel whose paints are counted by where they went: to the window or off-screen.
+class TCountedPanel : public TMwPanel {
+public:
+    using TMwPanel::TMwPanel;
+    int paints = 0, offScreen = 0;
+
+protected:
+    void Paint(cl::TCanvas& canvas) override {
+        ++paints;
+        if (GetObjectType(canvas.Handle()) == OBJ_MEMDC) ++offScreen;
+        TMwPanel::Paint(canvas);
+    }
+};
+
+TEST_F(PanelTest, ADockSiteWithItsManagerPaintsOffScreen) {
+    auto* site = new TCountedPanel(form);
+    site->SetParent(form);
+    site->SetBounds(10, 10, 120, 80);
+    site->SetColor(kPaper);
+    form->Show();
+    for (const bool dockSite : {false, true}) {
+        site->SetDockSite(dockSite);
+        EXPECT_EQ(site->DoubleBuffered(), dockSite);
+        site->paints = site->offScreen = 0;
+        site->Repaint();
+        EXPECT_GT(site->paints, 0);
+        EXPECT_EQ(site->offScreen, dockSite ? site->paints : 0) << dockSite;
+        HDC dc = GetDC(site->Handle());
+        EXPECT_EQ(GetPixel(dc, 60, 40), cl::ColorToRGB(kPaper)) << dockSite;
+        ReleaseDC(site->Handle(), dc);
+    }
+}
+
 TEST_F(PanelTest, ADockSiteStacksItsClientsPastTheirCaptionStripsAlongItsAlignment) {
     struct Case {
         const char* name;

@@ -8,6 +8,8 @@
 
 #include "classlib/win/Application.h"
 #include "classlib/win/Form.h"
+#include "classlib/win/Canvas.h"
+#include "controls/basic/MwPanel.h"
 #include "controls/navigation/MwSplitter.h"
 #include "controls/tests/PaintSurface.h"
 
@@ -52,6 +54,57 @@ protected:
     cl::TForm* form = nullptr;
     TMwSplitter* splitter = nullptr;
 };
+
+TEST_F(SplitterTest, ShowingAControlInAHiddenPaneShowsThePane) {
+    splitter->SetPosition(80);
+    auto* inner = new TMwPanel(form);
+    inner->SetParent(splitter->LowerRightPane());
+    for (const bool innerHidden : {true, false}) {
+        splitter->LowerRight()->SetVisible(false);
+        ASSERT_EQ(splitter->UpperLeftPane()->Width(), 200) << "the lone pane takes the whole splitter";
+        inner->SetVisible(!innerHidden);
+        inner->Show();
+        EXPECT_TRUE(splitter->LowerRightPane()->Visible()) << innerHidden;
+        EXPECT_TRUE(inner->Showing()) << innerHidden;
+        EXPECT_EQ(splitter->UpperLeftPane()->Width(), 80) << "laid out again";
+        EXPECT_EQ(splitter->LowerRightPane()->Left(), 80 + splitter->SplitterWidth());
+    }
+}
+
+// A control whose paints are counted by where they went: to the window or off-screen.
+class TCountedSplitter : public TMwSplitter {
+public:
+    using TMwSplitter::TMwSplitter;
+    int paints = 0, offScreen = 0;
+
+protected:
+    void Paint(cl::TCanvas& canvas) override {
+        ++paints;
+        if (GetObjectType(canvas.Handle()) == OBJ_MEMDC) ++offScreen;
+        TMwSplitter::Paint(canvas);
+    }
+};
+
+TEST_F(SplitterTest, ADoubleBufferedSplitterPaintsOffScreen) {
+    auto* counted = new TCountedSplitter(form);
+    counted->SetParent(form);
+    counted->SetBounds(250, 0, 200, 200);
+    counted->SetSplitterStyle(TSplitterStyle::Groove);
+    for (const bool buffered : {false, true}) {
+        counted->SetDoubleBuffered(buffered);
+        counted->paints = counted->offScreen = 0;
+        counted->Repaint();
+        EXPECT_GT(counted->paints, 0);
+        EXPECT_EQ(counted->offScreen, buffered ? counted->paints : 0);
+        // The bar's grooves reach the window all the same.
+        HDC dc = GetDC(counted->Handle());
+        const cl::TRect bar = counted->BarRect();
+        int shadows = 0;
+        for (int x = bar.left; x < bar.right; ++x) shadows += GetPixel(dc, x, 50) == cl::ColorToRGB(cl::clBtnShadow) ? 1 : 0;
+        ReleaseDC(counted->Handle(), dc);
+        EXPECT_GT(shadows, 0) << buffered;
+    }
+}
 
 TEST_F(SplitterTest, ResizeKeepsTheFixedPaneOrTheProportion) {
     // Left and right panes, 200 wide with a 4-pixel bar.
