@@ -1,9 +1,8 @@
 # Sourced by the scripts that run Windows programs: makes a throw-away Wine prefix (and an
 # Xvfb display when there is none) and removes both when the calling script exits.
 #
-# QUILLON_WINE_TARGET picks the programs' architecture: win32 (the default) or win64. Debian's
-# `wine` starts the 32-bit loader whenever wine32 is installed, so a `wine` of our own that
-# calls the target's loader goes first on PATH; everything started from here uses it.
+# QUILLON_WINE_TARGET picks the programs' architecture: win32 (the default) or win64; `wine`
+# then calls that target's loader (see wine-loader.sh).
 #
 # After sourcing: WINEPREFIX, WINEARCH, WINELOADER, WINEDEBUG, WINEDLLOVERRIDES, HOME and
 # DISPLAY are set; QUILLON_SESSION_DIR is the folder that holds them all.
@@ -11,20 +10,8 @@
 quillon_session_dir=$(mktemp -d "${TMPDIR:-/tmp}/quillon-wine.XXXXXX")
 export QUILLON_SESSION_DIR="$quillon_session_dir"
 export WINEPREFIX="$quillon_session_dir/prefix"
-export WINEARCH=${QUILLON_WINE_TARGET:-win32}
-case "$WINEARCH" in
-  win32) export WINELOADER=/usr/lib/wine/wine ;;
-  win64) export WINELOADER=/usr/lib/wine/wine64 ;;
-  *) echo "QUILLON_WINE_TARGET must be win32 or win64, not '$WINEARCH'" >&2; exit 1 ;;
-esac
-mkdir -p "$quillon_session_dir/bin"
-for name in wine wine-stable; do
-  printf '#!/bin/sh\nexec "%s" "$@"\n' "$WINELOADER" >"$quillon_session_dir/bin/$name"
-  chmod +x "$quillon_session_dir/bin/$name"
-done
-export PATH="$quillon_session_dir/bin:$PATH"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-loader.sh"
+quillon_use_wine "${QUILLON_WINE_TARGET:-win32}" "$quillon_session_dir/bin" || exit 1
 export HOME="$quillon_session_dir/home"
 mkdir -p "$HOME"
 
@@ -42,9 +29,7 @@ if [ -z "${DISPLAY:-}" ]; then
   quillon_start_xvfb || exit 1
 fi
 
-wine wineboot.exe -i >/dev/null 2>&1
-wineserver -w
-cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+quillon_boot_prefix
 
 # Without a window manager (our Xvfb) or in tests, Wine should not wait for one: a managed
 # window's destruction waits two seconds for a manager that never answers. Nobody answers the
