@@ -28,9 +28,9 @@ quillon_changed_values=()
 quillon_lasting_cleanup() {
   if [ "$quillon_headless" = 1 ]; then
     # The display goes away with us: whatever still runs on it is given a moment, then ended.
-    timeout 20 wineserver -w || wineserver -k >/dev/null 2>&1 || true
+    timeout 20 wineserver -w 2>/dev/null || wineserver -k >/dev/null 2>&1 || true
     quillon_restore_values
-    wineserver -w
+    wineserver -w 2>/dev/null || true
   fi
   quillon_stop_xvfb
   rm -rf "$quillon_bin_dir"
@@ -93,10 +93,10 @@ quillon_run_program() {
     return
   fi
   wine "$@" &
-  local pid=$! name shot
-  for _ in $(seq 1 1200); do
+  local pid=$! deadline=$((SECONDS + 120)) name shot
+  while [ "$SECONDS" -lt "$deadline" ]; do
     kill -0 "$pid" 2>/dev/null || { wait "$pid"; return; }
-    sleep 0.1
+    sleep 0.2
   done
   name=$(basename "$1")
   shot="$quillon_checkout/build/${name%.*}-screenshot.png"
@@ -112,9 +112,9 @@ quillon_run_program() {
 # waits up to 20 seconds for PID to end.
 quillon_close_program() {
   wine taskkill.exe /im "$2" >/dev/null 2>&1 || true
-  for _ in $(seq 1 200); do
-    kill -0 "$1" 2>/dev/null || break
-    sleep 0.1
+  local deadline=$((SECONDS + 20))
+  while [ "$SECONDS" -lt "$deadline" ] && kill -0 "$1" 2>/dev/null; do
+    sleep 0.2
   done
   wait "$1" 2>/dev/null || true
 }
