@@ -27,11 +27,13 @@
 using quillon::TRFAFile;
 
 void TfrmMainQuillon::OpenArchiveFile(const std::string& path) {
+    // Read first: the archive shown, and the build list, stay until the new one can be shown.
+    const quillon::TRFADirectory directory = ReadArchiveDirectory(path);
     OpenDialog1->SetFileName(path);
     ClearBuildList();
     SetCaption(std::string(kMainWindowCaption) + " - " + cl::ExtractFileName(path));
     try {
-        LoadArchive();
+        ShowArchiveDirectory(directory);
     } catch (...) {
         // The window shows no archive then, and its caption says so.
         SetCaption(kMainWindowCaption);
@@ -39,13 +41,19 @@ void TfrmMainQuillon::OpenArchiveFile(const std::string& path) {
     }
 }
 
-void TfrmMainQuillon::LoadArchive() {
-    cl::Screen().SetCursor(cl::crHourGlass);
+void TfrmMainQuillon::LoadArchive() { ShowArchiveDirectory(ReadArchiveDirectory(OpenDialog1->FileName())); }
+
+quillon::TRFADirectory TfrmMainQuillon::ReadArchiveDirectory(const std::string& path) {
+    const cl::TScopedCursor hourglass;
+    // The whole directory is read and checked before anything is shown, so a damaged archive
+    // leaves no half-filled tree or list behind.
+    return quillon::ReadRFADirectory(path);
+}
+
+void TfrmMainQuillon::ShowArchiveDirectory(const quillon::TRFADirectory& directory) {
+    const cl::TScopedCursor hourglass;
     tvFolders->BeginUpdate();
     try {
-        // The whole directory is read and checked before anything is shown, so a damaged
-        // archive leaves no half-filled tree or list behind.
-        const quillon::TRFADirectory directory = quillon::ReadRFADirectory(OpenDialog1->FileName());
         cl::Application()->ProcessMessages();
         pbAction->SetPercent(0);
         const uint32_t count = static_cast<uint32_t>(directory.Entries.size());
@@ -63,11 +71,9 @@ void TfrmMainQuillon::LoadArchive() {
         ArchiveEntryCount = Entries->Count();
     } catch (...) {
         tvFolders->EndUpdate();
-        cl::Screen().SetCursor(cl::crDefault);
         throw;
     }
     tvFolders->EndUpdate();
-    cl::Screen().SetCursor(cl::crDefault);
 }
 
 void TfrmMainQuillon::AddFolderPath(const std::string& entryName) { AddFolderNodes(Folders.AddFolderPath(entryName)); }

@@ -15,7 +15,9 @@
 #include "app/archive/RFAFile.h"
 #include "app/build/BuildEntryNames.h"
 #include "app/build/BuildInputFiles.h"
+#include "app/build/BuildRoot.h"
 #include "app/build/FolderImport.h"
+#include "app/build/LeftOutReport.h"
 #include "app/build/StagingPlan.h"
 #include "app/extraction/ExtractionReport.h"
 #include "app/extraction/FileNameRules.h"
@@ -122,11 +124,6 @@ private:
     std::string folder_;
     TMwProgressBar& progress_;
 };
-
-// Tells which entries the build leaves out, after the reason, in a box that fits the screen.
-void ReportLeftOut(const std::string& reason, const std::vector<std::string>& names) {
-    if (!names.empty()) cl::MessageDlg(quillon::ListMessage(reason, names), cl::TMsgDlgType::Warning, cl::mbOK);
-}
 
 template <class T>
 struct TFormFree {
@@ -242,6 +239,8 @@ void TfrmMainQuillon::RemoveSelectedFiles() {
                               : "Are you sure you want to remove the " + cl::IntToStr(count) + " selected files?"))
         return;
     BuildDirty = true;
+    // The file shown is among them (the first selected): the preview goes with it.
+    if (ShownItem && ShownItem->Selected()) ForgetShownFile();
     ShownItem = nullptr;
     for (int i = lvFiles->ItemCount() - 1; i >= 0; --i) {
         if (!lvFiles->Item(i)->Selected()) continue;
@@ -253,7 +252,12 @@ void TfrmMainQuillon::RemoveSelectedFiles() {
 }
 
 void TfrmMainQuillon::AddFiles1Click(cl::TObject*) {
-    if (!OpenDialog2->Execute()) return;
+    // The dialog also loads texts into the editor, under its own title.
+    const std::string title = OpenDialog2->Title();
+    OpenDialog2->SetTitle("Add File");
+    const bool chosen = OpenDialog2->Execute();
+    OpenDialog2->SetTitle(title);
+    if (!chosen) return;
     for (const std::string& file : OpenDialog2->Files()->ToVector()) AddFileToBuild(file);
 }
 
@@ -302,11 +306,9 @@ void TfrmMainQuillon::actDeleteFolderExecute(cl::TObject*) {
     if (!node) return;
     if (!Confirmed("Delete folder \"" + node->Text() + "\", and all files within?")) return;
     const std::string path = NodeFolderPath(node);
-    // An edit of a file in the folder has nowhere to go any more.
-    if (quillon::IsEntryBelow(EditedFolder + EditedFileName, path)) {
-        EditedFolder.clear();
-        EditedFileName.clear();
-    }
+    // A file of the folder shown goes with it, and so does an edit of one, which has nowhere to
+    // go any more.
+    if (ShownItem || quillon::IsEntryBelow(EditedFolder + EditedFileName, path)) ForgetShownFile();
     // The list shows the folder: its items go with their entries.
     lvFiles->ClearItems();
     ShownItem = nullptr;
@@ -419,6 +421,14 @@ void TfrmMainQuillon::actNewRFAExecute(cl::TObject*) {
 void TfrmMainQuillon::actBuildRFAUpdate(cl::TObject*) { actBuildRFA->SetVisible(BuildDirty); }
 
 void TfrmMainQuillon::actBuildRFAExecute(cl::TObject*) {
+    // Before anything else: a build that would leave files out is the user's choice.
+    {
+        const std::optional<TBuildPlan> plan = PlanBuild();
+        if (!plan) return;
+        if (plan->Staging.LeftOutFiles() > 0 &&
+            !Confirmed(quillon::LeftOutQuestion(plan->Root->Text(), plan->Staging, plan->Entries)))
+            return;
+    }
     int compression;
     std::string target;
     {
@@ -440,6 +450,35 @@ void TfrmMainQuillon::actBuildRFAExecute(cl::TObject*) {
     actSearch->SetVisible(true);
 }
 
+std::optional<TfrmMainQuillon::TBuildPlan> TfrmMainQuillon::PlanBuild() {
+    std::vector<std::string> topFolders;
+    for (const cl::TTreeNode* node = tvFolders->GetFirstNode(); node; node = node->GetNextSibling())
+        topFolders.push_back(node->Text());
+    const cl::TTreeNode* selectedTop = tvFolders->Selected();
+    while (selectedTop && selectedTop->Parent()) selectedTop = selectedTop->Parent();
+    TBuildPlan plan;
+    plan.Entries.reserve(Entries->Count());
+    for (int i = 0; i < Entries->Count(); ++i) plan.Entries.push_back({(*Entries)[i], IsAddedFileAt(i)});
+    const std::string rootName = quillon::ChooseBuildRoot(topFolders, plan.Entries, selectedTop ? selectedTop->Text() : "");
+    for (cl::TTreeNode* node = tvFolders->GetFirstNode(); node && !plan.Root; node = node->GetNextSibling())
+        if (node->Text() == rootName) plan.Root = node;
+    if (!plan.Root) {
+        cl::MessageDlg("The RFA was not built: there is no folder to build.", cl::TMsgDlgType::Error, cl::mbOK);
+        return std::nullopt;
+    }
+    std::vector<std::string> folders;
+    CollectFolderPaths(plan.Root, folders);
+    std::optional<quillon::TStagingPlan> staging =
+        quillon::PlanStaging(rootName, folders, plan.Entries, quillon::FileSystemNameRules());
+    if (!staging) {
+        cl::MessageDlg("The RFA was not built: \"" + rootName + "\" cannot be the name of a folder.",
+                       cl::TMsgDlgType::Error, cl::mbOK);
+        return std::nullopt;
+    }
+    plan.Staging = std::move(*staging);
+    return plan;
+}
+
 bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) {
     const std::string programFolder = ProgramFolder();
     if (!ut::FileIsPresent(programFolder + quillon::kBuilderProgram)) {
@@ -448,31 +487,19 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
                        cl::TMsgDlgType::Error, cl::mbOK);
         return false;
     }
-    // The builder takes one root folder: the tree's first.
-    cl::TTreeNode* root = tvFolders->GetFirstNode();
-    if (!root) {
-        cl::MessageDlg("The RFA was not built: there is no folder to build.", cl::TMsgDlgType::Error, cl::mbOK);
-        return false;
-    }
-    std::vector<std::string> folders;
-    CollectFolderPaths(root, folders);
-    std::vector<quillon::TBuildListEntry> buildList;
-    for (int i = 0; i < Entries->Count(); ++i) buildList.push_back({(*Entries)[i], IsAddedFileAt(i)});
-    const std::optional<quillon::TStagingPlan> plan = quillon::PlanStaging(root->Text(), folders, buildList, quillon::FileSystemNameRules());
-    if (!plan) {
-        cl::MessageDlg("The RFA was not built: \"" + root->Text() + "\" cannot be the name of a folder.",
-                       cl::TMsgDlgType::Error, cl::mbOK);
-        return false;
-    }
+    const std::optional<TBuildPlan> built = PlanBuild();
+    if (!built) return false;
+    const cl::TTreeNode* root = built->Root;
+    const quillon::TStagingPlan& plan = built->Staging;
 
     uint64_t claimed = 0;
-    for (const quillon::TStagedEntry& staged : plan->Entries)
+    for (const quillon::TStagedEntry& staged : plan.Entries)
         if (!IsAddedFileAt(staged.EntryIndex))
             claimed += static_cast<quillon::TRFAFile*>(Entries->Objects(staged.EntryIndex))->Size;
     if (!MayDecode(claimed, "Staging them could fill the disk.\r\rBuild anyway?")) return false;
 
     const std::string staging = programFolder + quillon::kBuildFolderName;
-    const std::string stagedRoot = staging + "\\" + plan->RootPath;
+    const std::string stagedRoot = staging + "\\" + plan.RootPath;
     {
         TBuildStaging stagingScope(staging, *pbAction);
         ut::DeleteFolderTree(staging, false);
@@ -482,13 +509,13 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
             if (!ut::CreateFolderPath(path)) throw cl::EFCreateError("Cannot create the folder \"" + path + "\"");
         };
         createFolder(stagedRoot);
-        for (const std::string& folder : plan->Folders) createFolder(staging + "\\" + folder);
+        for (const std::string& folder : plan.Folders) createFolder(staging + "\\" + folder);
 
         // The added files are copied; the archive entries are extracted after them, with
         // progress and "Stop" when that takes long.
         const int count = Entries->Count();
         std::vector<TExtractionJob> extractions;
-        for (const quillon::TStagedEntry& staged : plan->Entries) {
+        for (const quillon::TStagedEntry& staged : plan.Entries) {
             const int percent = static_cast<int>(int64_t(staged.EntryIndex) * 100 / count);
             const std::string file = staging + "\\" + staged.RelativePath;
             createFolder(cl::ExtractFilePath(file));
@@ -520,12 +547,6 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
         WriteTextFile(programFolder + quillon::kBuildBatchFile, quillon::BuildBatchText());
         pbAction->SetPercent(0);
         cl::Screen().SetCursor(cl::crDefault);
-        ReportLeftOut("These files and folders are left out of the RFA: their names would lead outside the build "
-                      "folder, name a device, or coincide with another file or folder.",
-                      plan->Refused);
-        ReportLeftOut("Only the folder \"" + root->Text() + "\" goes into the RFA. These files are left out:",
-                      plan->Outside);
-
         // Only a target the builder wrote counts: a missing or failing builder writes none.
         const std::optional<FILETIME> before = LastWriteTime(target);
         const bool started = RunBuildBatch(programFolder);
@@ -537,6 +558,9 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
             return false;
         }
     }
-    cl::MessageDlg("The RFA has been built.", cl::TMsgDlgType::Information, cl::mbOK);
+    // Never "built" alone when files were left out.
+    cl::MessageDlg(plan.LeftOutFiles() == 0 ? std::string("The RFA has been built.")
+                                             : quillon::BuiltWithoutText(root->Text(), plan.LeftOutFiles()),
+                   cl::TMsgDlgType::Information, cl::mbOK);
     return true;
 }

@@ -280,6 +280,7 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
     SelectFolderDialog1->SetTitle("Choose a target folder...");
     std::vector<std::string> notWritten;
     std::vector<std::string> failed;
+    bool chosen = false;
     bool complete = false;
     {
         // However the extraction ends, the cursor and the progress bar are reset.
@@ -290,25 +291,35 @@ void TfrmMainQuillon::actExtractDirExecute(cl::TObject*) {
                 progress.SetPercent(0);
             }
         } end{*pbAction};
-        if (!SelectFolderDialog1->Execute()) return;
-        cl::Application()->ProcessMessages();
-        if (tvFolders->Selected() != node) return;  // another archive was opened meanwhile
-        const std::string root = ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath());
-        if (quillon::IsSameFolder(root, ProgramFolder())) {
-            cl::MessageDlg(kProgramFolderRefused, cl::TMsgDlgType::Warning, cl::mbOK);
-            return;
+        chosen = SelectFolderDialog1->Execute();
+        if (chosen) {
+            cl::Application()->ProcessMessages();
+            if (tvFolders->Selected() != node) return;  // another archive was opened meanwhile
+            const std::string root = ut::AddTrailingBackslash(SelectFolderDialog1->SelectedPath());
+            if (quillon::IsSameFolder(root, ProgramFolder())) {
+                cl::MessageDlg(kProgramFolderRefused, cl::TMsgDlgType::Warning, cl::mbOK);
+                return;
+            }
+            std::vector<std::string> folders;
+            const std::vector<TExtractionJob> jobs = PlanFolderExtraction(root, node, folders, notWritten);
+            if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
+            cl::Screen().SetCursor(cl::crHourGlass);
+            CreateTargetFolders(root, folders, notWritten, failed);
+            complete = WriteEntries(jobs, failed);
         }
-        std::vector<std::string> folders;
-        const std::vector<TExtractionJob> jobs = PlanFolderExtraction(root, node, folders, notWritten);
-        if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
-        cl::Screen().SetCursor(cl::crHourGlass);
-        CreateTargetFolders(root, folders, notWritten, failed);
-        complete = WriteEntries(jobs, failed);
+    }
+    if (!chosen) {
+        cl::MessageDlg("Extract Directory was cancelled: nothing was saved.", cl::TMsgDlgType::Information, cl::mbOK);
+        return;
     }
     ReportNotWritten(notWritten);
     ReportFailed(failed);
+    if (!complete)
+        cl::MessageDlg("Extract Directory was stopped: the files saved before the stop are kept, the others were not "
+                       "saved.",
+                       cl::TMsgDlgType::Information, cl::mbOK);
     // Only a folder written whole is done.
-    if (complete && notWritten.empty() && failed.empty())
+    else if (notWritten.empty() && failed.empty())
         cl::MessageDlg("Done saving.", cl::TMsgDlgType::Information, cl::mbOK);
 }
 

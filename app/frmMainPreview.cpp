@@ -109,15 +109,12 @@ void TfrmMainQuillon::ShowSelectedFile() {
 void TfrmMainQuillon::PreviewAddedFile(const std::string& caption) {
     const std::string source = AddedFileSource(caption);
     if (source.empty()) return;
-    CurrentWav.clear();
-    CurrentWavFile = nullptr;
+    ForgetSound();
     const std::string name = cl::ExtractFileName(source);
     switch (quillon::PreviewKindOf(source)) {
         case TPreviewKind::Sound:
             CurrentWav = source;
-            actPlayWav->SetEnabled(true);
-            ClearPreview();
-            pnlViewing->SetCaption("Cannot preview: " + source);
+            OfferSound(source);
             return;
         case TPreviewKind::Picture:
             if (InitImageLibrary()) ShowPicture(source, name);
@@ -139,17 +136,16 @@ void TfrmMainQuillon::PreviewAddedFile(const std::string& caption) {
 void TfrmMainQuillon::PreviewArchiveEntry(quillon::TRFAFile* entry, bool alreadyShown) {
     CurrentEntry = entry;
     if (alreadyShown) return;
+    ForgetSound();
     const std::string fileName = CurrentEntry->FileName;
     const std::string shownPath = tvFolders->GetPathFromNode(tvFolders->Selected()) + fileName;
     switch (quillon::PreviewKindOf(fileName)) {
         case TPreviewKind::Sound:
             CurrentWav = fileName;
             CurrentWavFile = entry;
-            ClearPreview();
-            pnlViewing->SetCaption("Cannot preview: " + fileName);
             actPlayWav->SetHint("Play: " + fileName);
             actStopWav->SetHint("Stop: " + fileName);
-            actPlayWav->SetEnabled(true);
+            OfferSound(shownPath);
             return;
         case TPreviewKind::Picture: {
             if (!InitImageLibrary()) {
@@ -277,11 +273,32 @@ void TfrmMainQuillon::ShowTooLarge(const std::string& shownPath) {
 }
 
 void TfrmMainQuillon::ShowNoPreview(const std::string& name) {
-    CurrentWav.clear();
-    CurrentWavFile = nullptr;
+    ForgetSound();
     actPlayWav->SetEnabled(false);
     ClearPreview();
     pnlViewing->SetCaption((optPreview ? "Cannot preview: " : "Auto preview option de-selected, cannot preview: ") + name);
+}
+
+void TfrmMainQuillon::OfferSound(const std::string& shownPath) {
+    ClearPreview();
+    pnlViewing->SetCaption("Sound: " + shownPath + " (\"Play Wav\" plays it)");
+    // Offered at once, in an open group, as the actions' update would offer it.
+    actPlayWav->SetVisible(true);
+    if (!actPlayWav->Enabled()) {
+        actPlayWav->SetEnabled(true);
+        gbActions->Open();
+    }
+}
+
+void TfrmMainQuillon::ForgetSound() {
+    CurrentWav.clear();
+    CurrentWavFile = nullptr;
+}
+
+void TfrmMainQuillon::ForgetShownFile() {
+    ForgetSound();
+    ClearPreview();
+    pnlViewing->SetCaption("Currently Viewing:");
 }
 
 void TfrmMainQuillon::ClearPreview() {

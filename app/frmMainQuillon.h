@@ -5,12 +5,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 #include "app/archive/FolderModel.h"
 #include "app/archive/RFAFileStore.h"
+#include "app/build/StagingPlan.h"
 #include "classlib/core/Geometry.h"
 #include "classlib/core/StringList.h"
 #include "classlib/win/Form.h"
@@ -61,6 +63,7 @@ class TDropFileTarget;
 class TfrmDoSearch;
 namespace quillon {
 struct TRFAFile;
+struct TRFADirectory;
 class TDevILLibrary;
 class TArchiveInput;
 class TDecodeBuffers;
@@ -205,8 +208,12 @@ public:
 
     // ---- archive (frmMainArchive.cpp) ----
     void LoadArchive();
-    // Shows the archive at path in place of the build list; the caption names it.
+    // Shows the archive at path in place of the build list; the caption names it. An archive
+    // that cannot be read leaves the window as it was.
     void OpenArchiveFile(const std::string& path);
+    // The whole directory of an archive, read and checked before anything of it is shown.
+    static quillon::TRFADirectory ReadArchiveDirectory(const std::string& path);
+    void ShowArchiveDirectory(const quillon::TRFADirectory& directory);
     void AddFolderPath(const std::string& entryName);
     // Makes the tree nodes of new folders, given parents before children.
     void AddFolderNodes(const std::vector<quillon::TFolderModel::FolderId>& folders);
@@ -289,8 +296,8 @@ public:
     // Adds a disk folder (no trailing "\"), the folders below it and their files below the
     // selected folder.
     void ImportFolder(const std::string& dir);
-    // Stages the first root folder beside the program and runs the builder on it, writing
-    // target with compression 'Y' or 'N'; true when the builder wrote target.
+    // Stages the root folder PlanBuild chooses beside the program and runs the builder on it,
+    // writing target with compression 'Y' or 'N'; true when the builder wrote target.
     bool BuildArchive(const std::string& target, char compression);
     void actAddFileExecute(cl::TObject* Sender);
     void actAddFileUpdate(cl::TObject* Sender);
@@ -377,9 +384,15 @@ private:
     void ShowNoPicture(const std::string& shownPath);
     void ShowTooLarge(const std::string& shownPath);
     void ShowNoPreview(const std::string& name);
+    // Says the shown file is a sound and offers "Play Wav" for CurrentWav.
+    void OfferSound(const std::string& shownPath);
+    // The shown file is no sound: "Play Wav" has nothing to play.
+    void ForgetSound();
     void ClearEditor();
     // Empties both pages: what they showed belongs to a file no longer shown.
     void ClearPreview();
+    // The file shown has left the build list: nothing is shown, played or edited for it.
+    void ForgetShownFile();
     // Item 0 of "File Actions" offers playing or stopping.
     void ShowSoundAction(cl::TAction* action, int imageIndex);
 
@@ -409,6 +422,14 @@ private:
     void RemoveEntryAt(int index);
     // Empties the tree, the list and every list of entries and folders.
     void ClearBuildList();
+    // The top folder a build takes (the builder builds one) and what it stages and leaves out.
+    struct TBuildPlan {
+        cl::TTreeNode* Root = nullptr;
+        std::vector<quillon::TBuildListEntry> Entries;  // the entry list the plan's indexes refer to
+        quillon::TStagingPlan Staging;
+    };
+    // Nothing, after telling the user, when there is no folder that can be built.
+    std::optional<TBuildPlan> PlanBuild();
 
     // ---- extraction steps (frmMainExtraction.cpp) ----
 public:

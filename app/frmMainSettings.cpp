@@ -187,9 +187,13 @@ void TfrmMainQuillon::actOptionsExecute(cl::TObject*) {
 void TfrmMainQuillon::actOpenRFAExecute(cl::TObject*) {
     if (!MayDiscardBuildList()) return;
     OpenDialog1->SetInitialDir(OpenFolder);
+    const std::string shown = OpenDialog1->FileName();
     if (!OpenDialog1->Execute()) return;
 
+    // The dialog's file name is the archive the entries are read from: it names the one shown
+    // until the chosen one has opened.
     const std::string archive = OpenDialog1->FileName();
+    OpenDialog1->SetFileName(shown);
     OpenArchiveFile(archive);
     SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(archive));
     actSearch->SetVisible(true);

@@ -15,18 +15,18 @@ std::optional<TStagingPlan> PlanStaging(const std::string& rootFolder, const std
     for (const std::string& folder : folders) {
         if (!IsEntryBelow(folder, rootFolder)) continue;
         if (std::optional<std::string> path = targets.AddFolder(folder)) plan.Folders.push_back(std::move(*path));
-        else plan.Refused.push_back(folder + "/");
+        else plan.RefusedFolders.push_back(folder + "/");
     }
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::string& name = entries[i].Name;
         if (!IsEntryBelow(name, rootFolder)) {
-            plan.Outside.push_back(name);
+            plan.Outside.push_back(static_cast<int>(i));
             continue;
         }
         if (std::optional<std::string> path = targets.AddFile(entries[i].Added ? BuiltEntryPath(name) : name))
             plan.Entries.push_back(TStagedEntry{static_cast<int>(i), std::move(*path)});
         else
-            plan.Refused.push_back(name);
+            plan.RefusedEntries.push_back(static_cast<int>(i));
     }
     return plan;
 }

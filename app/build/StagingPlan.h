@@ -28,8 +28,13 @@ struct TStagingPlan {
     std::string RootPath;                // the root folder, "\" separated, with a trailing "\"
     std::vector<std::string> Folders;    // "\" paths of the root's subfolders, parents first
     std::vector<TStagedEntry> Entries;   // in entry-list order
-    std::vector<std::string> Refused;    // folder paths and entry names left out
-    std::vector<std::string> Outside;    // entry names that are not below the root folder
+    // Left out: folders ("/" paths with a trailing "/") and entries (entry-list indexes) whose
+    // names cannot be staged, and the entries that are not below the root folder.
+    std::vector<std::string> RefusedFolders;
+    std::vector<int> RefusedEntries;
+    std::vector<int> Outside;
+
+    size_t LeftOutFiles() const { return RefusedEntries.size() + Outside.size(); }
 };
 
 // The builder builds one root folder, so entries elsewhere are left out of the build, and told.

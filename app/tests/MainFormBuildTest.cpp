@@ -217,6 +217,23 @@ TEST_F(MainFormBuildTest, AddingAFileAsksBeforeReplacingOneOfTheSameNameAndRemem
     EXPECT_EQ(form->AddedFileSource("*init.con"), disk);
 }
 
+// The file dialog says what it is for, offers no read-only opening, and loads texts into the
+// editor under its own title afterwards.
+TEST_F(MainFormBuildTest, TheAddFileDialogIsTitledForAddingAndHasNoReadOnlyBox) {
+    const std::string disk = DiskFile("new.txt", "new");
+    SelectFolder("bf1942\\levels");
+    std::vector<std::string> shown;
+    cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+        shown.push_back(dialog.Title() + ((dialog.Options() & cl::ofHideReadOnly) ? ", no read-only box" : ""));
+        dialog.Files()->Assign(std::vector<std::string>{disk});
+        return true;
+    };
+    form->actAddFile->Execute();
+    EXPECT_EQ(shown, std::vector<std::string>{"Add File, no read-only box"});
+    EXPECT_TRUE(HasEntry("bf1942/levels/*new.txt"));
+    EXPECT_EQ(form->OpenDialog2->Title(), "");
+}
+
 TEST_F(MainFormBuildTest, RemovingFilesAsksWithTheirCountAndRemovesExactlyTheSelectedOnes) {
     SelectFolder("bf1942\\levels");
     form->AddFileToBuild(DiskFile("new.txt", "new"));
@@ -478,6 +495,8 @@ TEST_F(MainFormBuildTest, NewEmptiesTheBuildList) {
 }
 
 TEST_F(MainFormBuildTest, TheBuildDialogNeedsATargetAndACompression) {
+    rfa_test::WriteArchive(archive, {kInit, kTerrain});  // nothing left out: no question first
+    form->OpenArchiveFile(archive);
     const std::string target = out + "\\chosen";
     cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
         EXPECT_EQ(dialog.Filter(), "RFA File|*.RFA");
@@ -518,14 +537,15 @@ TEST_F(MainFormBuildTest, ABuildStagesTheRootFolderRunsTheBuilderAndOpensItsArch
     const std::string program = TfrmMainQuillon::ProgramFolder();
 
     messages.clear();
-    answers = {cl::mrYes};
+    answers = {cl::mrYes, cl::mrYes};
     BuildThroughTheDialog(out + "\\built", 1);
     SetFileAttributesA((out + "\\extra.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
-    // INIT.CON would be the file init.con is: it is left out, and the user is told.
+    // INIT.CON would be the file init.con is: the user is asked before it is left out, and
+    // told at the end.
     ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0], kOpenAfterBuild);
-    EXPECT_NE(messages[1].find("\rbf1942/levels/INIT.CON"), std::string::npos) << messages[1];
-    EXPECT_EQ(messages[2], "The RFA has been built.");
+    EXPECT_NE(messages[0].find("\rbf1942/levels/INIT.CON"), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[1], kOpenAfterBuild);
+    EXPECT_EQ(messages[2], "The RFA now holds \"bf1942\" without the 1 file left out.");
 
     const std::string staged = program + "~RFA_BUILD\\bf1942\\";
     EXPECT_EQ(ReadText(program + "RFABatchParams.Txt"), staged + "\r\nbf1942/\r\nN\r\n" + out + "\\built.RFA\r\nN\r\n");
@@ -551,6 +571,65 @@ TEST_F(MainFormBuildTest, ABuildStagesTheRootFolderRunsTheBuilderAndOpensItsArch
     SelectFolder("bf1942\\levels");
     EXPECT_EQ(EntryText("init.con"), "rem level settings\r\n");
     EXPECT_EQ(EntryText("extra.txt"), "extra\r\n");
+}
+
+// An archive with several top folders, as the project's sample is: the build takes the one that
+// holds the user's file, and asks before it leaves the others out.
+TEST_F(MainFormBuildTest, SeveralTopFoldersBuildTheOneWithTheAddedFileAfterAQuestion) {
+    rfa_test::WriteArchive(archive, {kInit, rfa_test::TestEntry::FromText("Objects/jeep.con", "jeep\r\n"),
+                                     rfa_test::TestEntry::FromText("objects/vehicles/tank.con", "tank\r\n"),
+                                     rfa_test::TestEntry::FromText("readme.txt", "top\r\n"),
+                                     rfa_test::TestEntry::FromText("textures/sky.tga", "sky")});
+    form->OpenArchiveFile(archive);
+    InstallBuilder();
+    SelectFolder("Objects\\vehicles");
+    form->AddFileToBuild(DiskFile("mine.con", "mine\r\n"));
+    SelectFolder("bf1942\\levels");  // not what decides
+    const std::string program = TfrmMainQuillon::ProgramFolder();
+
+    // No: nothing is staged or built, and the build list stays.
+    messages.clear();
+    answers = {cl::mrNo};
+    form->actBuildRFA->Execute();
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string question = messages[0];
+    EXPECT_EQ(question.rfind("An RFA is built from one top folder, and this build takes \"Objects\".", 0), 0u) << question;
+    for (const char* line : {"\rbf1942/ (1 file)\r", "\rtextures/ (1 file)\r", "\rreadme.txt\r"})
+        EXPECT_NE(question.find(line), std::string::npos) << line << " in " << question;
+    EXPECT_EQ(question.find("mine.con"), std::string::npos) << question;
+    EXPECT_FALSE(Exists(program + "RFABatchParams.Txt"));
+    EXPECT_TRUE(form->BuildDirty);
+    EXPECT_TRUE(HasEntry("Objects/vehicles/*mine.con"));
+
+    // Added files in two top folders: the selected one's is built, and the other file is named
+    // first, as it would be in the RFA.
+    form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
+    messages.clear();
+    answers = {cl::mrNo};
+    form->actBuildRFA->Execute();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("An RFA is built from one top folder, and this build takes \"bf1942\". These would be "
+                                "left out of the RFA:\r\rObjects/vehicles/mine.con (added by you)\rObjects/ (2 files)\r",
+                                0),
+              0u)
+        << messages[0];
+    SelectFiles({"*extra.txt"});
+    answers = {cl::mrYes};
+    form->RemoveSelectedFiles();
+
+    // Yes: "Objects" is built with the added file, and the end tells what is not in the RFA.
+    messages.clear();
+    answers = {cl::mrYes, cl::mrYes};
+    BuildThroughTheDialog(out + "\\built", 1);
+    EXPECT_EQ(messages, (std::vector<std::string>{question, kOpenAfterBuild,
+                                                  "The RFA now holds \"Objects\" without the 3 files left out."}));
+    EXPECT_NE(ReadText(program + "RFABatchParams.Txt").find("\r\nObjects/\r\n"), std::string::npos);
+    std::vector<std::string> names = EntryNames();
+    for (std::string& name : names) name = cl::LowerCase(name);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"objects/jeep.con", "objects/vehicles/mine.con", "objects/vehicles/tank.con"}));
+    SelectFolder("Objects\\vehicles");
+    EXPECT_EQ(EntryText("mine.con"), "mine\r\n");
 }
 
 // A folder that lists "tank.con" twice (the name under two spellings of the folder): removing
@@ -598,13 +677,14 @@ TEST_F(MainFormBuildTest, ArchiveEntriesWithAStarInTheirNamesStayArchiveEntries)
     EXPECT_EQ(form->rePreview->WholeText(), "trap\r\n");
 
     messages.clear();
-    answers = {cl::mrNo};  // built, not opened
+    answers = {cl::mrYes, cl::mrNo};  // built without them, not opened
     BuildThroughTheDialog(out + "\\built", 1);
     ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0], kOpenAfterBuild);
-    EXPECT_NE(messages[1].find("\rbf1942/levels/*trap.con"), std::string::npos) << messages[1];
-    EXPECT_NE(messages[1].find("\rbf1942/levels/a*b.con"), std::string::npos) << messages[1];
-    EXPECT_EQ(messages[2], "The RFA has been built.");
+    EXPECT_NE(messages[0].find("\rbf1942/levels/*trap.con"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("\rbf1942/levels/a*b.con"), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[0].find("extra"), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[1], kOpenAfterBuild);
+    EXPECT_EQ(messages[2], "The RFA now holds \"bf1942\" without the 2 files left out.");
     const std::string log = ReadText(TfrmMainQuillon::ProgramFolder() + "MakeRFA.log");
     EXPECT_NE(log.find("staged bf1942/levels/extra.txt 7\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("staged bf1942/levels/init.con"), std::string::npos) << log;
@@ -630,11 +710,11 @@ TEST_F(MainFormBuildTest, NamesThatAreOneFileOnDiskAreStagedOnce) {
     form->AddFileToBuild(DiskFile("extra.txt", "extra\r\n"));
 
     messages.clear();
-    answers = {cl::mrNo};  // built, not opened
+    answers = {cl::mrYes, cl::mrNo};  // built without it, not opened
     BuildThroughTheDialog(out + "\\built", 1);
     ASSERT_EQ(messages.size(), 3u);
-    EXPECT_NE(messages[1].find("\r" + lower), std::string::npos) << messages[1];
-    EXPECT_EQ(messages[2], "The RFA has been built.");
+    EXPECT_NE(messages[0].find("\r" + lower), std::string::npos) << messages[0];
+    EXPECT_EQ(messages[2], "The RFA now holds \"bf1942\" without the 1 file left out.");
     const std::string log = ReadText(TfrmMainQuillon::ProgramFolder() + "MakeRFA.log");
     // The builder saw the first one's 8 bytes only (it spells names in its own way).
     EXPECT_NE(log.find(".con 8\r\n"), std::string::npos) << log;
@@ -687,10 +767,10 @@ TEST_F(MainFormBuildTest, ABuildWithoutItsBuilderOrThatFailsOrIsCancelledIsNotRe
         if (c.builder) InstallBuilder();
         if (c.failing) WriteText(program + "MakeRFA.fail", "");
         messages.clear();
-        answers = {c.answer};
+        answers = {cl::mrYes, c.answer};  // INIT.CON may be left out
         BuildThroughTheDialog(out + "\\built", 0);
-        ASSERT_FALSE(messages.empty());
-        EXPECT_EQ(messages.front(), kOpenAfterBuild);
+        ASSERT_GE(messages.size(), 2u);
+        EXPECT_EQ(messages[1], kOpenAfterBuild);
         EXPECT_EQ(messages.back().rfind(c.lastMessage, 0), 0u) << messages.back();
         EXPECT_FALSE(Exists(target));
         EXPECT_FALSE(Exists(program + "~RFA_BUILD"));

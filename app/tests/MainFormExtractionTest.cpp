@@ -260,13 +260,14 @@ TEST_F(MainFormExtractionTest, AFolderIsWrittenWithItsSubfoldersAndNothingOutsid
     EXPECT_EQ(percents.back(), 0);
     EXPECT_EQ(cl::Screen().Cursor(), cl::crDefault);
 
-    // Cancelled, nothing was saved, and nothing is said.
+    // Cancelled: nothing was saved, and it is said so, never "Done saving.".
     messages.clear();
     AnswerFolderDialog(false, target);
     form->actExtractDir->Execute();
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(messages, std::vector<std::string>{"Extract Directory was cancelled: nothing was saved."});
 
     // A folder written whole is done.
+    messages.clear();
     SelectFolder("sound");
     AnswerFolderDialog(true, target);
     form->actExtractDir->Execute();
@@ -613,7 +614,7 @@ TEST_F(MainFormExtractionTest, EntriesClaimingMoreThanTheArchiveCanHoldAreWritte
 }
 
 // "Stop" in the progress dialog ends a folder's extraction: what was written stays, nothing
-// more is written, and nothing claims the folder was saved.
+// more is written, and the user is told it was stopped, not that the folder was saved.
 TEST_F(MainFormExtractionTest, StopEndsAnExtractionAndItIsNotReportedAsDone) {
     rfa_test::WriteArchive(archive, {kInit, kBig, kDeep});
     form->OpenArchiveFile(archive);
@@ -632,7 +633,8 @@ TEST_F(MainFormExtractionTest, StopEndsAnExtractionAndItIsNotReportedAsDone) {
     ExpectFile(target + "\\levels\\init.con", kInit);
     EXPECT_FALSE(Exists(target + "\\levels\\big.bin"));
     EXPECT_FALSE(Exists(target + "\\levels\\other\\deep.con"));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(messages, std::vector<std::string>{"Extract Directory was stopped: the files saved before the stop are "
+                                                 "kept, the others were not saved."});
     EXPECT_EQ(form->pbAction->Percent(), 0);
 }
 

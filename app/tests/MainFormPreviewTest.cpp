@@ -218,7 +218,7 @@ TEST_F(MainFormPreviewTest, TheLastFilesTextGoesWhenASoundAFailedPreviewNewOrAno
         std::function<void()> next;
         std::string viewing;
     } cases[] = {
-        {"a sound", [&] { Select("sound", "beep.wav"); }, "Cannot preview: beep.wav"},
+        {"a sound", [&] { Select("sound", "beep.wav"); }, "Sound: sound\\beep.wav (\"Play Wav\" plays it)"},
         {"a texture without DevIL", [&] { Select("textures", "sky.tga"); }, "Cannot preview: textures\\sky.tga"},
         {"New", [&] { form->actNewRFAExecute(nullptr); }, "Currently Viewing:"},
         {"another archive", [&] { form->OpenArchiveFile(archive); }, "Currently Viewing:"},
@@ -516,7 +516,7 @@ TEST_F(MainFormPreviewTest, WithDevILATextureIsShownAndAFailedConversionShowsNot
 TEST_F(MainFormPreviewTest, ASoundIsOfferedPlayedStoppedAndReplayedWithoutExtraction) {
     Select("sound", "beep.wav");
     EXPECT_EQ(form->CurrentWav, "beep.wav");
-    EXPECT_EQ(Viewing(), "Cannot preview: beep.wav");
+    EXPECT_EQ(Viewing(), "Sound: sound\\beep.wav (\"Play Wav\" plays it)");
     EXPECT_EQ(form->actPlayWav->Hint(), "Play: beep.wav");
     EXPECT_EQ(form->actStopWav->Hint(), "Stop: beep.wav");
     form->ActionList1->UpdateActions();
@@ -576,6 +576,77 @@ TEST_F(MainFormPreviewTest, ASoundIsOfferedPlayedStoppedAndReplayedWithoutExtrac
     app.ProcessMessages();
     EXPECT_FALSE(form->Playing);
     EXPECT_EQ(ItemZeroAction(), form->actPlayWav);
+}
+
+// "Play Wav" is offered, in an opened group, exactly while the file shown is a sound: an archive
+// entry or a file added for the build.
+TEST_F(MainFormPreviewTest, PlayWavIsOfferedWhileASoundIsShownAndNoLonger) {
+    SelectFolder("levels\\other");
+    const std::string added = TempPath("added.wav");
+    cl::TFileStream(added, cl::FileMode::Create).WriteBuffer(kBeep.data(), kBeep.size());
+    form->AddFileToBuild(added);
+    const struct {
+        const char* folder;
+        const char* sound;
+        std::string viewing;
+    } sounds[] = {
+        {"sound", "beep.wav", "Sound: sound\\beep.wav (\"Play Wav\" plays it)"},
+        {"levels\\other", "*added.wav", "Sound: " + added + " (\"Play Wav\" plays it)"},
+    };
+    const struct {
+        const char* folder;
+        const char* file;
+    } others[] = {{"levels", "init.con"}, {"Vehicles", "tank.skn"}};
+    for (const auto& sound : sounds) {
+        for (const auto& other : others) {
+            SCOPED_TRACE(std::string(sound.sound) + " then " + other.file);
+            form->gbActions->Close();
+            Select(sound.folder, sound.sound);
+            EXPECT_EQ(Viewing(), sound.viewing);
+            EXPECT_TRUE(form->gbActions->Opened());
+            form->ActionList1->UpdateActions();
+            EXPECT_TRUE(form->actPlayWav->Enabled());
+            EXPECT_TRUE(form->actPlayWav->Visible());
+
+            Select(other.folder, other.file);
+            form->ActionList1->UpdateActions();
+            EXPECT_EQ(form->CurrentWav, "");
+            EXPECT_FALSE(form->actPlayWav->Enabled());
+            EXPECT_FALSE(form->actPlayWav->Visible());
+        }
+    }
+    DeleteFileA(added.c_str());
+}
+
+// A file that leaves the build list, removed or with its folder, is no longer shown or played.
+TEST_F(MainFormPreviewTest, AFileRemovedFromTheBuildListIsNoLongerShown) {
+    const struct {
+        const char* what;
+        const char* folder;
+        const char* file;
+        std::function<void()> remove;
+    } cases[] = {
+        {"a text removed", "levels", "init.con", [&] { form->RemoveSelectedFiles(); }},
+        {"a sound removed", "sound", "beep.wav", [&] { form->RemoveSelectedFiles(); }},
+        {"a text's folder deleted", "levels\\other", "init.con",
+         [&] {
+             SelectFolder("levels");
+             form->actDeleteFolderExecute(nullptr);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Select(c.folder, c.file);
+        ASSERT_NE(Viewing(), "Currently Viewing:");
+        answers = {cl::mrYes};
+        c.remove();
+        EXPECT_TRUE(answers.empty());  // asked, and removed
+        EXPECT_EQ(Viewing(), "Currently Viewing:");
+        EXPECT_EQ(EditorText(), "");
+        EXPECT_TRUE(form->rePreview->ReadOnly());
+        form->ActionList1->UpdateActions();
+        EXPECT_FALSE(form->actPlayWav->Visible());
+    }
 }
 
 // A sound that claims to be long is written with progress and can be stopped: nothing is played

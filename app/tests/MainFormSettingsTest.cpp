@@ -12,11 +12,13 @@
 #include "app/frmMainQuillon.h"
 #include "app/frmOptions.h"
 #include "classlib/core/Exception.h"
+#include "classlib/core/Stream.h"
 #include "classlib/win/Actions.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Dialogs.h"
 #include "classlib/win/FileDialogs.h"
 #include "classlib/win/Image.h"
+#include "classlib/win/ListView.h"
 #include "classlib/win/Registry.h"
 #include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwCheckBox.h"
@@ -25,6 +27,7 @@
 #include "controls/basic/MwRadioButton.h"
 #include "controls/basic/MwTrayIcon.h"
 #include "controls/basic/MwURLLabel.h"
+#include "controls/navigation/MwTreeView.h"
 #include "tools/rfa_writer/RfaWriter.h"
 
 namespace {
@@ -338,6 +341,50 @@ TEST_F(MainFormSettingsTest, ADamagedArchiveLeavesTheWindowEmptyWithThePlainCapt
     EXPECT_EQ(form->Entries->Count(), 0);
     EXPECT_FALSE(form->actSearch->Visible());
     EXPECT_FALSE(Exists(TfrmMainQuillon::SettingsFile()));
+}
+
+// A name that cannot be opened (mistyped, or a damaged file) leaves the archive shown and its
+// build list as they were, and entries are still read from that archive.
+TEST_F(MainFormSettingsTest, AnArchiveThatCannotBeOpenedLeavesTheOpenOneAndItsBuildList) {
+    CreateMainForm();
+    const std::string archive = TempPath("levels.rfa");
+    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromData("bf1942/levels/a.con", {'a'}),
+                                     rfa_test::TestEntry::FromData("bf1942/levels/b.con", {'b'})});
+    const std::string damaged = TempPath("damaged.rfa");
+    cl::TFileStream(damaged, cl::FileMode::Create).WriteBuffer("RFA?", 4);
+    const std::string added = TempPath("added.con");
+    cl::TFileStream(added, cl::FileMode::Create).WriteBuffer("new", 3);
+    cl::DialogHooks().messageBox = [this](const std::string& text, cl::TMsgDlgType type, cl::TMsgDlgButtons) {
+        messages.push_back(text);
+        return type == cl::TMsgDlgType::Confirmation ? cl::mrYes : cl::mrOk;  // the build list may go
+    };
+    for (const std::string& chosen : {TempPath("levelz.rfa"), damaged}) {
+        SCOPED_TRACE(chosen);
+        form->OpenArchiveFile(archive);
+        form->tvFolders->GetNodeFromPath("bf1942\\levels")->SetSelected(true);
+        form->AddFileToBuild(added);
+        cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+            dialog.SetFileName(chosen);
+            return true;
+        };
+        EXPECT_THROW(form->actOpenRFAExecute(nullptr), cl::Exception);
+
+        EXPECT_EQ(form->Caption(), "Col. Dalverin's BF1942 Quillon - levels.rfa");
+        EXPECT_EQ(form->OpenDialog1->FileName(), archive);
+        EXPECT_EQ(form->Entries->ToVector(),
+                  (std::vector<std::string>{"bf1942/levels/a.con", "bf1942/levels/b.con", "bf1942/levels/*added.con"}));
+        EXPECT_TRUE(form->BuildDirty);
+        EXPECT_EQ(form->lvFiles->ItemCount(), 3);
+        EXPECT_EQ(form->OpenFolder, "C:\\");
+        cl::TListItem* item = form->lvFiles->FindCaption(0, "b.con", false, true, false);
+        ASSERT_NE(item, nullptr);
+        form->CurrentEntry = TfrmMainQuillon::ItemEntry(item);
+        const std::string extracted = TempPath("extracted.con");
+        form->ExtractEntry(extracted);
+        cl::TMemoryStream stream;
+        stream.LoadFromFile(extracted);
+        EXPECT_EQ(stream.Bytes(), std::vector<uint8_t>{'b'});
+    }
 }
 
 // The banner is decoded from the form resource and painted; the button closes the box.

@@ -10,7 +10,9 @@
 
 #include "app/build/BuildEntryNames.h"
 #include "app/build/BuildInputFiles.h"
+#include "app/build/BuildRoot.h"
 #include "app/build/FolderImport.h"
+#include "app/build/LeftOutReport.h"
 #include "app/build/StagingPlan.h"
 #include "app/extraction/tests/Latin1NameRules.h"
 
@@ -82,15 +84,65 @@ TEST(StagingPlanTest, StagesTheRootFoldersTreeAndRefusesNamesThatCannotBeWritten
     EXPECT_EQ(staged, (std::vector<std::string>{"0 bf1942\\levels\\init.con", "1 bf1942\\levels\\new.txt",
                                                 "5 BF1942\\Levels\\upper.con", "9 bf1942\\levels\\\xE9t\xE9.con",
                                                 "11 bf1942\\levels\\empty\\x\\y.con"}));
-    EXPECT_EQ(plan->Refused, (std::vector<std::string>{"bf1942/a:b/", "bf1942/../../escape.txt", "bf1942/levels/CON",
-                                                       "bf1942/levels/INIT.CON", "bf1942/levels/\xC9T\xC9.con",
-                                                       "bf1942/levels/*new.txt",
-                                                       "bf1942/levels/a*b.con"}));
-    EXPECT_EQ(plan->Outside, (std::vector<std::string>{"bf1942x/not.con", "other/not.con", "readme.txt"}));
+    EXPECT_EQ(plan->RefusedFolders, std::vector<std::string>{"bf1942/a:b/"});
+    EXPECT_EQ(plan->RefusedEntries, (std::vector<int>{6, 7, 8, 10, 12, 13}));
+    EXPECT_EQ(plan->Outside, (std::vector<int>{2, 3, 4}));
+    EXPECT_EQ(plan->LeftOutFiles(), 9u);
 
     // A root folder that cannot be a folder below the staging folder builds nothing.
     EXPECT_FALSE(PlanStaging("..", {".."}, {{"../x.con"}}, kRules));
     EXPECT_FALSE(PlanStaging("", {}, {{"x.con"}}, kRules));
+}
+
+// The builder takes one top folder: the one holding the user's added files wins over the
+// selected one and over the first.
+TEST(BuildRootTest, TheTopFolderWithTheAddedFilesIsBuilt) {
+    const std::vector<std::string> tops = {"bf1942", "Objects", "textures"};
+    const TBuildListEntry archiveEntry{"bf1942/levels/init.con"}, addedToObjects{"objects/vehicles/*tank.con", true},
+        addedToTextures{"textures/*sky.tga", true}, addedAtTop{"*loose.txt", true};
+    const struct {
+        const char* what;
+        std::vector<TBuildListEntry> entries;
+        const char* preferred;
+        const char* root;
+    } cases[] = {
+        {"nothing added: the selected folder's", {archiveEntry}, "textures", "textures"},
+        {"nothing added, nothing selected: the first", {archiveEntry}, "", "bf1942"},
+        {"added below another: that one, spelt as the tree does", {archiveEntry, addedToObjects}, "bf1942", "Objects"},
+        {"added to two, one selected", {addedToObjects, addedToTextures}, "TEXTURES", "textures"},
+        {"added to two, neither selected", {addedToTextures, addedToObjects}, "bf1942", "Objects"},
+        {"added in no folder", {archiveEntry, addedAtTop}, "textures", "textures"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ChooseBuildRoot(tops, c.entries, c.preferred), c.root) << c.what;
+    EXPECT_EQ(ChooseBuildRoot({}, {addedAtTop}, ""), "");
+}
+
+TEST(LeftOutReportTest, NamesTheUsersFilesFirstThenOtherFoldersByTheirFileCount) {
+    const std::vector<TBuildListEntry> entries = {
+        {"bf1942/levels/init.con"},
+        {"Objects/jeep.con"},
+        {"objects/vehicles/tank.con"},
+        {"objects/vehicles/*mine.con", true},
+        {"readme.txt"},
+        {"textures/sky.tga"},
+        {"bf1942/levels/CON"},
+        {"bf1942/levels/*added.con", true},
+    };
+    const std::optional<TStagingPlan> plan =
+        PlanStaging("bf1942", {"bf1942", "bf1942/levels", "bf1942/a:b"}, entries, kRules);
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(LeftOutLines(*plan, entries),
+              (std::vector<std::string>{"objects/vehicles/mine.con (added by you)", "Objects/ (2 files)",
+                                        "textures/ (1 file)", "readme.txt", "bf1942/a:b/", "bf1942/levels/CON"}));
+
+    const std::string question = LeftOutQuestion("bf1942", *plan, entries);
+    EXPECT_EQ(question.rfind("An RFA is built from one top folder, and this build takes \"bf1942\". Names that", 0), 0u)
+        << question;
+    EXPECT_NE(question.find("\r\robjects/vehicles/mine.con (added by you)\r"), std::string::npos) << question;
+    EXPECT_EQ(question.find('*'), std::string::npos) << question;  // no entry-list marks
+    EXPECT_NE(question.find("\r\rBuild \"bf1942\" without them?"), std::string::npos) << question;
+    EXPECT_EQ(BuiltWithoutText("bf1942", plan->LeftOutFiles()), "The RFA now holds \"bf1942\" without the 6 files left out.");
+    EXPECT_EQ(BuiltWithoutText("a", 1), "The RFA now holds \"a\" without the 1 file left out.");
 }
 
 TEST(BuildInputFilesTest, TheParameterAndBatchFilesHoldExactlyTheBuildersAnswers) {
