@@ -1,5 +1,6 @@
 #include "app/archive/SegmentDecoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillon {
@@ -100,12 +101,17 @@ inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* e
 }
 
 // The tokens other than 16..32, by far the commonest, as the main loop takes them: the length,
-// and for those with one distance byte (0..15, 64..255) the distance as byte * Scale + Base.
+// and the distance as ((v & DistanceMask) * DistanceScale >> 2) + DistanceBase, where v holds
+// the two bytes after the token, the first one low:
+//   0..15 (one distance byte):   4 * byte + (t >> 2) + 1
+//   64..255 (one distance byte): 8 * byte + ((t >> 2) & 7) + 1
+//   33..63 (two distance bytes): (v >> 2) + 1
 // Tokens 0..15 read differently after a run of 4 or more literals: 2,048 further, 1 longer.
 struct TTokenForm {
+    uint16_t DistanceMask;
+    uint16_t DistanceBase;
+    uint8_t DistanceScale;
     uint8_t Length;
-    uint8_t Scale;
-    uint16_t Base;
 };
 
 struct TTokenForms {
@@ -117,11 +123,11 @@ constexpr TTokenForms MakeTokenForms(bool afterRun) {
     for (int t = 0; t < 256; ++t) {
         TTokenForm& form = forms.Form[t];
         if (t < 16)
-            form = {uint8_t(afterRun ? 3 : 2), 4, uint16_t((t >> 2) + 1 + (afterRun ? 2048 : 0))};
+            form = {0xFF, uint16_t((t >> 2) + 1 + (afterRun ? 2048 : 0)), 16, uint8_t(afterRun ? 3 : 2)};
         else if (t >= 64)
-            form = {uint8_t((t >> 5) + 1), 8, uint16_t(((t >> 2) & 7) + 1)};
+            form = {0xFF, uint16_t(((t >> 2) & 7) + 1), 32, uint8_t((t >> 5) + 1)};
         else if (t > 32)
-            form = {uint8_t((t & 31) + 2), 0, 0};
+            form = {0xFFFF, 1, 1, uint8_t((t & 31) + 2)};
     }
     return forms;
 }
@@ -129,30 +135,25 @@ constexpr TTokenForms MakeTokenForms(bool afterRun) {
 constexpr TTokenForms kFormsAfterShort = MakeTokenForms(false);
 constexpr TTokenForms kFormsAfterRun = MakeTokenForms(true);
 
-// What decoding a 33..255 token needs to go on: where the next token (or a literal run) starts
-// if no run follows, the literals the token carries, the match distance and the byte after the
-// token (a run's length byte, when there is one).
+// Where a token of the fast path and the literals after it end if no run follows, the literals
+// (0..3) and the byte after the token, a run's length when there is one.
 struct TTokenStep {
     const uint8_t* Next;
     size_t Count;
-    size_t Distance;
     size_t After;
 };
 
-// Takes `oneByte` (a 64..255 token, one distance byte) over `twoBytes` (33..63) by conditional
-// moves: the two kinds come in no predictable order, and a mispredicted branch here costs more
-// than working out both.
+// Takes `oneByte` (tokens with one distance byte) over `twoBytes` (33..63) by conditional moves:
+// the two kinds come in no predictable order, and a mispredicted branch on the way to the next
+// token costs more than working out both.
 inline TTokenStep PickTokenStep(size_t t, const TTokenStep& oneByte, TTokenStep twoBytes) {
 #if defined(__GNUC__) && defined(__x86_64__)
-    __asm__("cmp $30, %[t]\n\t"
+    __asm__("cmp $30, %[k]\n\t"
             "cmova %[n1], %[n2]\n\t"
             "cmova %[c1], %[c2]\n\t"
-            "cmova %[d1], %[d2]\n\t"
             "cmova %[a1], %[a2]"
-            : [n2] "+r"(twoBytes.Next), [c2] "+r"(twoBytes.Count), [d2] "+r"(twoBytes.Distance),
-              [a2] "+r"(twoBytes.After)
-            : [n1] "r"(oneByte.Next), [c1] "r"(oneByte.Count), [d1] "r"(oneByte.Distance), [a1] "r"(oneByte.After),
-              [t] "r"(t - 33)
+            : [n2] "+r"(twoBytes.Next), [c2] "+r"(twoBytes.Count), [a2] "+r"(twoBytes.After)
+            : [n1] "r"(oneByte.Next), [c1] "r"(oneByte.Count), [a1] "r"(oneByte.After), [k] "r"(t - 33)
             : "cc");
     return twoBytes;
 #else
@@ -160,7 +161,6 @@ inline TTokenStep PickTokenStep(size_t t, const TTokenStep& oneByte, TTokenStep 
     const size_t mask = size_t(0) - size_t(t - 33 > 30);
     twoBytes.Next += (oneByte.Next - twoBytes.Next) & ptrdiff_t(mask);
     twoBytes.Count ^= (oneByte.Count ^ twoBytes.Count) & mask;
-    twoBytes.Distance ^= (oneByte.Distance ^ twoBytes.Distance) & mask;
     twoBytes.After ^= (oneByte.After ^ twoBytes.After) & mask;
     return twoBytes;
 #endif
@@ -203,37 +203,43 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     ip += count;
 
     const TTokenForms* forms = count >= 4 ? &kFormsAfterRun : &kFormsAfterShort;
+    // Tokens of the fast path that surely fit before inFast and outFast: one takes at most 22
+    // input bytes and 51 output bytes.
+    const auto fastTokens = [&]() -> size_t {
+        if (ip >= inFast || op >= outFast) return 0;
+        return std::min(size_t(inFast - ip) >> 5, size_t(outFast - op) >> 6);
+    };
+    size_t budget = fastTokens();
     for (;;) {
         size_t len;
         size_t dist;
-        if (ip < inFast && op < outFast && size_t(ip[0]) - 16 > 16) {
+        while (budget != 0) {
             // A token other than 16..32. Its end, the literals after it and the next token's
             // place are worked out from the token's bytes alone, and the run check from the
             // byte after it, so the next token's place is known a few cycles after this one's
             // bytes arrive.
             const size_t t = ip[0];
+            if (t - 16 <= 16) break;
             const size_t b0 = ip[1];
             const TTokenForm& form = forms->Form[t];
             uint16_t distanceBytes;
             std::memcpy(&distanceBytes, ip + 1, 2);
             const TTokenStep step =
-                PickTokenStep(t, {ip + 2 + (t & 3), t & 3, b0 * form.Scale + form.Base, ip[2]},
-                              {ip + 3 + (b0 & 3), b0 & 3, size_t(distanceBytes >> 2) + 1, ip[3]});
+                PickTokenStep(t, {ip + 2 + (t & 3), t & 3, ip[2]}, {ip + 3 + (b0 & 3), b0 & 3, ip[3]});
             len = form.Length;
-            dist = step.Distance;
+            dist = ((uint32_t(distanceBytes & form.DistanceMask) * form.DistanceScale) >> 2) + form.DistanceBase;
             count = step.Count;
             const uint8_t* const tokenEnd = step.Next - count;
             if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
+            // len is at most 33 here.
             const uint8_t* const from = op - dist;
             if (dist >= 8) {
-                // len is at most 33 here.
                 Copy8(op, from);
                 Copy8(op + 8, from + 8);
                 Copy8(op + 16, from + 16);
                 Copy8(op + 24, from + 24);
                 if (len > 32) Copy8(op + 32, from + 32);
             } else {
-                // len is at most 33 here.
                 const size_t stride = StartShortPeriod(op, dist);
                 Copy8(op + 8, op + 8 - stride);
                 Copy8(op + 16, op + 16 - stride);
@@ -247,24 +253,34 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 op += count;
                 ip = step.Next;
                 forms = &kFormsAfterShort;
+                --budget;
                 continue;
             }
             ip = tokenEnd + 1;
+            forms = &kFormsAfterRun;
             if (step.After != 0) {
                 count = step.After + 3;
                 Copy16(op, ip);
                 Copy16(op + 16, ip + 16);
-            } else {
-                status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
-                if (status != SegmentStatus::Ok) return status;
-                if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
-                if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
-                WildCopy(op, ip, count);
+                op += count;
+                ip += count;
+                --budget;
+                continue;
             }
+            // A longer run: its length is unbounded, so the budget is worked out again.
+            status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
+            if (status != SegmentStatus::Ok) return status;
+            if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
+            if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
+            WildCopy(op, ip, count);
             op += count;
             ip += count;
-            forms = &kFormsAfterRun;
-            continue;
+            budget = fastTokens();
+        }
+        if (budget == 0) {
+            // Spent: while both ends are still far, the fast path goes on.
+            budget = fastTokens();
+            if (budget != 0) continue;
         }
 
         // Every other token, and any token near the ends, with all checks. ip and op may stand
@@ -347,6 +363,7 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         op += count;
         ip += count;
         forms = count >= 4 ? &kFormsAfterRun : &kFormsAfterShort;
+        budget = fastTokens();
     }
 }
 
