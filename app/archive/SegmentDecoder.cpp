@@ -107,7 +107,8 @@ inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* e
 //   64..255 (one distance byte): 8 * byte + ((t >> 2) & 7) + 1
 //   33..63 (two distance bytes): (v >> 2) + 1
 // Tokens 0..15 read differently after a run of 4 or more literals: 2,048 further, 1 longer.
-struct TTokenForm {
+// Eight bytes, so that an entry's address is one scaled index.
+struct alignas(8) TTokenForm {
     uint16_t DistanceMask;
     uint16_t DistanceBase;
     uint8_t DistanceScale;
@@ -213,69 +214,70 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     for (;;) {
         size_t len;
         size_t dist;
-        while (budget != 0) {
-            // A token other than 16..32. Its end, the literals after it and the next token's
-            // place are worked out from the token's bytes alone, and the run check from the
-            // byte after it, so the next token's place is known a few cycles after this one's
-            // bytes arrive.
-            const size_t t = ip[0];
-            if (t - 16 <= 16) break;
-            const size_t b0 = ip[1];
-            const TTokenForm& form = forms->Form[t];
-            uint16_t distanceBytes;
-            std::memcpy(&distanceBytes, ip + 1, 2);
-            const TTokenStep step =
-                PickTokenStep(t, {ip + 2 + (t & 3), t & 3, ip[2]}, {ip + 3 + (b0 & 3), b0 & 3, ip[3]});
-            len = form.Length;
-            dist = ((uint32_t(distanceBytes & form.DistanceMask) * form.DistanceScale) >> 2) + form.DistanceBase;
-            count = step.Count;
-            const uint8_t* const tokenEnd = step.Next - count;
-            if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
-            // len is at most 33 here.
-            const uint8_t* const from = op - dist;
-            if (dist >= 8) {
-                Copy8(op, from);
-                Copy8(op + 8, from + 8);
-                Copy8(op + 16, from + 16);
-                Copy8(op + 24, from + 24);
-                if (len > 32) Copy8(op + 32, from + 32);
-            } else {
-                const size_t stride = StartShortPeriod(op, dist);
-                Copy8(op + 8, op + 8 - stride);
-                Copy8(op + 16, op + 16 - stride);
-                Copy8(op + 24, op + 24 - stride);
-                Copy8(op + 32, op + 32 - stride);
-            }
-            op += len;
-            if ((count | (step.After >> 4)) != 0) {
-                // 0..3 literals; the next token follows.
-                std::memcpy(op, tokenEnd, 4);
-                op += count;
-                ip = step.Next;
-                forms = &kFormsAfterShort;
-                --budget;
-                continue;
-            }
-            ip = tokenEnd + 1;
-            forms = &kFormsAfterRun;
-            if (step.After != 0) {
-                count = step.After + 3;
-                Copy16(op, ip);
-                Copy16(op + 16, ip + 16);
+        if (budget != 0) {
+            do {
+                // A token other than 16..32. Its end, the literals after it and the next token's
+                // place are worked out from the token's bytes alone, and the run check from the
+                // byte after it, so the next token's place is known a few cycles after this one's
+                // bytes arrive.
+                const size_t t = ip[0];
+                if (t - 16 <= 16) break;
+                const size_t b0 = ip[1];
+                const TTokenForm& form = forms->Form[t];
+                uint16_t distanceBytes;
+                std::memcpy(&distanceBytes, ip + 1, 2);
+                const TTokenStep step =
+                    PickTokenStep(t, {ip + 2 + (t & 3), t & 3, ip[2]}, {ip + 3 + (b0 & 3), b0 & 3, ip[3]});
+                len = form.Length;
+                dist = ((uint32_t(distanceBytes & form.DistanceMask) * form.DistanceScale) >> 2) + form.DistanceBase;
+                count = step.Count;
+                const uint8_t* const tokenEnd = step.Next - count;
+                // As addresses: dist is at most 16,384 here, and no buffer lies that close to 0.
+                if (uintptr_t(op) - dist < uintptr_t(outStart)) return SegmentStatus::DistanceTooFar;
+                // len is at most 33 here.
+                const uint8_t* const from = op - dist;
+                if (dist >= 8) {
+                    Copy8(op, from);
+                    Copy8(op + 8, from + 8);
+                    Copy8(op + 16, from + 16);
+                    Copy8(op + 24, from + 24);
+                    if (len > 32) Copy8(op + 32, from + 32);
+                } else {
+                    const size_t stride = StartShortPeriod(op, dist);
+                    Copy8(op + 8, op + 8 - stride);
+                    Copy8(op + 16, op + 16 - stride);
+                    Copy8(op + 24, op + 24 - stride);
+                    Copy8(op + 32, op + 32 - stride);
+                }
+                op += len;
+                if ((count | (step.After >> 4)) != 0) {
+                    // 0..3 literals; the next token follows.
+                    std::memcpy(op, tokenEnd, 4);
+                    op += count;
+                    ip = step.Next;
+                    forms = &kFormsAfterShort;
+                    continue;
+                }
+                ip = tokenEnd + 1;
+                forms = &kFormsAfterRun;
+                if (step.After != 0) {
+                    count = step.After + 3;
+                    Copy16(op, ip);
+                    Copy16(op + 16, ip + 16);
+                    op += count;
+                    ip += count;
+                    continue;
+                }
+                // A longer run: its length is unbounded, so the budget is worked out again.
+                status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
+                if (status != SegmentStatus::Ok) return status;
+                if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
+                if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
+                WildCopy(op, ip, count);
                 op += count;
                 ip += count;
-                --budget;
-                continue;
-            }
-            // A longer run: its length is unbounded, so the budget is worked out again.
-            status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
-            if (status != SegmentStatus::Ok) return status;
-            if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
-            if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
-            WildCopy(op, ip, count);
-            op += count;
-            ip += count;
-            budget = fastTokens();
+                budget = fastTokens() + 1;  // the loop's condition takes one off
+            } while (--budget != 0);
         }
         if (budget == 0) {
             // Spent: while both ends are still far, the fast path goes on.
