@@ -17,6 +17,9 @@ class TRatioReporter : public benchmark::ConsoleReporter {
 public:
     enum class TRatio { Speedup, TimeFactor };
 
+    // Without colours: the output is mostly kept in files.
+    TRatioReporter() : ConsoleReporter(OO_Tabular) {}
+
     // Reports subject against peer (benchmark names as printed, without aggregate suffixes).
     void Compare(std::string subject, std::string peer, TRatio ratio);
 
