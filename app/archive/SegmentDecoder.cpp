@@ -1,5 +1,6 @@
 #include "app/archive/SegmentDecoder.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillon {
@@ -10,15 +11,31 @@ namespace {
 inline void Copy8(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 8); }
 inline void Copy16(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 16); }
 
-// Copies count bytes in 16-byte steps; may read and write up to 15 bytes beyond count.
+// Copies count bytes (at least 1) in 16-byte steps; may read and write up to 31 bytes beyond
+// count. The first 32 take no branch: most runs that get here are no longer.
 inline void WildCopy(uint8_t* to, const uint8_t* from, size_t count) {
     Copy16(to, from);
-    for (size_t i = 16; i < count; i += 16) Copy16(to + i, from + i);
+    Copy16(to + 16, from + 16);
+    for (size_t i = 32; i < count; i += 16) Copy16(to + i, from + i);
+}
+
+// The first 8 bytes of a match whose period (dist) is under 8: 4 one at a time, then 4 copied
+// from where the pattern has just been written out. Returns the smallest multiple of the
+// period that is at least 8: from there back on, 8-byte copies repeat the pattern.
+inline size_t StartShortPeriod(uint8_t* out, size_t dist) {
+    static constexpr uint8_t kNextFour[8] = {0, 1, 2, 1, 0, 4, 4, 4};
+    static constexpr uint8_t kStride[8] = {0, 8, 8, 9, 8, 10, 12, 14};
+    const uint8_t* const from = out - dist;
+    out[0] = from[0];
+    out[1] = from[1];
+    out[2] = from[2];
+    out[3] = from[3];
+    std::memcpy(out + 4, from + kNextFour[dist], 4);
+    return kStride[dist];
 }
 
 // Appends len bytes that start dist bytes back; when dist < len the last dist bytes repeat.
-// May write up to 31 bytes beyond len: a match of up to 32 bytes, nearly all of them, takes no
-// branch on its length.
+// May write up to 31 bytes beyond len.
 inline void CopyMatch(uint8_t* out, size_t dist, size_t len) {
     const uint8_t* from = out - dist;
     if (dist >= 16) {
@@ -32,14 +49,8 @@ inline void CopyMatch(uint8_t* out, size_t dist, size_t len) {
         Copy8(out + 24, from + 24);
         for (size_t i = 32; i < len; i += 8) Copy8(out + i, from + i);
     } else {
-        // A short period: write the first multiple of it that is at least 8 bytes one byte at
-        // a time, then copy 8 bytes at a time from that far back, which repeats the pattern.
-        size_t step = dist;
-        while (step < 8) step += dist;
-        const size_t head = len < step ? len : step;
-        size_t i = 0;
-        for (; i < head; ++i) out[i] = from[i];
-        for (; i < len; i += 8) Copy8(out + i, out + i - step);
+        const size_t stride = StartShortPeriod(out, dist);
+        for (size_t i = 8; i < len; i += 8) Copy8(out + i, out + i - stride);
     }
 }
 
@@ -89,56 +100,68 @@ inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* e
     return SegmentStatus::Ok;
 }
 
-// The tokens 33..255, by far the commonest, in the form the main loop uses them: the length
-// from a table, and for 64..255 (one distance byte) the part of the distance in the token.
-struct TLongMatchTables {
-    uint8_t Length[256];
-    uint8_t ShortDistance[256];  // 64..255: 1 + the three distance bits of the token
+// The tokens other than 16..32, by far the commonest, as the main loop takes them: the length,
+// and the distance as ((v & DistanceMask) * DistanceScale >> 2) + DistanceBase, where v holds
+// the two bytes after the token, the first one low:
+//   0..15 (one distance byte):   4 * byte + (t >> 2) + 1
+//   64..255 (one distance byte): 8 * byte + ((t >> 2) & 7) + 1
+//   33..63 (two distance bytes): (v >> 2) + 1
+// Tokens 0..15 read differently after a run of 4 or more literals: 2,048 further, 1 longer.
+// Eight bytes, so that an entry's address is one scaled index.
+struct alignas(8) TTokenForm {
+    uint16_t DistanceMask;
+    uint16_t DistanceBase;
+    uint8_t DistanceScale;
+    uint8_t Length;
 };
 
-constexpr TLongMatchTables MakeLongMatchTables() {
-    TLongMatchTables tables{};
-    for (int t = 33; t < 256; ++t) {
-        tables.Length[t] = uint8_t(t >= 64 ? (t >> 5) + 1 : (t & 31) + 2);
-        tables.ShortDistance[t] = uint8_t(t >= 64 ? ((t >> 2) & 7) + 1 : 0);
+struct TTokenForms {
+    TTokenForm Form[256];
+};
+
+constexpr TTokenForms MakeTokenForms(bool afterRun) {
+    TTokenForms forms{};
+    for (int t = 0; t < 256; ++t) {
+        TTokenForm& form = forms.Form[t];
+        if (t < 16)
+            form = {0xFF, uint16_t((t >> 2) + 1 + (afterRun ? 2048 : 0)), 16, uint8_t(afterRun ? 3 : 2)};
+        else if (t >= 64)
+            form = {0xFF, uint16_t(((t >> 2) & 7) + 1), 32, uint8_t((t >> 5) + 1)};
+        else if (t > 32)
+            form = {0xFFFF, 1, 1, uint8_t((t & 31) + 2)};
     }
-    return tables;
+    return forms;
 }
 
-constexpr TLongMatchTables kLongMatch = MakeLongMatchTables();
+constexpr TTokenForms kFormsAfterShort = MakeTokenForms(false);
+constexpr TTokenForms kFormsAfterRun = MakeTokenForms(true);
 
-// What decoding a 33..255 token needs to go on: where the next token (or a literal run) starts
-// if no run follows, the literals the token carries, the match distance and the byte after the
-// token (a run's length byte, when there is one).
+// Where a token of the fast path and the literals after it end if no run follows, the literals
+// (0..3) and the byte after the token, a run's length when there is one.
 struct TTokenStep {
     const uint8_t* Next;
     size_t Count;
-    size_t Distance;
     size_t After;
 };
 
-// Takes `oneByte` (a 64..255 token, one distance byte) over `twoBytes` (33..63) by conditional
-// moves: the two kinds come in no predictable order, and a mispredicted branch here costs more
-// than working out both.
+// Takes `oneByte` (tokens with one distance byte) over `twoBytes` (33..63) by conditional moves:
+// the two kinds come in no predictable order, and a mispredicted branch on the way to the next
+// token costs more than working out both.
 inline TTokenStep PickTokenStep(size_t t, const TTokenStep& oneByte, TTokenStep twoBytes) {
 #if defined(__GNUC__) && defined(__x86_64__)
-    __asm__("cmp $63, %[t]\n\t"
+    __asm__("cmp $30, %[k]\n\t"
             "cmova %[n1], %[n2]\n\t"
             "cmova %[c1], %[c2]\n\t"
-            "cmova %[d1], %[d2]\n\t"
             "cmova %[a1], %[a2]"
-            : [n2] "+r"(twoBytes.Next), [c2] "+r"(twoBytes.Count), [d2] "+r"(twoBytes.Distance),
-              [a2] "+r"(twoBytes.After)
-            : [n1] "r"(oneByte.Next), [c1] "r"(oneByte.Count), [d1] "r"(oneByte.Distance), [a1] "r"(oneByte.After),
-              [t] "r"(t)
+            : [n2] "+r"(twoBytes.Next), [c2] "+r"(twoBytes.Count), [a2] "+r"(twoBytes.After)
+            : [n1] "r"(oneByte.Next), [c1] "r"(oneByte.Count), [a1] "r"(oneByte.After), [k] "r"(t - 33)
             : "cc");
     return twoBytes;
 #else
     // The same by masks, which compilers keep free of branches.
-    const size_t mask = size_t(0) - size_t(t >= 64);
+    const size_t mask = size_t(0) - size_t(t - 33 > 30);
     twoBytes.Next += (oneByte.Next - twoBytes.Next) & ptrdiff_t(mask);
     twoBytes.Count ^= (oneByte.Count ^ twoBytes.Count) & mask;
-    twoBytes.Distance ^= (oneByte.Distance ^ twoBytes.Distance) & mask;
     twoBytes.After ^= (oneByte.After ^ twoBytes.After) & mask;
     return twoBytes;
 #endif
@@ -180,67 +203,86 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     op += count;
     ip += count;
 
+    const TTokenForms* forms = count >= 4 ? &kFormsAfterRun : &kFormsAfterShort;
+    // Tokens of the fast path that surely fit before inFast and outFast: one takes at most 22
+    // input bytes and 51 output bytes.
+    const auto fastTokens = [&]() -> size_t {
+        if (ip >= inFast || op >= outFast) return 0;
+        return std::min(size_t(inFast - ip) >> 5, size_t(outFast - op) >> 6);
+    };
+    size_t budget = fastTokens();
     for (;;) {
         size_t len;
         size_t dist;
-        if (ip < inFast && op < outFast && size_t(ip[0]) - 16 > 16) {
-            // A token other than 16..32. Its end, the literals after it and the next token's
-            // place are worked out from the token's bytes alone, and the run check from the
-            // byte after it, so the next token's place is known a few cycles after this one's
-            // bytes arrive.
-            const size_t t = ip[0];
-            const size_t b0 = ip[1];
-            TTokenStep step;
-            if (t > 32) {
+        if (budget != 0) {
+            do {
+                // A token other than 16..32. Its end, the literals after it and the next token's
+                // place are worked out from the token's bytes alone, and the run check from the
+                // byte after it, so the next token's place is known a few cycles after this one's
+                // bytes arrive.
+                const size_t t = ip[0];
+                if (t - 16 <= 16) break;
+                const size_t b0 = ip[1];
+                const TTokenForm& form = forms->Form[t];
                 uint16_t distanceBytes;
                 std::memcpy(&distanceBytes, ip + 1, 2);
-                step = PickTokenStep(t, {ip + 2 + (t & 3), t & 3, (b0 << 3) + kLongMatch.ShortDistance[t], ip[2]},
-                                     {ip + 3 + (b0 & 3), b0 & 3, size_t(distanceBytes >> 2) + 1, ip[3]});
-                len = kLongMatch.Length[t];
-            } else {
-                // 0..15, only ever right after literals (see the checked path).
-                const size_t afterRun = count >= 4;
-                step = {ip + 2 + (t & 3), t & 3, 1 + (afterRun << 11) + (b0 << 2) + (t >> 2), ip[2]};
-                len = 2 + afterRun;
-            }
-            dist = step.Distance;
-            count = step.Count;
-            const uint8_t* const tokenEnd = step.Next - count;
-            if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
-            const uint8_t* const from = op - dist;
-            if (dist >= 8) {
+                const TTokenStep step =
+                    PickTokenStep(t, {ip + 2 + (t & 3), t & 3, ip[2]}, {ip + 3 + (b0 & 3), b0 & 3, ip[3]});
+                len = form.Length;
+                dist = ((uint32_t(distanceBytes & form.DistanceMask) * form.DistanceScale) >> 2) + form.DistanceBase;
+                count = step.Count;
+                const uint8_t* const tokenEnd = step.Next - count;
+                // As addresses: dist is at most 16,384 here, and no buffer lies that close to 0.
+                if (uintptr_t(op) - dist < uintptr_t(outStart)) return SegmentStatus::DistanceTooFar;
                 // len is at most 33 here.
-                Copy8(op, from);
-                Copy8(op + 8, from + 8);
-                Copy8(op + 16, from + 16);
-                Copy8(op + 24, from + 24);
-                if (len > 32) Copy8(op + 32, from + 32);
-            } else {
-                CopyMatch(op, dist, len);
-            }
-            op += len;
-            if ((count | (step.After >> 4)) != 0) {
-                // 0..3 literals; the next token follows.
-                std::memcpy(op, tokenEnd, 4);
-                op += count;
-                ip = step.Next;
-                continue;
-            }
-            ip = tokenEnd + 1;
-            if (step.After != 0) {
-                count = step.After + 3;
-                Copy16(op, ip);
-                Copy16(op + 16, ip + 16);
-            } else {
+                const uint8_t* const from = op - dist;
+                if (dist >= 8) {
+                    Copy8(op, from);
+                    Copy8(op + 8, from + 8);
+                    Copy8(op + 16, from + 16);
+                    Copy8(op + 24, from + 24);
+                    if (len > 32) Copy8(op + 32, from + 32);
+                } else {
+                    const size_t stride = StartShortPeriod(op, dist);
+                    Copy8(op + 8, op + 8 - stride);
+                    Copy8(op + 16, op + 16 - stride);
+                    Copy8(op + 24, op + 24 - stride);
+                    Copy8(op + 32, op + 32 - stride);
+                }
+                op += len;
+                if ((count | (step.After >> 4)) != 0) {
+                    // 0..3 literals; the next token follows.
+                    std::memcpy(op, tokenEnd, 4);
+                    op += count;
+                    ip = step.Next;
+                    forms = &kFormsAfterShort;
+                    continue;
+                }
+                ip = tokenEnd + 1;
+                forms = &kFormsAfterRun;
+                if (step.After != 0) {
+                    count = step.After + 3;
+                    Copy16(op, ip);
+                    Copy16(op + 16, ip + 16);
+                    op += count;
+                    ip += count;
+                    continue;
+                }
+                // A longer run: its length is unbounded, so the budget is worked out again.
                 status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
                 if (status != SegmentStatus::Ok) return status;
                 if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
                 if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
                 WildCopy(op, ip, count);
-            }
-            op += count;
-            ip += count;
-            continue;
+                op += count;
+                ip += count;
+                budget = fastTokens() + 1;  // the loop's condition takes one off
+            } while (--budget != 0);
+        }
+        if (budget == 0) {
+            // Spent: while both ends are still far, the fast path goes on.
+            budget = fastTokens();
+            if (budget != 0) continue;
         }
 
         // Every other token, and any token near the ends, with all checks. ip and op may stand
@@ -297,7 +339,17 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         if (ip > inEnd) return SegmentStatus::InputOverrun;
         if (ptrdiff_t(len) > outEnd - op) return SegmentStatus::OutputOverrun;
         if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
-        CopyMatch(op, dist, len);
+        if (dist >= 16 && op < outFast) {
+            // Most long matches are at most 64 bytes: copied without a loop.
+            const uint8_t* const from = op - dist;
+            Copy16(op, from);
+            Copy16(op + 16, from + 16);
+            Copy16(op + 32, from + 32);
+            Copy16(op + 48, from + 48);
+            for (size_t i = 64; i < len; i += 16) Copy16(op + i, from + i);
+        } else {
+            CopyMatch(op, dist, len);
+        }
         op += len;
 
         status = DecodeTrailingLiterals(ip, inEnd, size_t(outEnd - op), count);
@@ -312,6 +364,8 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         }
         op += count;
         ip += count;
+        forms = count >= 4 ? &kFormsAfterRun : &kFormsAfterShort;
+        budget = fastTokens();
     }
 }
 

@@ -1,4 +1,4 @@
-// Archive benchmarks, each side by side with its peer:
+// Archive benchmarks, each side by side with its peer (the ratios are printed at the end):
 //   DecodeSegments/<corpus>/<compressor>/{ours,liblzo2}: 32 KiB segments decoded in memory by
 //     DecodeSegment (all checks on) and by liblzo2's lzo1x_decompress_safe.
 //   Extract64MiB/{ExtractEntry,PlainWrite}: a 64 MiB entry extracted to a file, against writing
@@ -30,6 +30,7 @@
 #include "app/archive/SegmentDecoder.h"
 #include "app/archive/bench/BenchCorpora.h"
 #include "app/archive/bench/DiscardStream.h"
+#include "app/archive/bench/RatioReporter.h"
 #include "classlib/core/Stream.h"
 #include "tools/rfa_writer/RfaWriter.h"
 
@@ -201,19 +202,21 @@ void LoadDirectoryModelBenchmark(benchmark::State& state) {
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(entries));
 }
 
-void RegisterAll() {
+void RegisterAll(TRatioReporter& reporter) {
     for (const TCorpus* corpus : {&TextCorpus(), &BinaryCorpus()}) {
         for (const auto& [compressor, segments] :
              {std::pair{"lzo1x_999", &corpus->Lzo1x999Segments}, std::pair{"lzo1x_1", &corpus->Lzo1x1Segments}}) {
+            const std::string prefix = "DecodeSegments/" + corpus->Name + "/" + compressor + "/";
+            reporter.Compare(prefix + "ours", prefix + "liblzo2", TRatioReporter::TRatio::Speedup);
             for (bool ours : {true, false}) {
-                const std::string name =
-                    "DecodeSegments/" + corpus->Name + "/" + compressor + "/" + (ours ? "ours" : "liblzo2");
+                const std::string name = prefix + (ours ? "ours" : "liblzo2");
                 benchmark::RegisterBenchmark(name.c_str(), [corpus, segments, ours](benchmark::State& state) {
                     DecodeSegments(state, *corpus, *segments, ours);
                 })->Unit(benchmark::kMillisecond);
             }
         }
     }
+    reporter.Compare("Extract64MiB/ExtractEntry", "Extract64MiB/PlainWrite", TRatioReporter::TRatio::TimeFactor);
     benchmark::RegisterBenchmark("Extract64MiB/ExtractEntry", ExtractEntryBenchmark)
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
@@ -236,8 +239,9 @@ void RegisterAll() {
 int main(int argc, char** argv) {
     if (lzo_init() != LZO_E_OK) return 1;
     benchmark::Initialize(&argc, argv);
-    quillon::bench::RegisterAll();
-    benchmark::RunSpecifiedBenchmarks();
+    quillon::bench::TRatioReporter reporter;
+    quillon::bench::RegisterAll(reporter);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }
