@@ -2,6 +2,8 @@
 
 #include "app/frmMainQuillon.h"
 
+#include <algorithm>
+
 #include "app/archive/RFAFile.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Actions.h"
@@ -11,6 +13,7 @@
 #include "classlib/win/ListView.h"
 #include "controls/basic/MwRegIniFile.h"
 #include "controls/navigation/MwGroup.h"
+#include "controls/navigation/MwGroupBar.h"
 #include "controls/navigation/MwPageControl.h"
 #include "controls/navigation/MwTreeView.h"
 #include "dragdrop/DropFileTarget.h"
@@ -27,6 +30,8 @@ void TfrmMainQuillon::FormCreate(cl::TObject*) {
     pcPreview->SetActivePage(tsCode);
     LoadSettings();
     gbActions->Close();
+    // Item captions on one line, whatever the fonts measure.
+    gbMain->SetWidth(std::max(gbMain->Width(), gbMain->UnwrappedWidth()));
 
     Playing = false;
     BuildDirty = false;
