@@ -2,8 +2,6 @@
 
 #include "app/frmMainQuillon.h"
 
-#include <algorithm>
-
 #include "app/archive/RFAFile.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Actions.h"
@@ -30,8 +28,13 @@ void TfrmMainQuillon::FormCreate(cl::TObject*) {
     pcPreview->SetActivePage(tsCode);
     LoadSettings();
     gbActions->Close();
-    // Item captions on one line, whatever the fonts measure.
-    gbMain->SetWidth(std::max(gbMain->Width(), gbMain->UnwrappedWidth()));
+    // Item captions on one line, whatever the fonts measure. The window grows with the bar, so
+    // that the rest keeps its room; a remembered size replaces this when the window shows.
+    const int grow = gbMain->UnwrappedWidth() - gbMain->Width();
+    if (grow > 0) {
+        gbMain->SetWidth(gbMain->Width() + grow);
+        SetWidth(Width() + grow);
+    }
 
     Playing = false;
     BuildDirty = false;
