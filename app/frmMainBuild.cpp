@@ -88,8 +88,8 @@ std::optional<FILETIME> LastWriteTime(const std::string& path) {
     return data.ftLastWriteTime;
 }
 
-// Runs the batch file in the program's folder and waits until it ends, without handling
-// messages meanwhile. False when it could not be started.
+// Runs the batch file in the program's folder, its console window hidden, and waits until it
+// ends, without handling messages meanwhile. False when it could not be started.
 bool RunBuildBatch(const std::string& programFolder) {
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof(info);
@@ -98,7 +98,7 @@ bool RunBuildBatch(const std::string& programFolder) {
     info.lpFile = "rfabatch.bat";
     info.lpParameters = "";
     info.lpDirectory = programFolder.c_str();
-    info.nShow = SW_SHOWNORMAL;
+    info.nShow = SW_HIDE;
     if (!ShellExecuteExA(&info)) return false;
     if (info.hProcess) {
         cl::TKernelHandle process(info.hProcess);

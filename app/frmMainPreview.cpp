@@ -26,6 +26,7 @@
 #include "classlib/win/Image.h"
 #include "classlib/win/ListView.h"
 #include "classlib/win/MediaPlayer.h"
+#include "classlib/win/ScrollBox.h"
 #include "classlib/win/Screen.h"
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwFontComboBox.h"
@@ -256,8 +257,10 @@ void TfrmMainQuillon::ShowPicture(const std::string& source, const std::string& 
         ShowNoPicture(shownPath);
         return;
     }
+    ScrollBox1->ScrollTo(0, 0);
     imgPreview->Picture()->LoadFromFile(bitmap);
     DeleteFileA(bitmap.c_str());
+    FitPreviewImage();
     pcPreview->SetActivePage(tsGraphic);
 }
 
@@ -304,6 +307,8 @@ void TfrmMainQuillon::ForgetShownFile() {
 void TfrmMainQuillon::ClearPreview() {
     ClearEditor();
     imgPreview->Picture()->Clear();
+    ScrollBox1->ScrollTo(0, 0);
+    FitPreviewImage();
 }
 
 void TfrmMainQuillon::ClearEditor() {
@@ -316,9 +321,14 @@ void TfrmMainQuillon::ClearEditor() {
     ShownItem = nullptr;
 }
 
-void TfrmMainQuillon::tsGraphicResize(cl::TObject*) {
-    imgPreview->SetHeight(tsGraphic->Height());
-    imgPreview->SetWidth(tsGraphic->Width());
+void TfrmMainQuillon::tsGraphicResize(cl::TObject*) { FitPreviewImage(); }
+
+void TfrmMainQuillon::FitPreviewImage() {
+    const cl::TPicture* picture = imgPreview->Picture();
+    if (picture->Bitmap())
+        imgPreview->SetBounds(imgPreview->Left(), imgPreview->Top(), picture->Width(), picture->Height());
+    else
+        imgPreview->SetBounds(0, 0, ScrollBox1->ClientWidth(), ScrollBox1->ClientHeight());
 }
 
 bool TfrmMainQuillon::InitImageLibrary() {

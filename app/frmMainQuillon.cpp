@@ -10,6 +10,7 @@
 #include "classlib/win/Image.h"
 #include "classlib/win/ListView.h"
 #include "classlib/win/MediaPlayer.h"
+#include "classlib/win/ScrollBox.h"
 #include "classlib/win/Menus.h"
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwClockStatus.h"
@@ -79,6 +80,7 @@ const cl::TClassInfo& TfrmMainQuillon::StaticClass() {
                                  .Field("MwFontComboBox1", &F::MwFontComboBox1)
                                  .Field("cbFonts", &F::cbFonts)
                                  .Field("rePreview", &F::rePreview)
+                                 .Field("ScrollBox1", &F::ScrollBox1)
                                  .Field("imgPreview", &F::imgPreview)
                                  .Field("actPlayWav", &F::actPlayWav)
                                  .Field("actStopWav", &F::actStopWav)

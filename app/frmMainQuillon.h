@@ -120,6 +120,7 @@ public:
     TMwFontComboBox* MwFontComboBox1 = nullptr;
     TMwCheckBox* cbFonts = nullptr;
     TMwRichEdit* rePreview = nullptr;
+    cl::TScrollBox* ScrollBox1 = nullptr;
     cl::TImage* imgPreview = nullptr;
     cl::TAction* actPlayWav = nullptr;
     cl::TAction* actStopWav = nullptr;
@@ -382,6 +383,9 @@ private:
     bool ShowText(const std::string& file, const std::string& shownPath, bool editable);
     void ShowPicture(const std::string& source, const std::string& shownPath);
     void ShowNoPicture(const std::string& shownPath);
+    // The image as large as its picture, which the scroll box scrolls; without a picture it
+    // fills the box.
+    void FitPreviewImage();
     void ShowTooLarge(const std::string& shownPath);
     void ShowNoPreview(const std::string& name);
     // Says the shown file is a sound and offers "Play Wav" for CurrentWav.

@@ -11,6 +11,7 @@
 #include "classlib/win/ListView.h"
 #include "controls/basic/MwRegIniFile.h"
 #include "controls/navigation/MwGroup.h"
+#include "controls/navigation/MwGroupBar.h"
 #include "controls/navigation/MwPageControl.h"
 #include "controls/navigation/MwTreeView.h"
 #include "dragdrop/DropFileTarget.h"
@@ -27,6 +28,13 @@ void TfrmMainQuillon::FormCreate(cl::TObject*) {
     pcPreview->SetActivePage(tsCode);
     LoadSettings();
     gbActions->Close();
+    // Item captions on one line, whatever the fonts measure. The window grows with the bar, so
+    // that the rest keeps its room; a remembered size replaces this when the window shows.
+    const int grow = gbMain->UnwrappedWidth() - gbMain->Width();
+    if (grow > 0) {
+        gbMain->SetWidth(gbMain->Width() + grow);
+        SetWidth(Width() + grow);
+    }
 
     Playing = false;
     BuildDirty = false;

@@ -19,6 +19,7 @@
 #include "classlib/win/ListView.h"
 #include "classlib/win/Registry.h"
 #include "classlib/win/Screen.h"
+#include "controls/basic/MwRichEdit.h"
 #include "controls/navigation/MwTreeView.h"
 #include "tools/rfa_writer/RfaWriter.h"
 #include "tools/rfa_writer/SampleArchive.h"
@@ -263,6 +264,43 @@ TEST_F(MainFormArchiveTest, ADamagedArchiveRaisesOneClearErrorAndLeavesNothingHa
     EXPECT_EQ(form->tvFolders->NodeCount(), 0);
     EXPECT_EQ(form->Entries->Count(), 0);
     EXPECT_EQ(cl::Screen().Cursor(), cl::crDefault);
+}
+
+// With the focus elsewhere, the tree outlines its selected folder and the list keeps its
+// selected file highlighted.
+TEST_F(MainFormArchiveTest, TreeAndListShowTheirSelectionWithoutTheFocus) {
+    Load({Sized("a/d.txt", 2), Sized("b/e.txt", 1)});
+    cl::TTreeNode* node = Select("a");
+    ASSERT_NE(node, nullptr);
+    ASSERT_EQ(form->lvFiles->ItemCount(), 1);
+    form->lvFiles->SetSelected(form->lvFiles->Item(0));
+    form->rePreview->SetFocus();
+    const HWND tree = form->tvFolders->Handle(), list = form->lvFiles->Handle();
+    ASSERT_NE(GetFocus(), tree);
+    ASSERT_NE(GetFocus(), list);
+
+    RECT nodeText{};
+    ASSERT_TRUE(TreeView_GetItemRect(tree, node->ItemId(), &nodeText, TRUE));
+    UpdateWindow(tree);
+    HDC treeDc = GetDC(tree);
+    EXPECT_EQ(GetPixel(treeDc, nodeText.left, (nodeText.top + nodeText.bottom) / 2), RGB(0, 0, 128));  // the selection pen
+    ReleaseDC(tree, treeDc);
+
+    // The item looks different selected than after its selection went.
+    RECT label{};
+    ASSERT_TRUE(ListView_GetItemRect(list, 0, &label, LVIR_LABEL));
+    const auto pixels = [&] {
+        UpdateWindow(list);
+        HDC dc = GetDC(list);
+        std::vector<COLORREF> shown;
+        for (int y = label.top; y < label.bottom; ++y)
+            for (int x = label.left; x < label.right; ++x) shown.push_back(GetPixel(dc, x, y));
+        ReleaseDC(list, dc);
+        return shown;
+    };
+    const std::vector<COLORREF> selected = pixels();
+    form->lvFiles->SetSelected(nullptr);
+    EXPECT_NE(selected, pixels());
 }
 
 }  // namespace

@@ -553,6 +553,7 @@ TEST_F(MainFormBuildTest, ABuildStagesTheRootFolderRunsTheBuilderAndOpensItsArch
     const std::string log = ReadText(program + "MakeRFA.log");
     EXPECT_NE(log.find("folder " + program.substr(0, program.size() - 1) + "\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("staged bf1942/levels/extra.txt 7\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("console hidden\r\n"), std::string::npos) << log;  // no window flashes up
     EXPECT_FALSE(Exists(program + "~RFA_BUILD"));
 
     // The built archive is open in place of the build list.

@@ -25,6 +25,7 @@
 #include "classlib/win/ListView.h"
 #include "classlib/win/MediaPlayer.h"
 #include "classlib/win/Screen.h"
+#include "classlib/win/ScrollBox.h"
 #include "controls/basic/MwBitBtn.h"
 #include "controls/basic/MwPanel.h"
 #include "controls/basic/MwRichEdit.h"
@@ -125,6 +126,12 @@ protected:
     }
 
     static std::string DevILPath() { return TfrmMainQuillon::ProgramFolder() + "DevIL.DLL"; }
+    static void InstallDevILStandIn() {
+        std::string standIn = DEVIL_STANDIN_DLL;
+        for (char& ch : standIn)
+            if (ch == '/') ch = '\\';
+        ASSERT_TRUE(CopyFileA(("Z:" + standIn).c_str(), DevILPath().c_str(), FALSE)) << GetLastError();
+    }
 
     void SelectFolder(const std::string& path) {
         cl::TTreeNode* node = form->tvFolders->GetNodeFromPath(path);
@@ -483,10 +490,7 @@ TEST_F(MainFormPreviewTest, WithoutDevILATextureSaysWhatIsMissingOnce) {
 }
 
 TEST_F(MainFormPreviewTest, WithDevILATextureIsShownAndAFailedConversionShowsNothing) {
-    std::string standIn = DEVIL_STANDIN_DLL;
-    for (char& ch : standIn)
-        if (ch == '/') ch = '\\';
-    ASSERT_TRUE(CopyFileA(("Z:" + standIn).c_str(), DevILPath().c_str(), FALSE)) << GetLastError();
+    InstallDevILStandIn();
 
     Select("textures", "sky.tga");
     EXPECT_TRUE(messages.empty());
@@ -510,6 +514,77 @@ TEST_F(MainFormPreviewTest, WithDevILATextureIsShownAndAFailedConversionShowsNot
     SelectFile("grass.dds");
     EXPECT_EQ(Viewing(), "Cannot preview: textures\\grass.dds");
     EXPECT_EQ(form->imgPreview->Picture()->Bitmap(), nullptr);
+    EXPECT_TRUE(messages.empty());
+}
+
+// The scroll box's range and position for one bar.
+SCROLLINFO ScrollState(HWND window, int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    GetScrollInfo(window, bar, &info);
+    return info;
+}
+
+// The colour on screen at a point of the control's client area, and of the picture's bitmap.
+COLORREF ScreenPixel(cl::TControl& control, int x, int y) {
+    UpdateWindow(control.Handle());
+    HDC dc = GetDC(control.Handle());
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(control.Handle(), dc);
+    return colour;
+}
+COLORREF PicturePixel(cl::TPicture& picture, int x, int y) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, picture.Bitmap());
+    const COLORREF colour = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return colour;
+}
+
+TEST_F(MainFormPreviewTest, APictureLargerThanThePageScrollsToItsFarCorner) {
+    InstallDevILStandIn();
+    const std::string path = TempPath("wide-texture.rfa");
+    rfa_test::BuildArchive({rfa_test::TestEntry::FromData("textures/wide.tga", rfa_test::MakeTgaTexture(1024, 512)),
+                            rfa_test::TestEntry::FromData("textures/sky.tga", kSkyTga)})
+        .Save(path);
+    form->OpenArchiveFile(path);
+    Select("textures", "wide.tga");
+    ASSERT_EQ(form->pcPreview->ActivePage(), form->tsGraphic);
+    cl::TPicture& picture = *form->imgPreview->Picture();
+    ASSERT_EQ(picture.Width(), 1024);
+    EXPECT_EQ(form->imgPreview->Width(), 1024);
+    EXPECT_EQ(form->imgPreview->Height(), 512);
+
+    cl::TScrollBox& box = *form->ScrollBox1;
+    const HWND window = box.Handle();
+    for (const int bar : {SB_HORZ, SB_VERT}) {
+        const SCROLLINFO info = ScrollState(window, bar);
+        EXPECT_EQ(info.nMax + 1, bar == SB_HORZ ? 1024 : 512) << bar;
+        EXPECT_LT(static_cast<int>(info.nPage), info.nMax + 1) << bar;
+    }
+    const int right = box.ClientWidth() - 1, bottom = box.ClientHeight() - 1;
+    EXPECT_EQ(ScreenPixel(box, 0, 0), PicturePixel(picture, 0, 0));
+    // Dragging both thumbs to their ends, as the user does, shows the picture's far corner.
+    SendMessageA(window, WM_HSCROLL, SB_BOTTOM, 0);
+    SendMessageA(window, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(box.HorzPosition(), 1024 - box.ClientWidth());
+    EXPECT_EQ(box.VertPosition(), 512 - box.ClientHeight());
+    EXPECT_EQ(ScreenPixel(box, right, bottom), PicturePixel(picture, 1023, 511));
+
+    // A small picture afterwards starts at the top left, with nothing to scroll.
+    SelectFile("sky.tga");
+    ASSERT_EQ(picture.Width(), 64);
+    EXPECT_EQ(box.HorzPosition(), 0);
+    EXPECT_EQ(box.VertPosition(), 0);
+    EXPECT_EQ(form->imgPreview->Left(), 0);
+    EXPECT_EQ(form->imgPreview->Top(), 0);
+    for (const int bar : {SB_HORZ, SB_VERT}) {
+        const SCROLLINFO info = ScrollState(window, bar);
+        EXPECT_GE(static_cast<int>(info.nPage), info.nMax + 1) << bar;
+    }
+    EXPECT_EQ(ScreenPixel(box, 63, 31), PicturePixel(picture, 63, 31));
     EXPECT_TRUE(messages.empty());
 }
 

@@ -656,7 +656,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     } else {
         AlignControls();
     }
-    if (parent_ && align_ != TAlign::None) parent_->Realign();
+    if (!parent_) return;
+    if (align_ != TAlign::None) parent_->Realign();
+    else parent_->ControlBoundsChanged(*this);
 }
 
 void TControl::UpdateBoundsFromWindow() {

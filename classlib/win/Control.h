@@ -315,6 +315,8 @@ protected:
     virtual void DoKeyPress(char& key) { OnKeyPress(this, key); }
     // A child control was added (true) or removed.
     virtual void ControlListChanged(TControl* control, bool inserted) {}
+    // A child control that is not aligned was moved or resized through SetBounds.
+    virtual void ControlBoundsChanged(TControl& /*child*/) {}
     // Throws to refuse a new parent (none included) before the control goes to it.
     virtual void ValidateParent(TControl* parent) {}
     // Throws to refuse a new child before it is put into this control.

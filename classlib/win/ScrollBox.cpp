@@ -24,6 +24,9 @@ void TScrollBox::AlignControls() {
     UpdateScrollBars();
 }
 
+// A picture loaded into an image, for one, makes it larger than the box.
+void TScrollBox::ControlBoundsChanged(TControl&) { UpdateScrollBars(); }
+
 void TScrollBox::UpdateScrollBars() {
     if (!HandleAllocated() || updatingBars_) return;
     updatingBars_ = true;

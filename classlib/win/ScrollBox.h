@@ -18,6 +18,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     void AlignControls() override;
+    void ControlBoundsChanged(TControl& child) override;
 
 private:
     void UpdateScrollBars();

@@ -117,6 +117,12 @@ void PlaceSmallItem(const TGroupItemMetrics& m, const TGroupItemFacts& item, con
                                     : cl::TRect{imageX, imageY, imageX + 20, imageY + 16};
 }
 
+// Where the small style's texts start, after the images when any item has one.
+int SmallItemTextLeft(const TGroupItemMetrics& m, const std::vector<TGroupItemFacts>& items) {
+    const bool anyImage = std::any_of(items.begin(), items.end(), [](const TGroupItemFacts& f) { return f.hasImage; });
+    return 8 + (m.hasImages && anyImage ? m.imageWidth + 4 : 0);
+}
+
 }  // namespace
 
 TGroupItemsLayout LayoutGroupItems(const TGroupItemMetrics& m, const std::vector<TGroupItemFacts>& items, int topIndex,
@@ -130,8 +136,7 @@ TGroupItemsLayout LayoutGroupItems(const TGroupItemMetrics& m, const std::vector
     const bool large = m.style == TMwItemStyle::Large;
     const int pad = (m.itemHeight - m.sampleTextHeight) / 2;
     const int cell = m.hasImages ? m.imageHeight + 2 : 34;  // large style: the image above the text
-    const bool anyImage = std::any_of(items.begin(), items.end(), [](const TGroupItemFacts& f) { return f.hasImage; });
-    const int textLeft = 8 + (m.hasImages && anyImage ? m.imageWidth + 4 : 0);  // small style
+    const int textLeft = SmallItemTextLeft(m, items);
     int y = m.captionHeight + 4;
     layout.height = y;
     for (size_t i = static_cast<size_t>(std::max(topIndex, 0)); i < items.size(); ++i) {
@@ -154,6 +159,19 @@ TGroupItemsLayout LayoutGroupItems(const TGroupItemMetrics& m, const std::vector
         }
     }
     return layout;
+}
+
+int UnwrappedItemsWidth(const TGroupItemMetrics& m, const std::vector<TGroupItemFacts>& items,
+                        const std::vector<int>& lineWidths) {
+    const bool large = m.style == TMwItemStyle::Large;
+    const int textLeft = SmallItemTextLeft(m, items);
+    int width = 0;
+    for (size_t i = 0; i < items.size() && i < lineWidths.size(); ++i) {
+        if (items[i].separator) continue;
+        const int left = large ? 8 : textLeft + m.itemIndent * items[i].indentLevel;
+        width = std::max(width, left + lineWidths[i] + 8);
+    }
+    return width;
 }
 
 std::string WithoutAccelerators(const std::string& caption) {

@@ -118,6 +118,11 @@ struct TGroupItemsLayout {
 TGroupItemsLayout LayoutGroupItems(const TGroupItemMetrics& metrics, const std::vector<TGroupItemFacts>& items,
                                    int topIndex, const TMeasureItemText& measure);
 
+// The least group width at which no item's caption wraps, from each item's caption width on
+// one line. Hidden items count too: they may be shown later.
+int UnwrappedItemsWidth(const TGroupItemMetrics& metrics, const std::vector<TGroupItemFacts>& items,
+                        const std::vector<int>& lineWidths);
+
 // An item caption as drawn: single "&" markers removed, "&&" kept as one "&".
 std::string WithoutAccelerators(const std::string& caption);
 

@@ -418,9 +418,8 @@ TMwGroupItem* TMwGroup::GetClickedItem() {
     return clickedItem_ >= 0 && clickedItem_ < items_.Count() ? items_.Items(clickedItem_) : nullptr;
 }
 
-TGroupItemsLayout TMwGroup::LayoutItems(int width) {
-    const bool large = itemStyle_ == TMwItemStyle::Large;
-    cl::TCustomImageList* images = large ? LargeImageList() : SmallImageList();
+TGroupItemMetrics TMwGroup::ItemMetrics(int width) {
+    cl::TCustomImageList* images = itemStyle_ == TMwItemStyle::Large ? LargeImageList() : SmallImageList();
     TGroupItemMetrics metrics;
     metrics.style = itemStyle_;
     metrics.width = width;
@@ -431,11 +430,36 @@ TGroupItemsLayout TMwGroup::LayoutItems(int width) {
     metrics.imageHeight = images ? images->Height() : 0;
     metrics.itemIndent = itemIndent_;
     metrics.rightToLeft = UseRightToLeftReading();
+    return metrics;
+}
+
+std::vector<TGroupItemFacts> TMwGroup::ItemFacts() const {
     std::vector<TGroupItemFacts> facts;
     for (int i = 0; i < items_.Count(); ++i) {
         const TMwGroupItem* item = items_.Items(i);
         facts.push_back({item->Visible(), item->IndentLevel(), item->ImageIndex() != -1, item->Caption() == "-"});
     }
+    return facts;
+}
+
+int TMwGroup::UnwrappedItemsWidth() {
+    const cl::TScreenDC screen;
+    const HDC dc = screen.Handle();
+    const cl::TSelectObject font(dc, Font()->Handle());
+    std::vector<int> lineWidths;
+    for (int i = 0; i < items_.Count(); ++i) {
+        const std::string text = WithoutAccelerators(items_.Items(i)->Caption());
+        RECT r{0, 0, 0, 0};
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
+        lineWidths.push_back(r.right - r.left);
+    }
+    return mw::UnwrappedItemsWidth(ItemMetrics(0), ItemFacts(), lineWidths);
+}
+
+TGroupItemsLayout TMwGroup::LayoutItems(int width) {
+    const bool large = itemStyle_ == TMwItemStyle::Large;
+    TGroupItemMetrics metrics = ItemMetrics(width);
+    const std::vector<TGroupItemFacts> facts = ItemFacts();
 
     const cl::TScreenDC screen;
     const HDC dc = screen.Handle();

@@ -106,6 +106,8 @@ public:
     // The height the group needs for its items at this width (the bar's layout asks); the
     // items' hit areas are placed for it.
     int HeightForWidth(int width);
+    // The least width at which no item's caption wraps.
+    int UnwrappedItemsWidth();
     // Applies the bar style's colours and rules.
     virtual void ApplyBarStyle(TMwGroupBarStyle style);
     // Lays the bar out again and repaints (after a change of the items or their look).
@@ -199,6 +201,8 @@ private:
     int DrawCaptionImage(cl::TCanvas& canvas, int imageX);
     void DrawCaptionText(cl::TCanvas& canvas, int textStart, cl::TColor color);
     void DrawDividerRow(cl::TCanvas& canvas, bool mirror);
+    mw::TGroupItemMetrics ItemMetrics(int width);
+    std::vector<mw::TGroupItemFacts> ItemFacts() const;
     mw::TGroupItemsLayout LayoutItems(int width);
     void DrawItemImage(cl::TCanvas& canvas, cl::TCustomImageList& images, const TMwGroupItem& item, cl::TPoint at);
     void DrawSelectionBox(cl::TCanvas& canvas, const cl::TRect& r, bool light);

@@ -231,6 +231,15 @@ int TMwGroupBar::ContentHeight() {
     return StackedContentHeight(placed, groupBorderSize_);
 }
 
+int TMwGroupBar::UnwrappedWidth() {
+    int groupWidth = 0;
+    for (TMwGroup* g : groups_) groupWidth = std::max(groupWidth, g->UnwrappedItemsWidth());
+    const int scrollBar = GetSystemMetrics(SM_CXVSCROLL);
+    int frame = Width() - ClientWidth();
+    if (HandleAllocated() && (GetWindowLongA(Handle(), GWL_STYLE) & WS_VSCROLL)) frame -= scrollBar;
+    return groupWidth + 2 * groupBorderSize_ + frame + scrollBar;
+}
+
 TScrollRange TMwGroupBar::ScrollRange() { return {0, ContentHeight(), ClientHeight()}; }
 
 void TMwGroupBar::AlignControls() { AlignFor(nullptr); }

@@ -86,6 +86,9 @@ public:
     // closes the others, and the group is scrolled into view.
     void AlignGroup(TMwGroup* group);
     void ScrollGroupInView(TMwGroup* group);
+    // The least width at which no group's items wrap, with room for the scroll bar whether it
+    // shows now or not: groups that grow later do not narrow their items.
+    int UnwrappedWidth();
     // In pixels from the top of the content.
     int ScrollPosition() const { return scrollPosition_; }
     virtual void SetScrollPosition(int value);

@@ -250,6 +250,53 @@ TEST(GroupBarLayoutTest, SmallItemsSetTheGroupHeightAndTheirHitAreas) {
     EXPECT_EQ(mw::LayoutGroupItems(m, {}, 0, LinesOf({})).height, 20);
 }
 
+// At the width given for unwrapped items no caption wraps, and one pixel less wraps one.
+TEST(GroupBarLayoutTest, TheUnwrappedWidthIsTheLeastAtWhichNoCaptionWraps) {
+    const auto wraps = [](const mw::TGroupItemMetrics& m, const std::vector<mw::TGroupItemFacts>& items,
+                          const std::vector<int>& lineWidths) {
+        const mw::TGroupItemsLayout layout = mw::LayoutGroupItems(m, items, 0, LinesOf(lineWidths));
+        for (size_t i = 0; i < items.size(); ++i)
+            if (!items[i].separator && layout.items[i].textBox.Height() > 14) return true;
+        return false;
+    };
+    mw::TGroupItemFacts hidden, indented, imaged, separator;
+    hidden.visible = false;
+    indented.indentLevel = 2;
+    imaged.hasImage = true;
+    separator.separator = true;
+    struct Case {
+        const char* name;
+        TMwItemStyle style;
+        bool images;
+        std::vector<mw::TGroupItemFacts> items;
+        std::vector<int> lineWidths;
+        int expected;
+    };
+    const Case cases[] = {
+        {"small", TMwItemStyle::Small, false, {{}, {}}, {40, 90}, 8 + 90 + 8},
+        {"a hidden item counts", TMwItemStyle::Small, false, {{}, hidden}, {40, 90}, 106},
+        {"images and indent", TMwItemStyle::Small, true, {imaged, indented}, {60, 40}, 8 + 20 + 2 * 20 + 40 + 8},
+        {"a separator needs none", TMwItemStyle::Small, false, {{}, separator}, {40, 500}, 56},
+        {"large", TMwItemStyle::Large, true, {imaged, {}}, {70, 50}, 8 + 70 + 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        mw::TGroupItemMetrics m;
+        m.style = c.style;
+        m.sampleTextHeight = 14;
+        m.hasImages = c.images;
+        m.imageWidth = m.imageHeight = 16;
+        const int width = mw::UnwrappedItemsWidth(m, c.items, c.lineWidths);
+        EXPECT_EQ(width, c.expected);
+        std::vector<mw::TGroupItemFacts> shown = c.items;
+        for (mw::TGroupItemFacts& item : shown) item.visible = true;
+        m.width = width;
+        EXPECT_FALSE(wraps(m, shown, c.lineWidths));
+        m.width = width - 1;
+        EXPECT_TRUE(wraps(m, shown, c.lineWidths));
+    }
+}
+
 TEST(GroupBarLayoutTest, LargeItemsStackImageCellsAboveTheirText) {
     mw::TGroupItemMetrics m;
     m.style = TMwItemStyle::Large;

@@ -2,9 +2,9 @@
 // shipped. Like the builder it reads five answers from its standard input (the staged root
 // folder, the root folder's archive name, "N", the archive to write, "Y" or "N" for
 // compression) and writes the archive from the staged files. It also records what it was
-// given in "MakeRFA.log" beside itself: its working folder, its command line, the five
-// answers and the staged files. With "MakeRFA.fail" beside it, it records and writes nothing,
-// as a failing builder would.
+// given in "MakeRFA.log" beside itself: its working folder, its command line, whether its
+// console window shows, the five answers and the staged files. With "MakeRFA.fail" beside it,
+// it records and writes nothing, as a failing builder would.
 
 #include <windows.h>
 
@@ -40,6 +40,8 @@ int main() {
     std::ofstream log(folder + "MakeRFA.log", std::ios::binary);
     log << "folder " << workingFolder << "\r\n";
     log << "command " << GetCommandLineA() << "\r\n";
+    const HWND console = GetConsoleWindow();
+    log << "console " << (console && IsWindowVisible(console) ? "shown" : "hidden") << "\r\n";
     for (const std::string& answer : answers) log << "answer " << answer << "\r\n";
     if (answers.size() < 5) return 2;
 
