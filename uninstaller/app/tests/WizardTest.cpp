@@ -68,7 +68,7 @@ TEST_F(WizardTest, CustomRunShowsThePagesWithItems)
         std::vector<std::string> firstLines;
     } cases[] = {
         {"registry trees only", "RegDB Tree: Software\\Halden\\Tree\nRegDB Root: 2\n", {7, 11},
-         "Select Registry Trees to Remove", {"Software\\Halden\\Tree"}},
+         "Select Registry Trees to Remove", {"HKEY_LOCAL_MACHINE\\Software\\Halden\\Tree"}},
         {"external programs only", "Execute Program: C:\\NOWHERE\\tool.exe\nExecute Name: Clean up\n", {10, 11},
          "Select Sub-Systems to Remove", {"Clean up"}},
         {"icons and services", "Icon Group: G\nIcon Name: Play\nIcon Cmd: x\nCreate Service: HaldenSvc\n", {9, 10, 11},
