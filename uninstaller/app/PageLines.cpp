@@ -91,9 +91,11 @@ void PageItemText(const ItemStore& store, int page, unsigned index, char* out, s
         break;
     }
     case kPageRegistryKeys: RegistryKeyLine(*store.registryKeys[index], out, size); break;
-    case kPageRegistryTrees:
-        std::snprintf(out, size, "%s%s", HivePrefix(store.registryTrees[index]->root), store.registryTrees[index]->keyPath);
+    case kPageRegistryTrees: {
+        const RegistryTreeRecord& tree = *store.registryTrees[index];
+        std::snprintf(out, size, "%s%s", HivePrefix(tree.root), tree.keyPath);
         break;
+    }
     case kPageRegistryEdits: RegistryEditLine(*store.registryEdits[index], out, size); break;
     case kPageIcons: Put(out, size, store.icons[index]->name); break;
     case kPageSubSystems: {

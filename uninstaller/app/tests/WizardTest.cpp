@@ -279,12 +279,15 @@ TEST_F(WizardTest, ProgressViewShowsHeadingAndFittedTexts)
         bool repair, rollback;
         const char* heading;
     } cases[] = {
-        {false, false, "Performing uninstall of My Game...\n\nPress the Cancel button to cancel the uninstall process and "
-                       "exit this program."},
-        {false, true, "Performing rollback of My Game...\n\nPress the Cancel button to cancel the rollback process and "
-                      "exit this program."},
-        {true, false, "Performing repair of My Game...\n\nPress the Cancel button to cancel the repair process and exit "
-                      "this program."},
+        {false, false,
+         "Performing uninstall of My Game...\n\nPress the Cancel button to cancel the uninstall process and exit this "
+         "program."},
+        {false, true,
+         "Performing rollback of My Game...\n\nPress the Cancel button to cancel the rollback process and exit this "
+         "program."},
+        {true, false,
+         "Performing repair of My Game...\n\nPress the Cancel button to cancel the repair process and exit this "
+         "program."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.heading);
