@@ -82,7 +82,7 @@ public:
     virtual bool FileExists(const char* path) = 0;
     virtual bool ShortPathOf(const char* path, char* out, std::size_t size) = 0;
     virtual bool LongPathOf(const char* path, char* out, std::size_t size) = 0;
-    // WritePrivateProfileString; a null value deletes the entry.
+    // WritePrivateProfileString; a null value deletes the entry, a null item the whole section.
     virtual bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) = 0;
     // The names of the section's entries; none when the file or the section is missing.
     virtual void IniEntryNames(const char* file, const char* section, std::vector<std::string>* names) = 0;

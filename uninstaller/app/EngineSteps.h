@@ -118,6 +118,8 @@ void NoteLoweredCountersInLog(EngineContext& run);
 void DeletePrivateFiles(EngineContext& run);
 void DeleteSystemFiles(EngineContext& run);
 void RegisterRestoredFiles(EngineContext& run);
+// A rollback's backups are gone once put back: their folders go when that left them empty.
+void RemoveEmptiedBackupFolders(EngineContext& run);
 void DeleteLogFile(EngineContext& run);
 void RemoveDirectories(EngineContext& run);
 void CutLogBackToLastSection(EngineContext& run);

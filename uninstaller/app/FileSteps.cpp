@@ -239,6 +239,14 @@ bool IsCreatedIniFile(const EngineContext& run, const char* file)
     return false;
 }
 
+bool ContainsNoCase(const std::vector<std::string>& names, const char* name)
+{
+    for (const std::string& candidate : names)
+        if (EqualNoCase(candidate.c_str(), name))
+            return true;
+    return false;
+}
+
 // An entry is written only into an INI file of the installation's, in a section that holds
 // nothing but entries the log records: a section shared with others (WIN.INI's [windows]) or one
 // that would first have to be made is not the installation's.
@@ -276,13 +284,20 @@ void RestoreIniEntries(EngineContext& run)
             continue;
         }
         run.Advance(kLabelIniEntry, item.file);
+        const char* value = run.rollback ? item.latestOldValue : item.firstOldValue;
+        std::vector<std::string> names;
+        run.files.IniEntryNames(item.file, item.sectionName, &names);
+        if (!value[0] && !ContainsNoCase(names, item.itemName))
+            continue;   // already gone (an earlier run took its section): nothing to delete
         KeepReason refusal = IniEntryRefusal(run, item, logged);
         if (refusal != kKeptNothing) {
             run.Keep(std::string(item.file) + " [" + item.sectionName + "] " + item.itemName, refusal);
             continue;
         }
-        const char* value = run.rollback ? item.latestOldValue : item.firstOldValue;
         run.files.WriteIniEntry(item.file, item.sectionName, item.itemName, value[0] ? value : nullptr);
+        // The section held only the log's entries (see IniEntryRefusal): emptied by them, it goes.
+        if (!value[0] && (run.files.IniEntryNames(item.file, item.sectionName, &names), names.empty()))
+            run.files.WriteIniEntry(item.file, item.sectionName, nullptr, nullptr);
     }
 }
 
@@ -361,6 +376,53 @@ void RegisterRestoredFiles(EngineContext& run)
         return;
     RegisterRestored(run, run.store.privateFiles, false);
     RegisterRestored(run, run.store.systemFiles, true);
+}
+
+namespace {
+
+// The folder of a backup this rollback put back, when it lies below a folder of the
+// installation (a folder its log names, the log's own among them).
+void AddBackupFolder(const EngineContext& run, const char* backupPath, std::vector<std::string>* folders)
+{
+    const char* name = std::strrchr(backupPath, '\\');
+    if (!name)
+        return;
+    std::string folder(backupPath, name);
+    for (unsigned i = 0; i < run.store.directories.count; ++i) {
+        std::string made = run.store.directories[i]->path;
+        if (!made.empty() && made.back() != '\\')
+            made += '\\';
+        if (folder.size() >= made.size() && StartsWithNoCase(folder.c_str(), made.c_str())) {
+            for (const std::string& added : *folders)
+                if (EqualNoCase(added.c_str(), folder.c_str()))
+                    return;
+            folders->push_back(folder);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void RemoveEmptiedBackupFolders(EngineContext& run)
+{
+    if (!run.rollback)
+        return;
+    std::vector<std::string> folders;
+    for (RecordTable<FileRecord>* files : {&run.store.privateFiles, &run.store.systemFiles})
+        for (unsigned i = 0; i < files->count; ++i)
+            if (HasBackupFrom(*(*files)[i], run.threshold))
+                AddBackupFolder(run, (*files)[i]->backupPath, &folders);
+    for (RecordTable<FileChangeRecord>* changes : {&run.store.fileDeletes, &run.store.fileEdits})
+        for (unsigned i = 0; i < changes->count; ++i)
+            if (run.Reaches((*changes)[i]->section) && (*changes)[i]->backupPath[0])
+                AddBackupFolder(run, (*changes)[i]->backupPath, &folders);
+    // Only what is empty goes, and only where the guard allows; a folder that stays is no loss.
+    for (const std::string& folder : folders) {
+        std::string path;
+        if (run.files.PathFromAnsi(folder.c_str(), &path) && run.files.KindOf(path.c_str()) == kEntryFolder)
+            RemoveDirectoryTree(run.files, run.guard, path, false);
+    }
 }
 
 void DeleteLogFile(EngineContext& run)

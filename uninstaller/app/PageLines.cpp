@@ -23,22 +23,30 @@ void DirectoryLine(const DirectoryRecord& record, char* out, size_t size)
     std::snprintf(out, size, "%.*s", static_cast<int>(length), record.path);
 }
 
+// Keys are shown with their hive, which the key path alone does not tell.
+const char* HivePrefix(int root)
+{
+    static const char* const kHives[] = {"HKEY_CLASSES_ROOT\\", "HKEY_CURRENT_USER\\", "HKEY_LOCAL_MACHINE\\",
+                                         "HKEY_USERS\\", "HKEY_CURRENT_CONFIG\\"};
+    return root >= 0 && root < static_cast<int>(sizeof kHives / sizeof *kHives) ? kHives[root] : "";
+}
+
 void RegistryKeyLine(const RegistryKeyRecord& record, char* out, size_t size)
 {
     if (record.valueName[0])
-        std::snprintf(out, size, "%s Value Name: %s", record.keyPath, record.valueName);
+        std::snprintf(out, size, "%s%s Value Name: %s", HivePrefix(record.root), record.keyPath, record.valueName);
     else
-        Put(out, size, record.keyPath);
+        std::snprintf(out, size, "%s%s", HivePrefix(record.root), record.keyPath);
 }
 
 void RegistryEditLine(const RegistryEditRecord& record, char* out, size_t size)
 {
     // The first of the old values (a list of strings) is the one shown.
     if (record.valueName[0])
-        std::snprintf(out, size, "%s Value Name: %s=%.*s", record.keyPath, record.valueName, kShownOldValue,
-                      record.oldValues);
+        std::snprintf(out, size, "%s%s Value Name: %s=%.*s", HivePrefix(record.root), record.keyPath,
+                      record.valueName, kShownOldValue, record.oldValues);
     else
-        std::snprintf(out, size, "%s=%s", record.keyPath, record.oldValues);
+        std::snprintf(out, size, "%s%s=%s", HivePrefix(record.root), record.keyPath, record.oldValues);
 }
 
 unsigned SubSystemLines(const ItemStore& store)
@@ -83,7 +91,11 @@ void PageItemText(const ItemStore& store, int page, unsigned index, char* out, s
         break;
     }
     case kPageRegistryKeys: RegistryKeyLine(*store.registryKeys[index], out, size); break;
-    case kPageRegistryTrees: Put(out, size, store.registryTrees[index]->keyPath); break;
+    case kPageRegistryTrees: {
+        const RegistryTreeRecord& tree = *store.registryTrees[index];
+        std::snprintf(out, size, "%s%s", HivePrefix(tree.root), tree.keyPath);
+        break;
+    }
     case kPageRegistryEdits: RegistryEditLine(*store.registryEdits[index], out, size); break;
     case kPageIcons: Put(out, size, store.icons[index]->name); break;
     case kPageSubSystems: {

@@ -10,11 +10,12 @@
 // Number of lines of a list page; 0 for the other pages.
 unsigned PageItemCount(const ItemStore& store, int page);
 
-// Text of line index, shortened to size.
+// Text of line index, shortened to size. Registry lines begin with the hive
+// ("HKEY_LOCAL_MACHINE\Software\...").
 void PageItemText(const ItemStore& store, int page, unsigned index, char* out, size_t size);
 
 // The selected flag of the record behind line index.
 int* PageItemSelection(ItemStore& store, int page, unsigned index);
 
 // The longest line text: buffers of this size hold every line whole.
-enum { kPageLineSize = kPathSize + kRegistryValueSize + 32 };
+enum { kPageLineSize = kPathSize + kRegistryValueSize + 64 };

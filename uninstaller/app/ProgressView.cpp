@@ -29,6 +29,7 @@ char labelTexts[kLabelIds][64];
 bool labelLoaded[kLabelIds];
 
 const unsigned kUninstallHeading = 45;
+const unsigned kRollbackHeading = 86;
 const unsigned kRepairHeading = 82;
 const size_t kLabelSize = 64;
 
@@ -79,7 +80,8 @@ void EnterProgressView(bool repair)
     Show(dialog, kProgressHeading, true);
     Show(dialog, kProgressText, true);
     char heading[kProgressTextSize];
-    FormatMessageText(repair ? kRepairHeading : kUninstallHeading, g_itemStore.productTitle, heading, sizeof heading);
+    unsigned headingId = repair ? kRepairHeading : RollbackChosen() ? kRollbackHeading : kUninstallHeading;
+    FormatMessageText(headingId, g_itemStore.productTitle, heading, sizeof heading);
     SetDlgItemTextA(dialog, kProgressHeading, heading);
     Enable(dialog, kNextButton, false);
     Enable(dialog, kBackButton, false);

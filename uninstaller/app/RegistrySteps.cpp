@@ -1,10 +1,12 @@
 // The engine's registry steps: changed values put back, created values and trees removed, and
 // the installation's Repair key deleted. Every change passes the run's RegistryGuard first; a
 // refused one is kept and reported.
+#include <cstring>
 #include <string>
 
 #include "uninstaller/app/EngineSteps.h"
 #include "uninstaller/app/RegistryRemoval.h"
+#include "uninstaller/app/RegistryTreeRules.h"
 
 namespace {
 
@@ -95,6 +97,23 @@ void RemoveKeysEmptiedByTrees(EngineContext& run)
     }
 }
 
+// A tree below a product's own key leaves that key, and the keys between, behind when it was
+// all they held; the vendor's key above is left to its other products.
+void RemoveProductKeysEmptiedByTree(EngineContext& run, const RegistryTreeRecord& record)
+{
+    char path[sizeof record.keyPath];
+    if (!NormaliseRegistryKey(record.keyPath, path, sizeof path))
+        return;
+    std::size_t product = ProductKeyLength(record.root, path);
+    for (char* cut = std::strrchr(path, '\\'); product && cut && static_cast<std::size_t>(cut - path) >= product;
+         cut = std::strrchr(path, '\\')) {
+        *cut = '\0';
+        if (!run.registryGuard.MayDeleteEmptyKey(record.root, path) ||
+            run.registry.StateOf(record.root, path) != kKeyEmpty || !run.registry.DeleteKey(record.root, path))
+            return;
+    }
+}
+
 }  // namespace
 
 void RemoveRegistryTrees(EngineContext& run)
@@ -113,7 +132,9 @@ void RemoveRegistryTrees(EngineContext& run)
             KeepRefused(run, refusal, record.root, record.keyPath, RegistryKeyItem(record.root, record.keyPath));
             continue;
         }
-        if (!DeleteKeyTree(run.registry, record.root, record.keyPath))
+        if (DeleteKeyTree(run.registry, record.root, record.keyPath))
+            RemoveProductKeysEmptiedByTree(run, record);
+        else
             run.failed = true;
         removedAny = true;
     }

@@ -367,3 +367,19 @@ RegistryValueKind KindOfRegistryValue(int root, const char* key, const char* val
         return kValueLaunch;
     return kValueOrdinary;
 }
+
+std::size_t ProductKeyLength(int root, const char* key)
+{
+    if (root != kRootLocalMachine && root != kRootCurrentUser)
+        return 0;
+    Components parts = Split(key);
+    std::size_t product = 2;   // "Software\Vendor\Product": vendor and product after "Software"
+    if (parts.size() > 1 && Is(parts[1], "Wow6432Node"))
+        ++product;
+    if (parts.size() <= product || !Is(parts[0], "Software"))
+        return 0;
+    std::string productKey;
+    for (std::size_t i = 0; i <= product; ++i)
+        productKey += (i ? "\\" : "") + parts[i];
+    return AreaOfRegistryKey(root, productKey.c_str()) == kAreaFree ? productKey.size() : 0;
+}

@@ -34,5 +34,10 @@ enum RegistryValueKind {
 
 RegistryValueKind KindOfRegistryValue(int root, const char* key, const char* valueName);
 
+// The length of the product's own key that key (normalised) lies in: "Software\Vendor\Product"
+// of "Software\Vendor\Product\Settings" (with "Software\Wow6432Node" alike). 0 when key is not
+// in one; the vendor's key above it is shared by the vendor's products.
+std::size_t ProductKeyLength(int root, const char* key);
+
 // The key as "A\B\C": no leading, trailing or doubled "\". False when it does not fit.
 bool NormaliseRegistryKey(const char* key, char* out, std::size_t size);

@@ -17,6 +17,7 @@
 #include "uninstaller/app/Messages.h"
 #include "uninstaller/app/ProgressDialog.h"
 #include "uninstaller/app/Repair.h"
+#include "uninstaller/app/RunReport.h"
 #include "uninstaller/app/SelfCopy.h"
 #include "uninstaller/app/SelfRepair.h"
 #include "uninstaller/app/ShortLongPath.h"
@@ -218,7 +219,8 @@ void ChangeToRootDirectory()
     }
 }
 
-void PerformRun()
+// Runs the repair or the engine; returns which of them ran.
+RunKind PerformRun()
 {
     ChangeToRootDirectory();
     RestorePoint point{};
@@ -229,6 +231,8 @@ void PerformRun()
     g_app.runFailed = result != 0;
     PostMessageA(HWND_BROADCAST, WM_WININICHANGE, 0, 0);
     EndRestorePoint(&point, g_app.cancelled);
+    // The engine has settled whether this was a rollback (a Custom run never is).
+    return repair ? kRunRepair : g_wizard.rollback ? kRunRollback : kRunUninstall;
 }
 
 RunOutcome Outcome()
@@ -364,7 +368,12 @@ StartOutcome StartUninstaller(HINSTANCE instance, const char* commandLine)
     }
     if (!g_app.logPath[0]) {
         CloseProgressDialog();
-        AskForLogFile(g_app.mainWindow, g_app.logPath, sizeof g_app.logPath);
+        if (AskForLogFile(g_app.mainWindow, g_app.logPath, sizeof g_app.logPath) == kLogFileCancelled) {
+            // The user chose to uninstall nothing.
+            HandOverToTemporaryCopy();
+            CloseWindowsAndFree();
+            return kStartExit;
+        }
     }
     CompleteLogPath();
     if (ReadLog() != 0)
@@ -395,8 +404,11 @@ void RunUninstall()
             RunWizardLoop();
     }
 
-    if (!g_app.cancelled)
-        PerformRun();
+    // A run cancelled in the wizard has done nothing and ends without a word.
+    if (!g_app.cancelled) {
+        RunKind kind = PerformRun();
+        ReportRunOutcome(g_app.wizard, kind, Outcome());
+    }
 
     if (g_app.restartNeeded) {
         char text[1024];

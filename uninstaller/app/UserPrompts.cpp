@@ -5,12 +5,21 @@
 #include <cstring>
 
 #include "uninstaller/app/AppState.h"
+#include "uninstaller/app/DialogPreparation.h"
 #include "uninstaller/app/Messages.h"
 
 namespace {
 
 MessageBoxHook messageBoxHook;
 OpenFileHook openFileHook;
+
+// The dialog would open where the (often hidden) owner sits, at the screen's corner.
+UINT_PTR CALLBACK CentreWhenShown(HWND child, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE)
+        CentreDialog(GetParent(child));
+    return 0;
+}
 
 }  // namespace
 
@@ -33,10 +42,13 @@ int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT type,
     return MessageBoxA(owner, text, caption, type);
 }
 
-bool AskForLogFile(HWND owner, char* path, size_t size)
+LogFileAnswer AskForLogFile(HWND owner, char* path, size_t size)
 {
-    if (g_app.commandLine.silent || size == 0)
-        return false;
+    if (size == 0)
+        return kLogFileFailed;
+    path[0] = '\0';
+    if (g_app.commandLine.silent)
+        return kLogFileFailed;
     if (openFileHook)
         return openFileHook(owner, path, size);
 
@@ -53,9 +65,10 @@ bool AskForLogFile(HWND owner, char* path, size_t size)
     dialog.lpstrFilter = filter;
     dialog.lpstrFile = path;
     dialog.nMaxFile = static_cast<DWORD>(size);
-    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLEHOOK;
+    dialog.lpfnHook = CentreWhenShown;
     if (GetOpenFileNameA(&dialog))
-        return true;
+        return kLogFileChosen;
     path[0] = '\0';
-    return false;
+    return CommDlgExtendedError() == 0 ? kLogFileCancelled : kLogFileFailed;
 }

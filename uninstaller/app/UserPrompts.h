@@ -8,7 +8,13 @@
 #include <cstddef>
 
 typedef int (*MessageBoxHook)(HWND owner, const char* text, const char* caption, UINT type);
-typedef bool (*OpenFileHook)(HWND owner, char* path, size_t size);
+enum LogFileAnswer {
+    kLogFileChosen,
+    kLogFileCancelled,   // the user closed the dialog without a file
+    kLogFileFailed       // no dialog: a silent run, or the dialog could not be shown
+};
+
+typedef LogFileAnswer (*OpenFileHook)(HWND owner, char* path, size_t size);
 
 // Null restores the real dialogs.
 void SetMessageBoxHook(MessageBoxHook hook);
@@ -18,5 +24,6 @@ void SetOpenFileHook(OpenFileHook hook);
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT type, int silentAnswer);
 
 // The open-file dialog for the installation log (filter string 1 with "install.log", initial
-// name "INSTALL.LOG", the file must exist). False when cancelled, and always in a silent run.
-bool AskForLogFile(HWND owner, char* path, size_t size);
+// name "INSTALL.LOG", the file must exist), centred on the screen. path is emptied unless a
+// file was chosen.
+LogFileAnswer AskForLogFile(HWND owner, char* path, size_t size);

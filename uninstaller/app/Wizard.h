@@ -52,6 +52,12 @@ struct WizardState {
 
 extern WizardState g_wizard;
 
+// The choices make a rollback: only an Automatic run rolls back.
+inline bool RollbackChosen()
+{
+    return g_wizard.rollback && g_wizard.method == kMethodAutomatic;
+}
+
 extern "C" INT_PTR CALLBACK ItemDlg(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Creates and shows the wizard (modeless, owned by owner or by nobody) on g_wizard.page; it

@@ -92,12 +92,17 @@ void SetUpRollbackPage(HWND wizard, char* title, char* text)
     Enable(wizard, kBackButton, true);
 }
 
+// Title, text and second text of the perform page for the run the choices so far make.
+const struct {
+    unsigned title, text, secondText;
+} kPerformTexts[] = {{19, 13, 22}, {64, 84, 85}, {74, 73, 75}};
+
 void SetUpPerformPage(HWND wizard, char* title, char* text)
 {
-    bool repair = g_wizard.method == kMethodRepair;
-    LoadMessage(repair ? 74 : 19, title, kTitleSize);
-    FormatMessageText(repair ? 73 : 13, g_itemStore.productTitle, text, kTextSize);
-    SetText(wizard, kSecondTextControl, repair ? 75 : 22);
+    const auto& texts = kPerformTexts[g_wizard.method == kMethodRepair ? 2 : RollbackChosen() ? 1 : 0];
+    LoadMessage(texts.title, title, kTitleSize);
+    FormatMessageText(texts.text, g_itemStore.productTitle, text, kTextSize);
+    SetText(wizard, kSecondTextControl, texts.secondText);
     ShowList(wizard, false);
     ShowRadios(wizard, false, false);
     Show(wizard, kSecondTextControl, true);

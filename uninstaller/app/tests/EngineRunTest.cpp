@@ -754,9 +754,47 @@ TEST_F(EngineRunTest, IniEntriesOnlyInTheInstallationsOwnSections)
     EXPECT_EQ(Ini("C:\\APP\\APP.INI|MAIN|ADDED"), "<none>");
     EXPECT_EQ(Ini("C:\\APP\\APP.INI|MISSING|MADE"), "<none>");
     EXPECT_EQ(Ini("C:\\USERS\\ANN\\LETTER.TXT|MAIN|MODE"), "<none>");
+    // Only the section the log's entries emptied goes; the one still holding an entry stays.
+    EXPECT_EQ(fake.files.removedIniSections, std::vector<std::string>{"C:\\WINDOWS\\WIN.INI|HALDEN"});
     EXPECT_EQ(kept, "Kept 3: C:\\WINDOWS\\WIN.INI [windows] load (not an INI section of this installation); "
                     "C:\\App\\app.ini [Missing] Made (not an INI section of this installation); "
                     "C:\\Users\\ann\\letter.txt [Main] Mode (not an INI section of this installation)");
+}
+
+// A tree deleted from below a product's own key takes the keys it leaves empty up to that
+// product's key, never the vendor's key above it nor a key that still holds something.
+TEST_F(EngineRunTest, TreesTakeTheProductKeyTheyEmptied)
+{
+    const struct {
+        const char* tree;
+        const char* sibling;   // a value elsewhere in the product, or null
+        std::vector<const char*> gone, kept;
+    } cases[] = {
+        {"Software\\Vendor\\Product\\Settings", nullptr, {"Software\\Vendor\\Product"}, {"Software\\Vendor"}},
+        {"Software\\Vendor\\Product\\A\\B", nullptr, {"Software\\Vendor\\Product\\A", "Software\\Vendor\\Product"},
+         {"Software\\Vendor"}},
+        {"Software\\Wow6432Node\\Vendor\\Product\\Settings", nullptr, {"Software\\Wow6432Node\\Vendor\\Product"},
+         {"Software\\Wow6432Node\\Vendor"}},
+        {"Software\\Vendor\\Product\\Settings", "Software\\Vendor\\Product\\Other", {},
+         {"Software\\Vendor\\Product\\Other"}},
+        // The tree is the product's key: the vendor's key stays, empty or not.
+        {"Software\\Vendor\\Product", nullptr, {}, {"Software\\Vendor"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tree);
+        fake.registry.keys.clear();
+        fake.registry.SetString(kRootLocalMachine, std::string(c.tree) + "\\Sub", "X", "1");
+        if (c.sibling)
+            fake.registry.SetString(kRootLocalMachine, c.sibling, "Y", "1");
+        ReadLog(std::string("***  Installation ***\nTitle: Test Application\nRegDB Tree: ") + c.tree +
+                "\nRegDB Root: 2\n");
+        Run(true, false);
+        EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, c.tree));
+        for (const char* key : c.gone)
+            EXPECT_FALSE(fake.registry.HasKey(kRootLocalMachine, key)) << key;
+        for (const char* key : c.kept)
+            EXPECT_TRUE(fake.registry.HasKey(kRootLocalMachine, key)) << key;
+    }
 }
 
 // What the log owns and the run leaves is no success: a log that cannot be deleted (a

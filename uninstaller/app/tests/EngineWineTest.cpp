@@ -91,6 +91,7 @@ protected:
         WritePrivateProfileStringA("Main", "Mode", "modern2", settingsIni.c_str());
         WritePrivateProfileStringA("Main", "Added", "1", settingsIni.c_str());
         WritePrivateProfileStringA("Main", "Level", "2", settingsIni.c_str());
+        WritePrivateProfileStringA("Added", "New", "1", settingsIni.c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, settingsIni.c_str());
         std::string systemIniText = ReadFile(SystemIni());
         WriteFile(SystemIni(), systemIniText + "\r\n[386Enh]\r\ndevice=" + app + "\\drv.386\r\n");
@@ -99,6 +100,7 @@ protected:
         SetText(HKEY_CURRENT_USER, softwareKey + "\\Keep", "Mine", "x");
         SetText(HKEY_CURRENT_USER, softwareKey + "\\Tree\\Sub", "X", "1");
         SetText(HKEY_LOCAL_MACHINE, softwareKey, "Mode", "modern2");
+        SetText(HKEY_LOCAL_MACHINE, softwareKey + "\\Product\\Settings", "X", "1");
         SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll", 3);
         SetNumber(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll, 1);
 
@@ -124,11 +126,14 @@ protected:
                        "INI Sect: Main\r\nINI Item: Added\r\nINI Val: 1\r\n"
                        "INI File: " + settingsIni + "\r\n"
                        "INI Sect: Main\r\nINI Item: Level\r\nINI Val: 1\r\n"
+                       "INI File: " + settingsIni + "\r\n"
+                       "INI Sect: Added\r\nINI Item: New\r\nINI Val: 1\r\n"
                        "RegDB Key: " + softwareKey + "\\App\r\n"
                        "RegDB Val: " + app + "\r\nRegDB Name: Path\r\nRegDB Root: 1\r\n"
                        "RegDB Key: " + softwareKey + "\r\n"
                        "RegDB Val: modern1\r\nRegDB Name: Mode\r\nRegDB Root: 2\r\nRegDB Old: classic\r\n"
                        "RegDB Tree: " + softwareKey + "\\Tree\r\nRegDB Root: 1\r\n"
+                       "RegDB Tree: " + softwareKey + "\\Product\\Settings\r\nRegDB Root: 2\r\n"
                        "Create Service: " + serviceName + "\r\n"
                        "Execute Program: " + app + "\\helper.exe first second\r\n";
         upgrade = "***  Upgrade Started ***\r\n"
@@ -143,6 +148,8 @@ protected:
                   "RegDB Val: modern2\r\nRegDB Name: Mode\r\nRegDB Root: 2\r\nRegDB Old: modern1\r\n";
         WriteFile(logPath, firstSection + upgrade);
         sharedQuestions = 0;
+        // The end of an in-process run tells its outcome.
+        SetMessageBoxHook(AnswerOk);
     }
     void TearDown() override
     {
@@ -194,9 +201,13 @@ protected:
         EXPECT_EQ(Ini(settingsIni, "Main", "Mode"), "classic");
         EXPECT_EQ(Ini(settingsIni, "Main", "Added"), "<none>");
         EXPECT_EQ(Ini(settingsIni, "Main", "Level"), "<none>");
+        // The section the installation made goes with its last entry.
+        EXPECT_EQ(ReadFile(settingsIni).find("[Added]"), std::string::npos) << ReadFile(settingsIni);
         EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, softwareKey, "Mode"), "classic");
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\App"));
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\Tree"));
+        // The product's key that held only the tree goes; the vendor's key above it stays.
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, softwareKey + "\\Product"));
         EXPECT_FALSE(ServiceExists(serviceName));
         EXPECT_NE(ReadFile(SystemIni()).find(";device=" + app + "\\drv.386"), std::string::npos);
         // The external program ran with its arguments; the registering program was asked to
@@ -209,7 +220,8 @@ protected:
     void ExpectRolledBack()
     {
         EXPECT_EQ(ReadFile(app + "\\app.exe"), "v1");
-        EXPECT_FALSE(Exists(app + "\\Backup\\app.exe"));
+        // The backup folder the rollback emptied goes with its last backup.
+        EXPECT_FALSE(Exists(app + "\\Backup"));
         EXPECT_FALSE(Exists(app + "\\new.dll"));
         EXPECT_EQ(Ini(settingsIni, "Main", "Mode"), "modern1");
         // Created by the installation, changed by the upgrade: back to the installation's value.
@@ -223,8 +235,10 @@ protected:
         EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, app + "\\shared.dll"), "3");
         EXPECT_EQ(Value(HKEY_LOCAL_MACHINE, kSharedDlls, systemDll), "1");
         EXPECT_EQ(Ini(settingsIni, "Main", "Added"), "1");
+        EXPECT_EQ(Ini(settingsIni, "Added", "New"), "1");
         EXPECT_EQ(Value(HKEY_CURRENT_USER, softwareKey + "\\App", "Path"), app);
         EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, softwareKey + "\\Tree\\Sub"));
+        EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, softwareKey + "\\Product\\Settings"));
         EXPECT_TRUE(ServiceExists(serviceName));
         EXPECT_EQ(ReadFile(SystemIni()).find(";device=" + app), std::string::npos);
         EXPECT_FALSE(Exists(app + "\\helper.exe.txt"));

@@ -66,6 +66,7 @@ struct FakeFiles : EngineFiles {
     std::vector<std::string> scheduled;
     std::map<std::string, std::string, NoCaseLess> canonical;   // path -> canonical form
     std::map<std::string, std::string> ini;                      // "FILE|SECTION|ITEM" -> value
+    std::vector<std::string> removedIniSections;                 // "FILE|SECTION", in order
     std::vector<std::string> searches;                           // patterns searched
 
     // A file and every folder above it.
@@ -108,6 +109,13 @@ struct FakeFiles : EngineFiles {
     bool LongPathOf(const char* path, char* out, std::size_t size) override { return Put(path, out, size); }
     bool WriteIniEntry(const char* file, const char* section, const char* item, const char* value) override
     {
+        if (!item) {
+            removedIniSections.push_back(UpperText(std::string(file) + "|" + section));
+            std::string prefix = removedIniSections.back() + "|";
+            for (auto entry = ini.begin(); entry != ini.end();)
+                entry = entry->first.compare(0, prefix.size(), prefix) == 0 ? ini.erase(entry) : std::next(entry);
+            return true;
+        }
         std::string key = UpperText(std::string(file) + "|" + section + "|" + item);
         if (value)
             ini[key] = value;

@@ -348,6 +348,12 @@ TEST_F(HostileFilesWineTest, RepairWritesShortcutsOnlyAsShortcuts)
         [&] { return (question = FindProcessWindow(child.Id(), "#32770", "Perform Repair")) != nullptr; },
         kRunDeadline));
     PostMessageA(question, WM_COMMAND, IDYES, 0);
+    // The repair tells that it kept what it refused.
+    HWND outcome = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (outcome = FindProcessWindow(child.Id(), "#32770", "Uninstall")) != nullptr; }, kRunDeadline));
+    EXPECT_NE(WindowText(GetDlgItem(outcome, 0xFFFF)).find("Kept "), std::string::npos);
+    PostMessageA(outcome, WM_COMMAND, IDOK, 0);
     EXPECT_NE(child.WaitForExit(kRunDeadline), -1);
     EXPECT_LT(GetTickCount() - start, kRunLimit);
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, repairKey.c_str());

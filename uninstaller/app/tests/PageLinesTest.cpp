@@ -64,8 +64,8 @@ const char kEveryKind[] =
     "INI File: C:\\WINDOWS\\win.ini\nINI Sect: Fonts\nINI Item: Big\nINI Val: 1\nINI Old: 0\n"
     "RegDB Key: Software\\Halden\\Game\nRegDB Val: 1\nRegDB Name: Level\nRegDB Root: 2\n"
     "RegDB Key: Software\\Halden\\Path\nRegDB Val: x\nRegDB Root: 2\n"
-    "RegDB Tree: Software\\Halden\\Tree\nRegDB Root: 2\n"
-    "RegDB Key: Software\\Halden\\Edit\nRegDB Val: new\nRegDB Name: Mode\nRegDB Root: 2\nRegDB Old: old\n"
+    "RegDB Tree: Software\\Halden\\Tree\nRegDB Root: 1\n"
+    "RegDB Key: Software\\Halden\\Edit\nRegDB Val: new\nRegDB Name: Mode\nRegDB Root: 3\nRegDB Old: old\n"
     "RegDB Key: .hal\nRegDB Val: new\nRegDB Old: was\n"
     "Icon Group: Halden\nIcon Name: Play Game\nIcon Cmd: C:\\App\\game.exe\n"
     "SubSystem: BDE\n"
@@ -86,9 +86,12 @@ TEST_F(PageLinesTest, EachPageListsItsItemsInLogOrder)
         {kPageDirectories, {"C:\\App", "C:\\App\\Saves"}},
         {kPageIniFiles, {"C:\\App\\game.ini"}},
         {kPageIniItems, {"C:\\WINDOWS\\win.ini: [Fonts] Big=0"}},
-        {kPageRegistryKeys, {"Software\\Halden\\Game Value Name: Level", "Software\\Halden\\Path"}},
-        {kPageRegistryTrees, {"Software\\Halden\\Tree"}},
-        {kPageRegistryEdits, {"Software\\Halden\\Edit Value Name: Mode=old", ".hal=was"}},
+        {kPageRegistryKeys,
+         {"HKEY_LOCAL_MACHINE\\Software\\Halden\\Game Value Name: Level",
+          "HKEY_LOCAL_MACHINE\\Software\\Halden\\Path"}},
+        {kPageRegistryTrees, {"HKEY_CURRENT_USER\\Software\\Halden\\Tree"}},
+        {kPageRegistryEdits,
+         {"HKEY_USERS\\Software\\Halden\\Edit Value Name: Mode=old", "HKEY_CLASSES_ROOT\\.hal=was"}},
         {kPageIcons, {"Play Game"}},
         {kPageSubSystems, {"BDE", "Setup helper", "C:\\App\\clean.exe", "HaldenSvc"}},
         {kPagePerform, {}},
@@ -138,13 +141,14 @@ TEST_F(PageLinesTest, LongValuesAreCutAndBuffersNeverOverrun)
          std::string(250, 'i') + "\nINI Val: 1\nINI Old: " + std::string(500, 'v') + "\n");
     // After a value name only 255 characters of the old value are shown; without one, all.
     EXPECT_EQ(Lines(kPageRegistryEdits),
-              (std::vector<std::string>{"Software\\K Value Name: N=" + std::string(255, 'o'), "Software\\L=" + oldValue}));
+              (std::vector<std::string>{"HKEY_CLASSES_ROOT\\Software\\K Value Name: N=" + std::string(255, 'o'),
+                                        "HKEY_CLASSES_ROOT\\Software\\L=" + oldValue}));
     // The longest INI line fits a page line whole.
     EXPECT_EQ(Lines(kPageIniItems)[0].size(), std::string("C:\\WINDOWS\\win.ini: [] =").size() + 1000);
 
     char small[12];
     PageItemText(g_itemStore, kPageRegistryEdits, 0, small, sizeof small);
-    EXPECT_STREQ(small, "Software\\K ");
+    EXPECT_STREQ(small, "HKEY_CLASSE");
     PageItemText(g_itemStore, kPageRegistryEdits, 7, small, sizeof small);
     EXPECT_STREQ(small, "");
 }

@@ -137,16 +137,29 @@ TEST_F(ProgramTest, AReportNameWithAPathIsRefused)
     WriteFile(log, "*** Installation Started ***\r\nTitle: My Game Installation\r\nUninstall MIF: " + escape + "\r\n");
     Child child(Command("/A \"" + log + "\""));
     ASSERT_TRUE(child.Started());
-    // The start-up progress window has the same caption: the box is known by its text.
-    std::string text = "The status report was not written: \"" + escape + "\" is not a plain file name.";
-    BoxSearch search{child.Id(), &text, nullptr};
-    auto boxShown = [&] {
-        EnumWindows(MatchBoxText, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    };
-    ASSERT_TRUE(WaitUntil(boxShown, kDeadline));
-    EXPECT_EQ(WindowText(search.found), "Uninstall");
-    PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+    // The run's outcome comes first, once the progress window that has the same caption is gone.
+    HWND outcome = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            outcome = FindProcessWindow(child.Id(), "#32770", "Uninstall");
+            return outcome && MessageBoxText(outcome).compare(0, 4, "The ") == 0;
+        },
+        kDeadline));
+    EXPECT_NE(MessageBoxText(outcome).find("My Game"), std::string::npos) << MessageBoxText(outcome);
+    PostMessageA(outcome, WM_COMMAND, IDOK, 0);
+    // Then the report's refusal, known by its text.
+    {
+        std::string text = "The status report was not written: \"" + escape + "\" is not a plain file name.";
+        SCOPED_TRACE(text);
+        BoxSearch search{child.Id(), &text, nullptr};
+        auto boxShown = [&] {
+            EnumWindows(MatchBoxText, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        };
+        ASSERT_TRUE(WaitUntil(boxShown, kDeadline));
+        EXPECT_EQ(WindowText(search.found), "Uninstall");
+        PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+    }
     EXPECT_EQ(child.WaitForExit(kDeadline), 0);
     EXPECT_FALSE(Exists(WindowsFile(escape)));
 }

@@ -267,6 +267,11 @@ TEST_F(RepairWineTest, SelfRepairCheckRepairsThenStartsTheApplication)
     ASSERT_TRUE(WaitUntil(
         [&] { return (question = FindProcessWindow(child.Id(), "#32770", "Perform Repair")) != nullptr; }, kDeadline));
     PostMessageA(question, WM_COMMAND, IDYES, 0);
+    HWND outcome = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (outcome = FindProcessWindow(child.Id(), "#32770", "Uninstall")) != nullptr; }, kDeadline));
+    EXPECT_EQ(WindowText(GetDlgItem(outcome, 0xFFFF)), "The Repair Test has been repaired.");
+    PostMessageA(outcome, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(child.WaitForExit(kDeadline), 0);
 
     ExpectRepaired();

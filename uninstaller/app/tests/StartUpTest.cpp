@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "uninstaller/app/Uninstaller.h"
 #include "uninstaller/app/UserPrompts.h"
 #include "uninstaller/app/Wizard.h"
+#include "uninstaller/app/tests/PendingOperations.h"
 #include "uninstaller/app/tests/StringTableFile.h"
 #include "uninstaller/app/tests/WineTestSupport.h"
 
@@ -23,30 +25,34 @@ struct ShownBox {
     std::string text;
     std::string caption;
     bool ownedByMainWindow;
+    bool ownedByWizard;
     bool progressWindowOpen;
+    UINT type;
 };
 
 std::vector<ShownBox> shownBoxes;
 int boxAnswer = IDOK;
 
-int RecordMessageBox(HWND owner, const char* text, const char* caption, UINT)
+int RecordMessageBox(HWND owner, const char* text, const char* caption, UINT type)
 {
-    shownBoxes.push_back({text, caption, owner && owner == g_app.mainWindow, IsWindow(g_app.progressDialog) != FALSE});
+    shownBoxes.push_back({text, caption, owner && owner == g_app.mainWindow, owner && owner == g_app.wizard,
+                          IsWindow(g_app.progressDialog) != FALSE, type});
     return boxAnswer;
 }
 
 std::string offeredLog;
+LogFileAnswer answerWithoutLog = kLogFileCancelled;
 int fileDialogs;
 bool fileDialogOwnedByMainWindow;
 
-bool OfferLog(HWND owner, char* path, size_t size)
+LogFileAnswer OfferLog(HWND owner, char* path, size_t size)
 {
     ++fileDialogs;
     fileDialogOwnedByMainWindow = owner && owner == g_app.mainWindow;
     if (offeredLog.empty())
-        return false;
+        return answerWithoutLog;
     std::snprintf(path, size, "%s", offeredLog.c_str());
-    return true;
+    return kLogFileChosen;
 }
 
 const char kValidLog[] =
@@ -116,6 +122,7 @@ TEST_F(UninstallerTest, MainWindowTakesTheProductTitleAndTheRunEndsCleanly)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
+        shownBoxes.clear();
         CreateDirectoryA(folder.c_str(), nullptr);   // an Automatic run deletes its log and folder
         WriteFile(logPath, kValidLog);
         ASSERT_EQ(StartUninstaller(Instance(), c.arguments.c_str()), kStartReady);
@@ -144,7 +151,8 @@ TEST_F(UninstallerTest, MainWindowTakesTheProductTitleAndTheRunEndsCleanly)
         EXPECT_FALSE(IsWindow(progress));
         EXPECT_EQ(EndUninstaller(), 0);
         EXPECT_FALSE(IsWindow(main));
-        EXPECT_TRUE(shownBoxes.empty());
+        ASSERT_EQ(shownBoxes.size(), 1u);
+        EXPECT_EQ(shownBoxes[0].text, "The My Game has been uninstalled.");
         // The run did not delete the program's own file, so the copy was not needed.
         EXPECT_FALSE(Exists(copy));
     }
@@ -170,17 +178,22 @@ TEST_F(UninstallerTest, WithoutALogTheFileDialogAsks)
 {
     const struct {
         bool offer;
+        LogFileAnswer answerWithoutLog;
         StartOutcome outcome;
         const char* message;
     } cases[] = {
-        {true, kStartReady, nullptr},
-        {false, kStartFailed, "Could not open INSTALL.LOG file."},
+        {true, kLogFileCancelled, kStartReady, nullptr},
+        // Cancel is the user's choice to uninstall nothing: the program ends without a word.
+        {false, kLogFileCancelled, kStartExit, nullptr},
+        {false, kLogFileFailed, kStartFailed, "Could not open INSTALL.LOG file."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.offer);
+        SCOPED_TRACE(c.answerWithoutLog);
         shownBoxes.clear();
         fileDialogs = 0;
         offeredLog = c.offer ? logPath : "";
+        answerWithoutLog = c.answerWithoutLog;
         ASSERT_EQ(StartUninstaller(Instance(), ""), c.outcome);
         EXPECT_EQ(fileDialogs, 1);
         EXPECT_TRUE(fileDialogOwnedByMainWindow);
@@ -191,12 +204,107 @@ TEST_F(UninstallerTest, WithoutALogTheFileDialogAsks)
             EXPECT_EQ(shownBoxes[0].caption, "Halden Uninstall");
         } else {
             EXPECT_TRUE(shownBoxes.empty());
+        }
+        if (c.outcome == kStartExit) {
+            EXPECT_FALSE(IsWindow(g_app.mainWindow));
+            continue;
+        }
+        if (c.outcome == kStartReady) {
             EXPECT_EQ(WindowText(g_app.mainWindow), "My Game");
             g_wizard.finished = true;
             RunUninstall();
         }
         EXPECT_EQ(EndUninstaller(), 0);
     }
+}
+
+// The end of a run says what was done, or what was left; a silent run says nothing.
+TEST_F(UninstallerTest, TheEndSaysWhatTheRunDid)
+{
+    const std::string inUse = folder + "\\engine.dll";
+    const struct {
+        const char* name;
+        std::string switches, log;
+        const char* said;   // null: nothing
+        UINT icon;
+    } cases[] = {
+        {"uninstalled", "/A", kValidLog, "The My Game has been uninstalled.", MB_ICONINFORMATION},
+        {"rolled back", "/A /R",
+         std::string(kValidLog) + "*** Upgrade Started ***\r\nFile Copy: " + folder + "\\new.dll\r\n",
+         "The last installation or upgrade of the My Game has been rolled back.", MB_ICONINFORMATION},
+        {"a file in use is kept", "/A",
+         std::string(kValidLog) + "Delete in-use files: Off\r\nFile Copy: " + inUse + "\r\n",
+         "The uninstall of the My Game is not complete: some items were left in place.\n\nKept 1: ", MB_ICONWARNING},
+        {"silent", "/S", kValidLog, nullptr, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        WriteFile(logPath, c.log);
+        WriteFile(folder + "\\new.dll", "new");
+        WriteFile(inUse, "engine");
+        shownBoxes.clear();
+        {
+            LockedFile lock(inUse);
+            ASSERT_EQ(StartUninstaller(Instance(), (c.switches + " \"" + logPath + "\"").c_str()), kStartReady);
+            RunUninstall();
+        }
+        EndUninstaller();
+        if (!c.said) {
+            EXPECT_TRUE(shownBoxes.empty());
+            continue;
+        }
+        ASSERT_EQ(shownBoxes.size(), 1u);
+        EXPECT_EQ(shownBoxes[0].text.substr(0, std::strlen(c.said)), c.said);
+        EXPECT_EQ(shownBoxes[0].caption, "Uninstall");
+        EXPECT_EQ(shownBoxes[0].type, MB_OK | c.icon);
+        EXPECT_TRUE(shownBoxes[0].ownedByWizard);
+    }
+}
+
+struct ChooserWatch {
+    bool centred = false;
+    RECT shown{};
+};
+
+// Waits for this process's open-file dialog, notes whether it sits in the screen's middle, then
+// cancels it as the user would.
+DWORD WINAPI WatchTheChooser(void* context)
+{
+    ChooserWatch& watch = *static_cast<ChooserWatch*>(context);
+    HWND dialog = nullptr;
+    if (!WaitUntil([&] { return (dialog = FindProcessWindow(GetCurrentProcessId(), "#32770")) != nullptr; }, 30000))
+        return 0;
+    watch.centred = WaitUntil(
+        [&] {
+            GetWindowRect(dialog, &watch.shown);
+            int dx = (watch.shown.left + watch.shown.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2;
+            int dy = (watch.shown.top + watch.shown.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2;
+            return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
+        },
+        5000);
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    return 0;
+}
+
+TEST_F(UninstallerTest, TheLogChooserOpensCentredAndCancelIsACancel)
+{
+    SetOpenFileHook(nullptr);
+    ResetAppState();
+    g_app.instance = Instance();
+    // A hidden owner at the screen's corner, as the main window is without its background.
+    HWND owner = CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr, Instance(), nullptr);
+    ChooserWatch watch;
+    HANDLE watcher = CreateThread(nullptr, 0, WatchTheChooser, &watch, 0, nullptr);
+    ASSERT_NE(watcher, nullptr);
+    char path[MAX_PATH] = "left over";
+    EXPECT_EQ(AskForLogFile(owner, path, sizeof path), kLogFileCancelled);
+    WaitForSingleObject(watcher, INFINITE);
+    CloseHandle(watcher);
+    DestroyWindow(owner);
+    EXPECT_TRUE(watch.centred) << watch.shown.left << "," << watch.shown.top << " " << watch.shown.right << ","
+                               << watch.shown.bottom;
+    EXPECT_STREQ(path, "");
 }
 
 TEST_F(UninstallerTest, UnreadableLogGivesTheErrorText)
@@ -342,14 +450,17 @@ TEST_F(SelfRepairTest, AnswersToTheDamageQuestion)
             boxAnswer = IDOK;
             EndUninstaller();
         }
-        size_t question = c.damaged ? 1 : 0;
-        ASSERT_EQ(shownBoxes.size(), question + 1);
+        size_t question = c.damaged ? 1 : 0, repaired = c.outcome == kStartReady ? 1 : 0;
+        ASSERT_EQ(shownBoxes.size(), question + repaired + 1);
         if (c.damaged) {
             EXPECT_EQ(shownBoxes[0].text.substr(0, 38), "This application is damaged and should");
             EXPECT_EQ(shownBoxes[0].caption, "Perform Repair");
         }
+        if (repaired) {
+            EXPECT_EQ(shownBoxes[question].text, "The My Game has been repaired.");
+        }
         // The application is started in every case; here it does not exist.
-        EXPECT_EQ(shownBoxes[question].caption, applicationPath);
+        EXPECT_EQ(shownBoxes[question + repaired].caption, applicationPath);
         EXPECT_EQ(ValuesLeft(), c.valuesLeft);
     }
 }
@@ -389,8 +500,8 @@ protected:
 TEST_F(MessagesTest, StringTableMatchesItsTextFile)
 {
     std::map<int, std::string> table = ReadStringTableFile(UNHALDEN_STRINGS_TXT);
-    ASSERT_EQ(table.size(), 83u);
-    for (int id = 1; id <= 83; ++id) {
+    ASSERT_EQ(table.size(), 95u);
+    for (int id = 1; id <= 95; ++id) {
         char text[1024];
         LoadMessage(id, text, sizeof text);
         EXPECT_EQ(text, table[id]) << id;

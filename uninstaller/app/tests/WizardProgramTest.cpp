@@ -68,6 +68,12 @@ TEST_F(WizardProgramTest, CustomRunFinishes)
     ASSERT_EQ(Title(wizard), "Perform Uninstall");
     EXPECT_EQ(WindowText(GetDlgItem(wizard, IDOK)), "&Finish");
     PostMessageA(wizard, WM_COMMAND, IDOK, 0);
+    // The program says what it did before it ends.
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindProcessWindow(child.Id(), "#32770", "Uninstall")) != nullptr; },
+                          kDeadline));
+    EXPECT_EQ(WindowText(GetDlgItem(box, 0xFFFF)), "The My Game has been uninstalled.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(child.WaitForExit(kDeadline), 0);
 }
 

@@ -68,7 +68,7 @@ TEST_F(WizardTest, CustomRunShowsThePagesWithItems)
         std::vector<std::string> firstLines;
     } cases[] = {
         {"registry trees only", "RegDB Tree: Software\\Halden\\Tree\nRegDB Root: 2\n", {7, 11},
-         "Select Registry Trees to Remove", {"Software\\Halden\\Tree"}},
+         "Select Registry Trees to Remove", {"HKEY_LOCAL_MACHINE\\Software\\Halden\\Tree"}},
         {"external programs only", "Execute Program: C:\\NOWHERE\\tool.exe\nExecute Name: Clean up\n", {10, 11},
          "Select Sub-Systems to Remove", {"Clean up"}},
         {"icons and services", "Icon Group: G\nIcon Name: Play\nIcon Cmd: x\nCreate Service: HaldenSvc\n", {9, 10, 11},
@@ -145,6 +145,17 @@ TEST_F(WizardTest, AutomaticRunWithBackupsAsksForTheRollback)
         Press(kNextButton);
         EXPECT_EQ(g_wizard.page, kPagePerform);
         EXPECT_EQ(g_wizard.rollback, c.rollback);
+        // The perform page speaks of the run the answer chose.
+        if (c.rollback) {
+            EXPECT_EQ(Text(kPageTitle), "Perform Rollback");
+            EXPECT_EQ(Text(kPageTextControl),
+                      "You are now ready to roll back the last installation or upgrade of the My Game.");
+            EXPECT_EQ(Text(kSecondTextControl), Msg(85));
+        } else {
+            EXPECT_EQ(Text(kPageTitle), "Perform Uninstall");
+            EXPECT_EQ(Text(kPageTextControl), "You are now ready to uninstall the My Game from your system.");
+            EXPECT_EQ(Text(kSecondTextControl), Msg(22));
+        }
         Press(kBackButton);
         EXPECT_EQ(g_wizard.page, kPageRollback);
         Press(kBackButton);
@@ -264,24 +275,37 @@ TEST_F(WizardTest, StartingOnTheLastPage)
 
 TEST_F(WizardTest, ProgressViewShowsHeadingAndFittedTexts)
 {
-    for (bool repair : {false, true}) {
-        SCOPED_TRACE(repair);
+    const struct {
+        bool repair, rollback;
+        const char* heading;
+    } cases[] = {
+        {false, false,
+         "Performing uninstall of My Game...\n\nPress the Cancel button to cancel the uninstall process and exit this "
+         "program."},
+        {false, true,
+         "Performing rollback of My Game...\n\nPress the Cancel button to cancel the rollback process and exit this "
+         "program."},
+        {true, false,
+         "Performing repair of My Game...\n\nPress the Cancel button to cancel the repair process and exit this "
+         "program."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.heading);
         ReadLog("");
+        g_wizard.method = c.repair ? kMethodRepair : kMethodAutomatic;
+        g_wizard.rollback = c.rollback;
         ASSERT_NE(Open(kPagePerform), nullptr);
-        EnterProgressView(repair);
+        EnterProgressView(c.repair);
         EXPECT_FALSE(Visible(kPageTextControl));
         EXPECT_FALSE(Visible(kSecondTextControl));
         EXPECT_TRUE(Visible(kProgressHeading));
         EXPECT_TRUE(Visible(kProgressText));
         EXPECT_FALSE(Enabled(kNextButton));
         EXPECT_FALSE(Enabled(kBackButton));
-        EXPECT_EQ(Text(kProgressHeading),
-                  repair ? "Performing repair of My Game...\n\nPress the Cancel button to cancel the repair process "
-                           "and exit this program."
-                         : "Performing uninstall of My Game...\n\nPress the Cancel button to cancel the uninstall "
-                           "process and exit this program.");
+        EXPECT_EQ(Text(kProgressHeading), c.heading);
         DestroyWizard();
     }
+    g_wizard.rollback = false;
 
     ASSERT_NE(Open(kPagePerform), nullptr);
     EnterProgressView(false);
