@@ -78,6 +78,8 @@ const char kProgramFolderRefused[] =
     "program runs or loads. Choose another folder.";
 const char kInProgramFolder[] = "it would be in the program's own folder";
 const char kSaveAnyway[] = "Writing them could fill the disk.\r\rSave them anyway?";
+const char kOpenAnyway[] = "Writing it could fill the disk.\r\rOpen it anyway?";
+const char kDragAnyway[] = "Writing them could fill the disk.\r\rDrag them anyway?";
 
 // An extraction that may take long enough to want progress and "Stop": more than one entry,
 // or one of this size.
@@ -386,7 +388,7 @@ void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
             return;
         }
         CurrentEntry = entry;
-        if (!MayDecode(entry->Size, kSaveAnyway)) return;
+        if (!MayDecode(entry->Size, kOpenAnyway)) return;
         file = TempFolder() + "\\launch\\" + *relative;
         std::vector<std::string> failed;
         {
@@ -466,7 +468,7 @@ void TfrmMainQuillon::DragOutSelection() {
         else
             notWritten.push_back(caption);
     }
-    if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
+    if (!MayDecode(ClaimedOutput(jobs), kDragAnyway)) return;
     std::vector<std::string> failed;
     {
         const cl::TScopedCursor hourglass;

@@ -566,34 +566,44 @@ TEST_F(MainFormExtractionTest, EntriesClaimingMoreThanTheArchiveCanHoldAreWritte
         dialog.SetFileName(out + "\\one.txt");
         return true;
     };
+    const std::vector<cl::TModalResult> noThenYes{cl::mrNo, cl::mrYes};
     const struct {
         const char* command;
         std::function<void()> run;
         std::string written;  // a file the command writes once the user agrees
         const char* claimed;
+        const char* ending;
+        std::vector<cl::TModalResult> answers;
     } commands[] = {
         {"extract directory",
          [&] {
              AnswerFolderDialog(true, target);
              form->actExtractDir->Execute();
          },
-         target + "\\big\\f19.txt", "80.0 GB"},
+         target + "\\big\\f19.txt", "80.0 GB", "\r\rSave them anyway?", noThenYes},
         {"extract selected",
          [&] {
              SelectFiles({"f0.txt", "f1.txt"});
              AnswerFolderDialog(true, out);
              form->actExtractFile->Execute();
          },
-         out + "\\f1.txt", "8.0 GB"},
+         out + "\\f1.txt", "8.0 GB", "\r\rSave them anyway?", noThenYes},
         {"extract one",
          [&] {
              SelectFiles({"f0.txt"});
              form->actExtractFile->Execute();
          },
-         out + "\\one.txt", "4.0 GB"},
+         out + "\\one.txt", "4.0 GB", "\r\rSave them anyway?", noThenYes},
+        // Yes would start the program the text files are associated with.
+        {"launch",
+         [&] {
+             SelectFiles({"f0.txt"});
+             form->actLaunchFile->Execute();
+         },
+         TfrmMainQuillon::TempFolder() + "\\launch\\big\\f0.txt", "4.0 GB", "\r\rOpen it anyway?", {cl::mrNo}},
     };
     for (const auto& c : commands) {
-        for (const cl::TModalResult given : {cl::mrNo, cl::mrYes}) {
+        for (const cl::TModalResult given : c.answers) {
             SCOPED_TRACE(std::string(c.command) + (given == cl::mrYes ? " yes" : " no"));
             questions.clear();
             messages.clear();
@@ -603,7 +613,7 @@ TEST_F(MainFormExtractionTest, EntriesClaimingMoreThanTheArchiveCanHoldAreWritte
             EXPECT_EQ(questions[0].rfind(std::string("These entries claim ") + c.claimed + " in all, more than an archive of ", 0),
                       0u)
                 << questions[0];
-            EXPECT_NE(questions[0].find("\r\rSave them anyway?"), std::string::npos) << questions[0];
+            EXPECT_EQ(questions[0].substr(questions[0].size() - std::string(c.ending).size()), c.ending) << questions[0];
             EXPECT_EQ(Exists(c.written), given == cl::mrYes);
             if (given == cl::mrNo) {
                 EXPECT_TRUE(messages.empty()) << messages[0];
