@@ -77,6 +77,8 @@ const char kProgramFolderRefused[] =
     "Files from an archive are not saved in the program's own folder, where they could take the place of what the "
     "program runs or loads. Choose another folder.";
 const char kInProgramFolder[] = "it would be in the program's own folder";
+// The archive is read while its entries are written: an entry must not replace it.
+const char kIsOpenArchive[] = "it would take the place of the open archive";
 const char kSaveAnyway[] = "Writing them could fill the disk.\r\rSave them anyway?";
 const char kOpenAnyway[] = "Writing it could fill the disk.\r\rOpen it anyway?";
 const char kDragAnyway[] = "Writing them could fill the disk.\r\rDrag them anyway?";
@@ -129,6 +131,7 @@ bool TfrmMainQuillon::MayDecode(uint64_t claimed, const std::string& action) {
 
 bool TfrmMainQuillon::WriteEntries(const std::vector<TExtractionJob>& jobs, std::vector<std::string>& failed) {
     const std::string programFolder = ProgramFolder();
+    const std::string archive = OpenDialog1->FileName();
     struct TStopped {};
     uint64_t done = 0;  // output the entries before the current one claim
     bool stopped = false;
@@ -151,6 +154,8 @@ bool TfrmMainQuillon::WriteEntries(const std::vector<TExtractionJob>& jobs, std:
                 failed.push_back(job.Name + ": its folder could not be made");
             } else if (inProgramFolder) {
                 failed.push_back(job.Name + ": " + kInProgramFolder);
+            } else if (quillon::IsSameFile(job.Target, archive)) {
+                failed.push_back(job.Name + ": " + kIsOpenArchive);
             } else {
                 CurrentEntry = job.Entry;
                 std::function<void(uint64_t)> progress;

@@ -622,6 +622,55 @@ TEST_F(MainFormExtractionTest, EntriesClaimingMoreThanTheArchiveCanHoldAreWritte
     }
 }
 
+// The archive is read while entries are written: an entry named as the open archive itself
+// (in any spelling) is refused and named, and the others are written.
+TEST_F(MainFormExtractionTest, AnEntryIsNeverWrittenOverTheOpenArchive) {
+    const std::string own = target + "\\levels\\self.rfa";
+    ut::CreateFolderPath(target + "\\levels");
+    rfa_test::WriteArchive(own, {kInit, rfa_test::TestEntry::FromText("levels/SELF.rfa", "not an archive")});
+    const std::vector<uint8_t> archiveBytes = ReadBytes(own);
+    form->OpenArchiveFile(own);
+    SelectFolder("levels");
+    const struct {
+        const char* command;
+        std::function<void()> run;
+    } commands[] = {
+        {"extract directory",
+         [&] {
+             AnswerFolderDialog(true, target);
+             form->actExtractDir->Execute();
+         }},
+        {"extract selected",
+         [&] {
+             SelectFiles({"init.con", "SELF.rfa"});
+             AnswerFolderDialog(true, target + "\\levels");
+             form->actExtractFile->Execute();
+         }},
+        {"extract one",
+         [&] {
+             SelectFiles({"SELF.rfa"});
+             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+                 dialog.SetFileName(own);
+                 return true;
+             };
+             form->actExtractFile->Execute();
+         }},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        messages.clear();
+        DeleteFileA((target + "\\levels\\init.con").c_str());
+        c.run();
+        EXPECT_EQ(ReadBytes(own), archiveBytes);
+        ASSERT_EQ(messages.size(), 1u) << testing::PrintToString(messages);
+        EXPECT_EQ(messages[0].rfind("These files could not be saved:\r\r", 0), 0u) << messages[0];
+        EXPECT_NE(messages[0].find("SELF.rfa: it would take the place of the open archive"), std::string::npos)
+            << messages[0];
+        if (std::string(c.command) != "extract one") ExpectFile(target + "\\levels\\init.con", kInit);
+    }
+    DeleteFileA(own.c_str());
+}
+
 // "Stop" in the progress dialog ends a folder's extraction: what was written stays, nothing
 // more is written, and nothing claims the folder was saved.
 TEST_F(MainFormExtractionTest, StopEndsAnExtractionAndItIsNotReportedAsDone) {
