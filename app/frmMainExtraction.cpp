@@ -509,11 +509,14 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
                 AddFileToBuild(path);
         }
     }
-    if (ut::FolderExists(paths.front())) {
-        ImportFolder(paths.front());
-        return;
-    }
-    if (paths.size() == 1 && folderSelected) {
+    // Every dropped folder is imported, in the order dropped.
+    bool importedFolder = false;
+    for (const std::string& path : paths)
+        if (ut::FolderExists(path)) {
+            ImportFolder(path);
+            importedFolder = true;
+        }
+    if (paths.size() == 1 && !importedFolder && folderSelected) {
         if (isArchive(paths.front())) {
             // Opened as "Open RFA" opens one: the caption names the archive now shown.
             if (MayDiscardBuildList()) OpenArchiveFile(paths.front());
