@@ -30,7 +30,23 @@ std::optional<std::wstring> ResolvedFolder(const std::string& path) {
     return resolved;
 }
 
+// The volume and file index of the object at path; nothing when it cannot be opened.
+std::optional<BY_HANDLE_FILE_INFORMATION> Identity(const std::string& path) {
+    const cl::TFileHandle object(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION information;
+    if (!object || !GetFileInformationByHandle(object.Get(), &information)) return std::nullopt;
+    return information;
+}
+
 }  // namespace
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+    const std::optional<BY_HANDLE_FILE_INFORMATION> first = Identity(a);
+    const std::optional<BY_HANDLE_FILE_INFORMATION> second = first ? Identity(b) : std::nullopt;
+    return second && first->dwVolumeSerialNumber == second->dwVolumeSerialNumber &&
+           first->nFileIndexHigh == second->nFileIndexHigh && first->nFileIndexLow == second->nFileIndexLow;
+}
 
 bool IsSameFolder(const std::string& a, const std::string& b) {
     const std::optional<std::wstring> first = ResolvedFolder(a);

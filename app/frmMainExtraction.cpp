@@ -77,7 +77,11 @@ const char kProgramFolderRefused[] =
     "Files from an archive are not saved in the program's own folder, where they could take the place of what the "
     "program runs or loads. Choose another folder.";
 const char kInProgramFolder[] = "it would be in the program's own folder";
+// The archive is read while its entries are written: an entry must not replace it.
+const char kIsOpenArchive[] = "it would take the place of the open archive";
 const char kSaveAnyway[] = "Writing them could fill the disk.\r\rSave them anyway?";
+const char kOpenAnyway[] = "Writing it could fill the disk.\r\rOpen it anyway?";
+const char kDragAnyway[] = "Writing them could fill the disk.\r\rDrag them anyway?";
 
 // An extraction that may take long enough to want progress and "Stop": more than one entry,
 // or one of this size.
@@ -127,6 +131,7 @@ bool TfrmMainQuillon::MayDecode(uint64_t claimed, const std::string& action) {
 
 bool TfrmMainQuillon::WriteEntries(const std::vector<TExtractionJob>& jobs, std::vector<std::string>& failed) {
     const std::string programFolder = ProgramFolder();
+    const std::string archive = OpenDialog1->FileName();
     struct TStopped {};
     uint64_t done = 0;  // output the entries before the current one claim
     bool stopped = false;
@@ -149,6 +154,8 @@ bool TfrmMainQuillon::WriteEntries(const std::vector<TExtractionJob>& jobs, std:
                 failed.push_back(job.Name + ": its folder could not be made");
             } else if (inProgramFolder) {
                 failed.push_back(job.Name + ": " + kInProgramFolder);
+            } else if (quillon::IsSameFile(job.Target, archive)) {
+                failed.push_back(job.Name + ": " + kIsOpenArchive);
             } else {
                 CurrentEntry = job.Entry;
                 std::function<void(uint64_t)> progress;
@@ -397,7 +404,7 @@ void TfrmMainQuillon::actLaunchFileExecute(cl::TObject*) {
             return;
         }
         CurrentEntry = entry;
-        if (!MayDecode(entry->Size, kSaveAnyway)) return;
+        if (!MayDecode(entry->Size, kOpenAnyway)) return;
         file = TempFolder() + "\\launch\\" + *relative;
         std::vector<std::string> failed;
         {
@@ -477,7 +484,7 @@ void TfrmMainQuillon::DragOutSelection() {
         else
             notWritten.push_back(caption);
     }
-    if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
+    if (!MayDecode(ClaimedOutput(jobs), kDragAnyway)) return;
     std::vector<std::string> failed;
     {
         const cl::TScopedCursor hourglass;
@@ -513,11 +520,14 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
                 AddFileToBuild(path);
         }
     }
-    if (ut::FolderExists(paths.front())) {
-        ImportFolder(paths.front());
-        return;
-    }
-    if (paths.size() == 1 && folderSelected) {
+    // Every dropped folder is imported, in the order dropped.
+    bool importedFolder = false;
+    for (const std::string& path : paths)
+        if (ut::FolderExists(path)) {
+            ImportFolder(path);
+            importedFolder = true;
+        }
+    if (paths.size() == 1 && !importedFolder && folderSelected) {
         if (isArchive(paths.front())) {
             // Opened as "Open RFA" opens one: the caption names the archive now shown.
             if (MayDiscardBuildList()) OpenArchiveFile(paths.front());

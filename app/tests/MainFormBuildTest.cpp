@@ -391,6 +391,29 @@ TEST_F(MainFormBuildTest, AnImportedOrDroppedFolderBringsItsFoldersAndFilesOnce)
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"sub/deep/*c.txt", "sub/*b.txt"}));
 }
 
+// Several things dropped at once: every folder among them is imported, and the files are added.
+TEST_F(MainFormBuildTest, EveryFolderDroppedAtOnceIsImported) {
+    DiskFile("one\\a.txt", "a");
+    DiskFile("two\\b.txt", "b");
+    DiskFile("c.txt", "c");
+    SelectFolder("bf1942");
+    auto* source = new TDropFileSource(&app);
+    source->Files()->Assign(std::vector<std::string>{out + "\\one", out + "\\c.txt", out + "\\two"});
+    const cl::TPoint p = form->ClientToScreen({300, 200});
+    DWORD effect = DROPEFFECT_COPY;
+    ASSERT_EQ(form->DropFileTarget1->DragEnter(source, MK_LBUTTON, {p.x, p.y}, &effect), S_OK);
+    effect = DROPEFFECT_COPY;
+    ASSERT_EQ(form->DropFileTarget1->Drop(source, 0, {p.x, p.y}, &effect), S_OK);
+    for (const char* folder : {"bf1942\\one", "bf1942\\two"})
+        EXPECT_NE(form->tvFolders->GetNodeFromPath(folder), nullptr) << folder;
+    std::vector<std::string> added;
+    for (const std::string& name : EntryNames())
+        if (name.find('*') != std::string::npos) added.push_back(name);
+    std::sort(added.begin(), added.end());
+    EXPECT_EQ(added, (std::vector<std::string>{"bf1942/*c.txt", "bf1942/one/*a.txt", "bf1942/two/*b.txt"}));
+    EXPECT_TRUE(messages.empty());
+}
+
 // New, opening another archive, dropping one and closing the window ask before a changed build
 // list goes: Yes goes on, No keeps the list. A list that is back to the archive's is not asked
 // about.

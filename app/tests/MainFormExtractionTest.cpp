@@ -567,34 +567,44 @@ TEST_F(MainFormExtractionTest, EntriesClaimingMoreThanTheArchiveCanHoldAreWritte
         dialog.SetFileName(out + "\\one.txt");
         return true;
     };
+    const std::vector<cl::TModalResult> noThenYes{cl::mrNo, cl::mrYes};
     const struct {
         const char* command;
         std::function<void()> run;
         std::string written;  // a file the command writes once the user agrees
         const char* claimed;
+        const char* ending;
+        std::vector<cl::TModalResult> answers;
     } commands[] = {
         {"extract directory",
          [&] {
              AnswerFolderDialog(true, target);
              form->actExtractDir->Execute();
          },
-         target + "\\big\\f19.txt", "80.0 GB"},
+         target + "\\big\\f19.txt", "80.0 GB", "\r\rSave them anyway?", noThenYes},
         {"extract selected",
          [&] {
              SelectFiles({"f0.txt", "f1.txt"});
              AnswerFolderDialog(true, out);
              form->actExtractFile->Execute();
          },
-         out + "\\f1.txt", "8.0 GB"},
+         out + "\\f1.txt", "8.0 GB", "\r\rSave them anyway?", noThenYes},
         {"extract one",
          [&] {
              SelectFiles({"f0.txt"});
              form->actExtractFile->Execute();
          },
-         out + "\\one.txt", "4.0 GB"},
+         out + "\\one.txt", "4.0 GB", "\r\rSave them anyway?", noThenYes},
+        // Yes would start the program the text files are associated with.
+        {"launch",
+         [&] {
+             SelectFiles({"f0.txt"});
+             form->actLaunchFile->Execute();
+         },
+         TfrmMainQuillon::TempFolder() + "\\launch\\big\\f0.txt", "4.0 GB", "\r\rOpen it anyway?", {cl::mrNo}},
     };
     for (const auto& c : commands) {
-        for (const cl::TModalResult given : {cl::mrNo, cl::mrYes}) {
+        for (const cl::TModalResult given : c.answers) {
             SCOPED_TRACE(std::string(c.command) + (given == cl::mrYes ? " yes" : " no"));
             questions.clear();
             messages.clear();
@@ -604,13 +614,62 @@ TEST_F(MainFormExtractionTest, EntriesClaimingMoreThanTheArchiveCanHoldAreWritte
             EXPECT_EQ(questions[0].rfind(std::string("These entries claim ") + c.claimed + " in all, more than an archive of ", 0),
                       0u)
                 << questions[0];
-            EXPECT_NE(questions[0].find("\r\rSave them anyway?"), std::string::npos) << questions[0];
+            EXPECT_EQ(questions[0].substr(questions[0].size() - std::string(c.ending).size()), c.ending) << questions[0];
             EXPECT_EQ(Exists(c.written), given == cl::mrYes);
             if (given == cl::mrNo) {
                 EXPECT_TRUE(messages.empty()) << messages[0];
             }
         }
     }
+}
+
+// The archive is read while entries are written: an entry named as the open archive itself
+// (in any spelling) is refused and named, and the others are written.
+TEST_F(MainFormExtractionTest, AnEntryIsNeverWrittenOverTheOpenArchive) {
+    const std::string own = target + "\\levels\\self.rfa";
+    ut::CreateFolderPath(target + "\\levels");
+    rfa_test::WriteArchive(own, {kInit, rfa_test::TestEntry::FromText("levels/SELF.rfa", "not an archive")});
+    const std::vector<uint8_t> archiveBytes = ReadBytes(own);
+    form->OpenArchiveFile(own);
+    SelectFolder("levels");
+    const struct {
+        const char* command;
+        std::function<void()> run;
+    } commands[] = {
+        {"extract directory",
+         [&] {
+             AnswerFolderDialog(true, target);
+             form->actExtractDir->Execute();
+         }},
+        {"extract selected",
+         [&] {
+             SelectFiles({"init.con", "SELF.rfa"});
+             AnswerFolderDialog(true, target + "\\levels");
+             form->actExtractFile->Execute();
+         }},
+        {"extract one",
+         [&] {
+             SelectFiles({"SELF.rfa"});
+             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+                 dialog.SetFileName(own);
+                 return true;
+             };
+             form->actExtractFile->Execute();
+         }},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.command);
+        messages.clear();
+        DeleteFileA((target + "\\levels\\init.con").c_str());
+        c.run();
+        EXPECT_EQ(ReadBytes(own), archiveBytes);
+        ASSERT_EQ(messages.size(), 1u) << testing::PrintToString(messages);
+        EXPECT_EQ(messages[0].rfind("These files could not be saved:\r\r", 0), 0u) << messages[0];
+        EXPECT_NE(messages[0].find("SELF.rfa: it would take the place of the open archive"), std::string::npos)
+            << messages[0];
+        if (std::string(c.command) != "extract one") ExpectFile(target + "\\levels\\init.con", kInit);
+    }
+    DeleteFileA(own.c_str());
 }
 
 // "Stop" in the progress dialog ends a folder's extraction: what was written stays, nothing

@@ -236,7 +236,7 @@ void TControl::SetParent(TControl* parent) {
     }
     parent->controls_.push_back(this);
     if (parentFont_) ParentFontChanged();
-    if (parentColor_) AdoptParentColor();
+    if (parentColor_) ParentColorChanged();
     if (parentBiDiMode_) AdoptParentBiDiMode();
     parent->ControlListChanged(this, true);
     if (parent->HandleAllocated()) {
@@ -815,7 +815,13 @@ void TControl::SetColor(TColor color) {
 void TControl::SetParentColor(bool parentColor) {
     if (parentColor == parentColor_) return;
     parentColor_ = parentColor;
-    if (parentColor) AdoptParentColor();
+    if (parentColor) ParentColorChanged();
+}
+
+void TControl::LendColor(TColor color) {
+    if (color == color_) return;
+    color_ = color;
+    ColorChanged();
 }
 
 void TControl::ParentColorChanged() {

@@ -306,8 +306,12 @@ protected:
     virtual void Resize() { OnResize(this); }
     virtual void FontChanged();
     virtual void ColorChanged();
-    // The parent's colour changed; the control takes it when ParentColor is set.
+    // The parent's colour changed, or ParentColor was set; the control takes it when
+    // ParentColor is set.
     virtual void ParentColorChanged();
+    // Shows color and leaves ParentColor as it is: a colour the control's state lends it for
+    // a while (focused, disabled), not one of its own.
+    void LendColor(TColor color);
     // The key events: a handler that sets the key to 0 swallows it. Descendants that act on a
     // key do so after these, so that the handler sees the key first.
     virtual void DoKeyDown(WORD& key, TShiftState shift) { OnKeyDown(this, key, shift); }

@@ -59,7 +59,7 @@ void TMwCustomComboBox::CreateParams(TCreateParams& params) {
     TMwFramedControl<cl::TControl>::CreateParams(params);
     params.windowClass = "COMBOBOX";
     params.standardClass = true;
-    params.exStyle = 0;
+    params.exStyle = BiDiModeExStyle();
     params.style &= ~WS_CLIPCHILDREN;
     params.style |= WS_VSCROLL | CBS_AUTOHSCROLL;
     switch (style_) {
@@ -384,7 +384,11 @@ void TMwCustomComboBox::UpdateFrame(bool viaMouse, bool inFocus) {
     if (!HandleAllocated() || (!flatButtons_ && !FrameHotTrack()) || DroppedDown()) return;
     RECT r;
     GetClientRect(Handle(), &r);
-    if (!FrameHotTrack()) r.left = r.right - GetSystemMetrics(SM_CXVSCROLL) - 2;
+    if (!FrameHotTrack()) {
+        const int strip = GetSystemMetrics(SM_CXVSCROLL) + 2;
+        if (UseRightToLeftScrollBar()) r.right = r.left + strip;
+        else r.left = r.right - strip;
+    }
     RedrawWindow(Handle(), &r, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOERASE);
 }
 
@@ -398,7 +402,11 @@ void TMwCustomComboBox::PaintFrameAndButton() {
     try {
         cl::TCanvas canvas(dc);
         const int b = themes ? 1 : 2;
-        const TRect button{width - b - GetSystemMetrics(SM_CXVSCROLL), b, width - b, height - b};
+        // The platform puts its button on the scroll bar's side.
+        const bool leftButton = UseRightToLeftScrollBar();
+        const int buttonWidth = GetSystemMetrics(SM_CXVSCROLL);
+        const TRect button = leftButton ? TRect{b, b, b + buttonWidth, height - b}
+                                        : TRect{width - b - buttonWidth, b, width - b, height - b};
         const bool white = cl::ColorToRGB(Color()) == RGB(255, 255, 255);
         auto ring = [&](int inset) {
             canvas.SetBrushColor(Color());
@@ -418,7 +426,8 @@ void TMwCustomComboBox::PaintFrameAndButton() {
         }
         if (themes) {
             canvas.SetBrushColor(Color());
-            canvas.FillRect({button.left - 3, button.top, button.left, button.bottom});
+            canvas.FillRect(leftButton ? TRect{button.right, button.top, button.right + 2, button.bottom}
+                                       : TRect{button.left - 3, button.top, button.left, button.bottom});
         }
         const bool dropped = DroppedDown();
         if (readOnly_) {

@@ -86,10 +86,11 @@ public:
     // becomes the normal colour, and takes a focus colour along that equalled the old one.
     void SetColor(cl::TColor v) {
         if (v == Base::Color()) return;
-        Base::SetColor(v);
-        if (!updatingColors_) {
-            if (focusColor_ == normalColor_) focusColor_ = v;
-            normalColor_ = v;
+        if (updatingColors_) {
+            this->LendColor(v);
+        } else {
+            Base::SetColor(v);
+            TakeNormalColor(v);
         }
         if (frameVisible_ && !UseThemes()) RepaintFrame();
     }
@@ -185,8 +186,12 @@ protected:
         Base::ColorChanged();
         if (this->HandleAllocated()) ApplyBackgroundColor();
     }
+    // The parent's colour becomes the normal colour, which focus and the enabled state then
+    // lend their own colours over.
     void ParentColorChanged() override {
+        if (this->ParentColor() && this->Parent()) TakeNormalColor(this->Parent()->Color());
         Base::ParentColorChanged();
+        UpdateColors();
         if (frameVisible_ && !UseThemes()) RepaintFrame();
     }
     void Notification(cl::TComponent* component, cl::TOperation operation) override {
@@ -234,6 +239,11 @@ protected:
     }
 
 private:
+    // A focus colour that equalled the old normal colour goes along with the new one.
+    void TakeNormalColor(cl::TColor v) {
+        if (focusColor_ == normalColor_) focusColor_ = v;
+        normalColor_ = v;
+    }
     template <class T>
     void StoreAndRepaintFrame(T& field, const T& value) {
         if (field == value) return;

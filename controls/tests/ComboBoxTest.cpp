@@ -219,6 +219,28 @@ TEST_F(ComboBoxTest, ListNotificationsCompletionsDeletionsAndUnlistedExitsRaiseT
     EXPECT_EQ(events, (std::vector<std::string>{"unlisted Kiwi", "completed"}));
 }
 
+TEST_F(ComboBoxTest, RightToLeftPutsTheFlatButtonAtTheLeftEdge) {
+    combo->SetFlatButtons(true);
+    combo->SetFlatButtonColor(kRed);
+    combo->SetFocus();  // a focused flat button is raised in its colour
+    const struct {
+        cl::TBiDiMode mode;
+        bool left;
+    } cases[] = {{cl::TBiDiMode::RightToLeft, true}, {cl::TBiDiMode::LeftToRight, false}};
+    for (const auto& c : cases) {
+        combo->SetBiDiMode(c.mode);
+        RedrawWindow(combo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RECT client;
+        GetClientRect(combo->Handle(), &client);
+        HDC dc = GetDC(combo->Handle());
+        // Inside the button, clear of its border and arrow: 2 pixels of frame, 2 of border.
+        const COLORREF left = GetPixel(dc, 5, 5), right = GetPixel(dc, client.right - 6, 5);
+        ReleaseDC(combo->Handle(), dc);
+        EXPECT_EQ(left == cl::ColorToRGB(kRed), c.left) << static_cast<int>(c.mode);
+        EXPECT_EQ(right == cl::ColorToRGB(kRed), !c.left) << static_cast<int>(c.mode);
+    }
+}
+
 TEST_F(ComboBoxTest, UnderThemesTheButtonIsTheThemesAndTheFrameIsLeftToIt) {
     TFakeThemes themes;
     ASSERT_TRUE(themes.Loaded());

@@ -147,6 +147,33 @@ TEST_F(EditTest, TheFrameTakesTheParentsNewColour) {
     ReleaseDC(first->Handle(), dc);
 }
 
+TEST_F(EditTest, AParentColouredEditKeepsTheParentsNewColourAcrossFocusChanges) {
+    first->SetFramingPreference(TFramingPreference::CustomFraming);
+    first->SetFrameHotTrack(true);  // the frame is drawn again on every focus change
+    first->SetFrameHotStyle(TFrameStyle::Flat);
+    first->SetParentColor(true);
+    second->SetFocus();
+    form->SetColor(kYellow);
+    const struct {
+        const char* step;
+        std::function<void()> action;
+    } steps[] = {
+        {"focus in", [&] { first->SetFocus(); }},
+        {"focus out", [&] { second->SetFocus(); }},
+    };
+    for (const auto& step : steps) {
+        step.action();
+        EXPECT_EQ(first->Color(), kYellow) << step.step;
+        SendMessageA(first->Handle(), WM_NCPAINT, 1, 0);
+        HDC dc = GetWindowDC(first->Handle());
+        EXPECT_EQ(GetPixel(dc, 1, 5), cl::ColorToRGB(kYellow)) << step.step << ": the ring inside the frame";
+        ReleaseDC(first->Handle(), dc);
+    }
+    EXPECT_TRUE(first->ParentColor()) << "a focus change is no colour of the program's own";
+    form->SetColor(kBlue);
+    EXPECT_EQ(first->Color(), kBlue) << "still follows the parent";
+}
+
 TEST_F(EditTest, FormResourcesReadTheRetiredFramePropertiesOfTheEditAndTheRichEdit) {
     cl::RegisterClassLibrary();
     RegisterQuillonControls();

@@ -1,6 +1,7 @@
 #include "uninstaller/app/RepairRun.h"
 
 #include <cstring>
+#include <string>
 
 #include "uninstaller/app/RegistryRemoval.h"
 #include "uninstaller/app/RepairSteps.h"
@@ -59,7 +60,17 @@ void RegisterFiles(RepairContext& run, const RecordTable<FileRecord>& files)
             continue;
         run.Advance();
         run.ui.ShowChecking(file.path);
-        run.system.RegisterFile(file.path);
+        // Registering runs the file's own code: only a file the repair may write is run.
+        std::string named;
+        if (!run.files.PathFromAnsi(file.path, &named)) {
+            run.Keep(file.path, kKeptNoExactName);
+            continue;
+        }
+        JudgedPath judged = run.guard.File(named, kFileWrite);
+        if (!judged.Allowed())
+            run.Keep(file.path, judged.refusal);
+        else
+            run.system.RegisterFile(file.path);
     }
 }
 

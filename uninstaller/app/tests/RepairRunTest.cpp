@@ -463,6 +463,35 @@ TEST_F(RepairRunTest, ValuesShortcutsAndRegistration)
     EXPECT_TRUE(system.lists.empty());
 }
 
+// Registering runs the file's code: a file the installation may not write is not run, and is
+// reported as kept.
+TEST_F(RepairRunTest, OnlyFilesTheGuardLetsBeWrittenAreRegisteredAgain)
+{
+    const struct {
+        const char* name;
+        const char* path;
+        bool systemComponent;
+        bool registered;
+    } cases[] = {
+        {"the installation's own", "C:\\App\\server.dll", false, true},
+        {"through a link into Windows", "C:\\App\\Via\\server.dll", false, false},
+        {"a part of the system", "C:\\Tools\\shared.dll", true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Reset();
+        files.AddLink("C:\\App\\Via", "C:\\WINDOWS");
+        files.AddFile(c.path, "s");
+        if (c.systemComponent)
+            files.systemComponents.insert(c.path);
+        system.Put(c.path, "s");
+        ReadLog(Section(SourceLine(), FileLine(c.path, "s") + "Self-Register: " + c.path + "\n"));
+        EXPECT_EQ(Run(), c.registered ? kRepairDone : kRepairFailed);
+        EXPECT_EQ(system.registered.size(), c.registered ? 1u : 0u);
+        EXPECT_EQ(kept.Summary(255).find(c.path) != std::string::npos, !c.registered) << kept.Summary(255);
+    }
+}
+
 // A shortcut is made again only as a ".lnk" file where the installation's files may be, over
 // nothing or over a shortcut; anything else the log names as a shortcut is kept as it is.
 TEST_F(RepairRunTest, ShortcutsAreWrittenOnlyAsShortcutsOfTheInstallation)
