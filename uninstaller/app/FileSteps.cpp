@@ -65,7 +65,8 @@ bool IsRefused(EngineContext& run, const FileRecord& file, FileUse use = kFileDe
 SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned progressLabel)
 {
     SharedCountRun countRun = CountRun(run, progressLabel);
-    if (!run.Reaches(file.lastCountedCopySection) || !HasSharedCount(run.registry, countRun, file.path))
+    if (!run.Reaches(file.lastCountedCopySection) || !run.KeepsSharedCounters() ||
+        !HasSharedCount(run.registry, countRun, file.path))
         return kNotCounted;
     SharedAnswerMemory unasked{true, false};
     return DecrementSharedCount(run.registry, run.ui, countRun, file.path, file.countedCopies,
