@@ -47,6 +47,15 @@ void EngineContext::Advance(unsigned label, const char* item, ProgressItemKind k
         ui.ServeWindows();
 }
 
+bool EngineContext::KeepsSharedCounters()
+{
+    if (sharedCounters_ == kCountersUnknown)
+        sharedCounters_ = options.shellFlag && registry.StateOf(kRootLocalMachine, kSharedDllsKey) != kKeyMissing
+                              ? kCountersKept
+                              : kCountersNone;
+    return sharedCounters_ == kCountersKept;
+}
+
 unsigned EngineContext::RegistrationLimit() const
 {
     return options.waitLimitMs == kWaitWithoutLimit ? kLongestRegistrationMs : options.waitLimitMs;

@@ -59,6 +59,9 @@ struct EngineContext {
     std::string logFile;             // the log in the file system's names; "" when it has none
 
     bool Cancelled() { return ui.Cancelled(); }
+    // The system keeps shared-file counters: the run looks for their key once (it never makes
+    // it), rather than once for every file.
+    bool KeepsSharedCounters();
     bool Reaches(Section section) const { return section >= threshold; }
     // The default choice in an Automatic run, the user's selection in a Custom run.
     bool Taken(int selected) const { return automatic || selected; }
@@ -98,6 +101,9 @@ struct EngineContext {
     }
     // The longest wait for one registration: registering code runs on the system's time.
     unsigned RegistrationLimit() const;
+
+private:
+    enum { kCountersUnknown, kCountersKept, kCountersNone } sharedCounters_ = kCountersUnknown;
 };
 
 // Programs, services, sub-system, icons and the per-user program (SystemSteps.cpp).

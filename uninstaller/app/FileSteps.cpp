@@ -61,13 +61,15 @@ bool IsRefused(EngineContext& run, const FileRecord& file, FileUse use = kFileDe
 
 // progressLabel names the file while the user is asked about it. Nobody is asked about a file
 // the guard keeps anyway (the system's own, another installation's): it is kept as if the
-// answer were No.
+// answer were No. Most files have no counter: the guard is only asked about those that do.
 SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned progressLabel)
 {
-    if (!run.Reaches(file.lastCountedCopySection))
+    SharedCountRun countRun = CountRun(run, progressLabel);
+    if (!run.Reaches(file.lastCountedCopySection) || !run.KeepsSharedCounters() ||
+        !HasSharedCount(run.registry, countRun, file.path))
         return kNotCounted;
     SharedAnswerMemory unasked{true, false};
-    return DecrementSharedCount(run.registry, run.ui, CountRun(run, progressLabel), file.path, file.countedCopies,
+    return DecrementSharedCount(run.registry, run.ui, countRun, file.path, file.countedCopies,
                                 IsRefused(run, file) ? &unasked : &run.sharedAnswers);
 }
 
@@ -76,14 +78,16 @@ SharedCountResult Decrement(EngineContext& run, const FileRecord& file, unsigned
 // registered. A file the guard keeps is not on its way out.
 void Unregister(EngineContext& run, const FileRecord& file)
 {
-    if (!file.path[0] || (run.rollback && !CreatedByLastCopy(file)) || IsRefused(run, file))
+    bool registered = run.Reaches(file.selfRegisterSection), device = run.Reaches(file.addDeviceSection);
+    if (!(registered || device) || !file.path[0] || (run.rollback && !CreatedByLastCopy(file)) ||
+        IsRefused(run, file))
         return;
-    if (run.Reaches(file.selfRegisterSection)) {
+    if (registered) {
         run.Show(kLabelRegistration, file.path);
         run.NoteWait(run.actions.SelfRegister(file.path, false, run.RegistrationLimit()),
                      std::string("registration of ") + file.path);
     }
-    if (run.Reaches(file.addDeviceSection))
+    if (device)
         run.actions.RemoveDeviceLine(file.path);
 }
 

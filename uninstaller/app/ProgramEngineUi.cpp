@@ -11,6 +11,8 @@ namespace {
 
 const unsigned kServerRunningText = 28;
 const unsigned kUninstallCaption = 25;
+// How long a progress text stays up at least, unless a question or a wait comes.
+const DWORD kTextIntervalMs = 30;
 
 }  // namespace
 
@@ -24,26 +26,45 @@ void ProgramEngineUi::SetProgress(unsigned done, unsigned total)
     SetProgressCounts(done, total);
 }
 
+bool ProgramEngineUi::ShowWaitingText(bool force)
+{
+    DWORD now = GetTickCount();
+    if (!waiting_ || (!force && shownOnce_ && now - lastShown_ < kTextIntervalMs))
+        return false;
+    waiting_ = false;
+    shownOnce_ = true;
+    lastShown_ = now;
+    if (waitingKind_ == kProgressKey)
+        ShowProgressKey(waitingLabel_, waitingItem_.c_str());
+    else
+        ::ShowProgressItem(waitingLabel_, waitingItem_.c_str());
+    return true;
+}
+
 void ProgramEngineUi::ShowProgressItem(unsigned labelId, const char* item, ProgressItemKind kind)
 {
-    if (kind == kProgressKey)
-        ShowProgressKey(labelId, item);
-    else
-        ::ShowProgressItem(labelId, item);
+    waiting_ = true;
+    waitingLabel_ = labelId;
+    waitingItem_ = item ? item : "";
+    waitingKind_ = kind;
+    ServeWindows();
 }
 
 void ProgramEngineUi::ClearProgressText()
 {
+    waiting_ = false;
     ShowProgressText("");
 }
 
 void ProgramEngineUi::ServeWindows()
 {
-    ShowProgressText(nullptr);
+    if (!ShowWaitingText(false))
+        ShowProgressText(nullptr);
 }
 
 void ProgramEngineUi::Wait(unsigned milliseconds)
 {
+    ShowWaitingText(true);
     PumpMessages(milliseconds);
 }
 
@@ -59,11 +80,13 @@ void ProgramEngineUi::LoadText(unsigned id, char* out, std::size_t size)
 
 SharedFileChoice ProgramEngineUi::AskRemoveSharedFile(const char* message)
 {
+    ShowWaitingText(true);
     return AskSharedFileChoice(message);
 }
 
 ServerAnswer ProgramEngineUi::AskToStopDatabaseServer()
 {
+    ShowWaitingText(true);
     char text[512], caption[256];
     LoadMessage(kServerRunningText, text, sizeof text);
     LoadMessage(kUninstallCaption, caption, sizeof caption);

@@ -61,19 +61,30 @@ bool AskToRemove(EngineUi& ui, const SharedCountRun& run, const char* path, Shar
     }
 }
 
+bool ReadCount(EngineRegistry& registry, const SharedCountRun& run, const char* path, long* count)
+{
+    if (!run.shellFlag)
+        return false;
+    unsigned type = 0;
+    unsigned char data[64];
+    std::size_t size = sizeof data;
+    return registry.ReadValue(kRootLocalMachine, kSharedDllsKey, path, &type, data, &size) &&
+           ReadCounter(type, data, size, count) && *count > 0;
+}
+
 }  // namespace
+
+bool HasSharedCount(EngineRegistry& registry, const SharedCountRun& run, const char* path)
+{
+    long count = 0;
+    return ReadCount(registry, run, path, &count);
+}
 
 SharedCountResult DecrementSharedCount(EngineRegistry& registry, EngineUi& ui, const SharedCountRun& run,
                                        const char* path, int countedCopies, SharedAnswerMemory* answers)
 {
-    if (!run.shellFlag)
-        return kNotCounted;
-    unsigned type = 0;
-    unsigned char data[64];
-    std::size_t size = sizeof data;
     long count = 0;
-    if (!registry.ReadValue(kRootLocalMachine, kSharedDllsKey, path, &type, data, &size) ||
-        !ReadCounter(type, data, size, &count) || count <= 0)
+    if (!ReadCount(registry, run, path, &count))
         return kNotCounted;
 
     std::int64_t remaining = static_cast<std::int64_t>(count) - (run.rollback ? 1 : countedCopies);

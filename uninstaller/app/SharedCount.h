@@ -25,6 +25,9 @@ struct SharedCountRun {
     unsigned progressLabel;   // shown with the path while the question is up (0: nothing)
 };
 
+// The file has a counter above 0 (and the system keeps counters).
+bool HasSharedCount(EngineRegistry& registry, const SharedCountRun& run, const char* path);
+
 // Takes the file's copies off its counter: one in a rollback, else countedCopies. A counter
 // still at 1 or more is written back and the file kept. One that reaches 0 is deleted; the
 // file goes only when the user agrees (never in a silent run or after No to All; without

@@ -9,7 +9,8 @@ namespace {
 
 const wchar_t kSystemMaker[] = L"Microsoft";
 
-// The full path in long form, as far as it exists.
+// The full path in long form, as far as it exists. A path without "~" has no other long form:
+// asking for it would search every folder on the way, for every file judged.
 std::wstring LongFullPath(const std::wstring& path)
 {
     DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -19,21 +20,29 @@ std::wstring LongFullPath(const std::wstring& path)
     length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     if (length == 0 || length >= full.size())
         return std::wstring();
+    if (std::wcschr(full.data(), L'~') == nullptr)
+        return std::wstring(full.data(), length);
     std::vector<wchar_t> longForm(full.size() + MAX_PATH);
     DWORD longLength = GetLongPathNameW(full.data(), longForm.data(), static_cast<DWORD>(longForm.size()));
     return longLength > 0 && longLength < longForm.size() ? std::wstring(longForm.data(), longLength)
                                                           : std::wstring(full.data(), length);
 }
 
-bool LiesInWindowsFolder(const std::wstring& path)
+std::wstring WindowsFolder()
 {
     wchar_t windows[MAX_PATH];
     UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
-        return false;
-    std::wstring folder = LongFullPath(windows), file = LongFullPath(path);
+        return std::wstring();
+    std::wstring folder = LongFullPath(windows);
     while (!folder.empty() && folder.back() == L'\\')
         folder.pop_back();
+    return folder;
+}
+
+bool LiesIn(const std::wstring& folder, const std::wstring& path)
+{
+    std::wstring file = LongFullPath(path);
     return !folder.empty() && file.size() > folder.size() + 1 && file[folder.size()] == L'\\' &&
            CompareStringW(LOCALE_INVARIANT, NORM_IGNORECASE, file.c_str(), static_cast<int>(folder.size()),
                           folder.c_str(), static_cast<int>(folder.size())) == CSTR_EQUAL;
@@ -73,21 +82,27 @@ bool MadeBySystemMaker(const std::wstring& path)
 
 }  // namespace
 
+void SystemComponents::Load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
+    windowsFolder_ = WindowsFolder();
+    sfc_.module = LoadLibraryA("sfc.dll");
+    if (sfc_.module)
+        isProtected_ = reinterpret_cast<IsFileProtectedProc>(
+            reinterpret_cast<void*>(GetProcAddress(sfc_.module, "SfcIsFileProtected")));
+}
+
 bool SystemComponents::IsProtectedBySystem(const std::wstring& path)
 {
-    if (!loaded_) {
-        loaded_ = true;
-        sfc_.module = LoadLibraryA("sfc.dll");
-        if (sfc_.module)
-            isProtected_ = reinterpret_cast<IsFileProtectedProc>(
-                reinterpret_cast<void*>(GetProcAddress(sfc_.module, "SfcIsFileProtected")));
-    }
     return isProtected_ && isProtected_(nullptr, path.c_str()) != FALSE;
 }
 
 bool SystemComponents::Includes(const std::wstring& path)
 {
-    if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return false;
-    return IsProtectedBySystem(path) || (LiesInWindowsFolder(path) && MadeBySystemMaker(path));
+    // The name is judged before the disk is asked whether the file is there.
+    Load();
+    bool candidate = IsProtectedBySystem(path) || (LiesIn(windowsFolder_, path) && MadeBySystemMaker(path));
+    return candidate && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -18,10 +18,13 @@ public:
 private:
     typedef BOOL(WINAPI* IsFileProtectedProc)(HANDLE server, LPCWSTR path);
 
+    void Load();
     bool IsProtectedBySystem(const std::wstring& path);
 
-    // The file protection's library, loaded at the first question.
+    // The file protection's library and the Windows folder (long form, no trailing "\"), both
+    // taken at the first question.
     bool loaded_ = false;
+    std::wstring windowsFolder_;
     LibraryHandle sfc_{nullptr};
     IsFileProtectedProc isProtected_ = nullptr;
 };

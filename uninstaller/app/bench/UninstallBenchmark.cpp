@@ -5,10 +5,16 @@
 // usage: unhalden_uninstall_bench [UNHALDEN32.EXE ...]   (default: the one built beside it)
 // With several programs each run is made with every program in turn, so that they meet the
 // same load of the machine, and the time of each is given as a ratio to the first one's.
+//
+// Each count of files is first deleted plainly, by this program started again with
+// "/delete folder count": the same files of an installation made the same way, removed with
+// DeleteFileW in a loop. Every run's time is also given as a ratio to that plain deletion.
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cwchar>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,6 +32,15 @@ struct Installation {
     std::string folder, log;
 };
 
+std::string FileName(int index)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "\\file%05d.dat", index);
+    return name;
+}
+
+const char kPlainDeletion[] = "/delete";
+
 // Installations go to folders of their own under C:\, as programs do: under Wine a folder of the
 // user's profile (the temporary folder) is watched, and every deletion there costs as much again.
 Installation MakeInstallation(int files)
@@ -38,10 +53,9 @@ Installation MakeInstallation(int files)
     CreateDirectoryA(data.c_str(), nullptr);
     std::string log = "***  Installation Started ***\r\nTitle: Bench Installation\r\n";
     for (int i = 0; i < files; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "\\file%05d.dat", i);
-        WriteFile(data + name, "sixteen bytes...");
-        log += "File Copy: " + data + name + "\r\n";
+        std::string file = data + FileName(i);
+        WriteFile(file, "sixteen bytes...");
+        log += "File Copy: " + file + "\r\n";
     }
     log += "Made Dir: " + data + "\r\n";
     made.log = made.folder + "\\INSTALL.LOG";
@@ -77,13 +91,57 @@ std::string ProgressText(HWND wizard)
     return text;
 }
 
+double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to)
+{
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The plain deletion's side, in the child: the installation's files deleted one by one.
+int DeletePlainly(const char* folder, int files)
+{
+    wchar_t wide[MAX_PATH];
+    if (!MultiByteToWideChar(CP_ACP, 0, folder, -1, wide, MAX_PATH))
+        return 2;
+    std::wstring data = std::wstring(wide) + L"\\Files";
+    int failed = 0;
+    for (int i = 0; i < files; ++i) {
+        wchar_t name[32];
+        std::swprintf(name, 32, L"\\file%05d.dat", i);
+        if (!DeleteFileW((data + name).c_str()))
+            ++failed;
+    }
+    return failed == 0 ? 0 : 1;
+}
+
+// Milliseconds a plain deletion of the files took, the start and end of its process included
+// as in the uninstaller's runs.
+double PlainRun(const char* mode, int files)
+{
+    Installation installation = MakeInstallation(files);
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    Child child("\"" + std::string(self) + "\" " + kPlainDeletion + " \"" + installation.folder + "\" " +
+                std::to_string(files));
+    long code = child.WaitForExit(kDeadline);
+    QueryPerformanceCounter(&end);
+    double seconds = Seconds(start, end);
+    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  plain deletion (DeleteFileW)  exit %ld  left %d\n",
+                mode[1] == 'S' ? "silent" : "interactive", files, seconds * 1000, files / seconds, code,
+                FilesLeft(installation));
+    std::fflush(stdout);
+    return seconds * 1000;
+}
+
 // Milliseconds the run took.
-double TimedRun(const std::string& program, const char* mode, int files, double firstMs)
+double TimedRun(const std::string& program, const char* mode, int files, double firstMs, double plainMs)
 {
     Installation installation = MakeInstallation(files);
     std::string command = "\"" + CopyProgram(program, installation) + "\" " + mode + " \"" + installation.log + "\"";
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     Child child(command);
     // In the interactive run, the progress texts seen while polling show the view moving.
@@ -97,12 +155,12 @@ double TimedRun(const std::string& program, const char* mode, int files, double 
             texts.insert(ProgressText(wizard));
     }
     QueryPerformanceCounter(&end);
-    double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  time ratio %5.2f  exit %ld  left %d  progress texts "
-                "seen %zu  %s\n",
+    double seconds = Seconds(start, end);
+    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  time ratio %5.2f  to plain deletion %5.2f  exit %ld  "
+                "left %d  progress texts seen %zu  %s\n",
                 mode[1] == 'S' ? "silent" : "interactive", files, seconds * 1000, files / seconds,
-                firstMs > 0 ? seconds * 1000 / firstMs : 1.0, code, FilesLeft(installation), texts.size(),
-                program.c_str());
+                firstMs > 0 ? seconds * 1000 / firstMs : 1.0, seconds * 1000 / plainMs, code,
+                FilesLeft(installation), texts.size(), program.c_str());
     std::fflush(stdout);
     return seconds * 1000;
 }
@@ -141,6 +199,8 @@ void CancelRun(const std::string& program, int files)
 
 int main(int argc, char** argv)
 {
+    if (argc == 4 && std::string(argv[1]) == kPlainDeletion)
+        return DeletePlainly(argv[2], std::atoi(argv[3]));
     std::vector<std::string> programs(argv + 1, argv + argc);
     if (programs.empty()) {
         char self[MAX_PATH];
@@ -150,9 +210,10 @@ int main(int argc, char** argv)
     }
     for (const char* mode : {"/S", "/A"}) {
         for (int files : {100, 1000, 10000}) {
+            double plainMs = PlainRun(mode, files);
             double firstMs = 0;
             for (const std::string& program : programs) {
-                double ms = TimedRun(program, mode, files, firstMs);
+                double ms = TimedRun(program, mode, files, firstMs, plainMs);
                 if (firstMs == 0)
                     firstMs = ms;
             }

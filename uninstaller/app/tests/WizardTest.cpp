@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "uninstaller/app/GdiHandles.h"
+#include "uninstaller/app/ProgramEngineUi.h"
 #include "uninstaller/app/ProgressView.h"
 #include "uninstaller/app/tests/WizardTestSupport.h"
 
@@ -335,6 +336,34 @@ TEST_F(WizardTest, ProgressViewShowsHeadingAndFittedTexts)
     ShowProgressKey(36, ("Software\\Halden Solutions\\" + std::string(60, 'k')).c_str());
     EXPECT_EQ(Text(kProgressText),
               "\r\n\r\nEditing Registration Database Key:\r\nSoftware\\Halden Solutions\\" + std::string(19, 'k') + "...");
+}
+
+// The engine's items pass faster than their texts can be read: no text is lost, the latest goes
+// up once its moment has come, and a wait puts it up at once.
+TEST_F(WizardTest, EngineProgressTextsKeepTheLatestItem)
+{
+    ReadLog("");
+    ASSERT_NE(Open(kPagePerform), nullptr);
+    ProgramEngineUi ui;
+    ui.EnterProgressView();
+    ui.ShowProgressItem(29, "C:\\Games\\one.dat", kProgressPath);
+    EXPECT_EQ(Text(kProgressText), "\r\n\r\nRemoving File:\r\nC:\\Games\\one.dat");
+
+    ui.ShowProgressItem(29, "C:\\Games\\two.dat", kProgressPath);
+    ui.ShowProgressItem(36, "Software\\Halden", kProgressKey);
+    ui.Wait(0);
+    EXPECT_EQ(Text(kProgressText), "\r\n\r\nEditing Registration Database Key:\r\nSoftware\\Halden");
+
+    ui.ShowProgressItem(29, "C:\\Games\\three.dat", kProgressPath);
+    const std::string last = "\r\n\r\nRemoving File:\r\nC:\\Games\\three.dat";
+    EXPECT_TRUE(wine_test::WaitUntil(
+        [&] {
+            ui.ServeWindows();
+            return Text(kProgressText) == last;
+        },
+        5000))
+        << Text(kProgressText);
+    DestroyWizard();
 }
 
 // The wizard paints into any device context it is given: the picture is taken off-screen.
