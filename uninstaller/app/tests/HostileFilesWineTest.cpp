@@ -7,7 +7,6 @@
 // nothing the log owns is left.
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <map>
 #include <string>
@@ -23,18 +22,6 @@ namespace {
 
 const DWORD kRunDeadline = 60000;
 const DWORD kRunLimit = 30000;   // what a run may take
-
-std::string ShellFolder(int id)
-{
-    char folder[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, folder);
-    return folder;
-}
-
-std::string ParentOf(const std::string& path)
-{
-    return path.substr(0, path.rfind('\\'));
-}
 
 // Files named in UTF-16, as the ANSI functions cannot name them.
 bool WriteWide(const std::wstring& path, const std::string& text)

@@ -6,7 +6,6 @@
 // logged and leave every sentinel alone.
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <functional>
 #include <map>
@@ -23,18 +22,6 @@ namespace {
 const DWORD kRunDeadline = 60000;
 const char kSharedDlls[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-std::string ShellFolder(int id)
-{
-    char folder[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, folder);
-    return folder;
-}
-
-std::string ParentOf(const std::string& path)
-{
-    return path.substr(0, path.rfind('\\'));
-}
 
 // A directory symbolic link: under Wine a host link, which Wine shows as a reparse point.
 bool MakeFolderLink(const std::string& link, const std::string& target)

@@ -8,7 +8,6 @@
 // say in its status report what it kept and why.
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <string>
 #include <vector>
@@ -32,18 +31,6 @@ const char kRepairRoot[] = "Software\\Halden Solutions\\Halden Installation Syst
 const char kOleClass[] = "CLSID\\{00000320-0000-0000-C000-000000000046}";
 const char kUnknownInterface[] = "Interface\\{00000000-0000-0000-C000-000000000046}";
 const char kSystemServices[][16] = {"PlugPlay", "RpcSs", "Spooler", "winebus"};
-
-std::string ShellFolder(int id)
-{
-    char folder[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, folder);
-    return folder;
-}
-
-std::string ParentOf(const std::string& path)
-{
-    return path.substr(0, path.rfind('\\'));
-}
 
 // The key's default value, and the number of its subkeys and values: "<none>" when missing.
 std::string Shape(HKEY root, const std::string& key)

@@ -3,6 +3,7 @@
 // small files, the registry, and child processes waited for with deadlines.
 
 #include <windows.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -21,6 +22,19 @@ inline std::string TempFolder(const char* prefix)
         if (CreateDirectoryA(folder.c_str(), nullptr))
             return folder;
     }
+}
+
+// A folder of the shell (CSIDL_...), empty when the system has none.
+inline std::string ShellFolder(int id)
+{
+    char folder[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, id, nullptr, SHGFP_TYPE_CURRENT, folder);
+    return folder;
+}
+
+inline std::string ParentOf(const std::string& path)
+{
+    return path.substr(0, path.rfind('\\'));
 }
 
 inline void WriteFile(const std::string& path, const std::string& text)
