@@ -364,6 +364,9 @@ public:
 
 protected:
     void WndProc(cl::TMessage& message) override;
+    // Points the settings store at the program's settings file before any create handler
+    // runs: the form state decides at creation whether a stored placement applies.
+    void Loaded() override;
 
 private:
     // Posted to the window by a selection change that waits for SelectionChangedAfterEdit.

@@ -21,8 +21,12 @@ std::string TfrmMainQuillon::ProgramFolder() { return cl::ExtractFilePath(cl::Ap
 
 std::string TfrmMainQuillon::TempFolder() { return ProgramFolder() + "~Quillon_Temp"; }
 
+void TfrmMainQuillon::Loaded() {
+    cl::TForm::Loaded();
+    RegFile->SetPath(SettingsFile());
+}
+
 void TfrmMainQuillon::FormCreate(cl::TObject*) {
-    RegFile->SetPath(ProgramFolder() + "quillon.ini");
     tsCode->SetTabVisible(false);
     tsGraphic->SetTabVisible(false);
     pcPreview->SetActivePage(tsCode);

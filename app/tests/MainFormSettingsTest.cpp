@@ -148,6 +148,26 @@ TEST_F(MainFormSettingsTest, ReadsTheSettingsFileWithDefaultsForMissingValues) {
     EXPECT_EQ(ClassesRootValue("rfa_auto_file\\shell\\open\\command"), OurOpenCommand());
 }
 
+// A stored placement holds from creation on: the window is not centred first and opens where
+// the user left it.
+TEST_F(MainFormSettingsTest, TheWindowReopensWhereItWasLeft) {
+    WriteSettings("FormState", "Left", "40");
+    WriteSettings("FormState", "Top", "30");
+    WriteSettings("FormState", "Width", "700");
+    WriteSettings("FormState", "Height", "500");
+    WriteSettings("FormState", "Saved", "-1");
+    form = app.CreateForm<TfrmMainQuillon>();
+    EXPECT_EQ(form->Position(), cl::TPosition::Designed);
+    form->Show();
+    RECT window;
+    GetWindowRect(form->Handle(), &window);
+    EXPECT_EQ(window.left, 40);
+    EXPECT_EQ(window.top, 30);
+    EXPECT_EQ(window.right - window.left, 700);
+    EXPECT_EQ(window.bottom - window.top, 500);
+    EXPECT_TRUE(messages.empty());
+}
+
 // The dialog shows the options, the user changes each of them and closes the dialog in one of
 // two ways; the options, the file and the association follow.
 TEST_F(MainFormSettingsTest, TheOptionsDialogShowsChangesAndSavesTheOptionsHoweverItIsClosed) {
