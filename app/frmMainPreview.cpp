@@ -57,6 +57,10 @@ void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
         ShowSelectedFile();
         return;
     }
+    // The edit stays while nothing else is selected: an emptied selection, or the edited file
+    // selected again, asks nothing.
+    const cl::TListItem* selected = lvFiles->Selected();
+    if (!selected || selected == ShownItem) return;
     // Saving the edit takes the edited entry's item out of the list and adds another, while the
     // list view may still be handling the click that changed the selection: it would then
     // select whatever item has moved to the clicked place. The question waits until it is done.
@@ -66,19 +70,17 @@ void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
 
 void TfrmMainQuillon::SelectionChangedAfterEdit() {
     SelectionChangePending = false;
-    if (rePreview->Modified()) {
+    const cl::TListItem* selected = lvFiles->Selected();
+    if (rePreview->Modified() && selected && selected != ShownItem) {
         // The item the user selected, known by what it shows: the save moves the list's items.
-        const cl::TListItem* selected = lvFiles->Selected();
-        const void* data = selected ? selected->Data() : nullptr;
-        const std::string caption = selected ? selected->Caption() : std::string();
-        if (cl::MessageDlg("Save your changes before viewing a new file?", cl::TMsgDlgType::Confirmation, cl::mbYesNo) ==
-            cl::mrYes)
-            actSaveChangesExecute(actSaveChanges);
-        else
-            rePreview->SetModified(false);
+        const void* data = selected->Data();
+        const std::string caption = selected->Caption();
+        if (!MayLeaveEdit("Save your changes before viewing a new file?")) {
+            SelectShownItem();
+            return;
+        }
         ShownItem = nullptr;
-        if (selected && (!lvFiles->Selected() || lvFiles->Selected()->Data() != data ||
-                         lvFiles->Selected()->Caption() != caption)) {
+        if (!lvFiles->Selected() || lvFiles->Selected()->Data() != data || lvFiles->Selected()->Caption() != caption) {
             cl::TListItem* again = nullptr;
             for (int i = 0; i < lvFiles->ItemCount() && !again; ++i)
                 if (lvFiles->Item(i)->Data() == data && lvFiles->Item(i)->Caption() == caption) again = lvFiles->Item(i);
@@ -89,6 +91,30 @@ void TfrmMainQuillon::SelectionChangedAfterEdit() {
         }
     }
     ShowSelectedFile();
+}
+
+bool TfrmMainQuillon::MayLeaveEdit(const std::string& question) {
+    if (!rePreview->Modified()) return true;
+    switch (cl::MessageDlg(question, cl::TMsgDlgType::Confirmation, cl::mbYesNoCancel)) {
+        case cl::mrYes:
+            actSaveChangesExecute(actSaveChanges);
+            // A save that was refused, or whose replacement the user declined, keeps the edit.
+            return !rePreview->Modified();
+        case cl::mrNo:
+            rePreview->SetModified(false);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TfrmMainQuillon::SelectShownItem() {
+    // The edited file's item, when the list still shows it (the folder may have changed since).
+    cl::TListItem* shown = nullptr;
+    for (int i = 0; i < lvFiles->ItemCount() && !shown; ++i)
+        if (lvFiles->Item(i) == ShownItem) shown = lvFiles->Item(i);
+    lvFiles->SetSelected(shown);
+    if (shown) shown->MakeVisible();
 }
 
 void TfrmMainQuillon::ShowSelectedFile() {
@@ -430,9 +456,10 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
         file.WriteBuffer(text.data(), text.size());
         file.Flush();
     }
-    // Only now: an edit that could not be written is still offered for saving.
+    // Only now: an edit that could not be written is still offered for saving, as is one
+    // whose replacement of the entry the user declined.
     rePreview->SetModified(false);
-    AddFileToBuildFolder(EditedFolder, path);
+    if (!AddFileToBuildFolder(EditedFolder, path)) rePreview->SetModified(true);
 }
 
 void TfrmMainQuillon::actSaveChangesUpdate(cl::TObject*) { actSaveChanges->SetEnabled(rePreview->Modified()); }

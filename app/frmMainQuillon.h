@@ -231,6 +231,10 @@ public:
     // After a selection change while the editor held changes: asks to save them, then shows
     // the file the user selected. Runs once the list view is done with the click.
     void SelectionChangedAfterEdit();
+    // Before an edit in the editor is lost: true when there is none, or the user saved it
+    // (Yes) or dropped it (No); false when the user cancelled or the save did not happen.
+    bool MayLeaveEdit(const std::string& question = kEditChangedQuestion);
+    static constexpr char kEditChangedQuestion[] = "The text has been changed. Save the changes?";
     void tsGraphicResize(cl::TObject* Sender);
     // Loads DevIL.DLL from the program's folder when it is not loaded yet and calls ilInit;
     // false, after telling the user once, when the DLL is missing or unusable.
@@ -280,8 +284,8 @@ public:
     // Adds a disk file to the selected folder for the next build.
     void AddFileToBuild(const std::string& diskPath);
     // Adds a disk file to a folder ("/" separators, trailing "/") for the next build, asking
-    // before it replaces a file of the same name there.
-    void AddFileToBuildFolder(const std::string& folder, const std::string& diskPath);
+    // before it replaces a file of the same name there; false when the user declined.
+    bool AddFileToBuildFolder(const std::string& folder, const std::string& diskPath);
     // Removes the list's selected files from the build list, after asking.
     void RemoveSelectedFiles();
     // Asks for a name and adds a folder of that name below the selected folder.
@@ -378,6 +382,8 @@ private:
     void ShowTooLarge(const std::string& shownPath);
     void ShowNoPreview(const std::string& name);
     void ClearEditor();
+    // Selects the item of the file the editor shows again, or nothing when the list has none.
+    void SelectShownItem();
     // Empties both pages: what they showed belongs to a file no longer shown.
     void ClearPreview();
     // Item 0 of "File Actions" offers playing or stopping.

@@ -197,8 +197,26 @@ void TRichEdit::SetWholeText(const std::string& text) {
         pendingText_ = text;
         return;
     }
+    if (GetWindowTextLengthA(Handle()) > 0) {
+        // Replacing a text takes the rich edit time for each of its lines, minutes for a large
+        // one; a new window takes none, and gets the text as the first one did.
+        pendingText_ = text;
+        RenewWindow();
+        return;
+    }
     if (plainText_) StreamInText(Handle(), text, false);
     else SetWindowTextA(Handle(), text.c_str());
+}
+
+void TRichEdit::RenewWindow() {
+    HWND old = Handle();
+    const bool focused = GetFocus() == old;
+    HWND before = GetWindow(old, GW_HWNDPREV);  // its place in the tab order
+    Modified();                                 // the new window keeps the flag
+    RecreateWnd();
+    if (!HandleAllocated()) return;
+    SetWindowPos(Handle(), before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (focused) ::SetFocus(Handle());
 }
 
 void TRichEdit::SetReadOnly(bool v) {

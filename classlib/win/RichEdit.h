@@ -85,6 +85,8 @@ protected:
 
 private:
     friend class TRichEditStrings;
+    // Replaces the window by a new one in its place, holding pendingText_.
+    void RenewWindow();
     TRichEditStrings lines_;
     std::string pendingText_;  // the text until the window exists
     bool readOnly_ = false;
