@@ -16,6 +16,7 @@
 #include "app/preview/DevILLibrary.h"
 #include "app/preview/ImageConversion.h"
 #include "app/preview/PreviewKind.h"
+#include "app/preview/TextPieces.h"
 #include "classlib/core/Exception.h"
 #include "classlib/core/Stream.h"
 #include "classlib/core/TextUtils.h"
@@ -27,6 +28,7 @@
 #include "classlib/win/ListView.h"
 #include "classlib/win/MediaPlayer.h"
 #include "classlib/win/Screen.h"
+#include "classlib/win/Timer.h"
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwPanel.h"
@@ -261,16 +263,55 @@ bool TfrmMainQuillon::ShowText(const std::string& file, const std::string& shown
     // editing, since saving would cut it short there.
     const bool binary = text.find('\0') != std::string::npos;
     std::replace(text.begin(), text.end(), '\0', ' ');
-    rePreview->SetReadOnly(true);
-    rePreview->Lines()->BeginUpdate();
-    rePreview->Lines()->SetAllText(text);
-    rePreview->Lines()->EndUpdate();
+    StartTextFill(std::move(text), editable && !binary);
     pcPreview->SetActivePage(tsCode);
-    rePreview->SetReadOnly(!editable || binary);
-    rePreview->SetModified(false);
     pnlViewing->SetCaption("Currently Viewing: " + shownPath);
     if (MainSplitter->Percent() == 98) MainSplitter->SetPercent(75);
     return editable && !binary;
+}
+
+void TfrmMainQuillon::StartTextFill(std::string text, bool editable) {
+    StopTextFill();
+    const size_t firstEnd = quillon::TextPieceEnd(text, 0);
+    rePreview->SetReadOnly(true);
+    rePreview->Lines()->BeginUpdate();
+    rePreview->Lines()->SetAllText(text.substr(0, firstEnd));
+    rePreview->Lines()->EndUpdate();
+    rePreview->SetModified(false);
+    if (firstEnd == text.size()) {
+        rePreview->SetReadOnly(!editable);
+        return;
+    }
+    TextToFill = std::move(text);
+    TextFilled = firstEnd;
+    TextFillEditable = editable;
+    if (!TextFillTimer) {
+        TextFillTimer = new cl::TTimer(this);
+        TextFillTimer->SetInterval(1);
+        TextFillTimer->SetOnTimer(cl::TNotifyEvent(this, &TfrmMainQuillon::TextFillTimerTick));
+    }
+    TextFillTimer->SetEnabled(true);
+}
+
+void TfrmMainQuillon::StopTextFill() {
+    if (TextFillTimer) TextFillTimer->SetEnabled(false);
+    TextToFill.clear();
+    TextToFill.shrink_to_fit();
+    TextFilled = 0;
+}
+
+void TfrmMainQuillon::TextFillTimerTick(cl::TObject*) {
+    if (TextToFill.empty()) {
+        StopTextFill();
+        return;
+    }
+    const size_t end = quillon::TextPieceEnd(TextToFill, TextFilled);
+    rePreview->AppendLoadedText(TextToFill.substr(TextFilled, end - TextFilled));
+    TextFilled = end;
+    if (TextFilled < TextToFill.size()) return;
+    const bool editable = TextFillEditable;
+    StopTextFill();
+    rePreview->SetReadOnly(!editable);
 }
 
 void TfrmMainQuillon::ShowPicture(const std::string& source, const std::string& shownPath) {
@@ -317,6 +358,7 @@ void TfrmMainQuillon::ClearPreview() {
 
 void TfrmMainQuillon::ClearEditor() {
     // An emptied editor belongs to no entry: what is typed there could not be saved anywhere.
+    StopTextFill();
     rePreview->Clear();
     rePreview->SetReadOnly(true);
     rePreview->SetModified(false);
@@ -466,6 +508,7 @@ void TfrmMainQuillon::actSaveChangesUpdate(cl::TObject*) { actSaveChanges->SetEn
 
 void TfrmMainQuillon::actOpenTextExecute(cl::TObject*) {
     if (OpenDialog2->Execute()) {
+        StopTextFill();
         rePreview->Lines()->SetAllText(ReadWholeFile(OpenDialog2->FileName()));
         // The loaded text is a change to the entry: it is offered for saving like typed text.
         rePreview->SetModified(true);

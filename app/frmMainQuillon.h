@@ -33,6 +33,7 @@ class TImage;
 class TScrollBox;
 class TIniFile;
 class TCanvas;
+class TTimer;
 }  // namespace cl
 
 class TMwStatusBar;
@@ -384,6 +385,11 @@ private:
     void ClearEditor();
     // Selects the item of the file the editor shows again, or nothing when the list has none.
     void SelectShownItem();
+    // A large text is shown from its first piece on; the timer adds the others while the
+    // window stays at the user's service, and the editor becomes editable after the last.
+    void StartTextFill(std::string text, bool editable);
+    void StopTextFill();
+    void TextFillTimerTick(cl::TObject* Sender);
     // Empties both pages: what they showed belongs to a file no longer shown.
     void ClearPreview();
     // Item 0 of "File Actions" offers playing or stopping.
@@ -395,6 +401,13 @@ private:
     const cl::TListItem* ShownItem = nullptr;
     // A selection change waits for SelectionChangedAfterEdit.
     bool SelectionChangePending = false;
+    // The text being put into the editor, how much of it is there, and whether the editor is
+    // editable once all is.
+    std::string TextToFill;
+    size_t TextFilled = 0;
+    bool TextFillEditable = false;
+    // Adds the pieces (made with the first large text, owned by the window).
+    cl::TTimer* TextFillTimer = nullptr;
 
     // ---- search steps (frmMainSearch.cpp) ----
     // Asks to save an edit in the editor before search results replace it.

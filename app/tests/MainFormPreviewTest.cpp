@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <chrono>
 #include <deque>
 #include <string>
 #include <vector>
@@ -474,9 +475,10 @@ TEST_F(MainFormPreviewTest, AnUnsavedEditIsAskedAboutBeforeTheWindowOrTheArchive
     }
 }
 
-// A large text is shown whole and left for another file, another kind of file or New, with
-// nothing of it left behind.
-TEST_F(MainFormPreviewTest, ALargeTextIsShownAndLeftWhole) {
+// A large text goes into the editor a piece at a time, editable once it is all there, and is
+// left for another file, another kind of file or New, with nothing of it left behind, also
+// when the user leaves before it is all there.
+TEST_F(MainFormPreviewTest, ALargeTextIsShownWholeAndLeftWithoutATrace) {
     std::string large;
     for (int i = 0; large.size() < 4 * 1024 * 1024; ++i) large += "ObjectTemplate.setNetworkableInfo Info" + std::to_string(i) + "\r\n";
     const std::string path = TempPath("large-text.rfa");
@@ -492,17 +494,26 @@ TEST_F(MainFormPreviewTest, ALargeTextIsShownAndLeftWhole) {
         {"a file with no preview", [&] { SelectFile("mesh.skn"); }, "Cannot preview: mesh.skn", ""},
         {"New", [&] { form->actNewRFA->Execute(); }, "Currently Viewing:", ""},
     };
-    for (const auto& way : ways) {
-        SCOPED_TRACE(way.name);
-        form->OpenArchiveFile(path);
-        Select("big", "large.con");
-        EXPECT_EQ(EditorText(), large);
-        EXPECT_FALSE(form->rePreview->ReadOnly());
-        way.leave();
-        app.ProcessMessages();
-        EXPECT_EQ(Viewing(), way.viewing);
-        EXPECT_EQ(EditorText(), way.text);
-        EXPECT_FALSE(form->rePreview->Modified());
+    for (const bool whole : {true, false}) {
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(way.name) + (whole ? ", whole" : ", in part"));
+            form->OpenArchiveFile(path);
+            Select("big", "large.con");
+            if (whole) {
+                const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+                while (form->rePreview->ReadOnly() && std::chrono::steady_clock::now() < deadline) app.ProcessMessages();
+                EXPECT_FALSE(form->rePreview->ReadOnly());
+                EXPECT_EQ(EditorText(), large);
+                EXPECT_FALSE(form->rePreview->Modified());
+            } else {
+                EXPECT_TRUE(form->rePreview->ReadOnly());  // until the last piece
+            }
+            way.leave();
+            for (int i = 0; i < 20; ++i) app.ProcessMessages();  // pieces that would still come
+            EXPECT_EQ(Viewing(), way.viewing);
+            EXPECT_EQ(EditorText(), way.text);
+            EXPECT_FALSE(form->rePreview->Modified());
+        }
     }
 }
 

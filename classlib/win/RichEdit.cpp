@@ -208,6 +208,32 @@ void TRichEdit::SetWholeText(const std::string& text) {
     else SetWindowTextA(Handle(), text.c_str());
 }
 
+void TRichEdit::AppendLoadedText(const std::string& text) {
+    if (!HandleAllocated()) {
+        pendingText_ += text;
+        return;
+    }
+    HWND window = Handle();
+    const bool modified = Modified();
+    CHARRANGE selection = {};
+    SendMessageA(window, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    POINT scroll = {};
+    SendMessageA(window, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    GETTEXTLENGTHEX query = {GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
+    const LONG length = static_cast<LONG>(SendMessageA(window, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
+    CHARRANGE end = {length, length};
+    SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    if (plainText_) StreamInText(window, text, true);
+    else SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageA(window, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageA(window, EM_EMPTYUNDOBUFFER, 0, 0);
+    SetModified(modified);
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+}
+
 void TRichEdit::RenewWindow() {
     HWND old = Handle();
     const bool focused = GetFocus() == old;

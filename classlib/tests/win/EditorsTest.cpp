@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <richedit.h>
 
 #include <string>
 #include <vector>
@@ -87,7 +88,10 @@ TEST_F(EditorsTest, ReplacingARichEditsTextKeepsItsSettingsPlaceAndFocus) {
         edit->SetWholeText(text);
         EXPECT_EQ(edit->WholeText(), text);
         EXPECT_NE(GetWindowLongA(edit->Handle(), GWL_STYLE) & ES_READONLY, 0);
-        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(edit->Handle(), WM_GETFONT, 0, 0)), edit->Font()->Handle());
+        CHARFORMATA format = {};
+        format.cbSize = sizeof(format);
+        SendMessageA(edit->Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+        EXPECT_STREQ(format.szFaceName, "Courier New");
         EXPECT_EQ(siblings(), (std::vector<HWND>{before->Handle(), edit->Handle(), after->Handle()}));
         EXPECT_EQ(GetFocus(), edit->Handle());
     }
