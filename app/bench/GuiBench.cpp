@@ -187,15 +187,22 @@ TPreviewResult MeasureTextPreview(cl::TApplication& app, size_t size) {
     form->OpenArchiveFile(path);
     form->tvFolders->GetNodeFromPath("big")->SetSelected(true);
     Settle(*form);
+    // Selected and painted, without handling the messages that bring the rest of the text.
     auto select = [&](const char* caption) {
         form->lvFiles->SetSelected(form->lvFiles->FindCaption(0, caption, false, true, false));
-        Settle(*form);
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     };
     TPreviewResult result;
     result.Show = Seconds([&] { select("large.con"); });
     result.Fill = Seconds([&] {
-        while (form->rePreview->ReadOnly())  // editable once the whole text is in
-            result.LongestStall = std::max(result.LongestStall, Seconds([&] { cl::Application()->ProcessMessages(); }));
+        while (form->rePreview->ReadOnly()) {  // editable once the whole text is in
+            MSG message;
+            result.LongestStall = std::max(result.LongestStall, Seconds([&] {
+                                               if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;
+                                               TranslateMessage(&message);
+                                               DispatchMessageA(&message);
+                                           }));
+        }
     });
     if (form->rePreview->WholeText() != text) std::fprintf(stderr, "the editor does not hold the large text\n");
     result.Leave = Seconds([&] { select("small.con"); });
