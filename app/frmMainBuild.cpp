@@ -140,16 +140,17 @@ void TfrmMainQuillon::AddFileToBuild(const std::string& diskPath) {
     AddFileToBuildFolder(cl::StringReplace(tvFolders->GetPathFromNode(folder), "\\", "/"), diskPath);
 }
 
-void TfrmMainQuillon::AddFileToBuildFolder(const std::string& folder, const std::string& diskPath) {
+bool TfrmMainQuillon::AddFileToBuildFolder(const std::string& folder, const std::string& diskPath) {
     const std::string name = cl::ExtractFileName(diskPath);
     // Every question first, each naming the entry as it is spelt: a No leaves the lists as
     // they were.
     const std::vector<int> namesakes = FolderNamesakes(folder, name);
     for (const int index : namesakes)
-        if (!Confirmed("Do you want to replace \"" + (*Entries)[index] + "\"?")) return;
+        if (!Confirmed("Do you want to replace \"" + (*Entries)[index] + "\"?")) return false;
     RemoveEntriesAndItems(namesakes);
     AppendAddedFile(folder, cl::ExtractFilePath(diskPath), name);
     BuildDirty = true;
+    return true;
 }
 
 std::vector<int> TfrmMainQuillon::FolderNamesakes(const std::string& folder, const std::string& name) const {
@@ -405,11 +406,11 @@ bool TfrmMainQuillon::MayDiscardBuildList() {
 }
 
 void TfrmMainQuillon::FormCloseQuery(cl::TObject*, bool& CanClose) {
-    if (!MayDiscardBuildList()) CanClose = false;
+    if (!MayLeaveEdit() || !MayDiscardBuildList()) CanClose = false;
 }
 
 void TfrmMainQuillon::actNewRFAExecute(cl::TObject*) {
-    if (!MayDiscardBuildList()) return;
+    if (!MayLeaveEdit() || !MayDiscardBuildList()) return;
     OpenDialog1->SetFileName("");
     ClearBuildList();
     actSearch->SetVisible(true);

@@ -530,7 +530,7 @@ void TfrmMainQuillon::DropFileTarget1Drop(cl::TObject*, cl::TShiftState, cl::TPo
     if (paths.size() == 1 && !importedFolder && folderSelected) {
         if (isArchive(paths.front())) {
             // Opened as "Open RFA" opens one: the caption names the archive now shown.
-            if (MayDiscardBuildList()) OpenArchiveFile(paths.front());
+            if (MayLeaveEdit() && MayDiscardBuildList()) OpenArchiveFile(paths.front());
         }
         else AddFileToBuild(paths.front());
     }

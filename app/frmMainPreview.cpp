@@ -16,6 +16,7 @@
 #include "app/preview/DevILLibrary.h"
 #include "app/preview/ImageConversion.h"
 #include "app/preview/PreviewKind.h"
+#include "app/preview/TextPieces.h"
 #include "classlib/core/Exception.h"
 #include "classlib/core/Stream.h"
 #include "classlib/core/TextUtils.h"
@@ -28,6 +29,7 @@
 #include "classlib/win/MediaPlayer.h"
 #include "classlib/win/ScrollBox.h"
 #include "classlib/win/Screen.h"
+#include "classlib/win/Timer.h"
 #include "controls/basic/MwCheckBox.h"
 #include "controls/basic/MwFontComboBox.h"
 #include "controls/basic/MwPanel.h"
@@ -58,6 +60,10 @@ void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
         ShowSelectedFile();
         return;
     }
+    // The edit stays while nothing else is selected: an emptied selection, or the edited file
+    // selected again, asks nothing.
+    const cl::TListItem* selected = lvFiles->Selected();
+    if (!selected || selected == ShownItem) return;
     // Saving the edit takes the edited entry's item out of the list and adds another, while the
     // list view may still be handling the click that changed the selection: it would then
     // select whatever item has moved to the clicked place. The question waits until it is done.
@@ -67,19 +73,17 @@ void TfrmMainQuillon::lvFiles1SelectItem(cl::TObject*, cl::TListItem*, bool) {
 
 void TfrmMainQuillon::SelectionChangedAfterEdit() {
     SelectionChangePending = false;
-    if (rePreview->Modified()) {
+    const cl::TListItem* selected = lvFiles->Selected();
+    if (rePreview->Modified() && selected && selected != ShownItem) {
         // The item the user selected, known by what it shows: the save moves the list's items.
-        const cl::TListItem* selected = lvFiles->Selected();
-        const void* data = selected ? selected->Data() : nullptr;
-        const std::string caption = selected ? selected->Caption() : std::string();
-        if (cl::MessageDlg("Save your changes before viewing a new file?", cl::TMsgDlgType::Confirmation, cl::mbYesNo) ==
-            cl::mrYes)
-            actSaveChangesExecute(actSaveChanges);
-        else
-            rePreview->SetModified(false);
+        const void* data = selected->Data();
+        const std::string caption = selected->Caption();
+        if (!MayLeaveEdit("Save your changes before viewing a new file?")) {
+            SelectShownItem();
+            return;
+        }
         ShownItem = nullptr;
-        if (selected && (!lvFiles->Selected() || lvFiles->Selected()->Data() != data ||
-                         lvFiles->Selected()->Caption() != caption)) {
+        if (!lvFiles->Selected() || lvFiles->Selected()->Data() != data || lvFiles->Selected()->Caption() != caption) {
             cl::TListItem* again = nullptr;
             for (int i = 0; i < lvFiles->ItemCount() && !again; ++i)
                 if (lvFiles->Item(i)->Data() == data && lvFiles->Item(i)->Caption() == caption) again = lvFiles->Item(i);
@@ -90,6 +94,30 @@ void TfrmMainQuillon::SelectionChangedAfterEdit() {
         }
     }
     ShowSelectedFile();
+}
+
+bool TfrmMainQuillon::MayLeaveEdit(const std::string& question) {
+    if (!rePreview->Modified()) return true;
+    switch (cl::MessageDlg(question, cl::TMsgDlgType::Confirmation, cl::mbYesNoCancel)) {
+        case cl::mrYes:
+            actSaveChangesExecute(actSaveChanges);
+            // A save that was refused, or whose replacement the user declined, keeps the edit.
+            return !rePreview->Modified();
+        case cl::mrNo:
+            rePreview->SetModified(false);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TfrmMainQuillon::SelectShownItem() {
+    // The edited file's item, when the list still shows it (the folder may have changed since).
+    cl::TListItem* shown = nullptr;
+    for (int i = 0; i < lvFiles->ItemCount() && !shown; ++i)
+        if (lvFiles->Item(i) == ShownItem) shown = lvFiles->Item(i);
+    lvFiles->SetSelected(shown);
+    if (shown) shown->MakeVisible();
 }
 
 void TfrmMainQuillon::ShowSelectedFile() {
@@ -232,16 +260,55 @@ bool TfrmMainQuillon::ShowText(const std::string& file, const std::string& shown
     // editing, since saving would cut it short there.
     const bool binary = text.find('\0') != std::string::npos;
     std::replace(text.begin(), text.end(), '\0', ' ');
-    rePreview->SetReadOnly(true);
-    rePreview->Lines()->BeginUpdate();
-    rePreview->Lines()->SetAllText(text);
-    rePreview->Lines()->EndUpdate();
+    StartTextFill(std::move(text), editable && !binary);
     pcPreview->SetActivePage(tsCode);
-    rePreview->SetReadOnly(!editable || binary);
-    rePreview->SetModified(false);
     pnlViewing->SetCaption("Currently Viewing: " + shownPath);
     if (MainSplitter->Percent() == 98) MainSplitter->SetPercent(75);
     return editable && !binary;
+}
+
+void TfrmMainQuillon::StartTextFill(std::string text, bool editable) {
+    StopTextFill();
+    const size_t firstEnd = quillon::TextPieceEnd(text, 0);
+    rePreview->SetReadOnly(true);
+    rePreview->Lines()->BeginUpdate();
+    rePreview->Lines()->SetAllText(text.substr(0, firstEnd));
+    rePreview->Lines()->EndUpdate();
+    rePreview->SetModified(false);
+    if (firstEnd == text.size()) {
+        rePreview->SetReadOnly(!editable);
+        return;
+    }
+    TextToFill = std::move(text);
+    TextFilled = firstEnd;
+    TextFillEditable = editable;
+    if (!TextFillTimer) {
+        TextFillTimer = new cl::TTimer(this);
+        TextFillTimer->SetInterval(1);
+        TextFillTimer->SetOnTimer(cl::TNotifyEvent(this, &TfrmMainQuillon::TextFillTimerTick));
+    }
+    TextFillTimer->SetEnabled(true);
+}
+
+void TfrmMainQuillon::StopTextFill() {
+    if (TextFillTimer) TextFillTimer->SetEnabled(false);
+    TextToFill.clear();
+    TextToFill.shrink_to_fit();
+    TextFilled = 0;
+}
+
+void TfrmMainQuillon::TextFillTimerTick(cl::TObject*) {
+    if (TextToFill.empty()) {
+        StopTextFill();
+        return;
+    }
+    const size_t end = quillon::TextPieceEnd(TextToFill, TextFilled);
+    rePreview->AppendLoadedText(TextToFill.substr(TextFilled, end - TextFilled));
+    TextFilled = end;
+    if (TextFilled < TextToFill.size()) return;
+    const bool editable = TextFillEditable;
+    StopTextFill();
+    rePreview->SetReadOnly(!editable);
 }
 
 void TfrmMainQuillon::ShowPicture(const std::string& source, const std::string& shownPath) {
@@ -313,6 +380,7 @@ void TfrmMainQuillon::ClearPreview() {
 
 void TfrmMainQuillon::ClearEditor() {
     // An emptied editor belongs to no entry: what is typed there could not be saved anywhere.
+    StopTextFill();
     rePreview->Clear();
     rePreview->SetReadOnly(true);
     rePreview->SetModified(false);
@@ -457,15 +525,17 @@ void TfrmMainQuillon::actSaveChangesExecute(cl::TObject*) {
         file.WriteBuffer(text.data(), text.size());
         file.Flush();
     }
-    // Only now: an edit that could not be written is still offered for saving.
+    // Only now: an edit that could not be written is still offered for saving, as is one
+    // whose replacement of the entry the user declined.
     rePreview->SetModified(false);
-    AddFileToBuildFolder(EditedFolder, path);
+    if (!AddFileToBuildFolder(EditedFolder, path)) rePreview->SetModified(true);
 }
 
 void TfrmMainQuillon::actSaveChangesUpdate(cl::TObject*) { actSaveChanges->SetEnabled(rePreview->Modified()); }
 
 void TfrmMainQuillon::actOpenTextExecute(cl::TObject*) {
     if (OpenDialog2->Execute()) {
+        StopTextFill();
         rePreview->Lines()->SetAllText(ReadWholeFile(OpenDialog2->FileName()));
         // The loaded text is a change to the entry: it is offered for saving like typed text.
         rePreview->SetModified(true);

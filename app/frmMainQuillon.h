@@ -35,6 +35,7 @@ class TImage;
 class TScrollBox;
 class TIniFile;
 class TCanvas;
+class TTimer;
 }  // namespace cl
 
 class TMwStatusBar;
@@ -239,6 +240,10 @@ public:
     // After a selection change while the editor held changes: asks to save them, then shows
     // the file the user selected. Runs once the list view is done with the click.
     void SelectionChangedAfterEdit();
+    // Before an edit in the editor is lost: true when there is none, or the user saved it
+    // (Yes) or dropped it (No); false when the user cancelled or the save did not happen.
+    bool MayLeaveEdit(const std::string& question = kEditChangedQuestion);
+    static constexpr char kEditChangedQuestion[] = "The text has been changed. Save the changes?";
     void tsGraphicResize(cl::TObject* Sender);
     // Loads DevIL.DLL from the program's folder when it is not loaded yet and calls ilInit;
     // false, after telling the user once, when the DLL is missing or unusable.
@@ -288,8 +293,8 @@ public:
     // Adds a disk file to the selected folder for the next build.
     void AddFileToBuild(const std::string& diskPath);
     // Adds a disk file to a folder ("/" separators, trailing "/") for the next build, asking
-    // before it replaces a file of the same name there.
-    void AddFileToBuildFolder(const std::string& folder, const std::string& diskPath);
+    // before it replaces a file of the same name there; false when the user declined.
+    bool AddFileToBuildFolder(const std::string& folder, const std::string& diskPath);
     // Removes the list's selected files from the build list, after asking.
     void RemoveSelectedFiles();
     // Asks for a name and adds a folder of that name below the selected folder.
@@ -396,6 +401,13 @@ private:
     // The shown file is no sound: "Play Wav" has nothing to play.
     void ForgetSound();
     void ClearEditor();
+    // Selects the item of the file the editor shows again, or nothing when the list has none.
+    void SelectShownItem();
+    // A large text is shown from its first piece on; the timer adds the others while the
+    // window stays at the user's service, and the editor becomes editable after the last.
+    void StartTextFill(std::string text, bool editable);
+    void StopTextFill();
+    void TextFillTimerTick(cl::TObject* Sender);
     // Empties both pages: what they showed belongs to a file no longer shown.
     void ClearPreview();
     // The file shown has left the build list: nothing is shown, played or edited for it.
@@ -409,6 +421,13 @@ private:
     const cl::TListItem* ShownItem = nullptr;
     // A selection change waits for SelectionChangedAfterEdit.
     bool SelectionChangePending = false;
+    // The text being put into the editor, how much of it is there, and whether the editor is
+    // editable once all is.
+    std::string TextToFill;
+    size_t TextFilled = 0;
+    bool TextFillEditable = false;
+    // Adds the pieces (made with the first large text, owned by the window).
+    cl::TTimer* TextFillTimer = nullptr;
 
     // ---- search steps (frmMainSearch.cpp) ----
     // Asks to save an edit in the editor before search results replace it.

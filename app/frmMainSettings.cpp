@@ -185,7 +185,7 @@ void TfrmMainQuillon::actOptionsExecute(cl::TObject*) {
 }
 
 void TfrmMainQuillon::actOpenRFAExecute(cl::TObject*) {
-    if (!MayDiscardBuildList()) return;
+    if (!MayLeaveEdit() || !MayDiscardBuildList()) return;
     OpenDialog1->SetInitialDir(OpenFolder);
     const std::string shown = OpenDialog1->FileName();
     if (!OpenDialog1->Execute()) return;

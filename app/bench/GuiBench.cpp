@@ -7,13 +7,16 @@
 // and prints each with its ratio to the 1,000-entry archive, so that growth can be seen to
 // be linear (a ratio near 10 and 100). Further rows show a folder of 100,000 entries, an
 // archive whose one folder holds 30,000 subfolders, and the content search's throughput over
-// 64 text entries of 1 MiB.
+// 64 text entries of 1 MiB. The preview rows time a large text shown and then left for a
+// small one.
 //
-//   quillon_gui_bench [--quick | --search]
-//     --quick: 1,000 and 10,000 entries only; --search: the content search's throughput only
+//   quillon_gui_bench [--quick | --search | --preview]
+//     --quick: 1,000 and 10,000 entries only; --search: the content search's throughput only;
+//     --preview: the large texts' preview only
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -165,11 +168,65 @@ double MeasureSearchThroughput(cl::TApplication& app, int count, size_t size) {
     return double(count) * double(size) / seconds / 1e6;
 }
 
+struct TPreviewResult {
+    double Show = 0, Fill = 0, LongestStall = 0, Leave = 0;
+};
+
+// A text of about size bytes in lines of 45 characters: its first screen shown, the rest put
+// into the editor while the window takes messages (the longest time it did not), and then
+// left for a small text in the same folder.
+TPreviewResult MeasureTextPreview(cl::TApplication& app, size_t size) {
+    std::string text;
+    while (text.size() < size) text += "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
+    const std::string path = TempPath("quillon-gui-bench-preview.rfa");
+    rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("big/large.con", text),
+                                  rfa_test::TestEntry::FromText("big/small.con", SmallText(0))});
+    TfrmMainQuillon* form = app.CreateForm<TfrmMainQuillon>();
+    form->Show();
+    form->optPreview = true;
+    form->OpenArchiveFile(path);
+    form->tvFolders->GetNodeFromPath("big")->SetSelected(true);
+    Settle(*form);
+    // Selected and painted, without handling the messages that bring the rest of the text.
+    auto select = [&](const char* caption) {
+        form->lvFiles->SetSelected(form->lvFiles->FindCaption(0, caption, false, true, false));
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    TPreviewResult result;
+    result.Show = Seconds([&] { select("large.con"); });
+    result.Fill = Seconds([&] {
+        while (form->rePreview->ReadOnly()) {  // editable once the whole text is in
+            MSG message;
+            result.LongestStall = std::max(result.LongestStall, Seconds([&] {
+                                               if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;
+                                               TranslateMessage(&message);
+                                               DispatchMessageA(&message);
+                                           }));
+        }
+    });
+    if (form->rePreview->WholeText() != text) std::fprintf(stderr, "the editor does not hold the large text\n");
+    result.Leave = Seconds([&] { select("small.con"); });
+    if (form->rePreview->WholeText() != SmallText(0)) std::fprintf(stderr, "the editor does not hold the small text\n");
+    cl::Free(form);
+    DeleteFileA(path.c_str());
+    return result;
+}
+
+void PrintTextPreviews(cl::TApplication& app) {
+    for (size_t size : {size_t(1) << 20, size_t(4) << 20, size_t(16) << 20}) {
+        const TPreviewResult r = MeasureTextPreview(app, size);
+        std::printf("text of %2zu MiB: first screen in %.3f s, whole in %.3f s more (longest stall %.3f s), left in %.3f s\n",
+                    size >> 20, r.Show, r.Fill, r.LongestStall, r.Leave);
+        std::fflush(stdout);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
     const bool searchOnly = argc > 1 && std::strcmp(argv[1], "--search") == 0;
+    const bool previewOnly = argc > 1 && std::strcmp(argv[1], "--preview") == 0;
     try {
         ut::InitializeUtilities();
         RegisterQuillonClasses();
@@ -180,6 +237,10 @@ int main(int argc, char** argv) {
         cl::TApplication app;
         if (searchOnly) {
             std::printf("content search over 64 entries of 1 MiB: %.0f MB/s\n", MeasureSearchThroughput(app, 64, 1 << 20));
+            return 0;
+        }
+        if (previewOnly) {
+            PrintTextPreviews(app);
             return 0;
         }
 
@@ -202,6 +263,7 @@ int main(int argc, char** argv) {
             }
             std::printf("one folder of 30000 subfolders: opened in %.3f s\n", MeasureSubfolderOpen(app, 30000));
             std::printf("content search over 64 entries of 1 MiB: %.0f MB/s\n", MeasureSearchThroughput(app, 64, 1 << 20));
+            PrintTextPreviews(app);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "failed: %s\n", e.what());

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <chrono>
 #include <deque>
 #include <string>
 #include <vector>
@@ -346,6 +347,180 @@ TEST_F(MainFormPreviewTest, SavingAnEditOnAClickLeavesTheClickedFileSelectedAndS
         EXPECT_EQ(EditorText(), "rem b\r\n");
         EXPECT_FALSE(form->rePreview->ReadOnly());
         EXPECT_FALSE(form->rePreview->Modified());
+    }
+}
+
+// When the user moves to another file and keeps the edit (Cancel, or Yes and then no to
+// replacing the entry), the edited file stays selected and shown with the edit; when the
+// edited file's folder is no longer shown, nothing is selected.
+TEST_F(MainFormPreviewTest, AnEditKeptOnAnotherFileLeavesTheEditedFileSelected) {
+    const std::string path = TempPath("keep-edit.rfa");
+    rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("levels/a.con", "rem a\r\n"),
+                                  rfa_test::TestEntry::FromText("levels/b.con", "rem b\r\n"),
+                                  rfa_test::TestEntry::FromText("other/d.con", "rem d\r\n")});
+    const std::string kQuestion = "Save your changes before viewing a new file?";
+    const struct {
+        const char* name;
+        std::deque<cl::TModalResult> answers;
+        std::vector<std::string> messages;
+    } keeps[] = {
+        {"cancelled", {cl::mrCancel}, {kQuestion}},
+        {"replacement declined", {cl::mrYes, cl::mrNo}, {kQuestion, "Do you want to replace \"levels/a.con\"?"}},
+    };
+    for (const auto& keep : keeps) {
+        SCOPED_TRACE(keep.name);
+        form->OpenArchiveFile(path);
+        SelectFolder("levels");
+        Click("a.con");
+        form->rePreview->SetWholeText("rem edited\r\n");
+        form->rePreview->SetModified(true);
+        auto expectEditKept = [&] {
+            EXPECT_EQ(EditorText(), "rem edited\r\n");
+            EXPECT_TRUE(form->rePreview->Modified());
+            EXPECT_EQ(Viewing(), "Currently Viewing: levels\\a.con");
+            EXPECT_FALSE(form->BuildDirty);
+        };
+
+        messages.clear();
+        answers = keep.answers;
+        Click("b.con");
+        EXPECT_EQ(messages, keep.messages);
+        EXPECT_EQ(SelectedCaptions(), std::vector<std::string>{"a.con"});
+        expectEditKept();
+
+        // Selecting nothing, or the edited file again, asks nothing.
+        messages.clear();
+        form->lvFiles->SetSelected(nullptr);
+        app.ProcessMessages();
+        Click("a.con");
+        EXPECT_TRUE(messages.empty());
+        expectEditKept();
+
+        SelectFolder("other");
+        answers = keep.answers;
+        Click("d.con");
+        EXPECT_EQ(messages, keep.messages);
+        EXPECT_TRUE(SelectedCaptions().empty());
+        expectEditKept();
+    }
+    // No, at last, drops the edit and shows the file.
+    messages.clear();
+    answers = {cl::mrNo};
+    Click("d.con");
+    EXPECT_EQ(messages, std::vector<std::string>{kQuestion});
+    EXPECT_EQ(Viewing(), "Currently Viewing: other\\d.con");
+    EXPECT_EQ(EditorText(), "rem d\r\n");
+    EXPECT_FALSE(form->rePreview->Modified());
+}
+
+// Closing the window, New and Open RFA ask before an edit is lost: Cancel keeps everything,
+// No drops the edit, Yes saves it to the build list (whose own question follows).
+TEST_F(MainFormPreviewTest, AnUnsavedEditIsAskedAboutBeforeTheWindowOrTheArchiveGoes) {
+    const std::string archive = form->OpenDialog1->FileName();
+    const std::string other = TempPath("edit-other.rfa");
+    rfa_test::WriteArchive(other, {rfa_test::TestEntry::FromText("levels/other.con", "rem other\r\n")});
+    const std::string kQuestion = "The text has been changed. Save the changes?";
+    const std::string kBuildQuestion =
+        "The changes to the build list have not been built yet. Saved edits of previewed files are among them and will "
+        "be lost too.\r\rDo you want to go on without building?";
+    bool closed = false;
+    const struct {
+        const char* name;
+        std::function<void()> run;
+        std::function<bool()> wentOn;
+    } paths[] = {
+        {"closing the window",
+         [&] {
+             closed = true;
+             form->FormCloseQuery(form, closed);
+         },
+         [&] { return closed; }},
+        {"New", [&] { form->actNewRFA->Execute(); }, [&] { return form->Entries->Count() == 0; }},
+        {"Open RFA",
+         [&] {
+             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
+                 dialog.SetFileName(other);
+                 return true;
+             };
+             form->actOpenRFAExecute(nullptr);
+         },
+         [&] { return form->OpenDialog1->FileName() == other; }},
+    };
+    for (const auto& path : paths) {
+        SCOPED_TRACE(path.name);
+        auto edit = [&] {
+            form->OpenArchiveFile(archive);
+            Select("levels", "init.con");
+            form->rePreview->SetWholeText("rem edited\r\n");
+            form->rePreview->SetModified(true);
+            messages.clear();
+        };
+
+        edit();
+        answers = {cl::mrCancel};
+        path.run();
+        EXPECT_EQ(messages, std::vector<std::string>{kQuestion});
+        EXPECT_FALSE(path.wentOn());
+        EXPECT_EQ(EditorText(), "rem edited\r\n");
+        EXPECT_TRUE(form->rePreview->Modified());
+        EXPECT_FALSE(form->BuildDirty);
+
+        edit();
+        answers = {cl::mrNo};
+        path.run();
+        EXPECT_EQ(messages, std::vector<std::string>{kQuestion});
+        EXPECT_TRUE(path.wentOn());
+        EXPECT_FALSE(form->rePreview->Modified());
+
+        edit();
+        answers = {cl::mrYes, cl::mrYes, cl::mrNo};
+        path.run();
+        EXPECT_EQ(messages, (std::vector<std::string>{kQuestion, "Do you want to replace \"levels/init.con\"?", kBuildQuestion}));
+        EXPECT_FALSE(path.wentOn());
+        EXPECT_FALSE(form->rePreview->Modified());
+        EXPECT_EQ(ReadFile(form->AddedFileSource("*init.con")), "rem edited\r\n");
+    }
+}
+
+// A large text goes into the editor a piece at a time, editable once it is all there, and is
+// left for another file, another kind of file or New, with nothing of it left behind, also
+// when the user leaves before it is all there.
+TEST_F(MainFormPreviewTest, ALargeTextIsShownWholeAndLeftWithoutATrace) {
+    std::string large;
+    for (int i = 0; large.size() < 4 * 1024 * 1024; ++i) large += "ObjectTemplate.setNetworkableInfo Info" + std::to_string(i) + "\r\n";
+    const std::string path = TempPath("large-text.rfa");
+    rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("big/large.con", large),
+                                  rfa_test::TestEntry::FromText("big/small.con", kJeepText),
+                                  rfa_test::TestEntry::FromText("big/mesh.skn", "binary mesh")});
+    const struct {
+        const char* name;
+        std::function<void()> leave;
+        std::string viewing, text;
+    } ways[] = {
+        {"another text", [&] { SelectFile("small.con"); }, "Currently Viewing: big\\small.con", kJeepText},
+        {"a file with no preview", [&] { SelectFile("mesh.skn"); }, "Cannot preview: mesh.skn", ""},
+        {"New", [&] { form->actNewRFA->Execute(); }, "Currently Viewing:", ""},
+    };
+    for (const bool whole : {true, false}) {
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(way.name) + (whole ? ", whole" : ", in part"));
+            form->OpenArchiveFile(path);
+            Select("big", "large.con");
+            if (whole) {
+                const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+                while (form->rePreview->ReadOnly() && std::chrono::steady_clock::now() < deadline) app.ProcessMessages();
+                EXPECT_FALSE(form->rePreview->ReadOnly());
+                EXPECT_EQ(EditorText(), large);
+                EXPECT_FALSE(form->rePreview->Modified());
+            } else {
+                EXPECT_TRUE(form->rePreview->ReadOnly());  // until the last piece
+            }
+            way.leave();
+            for (int i = 0; i < 20; ++i) app.ProcessMessages();  // pieces that would still come
+            EXPECT_EQ(Viewing(), way.viewing);
+            EXPECT_EQ(EditorText(), way.text);
+            EXPECT_FALSE(form->rePreview->Modified());
+        }
     }
 }
 

@@ -197,8 +197,52 @@ void TRichEdit::SetWholeText(const std::string& text) {
         pendingText_ = text;
         return;
     }
+    if (GetWindowTextLengthA(Handle()) > 0) {
+        // Replacing a text takes the rich edit time for each of its lines, minutes for a large
+        // one; a new window takes none, and gets the text as the first one did.
+        pendingText_ = text;
+        RenewWindow();
+        return;
+    }
     if (plainText_) StreamInText(Handle(), text, false);
     else SetWindowTextA(Handle(), text.c_str());
+}
+
+void TRichEdit::AppendLoadedText(const std::string& text) {
+    if (!HandleAllocated()) {
+        pendingText_ += text;
+        return;
+    }
+    HWND window = Handle();
+    const bool modified = Modified();
+    CHARRANGE selection = {};
+    SendMessageA(window, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    POINT scroll = {};
+    SendMessageA(window, EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
+    GETTEXTLENGTHEX query = {GTL_PRECISE | GTL_NUMCHARS, CP_ACP};
+    const LONG length = static_cast<LONG>(SendMessageA(window, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
+    CHARRANGE end = {length, length};
+    SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+    if (plainText_) StreamInText(window, text, true);
+    else SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    SendMessageA(window, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    SendMessageA(window, EM_EMPTYUNDOBUFFER, 0, 0);
+    SetModified(modified);
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+}
+
+void TRichEdit::RenewWindow() {
+    HWND old = Handle();
+    const bool focused = GetFocus() == old;
+    HWND before = GetWindow(old, GW_HWNDPREV);  // its place in the tab order
+    Modified();                                 // the new window keeps the flag
+    RecreateWnd();
+    if (!HandleAllocated()) return;
+    SetWindowPos(Handle(), before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (focused) ::SetFocus(Handle());
 }
 
 void TRichEdit::SetReadOnly(bool v) {

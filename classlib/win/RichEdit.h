@@ -50,6 +50,9 @@ public:
     // The whole text with CR LF line ends.
     std::string WholeText();
     void SetWholeText(const std::string& text);
+    // Adds text at the end as a part of loading the text: the user's selection and view stay,
+    // and the addition is no change to undo or to save (the modified flag stays as it was).
+    void AppendLoadedText(const std::string& text);
 
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool v);
@@ -85,6 +88,8 @@ protected:
 
 private:
     friend class TRichEditStrings;
+    // Replaces the window by a new one in its place, holding pendingText_.
+    void RenewWindow();
     TRichEditStrings lines_;
     std::string pendingText_;  // the text until the window exists
     bool readOnly_ = false;

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
 #include "classlib/core/Exception.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/Image.h"
@@ -51,6 +57,46 @@ TEST_F(EditorsTest, PlainTextRichEditNeverReadsTextAsRtf) {
     edit->Clear();
     edit->Lines()->Add("{\\rtf1 {\\i line}}");
     EXPECT_EQ(edit->Lines()->ToVector(), std::vector<std::string>{"{\\rtf1 {\\i line}}"});
+}
+
+// A new text, or none, leaves the editor as the user set it up: its settings, its place among
+// its siblings and the focus.
+TEST_F(EditorsTest, ReplacingARichEditsTextKeepsItsSettingsPlaceAndFocus) {
+    auto* before = new cl::TRichEdit(form);
+    before->SetParent(form);
+    auto* edit = new cl::TRichEdit(form);
+    edit->SetParent(form);
+    auto* after = new cl::TRichEdit(form);
+    after->SetParent(form);
+    edit->SetPlainText(true);
+    edit->SetWordWrap(false);
+    edit->SetReadOnly(true);
+    edit->Font()->SetName("Courier New");
+    std::string lines;
+    for (int i = 0; i < 2000; ++i) lines += "line " + std::to_string(i) + "\r\n";
+    edit->SetWholeText(lines);
+    form->Show();
+    ::SetFocus(edit->Handle());
+    auto siblings = [&] {
+        std::vector<HWND> order;
+        for (HWND w = GetWindow(form->Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) order.push_back(w);
+        return order;
+    };
+    const std::string rtf = "{\\rtf1\\ansi {\\b bold}}\r\n";
+    for (const std::string& text : {rtf, std::string(), lines}) {
+        SCOPED_TRACE(text.substr(0, 12));
+        edit->SetWholeText(text);
+        EXPECT_EQ(edit->WholeText(), text);
+        EXPECT_NE(GetWindowLongA(edit->Handle(), GWL_STYLE) & ES_READONLY, 0);
+        CHARFORMATA format = {};
+        format.cbSize = sizeof(format);
+        SendMessageA(edit->Handle(), EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+        EXPECT_STREQ(format.szFaceName, "Courier New");
+        EXPECT_EQ(siblings(), (std::vector<HWND>{before->Handle(), edit->Handle(), after->Handle()}));
+        EXPECT_EQ(GetFocus(), edit->Handle());
+    }
+    edit->Clear();
+    EXPECT_EQ(edit->WholeText(), "");
 }
 
 TEST_F(EditorsTest, PictureLoadRaisesForMissingOrForeignFiles) {
