@@ -422,7 +422,9 @@ void TfrmMainQuillon::actNewRFAExecute(cl::TObject*) {
 void TfrmMainQuillon::actBuildRFAUpdate(cl::TObject*) { actBuildRFA->SetVisible(BuildDirty); }
 
 void TfrmMainQuillon::actBuildRFAExecute(cl::TObject*) {
-    // Before anything else: a build that would leave files out is the user's choice.
+    // An edit not saved yet would be missing from the archive, and lost when it opens.
+    if (!MayLeaveEdit()) return;
+    // A build that would leave files out is the user's choice.
     {
         const std::optional<TBuildPlan> plan = PlanBuild();
         if (!plan) return;

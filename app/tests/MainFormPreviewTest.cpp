@@ -482,6 +482,20 @@ TEST_F(MainFormPreviewTest, AnUnsavedEditIsAskedAboutBeforeTheWindowOrTheArchive
     }
 }
 
+// A build asks first too: the archive would be built without the edit, and the edit lost when
+// the built archive is opened.
+TEST_F(MainFormPreviewTest, AnUnsavedEditIsAskedAboutBeforeABuild) {
+    Select("levels", "init.con");
+    form->rePreview->SetWholeText("rem edited\r\n");
+    form->rePreview->SetModified(true);
+    messages.clear();
+    answers = {cl::mrCancel};
+    form->actBuildRFAExecute(nullptr);
+    EXPECT_EQ(messages, std::vector<std::string>{"The text has been changed. Save the changes?"});
+    EXPECT_TRUE(form->rePreview->Modified());
+    EXPECT_EQ(EditorText(), "rem edited\r\n");
+}
+
 // A large text goes into the editor a piece at a time, editable once it is all there, and is
 // left for another file, another kind of file or New, with nothing of it left behind, also
 // when the user leaves before it is all there.
