@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/tests/FormTestSupport.h"
+#include "app/tests/LeavingPaths.h"
 #include "app/QuillonClasses.h"
 #include "app/archive/RFAFile.h"
 #include "app/frmMainQuillon.h"
@@ -372,13 +373,7 @@ TEST_F(MainFormBuildTest, AnImportedOrDroppedFolderBringsItsFoldersAndFilesOnce)
     // Dropped onto the window, the same folder again: nothing doubles.
     SelectFolder("bf1942");
     const int nodes = form->tvFolders->NodeCount();
-    auto* source = new TDropFileSource(&app);
-    source->Files()->Assign(std::vector<std::string>{pack});
-    const cl::TPoint p = form->ClientToScreen({300, 200});
-    DWORD effect = DROPEFFECT_COPY;
-    ASSERT_EQ(form->DropFileTarget1->DragEnter(source, MK_LBUTTON, {p.x, p.y}, &effect), S_OK);
-    effect = DROPEFFECT_COPY;
-    ASSERT_EQ(form->DropFileTarget1->Drop(source, 0, {p.x, p.y}, &effect), S_OK);
+    DropOnWindow(app, *form, {pack});
     EXPECT_EQ(form->tvFolders->NodeCount(), nodes);
     EXPECT_EQ(importedEntries().size(), expectedEntries.size());
     EXPECT_TRUE(messages.empty());
@@ -397,13 +392,7 @@ TEST_F(MainFormBuildTest, EveryFolderDroppedAtOnceIsImported) {
     DiskFile("two\\b.txt", "b");
     DiskFile("c.txt", "c");
     SelectFolder("bf1942");
-    auto* source = new TDropFileSource(&app);
-    source->Files()->Assign(std::vector<std::string>{out + "\\one", out + "\\c.txt", out + "\\two"});
-    const cl::TPoint p = form->ClientToScreen({300, 200});
-    DWORD effect = DROPEFFECT_COPY;
-    ASSERT_EQ(form->DropFileTarget1->DragEnter(source, MK_LBUTTON, {p.x, p.y}, &effect), S_OK);
-    effect = DROPEFFECT_COPY;
-    ASSERT_EQ(form->DropFileTarget1->Drop(source, 0, {p.x, p.y}, &effect), S_OK);
+    DropOnWindow(app, *form, {out + "\\one", out + "\\c.txt", out + "\\two"});
     for (const char* folder : {"bf1942\\one", "bf1942\\two"})
         EXPECT_NE(form->tvFolders->GetNodeFromPath(folder), nullptr) << folder;
     std::vector<std::string> added;
@@ -423,40 +412,8 @@ TEST_F(MainFormBuildTest, WorkIsThrownAwayOnlyAfterAQuestion) {
     const char kQuestion[] =
         "The changes to the build list have not been built yet. Saved edits of previewed files are among them and "
         "will be lost too.\r\rDo you want to go on without building?";
-    auto drop = [&](const std::string& path) {
-        auto* source = new TDropFileSource(&app);
-        source->Files()->Assign(std::vector<std::string>{path});
-        const cl::TPoint p = form->ClientToScreen({300, 200});
-        DWORD effect = DROPEFFECT_COPY;
-        ASSERT_EQ(form->DropFileTarget1->DragEnter(source, MK_LBUTTON, {p.x, p.y}, &effect), S_OK);
-        effect = DROPEFFECT_COPY;
-        ASSERT_EQ(form->DropFileTarget1->Drop(source, 0, {p.x, p.y}, &effect), S_OK);
-    };
     bool closed = false;
-    const struct {
-        const char* name;
-        std::function<void()> run;
-        std::function<bool()> wentOn;
-    } paths[] = {
-        {"New", [&] { form->actNewRFA->Execute(); }, [&] { return form->Entries->Count() == 0; }},
-        {"Open",
-         [&] {
-             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
-                 dialog.SetFileName(other);
-                 return true;
-             };
-             form->actOpenRFAExecute(nullptr);
-         },
-         [&] { return form->OpenDialog1->FileName() == other; }},
-        {"a dropped archive", [&] { drop(other); }, [&] { return form->OpenDialog1->FileName() == other; }},
-        {"closing the window",
-         [&] {
-             closed = true;
-             form->FormCloseQuery(form, closed);
-         },
-         [&] { return closed; }},
-    };
-    for (const auto& path : paths) {
+    for (const TLeavingPath& path : LeavingPaths(app, *form, other, closed)) {
         SCOPED_TRACE(path.name);
         form->OpenArchiveFile(archive);
         SelectFolder("bf1942\\levels");

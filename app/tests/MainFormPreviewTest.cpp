@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/tests/FormTestSupport.h"
+#include "app/tests/LeavingPaths.h"
 #include "app/QuillonClasses.h"
 #include "app/frmExtracting.h"
 #include "app/frmMainQuillon.h"
@@ -413,8 +414,9 @@ TEST_F(MainFormPreviewTest, AnEditKeptOnAnotherFileLeavesTheEditedFileSelected) 
     EXPECT_FALSE(form->rePreview->Modified());
 }
 
-// Closing the window, New and Open RFA ask before an edit is lost: Cancel keeps everything,
-// No drops the edit, Yes saves it to the build list (whose own question follows).
+// New, Open RFA, a dropped archive and closing the window ask before an edit is lost: Cancel
+// keeps everything, No drops the edit, Yes saves it to the build list (whose own question
+// follows).
 TEST_F(MainFormPreviewTest, AnUnsavedEditIsAskedAboutBeforeTheWindowOrTheArchiveGoes) {
     const std::string archive = form->OpenDialog1->FileName();
     const std::string other = TempPath("edit-other.rfa");
@@ -424,29 +426,7 @@ TEST_F(MainFormPreviewTest, AnUnsavedEditIsAskedAboutBeforeTheWindowOrTheArchive
         "The changes to the build list have not been built yet. Saved edits of previewed files are among them and will "
         "be lost too.\r\rDo you want to go on without building?";
     bool closed = false;
-    const struct {
-        const char* name;
-        std::function<void()> run;
-        std::function<bool()> wentOn;
-    } paths[] = {
-        {"closing the window",
-         [&] {
-             closed = true;
-             form->FormCloseQuery(form, closed);
-         },
-         [&] { return closed; }},
-        {"New", [&] { form->actNewRFA->Execute(); }, [&] { return form->Entries->Count() == 0; }},
-        {"Open RFA",
-         [&] {
-             cl::FileDialogHooks().execute = [&](cl::TOpenDialog& dialog) {
-                 dialog.SetFileName(other);
-                 return true;
-             };
-             form->actOpenRFAExecute(nullptr);
-         },
-         [&] { return form->OpenDialog1->FileName() == other; }},
-    };
-    for (const auto& path : paths) {
+    for (const TLeavingPath& path : LeavingPaths(app, *form, other, closed)) {
         SCOPED_TRACE(path.name);
         auto edit = [&] {
             form->OpenArchiveFile(archive);
