@@ -27,6 +27,8 @@ namespace {
 
 const DWORD kDeadline = 600000;
 const char kTitle[] = "Bench";
+// The caption of the program's questions and of its closing message.
+const char kMessageCaption[] = "Uninstall";
 
 struct Installation {
     std::string folder, log;
@@ -141,10 +143,11 @@ double TimedRun(const std::string& program, const char* mode, int files, double 
 {
     Installation installation = MakeInstallation(files);
     std::string command = "\"" + CopyProgram(program, installation) + "\" " + mode + " \"" + installation.log + "\"";
-    LARGE_INTEGER start, end;
+    LARGE_INTEGER start, end{};
     QueryPerformanceCounter(&start);
     Child child(command);
-    // In the interactive run, the progress texts seen while polling show the view moving.
+    // In the interactive run, the progress texts seen while polling show the view moving; the
+    // run's work is over when its closing message shows, which is then answered.
     std::set<std::string> texts;
     long code = -1;
     for (;;) {
@@ -153,8 +156,15 @@ double TimedRun(const std::string& program, const char* mode, int files, double 
             break;
         if (HWND wizard = FindProcessWindow(child.Id(), "#32770", kTitle))
             texts.insert(ProgressText(wizard));
+        if (HWND closing = FindProcessWindow(child.Id(), "#32770", kMessageCaption)) {
+            QueryPerformanceCounter(&end);
+            PostMessageA(closing, WM_COMMAND, IDOK, 0);
+            code = child.WaitForExit(kDeadline);
+            break;
+        }
     }
-    QueryPerformanceCounter(&end);
+    if (end.QuadPart == 0)
+        QueryPerformanceCounter(&end);
     double seconds = Seconds(start, end);
     std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  time ratio %5.2f  to plain deletion %5.2f  exit %ld  "
                 "left %d  progress texts seen %zu  %s\n",
@@ -181,12 +191,22 @@ void CancelRun(const std::string& program, int files)
     QueryPerformanceCounter(&pressed);
     PostMessageA(wizard, WM_COMMAND, IDCANCEL, 0);
     HWND box = nullptr;
-    while (!(box = FindProcessWindow(child.Id(), "#32770", "Uninstall")) && child.WaitForExit(0) == -1)
+    while (!(box = FindProcessWindow(child.Id(), "#32770", kMessageCaption)) && child.WaitForExit(0) == -1)
         Sleep(1);
     QueryPerformanceCounter(&asked);
     PostMessageA(box, WM_COMMAND, IDYES, 0);
-    long code = child.WaitForExit(kDeadline);
+    // Ended when the run's closing message shows (answered then) or the program has gone.
+    HWND closing = nullptr;
+    while (child.WaitForExit(0) == -1) {
+        closing = FindProcessWindow(child.Id(), "#32770", kMessageCaption);
+        if (closing && closing != box)
+            break;
+        Sleep(1);
+    }
     QueryPerformanceCounter(&ended);
+    if (closing && closing != box)
+        PostMessageA(closing, WM_COMMAND, IDOK, 0);
+    long code = child.WaitForExit(kDeadline);
     auto ms = [&](const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
         return static_cast<double>(to.QuadPart - from.QuadPart) * 1000 / static_cast<double>(frequency.QuadPart);
     };
