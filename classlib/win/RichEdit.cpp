@@ -224,10 +224,7 @@ void TRichEdit::AppendLoadedText(const std::string& text) {
     const LONG length = static_cast<LONG>(SendMessageA(window, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
     CHARRANGE end = {length, length};
     SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
-    // Wine's rich edit takes several times as long to stream a piece in as to put it in place
-    // of the selection. A piece that starts the way RTF does is streamed all the same: that
-    // way in is sure never to read it as RTF.
-    if (plainText_ && text.compare(0, 2, "{\\") == 0) StreamInText(window, text, true);
+    if (plainText_) StreamInText(window, text, true);
     else SendMessageA(window, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
     SendMessageA(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     SendMessageA(window, EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
