@@ -88,8 +88,9 @@ std::string WriteSubfolderArchive(int count) {
 
 std::string WriteLargeTextArchive(int count, size_t size) {
     std::vector<rfa_test::TestEntry> entries;
-    std::string text;
-    while (text.size() < size) text += "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
+    const std::string line = "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
+    std::string text;  // never over size: 16 MiB is the largest text previewed
+    while (text.size() + line.size() <= size) text += line;
     text.resize(size);
     for (int i = 0; i < count; ++i) entries.push_back(rfa_test::TestEntry::FromText("big/text" + std::to_string(i) + ".con", text));
     const std::string path = TempPath("quillon-gui-bench-large-texts.rfa");
@@ -176,8 +177,9 @@ struct TPreviewResult {
 // into the editor while the window takes messages (the longest time it did not), and then
 // left for a small text in the same folder.
 TPreviewResult MeasureTextPreview(cl::TApplication& app, size_t size) {
-    std::string text;
-    while (text.size() < size) text += "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
+    const std::string line = "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
+    std::string text;  // never over size: 16 MiB is the largest text previewed
+    while (text.size() + line.size() <= size) text += line;
     const std::string path = TempPath("quillon-gui-bench-preview.rfa");
     rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("big/large.con", text),
                                   rfa_test::TestEntry::FromText("big/small.con", SmallText(0))});
@@ -195,7 +197,8 @@ TPreviewResult MeasureTextPreview(cl::TApplication& app, size_t size) {
     TPreviewResult result;
     result.Show = Seconds([&] { select("large.con"); });
     result.Fill = Seconds([&] {
-        while (form->rePreview->ReadOnly()) {  // editable once the whole text is in
+        const auto deadline = Clock::now() + std::chrono::minutes(10);
+        while (form->rePreview->ReadOnly() && Clock::now() < deadline) {  // editable once the whole text is in
             MSG message;
             result.LongestStall = std::max(result.LongestStall, Seconds([&] {
                                                if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;

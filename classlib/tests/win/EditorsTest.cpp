@@ -57,6 +57,38 @@ TEST_F(EditorsTest, PlainTextRichEditNeverReadsTextAsRtf) {
     edit->Clear();
     edit->Lines()->Add("{\\rtf1 {\\i line}}");
     EXPECT_EQ(edit->Lines()->ToVector(), std::vector<std::string>{"{\\rtf1 {\\i line}}"});
+    for (const std::string& piece : {rtf, std::string("{\\urtf1 {\\b u}}\r\n"), std::string("{\\b}\r\n{\\rtf1 x}")}) {
+        SCOPED_TRACE(piece);
+        edit->SetWholeText("loaded\r\n");
+        edit->AppendLoadedText(piece);
+        EXPECT_EQ(edit->WholeText(), "loaded\r\n" + piece);
+    }
+}
+
+// Text added while loading lands at the end, whatever the user selected meanwhile, and is no
+// edit of theirs.
+TEST_F(EditorsTest, LoadedTextGoesToTheEndAndLeavesTheUsersSelection) {
+    auto* edit = new cl::TRichEdit(form);
+    edit->SetParent(form);
+    edit->SetPlainText(true);
+    form->Show();
+    std::string text;
+    for (int i = 0; i < 200; ++i) text += "line " + std::to_string(i) + "\r\n";
+    edit->SetWholeText(text);
+    for (const bool modified : {false, true}) {
+        SCOPED_TRACE(modified);
+        edit->SetSelStart(7);
+        edit->SetSelLength(4);
+        edit->SetModified(modified);
+        const std::string piece = "piece\r\n{\\rtf1 not rtf}\r\n";
+        edit->AppendLoadedText(piece);
+        text += piece;
+        EXPECT_EQ(edit->WholeText(), text);
+        EXPECT_EQ(edit->SelStart(), 7);
+        EXPECT_EQ(edit->SelLength(), 4);
+        EXPECT_EQ(edit->Modified(), modified);
+        EXPECT_EQ(SendMessageA(edit->Handle(), EM_CANUNDO, 0, 0), 0);
+    }
 }
 
 // A new text, or none, leaves the editor as the user set it up: its settings, its place among
