@@ -138,6 +138,28 @@ double PlainRun(const char* mode, int files)
     return seconds * 1000;
 }
 
+// A message box of the program's: owned by its wizard, whose own window may still carry the
+// same caption while the run starts.
+HWND MessageBoxOf(const Child& child)
+{
+    HWND box = FindProcessWindow(child.Id(), "#32770", kMessageCaption);
+    return box && GetWindow(box, GW_OWNER) ? box : nullptr;
+}
+
+// Answers the run's closing message until the program has ended: a message posted while the
+// box is still being made can be lost. The program's exit code, -1 when it did not end.
+long AnswerClosingMessage(Child& child)
+{
+    long code = -1;
+    WaitUntil([&] {
+        if (HWND closing = MessageBoxOf(child))
+            PostMessageA(closing, WM_COMMAND, IDOK, 0);
+        code = child.WaitForExit(50);
+        return code != -1;
+    }, kDeadline);
+    return code;
+}
+
 // Milliseconds the run took.
 double TimedRun(const std::string& program, const char* mode, int files, double firstMs, double plainMs)
 {
@@ -156,10 +178,9 @@ double TimedRun(const std::string& program, const char* mode, int files, double 
             break;
         if (HWND wizard = FindProcessWindow(child.Id(), "#32770", kTitle))
             texts.insert(ProgressText(wizard));
-        if (HWND closing = FindProcessWindow(child.Id(), "#32770", kMessageCaption)) {
+        if (MessageBoxOf(child)) {
             QueryPerformanceCounter(&end);
-            PostMessageA(closing, WM_COMMAND, IDOK, 0);
-            code = child.WaitForExit(kDeadline);
+            code = AnswerClosingMessage(child);
             break;
         }
     }
@@ -191,22 +212,20 @@ void CancelRun(const std::string& program, int files)
     QueryPerformanceCounter(&pressed);
     PostMessageA(wizard, WM_COMMAND, IDCANCEL, 0);
     HWND box = nullptr;
-    while (!(box = FindProcessWindow(child.Id(), "#32770", kMessageCaption)) && child.WaitForExit(0) == -1)
+    while (!(box = MessageBoxOf(child)) && child.WaitForExit(0) == -1)
         Sleep(1);
     QueryPerformanceCounter(&asked);
     PostMessageA(box, WM_COMMAND, IDYES, 0);
     // Ended when the run's closing message shows (answered then) or the program has gone.
     HWND closing = nullptr;
     while (child.WaitForExit(0) == -1) {
-        closing = FindProcessWindow(child.Id(), "#32770", kMessageCaption);
+        closing = MessageBoxOf(child);
         if (closing && closing != box)
             break;
         Sleep(1);
     }
     QueryPerformanceCounter(&ended);
-    if (closing && closing != box)
-        PostMessageA(closing, WM_COMMAND, IDOK, 0);
-    long code = child.WaitForExit(kDeadline);
+    long code = AnswerClosingMessage(child);
     auto ms = [&](const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
         return static_cast<double>(to.QuadPart - from.QuadPart) * 1000 / static_cast<double>(frequency.QuadPart);
     };
