@@ -44,12 +44,9 @@ class HostileFilesWineTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        id = std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount() & 0xFFFF);
-        char folder[MAX_PATH];
-        GetWindowsDirectoryA(folder, sizeof folder);
-        windows = folder;
-        GetSystemDirectoryA(folder, sizeof folder);
-        system = folder;
+        id = RunId();
+        windows = WindowsFolder();
+        system = SystemFolder();
         programFiles = ShellFolder(CSIDL_PROGRAM_FILES);
         documents = ShellFolder(CSIDL_PERSONAL);
         ASSERT_FALSE(programFiles.empty() || documents.empty());

@@ -55,12 +55,9 @@ class HostileLogWineTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        id = std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount() & 0xFFFF);
-        char folder[MAX_PATH];
-        GetWindowsDirectoryA(folder, sizeof folder);
-        windows = folder;
-        GetSystemDirectoryA(folder, sizeof folder);
-        system = folder;
+        id = RunId();
+        windows = WindowsFolder();
+        system = SystemFolder();
         profile = ShellFolder(CSIDL_PROFILE);
         users = ParentOf(profile);
         documents = ShellFolder(CSIDL_PERSONAL);

@@ -83,12 +83,9 @@ class HostileSystemWineTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        id = std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount() & 0xFFFF);
-        char folder[MAX_PATH];
-        GetWindowsDirectoryA(folder, sizeof folder);
-        windows = folder;
-        GetSystemDirectoryA(folder, sizeof folder);
-        system = folder;
+        id = RunId();
+        windows = WindowsFolder();
+        system = SystemFolder();
         std::string programFiles = ShellFolder(CSIDL_PROGRAM_FILES);
         ASSERT_FALSE(programFiles.empty());
 

@@ -59,13 +59,6 @@ inline bool PendingOperation(const std::string& source, const std::string& targe
     return false;
 }
 
-inline std::string WindowsFolder()
-{
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    return windows;
-}
-
 inline std::string WininitPath()
 {
     return WindowsFolder() + "\\WININIT.INI";

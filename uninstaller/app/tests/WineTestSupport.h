@@ -24,6 +24,26 @@ inline std::string TempFolder(const char* prefix)
     }
 }
 
+// Tells one test run's names from another's: process id and part of the tick count.
+inline std::string RunId()
+{
+    return std::to_string(GetCurrentProcessId()) + "_" + std::to_string(GetTickCount() & 0xFFFF);
+}
+
+inline std::string WindowsFolder()
+{
+    char folder[MAX_PATH] = "";
+    GetWindowsDirectoryA(folder, sizeof folder);
+    return folder;
+}
+
+inline std::string SystemFolder()
+{
+    char folder[MAX_PATH] = "";
+    GetSystemDirectoryA(folder, sizeof folder);
+    return folder;
+}
+
 // A folder of the shell (CSIDL_...), empty when the system has none.
 inline std::string ShellFolder(int id)
 {
