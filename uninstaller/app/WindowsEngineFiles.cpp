@@ -20,16 +20,6 @@ std::wstring Exact(const char* path)
     return WideFromUtf8(path, &wide) ? ExactPathName(wide) : std::wstring();
 }
 
-std::wstring FullPathOf(const std::wstring& path)
-{
-    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (length == 0)
-        return std::wstring();
-    std::vector<wchar_t> buffer(length + 1);
-    length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    return length > 0 && length < buffer.size() ? std::wstring(buffer.data(), length) : std::wstring();
-}
-
 // The long form of what exists of path; the rest stays as it is.
 std::wstring LongFormOf(const std::wstring& path)
 {
@@ -211,7 +201,7 @@ bool WindowsEngineFiles::CanonicalPathOf(const char* path, std::string* out)
     std::wstring wide;
     if (!WideFromUtf8(path, &wide))
         return false;
-    std::wstring full = FullPathOf(WithoutExactPrefix(wide));
+    std::wstring full = FullPathName(WithoutExactPrefix(wide));
     if (full.empty())
         return false;
     // The long form is only known for what exists; a short name elsewhere stays as it is.
