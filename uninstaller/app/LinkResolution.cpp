@@ -56,14 +56,9 @@ bool FinalPathOfHandle(HANDLE handle, std::wstring* path)
 
 bool ResolveLinks(const std::wstring& path, std::wstring* out)
 {
-    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (length == 0)
+    std::wstring full = FullPathName(path);
+    if (full.empty())
         return false;
-    std::vector<wchar_t> buffer(length + 1);
-    length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (length == 0 || length >= buffer.size())
-        return false;
-    std::wstring full(buffer.data(), length);
     DropTrailingBackslashes(&full);
 
     // Walk up to the deepest part that exists; the rest is appended as it is.

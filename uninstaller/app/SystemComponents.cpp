@@ -5,6 +5,8 @@
 #include <cwchar>
 #include <vector>
 
+#include "uninstaller/app/WideText.h"
+
 namespace {
 
 const wchar_t kSystemMaker[] = L"Microsoft";
@@ -13,19 +15,12 @@ const wchar_t kSystemMaker[] = L"Microsoft";
 // asking for it would search every folder on the way, for every file judged.
 std::wstring LongFullPath(const std::wstring& path)
 {
-    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (length == 0)
-        return std::wstring();
-    std::vector<wchar_t> full(length + 1);
-    length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0 || length >= full.size())
-        return std::wstring();
-    if (std::wcschr(full.data(), L'~') == nullptr)
-        return std::wstring(full.data(), length);
-    std::vector<wchar_t> longForm(full.size() + MAX_PATH);
-    DWORD longLength = GetLongPathNameW(full.data(), longForm.data(), static_cast<DWORD>(longForm.size()));
-    return longLength > 0 && longLength < longForm.size() ? std::wstring(longForm.data(), longLength)
-                                                          : std::wstring(full.data(), length);
+    std::wstring full = FullPathName(path);
+    if (full.find(L'~') == std::wstring::npos)
+        return full;
+    std::vector<wchar_t> longForm(full.size() + 1 + MAX_PATH);
+    DWORD longLength = GetLongPathNameW(full.c_str(), longForm.data(), static_cast<DWORD>(longForm.size()));
+    return longLength > 0 && longLength < longForm.size() ? std::wstring(longForm.data(), longLength) : full;
 }
 
 std::wstring WindowsFolder()

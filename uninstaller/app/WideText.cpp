@@ -108,6 +108,16 @@ std::wstring WithoutExactPrefix(const std::wstring& path)
     return path;
 }
 
+std::wstring FullPathName(const std::wstring& path)
+{
+    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (length == 0)
+        return std::wstring();
+    std::vector<wchar_t> buffer(length + 1);
+    length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    return length > 0 && length < buffer.size() ? std::wstring(buffer.data(), length) : std::wstring();
+}
+
 bool SamePathName(const std::wstring& a, const std::wstring& b)
 {
     return a.size() == b.size() && Upper(a) == Upper(b);

@@ -20,5 +20,7 @@ bool AnsiFromWideExact(const std::wstring& wide, std::string* ansi);
 std::wstring ExactPathName(const std::wstring& path);
 // The other way: without "\\?\" (and "\\?\UNC\" back to "\\").
 std::wstring WithoutExactPrefix(const std::wstring& path);
+// The full path of path (GetFullPathName); empty when it has none.
+std::wstring FullPathName(const std::wstring& path);
 // Equal without regard to case, as the file system compares names.
 bool SamePathName(const std::wstring& a, const std::wstring& b);

@@ -20,21 +20,6 @@ std::wstring Exact(const char* path)
     return WideFromUtf8(path, &wide) ? ExactPathName(wide) : std::wstring();
 }
 
-bool ToUtf8(const std::wstring& wide, std::string* out)
-{
-    return Utf8FromWide(wide, out);
-}
-
-std::wstring FullPathOf(const std::wstring& path)
-{
-    DWORD length = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (length == 0)
-        return std::wstring();
-    std::vector<wchar_t> buffer(length + 1);
-    length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    return length > 0 && length < buffer.size() ? std::wstring(buffer.data(), length) : std::wstring();
-}
-
 // The long form of what exists of path; the rest stays as it is.
 std::wstring LongFormOf(const std::wstring& path)
 {
@@ -56,7 +41,7 @@ std::wstring LongFormOf(const std::wstring& path)
 bool WindowsEngineFiles::PathFromAnsi(const char* ansi, std::string* path)
 {
     std::wstring wide;
-    return WideFromAnsiExact(ansi, &wide) && ToUtf8(wide, path);
+    return WideFromAnsiExact(ansi, &wide) && Utf8FromWide(wide, path);
 }
 
 bool WindowsEngineFiles::FileExists(const char* path)
@@ -135,7 +120,7 @@ void WindowsEngineFiles::ForEachEntry(const char* pattern, EntryVisitor visit, v
             continue;
         // A name UTF-8 cannot carry is handed on empty: its entry is kept.
         std::string name;
-        if (!ToUtf8(found.cFileName, &name))
+        if (!Utf8FromWide(found.cFileName, &name))
             name.clear();
         FoundEntry entry{name.c_str(), (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
                          (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
@@ -216,7 +201,7 @@ bool WindowsEngineFiles::CanonicalPathOf(const char* path, std::string* out)
     std::wstring wide;
     if (!WideFromUtf8(path, &wide))
         return false;
-    std::wstring full = FullPathOf(WithoutExactPrefix(wide));
+    std::wstring full = FullPathName(WithoutExactPrefix(wide));
     if (full.empty())
         return false;
     // The long form is only known for what exists; a short name elsewhere stays as it is.
@@ -224,13 +209,13 @@ bool WindowsEngineFiles::CanonicalPathOf(const char* path, std::string* out)
         full = LongFormOf(full);
     while (full.size() > 3 && full.back() == L'\\')
         full.pop_back();
-    return ToUtf8(full, out);
+    return Utf8FromWide(full, out);
 }
 
 bool WindowsEngineFiles::ResolvedPathOf(const char* path, std::string* out)
 {
     std::wstring wide, resolved;
-    return WideFromUtf8(path, &wide) && ResolveLinks(WithoutExactPrefix(wide), &resolved) && ToUtf8(resolved, out);
+    return WideFromUtf8(path, &wide) && ResolveLinks(WithoutExactPrefix(wide), &resolved) && Utf8FromWide(resolved, out);
 }
 
 bool WindowsEngineFiles::IsSystemComponent(const char* path)
