@@ -86,11 +86,18 @@ std::string WriteSubfolderArchive(int count) {
     return path;
 }
 
+// Whole lines of 45 characters, as many as size holds: never over it, 16 MiB being the largest
+// text previewed.
+std::string LargeText(size_t size) {
+    const std::string line = "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
+    std::string text;
+    while (text.size() + line.size() <= size) text += line;
+    return text;
+}
+
 std::string WriteLargeTextArchive(int count, size_t size) {
     std::vector<rfa_test::TestEntry> entries;
-    const std::string line = "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
-    std::string text;  // never over size: 16 MiB is the largest text previewed
-    while (text.size() + line.size() <= size) text += line;
+    std::string text = LargeText(size);
     text.resize(size);
     for (int i = 0; i < count; ++i) entries.push_back(rfa_test::TestEntry::FromText("big/text" + std::to_string(i) + ".con", text));
     const std::string path = TempPath("quillon-gui-bench-large-texts.rfa");
@@ -177,9 +184,7 @@ struct TPreviewResult {
 // into the editor while the window takes messages (the longest time it did not), and then
 // left for a small text in the same folder.
 TPreviewResult MeasureTextPreview(cl::TApplication& app, size_t size) {
-    const std::string line = "ObjectTemplate.setNetworkableInfo BasicInfo\r\n";
-    std::string text;  // never over size: 16 MiB is the largest text previewed
-    while (text.size() + line.size() <= size) text += line;
+    const std::string text = LargeText(size);
     const std::string path = TempPath("quillon-gui-bench-preview.rfa");
     rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("big/large.con", text),
                                   rfa_test::TestEntry::FromText("big/small.con", SmallText(0))});
