@@ -85,9 +85,7 @@ void TMwRapidFireButton::SetDown(bool v) {
     if (groupIndex_ == 0) v = false;
     if (v == down_) return;
     if (down_ && !allowAllUp_ && groupIndex_ != 0) return;  // a group keeps one button down
-    down_ = v;
-    if (scrollStyle_ != TMwScrollStyle::None) BuildArrowGlyph();
-    Invalidate();
+    ShowDown(v);
     if (v) UpdateGroup();
 }
 
@@ -112,12 +110,14 @@ void TMwRapidFireButton::UpdateGroup() {
 
 void TMwRapidFireButton::GroupButtonPressed(const TMwRapidFireButton& sender) {
     if (sender.groupIndex_ != groupIndex_) return;
-    if (sender.down_ && down_) {
-        down_ = false;
-        if (scrollStyle_ != TMwScrollStyle::None) BuildArrowGlyph();
-        Invalidate();
-    }
+    if (sender.down_ && down_) ShowDown(false);
     allowAllUp_ = sender.allowAllUp_;
+}
+
+void TMwRapidFireButton::ShowDown(bool v) {
+    down_ = v;
+    if (scrollStyle_ != TMwScrollStyle::None) BuildArrowGlyph();  // the arrow is drawn pushed while down
+    Invalidate();
 }
 
 void TMwRapidFireButton::BuildArrowGlyph() {

@@ -74,6 +74,8 @@ private:
     // Tells the other buttons of the group that this one went down or changed its group.
     void UpdateGroup();
     void GroupButtonPressed(const TMwRapidFireButton& sender);
+    // Latches or releases the button and redraws it, the group left as it is.
+    void ShowDown(bool v);
     void PaintFace(cl::TCanvas& canvas, const cl::TRect& client);
     void PaintCaption(cl::TCanvas& canvas, const cl::TRect& r);
 
