@@ -62,6 +62,22 @@ private:
     HGDIOBJ old_;
 };
 
+// BeginPaint and EndPaint around one paint, whatever the painting throws.
+class TPaintScope {
+public:
+    explicit TPaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+    ~TPaintScope() { EndPaint(window_, &ps_); }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+    HDC DC() const { return dc_; }
+    const RECT& Area() const { return ps_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
 // The grabber of a dock site's plain dock manager.
 constexpr int kDefaultGrabberSize = 12;
 
@@ -390,24 +406,18 @@ void TControl::Dispatch(TMessage& message) {
 }
 
 void TControl::PaintBuffered() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    try {
-        RECT client;
-        GetClientRect(handle_, &client);
-        const TPaintBuffer buffer(dc, std::max(1L, client.right), std::max(1L, client.bottom));
-        const WPARAM bufferDC = reinterpret_cast<WPARAM>(buffer.DC());
-        TMessage erase{WM_ERASEBKGND, bufferDC, 0, 0};
-        WndProc(erase);
-        TMessage paint{WM_PAINT, bufferDC, 0, 0};
-        WndProc(paint);
-        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left, ps.rcPaint.bottom - ps.rcPaint.top,
-               buffer.DC(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    } catch (...) {
-        EndPaint(handle_, &ps);
-        throw;
-    }
-    EndPaint(handle_, &ps);
+    const TPaintScope scope(handle_);
+    RECT client;
+    GetClientRect(handle_, &client);
+    const TPaintBuffer buffer(scope.DC(), std::max(1L, client.right), std::max(1L, client.bottom));
+    const WPARAM bufferDC = reinterpret_cast<WPARAM>(buffer.DC());
+    TMessage erase{WM_ERASEBKGND, bufferDC, 0, 0};
+    WndProc(erase);
+    TMessage paint{WM_PAINT, bufferDC, 0, 0};
+    WndProc(paint);
+    const RECT& area = scope.Area();
+    BitBlt(scope.DC(), area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.DC(), area.left, area.top,
+           SRCCOPY);
 }
 
 void TControl::SendCancelMode() {
@@ -552,16 +562,9 @@ void TControl::WndProc(TMessage& m) {
                 return;
             }
             if (dockManager_ && defaultProc_ == DefWindowProcA) {
-                PAINTSTRUCT ps;
-                HDC dc = BeginPaint(handle_, &ps);
-                TCanvas canvas(dc);
-                try {
-                    dockManager_->PaintSite(canvas);
-                } catch (...) {
-                    EndPaint(handle_, &ps);
-                    throw;
-                }
-                EndPaint(handle_, &ps);
+                const TPaintScope scope(handle_);
+                TCanvas canvas(scope.DC());
+                dockManager_->PaintSite(canvas);
                 return;
             }
             break;
@@ -1099,18 +1102,11 @@ void TCustomControl::WndProc(TMessage& m) {
         return;
     }
     if (m.msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(Handle(), &ps);
-        try {
-            TCanvas canvas(dc);
-            canvas.Font().Assign(*Font());
-            Paint(canvas);
-            if (DockManager()) DockManager()->PaintSite(canvas);
-        } catch (...) {
-            EndPaint(Handle(), &ps);
-            throw;
-        }
-        EndPaint(Handle(), &ps);
+        const TPaintScope scope(Handle());
+        TCanvas canvas(scope.DC());
+        canvas.Font().Assign(*Font());
+        Paint(canvas);
+        if (DockManager()) DockManager()->PaintSite(canvas);
         return;
     }
     TControl::WndProc(m);

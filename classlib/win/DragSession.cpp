@@ -42,13 +42,12 @@ void InvertFrame(const TRect& r) {
     const TBrushHandle brush(CreatePatternBrush(pattern.Get()));
     TScreenDC screen;
     HDC dc = screen.Handle();
-    const HGDIOBJ old = SelectObject(dc, brush.Get());
+    const TSelectObject select(dc, brush.Get());
     const int t = std::min({3, r.Width() / 2, r.Height() / 2});
     PatBlt(dc, r.left, r.top, r.Width(), t, PATINVERT);
     PatBlt(dc, r.left, r.bottom - t, r.Width(), t, PATINVERT);
     PatBlt(dc, r.left, r.top + t, t, r.Height() - 2 * t, PATINVERT);
     PatBlt(dc, r.right - t, r.top + t, t, r.Height() - 2 * t, PATINVERT);
-    SelectObject(dc, old);
 }
 
 bool IsMouseOrKeyInput(UINT msg) {

@@ -101,17 +101,26 @@ private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         TMouseScript* script = playing_;
         if (!script || !script->failed_.empty() || script->next_ >= script->steps_.size()) return;
+        // A timer callback: nothing may be thrown out of it, so a throwing step fails the script.
         TStep& step = script->steps_[script->next_];
-        if (step.when && !step.when()) {
-            if (std::chrono::steady_clock::now() < script->stepDeadline_) return;
-            script->failed_ = "waited in vain before: " + step.what;
-            SendKey(VK_ESCAPE);
-            SendButton(MOUSEEVENTF_LEFTUP);
-            return;
+        try {
+            if (step.when && !step.when()) {
+                if (std::chrono::steady_clock::now() < script->stepDeadline_) return;
+                script->GiveUp("waited in vain before: " + step.what);
+                return;
+            }
+            ++script->next_;
+            script->stepDeadline_ = std::chrono::steady_clock::now() + script->deadline_;
+            step.action();
+        } catch (...) {
+            script->GiveUp("threw at: " + step.what);
         }
-        ++script->next_;
-        script->stepDeadline_ = std::chrono::steady_clock::now() + script->deadline_;
-        step.action();
+    }
+
+    void GiveUp(std::string why) {
+        failed_ = std::move(why);
+        SendKey(VK_ESCAPE);
+        SendButton(MOUSEEVENTF_LEFTUP);
     }
 
     std::vector<TStep> steps_;
