@@ -114,6 +114,24 @@ uint64_t ClaimedOutput(const std::vector<TfrmMainQuillon::TExtractionJob>& jobs)
     return claimed;
 }
 
+// Jobs writing the archive entries selected in the list into folder (with a trailing "\"),
+// under names the file system takes; entries whose names it cannot take go to notWritten.
+std::vector<TfrmMainQuillon::TExtractionJob> SelectedEntryJobs(const cl::TListView& list, const std::string& folder,
+                                                               std::vector<std::string>& notWritten) {
+    quillon::TExtractionTargets targets(quillon::FileSystemNameRules());
+    std::vector<TfrmMainQuillon::TExtractionJob> jobs;
+    for (const cl::TListItem* item : SelectedItems(list)) {
+        const std::string& caption = item->Caption();
+        quillon::TRFAFile* entry = TfrmMainQuillon::ItemEntry(item);  // none for an added file
+        if (!entry) continue;
+        if (const std::optional<std::string> name = targets.AddFile(caption))
+            jobs.push_back({caption, entry, folder + *name});
+        else
+            notWritten.push_back(caption);
+    }
+    return jobs;
+}
+
 }  // namespace
 
 // ---- writing entries ----
@@ -253,16 +271,8 @@ void TfrmMainQuillon::ExtractSelectedFiles() {
         cl::MessageDlg(kProgramFolderRefused, cl::TMsgDlgType::Warning, cl::mbOK);
         return;
     }
-    quillon::TExtractionTargets targets(quillon::FileSystemNameRules());
-    std::vector<TExtractionJob> jobs;
     std::vector<std::string> notWritten;
-    for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
-        const std::string& caption = item->Caption();
-        quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
-        if (!entry) continue;
-        if (const std::optional<std::string> name = targets.AddFile(caption)) jobs.push_back({caption, entry, folder + *name});
-        else notWritten.push_back(caption);
-    }
+    const std::vector<TExtractionJob> jobs = SelectedEntryJobs(*lvFiles, folder, notWritten);
     if (!MayDecode(ClaimedOutput(jobs), kSaveAnyway)) return;
     std::vector<std::string> failed;
     {
@@ -472,18 +482,8 @@ void TfrmMainQuillon::DragOutSelection() {
 
     cl::TStringList* files = DropFileSource1->Files();
     files->Clear();
-    quillon::TExtractionTargets targets(quillon::FileSystemNameRules());
-    std::vector<TExtractionJob> jobs;
     std::vector<std::string> notWritten;
-    for (const cl::TListItem* item : SelectedItems(*lvFiles)) {
-        const std::string& caption = item->Caption();
-        quillon::TRFAFile* entry = ItemEntry(item);  // none for an added file
-        if (!entry) continue;
-        if (const std::optional<std::string> name = targets.AddFile(caption))
-            jobs.push_back({caption, entry, folder + "\\" + *name});
-        else
-            notWritten.push_back(caption);
-    }
+    const std::vector<TExtractionJob> jobs = SelectedEntryJobs(*lvFiles, folder + "\\", notWritten);
     if (!MayDecode(ClaimedOutput(jobs), kDragAnyway)) return;
     std::vector<std::string> failed;
     {
