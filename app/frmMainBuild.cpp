@@ -137,7 +137,7 @@ struct TFormFree {
 void TfrmMainQuillon::AddFileToBuild(const std::string& diskPath) {
     cl::TTreeNode* folder = tvFolders->Selected();
     if (!folder) return;  // a file belongs in a folder
-    AddFileToBuildFolder(cl::StringReplace(tvFolders->GetPathFromNode(folder), "\\", "/"), diskPath);
+    AddFileToBuildFolder(NodeFolderPath(folder) + "/", diskPath);
 }
 
 bool TfrmMainQuillon::AddFileToBuildFolder(const std::string& folder, const std::string& diskPath) {
