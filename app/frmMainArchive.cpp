@@ -112,6 +112,12 @@ cl::TTreeNode* TfrmMainQuillon::FindParentFolderNode(const std::string& folderPa
     return parent == quillon::TFolderModel::kNoFolder || parent >= FolderNodes.size() ? nullptr : FolderNodes[parent];
 }
 
+std::string TfrmMainQuillon::NodeFolderPath(const cl::TTreeNode* node) {
+    std::string path;
+    for (; node; node = node->Parent()) path = node->Text() + (path.empty() ? "" : "/" + path);
+    return path;
+}
+
 void TfrmMainQuillon::AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
                                uint32_t index, uint32_t size) {
     TRFAFile* file = ArchiveFiles.Add(quillon::MakeRFAFile(name, archiveSize, directoryOffset, dataOffset, index, size));
@@ -122,8 +128,7 @@ void TfrmMainQuillon::AddEntry(const std::string& name, uint32_t archiveSize, ui
 void TfrmMainQuillon::tvFoldersChange(cl::TObject*, cl::TTreeNode* node) {
     lvFiles->BeginUpdate();
     try {
-        std::string path;
-        for (cl::TTreeNode* n = node; n; n = n->Parent()) path = n->Text() + (path.empty() ? "" : "/" + path);
+        const std::string path = NodeFolderPath(node);
         CurrentFolder = path + "/";
         lvFiles->ClearItems();
         ShownItem = nullptr;

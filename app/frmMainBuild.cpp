@@ -47,16 +47,9 @@ namespace {
 // system and archive.
 constexpr unsigned kImportedFileAttributes = 47;
 
-// A node's folder path as the tree spells it, "/" separated, without a trailing "/".
-std::string NodeFolderPath(const cl::TTreeNode* node) {
-    std::string path;
-    for (; node; node = node->Parent()) path = node->Text() + (path.empty() ? "" : "/" + path);
-    return path;
-}
-
 // The node's folder and every folder below it, parents first.
 void CollectFolderPaths(const cl::TTreeNode* node, std::vector<std::string>& paths) {
-    paths.push_back(NodeFolderPath(node));
+    paths.push_back(TfrmMainQuillon::NodeFolderPath(node));
     for (const cl::TTreeNode* child = node->GetFirstChild(); child; child = child->GetNextSibling())
         CollectFolderPaths(child, paths);
 }
@@ -137,7 +130,7 @@ struct TFormFree {
 void TfrmMainQuillon::AddFileToBuild(const std::string& diskPath) {
     cl::TTreeNode* folder = tvFolders->Selected();
     if (!folder) return;  // a file belongs in a folder
-    AddFileToBuildFolder(cl::StringReplace(tvFolders->GetPathFromNode(folder), "\\", "/"), diskPath);
+    AddFileToBuildFolder(NodeFolderPath(folder) + "/", diskPath);
 }
 
 bool TfrmMainQuillon::AddFileToBuildFolder(const std::string& folder, const std::string& diskPath) {

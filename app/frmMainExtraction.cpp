@@ -50,13 +50,6 @@ std::vector<cl::TListItem*> SelectedItems(const cl::TListView& list) {
     return items;
 }
 
-// A node's folder path as the tree spells it, "/" separated, without a trailing "/".
-std::string NodeFolderPath(const cl::TTreeNode* node) {
-    std::string path;
-    for (; node; node = node->Parent()) path = node->Text() + (path.empty() ? "" : "/" + path);
-    return path;
-}
-
 // Entries and folders left out because of their names.
 void ReportNotWritten(const std::vector<std::string>& names) {
     if (names.empty()) return;

@@ -220,6 +220,8 @@ public:
     // Makes the tree nodes of new folders, given parents before children.
     void AddFolderNodes(const std::vector<quillon::TFolderModel::FolderId>& folders);
     cl::TTreeNode* FindParentFolderNode(const std::string& folderPath) const;
+    // A folder node's path as the tree spells it, "/" separated, without a trailing "/".
+    static std::string NodeFolderPath(const cl::TTreeNode* node);
     void AddEntry(const std::string& name, uint32_t archiveSize, uint32_t directoryOffset, uint32_t dataOffset,
                   uint32_t index, uint32_t size);
     void tvFoldersChange(cl::TObject* Sender, cl::TTreeNode* Node);

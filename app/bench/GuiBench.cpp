@@ -97,7 +97,8 @@ std::string LargeText(size_t size) {
 
 std::string WriteLargeTextArchive(int count, size_t size) {
     std::vector<rfa_test::TestEntry> entries;
-    std::string text = LargeText(size);
+    // Text to the last of its size bytes: whole lines of 45 characters and the start of one more.
+    std::string text = LargeText(size + 45);
     text.resize(size);
     for (int i = 0; i < count; ++i) entries.push_back(rfa_test::TestEntry::FromText("big/text" + std::to_string(i) + ".con", text));
     const std::string path = TempPath("quillon-gui-bench-large-texts.rfa");

@@ -17,7 +17,16 @@ std::string Shortened(const std::string& text, size_t maxLength) {
     return text.substr(0, kept - kept / 3) + "..." + text.substr(text.size() - kept / 3);
 }
 
-std::string FittedLine(const std::string& line, size_t maxLineLength, size_t maxRunLength) {
+// Control characters as blanks: a line break in a name would make the message taller than
+// the cuts allow.
+std::string OneLine(std::string text) {
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < ' ') c = ' ';
+    return text;
+}
+
+std::string FittedLine(const std::string& text, size_t maxLineLength, size_t maxRunLength) {
+    const std::string line = OneLine(text);
     std::string fitted;
     size_t start = 0;
     for (;;) {

@@ -218,6 +218,23 @@ TEST_F(MainFormBuildTest, AddingAFileAsksBeforeReplacingOneOfTheSameNameAndRemem
     EXPECT_EQ(form->AddedFileSource("*init.con"), disk);
 }
 
+// Archive names are not disk names: a folder's name may hold a backslash. A file added to it
+// goes into that folder, in place of its namesake there, not into folders the backslash would
+// split it into.
+TEST_F(MainFormBuildTest, AFileAddedToAFolderWithABackslashInItsNameGoesIntoThatFolder) {
+    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText("bf1942/a\\b/x.con", "x\r\n")});
+    form->OpenArchiveFile(archive);
+    cl::TTreeNode* folder = form->tvFolders->GetFirstNode()->GetFirstChild();
+    ASSERT_EQ(folder->Text(), "a\\b");
+    folder->SetSelected(true);
+    messages.clear();
+    answers = {cl::mrYes};
+    form->AddFileToBuild(DiskFile("x.con", "mine\r\n"));
+    EXPECT_EQ(messages, std::vector<std::string>{"Do you want to replace \"bf1942/a\\b/x.con\"?"});
+    EXPECT_EQ(EntryNames(), std::vector<std::string>{"bf1942/a\\b/*x.con"});
+    EXPECT_EQ(Captions(), std::vector<std::string>{"*x.con"});
+}
+
 // The file dialog says what it is for, offers no read-only opening, and loads texts into the
 // editor under its own title afterwards.
 TEST_F(MainFormBuildTest, TheAddFileDialogIsTitledForAddingAndHasNoReadOnlyBox) {

@@ -14,6 +14,7 @@
 #include "classlib/win/DockTree.h"
 #include "classlib/win/DragSession.h"
 #include "classlib/win/FloatHostForm.h"
+#include "classlib/win/Handles.h"
 #include "classlib/win/HintWindow.h"
 #include "classlib/win/Form.h"
 #include "classlib/win/Menus.h"
@@ -47,35 +48,13 @@ const TEnumNames kDragKindNames{{{"dkDrag", 0}, {"dkDock", 1}}};
 class TPaintBuffer {
 public:
     TPaintBuffer(HDC dc, int width, int height)
-        : dc_(CreateCompatibleDC(dc)), bitmap_(CreateCompatibleBitmap(dc, width, height)), old_(SelectObject(dc_, bitmap_.Get())) {}
-    ~TPaintBuffer() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    TPaintBuffer(const TPaintBuffer&) = delete;
-    TPaintBuffer& operator=(const TPaintBuffer&) = delete;
-    HDC DC() const { return dc_; }
+        : dc_(CreateCompatibleDC(dc)), bitmap_(CreateCompatibleBitmap(dc, width, height)), selection_(dc_.Get(), bitmap_.Get()) {}
+    HDC DC() const { return dc_.Get(); }
 
 private:
-    HDC dc_;
+    TMemoryDC dc_;
     TBitmapHandle bitmap_;
-    HGDIOBJ old_;
-};
-
-// BeginPaint and EndPaint around one paint, whatever the painting throws.
-class TPaintScope {
-public:
-    explicit TPaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
-    ~TPaintScope() { EndPaint(window_, &ps_); }
-    TPaintScope(const TPaintScope&) = delete;
-    TPaintScope& operator=(const TPaintScope&) = delete;
-    HDC DC() const { return dc_; }
-    const RECT& Area() const { return ps_.rcPaint; }
-
-private:
-    HWND window_;
-    PAINTSTRUCT ps_{};
-    HDC dc_;
+    TSelectObject selection_;  // put back before the bitmap and the context go
 };
 
 // The grabber of a dock site's plain dock manager.

@@ -66,6 +66,10 @@ struct TModuleTraits {
     static HMODULE Invalid() { return nullptr; }
     static void Close(HMODULE h) { FreeLibrary(h); }
 };
+struct TMemoryDCTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC h) { DeleteDC(h); }
+};
 
 using TKernelHandle = TUniqueHandle<HANDLE, TKernelHandleTraits>;
 using TFileHandle = TUniqueHandle<HANDLE, TFileHandleTraits>;
@@ -78,6 +82,7 @@ using TIconHandle = TUniqueHandle<HICON, TIconTraits>;
 using TRegKey = TUniqueHandle<HKEY, TRegKeyTraits>;
 using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
 using TModuleHandle = TUniqueHandle<HMODULE, TModuleTraits>;
+using TMemoryDC = TUniqueHandle<HDC, TMemoryDCTraits>;  // from CreateCompatibleDC
 
 // Selects a GDI object into a device context for one scope.
 class TSelectObject {
@@ -102,6 +107,22 @@ public:
     HDC Handle() const { return dc_; }
 
 private:
+    HDC dc_;
+};
+
+// BeginPaint and EndPaint around one paint, whatever the painting throws.
+class TPaintScope {
+public:
+    explicit TPaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &ps_)) {}
+    ~TPaintScope() { EndPaint(window_, &ps_); }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+    HDC DC() const { return dc_; }
+    const RECT& Area() const { return ps_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT ps_{};
     HDC dc_;
 };
 

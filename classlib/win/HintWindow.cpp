@@ -67,10 +67,8 @@ LRESULT CALLBACK THintWindow::WindowProc(HWND window, UINT msg, WPARAM wParam, L
             return 0;
         }
         if (self && msg == WM_PAINT) {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(window, &ps);
-            self->Paint(dc);
-            EndPaint(window, &ps);
+            const TPaintScope scope(window);
+            self->Paint(scope.DC());
             return 0;
         }
         if (msg == WM_NCHITTEST) return HTTRANSPARENT;  // the pointer passes through to the control

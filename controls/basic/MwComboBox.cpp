@@ -1,5 +1,6 @@
 #include "controls/basic/MwComboBox.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -88,9 +89,7 @@ void TMwCustomComboBox::InitializeWnd() {
     if (!edit_) return;
     SendMessageA(Handle(), CB_LIMITTEXT, static_cast<WPARAM>(maxLength_), 0);
     if (readOnly_) SendMessageA(edit_, EM_SETREADONLY, TRUE, 0);
-    SetPropA(edit_, "MwComboBox", this);
-    editProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMwCustomComboBox::EditWindowProc)));
+    SetWindowSubclass(edit_, &TMwCustomComboBox::EditSubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void TMwCustomComboBox::ApplyListHeight() {

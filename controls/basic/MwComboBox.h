@@ -132,7 +132,8 @@ protected:
     bool ListStyle() const { return style_ != TComboBoxStyle::DropDown && style_ != TComboBoxStyle::Simple; }
 
 private:
-    static LRESULT CALLBACK EditWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK EditSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                             DWORD_PTR combo);
     // The messages of the editable style's edit part.
     LRESULT EditWndProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam);
     // The editable style's keys and characters; true when used up.
@@ -182,5 +183,4 @@ private:
     bool internalChange_ = false; // the text changes by our own hand
     std::multiset<LPARAM> objects_;
     HWND edit_ = nullptr;
-    WNDPROC editProc_ = nullptr;
 };

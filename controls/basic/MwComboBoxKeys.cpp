@@ -1,6 +1,9 @@
 // The combo box's keys: the type-ahead search of the list styles and the auto-completion of the
 // editable style, which works in the edit part's window procedure.
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "classlib/core/Restore.h"
@@ -95,14 +98,13 @@ bool TMwCustomComboBox::TypeAheadKey(cl::TMessage& m) {
 
 // ---- the editable style ----
 
-LRESULT CALLBACK TMwCustomComboBox::EditWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* combo = static_cast<TMwCustomComboBox*>(GetPropA(window, "MwComboBox"));
-    if (!combo) return DefWindowProcA(window, msg, wParam, lParam);
+LRESULT CALLBACK TMwCustomComboBox::EditSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                                     DWORD_PTR data) {
+    auto* combo = reinterpret_cast<TMwCustomComboBox*>(data);
     if (msg == WM_NCDESTROY) {
-        const WNDPROC proc = combo->editProc_;
-        RemovePropA(window, "MwComboBox");
+        RemoveWindowSubclass(window, &TMwCustomComboBox::EditSubclassProc, id);
         combo->edit_ = nullptr;
-        return CallWindowProcA(proc, window, msg, wParam, lParam);
+        return DefSubclassProc(window, msg, wParam, lParam);
     }
     try {
         return combo->EditWndProc(window, msg, wParam, lParam);
@@ -134,13 +136,13 @@ LRESULT TMwCustomComboBox::EditWndProc(HWND edit, UINT msg, WPARAM wParam, LPARA
             if (!EditMayChangePart(edit)) return 0;
             break;
         case WM_LBUTTONDOWN: {
-            const LRESULT result = CallWindowProcA(editProc_, edit, msg, wParam, lParam);
+            const LRESULT result = DefSubclassProc(edit, msg, wParam, lParam);
             search_ = Text();
             return result;
         }
         default: break;
     }
-    return CallWindowProcA(editProc_, edit, msg, wParam, lParam);
+    return DefSubclassProc(edit, msg, wParam, lParam);
 }
 
 void TMwCustomComboBox::EditSelection(HWND edit, size_t& start, size_t& end) {

@@ -1,5 +1,7 @@
 #include "controls/basic/MwEdit.h"
 
+#include <algorithm>
+
 #include "classlib/core/ClassBuilder.h"
 #include "controls/foundation/DropDownArrows.h"
 #include "controls/foundation/MwCommon.h"
@@ -90,12 +92,19 @@ void TMwCustomEdit::UpdateFrame(bool viaMouse, bool inFocus) {
     TMwFramedControl<cl::TEdit>::UpdateFrame(viaMouse, inFocus);
     if (!dropButtonVisible_ || !HandleAllocated() || FrameHotTrack() || buttonState_ == TButtonState::Down) return;
     if (!FlatButtons() && !ThemeServices().ThemesEnabled()) return;
-    RECT strip;
-    GetWindowRect(Handle(), &strip);
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    const cl::TRect inWindow = DropStrip(window.right - window.left, window.bottom - window.top);
+    RECT strip{window.left + inWindow.left, window.top + inWindow.top, window.left + inWindow.right, window.top + inWindow.bottom};
     MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&strip), 2);
-    if (UseRightToLeftReading()) strip.right = strip.left + GetSystemMetrics(SM_CXVSCROLL) + 2;
-    else strip.left = strip.right - GetSystemMetrics(SM_CXVSCROLL) - 2;
     RedrawWindow(Handle(), &strip, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_NOERASE | RDW_INVALIDATE);
+}
+
+cl::TRect TMwCustomEdit::DropStrip(int windowWidth, int windowHeight) const {
+    const int inset = ThemeServices().ThemesEnabled() ? 1 : 2;  // the themed frame is a pixel thinner
+    const int width = GetSystemMetrics(SM_CXVSCROLL);
+    return UseRightToLeftReading() ? cl::TRect{inset, inset, inset + width, windowHeight - inset}
+                                   : cl::TRect{windowWidth - inset - width, inset, windowWidth - inset, windowHeight - inset};
 }
 
 void TMwCustomEdit::DrawDropButton(cl::TCanvas& canvas, const cl::TRect& r) {
@@ -139,11 +148,12 @@ void TMwCustomEdit::WndProc(cl::TMessage& m) {
     if (dropButtonVisible_) {
         switch (m.msg) {
             case WM_NCCALCSIZE: {
-                TMwFramedControl<cl::TEdit>::WndProc(m);
                 auto* r = reinterpret_cast<RECT*>(m.lParam);
-                const int room = GetSystemMetrics(SM_CXVSCROLL) - (ThemeServices().ThemesEnabled() ? 1 : 0);
-                if (UseRightToLeftReading()) r->left += room;
-                else r->right -= room;
+                const RECT window = *r;
+                TMwFramedControl<cl::TEdit>::WndProc(m);
+                const cl::TRect strip = DropStrip(window.right - window.left, window.bottom - window.top);
+                if (UseRightToLeftReading()) r->left = std::max(r->left, window.left + strip.right);
+                else r->right = std::min(r->right, window.left + strip.left);
                 return;
             }
             case WM_NCHITTEST:
@@ -153,10 +163,7 @@ void TMwCustomEdit::WndProc(cl::TMessage& m) {
                 return;
             case WM_NCPAINT: {
                 TMwFramedControl<cl::TEdit>::WndProc(m);
-                const int inset = ThemeServices().ThemesEnabled() ? 1 : 2;
-                const int width = GetSystemMetrics(SM_CXVSCROLL);
-                const cl::TRect r = UseRightToLeftReading() ? cl::TRect{inset, inset, inset + width, Height() - inset}
-                                                            : cl::TRect{Width() - inset - width, inset, Width() - inset, Height() - inset};
+                const cl::TRect r = DropStrip(Width(), Height());
                 HDC dc = GetWindowDC(Handle());
                 try {
                     cl::TCanvas canvas(dc);

@@ -58,6 +58,9 @@ private:
     void PressDropButton();
     void ReleaseDropButton();
     void PaintDropButton();
+    // The drop button's strip in window coordinates for a window of the given size: inside the
+    // frame at the right edge (the left one for right-to-left reading).
+    cl::TRect DropStrip(int windowWidth, int windowHeight) const;
 
     bool dropButtonVisible_ = false;
     bool droppedDown_ = false;

@@ -13,6 +13,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/FormReader.h"
+#include "classlib/tests/win/DragStateName.h"
 #include "classlib/tests/win/MouseScript.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/DockTree.h"
@@ -31,16 +32,8 @@ namespace {
 
 using cl::TControl;
 using cl::TDragState;
+using test::DragStateName;
 using test::TMouseScript;
-
-const char* StateName(TDragState state) {
-    switch (state) {
-        case TDragState::DragEnter: return "enter";
-        case TDragState::DragLeave: return "leave";
-        case TDragState::DragMove: return "move";
-    }
-    return "?";
-}
 
 // The form's handlers note each event as "<sender> [<pane>] <event>".
 class TDockForm : public cl::TForm {
@@ -55,7 +48,7 @@ public:
     }
     template <int Pane>
     void DockOver(cl::TObject* sender, cl::TDragDockObject*, int, int, TDragState state, bool&) {
-        Note(sender, Pane, std::string("over ") + StateName(state));
+        Note(sender, Pane, std::string("over ") + DragStateName(state));
     }
     template <int Pane>
     void DockDrop(cl::TObject* sender, cl::TDragDockObject* source, int, int) {

@@ -21,7 +21,7 @@ export WINEPREFIX="$quillon_lasting_dir/prefix"
 quillon_program_dir="$WINEPREFIX/drive_c/Quillon"
 quillon_headless=0
 quillon_xvfb_pid=""
-# Registry values changed for a run under Xvfb, as "key|name|type data" ("key|name|" when the
+# Registry values changed for a run under Xvfb, as "key|name|type|data" ("key|name||" when the
 # value did not exist), put back when the script ends.
 quillon_changed_values=()
 
@@ -41,19 +41,27 @@ trap 'exit 143' TERM INT
 # quillon_set_for_run KEY NAME TYPE DATA: sets a registry value until the script ends.
 quillon_set_for_run() {
   local old
-  old=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '$1 == n { print $2, $3 }' || true)
-  quillon_changed_values+=("$1|$2|$old")
+  # reg prints the value as "    NAME    TYPE    DATA"; the data, spaces and all, is the rest
+  # of the line.
+  old=$(wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | awk -v n="$2" '
+    BEGIN { lead = "    " n "    " }
+    index($0, lead) == 1 {
+      rest = substr($0, length(lead) + 1)
+      cut = index(rest, "    ")
+      print (cut ? substr(rest, 1, cut - 1) "|" substr(rest, cut + 4) : rest "|")
+      exit
+    }' || true)
+  quillon_changed_values+=("$1|$2|${old:-|}")
   wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1
 }
 
 quillon_restore_values() {
-  local entry key name old type data
+  local entry key name type data
   for entry in "${quillon_changed_values[@]}"; do
-    IFS='|' read -r key name old <<<"$entry"
-    if [ -z "$old" ]; then
+    IFS='|' read -r key name type data <<<"$entry"
+    if [ -z "$type" ]; then
       wine reg delete "$key" /v "$name" /f >/dev/null 2>&1 || true
     else
-      read -r type data <<<"$old"
       wine reg add "$key" /v "$name" /t "$type" /d "$data" /f >/dev/null 2>&1 || true
     fi
   done

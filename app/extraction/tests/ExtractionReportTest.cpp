@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,19 @@ TEST(ListMessageTest, ListsEveryNameWhenFewAndCutsLongListsLinesAndWordsToFit) {
     EXPECT_NE(lines[2].find("0.con: "), std::string::npos) << lines[2];
     EXPECT_NE(lines[2].find(" could not be written "), std::string::npos) << lines[2];
     EXPECT_EQ(lines.back(), "... and 25 more.");
+}
+
+// A name may hold line breaks: each is shown as a blank, so the list stays one line a name and
+// the message as short as the cuts make it.
+TEST(ListMessageTest, LineBreaksInANameAreShownAsBlanks) {
+    for (const std::string lineBreak : {"\r", "\n", "\r\n"}) {
+        std::string name = "a";
+        for (int i = 0; i < 300; ++i) name += lineBreak;
+        const std::string text = ListMessage("Heading", {name + "b", "c"});
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\r') + std::count(text.begin(), text.end(), '\n'), 3) << text;
+        EXPECT_EQ(text.rfind("Heading\r\ra ", 0), 0u) << text;
+        EXPECT_EQ(text.substr(text.size() - 4), " b\rc") << text;
+    }
 }
 
 TEST(OutputBoundTest, HonestArchivesStayWithinAndTheQuestionNamesBothSizes) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/tests/win/DragStateName.h"
 #include "classlib/tests/win/MouseScript.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/DockTree.h"
@@ -20,16 +21,8 @@ namespace {
 
 using cl::TControl;
 using cl::TDragState;
+using test::DragStateName;
 using test::TMouseScript;
-
-const char* StateName(TDragState state) {
-    switch (state) {
-        case TDragState::DragEnter: return "enter";
-        case TDragState::DragLeave: return "leave";
-        case TDragState::DragMove: return "move";
-    }
-    return "?";
-}
 
 class DragDockTest : public ::testing::Test {
 protected:
@@ -115,7 +108,7 @@ TEST_F(DragDockTest, ADraggedControlDropsOnTheTargetThatAcceptsIt) {
         target->OnDragOver = cl::TDragOverEvent::FromFunction(
             [this, &c, source](cl::TObject*, cl::TObject* from, int, int, TDragState state, bool& accept) {
                 EXPECT_EQ(from, source);
-                Note(std::string("over ") + StateName(state));
+                Note(std::string("over ") + DragStateName(state));
                 accept = c.accept;
                 if (c.end == TEnd::EndDragCall && state == TDragState::DragMove) source->EndDrag(true);
             });
@@ -172,7 +165,7 @@ protected:
         site->OnDockOver = cl::TDockOverEvent::FromFunction(
             [this](cl::TObject*, cl::TDragDockObject* object, int, int, TDragState state, bool& accept) {
                 EXPECT_EQ(object->Control(), client);
-                Note(std::string("over ") + StateName(state));
+                Note(std::string("over ") + DragStateName(state));
                 accept = siteAccepts;
             });
         site->OnDockDrop = cl::TDockDropEvent::FromFunction([this](cl::TObject*, cl::TDragDockObject* object, int, int) {
