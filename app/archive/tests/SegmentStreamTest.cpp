@@ -196,6 +196,14 @@ std::vector<BadSegmentCase> BadSegmentCases() {
          amid({125, 0, 'x', 4, 255}), 427, SegmentStatus::DistanceTooFar},
         {"amid the segment, a 0..15 match after a run before the start of the output",
          amid({1, 'w', 'x', 'y', 'z', 0, 0}), 427, SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 16..31 match before the start of the output", amid({18, 0, 0}), 424,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 32 with one length byte before the start of the output", amid({32, 1, 0, 100}), 454,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 24 with one length byte before the start of the output", amid({24, 1, 0, 0}), 430,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a match with one length byte past the stated size", amid({32, 255, 4, 0}), 424,
+         SegmentStatus::OutputOverrun},
     };
 }
 
