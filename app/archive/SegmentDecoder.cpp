@@ -2,10 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace quillon {
 
 namespace {
+
+// The quick path takes the literal runs after tokens by a branch while they are rare, and by
+// conditional moves while they come too often for the branch to be guessed: it turns to moves
+// after kCloseRuns runs in a row each within kTokensPerRun tokens of the one before, and back
+// after a group of kGroupTokens tokens with at most one run in kTokensPerRun.
+constexpr size_t kTokensPerRun = 8;
+constexpr size_t kCloseRuns = 8;
+constexpr size_t kGroupTokens = 64;
 
 // Fixed-size copies compile to a few unaligned loads and stores.
 inline void Copy8(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 8); }
@@ -190,6 +199,38 @@ inline TTokenEnd FindTokenEnd(const uint8_t* ip, size_t t) {
     return {end, bits & 3, after};
 }
 
+// The literals after a token whose bits and following byte are not both 0: the bits give 0..3,
+// and when they are 0, a byte 1..15 after the token starts a run of byte + 3.
+struct TLiteralStep {
+    const uint8_t* From;
+    const uint8_t* Next;  // the next token
+    size_t Count;
+    size_t Run;  // 1 for a run
+};
+
+// By conditional moves, for stretches where runs come too often for a branch to guess them.
+inline TLiteralStep StepOverLiterals(const uint8_t* tokenEnd, size_t bits, size_t after) {
+    size_t advance = bits;
+    size_t count = bits;
+#if defined(__GNUC__) && defined(__x86_64__)
+    size_t test = after;
+    __asm__("shr $4, %[test]\n\t"
+            "or %[bits], %[test]\n\t"
+            "cmovz %[runAdvance], %[advance]\n\t"
+            "cmovz %[runCount], %[count]"
+            : [advance] "+r"(advance), [count] "+r"(count), [test] "+r"(test)
+            : [bits] "r"(bits), [runAdvance] "r"(after + 4), [runCount] "r"(after + 3)
+            : "cc");
+#else
+    if ((bits | (after >> 4)) == 0) {
+        advance = after + 4;
+        count = after + 3;
+    }
+#endif
+    const size_t run = advance - count;
+    return {tokenEnd + run, tokenEnd + advance, count, run};
+}
+
 }  // namespace
 
 const char* DescribeSegmentStatus(SegmentStatus status) {
@@ -235,92 +276,148 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         return std::min(size_t(inFast - ip) >> 5, size_t(outFast - op) >> 6);
     };
     size_t budget = fastTokens();
+    bool runsByMoves = false;
+    bool carefulToken = false;  // the quick path stopped at a token for the careful path
+    size_t runs = 0;            // by moves: in the current group
+    size_t groupBudget = 0;     // by moves: the budget at the group's start
+    size_t closeRuns = 0;       // by a branch: the current row of close runs
+    size_t lastRunBudget = 0;   // by a branch: the budget at the last run
+    // A new budget; groupBudget and lastRunBudget move with it, so that they still tell how many
+    // tokens back the group started and the last run was.
+    const auto setBudget = [&](size_t fresh) {
+        groupBudget += fresh - budget;
+        lastRunBudget += fresh - budget;
+        budget = fresh;
+    };
+    // The quick path: takes tokens until the budget is spent, or leaves it unspent at a token for
+    // the careful path. The two ways to take literal runs are two copies of it.
+    const auto takeQuickTokens = [&](auto byMoves) __attribute__((always_inline)) -> SegmentStatus {
+        // By moves, a group at a time.
+        const size_t groupEnd = decltype(byMoves)::value && budget > kGroupTokens ? budget - kGroupTokens : 0;
+        do {
+            size_t len;
+            size_t dist;
+            // Its end, the literals after it and the next token's place are worked out from
+            // the token's bytes alone, and the run check from the byte after it, so the next
+            // token's place is known a few cycles after this one's bytes arrive.
+            const size_t t = ip[0];
+            const TTokenForm& form = forms->Form[t];
+            len = form.Length;
+            TTokenEnd end;
+            if (__builtin_expect(len != 0, 1)) {
+                uint16_t distanceBytes;
+                std::memcpy(&distanceBytes, ip + 1, 2);
+                end = FindTokenEnd(ip, t);
+                dist = ((uint32_t(distanceBytes) & form.DistanceMask) * form.DistanceScale >> 2) + form.DistanceBase;
+                // As addresses: dist is at most 49,151 here, and no buffer lies that close to 0.
+                if (uintptr_t(op) - dist < uintptr_t(outStart)) return SegmentStatus::DistanceTooFar;
+                // len is at most 33 here.
+                const uint8_t* const from = op - dist;
+                if (__builtin_expect(dist >= 8, 1)) {
+                    Copy8(op, from);
+                    Copy8(op + 8, from + 8);
+                    Copy8(op + 16, from + 16);
+                    Copy8(op + 24, from + 24);
+                    if (len > 32) Copy8(op + 32, from + 32);
+                } else {
+                    const size_t stride = StartShortPeriod(op, dist);
+                    Copy8(op + 8, op + 8 - stride);
+                    Copy8(op + 16, op + 16 - stride);
+                    Copy8(op + 24, op + 24 - stride);
+                    Copy8(op + 32, op + 32 - stride);
+                }
+            } else {
+                // 16, 24 and 32, whose length goes on in further bytes, and 17 (the end
+                // marker, or a match 16,384 back). Taken here: a length in one byte, when the
+                // match leaves the output's margin; the careful path takes the rest.
+                const size_t extra = ip[1];
+                len = extra + 9 + (t >> 5) * 24;
+                if (t == 17 || extra == 0 || len > size_t(outFast - op)) {
+                    carefulToken = true;
+                    return SegmentStatus::Ok;
+                }
+                const size_t d0 = ip[2];
+                dist = (size_t(ip[3]) << 6) + (d0 >> 2) + form.DistanceBase;
+                if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
+                end = {ip + 4, d0 & 3, ip[4]};
+                CopyLongMatch(op, dist, len);
+                // The budget starts again after the match. The token and its literals take no
+                // more room than any other token; at least 1, as the loop's condition takes
+                // one off once they are copied.
+                setBudget(std::max(std::min(size_t(inFast - ip) >> 5, size_t(outFast - (op + len)) >> 6), size_t(1)));
+            }
+            count = end.Count;
+            const uint8_t* const tokenEnd = end.End;
+            op += len;
+            if constexpr (decltype(byMoves)::value) {
+                if ((count | end.After) != 0) {
+                    const TLiteralStep step = StepOverLiterals(tokenEnd, count, end.After);
+                    Copy16(op, step.From);
+                    Copy16(op + 16, step.From + 16);
+                    op += step.Count;
+                    ip = step.Next;
+                    count = step.Count;
+                    forms = step.Run ? &kFormsAfterRun : &kFormsAfterShort;
+                    runs += step.Run;
+                    continue;
+                }
+            } else if (__builtin_expect((count | (end.After >> 4)) != 0, 1)) {
+                // 0..3 literals; the next token follows.
+                std::memcpy(op, tokenEnd, 4);
+                op += count;
+                ip = tokenEnd + count;
+                forms = &kFormsAfterShort;
+                continue;
+            } else if (end.After != 0) {
+                count = end.After + 3;
+                Copy16(op, tokenEnd + 1);
+                Copy16(op + 16, tokenEnd + 17);
+                op += count;
+                ip = tokenEnd + 1 + count;
+                forms = &kFormsAfterRun;
+                closeRuns = lastRunBudget - budget < kTokensPerRun ? closeRuns + 1 : 0;
+                lastRunBudget = budget;
+                if (closeRuns == kCloseRuns) {
+                    closeRuns = 0;
+                    runsByMoves = true;
+                    --budget;
+                    return SegmentStatus::Ok;
+                }
+                continue;
+            }
+            ip = tokenEnd + 1;
+            forms = &kFormsAfterRun;
+            // A longer run: its length is unbounded, so the budget is worked out again.
+            status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
+            if (status != SegmentStatus::Ok) return status;
+            if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
+            if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
+            WildCopy(op, ip, count);
+            op += count;
+            ip += count;
+            setBudget(fastTokens() + 1);  // the loop's condition takes one off
+        } while (--budget > groupEnd);
+        return SegmentStatus::Ok;
+    };
     for (;;) {
         size_t len;
         size_t dist;
         if (budget != 0) {
-            do {
-                // Its end, the literals after it and the next token's place are worked out from
-                // the token's bytes alone, and the run check from the byte after it, so the next
-                // token's place is known a few cycles after this one's bytes arrive.
-                const size_t t = ip[0];
-                const TTokenForm& form = forms->Form[t];
-                len = form.Length;
-                TTokenEnd end;
-                if (__builtin_expect(len != 0, 1)) {
-                    uint16_t distanceBytes;
-                    std::memcpy(&distanceBytes, ip + 1, 2);
-                    end = FindTokenEnd(ip, t);
-                    dist = ((uint32_t(distanceBytes) & form.DistanceMask) * form.DistanceScale >> 2) + form.DistanceBase;
-                    // As addresses: dist is at most 49,151 here, and no buffer lies that close to 0.
-                    if (uintptr_t(op) - dist < uintptr_t(outStart)) return SegmentStatus::DistanceTooFar;
-                    // len is at most 33 here.
-                    const uint8_t* const from = op - dist;
-                    if (__builtin_expect(dist >= 8, 1)) {
-                        Copy8(op, from);
-                        Copy8(op + 8, from + 8);
-                        Copy8(op + 16, from + 16);
-                        Copy8(op + 24, from + 24);
-                        if (len > 32) Copy8(op + 32, from + 32);
-                    } else {
-                        const size_t stride = StartShortPeriod(op, dist);
-                        Copy8(op + 8, op + 8 - stride);
-                        Copy8(op + 16, op + 16 - stride);
-                        Copy8(op + 24, op + 24 - stride);
-                        Copy8(op + 32, op + 32 - stride);
-                    }
-                } else {
-                    // 16, 24 and 32, whose length goes on in further bytes, and 17 (the end
-                    // marker, or a match 16,384 back). Taken here: a length in one byte, when the
-                    // match leaves the output's margin; the careful path takes the rest.
-                    const size_t extra = ip[1];
-                    len = extra + 9 + (t >> 5) * 24;
-                    if (t == 17 || extra == 0 || len > size_t(outFast - op)) break;
-                    const size_t d0 = ip[2];
-                    dist = (size_t(ip[3]) << 6) + (d0 >> 2) + form.DistanceBase;
-                    if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
-                    end = {ip + 4, d0 & 3, ip[4]};
-                    CopyLongMatch(op, dist, len);
-                    // The budget starts again after the match. The token and its literals take no
-                    // more room than any other token; at least 1, as the loop's condition takes
-                    // one off once they are copied.
-                    budget = std::max(std::min(size_t(inFast - ip) >> 5, size_t(outFast - (op + len)) >> 6), size_t(1));
-                }
-                count = end.Count;
-                const uint8_t* const tokenEnd = end.End;
-                op += len;
-                if (__builtin_expect((count | (end.After >> 4)) != 0, 1)) {
-                    // 0..3 literals; the next token follows.
-                    std::memcpy(op, tokenEnd, 4);
-                    op += count;
-                    ip = tokenEnd + count;
-                    forms = &kFormsAfterShort;
-                    continue;
-                }
-                ip = tokenEnd + 1;
-                forms = &kFormsAfterRun;
-                if (end.After != 0) {
-                    count = end.After + 3;
-                    Copy16(op, ip);
-                    Copy16(op + 16, ip + 16);
-                    op += count;
-                    ip += count;
-                    continue;
-                }
-                // A longer run: its length is unbounded, so the budget is worked out again.
-                status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
-                if (status != SegmentStatus::Ok) return status;
-                if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
-                if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
-                WildCopy(op, ip, count);
-                op += count;
-                ip += count;
-                budget = fastTokens() + 1;  // the loop's condition takes one off
-            } while (--budget != 0);
+            if (runsByMoves) {
+                groupBudget = budget;
+                status = takeQuickTokens(std::true_type());
+                runsByMoves = runs * kTokensPerRun > groupBudget - budget;
+                runs = 0;
+            } else {
+                status = takeQuickTokens(std::false_type());
+            }
+            if (status != SegmentStatus::Ok) return status;
+            if (!carefulToken && budget != 0) continue;
+            carefulToken = false;
         }
         if (budget == 0) {
-            // Spent: while both ends are still far, the fast path goes on.
-            budget = fastTokens();
+            // Spent: while both ends are still far, the quick path goes on.
+            setBudget(fastTokens());
             if (budget != 0) continue;
         }
 
@@ -398,7 +495,7 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         op += count;
         ip += count;
         forms = count >= 4 ? &kFormsAfterRun : &kFormsAfterShort;
-        budget = fastTokens();
+        setBudget(fastTokens());
     }
 }
 
