@@ -290,8 +290,10 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         budget = fresh;
     };
     // The quick path: takes tokens until the budget is spent, or leaves it unspent at a token for
-    // the careful path. The two ways to take literal runs are two copies of it.
-    const auto takeQuickTokens = [&](auto byMoves) __attribute__((always_inline)) -> SegmentStatus {
+    // the careful path. It comes in four copies: for the two ways to take literal runs, and for
+    // output near its start or past the farthest distance from it, where no match can reach
+    // before the start.
+    const auto takeQuickTokens = [&](auto byMoves, auto farFromStart) __attribute__((always_inline)) -> SegmentStatus {
         // By moves, a group at a time.
         const size_t groupEnd = decltype(byMoves)::value && budget > kGroupTokens ? budget - kGroupTokens : 0;
         do {
@@ -310,7 +312,8 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 end = FindTokenEnd(ip, t);
                 dist = ((uint32_t(distanceBytes) & form.DistanceMask) * form.DistanceScale >> 2) + form.DistanceBase;
                 // As addresses: dist is at most 49,151 here, and no buffer lies that close to 0.
-                if (uintptr_t(op) - dist < uintptr_t(outStart)) return SegmentStatus::DistanceTooFar;
+                if (!decltype(farFromStart)::value && uintptr_t(op) - dist < uintptr_t(outStart))
+                    return SegmentStatus::DistanceTooFar;
                 // len is at most 33 here.
                 const uint8_t* const from = op - dist;
                 if (__builtin_expect(dist >= 8, 1)) {
@@ -375,7 +378,8 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 op += count;
                 ip = tokenEnd + 1 + count;
                 forms = &kFormsAfterRun;
-                closeRuns = lastRunBudget - budget < kTokensPerRun ? closeRuns + 1 : 0;
+                // Without a branch: whether runs are close is what no branch could guess here.
+                closeRuns = (closeRuns + 1) & (size_t(0) - size_t(lastRunBudget - budget < kTokensPerRun));
                 lastRunBudget = budget;
                 if (closeRuns == kCloseRuns) {
                     closeRuns = 0;
@@ -403,13 +407,18 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         size_t len;
         size_t dist;
         if (budget != 0) {
+            // No distance goes past kMaxMatchDistance, so from there on no match can reach
+            // before the start, and op only grows.
+            const bool farFromStart = size_t(op - outStart) >= kMaxMatchDistance;
             if (runsByMoves) {
                 groupBudget = budget;
-                status = takeQuickTokens(std::true_type());
+                status = farFromStart ? takeQuickTokens(std::true_type(), std::true_type())
+                                      : takeQuickTokens(std::true_type(), std::false_type());
                 runsByMoves = runs * kTokensPerRun > groupBudget - budget;
                 runs = 0;
             } else {
-                status = takeQuickTokens(std::false_type());
+                status = farFromStart ? takeQuickTokens(std::false_type(), std::true_type())
+                                      : takeQuickTokens(std::false_type(), std::false_type());
             }
             if (status != SegmentStatus::Ok) return status;
             if (!carefulToken && budget != 0) continue;
