@@ -2,10 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace quillon {
 
 namespace {
+
+// The quick path takes the literal runs after tokens by a branch while they are rare, and by
+// conditional moves while they come too often for the branch to be guessed: it turns to moves
+// after kCloseRuns runs in a row each within kTokensPerRun tokens of the one before, and back
+// after a group of kGroupTokens tokens with at most one run in kTokensPerRun.
+constexpr size_t kTokensPerRun = 8;
+constexpr size_t kCloseRuns = 8;
+constexpr size_t kGroupTokens = 64;
 
 // Fixed-size copies compile to a few unaligned loads and stores.
 inline void Copy8(uint8_t* to, const uint8_t* from) { std::memcpy(to, from, 8); }
@@ -54,6 +63,18 @@ inline void CopyMatch(uint8_t* out, size_t dist, size_t len) {
     }
 }
 
+// CopyMatch for a match that may be long, with 64 bytes of room past its end: most long matches
+// are at most 64 bytes, copied without a loop.
+inline void CopyLongMatch(uint8_t* out, size_t dist, size_t len) {
+    if (dist < 16) return CopyMatch(out, dist, len);
+    const uint8_t* const from = out - dist;
+    Copy16(out, from);
+    Copy16(out + 16, from + 16);
+    Copy16(out + 32, from + 32);
+    Copy16(out + 48, from + 48);
+    for (size_t i = 64; i < len; i += 16) Copy16(out + i, from + i);
+}
+
 // Reads a length continued in extra bytes: base + 255 for each zero byte + the first non-zero
 // byte. Fails early once the length passes limit (the output still free), so it cannot overflow.
 inline SegmentStatus ReadLengthExtension(const uint8_t*& ip, const uint8_t* end, size_t base, size_t limit,
@@ -100,16 +121,19 @@ inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* e
     return SegmentStatus::Ok;
 }
 
-// The tokens other than 16..32, by far the commonest, as the main loop takes them: the length,
-// and the distance as ((v & DistanceMask) * DistanceScale >> 2) + DistanceBase, where v holds
-// the two bytes after the token, the first one low:
+// The tokens as the main loop takes them: the length, and the distance as
+// ((v & DistanceMask) * DistanceScale >> 2) + DistanceBase, where v holds the two bytes after the
+// token, the first one low:
 //   0..15 (one distance byte):   4 * byte + (t >> 2) + 1
 //   64..255 (one distance byte): 8 * byte + ((t >> 2) & 7) + 1
 //   33..63 (two distance bytes): (v >> 2) + 1
+//   18..23, 25..31 (two bytes):  (v >> 2) + 16,384, or + 32,768 when bit 3 is set
 // Tokens 0..15 read differently after a run of 4 or more literals: 2,048 further, 1 longer.
+// Length 0 marks the rest: 16, 24 and 32, whose length goes on in further bytes (their entry
+// holds only the distance base), and 17, which may be the end marker.
 // Eight bytes, so that an entry's address is one scaled index.
 struct alignas(8) TTokenForm {
-    uint16_t DistanceMask;
+    uint32_t DistanceMask;
     uint16_t DistanceBase;
     uint8_t DistanceScale;
     uint8_t Length;
@@ -129,6 +153,12 @@ constexpr TTokenForms MakeTokenForms(bool afterRun) {
             form = {0xFF, uint16_t(((t >> 2) & 7) + 1), 32, uint8_t((t >> 5) + 1)};
         else if (t > 32)
             form = {0xFFFF, 1, 1, uint8_t((t & 31) + 2)};
+        else if (t == 32)
+            form = {0, 1, 0, 0};
+        else if (t >= 16 && (t & 7) != 0 && t != 17)
+            form = {0xFFFF, uint16_t(16384 + ((t & 8) << 11)), 1, uint8_t((t & 7) + 2)};
+        else if (t >= 16)
+            form = {0, uint16_t(16384 + ((t & 8) << 11)), 0, 0};
     }
     return forms;
 }
@@ -136,35 +166,69 @@ constexpr TTokenForms MakeTokenForms(bool afterRun) {
 constexpr TTokenForms kFormsAfterShort = MakeTokenForms(false);
 constexpr TTokenForms kFormsAfterRun = MakeTokenForms(true);
 
-// Where a token of the fast path and the literals after it end if no run follows, the literals
-// (0..3) and the byte after the token, a run's length when there is one.
-struct TTokenStep {
-    const uint8_t* Next;
+// Where a token of the fast path without a length extension ends, the two bits that give the
+// literals after it and the byte after it. Tokens 16..63 have two distance bytes, the others one.
+struct TTokenEnd {
+    const uint8_t* End;
     size_t Count;
     size_t After;
 };
 
-// Takes `oneByte` (tokens with one distance byte) over `twoBytes` (33..63) by conditional moves:
-// the two kinds come in no predictable order, and a mispredicted branch on the way to the next
-// token costs more than working out both.
-inline TTokenStep PickTokenStep(size_t t, const TTokenStep& oneByte, TTokenStep twoBytes) {
+// By conditional moves (adc adds the carry of the form test to the end): the two kinds come in
+// no predictable order, and a mispredicted branch on the way to the next token costs more than
+// working out both.
+inline TTokenEnd FindTokenEnd(const uint8_t* ip, size_t t) {
+    size_t bits = t;
+    size_t after = ip[2];
+    const uint8_t* end = ip;
 #if defined(__GNUC__) && defined(__x86_64__)
-    __asm__("cmp $30, %[k]\n\t"
-            "cmova %[n1], %[n2]\n\t"
-            "cmova %[c1], %[c2]\n\t"
-            "cmova %[a1], %[a2]"
-            : [n2] "+r"(twoBytes.Next), [c2] "+r"(twoBytes.Count), [a2] "+r"(twoBytes.After)
-            : [n1] "r"(oneByte.Next), [c1] "r"(oneByte.Count), [a1] "r"(oneByte.After), [k] "r"(t - 33)
+    __asm__("cmp $48, %[k]\n\t"
+            "cmovb %[b0], %[bits]\n\t"
+            "cmovb %[a3], %[after]\n\t"
+            "adc $2, %[end]"
+            : [bits] "+r"(bits), [after] "+r"(after), [end] "+r"(end)
+            : [k] "r"(t - 16), [b0] "r"(size_t(ip[1])), [a3] "r"(size_t(ip[3]))
             : "cc");
-    return twoBytes;
 #else
-    // The same by masks, which compilers keep free of branches.
-    const size_t mask = size_t(0) - size_t(t - 33 > 30);
-    twoBytes.Next += (oneByte.Next - twoBytes.Next) & ptrdiff_t(mask);
-    twoBytes.Count ^= (oneByte.Count ^ twoBytes.Count) & mask;
-    twoBytes.After ^= (oneByte.After ^ twoBytes.After) & mask;
-    return twoBytes;
+    const size_t twoBytes = t - 16 < 48;
+    const size_t mask = size_t(0) - twoBytes;
+    bits ^= (bits ^ ip[1]) & mask;
+    after ^= (after ^ ip[3]) & mask;
+    end += 2 + twoBytes;
 #endif
+    return {end, bits & 3, after};
+}
+
+// The literals after a token whose bits and following byte are not both 0: the bits give 0..3,
+// and when they are 0, a byte 1..15 after the token starts a run of byte + 3.
+struct TLiteralStep {
+    const uint8_t* From;
+    const uint8_t* Next;  // the next token
+    size_t Count;
+    size_t Run;  // 1 for a run
+};
+
+// By conditional moves, for stretches where runs come too often for a branch to guess them.
+inline TLiteralStep StepOverLiterals(const uint8_t* tokenEnd, size_t bits, size_t after) {
+    size_t advance = bits;
+    size_t count = bits;
+#if defined(__GNUC__) && defined(__x86_64__)
+    size_t test = after;
+    __asm__("shr $4, %[test]\n\t"
+            "or %[bits], %[test]\n\t"
+            "cmovz %[runAdvance], %[advance]\n\t"
+            "cmovz %[runCount], %[count]"
+            : [advance] "+r"(advance), [count] "+r"(count), [test] "+r"(test)
+            : [bits] "r"(bits), [runAdvance] "r"(after + 4), [runCount] "r"(after + 3)
+            : "cc");
+#else
+    if ((bits | (after >> 4)) == 0) {
+        advance = after + 4;
+        count = after + 3;
+    }
+#endif
+    const size_t run = advance - count;
+    return {tokenEnd + run, tokenEnd + advance, count, run};
 }
 
 }  // namespace
@@ -186,9 +250,10 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     uint8_t* op = out;
     uint8_t* const outEnd = out + outSize;
     const uint8_t* const outStart = out - history;
-    // Before these, a token of the commonest forms (no length extension) and up to 18 literals
-    // after it can neither read past the input nor write past the output, so the loop takes
-    // them without those checks; everything else goes through the checked path below.
+    // Before these, a token without a length extension (or with one that leaves the match within
+    // outFast) and up to 18 literals after it can neither read past the input nor write past the
+    // output, so the loop takes them without those checks; everything else goes through the
+    // checked path below.
     const uint8_t* const inFast = inSize > 32 ? inEnd - 32 : in;
     uint8_t* const outFast = outSize > 64 ? outEnd - 64 : out;
 
@@ -204,39 +269,54 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
     ip += count;
 
     const TTokenForms* forms = count >= 4 ? &kFormsAfterRun : &kFormsAfterShort;
-    // Tokens of the fast path that surely fit before inFast and outFast: one takes at most 22
-    // input bytes and 51 output bytes.
+    // Tokens of the fast path that surely fit before inFast and outFast: one takes at most 23
+    // input bytes and, its match aside when that is long, 51 output bytes.
     const auto fastTokens = [&]() -> size_t {
         if (ip >= inFast || op >= outFast) return 0;
         return std::min(size_t(inFast - ip) >> 5, size_t(outFast - op) >> 6);
     };
     size_t budget = fastTokens();
-    for (;;) {
-        size_t len;
-        size_t dist;
-        if (budget != 0) {
-            do {
-                // A token other than 16..32. Its end, the literals after it and the next token's
-                // place are worked out from the token's bytes alone, and the run check from the
-                // byte after it, so the next token's place is known a few cycles after this one's
-                // bytes arrive.
-                const size_t t = ip[0];
-                if (t - 16 <= 16) break;
-                const size_t b0 = ip[1];
-                const TTokenForm& form = forms->Form[t];
+    bool runsByMoves = false;
+    bool carefulToken = false;  // the quick path stopped at a token for the careful path
+    size_t runs = 0;            // by moves: in the current group
+    size_t groupBudget = 0;     // by moves: the budget at the group's start
+    size_t closeRuns = 0;       // by a branch: the current row of close runs
+    size_t lastRunBudget = 0;   // by a branch: the budget at the last run
+    // A new budget; groupBudget and lastRunBudget move with it, so that they still tell how many
+    // tokens back the group started and the last run was.
+    const auto setBudget = [&](size_t fresh) {
+        groupBudget += fresh - budget;
+        lastRunBudget += fresh - budget;
+        budget = fresh;
+    };
+    // The quick path: takes tokens until the budget is spent, or leaves it unspent at a token for
+    // the careful path. It comes in four copies: for the two ways to take literal runs, and for
+    // output near its start or past the farthest distance from it, where no match can reach
+    // before the start.
+    const auto takeQuickTokens = [&](auto byMoves, auto farFromStart) __attribute__((always_inline)) -> SegmentStatus {
+        // By moves, a group at a time.
+        const size_t groupEnd = decltype(byMoves)::value && budget > kGroupTokens ? budget - kGroupTokens : 0;
+        do {
+            size_t len;
+            size_t dist;
+            // Its end, the literals after it and the next token's place are worked out from
+            // the token's bytes alone, and the run check from the byte after it, so the next
+            // token's place is known a few cycles after this one's bytes arrive.
+            const size_t t = ip[0];
+            const TTokenForm& form = forms->Form[t];
+            len = form.Length;
+            TTokenEnd end;
+            if (__builtin_expect(len != 0, 1)) {
                 uint16_t distanceBytes;
                 std::memcpy(&distanceBytes, ip + 1, 2);
-                const TTokenStep step =
-                    PickTokenStep(t, {ip + 2 + (t & 3), t & 3, ip[2]}, {ip + 3 + (b0 & 3), b0 & 3, ip[3]});
-                len = form.Length;
-                dist = ((uint32_t(distanceBytes & form.DistanceMask) * form.DistanceScale) >> 2) + form.DistanceBase;
-                count = step.Count;
-                const uint8_t* const tokenEnd = step.Next - count;
-                // As addresses: dist is at most 16,384 here, and no buffer lies that close to 0.
-                if (uintptr_t(op) - dist < uintptr_t(outStart)) return SegmentStatus::DistanceTooFar;
+                end = FindTokenEnd(ip, t);
+                dist = ((uint32_t(distanceBytes) & form.DistanceMask) * form.DistanceScale >> 2) + form.DistanceBase;
+                // As addresses: dist is at most 49,151 here, and no buffer lies that close to 0.
+                if (!decltype(farFromStart)::value && uintptr_t(op) - dist < uintptr_t(outStart))
+                    return SegmentStatus::DistanceTooFar;
                 // len is at most 33 here.
                 const uint8_t* const from = op - dist;
-                if (dist >= 8) {
+                if (__builtin_expect(dist >= 8, 1)) {
                     Copy8(op, from);
                     Copy8(op + 8, from + 8);
                     Copy8(op + 16, from + 16);
@@ -249,39 +329,104 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                     Copy8(op + 24, op + 24 - stride);
                     Copy8(op + 32, op + 32 - stride);
                 }
-                op += len;
-                if ((count | (step.After >> 4)) != 0) {
-                    // 0..3 literals; the next token follows.
-                    std::memcpy(op, tokenEnd, 4);
-                    op += count;
+            } else {
+                // 16, 24 and 32, whose length goes on in further bytes, and 17 (the end
+                // marker, or a match 16,384 back). Taken here: a length in one byte, when the
+                // match leaves the output's margin; the careful path takes the rest.
+                const size_t extra = ip[1];
+                len = extra + 9 + (t >> 5) * 24;
+                if (t == 17 || extra == 0 || len > size_t(outFast - op)) {
+                    carefulToken = true;
+                    return SegmentStatus::Ok;
+                }
+                const size_t d0 = ip[2];
+                dist = (size_t(ip[3]) << 6) + (d0 >> 2) + form.DistanceBase;
+                if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
+                end = {ip + 4, d0 & 3, ip[4]};
+                CopyLongMatch(op, dist, len);
+                // The budget starts again after the match. The token and its literals take no
+                // more room than any other token; at least 1, as the loop's condition takes
+                // one off once they are copied.
+                setBudget(std::max(std::min(size_t(inFast - ip) >> 5, size_t(outFast - (op + len)) >> 6), size_t(1)));
+            }
+            count = end.Count;
+            const uint8_t* const tokenEnd = end.End;
+            op += len;
+            if constexpr (decltype(byMoves)::value) {
+                if ((count | end.After) != 0) {
+                    const TLiteralStep step = StepOverLiterals(tokenEnd, count, end.After);
+                    Copy16(op, step.From);
+                    Copy16(op + 16, step.From + 16);
+                    op += step.Count;
                     ip = step.Next;
-                    forms = &kFormsAfterShort;
+                    count = step.Count;
+                    forms = step.Run ? &kFormsAfterRun : &kFormsAfterShort;
+                    runs += step.Run;
                     continue;
                 }
-                ip = tokenEnd + 1;
-                forms = &kFormsAfterRun;
-                if (step.After != 0) {
-                    count = step.After + 3;
-                    Copy16(op, ip);
-                    Copy16(op + 16, ip + 16);
-                    op += count;
-                    ip += count;
-                    continue;
-                }
-                // A longer run: its length is unbounded, so the budget is worked out again.
-                status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
-                if (status != SegmentStatus::Ok) return status;
-                if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
-                if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
-                WildCopy(op, ip, count);
+            } else if (__builtin_expect((count | (end.After >> 4)) != 0, 1)) {
+                // 0..3 literals; the next token follows.
+                std::memcpy(op, tokenEnd, 4);
                 op += count;
-                ip += count;
-                budget = fastTokens() + 1;  // the loop's condition takes one off
-            } while (--budget != 0);
+                ip = tokenEnd + count;
+                forms = &kFormsAfterShort;
+                continue;
+            } else if (end.After != 0) {
+                count = end.After + 3;
+                Copy16(op, tokenEnd + 1);
+                Copy16(op + 16, tokenEnd + 17);
+                op += count;
+                ip = tokenEnd + 1 + count;
+                forms = &kFormsAfterRun;
+                // Without a branch: whether runs are close is what no branch could guess here.
+                closeRuns = (closeRuns + 1) & (size_t(0) - size_t(lastRunBudget - budget < kTokensPerRun));
+                lastRunBudget = budget;
+                if (closeRuns == kCloseRuns) {
+                    closeRuns = 0;
+                    runsByMoves = true;
+                    --budget;
+                    return SegmentStatus::Ok;
+                }
+                continue;
+            }
+            ip = tokenEnd + 1;
+            forms = &kFormsAfterRun;
+            // A longer run: its length is unbounded, so the budget is worked out again.
+            status = ReadLengthExtension(ip, inEnd, 18, size_t(outEnd - op), count);
+            if (status != SegmentStatus::Ok) return status;
+            if (count > size_t(inEnd - ip)) return SegmentStatus::InputOverrun;
+            if (count > size_t(outEnd - op)) return SegmentStatus::OutputOverrun;
+            WildCopy(op, ip, count);
+            op += count;
+            ip += count;
+            setBudget(fastTokens() + 1);  // the loop's condition takes one off
+        } while (--budget > groupEnd);
+        return SegmentStatus::Ok;
+    };
+    for (;;) {
+        size_t len;
+        size_t dist;
+        if (budget != 0) {
+            // No distance goes past kMaxMatchDistance, so from there on no match can reach
+            // before the start, and op only grows.
+            const bool farFromStart = size_t(op - outStart) >= kMaxMatchDistance;
+            if (runsByMoves) {
+                groupBudget = budget;
+                status = farFromStart ? takeQuickTokens(std::true_type(), std::true_type())
+                                      : takeQuickTokens(std::true_type(), std::false_type());
+                runsByMoves = runs * kTokensPerRun > groupBudget - budget;
+                runs = 0;
+            } else {
+                status = farFromStart ? takeQuickTokens(std::false_type(), std::true_type())
+                                      : takeQuickTokens(std::false_type(), std::false_type());
+            }
+            if (status != SegmentStatus::Ok) return status;
+            if (!carefulToken && budget != 0) continue;
+            carefulToken = false;
         }
         if (budget == 0) {
-            // Spent: while both ends are still far, the fast path goes on.
-            budget = fastTokens();
+            // Spent: while both ends are still far, the quick path goes on.
+            setBudget(fastTokens());
             if (budget != 0) continue;
         }
 
@@ -339,14 +484,8 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         if (ip > inEnd) return SegmentStatus::InputOverrun;
         if (ptrdiff_t(len) > outEnd - op) return SegmentStatus::OutputOverrun;
         if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
-        if (dist >= 16 && op < outFast) {
-            // Most long matches are at most 64 bytes: copied without a loop.
-            const uint8_t* const from = op - dist;
-            Copy16(op, from);
-            Copy16(op + 16, from + 16);
-            Copy16(op + 32, from + 32);
-            Copy16(op + 48, from + 48);
-            for (size_t i = 64; i < len; i += 16) Copy16(op + i, from + i);
+        if (op < outFast) {
+            CopyLongMatch(op, dist, len);
         } else {
             CopyMatch(op, dist, len);
         }
@@ -365,7 +504,7 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
         op += count;
         ip += count;
         forms = count >= 4 ? &kFormsAfterRun : &kFormsAfterShort;
-        budget = fastTokens();
+        setBudget(fastTokens());
     }
 }
 

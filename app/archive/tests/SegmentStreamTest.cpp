@@ -63,6 +63,36 @@ std::vector<TestSegment> Join(std::initializer_list<std::vector<TestSegment>> pa
     return all;
 }
 
+// A literal run after nearly every token, so many that the decoder takes them another way, and
+// after the last run a 0..15 token, which reads as the form that follows runs. Matches before
+// and after keep all of it away from the segment's ends.
+StreamCase RunsAfterMostTokens() {
+    Bytes compressed = Cat({FirstRun(3000), Pattern(3000)});
+    Bytes expected = Pattern(3000);
+    const auto copyBack = [&](size_t dist, size_t len) {
+        for (size_t i = 0; i < len; ++i) expected.push_back(expected[expected.size() - dist]);
+    };
+    const auto match = [&] {  // 4 bytes from 8 back, no literals
+        compressed.insert(compressed.end(), {124, 0});
+        copyBack(8, 4);
+    };
+    for (int i = 0; i < 40; ++i) match();
+    for (int i = 0; i < 40; ++i) {
+        match();
+        compressed.insert(compressed.end(), {uint8_t(1 + i % 4)});  // i % 4 + 4 literals
+        for (int k = 0; k < 4 + i % 4; ++k) {
+            compressed.push_back(uint8_t('a' + (i + k) % 26));
+            expected.push_back(uint8_t('a' + (i + k) % 26));
+        }
+    }
+    compressed.insert(compressed.end(), {0, 0});  // 3 bytes from 2,049 back
+    copyBack(2049, 3);
+    for (int i = 0; i < 40; ++i) match();
+    compressed.insert(compressed.end(), kEndMarker.begin(), kEndMarker.end());
+    const auto size = uint32_t(expected.size());
+    return {"a literal run after most tokens, then a 0..15 match after a run", {{compressed, size}}, expected};
+}
+
 std::vector<StreamCase> StreamCases() {
     const Bytes p16400 = Pattern(16400);
     const Bytes p40000 = Pattern(40000);
@@ -127,6 +157,7 @@ std::vector<StreamCase> StreamCases() {
          Cat({pBlock, Text("Q"), Slice(pBlock, kBlock + 1 - 49151, 3)})},
         {"a match across a short output block into the one before it",
          Join({LiteralSegments(kBlock), LiteralSegments(1000, kBlock), {farMatch}}), overShortBlock},
+        RunsAfterMostTokens(),
     };
 }
 
@@ -196,6 +227,14 @@ std::vector<BadSegmentCase> BadSegmentCases() {
          amid({125, 0, 'x', 4, 255}), 427, SegmentStatus::DistanceTooFar},
         {"amid the segment, a 0..15 match after a run before the start of the output",
          amid({1, 'w', 'x', 'y', 'z', 0, 0}), 427, SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 16..31 match before the start of the output", amid({18, 0, 0}), 424,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 32 with one length byte before the start of the output", amid({32, 1, 0, 100}), 454,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a 24 with one length byte before the start of the output", amid({24, 1, 0, 0}), 430,
+         SegmentStatus::DistanceTooFar},
+        {"amid the segment, a match with one length byte past the stated size", amid({32, 255, 4, 0}), 424,
+         SegmentStatus::OutputOverrun},
     };
 }
 
