@@ -6,6 +6,7 @@
 
 #include "uninstaller/app/AppState.h"
 #include "uninstaller/app/DialogPreparation.h"
+#include "uninstaller/app/Handles.h"
 #include "uninstaller/app/Messages.h"
 
 namespace {
@@ -19,6 +20,15 @@ UINT_PTR CALLBACK CentreWhenShown(HWND child, UINT message, WPARAM, LPARAM lPara
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE)
         CentreDialog(GetParent(child));
     return 0;
+}
+
+typedef BOOL(WINAPI* GetOpenFileNameProc)(LPOPENFILENAMEA dialog);
+typedef DWORD(WINAPI* ExtendedErrorProc)();
+
+template <typename Proc>
+Proc Function(HMODULE library, const char* name)
+{
+    return library ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
 }
 
 }  // namespace
@@ -67,8 +77,15 @@ LogFileAnswer AskForLogFile(HWND owner, char* path, size_t size)
     dialog.nMaxFile = static_cast<DWORD>(size);
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLEHOOK;
     dialog.lpfnHook = CentreWhenShown;
-    if (GetOpenFileNameA(&dialog))
+    // The dialogs' library is loaded only here: loaded with the program it brings the printing
+    // libraries along, which every run, a silent one too, would pay for at its start.
+    LibraryHandle dialogs(LoadLibraryA("comdlg32.dll"));
+    auto getOpenFileName = Function<GetOpenFileNameProc>(dialogs.module, "GetOpenFileNameA");
+    auto extendedError = Function<ExtendedErrorProc>(dialogs.module, "CommDlgExtendedError");
+    if (!getOpenFileName || !extendedError)
+        return kLogFileFailed;
+    if (getOpenFileName(&dialog))
         return kLogFileChosen;
     path[0] = '\0';
-    return CommDlgExtendedError() == 0 ? kLogFileCancelled : kLogFileFailed;
+    return extendedError() == 0 ? kLogFileCancelled : kLogFileFailed;
 }

@@ -1,17 +1,21 @@
 // How fast UNHALDEN32.EXE uninstalls: silent ("/S") and interactive ("/A", the wizard's progress
-// view on screen) runs over logs of 100, 1,000 and 10,000 files made in a fresh folder, and how
+// view on screen) runs over logs of 100, 1,000 and 10,000 files made in fresh folders, and how
 // long the wizard's Cancel takes to answer during a large run.
 //
-// usage: unhalden_uninstall_bench [UNHALDEN32.EXE ...]   (default: the one built beside it)
-// With several programs each run is made with every program in turn, so that they meet the
-// same load of the machine, and the time of each is given as a ratio to the first one's.
+// usage: unhalden_uninstall_bench [/rounds N] [UNHALDEN32.EXE ...]
+//        (default: 5 rounds, the program built beside this one)
 //
-// Each count of files is first deleted plainly, by this program started again with
-// "/delete folder count": the same files of an installation made the same way, removed with
-// DeleteFileW in a loop. Every run's time is also given as a ratio to that plain deletion.
+// The baseline is a plain deletion of the same files: this program, copied and started again
+// with "/delete folder count", removes them with DeleteFileW in a loop. Each round makes one
+// installation per side the same way (the plain deletion and every program given), then runs
+// the sides one after the other, the order turning from round to round, so that every side
+// meets the same load of the machine in the same positions. A round's ratio is taken within the
+// round; what is reported is the median of those ratios and of each side's times, with their
+// spread (lowest to highest).
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -29,6 +33,8 @@ const DWORD kDeadline = 600000;
 const char kTitle[] = "Bench";
 // The caption of the program's questions and of its closing message.
 const char kMessageCaption[] = "Uninstall";
+const char kPlainDeletion[] = "/delete";
+const char kRounds[] = "/rounds";
 
 struct Installation {
     std::string folder, log;
@@ -41,7 +47,12 @@ std::string FileName(int index)
     return name;
 }
 
-const char kPlainDeletion[] = "/delete";
+std::string OwnPath()
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    return self;
+}
 
 // Installations go to folders of their own under C:\, as programs do: under Wine a folder of the
 // user's profile (the temporary folder) is watched, and every deletion there costs as much again.
@@ -65,6 +76,14 @@ Installation MakeInstallation(int files)
     return made;
 }
 
+// Under Wine the files just made are written out to the host's disk before any side runs, not
+// during whichever run comes first. Elsewhere there is no such program and nothing happens.
+void WriteOutHostFiles()
+{
+    Child sync("Z:\\bin\\sync");
+    sync.WaitForExit(kDeadline);
+}
+
 int FilesLeft(const Installation& installation)
 {
     WIN32_FIND_DATAA found;
@@ -79,9 +98,10 @@ int FilesLeft(const Installation& installation)
     return count;
 }
 
-std::string CopyProgram(const std::string& program, const Installation& installation)
+// Every side starts a fresh copy of its program from its installation's folder.
+std::string CopyProgram(const std::string& program, const Installation& installation, const char* name)
 {
-    std::string copy = installation.folder + "\\UNHALDEN32.EXE";
+    std::string copy = installation.folder + "\\" + name;
     CopyFileA(program.c_str(), copy.c_str(), FALSE);
     return copy;
 }
@@ -117,27 +137,6 @@ int DeletePlainly(const char* folder, int files)
     return failed == 0 ? 0 : 1;
 }
 
-// Milliseconds a plain deletion of the files took, the start and end of its process included
-// as in the uninstaller's runs.
-double PlainRun(const char* mode, int files)
-{
-    Installation installation = MakeInstallation(files);
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    LARGE_INTEGER start, end;
-    QueryPerformanceCounter(&start);
-    Child child("\"" + std::string(self) + "\" " + kPlainDeletion + " \"" + installation.folder + "\" " +
-                std::to_string(files));
-    long code = child.WaitForExit(kDeadline);
-    QueryPerformanceCounter(&end);
-    double seconds = Seconds(start, end);
-    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  plain deletion (DeleteFileW)  exit %ld  left %d\n",
-                mode[1] == 'S' ? "silent" : "interactive", files, seconds * 1000, files / seconds, code,
-                FilesLeft(installation));
-    std::fflush(stdout);
-    return seconds * 1000;
-}
-
 // A message box of the program's: owned by its wizard, whose own window may still carry the
 // same caption while the run starts.
 HWND MessageBoxOf(const Child& child)
@@ -160,40 +159,143 @@ long AnswerClosingMessage(Child& child)
     return code;
 }
 
-// Milliseconds the run took.
-double TimedRun(const std::string& program, const char* mode, int files, double firstMs, double plainMs)
+struct RunResult {
+    double ms = 0;
+    long code = -1;
+    int left = 0;
+    size_t texts = 0;   // progress texts seen while polling: the view moving
+};
+
+// Runs the command and times it until it has ended or its closing message shows (answered
+// then). Every side is waited for the same way, polling its windows, so that each pays the same
+// for being watched.
+RunResult TimedRun(const std::string& command, const Installation& installation)
 {
-    Installation installation = MakeInstallation(files);
-    std::string command = "\"" + CopyProgram(program, installation) + "\" " + mode + " \"" + installation.log + "\"";
+    RunResult result;
+    std::set<std::string> texts;
     LARGE_INTEGER start, end{};
     QueryPerformanceCounter(&start);
     Child child(command);
-    // In the interactive run, the progress texts seen while polling show the view moving; the
-    // run's work is over when its closing message shows, which is then answered.
-    std::set<std::string> texts;
-    long code = -1;
     for (;;) {
-        code = child.WaitForExit(50);
-        if (code != -1 || !child.Started())
+        result.code = child.WaitForExit(50);
+        if (result.code != -1 || !child.Started())
             break;
         if (HWND wizard = FindProcessWindow(child.Id(), "#32770", kTitle))
             texts.insert(ProgressText(wizard));
         if (MessageBoxOf(child)) {
             QueryPerformanceCounter(&end);
-            code = AnswerClosingMessage(child);
+            result.code = AnswerClosingMessage(child);
             break;
         }
     }
     if (end.QuadPart == 0)
         QueryPerformanceCounter(&end);
-    double seconds = Seconds(start, end);
-    std::printf("%-11s %6d files: %8.0f ms  %7.0f files/s  time ratio %5.2f  to plain deletion %5.2f  exit %ld  "
-                "left %d  progress texts seen %zu  %s\n",
-                mode[1] == 'S' ? "silent" : "interactive", files, seconds * 1000, files / seconds,
-                firstMs > 0 ? seconds * 1000 / firstMs : 1.0, seconds * 1000 / plainMs, code,
-                FilesLeft(installation), texts.size(), program.c_str());
+    result.ms = Seconds(start, end) * 1000;
+    result.left = FilesLeft(installation);
+    result.texts = texts.size();
+    return result;
+}
+
+// A side of the comparison: the plain deletion (no program) or a program given.
+struct Side {
+    std::string program;   // empty for the plain deletion
+    std::string Label() const { return program.empty() ? "plain deletion (DeleteFileW)" : program; }
+};
+
+RunResult RunSide(const Side& side, const char* mode, const Installation& installation, int files)
+{
+    if (side.program.empty())
+        return TimedRun("\"" + CopyProgram(OwnPath(), installation, "DELETER.EXE") + "\" " + kPlainDeletion + " \"" +
+                            installation.folder + "\" " + std::to_string(files),
+                        installation);
+    return TimedRun("\"" + CopyProgram(side.program, installation, "UNHALDEN32.EXE") + "\" " + mode + " \"" +
+                        installation.log + "\"",
+                    installation);
+}
+
+// One round: an installation per side, made before any side runs, then every side in an order
+// turned by the round's number. Times in the sides' order.
+std::vector<RunResult> Round(const std::vector<Side>& sides, const char* mode, int files, size_t round)
+{
+    std::vector<Installation> installations;
+    for (size_t i = 0; i < sides.size(); ++i)
+        installations.push_back(MakeInstallation(files));
+    WriteOutHostFiles();
+    std::vector<RunResult> results(sides.size());
+    for (size_t step = 0; step < sides.size(); ++step) {
+        size_t side = (round + step) % sides.size();
+        results[side] = RunSide(sides[side], mode, installations[side], files);
+    }
+    return results;
+}
+
+struct Spread {
+    double median, lowest, highest;
+};
+
+Spread SpreadOf(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    size_t middle = values.size() / 2;
+    double median = values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    return Spread{median, values.front(), values.back()};
+}
+
+const char* ModeName(const char* mode)
+{
+    return mode[1] == 'S' ? "silent" : "interactive";
+}
+
+void PrintRound(const std::vector<Side>& sides, const char* mode, int files, size_t round,
+                const std::vector<RunResult>& results)
+{
+    for (size_t i = 0; i < sides.size(); ++i) {
+        const RunResult& run = results[i];
+        std::printf("%-11s %6d files  round %zu: %8.0f ms  %7.0f files/s", ModeName(mode), files, round + 1, run.ms,
+                    files * 1000 / run.ms);
+        if (i > 0)
+            std::printf("  to plain deletion %5.2f", run.ms / results[0].ms);
+        if (i > 1)
+            std::printf("  to the first program %5.2f", run.ms / results[1].ms);
+        std::printf("  exit %ld  left %d", run.code, run.left);
+        if (i > 0)
+            std::printf("  progress texts seen %zu", run.texts);
+        std::printf("  %s\n", sides[i].Label().c_str());
+    }
     std::fflush(stdout);
-    return seconds * 1000;
+}
+
+void PrintSummary(const std::vector<Side>& sides, const char* mode, int files,
+                  const std::vector<std::vector<RunResult>>& rounds)
+{
+    std::printf("%-11s %6d files, median of %zu rounds (lowest-highest):\n", ModeName(mode), files, rounds.size());
+    // Another load on the machine only ever adds time: the fastest runs are the least disturbed.
+    double plainFastest = rounds[0][0].ms;
+    for (const std::vector<RunResult>& round : rounds)
+        plainFastest = std::min(plainFastest, round[0].ms);
+    for (size_t i = 0; i < sides.size(); ++i) {
+        std::vector<double> ms, toPlain, toFirst;
+        for (const std::vector<RunResult>& round : rounds) {
+            ms.push_back(round[i].ms);
+            toPlain.push_back(round[i].ms / round[0].ms);
+            if (i > 1)
+                toFirst.push_back(round[i].ms / round[1].ms);
+        }
+        Spread time = SpreadOf(ms);
+        std::printf("    %8.0f ms (%.0f-%.0f)  %7.0f files/s", time.median, time.lowest, time.highest,
+                    files * 1000 / time.median);
+        if (i > 0) {
+            Spread ratio = SpreadOf(toPlain);
+            std::printf("  to plain deletion %5.2f (%.2f-%.2f), fastest to fastest %5.2f", ratio.median, ratio.lowest,
+                        ratio.highest, time.lowest / plainFastest);
+        }
+        if (i > 1) {
+            Spread ratio = SpreadOf(toFirst);
+            std::printf("  to the first program %5.2f (%.2f-%.2f)", ratio.median, ratio.lowest, ratio.highest);
+        }
+        std::printf("  %s\n", sides[i].Label().c_str());
+    }
+    std::fflush(stdout);
 }
 
 // Cancel pressed while files are being removed: the time until the confirmation shows, and
@@ -201,7 +303,8 @@ double TimedRun(const std::string& program, const char* mode, int files, double 
 void CancelRun(const std::string& program, int files)
 {
     Installation installation = MakeInstallation(files);
-    Child child("\"" + CopyProgram(program, installation) + "\" /A \"" + installation.log + "\"");
+    WriteOutHostFiles();
+    Child child("\"" + CopyProgram(program, installation, "UNHALDEN32.EXE") + "\" /A \"" + installation.log + "\"");
     HWND wizard = nullptr;
     WaitUntil([&] {
         wizard = FindProcessWindow(child.Id(), "#32770", kTitle);
@@ -240,25 +343,33 @@ int main(int argc, char** argv)
 {
     if (argc == 4 && std::string(argv[1]) == kPlainDeletion)
         return DeletePlainly(argv[2], std::atoi(argv[3]));
-    std::vector<std::string> programs(argv + 1, argv + argc);
-    if (programs.empty()) {
-        char self[MAX_PATH];
-        GetModuleFileNameA(nullptr, self, sizeof self);
-        std::string folder = self;
-        programs.push_back(folder.substr(0, folder.rfind('\\') + 1) + "UNHALDEN32.exe");
+    size_t rounds = 5;
+    std::vector<Side> sides{Side{}};
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == kRounds && i + 1 < argc)
+            rounds = static_cast<size_t>(std::max(1, std::atoi(argv[++i])));
+        else
+            sides.push_back(Side{argv[i]});
     }
+    if (sides.size() == 1) {
+        std::string self = OwnPath();
+        sides.push_back(Side{self.substr(0, self.rfind('\\') + 1) + "UNHALDEN32.exe"});
+    }
+    // Every side once before anything is timed: the first start of a program pays for loading
+    // its libraries from disk and for what Wine starts on first use, which no side should carry.
+    for (const char* mode : {"/S", "/A"})
+        Round(sides, mode, 100, 0);
     for (const char* mode : {"/S", "/A"}) {
         for (int files : {100, 1000, 10000}) {
-            double plainMs = PlainRun(mode, files);
-            double firstMs = 0;
-            for (const std::string& program : programs) {
-                double ms = TimedRun(program, mode, files, firstMs, plainMs);
-                if (firstMs == 0)
-                    firstMs = ms;
+            std::vector<std::vector<RunResult>> results;
+            for (size_t round = 0; round < rounds; ++round) {
+                results.push_back(Round(sides, mode, files, round));
+                PrintRound(sides, mode, files, round, results.back());
             }
+            PrintSummary(sides, mode, files, results);
         }
     }
-    for (const std::string& program : programs)
-        CancelRun(program, 10000);
+    for (size_t i = 1; i < sides.size(); ++i)
+        CancelRun(sides[i].program, 10000);
     return 0;
 }
