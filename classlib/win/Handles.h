@@ -66,6 +66,10 @@ struct TModuleTraits {
     static HMODULE Invalid() { return nullptr; }
     static void Close(HMODULE h) { FreeLibrary(h); }
 };
+struct TWindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static void Close(HWND h) { DestroyWindow(h); }
+};
 
 using TKernelHandle = TUniqueHandle<HANDLE, TKernelHandleTraits>;
 using TFileHandle = TUniqueHandle<HANDLE, TFileHandleTraits>;
@@ -78,6 +82,7 @@ using TIconHandle = TUniqueHandle<HICON, TIconTraits>;
 using TRegKey = TUniqueHandle<HKEY, TRegKeyTraits>;
 using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
 using TModuleHandle = TUniqueHandle<HMODULE, TModuleTraits>;
+using TWindowHandle = TUniqueHandle<HWND, TWindowTraits>;
 
 // Selects a GDI object into a device context for one scope.
 class TSelectObject {
