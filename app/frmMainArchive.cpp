@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "app/ReplacingExtraction.h"
+#include "app/archive/ArchiveInput.h"
+#include "app/archive/EntryExtraction.h"
 #include "app/archive/FileListSort.h"
 #include "app/archive/RFADirectory.h"
 #include "app/archive/RFAFile.h"
 #include "app/frmMainQuillon.h"
+#include "classlib/core/Stream.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/FileDialogs.h"
@@ -211,6 +214,14 @@ void TfrmMainQuillon::lvFilesCompare(cl::TObject*, cl::TListItem* item1, cl::TLi
 }
 
 void TfrmMainQuillon::lvFilesChanging(cl::TObject*, cl::TListItem*, cl::TItemChange, bool&) {}
+
+std::string TfrmMainQuillon::DecodeEntryText() {
+    cl::TFileStream file(OpenDialog1->FileName(), cl::FileMode::OpenRead);
+    quillon::TArchiveInput archive(file, OpenDialog1->FileName());
+    cl::TMemoryStream text;
+    CurrentEntry->SegmentCount = quillon::DecodeEntry(archive, *CurrentEntry, text);
+    return std::string(text.Bytes().begin(), text.Bytes().end());
+}
 
 void TfrmMainQuillon::ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t)>& progress) {
     CurrentEntry->SegmentCount =
