@@ -90,7 +90,7 @@ protected:
 private:
     friend class TRichEditStrings;
     // Replaces the window by a new one in its place, holding pendingText_; the old one goes
-    // to the disposal.
+    // to disposal_.
     void RenewWindow();
     TRichEditStrings lines_;
     TRichEditDisposal disposal_;
