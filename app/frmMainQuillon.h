@@ -234,7 +234,8 @@ public:
     // written: damaged data raises and leaves a file that was there as it was. progress, when
     // given, runs now and then with the output so far and may throw to abandon the entry.
     void ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t output)>& progress = nullptr);
-    // The decoded CurrentEntry, in memory; damaged data raises.
+    // The decoded CurrentEntry, in memory, with room for its Size made first (the caller has
+    // bounded it); damaged data raises.
     std::string DecodeEntryText();
 
     // ---- preview and editor (frmMainPreview.cpp) ----
