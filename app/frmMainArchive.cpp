@@ -9,10 +9,14 @@
 #include <vector>
 
 #include "app/ReplacingExtraction.h"
+#include "app/archive/ArchiveInput.h"
+#include "app/archive/EntryExtraction.h"
 #include "app/archive/FileListSort.h"
 #include "app/archive/RFADirectory.h"
 #include "app/archive/RFAFile.h"
 #include "app/frmMainQuillon.h"
+#include "classlib/core/Exception.h"
+#include "classlib/core/Stream.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Application.h"
 #include "classlib/win/FileDialogs.h"
@@ -216,6 +220,38 @@ void TfrmMainQuillon::lvFilesCompare(cl::TObject*, cl::TListItem* item1, cl::TLi
 }
 
 void TfrmMainQuillon::lvFilesChanging(cl::TObject*, cl::TListItem*, cl::TItemChange, bool&) {}
+
+namespace {
+
+// The decoder's target for a text: appended to a string, with room for the whole entry made
+// at once (the entry's size bounds the output).
+class TTextTarget : public cl::TStream {
+public:
+    TTextTarget(std::string& text, size_t expected) : text_(text) { text_.reserve(expected); }
+    size_t Read(void*, size_t) override { throw cl::EReadError("Stream read error"); }
+    size_t Write(const void* buffer, size_t count) override {
+        text_.append(static_cast<const char*>(buffer), count);
+        return count;
+    }
+    int64_t Seek(int64_t offset, cl::SeekOrigin origin) override {
+        if (offset != 0 || origin == cl::SeekOrigin::Beginning) throw cl::EStreamError("Stream seek error");
+        return static_cast<int64_t>(text_.size());
+    }
+
+private:
+    std::string& text_;
+};
+
+}  // namespace
+
+std::string TfrmMainQuillon::DecodeEntryText() {
+    cl::TFileStream file(OpenDialog1->FileName(), cl::FileMode::OpenRead);
+    quillon::TArchiveInput archive(file, OpenDialog1->FileName());
+    std::string text;
+    TTextTarget target(text, CurrentEntry->Size);
+    CurrentEntry->SegmentCount = quillon::DecodeEntry(archive, *CurrentEntry, target);
+    return text;
+}
 
 void TfrmMainQuillon::ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t)>& progress) {
     CurrentEntry->SegmentCount =

@@ -151,8 +151,12 @@ void TfrmMainQuillon::PreviewAddedFile(const std::string& caption) {
             return;
         case TPreviewKind::Text:
             if (optPreview) {
+                if (ut::FileSizeOrMinusOne(source) > quillon::kMaxPreviewSize) {
+                    ShowTooLarge(name);
+                    return;
+                }
                 // An added file is shown, not edited: its edits would have no entry to replace.
-                ShowText(source, name, false);
+                ShowText(ReadWholeFile(source), name, false);
                 return;
             }
             break;
@@ -200,18 +204,17 @@ void TfrmMainQuillon::PreviewArchiveEntry(quillon::TRFAFile* entry, bool already
                     ShowTooLarge(shownPath);
                     return;
                 }
-                const std::string text = TempFolder() + "\\preview.txt";
+                std::string text;
                 {
                     const cl::TScopedCursor hourglass;
-                    ExtractEntry(text);
+                    text = DecodeEntryText();
                 }
                 // An entry whose name is no file name could not keep its edits: it is shown only.
                 const bool editable = quillon::SafeRelativePath(CurrentFolder + fileName, quillon::FileSystemNameRules()).has_value();
-                if (ShowText(text, shownPath, editable) && editable) {
+                if (ShowText(std::move(text), shownPath, editable) && editable) {
                     EditedFolder = CurrentFolder;
                     EditedFileName = fileName;
                 }
-                DeleteFileA(text.c_str());
                 return;
             }
             break;
@@ -248,14 +251,9 @@ std::string TfrmMainQuillon::AddedFileSource(const std::string& caption) {
 
 // ---- the two pages ----
 
-bool TfrmMainQuillon::ShowText(const std::string& file, const std::string& shownPath, bool editable) {
+bool TfrmMainQuillon::ShowText(std::string text, const std::string& shownPath, bool editable) {
     EditedFolder.clear();
     EditedFileName.clear();
-    if (ut::FileSizeOrMinusOne(file) > quillon::kMaxPreviewSize) {
-        ShowTooLarge(shownPath);
-        return false;
-    }
-    std::string text = ReadWholeFile(file);
     // The editor ends its text at a zero byte: a file with one is shown whole but not for
     // editing, since saving would cut it short there.
     const bool binary = text.find('\0') != std::string::npos;
@@ -269,7 +267,7 @@ bool TfrmMainQuillon::ShowText(const std::string& file, const std::string& shown
 
 void TfrmMainQuillon::StartTextFill(std::string text, bool editable) {
     StopTextFill();
-    const size_t firstEnd = quillon::TextPieceEnd(text, 0);
+    const size_t firstEnd = quillon::TextPieceEnd(text, 0, quillon::kFirstTextPieceSize);
     rePreview->SetReadOnly(true);
     rePreview->Lines()->BeginUpdate();
     rePreview->Lines()->SetAllText(text.substr(0, firstEnd));

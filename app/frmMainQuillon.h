@@ -236,6 +236,9 @@ public:
     // written: damaged data raises and leaves a file that was there as it was. progress, when
     // given, runs now and then with the output so far and may throw to abandon the entry.
     void ExtractEntry(const std::string& targetPath, const std::function<void(uint64_t output)>& progress = nullptr);
+    // The decoded CurrentEntry, in memory, with room for its Size made first (the caller has
+    // bounded it); damaged data raises.
+    std::string DecodeEntryText();
 
     // ---- preview and editor (frmMainPreview.cpp) ----
     void lvFiles1SelectItem(cl::TObject* Sender, cl::TListItem* Item, bool Selected);
@@ -389,8 +392,8 @@ private:
     void PreviewAddedFile(const std::string& caption);
     // Makes the entry current and, unless it is shown already, shows it.
     void PreviewArchiveEntry(quillon::TRFAFile* entry, bool alreadyShown);
-    // Shows a text file in the editor; true when it may be edited there.
-    bool ShowText(const std::string& file, const std::string& shownPath, bool editable);
+    // Shows a text in the editor; true when it may be edited there.
+    bool ShowText(std::string text, const std::string& shownPath, bool editable);
     void ShowPicture(const std::string& source, const std::string& shownPath);
     void ShowNoPicture(const std::string& shownPath);
     // The image as large as its picture, which the scroll box scrolls; without a picture it

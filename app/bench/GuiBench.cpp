@@ -8,7 +8,7 @@
 // be linear (a ratio near 10 and 100). Further rows show a folder of 100,000 entries, an
 // archive whose one folder holds 30,000 subfolders, and the content search's throughput over
 // 64 text entries of 1 MiB. The preview rows time a large text shown and then left for a
-// small one.
+// small one, and the large text's window emptied and destroyed after that.
 //
 //   quillon_gui_bench [--quick | --search | --preview]
 //     --quick: 1,000 and 10,000 entries only; --search: the content search's throughput only;
@@ -178,8 +178,24 @@ double MeasureSearchThroughput(cl::TApplication& app, int count, size_t size) {
 }
 
 struct TPreviewResult {
-    double Show = 0, Fill = 0, LongestStall = 0, Leave = 0;
+    double Show = 0, Fill = 0, LongestStall = 0, Leave = 0, Cleanup = 0, LongestCleanupStall = 0;
 };
+
+// Handles the window's messages until done() or ten minutes have passed; the longest time one
+// message took.
+double HandleMessagesUntil(const std::function<bool()>& done) {
+    double longest = 0;
+    const auto deadline = Clock::now() + std::chrono::minutes(10);
+    while (!done() && Clock::now() < deadline) {
+        MSG message;
+        longest = std::max(longest, Seconds([&] {
+                               if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;
+                               TranslateMessage(&message);
+                               DispatchMessageA(&message);
+                           }));
+    }
+    return longest;
+}
 
 // A text of about size bytes in lines of 45 characters: its first screen shown, the rest put
 // into the editor while the window takes messages (the longest time it did not), and then
@@ -202,20 +218,14 @@ TPreviewResult MeasureTextPreview(cl::TApplication& app, size_t size) {
     };
     TPreviewResult result;
     result.Show = Seconds([&] { select("large.con"); });
-    result.Fill = Seconds([&] {
-        const auto deadline = Clock::now() + std::chrono::minutes(10);
-        while (form->rePreview->ReadOnly() && Clock::now() < deadline) {  // editable once the whole text is in
-            MSG message;
-            result.LongestStall = std::max(result.LongestStall, Seconds([&] {
-                                               if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return;
-                                               TranslateMessage(&message);
-                                               DispatchMessageA(&message);
-                                           }));
-        }
-    });
+    // Editable once the whole text is in.
+    result.Fill = Seconds([&] { result.LongestStall = HandleMessagesUntil([&] { return !form->rePreview->ReadOnly(); }); });
     if (form->rePreview->WholeText() != text) std::fprintf(stderr, "the editor does not hold the large text\n");
+    HWND large = form->rePreview->Handle();
     result.Leave = Seconds([&] { select("small.con"); });
     if (form->rePreview->WholeText() != SmallText(0)) std::fprintf(stderr, "the editor does not hold the small text\n");
+    // The large text's window, given up, goes while the window takes messages.
+    result.Cleanup = Seconds([&] { result.LongestCleanupStall = HandleMessagesUntil([&] { return !IsWindow(large); }); });
     cl::Free(form);
     DeleteFileA(path.c_str());
     return result;
@@ -224,8 +234,9 @@ TPreviewResult MeasureTextPreview(cl::TApplication& app, size_t size) {
 void PrintTextPreviews(cl::TApplication& app) {
     for (size_t size : {size_t(1) << 20, size_t(4) << 20, size_t(16) << 20}) {
         const TPreviewResult r = MeasureTextPreview(app, size);
-        std::printf("text of %2zu MiB: first screen in %.3f s, whole in %.3f s more (longest stall %.3f s), left in %.3f s\n",
-                    size >> 20, r.Show, r.Fill, r.LongestStall, r.Leave);
+        std::printf("text of %2zu MiB: first screen in %.3f s, whole in %.3f s more (longest stall %.3f s), left in %.3f s, "
+                    "its window gone in %.3f s more (longest stall %.3f s)\n",
+                    size >> 20, r.Show, r.Fill, r.LongestStall, r.Leave, r.Cleanup, r.LongestCleanupStall);
         std::fflush(stdout);
     }
 }

@@ -518,6 +518,34 @@ TEST_F(MainFormPreviewTest, ALargeTextIsShownWholeAndLeftWithoutATrace) {
     }
 }
 
+// The editor's window that held a text left while it was still coming in goes once the user
+// pauses, or with the main window when that closes first.
+TEST_F(MainFormPreviewTest, ALeftTextsWindowGoesOnceTheUserPausesOrWithTheMainWindow) {
+    std::string large;  // more than the first piece: the rest is still coming when it is left
+    for (int i = 0; large.size() < 256 * 1024; ++i) large += "rem line " + std::to_string(i) + "\r\n";
+    const std::string path = TempPath("left-text.rfa");
+    rfa_test::WriteArchive(path, {rfa_test::TestEntry::FromText("big/large.con", large),
+                                  rfa_test::TestEntry::FromText("big/small.con", kJeepText)});
+    for (const bool closeWindow : {false, true}) {
+        SCOPED_TRACE(closeWindow ? "the main window closed" : "the user paused");
+        form->OpenArchiveFile(path);
+        Select("big", "large.con");
+        EXPECT_TRUE(form->rePreview->ReadOnly());
+        const HWND left = form->rePreview->Handle();
+        SelectFile("small.con");
+        EXPECT_EQ(EditorText(), kJeepText);
+        EXPECT_NE(form->rePreview->Handle(), left);
+        if (closeWindow) {
+            cl::Free(form);
+            form = nullptr;
+        } else {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+            while (IsWindow(left) && std::chrono::steady_clock::now() < deadline) app.ProcessMessages();
+        }
+        EXPECT_FALSE(IsWindow(left));
+    }
+}
+
 // A folder whose name comes in two cases lists a file of one name twice: each item shows its
 // own entry, and saving an edit asks about each entry under its own spelling.
 TEST_F(MainFormPreviewTest, EachOfTwoSameNamedItemsShowsItsOwnEntry) {

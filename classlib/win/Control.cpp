@@ -344,6 +344,13 @@ void TControl::DestroyHandle() {
     DetachWindow();
 }
 
+HWND TControl::ReleaseHandle() {
+    HWND window = handle_;
+    if (window) SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(defaultProc_ ? defaultProc_ : DefWindowProcA));
+    DetachWindow();
+    return window;
+}
+
 void TControl::RecreateWnd() {
     if (!handle_) return;
     DestroyHandle();

@@ -289,6 +289,10 @@ protected:
     // Pushes the stored state that the window does not get at creation (font, text limits...).
     virtual void InitializeWnd() {}
     void DestroyHandle();
+    // Gives the window up without destroying it: it gets back its class's own processing and
+    // is no longer this control's, which makes a new one when next needed. For a control
+    // without child controls; the caller owns the window from then on.
+    HWND ReleaseHandle();
     // Makes the window again with the current state (after a style change).
     void RecreateWnd();
 

@@ -70,6 +70,10 @@ struct TMemoryDCTraits {
     static HDC Invalid() { return nullptr; }
     static void Close(HDC h) { DeleteDC(h); }
 };
+struct TWindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static void Close(HWND h) { DestroyWindow(h); }
+};
 
 using TKernelHandle = TUniqueHandle<HANDLE, TKernelHandleTraits>;
 using TFileHandle = TUniqueHandle<HANDLE, TFileHandleTraits>;
@@ -83,6 +87,7 @@ using TRegKey = TUniqueHandle<HKEY, TRegKeyTraits>;
 using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
 using TModuleHandle = TUniqueHandle<HMODULE, TModuleTraits>;
 using TMemoryDC = TUniqueHandle<HDC, TMemoryDCTraits>;  // from CreateCompatibleDC
+using TWindowHandle = TUniqueHandle<HWND, TWindowTraits>;
 
 // Selects a GDI object into a device context for one scope.
 class TSelectObject {

@@ -44,10 +44,6 @@ public:
     void HoverElapsed();
 
 private:
-    struct TWindowTraits {
-        static HWND Invalid() { return nullptr; }
-        static void Close(HWND window) { DestroyWindow(window); }
-    };
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void MakeWindow();
     void MouseMoved(HWND window, TPoint point);
@@ -57,7 +53,7 @@ private:
     // While shown: hides the hint once the pointer has left its area.
     void CheckPointer();
 
-    TUniqueHandle<HWND, TWindowTraits> window_;
+    TWindowHandle window_;
     TFontHandle font_;
     int hoverTime_ = 400;
     bool showShortCuts_ = true;

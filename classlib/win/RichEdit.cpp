@@ -199,7 +199,8 @@ void TRichEdit::SetWholeText(const std::string& text) {
     }
     if (GetWindowTextLengthA(Handle()) > 0) {
         // Replacing a text takes the rich edit time for each of its lines, minutes for a large
-        // one; a new window takes none, and gets the text as the first one did.
+        // one; a new window takes none, and gets the text as the first one did. The old one
+        // goes once the user pauses: destroying it costs about as long.
         pendingText_ = text;
         RenewWindow();
         return;
@@ -239,8 +240,8 @@ void TRichEdit::RenewWindow() {
     const bool focused = GetFocus() == old;
     HWND before = GetWindow(old, GW_HWNDPREV);  // its place in the tab order
     Modified();                                 // the new window keeps the flag
-    RecreateWnd();
-    if (!HandleAllocated()) return;
+    disposal_.Add(ReleaseHandle());
+    HandleNeeded();
     SetWindowPos(Handle(), before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (focused) ::SetFocus(Handle());
 }

@@ -10,6 +10,7 @@
 
 #include "classlib/core/StringList.h"
 #include "classlib/win/Control.h"
+#include "classlib/win/RichEditDisposal.h"
 
 namespace cl {
 
@@ -88,9 +89,11 @@ protected:
 
 private:
     friend class TRichEditStrings;
-    // Replaces the window by a new one in its place, holding pendingText_.
+    // Replaces the window by a new one in its place, holding pendingText_; the old one goes
+    // to disposal_.
     void RenewWindow();
     TRichEditStrings lines_;
+    TRichEditDisposal disposal_;
     std::string pendingText_;  // the text until the window exists
     bool readOnly_ = false;
     bool wordWrap_ = true;

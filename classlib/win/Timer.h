@@ -31,11 +31,6 @@ public:
     void Loaded() override;
 
 private:
-    struct TWindowTraits {
-        static HWND Invalid() { return nullptr; }
-        static void Close(HWND window) { DestroyWindow(window); }
-    };
-
     // The timer runs when it is enabled, has an interval and a handler, and is not being read
     // from a form resource.
     void UpdateTimer();
@@ -44,7 +39,7 @@ private:
     int interval_ = 1000;
     bool enabled_ = true;
     TNotifyEvent onTimer_;
-    TUniqueHandle<HWND, TWindowTraits> window_;  // made when the timer first runs
+    TWindowHandle window_;  // made when the timer first runs
 };
 
 }  // namespace cl

@@ -93,11 +93,6 @@ protected:
     void Notification(cl::TComponent* component, cl::TOperation operation) override;
 
 private:
-    struct TWindowTraits {
-        static HWND Invalid() { return nullptr; }
-        static void Close(HWND window) { DestroyWindow(window); }
-    };
-
     static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT msg, LPARAM lParam);
     void Click(TMwTrayIconClicks click, const cl::TNotifyEvent& event);
@@ -125,6 +120,6 @@ private:
     bool newShell_ = false;
     cl::TIconHandle icon_;
     cl::TTimer* timer_ = nullptr;  // owned as a component
-    cl::TUniqueHandle<HWND, TWindowTraits> window_;
+    cl::TWindowHandle window_;
     NOTIFYICONDATAA data_{};
 };

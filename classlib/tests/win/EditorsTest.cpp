@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <richedit.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,47 @@ TEST_F(EditorsTest, ReplacingARichEditsTextKeepsItsSettingsPlaceAndFocus) {
     }
     edit->Clear();
     EXPECT_EQ(edit->WholeText(), "");
+}
+
+// A window that held a replaced text leaves the form at once and is destroyed later: once the
+// user has paused, or with the editor, whichever comes first.
+TEST_F(EditorsTest, AReplacedTextsWindowLeavesAtOnceAndIsDestroyedLater) {
+    std::string lines;
+    for (int i = 0; i < 500; ++i) lines += "line " + std::to_string(i) + "\r\n";
+    for (const bool freeEditor : {false, true}) {
+        SCOPED_TRACE(freeEditor ? "the editor freed" : "the user paused");
+        auto* edit = new cl::TRichEdit(form);
+        edit->SetParent(form);
+        edit->SetPlainText(true);
+        form->Show();
+        // Replaced twice in a row: the second window goes while the first is still held.
+        std::vector<HWND> replaced;
+        for (const std::string& text : {lines, lines + "more\r\n", std::string("last\r\n")}) {
+            if (!edit->WholeText().empty()) replaced.push_back(edit->Handle());
+            edit->SetWholeText(text);
+            EXPECT_EQ(edit->WholeText(), text);
+        }
+        for (HWND window : replaced) {
+            EXPECT_NE(window, edit->Handle());
+            EXPECT_FALSE(IsWindowVisible(window));
+            EXPECT_NE(GetAncestor(window, GA_PARENT), form->Handle());
+        }
+        EXPECT_EQ(GetWindow(form->Handle(), GW_CHILD), edit->Handle());
+        EXPECT_EQ(GetWindow(edit->Handle(), GW_HWNDNEXT), nullptr);
+        auto anyLeft = [&] {
+            for (HWND window : replaced)
+                if (IsWindow(window)) return true;
+            return false;
+        };
+        if (freeEditor) {
+            cl::Free(edit);
+        } else {
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+            while (anyLeft() && std::chrono::steady_clock::now() < deadline) app.ProcessMessages();
+        }
+        EXPECT_FALSE(anyLeft());
+        if (!freeEditor) cl::Free(edit);
+    }
 }
 
 TEST_F(EditorsTest, PictureLoadRaisesForMissingOrForeignFiles) {
