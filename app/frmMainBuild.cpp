@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "app/FileSystemNames.h"
@@ -54,12 +55,27 @@ void CollectFolderPaths(const cl::TTreeNode* node, std::vector<std::string>& pat
         CollectFolderPaths(child, paths);
 }
 
-bool ListSubfolders(const std::string& folder, std::vector<std::string>& names) {
+// The folders and the files directly in a disk folder (given with a trailing "\"), told apart by
+// the attributes the listing gives: a folder whose path is too long to look up is still a
+// folder. False when the folder could not be listed.
+bool ListFolder(const std::string& folder, std::vector<std::string>& subfolders, std::vector<std::string>& files) {
     std::vector<std::string> all;
     if (!ut::CollectFolderEntries(folder + "*.*", ut::kAnyFileAttributes, all)) return false;
+    // False as well for a folder without files.
+    ut::CollectFolderEntries(folder + "*.*", kImportedFileAttributes, files);
+    const std::set<std::string> fileNames(files.begin(), files.end());
     for (const std::string& name : all)
-        if (ut::FolderExists(folder + name)) names.push_back(name);
+        if (fileNames.count(name) == 0) subfolders.push_back(name);
     return true;
+}
+
+bool ListSubfolders(const std::string& folder, std::vector<std::string>& names) {
+    std::vector<std::string> files;
+    return ListFolder(folder, names, files);
+}
+
+std::string WithoutTrailingBackslash(const std::string& folder) {
+    return folder.size() > 1 && folder.back() == '\\' ? folder.substr(0, folder.size() - 1) : folder;
 }
 
 bool Confirmed(const std::string& question) {
@@ -321,29 +337,40 @@ void TfrmMainQuillon::ImportFolders1Click(cl::TObject*) {
 }
 
 void TfrmMainQuillon::ImportFolder(const std::string& dir) {
-    const std::string folder = dir.size() > 1 && dir.back() == '\\' ? dir.substr(0, dir.size() - 1) : dir;
+    const std::string folder = WithoutTrailingBackslash(dir);
     // Below the selected folder, or at the top level without one: never below a folder an
     // earlier import chose.
-    ImportBase = tvFolders->GetPathFromNode(tvFolders->Selected());
+    const cl::TTreeNode* selected = tvFolders->Selected();
+    ImportBase = selected ? NodeFolderPath(selected) + "/" : std::string();
     ImportRootParent = cl::ExtractFilePath(folder);
     ImportTargets->Clear();
     ImportSources->Clear();
-    const auto imported = quillon::PlanFolderImport(folder, ImportBase, &ListSubfolders);
-    if (!imported) return;
-    for (const quillon::TImportedFolder& f : *imported) {
+    const auto plan = quillon::PlanFolderImport(folder, ImportBase, &ListSubfolders);
+    if (!plan || plan->Folders.empty()) {
+        cl::MessageDlg("The folder \"" + folder + "\" was not imported: " +
+                           (plan ? "it could not be read." : "a drive cannot be imported as a folder."),
+                       cl::TMsgDlgType::Error, cl::mbOK);
+        return;
+    }
+    for (const quillon::TImportedFolder& f : plan->Folders) {
         ImportTargets->Add(f.Target);
         ImportSources->Add(f.Source);
     }
 
     // Parents before children; a folder that is there already takes the import's files.
     tvFolders->BeginUpdate();
-    for (auto f = imported->rbegin(); f != imported->rend(); ++f) AddFolderPath(quillon::ArchiveFolderPath(f->Target) + "/");
+    for (auto f = plan->Folders.rbegin(); f != plan->Folders.rend(); ++f) AddFolderPath(f->Target + "/");
     tvFolders->EndUpdate();
 
-    for (const quillon::TImportedFolder& f : *imported) {
-        const std::string archiveFolder = Folders.FolderPath(Folders.FindFolder(quillon::ArchiveFolderPath(f.Target))) + "/";
+    std::vector<std::string> leftOut = plan->Unlisted;
+    for (const quillon::TImportedFolder& f : plan->Folders) {
+        const std::string archiveFolder = Folders.FolderPath(Folders.FindFolder(f.Target)) + "/";
+        std::vector<std::string> subfolders;
         std::vector<std::string> files;
-        ut::CollectFolderEntries(f.Source + "*", kImportedFileAttributes, files);
+        if (!ListFolder(f.Source, subfolders, files)) {
+            leftOut.push_back(WithoutTrailingBackslash(f.Source));
+            continue;
+        }
         for (const std::string& name : files) {
             // One entry per name: the imported file takes the place of those there before.
             RemoveEntriesAndItems(FolderNamesakes(archiveFolder, name));
@@ -353,6 +380,12 @@ void TfrmMainQuillon::ImportFolder(const std::string& dir) {
     // The imported files are work no build has taken yet: "Build RFA" is offered for them, and
     // they are not thrown away without a question.
     BuildDirty = true;
+    if (!leftOut.empty())
+        cl::MessageDlg(quillon::ListMessage("The folder \"" + folder +
+                                                "\" was imported, but these folders could not be read and what they "
+                                                "hold was left out:",
+                                            leftOut),
+                       cl::TMsgDlgType::Warning, cl::mbOK);
 }
 
 // ---- a new build list ----

@@ -11,22 +11,27 @@
 namespace quillon {
 
 struct TImportedFolder {
-    std::string Target;  // below the tree's folder: its "\" path (the chosen folder's path first)
+    std::string Target;  // the archive folder's "/" path (the chosen folder's path first)
     std::string Source;  // the disk folder, with a trailing "\"
+};
+
+struct TFolderImportPlan {
+    // The folders below come first, each after the folders below it, and the imported folder
+    // itself last. Empty when the imported folder itself could not be listed.
+    std::vector<TImportedFolder> Folders;
+    // The disk folders (without a trailing "\") whose listing failed: they and everything
+    // below them are left out.
+    std::vector<std::string> Unlisted;
 };
 
 // Lists the names of the folders directly in a disk folder (given with a trailing "\");
 // false when the listing failed.
 using TSubfolderLister = std::function<bool(const std::string& folder, std::vector<std::string>& names)>;
 
-// folder: the disk folder, without a trailing "\"; base: the tree folder it goes below ("\"
-// separated with a trailing "\", empty for the top level). The folders below it come first,
-// each after the folders below it, and the imported folder itself last. Nothing when any
-// listing failed, or when the folder has no name of its own (a drive root).
-std::optional<std::vector<TImportedFolder>> PlanFolderImport(const std::string& folder, const std::string& base,
-                                                             const TSubfolderLister& listSubfolders);
-
-// The "\" target path in the archive's "/" form.
-std::string ArchiveFolderPath(const std::string& target);
+// folder: the disk folder, without a trailing "\"; base: the archive folder it goes below ("/"
+// separated with a trailing "/", empty for the top level). Archive names may hold a "\", so
+// base is never split at one. Nothing when the folder has no name of its own (a drive root).
+std::optional<TFolderImportPlan> PlanFolderImport(const std::string& folder, const std::string& base,
+                                                  const TSubfolderLister& listSubfolders);
 
 }  // namespace quillon

@@ -16,6 +16,7 @@
 #include "app/tests/LeavingPaths.h"
 #include "app/QuillonClasses.h"
 #include "app/archive/RFAFile.h"
+#include "app/extraction/ExtractionReport.h"
 #include "app/frmMainQuillon.h"
 #include "app/frmMakeRFAPath.h"
 #include "classlib/core/Stream.h"
@@ -380,7 +381,7 @@ TEST_F(MainFormBuildTest, AnImportedOrDroppedFolderBringsItsFoldersAndFilesOnce)
     std::vector<std::string> expected = expectedEntries;
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(sorted, expected);
-    EXPECT_EQ(form->ImportTargets->ToVector().back(), "bf1942\\pack");
+    EXPECT_EQ(form->ImportTargets->ToVector().back(), "bf1942/pack");
     EXPECT_EQ(form->ImportSources->ToVector().back(), pack + "\\");
     EXPECT_TRUE(form->BuildDirty);
     SelectFolder("bf1942\\pack\\sub");
@@ -401,6 +402,85 @@ TEST_F(MainFormBuildTest, AnImportedOrDroppedFolderBringsItsFoldersAndFilesOnce)
     form->ImportFolder(pack + "\\sub\\");
     EXPECT_NE(form->tvFolders->GetNodeFromPath("sub\\deep"), nullptr);
     EXPECT_EQ(EntryNames(), (std::vector<std::string>{"sub/deep/*c.txt", "sub/*b.txt"}));
+}
+
+// Archive names are not disk names: a folder's name may hold a backslash. A disk folder imported
+// into it goes into that very folder, not into folders the backslash would split it into.
+TEST_F(MainFormBuildTest, AFolderImportedIntoAFolderWithABackslashInItsNameGoesIntoThatFolder) {
+    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText("bf1942/a\\b/x.con", "x\r\n")});
+    form->OpenArchiveFile(archive);
+    cl::TTreeNode* folder = form->tvFolders->GetFirstNode()->GetFirstChild();
+    ASSERT_EQ(folder->Text(), "a\\b");
+    folder->SetSelected(true);
+    DiskFile("pack\\y.txt", "y");
+    DiskFile("pack\\sub\\z.txt", "z");
+    messages.clear();
+    form->ImportFolder(out + "\\pack");
+    std::vector<std::string> names = EntryNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"bf1942/a\\b/pack/*y.txt", "bf1942/a\\b/pack/sub/*z.txt",
+                                               "bf1942/a\\b/x.con"}));
+    EXPECT_EQ(folder->GetNextSibling(), nullptr);
+    const cl::TTreeNode* pack = folder->GetFirstChild();
+    ASSERT_NE(pack, nullptr);
+    EXPECT_EQ(pack->Text(), "pack");
+    EXPECT_EQ(pack->GetNextSibling(), nullptr);
+    EXPECT_TRUE(messages.empty());
+}
+
+// A folder made with a path longer than the ANSI calls take, so that it cannot be listed;
+// removed again however the test ends.
+class TUnlistableFolder {
+public:
+    explicit TUnlistableFolder(const std::string& path) : path_(L"\\\\?\\" + Wide(path)) {
+        made = CreateDirectoryW(path_.c_str(), nullptr) != FALSE;
+    }
+    ~TUnlistableFolder() { RemoveDirectoryW(path_.c_str()); }
+    TUnlistableFolder(const TUnlistableFolder&) = delete;
+    TUnlistableFolder& operator=(const TUnlistableFolder&) = delete;
+    bool made = false;
+
+private:
+    static std::wstring Wide(const std::string& text) {
+        std::wstring wide(text.size(), L'\0');
+        const int size = static_cast<int>(text.size());
+        wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], size)));
+        return wide;
+    }
+    std::wstring path_;
+};
+
+// A folder import the disk refuses says so, naming the folder, and changes nothing; a folder
+// below that cannot be listed is named as left out, and the rest comes.
+TEST_F(MainFormBuildTest, AFolderThatCannotBeListedIsNamedNeverSkippedQuietly) {
+    SelectFolder("bf1942");
+    const std::vector<std::string> before = EntryNames();
+    const std::string gone = out + "\\gone";
+    messages.clear();
+    form->ImportFolder(gone + "\\");
+    EXPECT_EQ(messages, std::vector<std::string>{"The folder \"" + gone + "\" was not imported: it could not be read."});
+    EXPECT_EQ(EntryNames(), before);
+    EXPECT_EQ(form->tvFolders->GetNodeFromPath("bf1942\\gone"), nullptr);
+    EXPECT_FALSE(form->BuildDirty);
+
+    const std::string pack = out + "\\pack";
+    DiskFile("pack\\y.txt", "y");
+    DiskFile("pack\\sub\\z.txt", "z");
+    const std::string tooLong = pack + "\\sub\\" + std::string(250, 'd');
+    const TUnlistableFolder unlistable(tooLong);
+    ASSERT_TRUE(unlistable.made) << GetLastError();
+    messages.clear();
+    form->ImportFolder(pack);
+    EXPECT_EQ(messages, std::vector<std::string>{quillon::ListMessage(
+                            "The folder \"" + pack + "\" was imported, but these folders could not be read and what "
+                            "they hold was left out:",
+                            {tooLong})});
+    EXPECT_TRUE(HasEntry("bf1942/pack/*y.txt"));
+    EXPECT_TRUE(HasEntry("bf1942/pack/sub/*z.txt"));
+    const cl::TTreeNode* sub = form->tvFolders->GetNodeFromPath("bf1942\\pack\\sub");
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->HasChildren());
+    EXPECT_TRUE(form->BuildDirty);
 }
 
 // Several things dropped at once: every folder among them is imported, and the files are added.

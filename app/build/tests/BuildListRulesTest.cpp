@@ -171,23 +171,54 @@ TEST(FolderImportTest, ListsTheFoldersBelowDeepestFirstAndTheImportedFolderLast)
                     {"C:\\mods\\pack\\a\\a1\\", {}},
                     {"C:\\mods\\pack\\b\\", {}}},
                    {}};
-    for (const std::string& base : {std::string("bf1942\\levels\\"), std::string()}) {
+    // An archive folder's name may hold a backslash: the base is taken whole.
+    for (const std::string& base : {std::string("bf1942/levels/"), std::string("bf1942/a\\b/"), std::string()}) {
         SCOPED_TRACE(base);
-        const auto imported = PlanFolderImport("C:\\mods\\pack", base, std::ref(disk));
-        ASSERT_TRUE(imported);
+        const auto plan = PlanFolderImport("C:\\mods\\pack", base, std::ref(disk));
+        ASSERT_TRUE(plan);
         std::vector<std::string> got;
-        for (const TImportedFolder& f : *imported) got.push_back(f.Target + " <- " + f.Source);
-        EXPECT_EQ(got, (std::vector<std::string>{base + "pack\\a\\a1 <- C:\\mods\\pack\\a\\a1\\",
-                                                 base + "pack\\a <- C:\\mods\\pack\\a\\",
-                                                 base + "pack\\b <- C:\\mods\\pack\\b\\",
+        for (const TImportedFolder& f : plan->Folders) got.push_back(f.Target + " <- " + f.Source);
+        EXPECT_EQ(got, (std::vector<std::string>{base + "pack/a/a1 <- C:\\mods\\pack\\a\\a1\\",
+                                                 base + "pack/a <- C:\\mods\\pack\\a\\",
+                                                 base + "pack/b <- C:\\mods\\pack\\b\\",
                                                  base + "pack <- C:\\mods\\pack\\"}));
+        EXPECT_TRUE(plan->Unlisted.empty());
     }
-    EXPECT_EQ(ArchiveFolderPath("bf1942\\levels\\pack\\a"), "bf1942/levels/pack/a");
+}
 
-    // A listing that fails anywhere ends the import; so does a folder without a name.
-    disk.subfolders.erase("C:\\mods\\pack\\b\\");
-    EXPECT_FALSE(PlanFolderImport("C:\\mods\\pack", "", std::ref(disk)));
-    disk.listed.clear();
+// A folder that cannot be listed is left out with everything below it, and named; the rest is
+// imported. Nothing is when the imported folder itself cannot be listed.
+TEST(FolderImportTest, AFolderThatCannotBeListedIsLeftOutAndNamed) {
+    const TFakeDisk complete{{{"C:\\mods\\pack\\", {"a", "b"}},
+                              {"C:\\mods\\pack\\a\\", {"a1"}},
+                              {"C:\\mods\\pack\\a\\a1\\", {}},
+                              {"C:\\mods\\pack\\b\\", {}}},
+                             {}};
+    struct TCase {
+        std::string unreadable;
+        std::vector<std::string> targets;
+        std::vector<std::string> unlisted;
+    };
+    const TCase cases[] = {
+        {"C:\\mods\\pack\\b\\", {"pack/a/a1", "pack/a", "pack"}, {"C:\\mods\\pack\\b"}},
+        {"C:\\mods\\pack\\a\\", {"pack/b", "pack"}, {"C:\\mods\\pack\\a"}},
+        {"C:\\mods\\pack\\a\\a1\\", {"pack/a", "pack/b", "pack"}, {"C:\\mods\\pack\\a\\a1"}},
+        {"C:\\mods\\pack\\", {}, {"C:\\mods\\pack"}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.unreadable);
+        TFakeDisk disk = complete;
+        disk.subfolders.erase(c.unreadable);
+        const auto plan = PlanFolderImport("C:\\mods\\pack", "", std::ref(disk));
+        ASSERT_TRUE(plan);
+        std::vector<std::string> targets;
+        for (const TImportedFolder& f : plan->Folders) targets.push_back(f.Target);
+        EXPECT_EQ(targets, c.targets);
+        EXPECT_EQ(plan->Unlisted, c.unlisted);
+    }
+
+    // A drive root has no name to import under, and is not even listed.
+    TFakeDisk disk = complete;
     EXPECT_FALSE(PlanFolderImport("C:", "", std::ref(disk)));
     EXPECT_TRUE(disk.listed.empty());
 }
