@@ -106,6 +106,14 @@ protected:
         ASSERT_NE(node, nullptr) << path;
         node->SetSelected(true);
     }
+    // An archive whose one folder below bf1942 is named "a\\b", that folder selected.
+    void OpenArchiveWithABackslashFolderSelected() {
+        rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText("bf1942/a\\b/x.con", "x\r\n")});
+        form->OpenArchiveFile(archive);
+        cl::TTreeNode* folder = form->tvFolders->GetFirstNode()->GetFirstChild();
+        ASSERT_EQ(folder->Text(), "a\\b");
+        folder->SetSelected(true);
+    }
     std::vector<std::string> Captions() {
         std::vector<std::string> list;
         for (int i = 0; i < form->lvFiles->ItemCount(); ++i) list.push_back(form->lvFiles->Item(i)->Caption());
@@ -223,11 +231,7 @@ TEST_F(MainFormBuildTest, AddingAFileAsksBeforeReplacingOneOfTheSameNameAndRemem
 // goes into that folder, in place of its namesake there, not into folders the backslash would
 // split it into.
 TEST_F(MainFormBuildTest, AFileAddedToAFolderWithABackslashInItsNameGoesIntoThatFolder) {
-    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText("bf1942/a\\b/x.con", "x\r\n")});
-    form->OpenArchiveFile(archive);
-    cl::TTreeNode* folder = form->tvFolders->GetFirstNode()->GetFirstChild();
-    ASSERT_EQ(folder->Text(), "a\\b");
-    folder->SetSelected(true);
+    ASSERT_NO_FATAL_FAILURE(OpenArchiveWithABackslashFolderSelected());
     messages.clear();
     answers = {cl::mrYes};
     form->AddFileToBuild(DiskFile("x.con", "mine\r\n"));
@@ -407,11 +411,7 @@ TEST_F(MainFormBuildTest, AnImportedOrDroppedFolderBringsItsFoldersAndFilesOnce)
 // Archive names are not disk names: a folder's name may hold a backslash. A disk folder imported
 // into it goes into that very folder, not into folders the backslash would split it into.
 TEST_F(MainFormBuildTest, AFolderImportedIntoAFolderWithABackslashInItsNameGoesIntoThatFolder) {
-    rfa_test::WriteArchive(archive, {rfa_test::TestEntry::FromText("bf1942/a\\b/x.con", "x\r\n")});
-    form->OpenArchiveFile(archive);
-    cl::TTreeNode* folder = form->tvFolders->GetFirstNode()->GetFirstChild();
-    ASSERT_EQ(folder->Text(), "a\\b");
-    folder->SetSelected(true);
+    ASSERT_NO_FATAL_FAILURE(OpenArchiveWithABackslashFolderSelected());
     DiskFile("pack\\y.txt", "y");
     DiskFile("pack\\sub\\z.txt", "z");
     messages.clear();
@@ -420,6 +420,7 @@ TEST_F(MainFormBuildTest, AFolderImportedIntoAFolderWithABackslashInItsNameGoesI
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"bf1942/a\\b/pack/*y.txt", "bf1942/a\\b/pack/sub/*z.txt",
                                                "bf1942/a\\b/x.con"}));
+    const cl::TTreeNode* folder = form->tvFolders->Selected();
     EXPECT_EQ(folder->GetNextSibling(), nullptr);
     const cl::TTreeNode* pack = folder->GetFirstChild();
     ASSERT_NE(pack, nullptr);
