@@ -290,17 +290,24 @@ void RestoreIniEntries(EngineContext& run)
         run.Advance(kLabelIniEntry, item.file);
         const char* value = run.rollback ? item.latestOldValue : item.firstOldValue;
         std::vector<std::string> names;
-        run.files.IniEntryNames(item.file, item.sectionName, &names);
-        if (!value[0] && !ContainsNoCase(names, item.itemName))
-            continue;   // already gone (an earlier run took its section): nothing to delete
+        if (!value[0]) {
+            run.files.IniEntryNames(item.file, item.sectionName, &names);
+            if (!ContainsNoCase(names, item.itemName))
+                continue;   // already gone (an earlier run took its section): nothing to delete
+        }
         KeepReason refusal = IniEntryRefusal(run, item, logged);
         if (refusal != kKeptNothing) {
             run.Keep(std::string(item.file) + " [" + item.sectionName + "] " + item.itemName, refusal);
             continue;
         }
-        run.files.WriteIniEntry(item.file, item.sectionName, item.itemName, value[0] ? value : nullptr);
+        if (value[0]) {
+            run.files.WriteIniEntry(item.file, item.sectionName, item.itemName, value);
+            continue;
+        }
+        run.files.WriteIniEntry(item.file, item.sectionName, item.itemName, nullptr);
         // The section held only the log's entries (see IniEntryRefusal): emptied by them, it goes.
-        if (!value[0] && (run.files.IniEntryNames(item.file, item.sectionName, &names), names.empty()))
+        run.files.IniEntryNames(item.file, item.sectionName, &names);
+        if (names.empty())
             run.files.WriteIniEntry(item.file, item.sectionName, nullptr, nullptr);
     }
 }
