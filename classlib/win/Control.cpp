@@ -814,13 +814,7 @@ void TControl::LendColor(TColor color) {
 }
 
 void TControl::ParentColorChanged() {
-    if (parentColor_) AdoptParentColor();
-}
-
-void TControl::AdoptParentColor() {
-    if (!parent_ || parent_->color_ == color_) return;
-    color_ = parent_->color_;
-    ColorChanged();
+    if (parentColor_ && parent_) LendColor(parent_->color_);
 }
 
 void TControl::ColorChanged() {
