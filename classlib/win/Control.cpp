@@ -796,9 +796,7 @@ void TControl::FontChanged() {
 
 void TControl::SetColor(TColor color) {
     parentColor_ = false;
-    if (color == color_) return;
-    color_ = color;
-    ColorChanged();
+    LendColor(color);
 }
 
 void TControl::SetParentColor(bool parentColor) {
