@@ -796,9 +796,7 @@ void TControl::FontChanged() {
 
 void TControl::SetColor(TColor color) {
     parentColor_ = false;
-    if (color == color_) return;
-    color_ = color;
-    ColorChanged();
+    LendColor(color);
 }
 
 void TControl::SetParentColor(bool parentColor) {
@@ -814,13 +812,7 @@ void TControl::LendColor(TColor color) {
 }
 
 void TControl::ParentColorChanged() {
-    if (parentColor_) AdoptParentColor();
-}
-
-void TControl::AdoptParentColor() {
-    if (!parent_ || parent_->color_ == color_) return;
-    color_ = parent_->color_;
-    ColorChanged();
+    if (parentColor_ && parent_) LendColor(parent_->color_);
 }
 
 void TControl::ColorChanged() {

@@ -408,7 +408,6 @@ private:
     void ParentFontChanged();
     // The focus went from this control to the window to (which may be none).
     void FocusLeftFor(HWND to);
-    void AdoptParentColor();
     void AdoptParentBiDiMode();
     void ApplyBiDiMode(TBiDiMode mode);
     void SendCancelMode();
