@@ -451,13 +451,11 @@ void TfrmMainQuillon::actBuildRFAExecute(cl::TObject*) {
     // An edit not saved yet would be missing from the archive, and lost when it opens.
     if (!MayLeaveEdit()) return;
     // A build that would leave files out is the user's choice.
-    {
-        const std::optional<TBuildPlan> plan = PlanBuild();
-        if (!plan) return;
-        if (plan->Staging.LeftOutFiles() > 0 &&
-            !Confirmed(quillon::LeftOutQuestion(plan->Root->Text(), plan->Staging, plan->Entries)))
-            return;
-    }
+    const std::optional<TBuildPlan> plan = PlanBuild();
+    if (!plan) return;
+    if (plan->Staging.LeftOutFiles() > 0 &&
+        !Confirmed(quillon::LeftOutQuestion(plan->Root->Text(), plan->Staging, plan->Entries)))
+        return;
     int compression;
     std::string target;
     {
@@ -472,7 +470,7 @@ void TfrmMainQuillon::actBuildRFAExecute(cl::TObject*) {
         cl::MessageDlg("Cancelled build.", cl::TMsgDlgType::Information, cl::mbOK);
         return;
     }
-    if (!BuildArchive(target, compression != 0 ? 'N' : 'Y') || open != cl::mrYes) return;
+    if (!BuildArchive(*plan, target, compression != 0 ? 'N' : 'Y') || open != cl::mrYes) return;
 
     OpenArchiveFile(target);
     SaveFolderSetting(TFolderKind::Open, cl::ExtractFilePath(target));
@@ -508,7 +506,7 @@ std::optional<TfrmMainQuillon::TBuildPlan> TfrmMainQuillon::PlanBuild() {
     return plan;
 }
 
-bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) {
+bool TfrmMainQuillon::BuildArchive(const TBuildPlan& built, const std::string& target, char compression) {
     const std::string programFolder = ProgramFolder();
     if (!ut::FileIsPresent(programFolder + quillon::kBuilderProgram)) {
         cl::MessageDlg("The RFA was not built: \"" + std::string(quillon::kBuilderProgram) +
@@ -516,10 +514,8 @@ bool TfrmMainQuillon::BuildArchive(const std::string& target, char compression) 
                        cl::TMsgDlgType::Error, cl::mbOK);
         return false;
     }
-    const std::optional<TBuildPlan> built = PlanBuild();
-    if (!built) return false;
-    const cl::TTreeNode* root = built->Root;
-    const quillon::TStagingPlan& plan = built->Staging;
+    const cl::TTreeNode* root = built.Root;
+    const quillon::TStagingPlan& plan = built.Staging;
 
     uint64_t claimed = 0;
     for (const quillon::TStagedEntry& staged : plan.Entries)

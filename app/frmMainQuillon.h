@@ -307,9 +307,6 @@ public:
     // Adds a disk folder (no trailing "\"), the folders below it and their files below the
     // selected folder.
     void ImportFolder(const std::string& dir);
-    // Stages the root folder PlanBuild chooses beside the program and runs the builder on it,
-    // writing target with compression 'Y' or 'N'; true when the builder wrote target.
-    bool BuildArchive(const std::string& target, char compression);
     void actAddFileExecute(cl::TObject* Sender);
     void actAddFileUpdate(cl::TObject* Sender);
     void AddFiles1Click(cl::TObject* Sender);
@@ -461,6 +458,9 @@ private:
     };
     // Nothing, after telling the user, when there is no folder that can be built.
     std::optional<TBuildPlan> PlanBuild();
+    // Stages the plan's root folder beside the program and runs the builder on it, writing
+    // target with compression 'Y' or 'N'; true when the builder wrote target.
+    bool BuildArchive(const TBuildPlan& built, const std::string& target, char compression);
 
     // ---- extraction steps (frmMainExtraction.cpp) ----
 public:

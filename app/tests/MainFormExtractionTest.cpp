@@ -154,6 +154,15 @@ protected:
             else window.CancelBtn->Click();
         });
     }
+    // "Extract Directory", or the selected files extracted, into the folder the dialog is given.
+    void ExtractDirectoryInto(const std::string& folder) {
+        AnswerFolderDialog(true, folder);
+        form->actExtractDir->Execute();
+    }
+    void ExtractSelectedInto(const std::string& folder) {
+        AnswerFolderDialog(true, folder);
+        form->actExtractFile->Execute();
+    }
     void UpdateActions() { form->ActionList1->UpdateActions(); }
     // A disk file added to the selected folder for the next build.
     std::string AddToBuild(const std::string& name, const std::string& text) {
@@ -214,8 +223,7 @@ TEST_F(MainFormExtractionTest, SeveralSelectedFilesGoToTheChosenFolderOnceEach) 
     SelectFiles({"init.con", "big.bin", "*added.txt", "INIT.CON", "CON"});
     UpdateActions();
     EXPECT_TRUE(form->actExtractFile->Enabled());  // the first selected is an archive entry
-    AnswerFolderDialog(true, target);
-    form->actExtractFile->Execute();
+    ExtractSelectedInto(target);
 
     ExpectFile(target + "\\init.con", kInit);  // the first of the two spellings wins
     ExpectFile(target + "\\big.bin", kBig);
@@ -269,8 +277,7 @@ TEST_F(MainFormExtractionTest, AFolderIsWrittenWithItsSubfoldersAndNothingOutsid
     // A folder written whole is done.
     messages.clear();
     SelectFolder("sound");
-    AnswerFolderDialog(true, target);
-    form->actExtractDir->Execute();
+    ExtractDirectoryInto(target);
     ExpectFile(target + "\\sound\\beep.wav", kBeep);
     EXPECT_EQ(messages, std::vector<std::string>{"Done saving."});
 }
@@ -307,16 +314,12 @@ TEST_F(MainFormExtractionTest, AFailingEntryHarmsNoFileThereAndTheOthersAreWritt
         std::vector<std::string> written;
     } commands[] = {
         {"extract directory", target + "\\levels",
-         [&] {
-             AnswerFolderDialog(true, target);
-             form->actExtractDir->Execute();
-         },
+         [&] { ExtractDirectoryInto(target); },
          {"big.bin", std::string(120, 'd'), "init.con", "other"}},
         {"extract selected", out + "\\several",
          [&] {
              SelectFiles({"init.con", "big.bin"});
-             AnswerFolderDialog(true, out + "\\several");
-             form->actExtractFile->Execute();
+             ExtractSelectedInto(out + "\\several");
          },
          {"big.bin", "init.con"}},
         {"extract one", out + "\\one",
@@ -372,17 +375,11 @@ TEST_F(MainFormExtractionTest, HostileEntryNamesAreWrittenNowhere) {
         const char* listedAs;    // what the message puts before a name
     } commands[] = {
         {"extract selected",
-         [&] {
-             AnswerFolderDialog(true, target);
-             form->actExtractFile->Execute();
-         },
+         [&] { ExtractSelectedInto(target); },
          target + "\\", ""},
         {"launch", [&] { form->actLaunchFileExecute(nullptr); }, TfrmMainQuillon::TempFolder() + "\\launch\\data\\", ""},
         {"extract directory",
-         [&] {
-             AnswerFolderDialog(true, target);
-             form->actExtractDir->Execute();
-         },
+         [&] { ExtractDirectoryInto(target); },
          target + "\\data\\", "data/"},
     };
     for (const auto& c : commands) {
@@ -460,14 +457,10 @@ TEST_F(MainFormExtractionTest, NoEntryNameChoosesAFolderAndTheProgramsFolderTake
         {"extract selected",
          [&] {
              SelectFiles({"DevIL.DLL", "ok.txt"});
-             AnswerFolderDialog(true, program);
-             form->actExtractFile->Execute();
+             ExtractSelectedInto(program);
          }},
         {"extract directory",
-         [&] {
-             AnswerFolderDialog(true, program);
-             form->actExtractDir->Execute();
-         }},
+         [&] { ExtractDirectoryInto(program); }},
     };
     for (const auto& c : commands) {
         SCOPED_TRACE(c.command);
@@ -491,8 +484,7 @@ TEST_F(MainFormExtractionTest, AnArchiveFolderNamedLikeTheProgramsFolderPutsNoth
                                      rfa_test::TestEntry::FromText(name + "/Quillon.exe.local/comctl32.dll", "payload")});
     form->OpenArchiveFile(archive);
     SelectFolder(name);
-    AnswerFolderDialog(true, parent);
-    form->actExtractDir->Execute();
+    ExtractDirectoryInto(parent);
 
     EXPECT_FALSE(Exists(program + "DevIL.DLL"));
     EXPECT_FALSE(Exists(program + "Quillon.exe.local"));
@@ -516,8 +508,7 @@ TEST_F(MainFormExtractionTest, NamesThatAreOneFileOnDiskAreWrittenOnceAndTheOthe
     rfa_test::WriteArchive(archive, std::vector<rfa_test::TestEntry>(std::begin(entries), std::end(entries)));
     form->OpenArchiveFile(archive);
     SelectFolder("acc");
-    AnswerFolderDialog(true, target);
-    form->actExtractDir->Execute();
+    ExtractDirectoryInto(target);
 
     ExpectFile(target + "\\" + entries[0].Name, entries[0]);
     ExpectFile(target + "\\" + entries[1].Name, entries[0]);  // the same file, not overwritten
@@ -532,8 +523,7 @@ TEST_F(MainFormExtractionTest, NamesThatAreOneFileOnDiskAreWrittenOnceAndTheOthe
     const std::string upper = Ansi(L"\u00C9T\u00C9.txt"), lower = Ansi(L"\u00E9t\u00E9.txt");
     SelectFiles({upper, lower});
     const bool upperFirst = Item(upper)->Index() < Item(lower)->Index();
-    AnswerFolderDialog(true, out);
-    form->actExtractFile->Execute();
+    ExtractSelectedInto(out);
     ExpectFile(out + "\\" + lower, entries[upperFirst ? 0 : 1]);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("\r" + (upperFirst ? lower : upper)), std::string::npos) << messages[0];
@@ -577,16 +567,12 @@ TEST_F(MainFormExtractionTest, EntriesClaimingMoreThanTheArchiveCanHoldAreWritte
         std::vector<cl::TModalResult> answers;
     } commands[] = {
         {"extract directory",
-         [&] {
-             AnswerFolderDialog(true, target);
-             form->actExtractDir->Execute();
-         },
+         [&] { ExtractDirectoryInto(target); },
          target + "\\big\\f19.txt", "80.0 GB", "\r\rSave them anyway?", noThenYes},
         {"extract selected",
          [&] {
              SelectFiles({"f0.txt", "f1.txt"});
-             AnswerFolderDialog(true, out);
-             form->actExtractFile->Execute();
+             ExtractSelectedInto(out);
          },
          out + "\\f1.txt", "8.0 GB", "\r\rSave them anyway?", noThenYes},
         {"extract one",
@@ -637,15 +623,11 @@ TEST_F(MainFormExtractionTest, AnEntryIsNeverWrittenOverTheOpenArchive) {
         std::function<void()> run;
     } commands[] = {
         {"extract directory",
-         [&] {
-             AnswerFolderDialog(true, target);
-             form->actExtractDir->Execute();
-         }},
+         [&] { ExtractDirectoryInto(target); }},
         {"extract selected",
          [&] {
              SelectFiles({"init.con", "SELF.rfa"});
-             AnswerFolderDialog(true, target + "\\levels");
-             form->actExtractFile->Execute();
+             ExtractSelectedInto(target + "\\levels");
          }},
         {"extract one",
          [&] {
@@ -684,8 +666,7 @@ TEST_F(MainFormExtractionTest, StopEndsAnExtractionAndItIsNotReportedAsDone) {
         EXPECT_TRUE(dialog.Visible());
         if (entry == kBig.Name) dialog.MwBitBtn1->Click();
     };
-    AnswerFolderDialog(true, target);
-    form->actExtractDir->Execute();
+    ExtractDirectoryInto(target);
     TfrmExtracting::EntryHook = nullptr;
 
     EXPECT_EQ(shown, (std::vector<std::string>{kInit.Name, kBig.Name}));
@@ -1068,8 +1049,7 @@ TEST_F(MainFormExtractionTest, EachCommandActsOnTheSelectedItemsOwnEntry) {
 
     // Several selected files, into the chosen folder.
     selectSecond(true);
-    AnswerFolderDialog(true, target);
-    form->actExtractFile->Execute();
+    ExtractSelectedInto(target);
     EXPECT_EQ(ReadBytes(target + "\\tank.con"), second);
 
     // Opened in its program: the copy handed over.
