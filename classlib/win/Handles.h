@@ -102,17 +102,28 @@ private:
     HGDIOBJ old_;
 };
 
-// The screen's device context for one scope, for measuring text and making compatible bitmaps.
-class TScreenDC {
+// A window's device context for one scope: the client area (GetDC) or the whole window,
+// frame included (GetWindowDC).
+class TWindowDC {
 public:
-    TScreenDC() : dc_(GetDC(nullptr)) {}
-    ~TScreenDC() { ReleaseDC(nullptr, dc_); }
-    TScreenDC(const TScreenDC&) = delete;
-    TScreenDC& operator=(const TScreenDC&) = delete;
+    enum class TArea { Client, Whole };
+    TWindowDC(HWND window, TArea area) : window_(window), dc_(area == TArea::Whole ? GetWindowDC(window) : GetDC(window)) {}
+    ~TWindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
     HDC Handle() const { return dc_; }
 
 private:
+    HWND window_;
     HDC dc_;
+};
+
+// The screen's device context for one scope, for measuring text and making compatible bitmaps.
+class TScreenDC : public TWindowDC {
+public:
+    TScreenDC() : TWindowDC(nullptr, TArea::Client) {}
 };
 
 // BeginPaint and EndPaint around one paint, whatever the painting throws.

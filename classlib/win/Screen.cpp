@@ -4,6 +4,7 @@
 
 #include "classlib/core/ClassInfo.h"
 #include "classlib/win/Form.h"
+#include "classlib/win/Handles.h"
 
 namespace cl {
 
@@ -50,9 +51,8 @@ HCURSOR TScreen::CursorHandle(TCursor cursor) const {
 
 int TScreen::PixelsPerInch() const {
     if (pixelsPerInch_ == 0) {
-        HDC dc = GetDC(nullptr);
-        pixelsPerInch_ = GetDeviceCaps(dc, LOGPIXELSY);
-        ReleaseDC(nullptr, dc);
+        const TScreenDC screen;
+        pixelsPerInch_ = GetDeviceCaps(screen.Handle(), LOGPIXELSY);
     }
     return pixelsPerInch_;
 }

@@ -5,6 +5,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Actions.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/ShortCutText.h"
 #include "controls/foundation/FontUtils.h"
 #include "controls/foundation/MwGrafx.h"
@@ -258,10 +259,9 @@ void TMwCustomButtonEdit::PaintBesideFrame() {
     RECT window;
     GetWindowRect(Handle(), &window);
     OffsetRect(&client, -window.left, -window.top);
-    HDC dc = GetWindowDC(Handle());
-    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-    mw::FillSolid(dc, beside, Parent() ? Parent()->Color() : cl::clBtnFace);
-    ReleaseDC(Handle(), dc);
+    const cl::TWindowDC dc(Handle(), cl::TWindowDC::TArea::Whole);
+    ExcludeClipRect(dc.Handle(), client.left, client.top, client.right, client.bottom);
+    mw::FillSolid(dc.Handle(), beside, Parent() ? Parent()->Color() : cl::clBtnFace);
 }
 
 void TMwCustomButtonEdit::WndProc(cl::TMessage& m) {

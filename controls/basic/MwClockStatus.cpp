@@ -2,6 +2,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/DateTimeText.h"
 
 using namespace mw;
@@ -99,15 +100,9 @@ void TMwClockStatus::RefreshClockText() {
     if (text == clockText_) return;
     clockText_ = std::move(text);
     if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
-    HDC dc = GetDC(Handle());
-    try {
-        cl::TCanvas canvas(dc);
-        DrawCaption(canvas, clockText_);
-    } catch (...) {
-        ReleaseDC(Handle(), dc);
-        throw;
-    }
-    ReleaseDC(Handle(), dc);
+    const cl::TWindowDC dc(Handle(), cl::TWindowDC::TArea::Client);
+    cl::TCanvas canvas(dc.Handle());
+    DrawCaption(canvas, clockText_);
 }
 
 void TMwClockStatus::TimerExpired() {

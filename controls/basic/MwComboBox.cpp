@@ -397,69 +397,64 @@ void TMwCustomComboBox::PaintFrameAndButton() {
     RECT client;
     GetClientRect(Handle(), &client);
     const int width = client.right, height = client.bottom;
-    HDC dc = GetDC(Handle());
-    try {
-        cl::TCanvas canvas(dc);
-        const int b = themes ? 1 : 2;
-        // The platform puts its button on the scroll bar's side.
-        const bool leftButton = UseRightToLeftScrollBar();
-        const int buttonWidth = GetSystemMetrics(SM_CXVSCROLL);
-        const TRect button = leftButton ? TRect{b, b, b + buttonWidth, height - b}
-                                        : TRect{width - b - buttonWidth, b, width - b, height - b};
-        const bool white = cl::ColorToRGB(Color()) == RGB(255, 255, 255);
-        auto ring = [&](int inset) {
-            canvas.SetBrushColor(Color());
-            canvas.FrameRect({inset, inset, width - inset, height - inset});
-        };
-        if (themes && !white) {
-            ring(1);
-            ring(2);
-        }
-        if (FrameVisible() && !useThemes) {
-            if (themes) {
-                if (!white) ring(0);
-            } else {
-                ring(0);
-                ring(1);
-            }
-        }
+    const cl::TWindowDC clientDc(Handle(), cl::TWindowDC::TArea::Client);
+    HDC dc = clientDc.Handle();
+    cl::TCanvas canvas(dc);
+    const int b = themes ? 1 : 2;
+    // The platform puts its button on the scroll bar's side.
+    const bool leftButton = UseRightToLeftScrollBar();
+    const int buttonWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const TRect button = leftButton ? TRect{b, b, b + buttonWidth, height - b}
+                                    : TRect{width - b - buttonWidth, b, width - b, height - b};
+    const bool white = cl::ColorToRGB(Color()) == RGB(255, 255, 255);
+    auto ring = [&](int inset) {
+        canvas.SetBrushColor(Color());
+        canvas.FrameRect({inset, inset, width - inset, height - inset});
+    };
+    if (themes && !white) {
+        ring(1);
+        ring(2);
+    }
+    if (FrameVisible() && !useThemes) {
         if (themes) {
-            canvas.SetBrushColor(Color());
-            canvas.FillRect(leftButton ? TRect{button.right, button.top, button.right + 2, button.bottom}
-                                       : TRect{button.left - 3, button.top, button.left, button.bottom});
+            if (!white) ring(0);
+        } else {
+            ring(0);
+            ring(1);
         }
-        const bool dropped = DroppedDown();
-        if (readOnly_) {
+    }
+    if (themes) {
+        canvas.SetBrushColor(Color());
+        canvas.FillRect(leftButton ? TRect{button.right, button.top, button.right + 2, button.bottom}
+                                   : TRect{button.left - 3, button.top, button.left, button.bottom});
+    }
+    const bool dropped = DroppedDown();
+    if (readOnly_) {
+        canvas.SetBrushColor(Color());
+        canvas.FillRect(button);
+    } else if (flatButtons_) {
+        if (!Focused() && !MouseOver()) {
             canvas.SetBrushColor(Color());
             canvas.FillRect(button);
-        } else if (flatButtons_) {
-            if (!Focused() && !MouseOver()) {
-                canvas.SetBrushColor(Color());
-                canvas.FillRect(button);
-                DrawSpinArrow(canvas, button, themes, Enabled(), false);
-            } else if (themes) {
-                ThemeServices().DrawElement(dc, ThemeElementDetails(dropped ? TThemedComboBox::DropDownButtonPressed
-                                                                            : TThemedComboBox::DropDownButtonHot),
-                                            button);
-            } else {
-                TRect inner = flatButtonColor_ == cl::clBtnFace
-                                  ? PaintBevel(canvas, button, dropped ? cl::clBtnShadow : cl::clBtnHighlight,
-                                               dropped ? cl::clBtnHighlight : cl::clBtnShadow, 1, sdAll)
-                                  : DrawColorBorderAll(canvas, button, flatButtonColor_,
-                                                       dropped ? TFrameStyle::Status : TFrameStyle::Popup);
-                canvas.SetBrushColor(flatButtonColor_);
-                canvas.FillRect(inner);
-                DrawSpinArrow(canvas, inner, false, Enabled(), dropped);
-            }
+            DrawSpinArrow(canvas, button, themes, Enabled(), false);
+        } else if (themes) {
+            ThemeServices().DrawElement(dc, ThemeElementDetails(dropped ? TThemedComboBox::DropDownButtonPressed
+                                                                        : TThemedComboBox::DropDownButtonHot),
+                                        button);
+        } else {
+            TRect inner = flatButtonColor_ == cl::clBtnFace
+                              ? PaintBevel(canvas, button, dropped ? cl::clBtnShadow : cl::clBtnHighlight,
+                                           dropped ? cl::clBtnHighlight : cl::clBtnShadow, 1, sdAll)
+                              : DrawColorBorderAll(canvas, button, flatButtonColor_,
+                                                   dropped ? TFrameStyle::Status : TFrameStyle::Popup);
+            canvas.SetBrushColor(flatButtonColor_);
+            canvas.FillRect(inner);
+            DrawSpinArrow(canvas, inner, false, Enabled(), dropped);
         }
-        if (FrameVisible() && !useThemes) {
-            const bool hot = FrameHotTrack() && (Focused() || MouseOver());
-            DrawControlFrame(canvas, width, height, true, FrameSides(), hot ? FrameHotColor() : FrameColor(), Color(),
-                             hot ? FrameHotStyle() : FrameStyle());
-        }
-    } catch (...) {
-        ReleaseDC(Handle(), dc);
-        throw;
     }
-    ReleaseDC(Handle(), dc);
+    if (FrameVisible() && !useThemes) {
+        const bool hot = FrameHotTrack() && (Focused() || MouseOver());
+        DrawControlFrame(canvas, width, height, true, FrameSides(), hot ? FrameHotColor() : FrameColor(), Color(),
+                         hot ? FrameHotStyle() : FrameStyle());
+    }
 }

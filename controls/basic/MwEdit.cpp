@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/win/Handles.h"
 #include "controls/foundation/DropDownArrows.h"
 #include "controls/foundation/MwCommon.h"
 
@@ -164,15 +165,9 @@ void TMwCustomEdit::WndProc(cl::TMessage& m) {
             case WM_NCPAINT: {
                 TMwFramedControl<cl::TEdit>::WndProc(m);
                 const cl::TRect r = DropStrip(Width(), Height());
-                HDC dc = GetWindowDC(Handle());
-                try {
-                    cl::TCanvas canvas(dc);
-                    DrawDropButton(canvas, r);
-                } catch (...) {
-                    ReleaseDC(Handle(), dc);
-                    throw;
-                }
-                ReleaseDC(Handle(), dc);
+                const cl::TWindowDC dc(Handle(), cl::TWindowDC::TArea::Whole);
+                cl::TCanvas canvas(dc.Handle());
+                DrawDropButton(canvas, r);
                 return;
             }
             case WM_SETCURSOR:

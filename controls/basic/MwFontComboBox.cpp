@@ -61,6 +61,12 @@ HDC DefaultPrinterDC() {
     return CreateDCA(nullptr, name, nullptr, nullptr);
 }
 
+void CollectFonts(HDC dc, TFontFilter& filter) {
+    LOGFONTA any{};
+    any.lfCharSet = DEFAULT_CHARSET;
+    EnumFontFamiliesExA(dc, &any, reinterpret_cast<FONTENUMPROCA>(&CollectFont), reinterpret_cast<LPARAM>(&filter), 0);
+}
+
 // The type mark of a font by its pitch-and-family byte.
 const char* TypeMarkResource(BYTE pitchAndFamily, TMwFontDevice device) {
     const bool trueType = (pitchAndFamily & TMPF_TRUETYPE) != 0;
@@ -125,14 +131,14 @@ TMwFontComboBox::TMwFontComboBox(cl::TComponent* owner)
 
 void TMwFontComboBox::FillItems() {
     TFontFilter filter{fontType_, showSymbolFonts_, {}, {}};
-    const bool printer = fontDevice_ == TMwFontDevice::Printer;
-    HDC dc = printer ? DefaultPrinterDC() : GetDC(nullptr);
-    if (dc) {
-        LOGFONTA any{};
-        any.lfCharSet = DEFAULT_CHARSET;
-        EnumFontFamiliesExA(dc, &any, reinterpret_cast<FONTENUMPROCA>(&CollectFont), reinterpret_cast<LPARAM>(&filter), 0);
-        if (printer) DeleteDC(dc);
-        else ReleaseDC(nullptr, dc);
+    if (fontDevice_ == TMwFontDevice::Printer) {
+        if (HDC printer = DefaultPrinterDC()) {
+            CollectFonts(printer, filter);
+            DeleteDC(printer);
+        }
+    } else {
+        const cl::TScreenDC screen;
+        if (screen.Handle()) CollectFonts(screen.Handle(), filter);
     }
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
     lastMRUIndex_ = -1;

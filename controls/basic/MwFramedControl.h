@@ -10,6 +10,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/MouseTracking.h"
 #include "controls/basic/MwFrameController.h"
 #include "controls/basic/RetiredFrameProperties.h"
@@ -163,18 +164,11 @@ protected:
     void PaintFrame() {
         const bool hot = frameHotTrack_ && (this->Focused() || mouseOver_);
         const cl::TRect r = FrameRect();
-        HWND window = this->Handle();
-        HDC dc = GetWindowDC(window);
-        try {
-            SetViewportOrgEx(dc, r.left, r.top, nullptr);
-            cl::TCanvas canvas(dc);
-            mw::DrawControlFrame(canvas, r.Width(), r.Height(), false, frameSides_, hot ? frameHotColor_ : frameColor_, Color(),
-                                 hot ? frameHotStyle_ : frameStyle_);
-        } catch (...) {
-            ReleaseDC(window, dc);
-            throw;
-        }
-        ReleaseDC(window, dc);
+        const cl::TWindowDC dc(this->Handle(), cl::TWindowDC::TArea::Whole);
+        SetViewportOrgEx(dc.Handle(), r.left, r.top, nullptr);
+        cl::TCanvas canvas(dc.Handle());
+        mw::DrawControlFrame(canvas, r.Width(), r.Height(), false, frameSides_, hot ? frameHotColor_ : frameColor_, Color(),
+                             hot ? frameHotStyle_ : frameStyle_);
     }
     bool MouseOver() const { return mouseOver_; }
     virtual void MouseEnter() { OnMouseEnter(this); }

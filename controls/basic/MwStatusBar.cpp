@@ -5,6 +5,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
 #include "classlib/win/Form.h"
+#include "classlib/win/Handles.h"
 #include "controls/basic/StatusBarLayout.h"
 #include "controls/basic/StatusPaneLayout.h"
 #include "controls/foundation/ColorShades.h"
@@ -180,15 +181,10 @@ void TMwStatusBar::PaintGripAfterChildren(HDC givenDc) {
         DrawSizeGrip(canvas, r);
         return;
     }
-    HDC dc = GetDC(Handle());  // clipped to the part of the bar that no child covers
-    try {
-        cl::TCanvas canvas(dc);
-        DrawSizeGrip(canvas, r);
-    } catch (...) {
-        ReleaseDC(Handle(), dc);
-        throw;
-    }
-    ReleaseDC(Handle(), dc);
+    // Clipped to the part of the bar that no child covers.
+    const cl::TWindowDC dc(Handle(), cl::TWindowDC::TArea::Client);
+    cl::TCanvas canvas(dc.Handle());
+    DrawSizeGrip(canvas, r);
 }
 
 // ---- messages ----

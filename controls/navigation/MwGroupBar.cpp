@@ -6,6 +6,7 @@
 
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/Handles.h"
 #include "classlib/win/ImageList.h"
 #include "controls/foundation/MemoryBitmap.h"
 #include "controls/foundation/MwCommon.h"
@@ -375,21 +376,15 @@ void TMwGroupBar::RedrawFrame() {
 
 void TMwGroupBar::PaintNonClient() {
     HWND window = Handle();
-    HDC dc = GetWindowDC(window);
-    try {
-        RECT w;
-        GetWindowRect(window, &w);
-        cl::TCanvas canvas(dc);
-        const TFrameColors colors{flatColor_, borderHighlight_, borderShadow_, bevelWidth_};
-        cl::TRect r{0, 0, w.right - w.left, w.bottom - w.top};
-        if (NonClientBorderWidth(borderOuter_, bevelWidth_) > 0) r = PaintFrame(canvas, r, borderOuter_, borderSides_, colors);
-        if (borderWidth_ > 0) r = PaintBevel(canvas, r, borderColor_, borderColor_, borderWidth_, borderSides_);
-        if (NonClientBorderWidth(borderInner_, bevelWidth_) > 0) PaintFrame(canvas, r, borderInner_, borderSides_, colors);
-    } catch (...) {
-        ReleaseDC(window, dc);
-        throw;
-    }
-    ReleaseDC(window, dc);
+    const cl::TWindowDC dc(window, cl::TWindowDC::TArea::Whole);
+    RECT w;
+    GetWindowRect(window, &w);
+    cl::TCanvas canvas(dc.Handle());
+    const TFrameColors colors{flatColor_, borderHighlight_, borderShadow_, bevelWidth_};
+    cl::TRect r{0, 0, w.right - w.left, w.bottom - w.top};
+    if (NonClientBorderWidth(borderOuter_, bevelWidth_) > 0) r = PaintFrame(canvas, r, borderOuter_, borderSides_, colors);
+    if (borderWidth_ > 0) r = PaintBevel(canvas, r, borderColor_, borderColor_, borderWidth_, borderSides_);
+    if (NonClientBorderWidth(borderInner_, bevelWidth_) > 0) PaintFrame(canvas, r, borderInner_, borderSides_, colors);
 }
 
 void TMwGroupBar::FocusChanged(cl::TControl* focused) {

@@ -8,6 +8,7 @@
 #include "classlib/core/ClassBuilder.h"
 #include "classlib/core/TextUtils.h"
 #include "classlib/win/Canvas.h"
+#include "classlib/win/Handles.h"
 #include "classlib/win/Screen.h"
 #include "controls/foundation/MwCommon.h"
 #include "controls/foundation/MwGrafx.h"
@@ -659,15 +660,9 @@ void TMwSplitter::Paint(cl::TCanvas& canvas) {
 
 void TMwSplitter::DrawSplitterBar() {
     if (!HandleAllocated() || !IsWindowVisible(Handle())) return;
-    HDC dc = GetDC(Handle());
-    try {
-        cl::TCanvas canvas(dc);
-        DrawSplitterBar(canvas);
-    } catch (...) {
-        ReleaseDC(Handle(), dc);
-        throw;
-    }
-    ReleaseDC(Handle(), dc);
+    const cl::TWindowDC dc(Handle(), cl::TWindowDC::TArea::Client);
+    cl::TCanvas canvas(dc.Handle());
+    DrawSplitterBar(canvas);
 }
 
 void TMwSplitter::DrawSplitterBar(cl::TCanvas& canvas) {
@@ -687,15 +682,9 @@ void TMwSplitter::DrawSplitterBar(cl::TCanvas& canvas) {
 
 void TMwSplitter::DrawHotSpotNow(bool highlighted, cl::TPoint pointer) {
     if (!HandleAllocated()) return;
-    HDC dc = GetDC(Handle());
-    try {
-        cl::TCanvas canvas(dc);
-        DrawHotSpot(canvas, highlighted, pointer);
-    } catch (...) {
-        ReleaseDC(Handle(), dc);
-        throw;
-    }
-    ReleaseDC(Handle(), dc);
+    const cl::TWindowDC dc(Handle(), cl::TWindowDC::TArea::Client);
+    cl::TCanvas canvas(dc.Handle());
+    DrawHotSpot(canvas, highlighted, pointer);
 }
 
 // Drawn for a horizontal bar (upper and lower panes); a vertical bar swaps x and y.

@@ -1,6 +1,7 @@
 #include "controls/navigation/MwTreeView.h"
 
 #include "classlib/core/ClassBuilder.h"
+#include "classlib/win/Handles.h"
 #include "classlib/win/Screen.h"
 #include "controls/foundation/MwThemeSrv.h"
 
@@ -237,14 +238,8 @@ void TMwCustomTreeView::WndProc(cl::TMessage& m) {
             if (given) {
                 PaintSelectionOutline(given);
             } else {
-                HDC dc = GetDC(Handle());
-                try {
-                    PaintSelectionOutline(dc);
-                } catch (...) {
-                    ReleaseDC(Handle(), dc);
-                    throw;
-                }
-                ReleaseDC(Handle(), dc);
+                const cl::TWindowDC dc(Handle(), cl::TWindowDC::TArea::Client);
+                PaintSelectionOutline(dc.Handle());
             }
             return;
         }

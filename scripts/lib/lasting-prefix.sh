@@ -81,12 +81,18 @@ quillon_install_program() {
 
 # quillon_windows_args ARGS...: sets quillon_args to ARGS, each one that names a file or folder
 # here turned into its Windows path; switches ("/S", "/W2") and other texts stay as they are.
+# Fails with a message when a file or folder has no Windows path in the prefix.
 quillon_windows_args() {
-  local arg
+  local arg windows
   quillon_args=()
   for arg in "$@"; do
     if [[ ! "$arg" =~ ^/[A-Za-z][0-9]*$ ]] && [ -e "$arg" ]; then
-      arg=$(winepath -w "$(realpath "$arg")" 2>/dev/null)
+      windows=$(winepath -w "$(realpath "$arg")" 2>/dev/null) || windows=""
+      if [ -z "$windows" ]; then
+        echo "\"$arg\" has no Windows path in this prefix." >&2
+        return 1
+      fi
+      arg=$windows
     fi
     quillon_args+=("$arg")
   done
