@@ -187,29 +187,30 @@ struct TTokenEnd {
 // working out both. The next token's place is worked out for both kinds before the choice, so
 // that it waits on the token byte for only a move after the test.
 inline TTokenEnd FindTokenEnd(const uint8_t* ip, size_t t) {
-    const size_t b0 = ip[1];
-    size_t bits = t;
+    const size_t countTwo = ip[1] & 3;
+    size_t count = t & 3;
     size_t after = ip[2];
     const uint8_t* end = ip;
-    const uint8_t* next = ip + 2 + (t & 3);
+    const uint8_t* next = ip + 2 + count;
 #if defined(__GNUC__) && defined(__x86_64__)
     __asm__("cmp $48, %[k]\n\t"
-            "cmovb %[b0], %[bits]\n\t"
+            "cmovb %[countTwo], %[count]\n\t"
             "cmovb %[a3], %[after]\n\t"
             "cmovb %[nextTwo], %[next]\n\t"
             "adc $2, %[end]"
-            : [bits] "+r"(bits), [after] "+r"(after), [end] "+r"(end), [next] "+r"(next)
-            : [k] "r"(t - 16), [b0] "r"(b0), [a3] "r"(size_t(ip[3])), [nextTwo] "r"(ip + 3 + (b0 & 3))
+            : [count] "+r"(count), [after] "+r"(after), [end] "+r"(end), [next] "+r"(next)
+            : [k] "r"(t - 16), [countTwo] "r"(countTwo), [a3] "r"(size_t(ip[3])), [nextTwo] "r"(ip + 3 + countTwo)
             : "cc");
 #else
-    const size_t twoBytes = t - 16 < 48;
-    const size_t mask = size_t(0) - twoBytes;
-    bits ^= (bits ^ b0) & mask;
-    after ^= (after ^ ip[3]) & mask;
-    end += 2 + twoBytes;
-    next = end + (bits & 3);
+    if (t - 16 < 48) {
+        count = countTwo;
+        after = ip[3];
+        next = ip + 3 + countTwo;
+        end += 1;
+    }
+    end += 2;
 #endif
-    return {end, next, bits & 3, after};
+    return {end, next, count, after};
 }
 
 // The literals after a token whose bits and following byte are not both 0: the bits give 0..3,
