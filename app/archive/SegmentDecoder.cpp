@@ -202,13 +202,12 @@ inline TTokenEnd FindTokenEnd(const uint8_t* ip, size_t t) {
             : [k] "r"(t - 16), [countTwo] "r"(countTwo), [a3] "r"(size_t(ip[3])), [nextTwo] "r"(ip + 3 + countTwo)
             : "cc");
 #else
-    if (t - 16 < 48) {
-        count = countTwo;
-        after = ip[3];
-        next = ip + 3 + countTwo;
-        end += 1;
-    }
-    end += 2;
+    const size_t twoBytes = t - 16 < 48;
+    const size_t mask = size_t(0) - twoBytes;
+    count ^= (count ^ countTwo) & mask;
+    after ^= (after ^ ip[3]) & mask;
+    end += 2 + twoBytes;
+    next = end + count;
 #endif
     return {end, next, count, after};
 }
