@@ -149,23 +149,26 @@ struct TTokenForms {
     TTokenForm Form[256];
 };
 
+constexpr TTokenForm MakeTokenForm(uint16_t mask, uint16_t base, uint8_t scale, uint8_t length) {
+    return {mask, base, scale, length, uint8_t(length > 8 ? 8 : 0)};
+}
+
 constexpr TTokenForms MakeTokenForms(bool afterRun) {
     TTokenForms forms{};
     for (int t = 0; t < 256; ++t) {
         TTokenForm& form = forms.Form[t];
         if (t < 16)
-            form = {0xFF, uint16_t((t >> 2) + 1 + (afterRun ? 2048 : 0)), 16, uint8_t(afterRun ? 3 : 2)};
+            form = MakeTokenForm(0xFF, uint16_t((t >> 2) + 1 + (afterRun ? 2048 : 0)), 16, uint8_t(afterRun ? 3 : 2));
         else if (t >= 64)
-            form = {0xFF, uint16_t(((t >> 2) & 7) + 1), 32, uint8_t((t >> 5) + 1)};
+            form = MakeTokenForm(0xFF, uint16_t(((t >> 2) & 7) + 1), 32, uint8_t((t >> 5) + 1));
         else if (t > 32)
-            form = {0xFFFF, 1, 1, uint8_t((t & 31) + 2)};
+            form = MakeTokenForm(0xFFFF, 1, 1, uint8_t((t & 31) + 2));
         else if (t == 32)
-            form = {0, 1, 0, 0};
+            form = MakeTokenForm(0, 1, 0, 0);
         else if (t >= 16 && (t & 7) != 0 && t != 17)
-            form = {0xFFFF, uint16_t(16384 + ((t & 8) << 11)), 1, uint8_t((t & 7) + 2)};
+            form = MakeTokenForm(0xFFFF, uint16_t(16384 + ((t & 8) << 11)), 1, uint8_t((t & 7) + 2));
         else if (t >= 16)
-            form = {0, uint16_t(16384 + ((t & 8) << 11)), 0, 0};
-        form.Step = form.Length > 8 ? 8 : 0;
+            form = MakeTokenForm(0, uint16_t(16384 + ((t & 8) << 11)), 0, 0);
     }
     return forms;
 }
