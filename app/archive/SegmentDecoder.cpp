@@ -72,7 +72,10 @@ inline void CopyLongMatch(uint8_t* out, size_t dist, size_t len) {
     Copy16(out + 16, from + 16);
     Copy16(out + 32, from + 32);
     Copy16(out + 48, from + 48);
-    for (size_t i = 64; i < len; i += 16) Copy16(out + i, from + i);
+    for (size_t i = 64; i < len; i += 32) {
+        Copy16(out + i, from + i);
+        Copy16(out + i + 16, from + i + 16);
+    }
 }
 
 // Reads a length continued in extra bytes: base + 255 for each zero byte + the first non-zero
@@ -131,34 +134,41 @@ inline SegmentStatus DecodeTrailingLiterals(const uint8_t*& ip, const uint8_t* e
 // Tokens 0..15 read differently after a run of 4 or more literals: 2,048 further, 1 longer.
 // Length 0 marks the rest: 16, 24 and 32, whose length goes on in further bytes (their entry
 // holds only the distance base), and 17, which may be the end marker.
+// Step is how far apart the 8-byte pieces of a match's copy are taken from: 0 for a match of at
+// most 8 bytes, whose copy needs only its first piece.
 // Eight bytes, so that an entry's address is one scaled index.
 struct alignas(8) TTokenForm {
-    uint32_t DistanceMask;
+    uint16_t DistanceMask;
     uint16_t DistanceBase;
     uint8_t DistanceScale;
     uint8_t Length;
+    uint8_t Step;
 };
 
 struct TTokenForms {
     TTokenForm Form[256];
 };
 
+constexpr TTokenForm MakeTokenForm(uint16_t mask, uint16_t base, uint8_t scale, uint8_t length) {
+    return {mask, base, scale, length, uint8_t(length > 8 ? 8 : 0)};
+}
+
 constexpr TTokenForms MakeTokenForms(bool afterRun) {
     TTokenForms forms{};
     for (int t = 0; t < 256; ++t) {
         TTokenForm& form = forms.Form[t];
         if (t < 16)
-            form = {0xFF, uint16_t((t >> 2) + 1 + (afterRun ? 2048 : 0)), 16, uint8_t(afterRun ? 3 : 2)};
+            form = MakeTokenForm(0xFF, uint16_t((t >> 2) + 1 + (afterRun ? 2048 : 0)), 16, uint8_t(afterRun ? 3 : 2));
         else if (t >= 64)
-            form = {0xFF, uint16_t(((t >> 2) & 7) + 1), 32, uint8_t((t >> 5) + 1)};
+            form = MakeTokenForm(0xFF, uint16_t(((t >> 2) & 7) + 1), 32, uint8_t((t >> 5) + 1));
         else if (t > 32)
-            form = {0xFFFF, 1, 1, uint8_t((t & 31) + 2)};
+            form = MakeTokenForm(0xFFFF, 1, 1, uint8_t((t & 31) + 2));
         else if (t == 32)
-            form = {0, 1, 0, 0};
+            form = MakeTokenForm(0, 1, 0, 0);
         else if (t >= 16 && (t & 7) != 0 && t != 17)
-            form = {0xFFFF, uint16_t(16384 + ((t & 8) << 11)), 1, uint8_t((t & 7) + 2)};
+            form = MakeTokenForm(0xFFFF, uint16_t(16384 + ((t & 8) << 11)), 1, uint8_t((t & 7) + 2));
         else if (t >= 16)
-            form = {0, uint16_t(16384 + ((t & 8) << 11)), 0, 0};
+            form = MakeTokenForm(0, uint16_t(16384 + ((t & 8) << 11)), 0, 0);
     }
     return forms;
 }
@@ -170,33 +180,39 @@ constexpr TTokenForms kFormsAfterRun = MakeTokenForms(true);
 // literals after it and the byte after it. Tokens 16..63 have two distance bytes, the others one.
 struct TTokenEnd {
     const uint8_t* End;
+    const uint8_t* Next;  // End + Count: the next token when no longer run follows
     size_t Count;
     size_t After;
 };
 
 // By conditional moves (adc adds the carry of the form test to the end): the two kinds come in
 // no predictable order, and a mispredicted branch on the way to the next token costs more than
-// working out both.
+// working out both. The next token's place is worked out for both kinds before the choice, so
+// that it waits on the token byte for only a move after the test.
 inline TTokenEnd FindTokenEnd(const uint8_t* ip, size_t t) {
-    size_t bits = t;
+    const size_t countTwo = ip[1] & 3;
+    size_t count = t & 3;
     size_t after = ip[2];
     const uint8_t* end = ip;
+    const uint8_t* next = ip + 2 + count;
 #if defined(__GNUC__) && defined(__x86_64__)
     __asm__("cmp $48, %[k]\n\t"
-            "cmovb %[b0], %[bits]\n\t"
+            "cmovb %[countTwo], %[count]\n\t"
             "cmovb %[a3], %[after]\n\t"
+            "cmovb %[nextTwo], %[next]\n\t"
             "adc $2, %[end]"
-            : [bits] "+r"(bits), [after] "+r"(after), [end] "+r"(end)
-            : [k] "r"(t - 16), [b0] "r"(size_t(ip[1])), [a3] "r"(size_t(ip[3]))
+            : [count] "+r"(count), [after] "+r"(after), [end] "+r"(end), [next] "+r"(next)
+            : [k] "r"(t - 16), [countTwo] "r"(countTwo), [a3] "r"(size_t(ip[3])), [nextTwo] "r"(ip + 3 + countTwo)
             : "cc");
 #else
     const size_t twoBytes = t - 16 < 48;
     const size_t mask = size_t(0) - twoBytes;
-    bits ^= (bits ^ ip[1]) & mask;
+    count ^= (count ^ countTwo) & mask;
     after ^= (after ^ ip[3]) & mask;
     end += 2 + twoBytes;
+    next = end + count;
 #endif
-    return {end, bits & 3, after};
+    return {end, next, count, after};
 }
 
 // The literals after a token whose bits and following byte are not both 0: the bits give 0..3,
@@ -209,26 +225,26 @@ struct TLiteralStep {
 };
 
 // By conditional moves, for stretches where runs come too often for a branch to guess them.
-inline TLiteralStep StepOverLiterals(const uint8_t* tokenEnd, size_t bits, size_t after) {
-    size_t advance = bits;
-    size_t count = bits;
+inline TLiteralStep StepOverLiterals(const TTokenEnd& end) {
+    const uint8_t* next = end.Next;
+    size_t count = end.Count;
 #if defined(__GNUC__) && defined(__x86_64__)
-    size_t test = after;
+    size_t test = end.After;
     __asm__("shr $4, %[test]\n\t"
             "or %[bits], %[test]\n\t"
-            "cmovz %[runAdvance], %[advance]\n\t"
+            "cmovz %[runNext], %[next]\n\t"
             "cmovz %[runCount], %[count]"
-            : [advance] "+r"(advance), [count] "+r"(count), [test] "+r"(test)
-            : [bits] "r"(bits), [runAdvance] "r"(after + 4), [runCount] "r"(after + 3)
+            : [next] "+r"(next), [count] "+r"(count), [test] "+r"(test)
+            : [bits] "r"(end.Count), [runNext] "r"(end.End + end.After + 4), [runCount] "r"(end.After + 3)
             : "cc");
 #else
-    if ((bits | (after >> 4)) == 0) {
-        advance = after + 4;
-        count = after + 3;
+    if ((end.Count | (end.After >> 4)) == 0) {
+        next = end.End + end.After + 4;
+        count = end.After + 3;
     }
 #endif
-    const size_t run = advance - count;
-    return {tokenEnd + run, tokenEnd + advance, count, run};
+    const size_t run = size_t(next - end.End) - count;
+    return {end.End + run, next, count, run};
 }
 
 }  // namespace
@@ -317,10 +333,16 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 // len is at most 33 here.
                 const uint8_t* const from = op - dist;
                 if (__builtin_expect(dist >= 8, 1)) {
+                    // The pieces past the first are written either way, but a match of at
+                    // most 8 bytes takes them from its first piece again: from further on, a
+                    // match less than 32 bytes back would read bytes just stored, partly
+                    // covered by a store, which the processor waits for.
                     Copy8(op, from);
-                    Copy8(op + 8, from + 8);
-                    Copy8(op + 16, from + 16);
-                    Copy8(op + 24, from + 24);
+                    const size_t step = form.Step;
+                    const uint8_t* const from8 = from + step;
+                    Copy8(op + 8, from8);
+                    Copy8(op + 16, from8 + step);
+                    Copy8(op + 24, from8 + 2 * step);
                     if (len > 32) Copy8(op + 32, from + 32);
                 } else {
                     const size_t stride = StartShortPeriod(op, dist);
@@ -342,7 +364,7 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 const size_t d0 = ip[2];
                 dist = (size_t(ip[3]) << 6) + (d0 >> 2) + form.DistanceBase;
                 if (dist > size_t(op - outStart)) return SegmentStatus::DistanceTooFar;
-                end = {ip + 4, d0 & 3, ip[4]};
+                end = {ip + 4, ip + 4 + (d0 & 3), d0 & 3, ip[4]};
                 CopyLongMatch(op, dist, len);
                 // The budget starts again after the match. The token and its literals take no
                 // more room than any other token; at least 1, as the loop's condition takes
@@ -354,7 +376,7 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
             op += len;
             if constexpr (decltype(byMoves)::value) {
                 if ((count | end.After) != 0) {
-                    const TLiteralStep step = StepOverLiterals(tokenEnd, count, end.After);
+                    const TLiteralStep step = StepOverLiterals(end);
                     Copy16(op, step.From);
                     Copy16(op + 16, step.From + 16);
                     op += step.Count;
@@ -368,7 +390,7 @@ SegmentStatus DecodeSegment(const uint8_t* in, size_t inSize, uint8_t* out, size
                 // 0..3 literals; the next token follows.
                 std::memcpy(op, tokenEnd, 4);
                 op += count;
-                ip = tokenEnd + count;
+                ip = end.Next;
                 forms = &kFormsAfterShort;
                 continue;
             } else if (end.After != 0) {

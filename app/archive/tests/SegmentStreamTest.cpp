@@ -93,6 +93,34 @@ StreamCase RunsAfterMostTokens() {
     return {"a literal run after most tokens, then a 0..15 match after a run", {{compressed, size}}, expected};
 }
 
+// Matches of 3..33 bytes from 1..31 back, so that most overlap what they copy, each length in
+// the one-distance-byte form where it fits and in the two-byte form, amid the stream where the
+// decoder takes them by its quicker path.
+StreamCase ShortDistancesAmidTheStream() {
+    Bytes compressed = Cat({FirstRun(100), Pattern(100)});
+    Bytes expected = Pattern(100);
+    const auto match = [&](size_t dist, size_t len, bool twoBytes) {
+        const size_t d = dist - 1;
+        if (twoBytes)
+            compressed.insert(compressed.end(), {uint8_t(32 + len - 2), uint8_t((d & 63) << 2), uint8_t(d >> 6)});
+        else
+            compressed.insert(compressed.end(), {uint8_t(((len - 1) << 5) | ((d & 7) << 2)), uint8_t(d >> 3)});
+        for (size_t i = 0; i < len; ++i) expected.push_back(expected[expected.size() - dist]);
+    };
+    for (int i = 0; i < 40; ++i) match(8, 4, false);
+    for (size_t dist : {1, 2, 5, 7, 8, 9, 13, 16, 17, 24, 31}) {
+        for (size_t len : {3, 5, 8, 9, 12, 17, 20, 32, 33}) {
+            if (len <= 8) match(dist, len, false);
+            match(dist, len, true);
+            match(100, 4, false);  // breaks the period before the next one
+        }
+    }
+    for (int i = 0; i < 40; ++i) match(8, 4, false);
+    compressed.insert(compressed.end(), kEndMarker.begin(), kEndMarker.end());
+    const auto size = uint32_t(expected.size());
+    return {"matches 3..33 bytes long from 1..31 back amid the stream", {{compressed, size}}, expected};
+}
+
 std::vector<StreamCase> StreamCases() {
     const Bytes p16400 = Pattern(16400);
     const Bytes p40000 = Pattern(40000);
@@ -158,6 +186,7 @@ std::vector<StreamCase> StreamCases() {
         {"a match across a short output block into the one before it",
          Join({LiteralSegments(kBlock), LiteralSegments(1000, kBlock), {farMatch}}), overShortBlock},
         RunsAfterMostTokens(),
+        ShortDistancesAmidTheStream(),
     };
 }
 
