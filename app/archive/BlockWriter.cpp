@@ -8,8 +8,19 @@ TBlockWriter::TBlockWriter(std::function<cl::TStream&()> openTarget) : openTarge
 
 TBlockWriter::~TBlockWriter() { Stop(); }
 
-void TBlockWriter::Start() {
-    if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+void TBlockWriter::Start(std::function<bool()> help) {
+    if (thread_.joinable()) return;
+    help_ = std::move(help);
+    opener_ = std::thread([this] { Open(); });
+    thread_ = std::thread([this] { Run(); });
+}
+
+void TBlockWriter::Nudge() {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++nudges_;
+    }
+    changed_.notify_all();
 }
 
 uint64_t TBlockWriter::Write(const uint8_t* bytes, size_t count) {
@@ -47,6 +58,7 @@ void TBlockWriter::Stop() {
     }
     changed_.notify_all();
     thread_.join();
+    opener_.join();
 }
 
 std::exception_ptr TBlockWriter::Error() {
@@ -61,18 +73,30 @@ void TBlockWriter::Open() {
     } catch (...) {
         error = std::current_exception();
     }
-    std::lock_guard<std::mutex> lock(mutex_);
-    opened_ = true;
-    error_ = error;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        opened_ = true;
+        if (!error_) error_ = error;
+    }
+    changed_.notify_all();
 }
 
 void TBlockWriter::Run() {
     try {
-        Open();
         std::unique_lock<std::mutex> lock(mutex_);
         for (;;) {
-            changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
             if (stopping_) return;
+            if (!opened_ || jobs_.empty()) {
+                const uint64_t seen = nudges_;
+                if (help_) {
+                    lock.unlock();
+                    const bool helped = help_();
+                    lock.lock();
+                    if (helped) continue;
+                }
+                changed_.wait(lock, [&] { return stopping_ || (opened_ && !jobs_.empty()) || nudges_ != seen; });
+                continue;
+            }
             const TJob job = jobs_.front();
             if (!error_) {
                 lock.unlock();
@@ -83,7 +107,7 @@ void TBlockWriter::Run() {
                     error = std::current_exception();
                 }
                 lock.lock();
-                error_ = error;
+                if (!error_) error_ = error;
             }
             jobs_.pop_front();
             ++done_;

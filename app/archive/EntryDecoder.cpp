@@ -4,7 +4,25 @@
 #include <cstring>
 #include <utility>
 
+#ifdef __linux__
+#include <sched.h>
+#endif
+
 namespace quillon {
+
+namespace {
+
+// hardware_concurrency counts every core of the machine, also those this process may not run
+// on (an affinity mask, a container's cpuset); threads beyond those only take turns.
+unsigned UsableCores() {
+#ifdef __linux__
+    cpu_set_t cores;
+    if (sched_getaffinity(0, sizeof cores, &cores) == 0) return unsigned(CPU_COUNT(&cores));
+#endif
+    return std::thread::hardware_concurrency();
+}
+
+}  // namespace
 
 TEntryDecoder::TEntryDecoder(TBlockWriter& writer, TDecodeBuffers* reuse) : writer_(writer), reuse_(reuse) {
     if (!reuse_) return;
@@ -69,7 +87,7 @@ std::optional<TSegmentFailure> TEntryDecoder::Drain() { return DecodeAll(); }
 
 std::optional<TSegmentFailure> TEntryDecoder::Finish() {
     if (std::optional<TSegmentFailure> failure = DecodeAll()) return failure;
-    if (workers_.empty()) {
+    if (!threaded_) {
         const TJob& job = Job(open_);
         writer_.Finish(job.Size != 0 ? job.Data() : nullptr, job.Size);
     } else {
@@ -80,11 +98,11 @@ std::optional<TSegmentFailure> TEntryDecoder::Finish() {
 }
 
 std::optional<TSegmentFailure> TEntryDecoder::ReleaseLargeBuffers() {
-    if (!workers_.empty()) {
+    if (threaded_) {
         uint64_t lastTicket = 0;
         {
             std::unique_lock<std::mutex> lock(mutex_);
-            changed_.wait(lock, [this] { return completed_ == open_ || failure_ || workerError_; });
+            DecodeWhileWaiting(lock, [this] { return completed_ == open_ || failure_ || workerError_; });
             if (workerError_) std::rethrow_exception(workerError_);
             if (failure_) return failure_;
             for (const TJob& job : jobs_) lastTicket = std::max(lastTicket, job.WriteTicket);
@@ -107,12 +125,14 @@ size_t TEntryDecoder::BufferBytes() const {
 }
 
 void TEntryDecoder::StartWorkers() {
-    if (!workers_.empty()) return;
+    if (threaded_) return;
+    threaded_ = true;
     history_.reset(new uint8_t[kMaxMatchDistance]);
-    writer_.Start();
-    // The writer takes a core too, and a write costs less than decoding the block.
-    const unsigned cores = std::thread::hardware_concurrency();
-    const size_t count = std::clamp<size_t>(cores > 1 ? cores - 1 : 1, 1, kMaxWorkers);
+    // The writer's thread and the caller's decode too while they have nothing else to do, so
+    // two cores need no worker: more threads than cores would only take the writer's turns.
+    writer_.Start([this] { return HelpDecode(); });
+    const unsigned cores = UsableCores();
+    const size_t count = std::min<size_t>(cores > 2 ? cores - 2 : 0, kMaxWorkers);
     workers_.reserve(count);
     for (size_t i = 0; i < count; ++i) workers_.emplace_back([this] { Work(); });
 }
@@ -126,8 +146,9 @@ std::optional<TSegmentFailure> TEntryDecoder::QueueAndOpenNext() {
         Job(open_).State = TJobState::Queued;
         queued_ = ++open_;
         changed_.notify_all();
+        writer_.Nudge();
         // The next job's place is free once the job held there before is with the writer.
-        changed_.wait(lock, [this] {
+        DecodeWhileWaiting(lock, [this] {
             return open_ < kJobCount || completed_ > open_ - kJobCount || failure_ || workerError_;
         });
         if (workerError_) std::rethrow_exception(workerError_);
@@ -148,7 +169,7 @@ std::optional<TSegmentFailure> TEntryDecoder::DecodeAll() {
     TJob& last = Job(open_);
     const bool unqueued = last.State == TJobState::Filling && !last.Segments.empty();
     if (unqueued) last.Input.insert(last.Input.end(), kSegmentInputPadding, 0);
-    if (workers_.empty()) {
+    if (!threaded_) {
         // An entry of one job at most: decoded here, with no thread.
         if (unqueued) last.State = Decode(last);
         if (last.State == TJobState::Failed) return last.Failure;
@@ -159,10 +180,21 @@ std::optional<TSegmentFailure> TEntryDecoder::DecodeAll() {
         last.State = TJobState::Queued;
         queued_ = open_ + 1;
         changed_.notify_all();
+        writer_.Nudge();
     }
-    changed_.wait(lock, [this] { return completed_ == queued_ || failure_ || workerError_; });
+    DecodeWhileWaiting(lock, [this] { return completed_ == queued_ || failure_ || workerError_; });
     if (workerError_) std::rethrow_exception(workerError_);
     return failure_;
+}
+
+template <class TDone>
+void TEntryDecoder::DecodeWhileWaiting(std::unique_lock<std::mutex>& lock, TDone done) {
+    while (!done()) {
+        if (taken_ < queued_)
+            DecodeNext(lock);
+        else
+            changed_.wait(lock);
+    }
 }
 
 void TEntryDecoder::Reserve(TJob& job, size_t capacity) {
@@ -177,23 +209,43 @@ void TEntryDecoder::Work() {
         for (;;) {
             changed_.wait(lock, [this] { return stopping_ || taken_ < queued_; });
             if (stopping_) return;
-            TJob& job = Job(taken_++);
-            // After a damaged segment nothing is used.
-            TJobState state = TJobState::Abandoned;
-            if (!failure_) {
-                lock.unlock();
-                state = Decode(job);
-                lock.lock();
-            }
-            job.State = state;
-            CompleteInOrder();
-            changed_.notify_all();
+            DecodeNext(lock);
         }
     } catch (...) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        if (!workerError_) workerError_ = std::current_exception();
-        changed_.notify_all();
+        KeepWorkerError();
     }
+}
+
+bool TEntryDecoder::HelpDecode() {
+    try {
+        std::unique_lock<std::mutex> lock(mutex_);
+        if (stopping_ || taken_ == queued_) return false;
+        DecodeNext(lock);
+        return true;
+    } catch (...) {
+        KeepWorkerError();
+        return false;
+    }
+}
+
+void TEntryDecoder::DecodeNext(std::unique_lock<std::mutex>& lock) {
+    TJob& job = Job(taken_++);
+    // After a damaged segment nothing is used.
+    TJobState state = TJobState::Abandoned;
+    if (!failure_) {
+        lock.unlock();
+        state = Decode(job);
+        lock.lock();
+    }
+    job.State = state;
+    CompleteInOrder();
+    changed_.notify_all();
+}
+
+void TEntryDecoder::KeepWorkerError() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!workerError_) workerError_ = std::current_exception();
+    changed_.notify_all();
 }
 
 TEntryDecoder::TJobState TEntryDecoder::Decode(TJob& job) {

@@ -4,9 +4,12 @@
 //
 // Segments are gathered into jobs of about kBlockSize output each. An entry of one job is
 // decoded on the calling thread; a larger one by a few worker threads, one job each at a
-// time, while the caller reads on. A job's block goes to the writer once it and every job
-// before it are decoded. The caller learns of a damaged segment at its next job and at the
-// end; the one reported is always the first damaged segment, and nothing after it is written.
+// time, while the caller reads on. The writer's thread decodes jobs too while it has nothing
+// to write, and the caller while it waits for a job's place, so there are two workers fewer
+// than usable cores: no thread waits for a core, the writer least of all. A job's block goes
+// to the writer once it and every job before it are decoded. The caller learns of a damaged
+// segment at its next job and at the end; the one reported is always the first damaged
+// segment, and nothing after it is written.
 //
 // A match may reach back up to kMaxMatchDistance bytes into earlier segments, across the
 // start of a job too. Segments are normally compressed each on its own, so a job's segments
@@ -128,6 +131,15 @@ private:
     std::optional<TSegmentFailure> DecodeAll();
     static void Reserve(TJob& job, size_t capacity);
     void Work();
+    // Decodes one queued job on the writer thread, which has nothing to write; false when
+    // there is none.
+    bool HelpDecode();
+    // Takes the next queued job, decodes it and completes what is in order; called locked.
+    void DecodeNext(std::unique_lock<std::mutex>& lock);
+    void KeepWorkerError();
+    // Waits until done holds, called locked, decoding queued jobs meanwhile.
+    template <class TDone>
+    void DecodeWhileWaiting(std::unique_lock<std::mutex>& lock, TDone done);
     TJobState Decode(TJob& job);
     bool WaitForHistory(TJob& job, size_t& history);
     void CompleteInOrder();
@@ -137,6 +149,7 @@ private:
     TDecodeBuffers* reuse_;
     TJob jobs_[kJobCount];
     std::vector<std::thread> workers_;
+    bool threaded_ = false;  // the writer's thread and the workers have started
 
     // The caller's side, not shared: the output announced by ExpectOutput (unknown: as much
     // as a block), the job being filled and the totals before it.

@@ -6,6 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <thread>
+
+#ifdef __linux__
+#include <sched.h>
+#endif
 
 #include "app/archive/EntryDecoder.h"
 #include "app/archive/EntryExtraction.h"
@@ -259,6 +264,64 @@ TEST(Extraction, SegmentsClaimingMuchOutputAreHeldOneAtATime) {
     for (size_t i = 0; i < count; ++i) ASSERT_FALSE(decoder.AddSegment(segment.data(), segment.size(), output));
     EXPECT_FALSE(decoder.Finish());
     EXPECT_LE(decoder.BufferBytes(), output + TEntryDecoder::kJobCount * TEntryDecoder::kBlockSize);
+}
+
+#ifdef __linux__
+// Runs body on a thread that may use only the first `cores` of the cores this one may use.
+void OnCores(size_t cores, const std::function<void()>& body) {
+    std::thread thread([&] {
+        cpu_set_t allowed, chosen;
+        CPU_ZERO(&chosen);
+        ASSERT_EQ(sched_getaffinity(0, sizeof allowed, &allowed), 0);
+        for (int cpu = 0, taken = 0; cpu < CPU_SETSIZE && size_t(taken) < cores; ++cpu) {
+            if (CPU_ISSET(cpu, &allowed)) {
+                CPU_SET(cpu, &chosen);
+                ++taken;
+            }
+        }
+        ASSERT_EQ(sched_setaffinity(0, sizeof chosen, &chosen), 0);
+        body();
+    });
+    thread.join();
+}
+#endif
+
+TEST(Extraction, OneOrTwoCoresDecodeAlike) {
+#ifndef __linux__
+    GTEST_SKIP() << "chooses the thread's cores the Linux way";
+#else
+    // With one or two cores there is no worker: the calling thread and the writer's decode.
+    // An entry of more blocks than are kept, so that the caller waits for places to come free.
+    const size_t size = (TEntryDecoder::kJobCount + 2) * TEntryDecoder::kBlockSize + 17;
+    const size_t segments = (size + 32767) / 32768;
+    ArchiveImage sound = rfa_test::BuildArchive({TestEntry::FromData("a/big", Pattern(size))});
+    ArchiveImage damaged = sound;
+    damaged.Set(Field::CompressedSize, 49154, 0, 100);
+    TTempFolder folder;
+    sound.Save(folder.File("sound.rfa"));
+    damaged.Save(folder.File("damaged.rfa"));
+    const std::string target = folder.File("big.bin");
+    for (size_t cores : {1, 2}) {
+        OnCores(cores, [&] {
+            SCOPED_TRACE(testing::Message() << cores << " cores");
+            ExtractEntry(folder.File("sound.rfa"), EntryOf(sound, 0, "big"), target);
+            EXPECT_EQ(ReadWholeFile(target), Pattern(size));
+            try {
+                ExtractEntry(folder.File("damaged.rfa"), EntryOf(damaged, 0, "big"), target);
+                ADD_FAILURE() << "no error raised";
+            } catch (const ERFAFormatError& error) {
+                EXPECT_NE(std::string(error.what()).find("segment 101 of " + std::to_string(segments) + ": "),
+                          std::string::npos)
+                    << error.what();
+            }
+            EXPECT_FALSE(FileExists(target));
+            cl::TMemoryStream archive(sound.Bytes);
+            TArchiveInput input(archive, "sound.rfa");
+            TFillingStream full(size_t(3) << 20);
+            EXPECT_THROW(DecodeEntry(input, EntryOf(sound, 0, "big"), full), cl::EWriteError);
+        });
+    }
+#endif
 }
 
 TEST(Extraction, UncreatableTargetRaisesCreateErrorEvenForADamagedArchive) {
