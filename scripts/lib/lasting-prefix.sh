@@ -83,16 +83,11 @@ quillon_install_program() {
 # here turned into its Windows path; switches ("/S", "/W2") and other texts stay as they are.
 # Fails with a message when a file or folder has no Windows path in the prefix.
 quillon_windows_args() {
-  local arg windows
+  local arg
   quillon_args=()
   for arg in "$@"; do
     if [[ ! "$arg" =~ ^/[A-Za-z][0-9]*$ ]] && [ -e "$arg" ]; then
-      windows=$(winepath -w "$(realpath "$arg")" 2>/dev/null) || windows=""
-      if [ -z "$windows" ]; then
-        echo "\"$arg\" has no Windows path in this prefix." >&2
-        return 1
-      fi
-      arg=$windows
+      arg=$(quillon_windows_path "$(realpath "$arg")") || return 1
     fi
     quillon_args+=("$arg")
   done

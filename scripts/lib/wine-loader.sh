@@ -29,3 +29,15 @@ quillon_boot_prefix() {
   wineserver -w
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }
+
+# quillon_windows_path PATH: prints PATH's Windows form in the current prefix; fails with a
+# message when it has none, rather than handing a program an empty argument.
+quillon_windows_path() {
+  local windows
+  windows=$(winepath -w "$1" 2>/dev/null) || windows=""
+  if [ -z "$windows" ]; then
+    echo "\"$1\" has no Windows path in this prefix." >&2
+    return 1
+  fi
+  printf '%s\n' "$windows"
+}
