@@ -87,6 +87,7 @@ using TRegKey = TUniqueHandle<HKEY, TRegKeyTraits>;
 using TMenuHandle = TUniqueHandle<HMENU, TMenuTraits>;
 using TModuleHandle = TUniqueHandle<HMODULE, TModuleTraits>;
 using TMemoryDC = TUniqueHandle<HDC, TMemoryDCTraits>;  // from CreateCompatibleDC
+using TDeviceDC = TUniqueHandle<HDC, TMemoryDCTraits>;  // from CreateDC, deleted alike
 using TWindowHandle = TUniqueHandle<HWND, TWindowTraits>;
 
 // Selects a GDI object into a device context for one scope.

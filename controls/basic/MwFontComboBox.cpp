@@ -54,11 +54,11 @@ int CALLBACK CollectFont(const LOGFONTA* logFont, const TEXTMETRICA* metrics, DW
 }
 
 // The default printer's device context, or none without a printer.
-HDC DefaultPrinterDC() {
+cl::TDeviceDC DefaultPrinterDC() {
     char name[256];
     DWORD size = sizeof(name);
-    if (!GetDefaultPrinterA(name, &size)) return nullptr;
-    return CreateDCA(nullptr, name, nullptr, nullptr);
+    if (!GetDefaultPrinterA(name, &size)) return {};
+    return cl::TDeviceDC(CreateDCA(nullptr, name, nullptr, nullptr));
 }
 
 void CollectFonts(HDC dc, TFontFilter& filter) {
@@ -132,10 +132,7 @@ TMwFontComboBox::TMwFontComboBox(cl::TComponent* owner)
 void TMwFontComboBox::FillItems() {
     TFontFilter filter{fontType_, showSymbolFonts_, {}, {}};
     if (fontDevice_ == TMwFontDevice::Printer) {
-        if (HDC printer = DefaultPrinterDC()) {
-            CollectFonts(printer, filter);
-            DeleteDC(printer);
-        }
+        if (const cl::TDeviceDC printer = DefaultPrinterDC()) CollectFonts(printer.Get(), filter);
     } else {
         const cl::TScreenDC screen;
         if (screen.Handle()) CollectFonts(screen.Handle(), filter);
